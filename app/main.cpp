@@ -1,0 +1,27 @@
+#include "AppSettings.h"
+#include "AppState.h"
+#include "MainScreen.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Trevlin"));
+    QApplication::setApplicationName(QStringLiteral("Trevlin"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    AppState state;
+    AppSettings settings(AppSettings::openUserStore());
+    MainScreen window(state, settings);
+    window.show();
+    window.startUp();
+
+    // The start-up benchmark measures the time to the first shown window: with this set, the program ends as soon
+    // as the window has been shown.
+    if (qEnvironmentVariableIsSet("TREVLIN_QUIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}

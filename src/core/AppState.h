@@ -1,0 +1,18 @@
+#pragma once
+
+#include "BotCatalogue.h"
+
+#include <QString>
+
+// The one record that every window shares: built once at start and handed to each window by reference.
+// Nothing in it is persisted; the settings hold what outlives a run.
+struct AppState
+{
+    QString GameDir;            // the mod folder, e.g. a path ending in "cstrike"
+    QString HalfLifeDir;        // the folder above GameDir, as read at start-up
+    QString BotName;            // the current choice's name; "OLD" after launching the plain game
+    bool DirectoryValid = false;
+    QString InstalledCsVersion; // the "version" of "OLD liblist.gam"
+    bool RosterChanged = false; // a roster editor holds unsaved edits
+    BotCatalogue::UpdateNames UpdateNames;
+};

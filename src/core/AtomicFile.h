@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Every file the program writes goes through here: the bytes go to a temporary file beside the target, which is
+// then renamed over it. A crash, a full disk or a folder that cannot be written leaves the old file or the new one,
+// never a broken one.
+class AtomicFile
+{
+public:
+    // True when path now holds exactly bytes. Otherwise the target is untouched and errorString says why.
+    static bool write(const QString &path, const QByteArray &bytes, QString *errorString = nullptr);
+};

@@ -1,0 +1,45 @@
+#include "FolderListing.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+FolderListing::FolderListing(const QString &folder)
+    : m_folder(folder)
+{
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        // Where several spellings stand side by side, find() prefers the exact one and else takes any of them.
+        const QString key = name.toLower();
+        if (!m_namesByLowerCase.contains(key))
+            m_namesByLowerCase.insert(key, name);
+    }
+}
+
+QString FolderListing::find(const QString &name) const
+{
+    if (name.isEmpty())
+        return {};
+    const QString exact = QDir(m_folder).filePath(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const auto it = m_namesByLowerCase.constFind(name.toLower());
+    return it == m_namesByLowerCase.cend() ? QString() : QDir(m_folder).filePath(*it);
+}
+
+QString FolderListing::findPath(const QString &folder, const QString &relativePath)
+{
+    if (folder.isEmpty())
+        return {};
+    QString path = folder;
+    for (const QString &component : relativePath.split(u'/', Qt::SkipEmptyParts)) {
+        // The exact spelling is tried first, so the common case never lists a folder.
+        const QString exact = QDir(path).filePath(component);
+        path = QFileInfo::exists(exact) ? exact : FolderListing(path).find(component);
+        if (path.isEmpty())
+            return {};
+    }
+    return path;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+// The names in one folder, looked up without regard to letter case: the game's files were made on a system that
+// does not tell case apart, so "RAMBOT liblist.gam" must find "RamBot liblist.gam" on every platform.
+class FolderListing
+{
+public:
+    explicit FolderListing(const QString &folder);
+
+    // The full path of the entry named name in any letter case, or an empty text when there is none.
+    QString find(const QString &name) const;
+
+    // Resolves a '/'-separated path below folder one component at a time, e.g. "podbot/podbot.cfg".
+    static QString findPath(const QString &folder, const QString &relativePath);
+
+private:
+    QString m_folder;
+    QHash<QString, QString> m_namesByLowerCase;
+};

@@ -1,0 +1,67 @@
+#include "GameFolder.h"
+
+#include "AtomicFile.h"
+#include "FolderListing.h"
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+bool GameFolder::isValid(const QString &gameDir)
+{
+    return !gameDir.isEmpty() && !FolderListing(gameDir).find(u"cstrike.ico"_s).isEmpty();
+}
+
+qsizetype GameFolder::lastSeparator(const QString &gameDir)
+{
+    const qsizetype slash = gameDir.lastIndexOf(u'/');
+#ifdef Q_OS_WIN
+    return std::max(slash, gameDir.lastIndexOf(u'\\'));
+#else
+    return slash;
+#endif
+}
+
+QString GameFolder::modFolder(const QString &gameDir)
+{
+    return gameDir.mid(lastSeparator(gameDir) + 1);
+}
+
+QString GameFolder::halfLifeDir(const QString &gameDir)
+{
+    const qsizetype separator = lastSeparator(gameDir);
+    return separator < 0 ? QString() : gameDir.left(separator);
+}
+
+QStringList GameFolder::batchFileLines(const QString &gameDir)
+{
+    return {u"@echo off"_s, u"cd.."_s, u"hl.exe -console -game "_s + modFolder(gameDir)};
+}
+
+QString GameFolder::batchFilePath(const QString &gameDir)
+{
+    const QString existing = FolderListing(gameDir).find(u"hl.bat"_s);
+    return existing.isEmpty() ? QDir(gameDir).filePath(u"hl.bat"_s) : existing;
+}
+
+bool GameFolder::writeBatchFile(const QString &gameDir, QString *errorString)
+{
+    return AtomicFile::write(batchFilePath(gameDir), TextLines::join(batchFileLines(gameDir)), errorString);
+}
+
+QStringList GameFolder::gameArguments(const QString &gameDir)
+{
+    QStringList lines = batchFileLines(gameDir);
+    QFile file(FolderListing(gameDir).find(u"hl.bat"_s));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QStringList written = TextLines::split(file.readAll());
+        if (written.size() >= 3)
+            lines = written;
+    }
+    QStringList arguments = lines.at(2).split(u' ', Qt::SkipEmptyParts);
+    if (!arguments.isEmpty())
+        arguments.removeFirst(); // hl.exe
+    return arguments;
+}

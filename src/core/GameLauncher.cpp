@@ -1,0 +1,33 @@
+#include "GameLauncher.h"
+
+#include "AtomicFile.h"
+#include "BotCatalogue.h"
+#include "FolderListing.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName,
+                                                   QString *errorString)
+{
+    const FolderListing folder(gameDir);
+    // A choice without a name would look for " liblist.gam"; that is no prepared copy.
+    const QString variantPath = botName.isEmpty() ? QString() : folder.find(BotCatalogue::liblistVariant(botName));
+    QFile variant(variantPath);
+    if (variantPath.isEmpty() || !variant.open(QIODevice::ReadOnly)) {
+        if (errorString)
+            *errorString = variantPath.isEmpty() ? u"No such file"_s : variant.errorString();
+        return Result::VariantMissing;
+    }
+    const QByteArray bytes = variant.readAll();
+    if (variant.error() != QFile::NoError) {
+        if (errorString)
+            *errorString = variant.errorString();
+        return Result::VariantMissing;
+    }
+    const QString existing = folder.find(u"liblist.gam"_s);
+    const QString target = existing.isEmpty() ? QDir(gameDir).filePath(u"liblist.gam"_s) : existing;
+    return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;
+}

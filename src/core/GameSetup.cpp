@@ -1,0 +1,55 @@
+#include "GameSetup.h"
+
+#include "AppSettings.h"
+#include "AppState.h"
+#include "FolderListing.h"
+#include "GameFolder.h"
+#include "Liblist.h"
+
+#include <QDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString install = u"Install"_s;
+
+} // namespace
+
+GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings)
+{
+    state.UpdateNames = BotCatalogue::updateNames();
+    const QString directory = settings.get(install, u"Directory"_s);
+    if (directory == AppSettings::none)
+        return StartUp::NoDirectory;
+    state.GameDir = directory;
+    state.HalfLifeDir = settings.get(install, u"HL_dir"_s);
+
+    const QString oldLiblist = FolderListing(state.GameDir).find(u"OLD liblist.gam"_s);
+    if (oldLiblist.isEmpty())
+        return StartUp::NotSetUp;
+    if (const std::optional<QString> version = Liblist::read(oldLiblist).version)
+        state.InstalledCsVersion = *version;
+    state.DirectoryValid = true;
+    return StartUp::Ready;
+}
+
+GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &settings, const QString &path,
+                                                QString *errorString)
+{
+    state.GameDir = path;
+    if (!GameFolder::isValid(path))
+        return Selection::NotValid;
+    settings.save(install, u"Directory"_s, path);
+    // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
+    settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(path));
+    if (!GameFolder::writeBatchFile(path, errorString))
+        return Selection::BatchFileFailed;
+    state.DirectoryValid = true;
+    return Selection::Done;
+}
+
+bool GameSetup::enterGameDir(const AppState &state)
+{
+    return !state.GameDir.isEmpty() && QDir::setCurrent(state.GameDir);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class AppSettings;
+struct AppState;
+
+// Start-up and the choice of the game folder: what the remembered folder and a newly chosen one mean for the
+// shared state and the settings. The main window shows the outcome.
+class GameSetup
+{
+public:
+    enum class StartUp {
+        NoDirectory, // nothing remembered yet: the user is asked to choose a folder
+        NotSetUp,    // the remembered folder has no "OLD liblist.gam"
+        Ready,       // the folder is set up: its add-ons can be detected
+    };
+
+    enum class Selection {
+        NotValid,        // the folder holds no "cstrike.ico"
+        BatchFileFailed, // hl.bat could not be written; errorString says why
+        Done,
+    };
+
+    // Fills the update names, reads the remembered folder and the installed game's version.
+    static StartUp startUp(AppState &state, const AppSettings &settings);
+
+    // Takes path as the game folder: GameDir changes even when the folder is refused; a valid one is remembered,
+    // gets a fresh hl.bat and becomes the current folder.
+    static Selection selectDirectory(AppState &state, AppSettings &settings, const QString &path,
+                                     QString *errorString = nullptr);
+
+    // Makes GameDir the process's current folder, as later file names without a folder rely on it.
+    static bool enterGameDir(const AppState &state);
+};

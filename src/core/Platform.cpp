@@ -1,0 +1,50 @@
+#include "Platform.h"
+
+#include "FolderListing.h"
+#include "GameFolder.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace Qt::Literals::StringLiterals;
+
+#ifdef Q_OS_WIN
+
+LaunchCommand Platform::gameCommand(const QString &gameDir)
+{
+    return {u"cmd.exe"_s, {u"/c"_s, QDir::toNativeSeparators(GameFolder::batchFilePath(gameDir))}, gameDir, {}};
+}
+
+#else
+
+LaunchCommand Platform::gameCommand(const QString &gameDir)
+{
+    const QString halfLifeDir = GameFolder::halfLifeDir(gameDir);
+    const FolderListing halfLife(halfLifeDir.isEmpty() ? u"/"_s : halfLifeDir);
+    for (const QString &launcher : {u"hl.sh"_s, u"hl_linux"_s}) {
+        const QString path = halfLife.find(launcher);
+        if (!path.isEmpty())
+            return {path, GameFolder::gameArguments(gameDir), halfLifeDir, {}};
+    }
+    const QString nativeDir = QDir::toNativeSeparators(halfLifeDir);
+    if (halfLife.find(u"hl.exe"_s).isEmpty()) {
+        return {{}, {}, {},
+                u"The game cannot be started: the Half-Life folder \"%1\" holds neither the game's Linux launcher "
+                "(hl.sh or hl_linux) nor hl.exe."_s.arg(nativeDir)};
+    }
+    const QString wine = QStandardPaths::findExecutable(u"wine"_s);
+    if (wine.isEmpty()) {
+        return {{}, {}, {},
+                u"The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
+                "Wine, which runs it here, is not installed."_s.arg(nativeDir)};
+    }
+    return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, gameDir, {}};
+}
+
+#endif
+
+bool Platform::start(const LaunchCommand &command)
+{
+    return QProcess::startDetached(command.program, command.arguments, command.workingDirectory);
+}

@@ -1,0 +1,117 @@
+#include "DirSelect.h"
+
+#include "ui_DirSelect.h"
+
+#include "AppSettings.h"
+#include "AppState.h"
+#include "Artwork.h"
+#include "GameSetup.h"
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QStorageInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::DirSelect>())
+    , m_state(state)
+    , m_settings(settings)
+    , m_model(new QFileSystemModel(this))
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_ui->Picture1->setPixmap(Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(360, 120), devicePixelRatioF()));
+
+    m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    m_model->setRootPath(QString());
+    m_ui->Dir1->setModel(m_model);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        m_ui->Dir1->hideColumn(column);
+
+#ifdef Q_OS_WIN
+    for (const QFileInfo &drive : QDir::drives())
+        m_ui->Drive1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
+    connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);
+#else
+    // Only Windows has drives; the folder tree starts at the root of everything.
+    m_ui->Drive1->hide();
+    m_ui->driveLabel->hide();
+#endif
+
+    connect(m_ui->Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!current.isValid())
+                    return;
+                const QString path = QDir::toNativeSeparators(m_model->filePath(current));
+                m_ui->Label2->setText(path);
+                if (!m_ui->Path1->hasFocus())
+                    m_ui->Path1->setText(path);
+#ifdef Q_OS_WIN
+                m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
+#endif
+            });
+    connect(m_ui->Path1, &QLineEdit::textEdited, this, &DirSelect::pathTyped);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &DirSelect::accept);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
+
+    showFolder(m_state.GameDir.isEmpty() ? QDir::homePath() : m_state.GameDir);
+    if (m_state.GameDir.isEmpty())
+        m_ui->Label2->clear();
+}
+
+DirSelect::~DirSelect() = default;
+
+void DirSelect::showFolder(const QString &path)
+{
+    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
+    m_ui->Label2->setText(QDir::toNativeSeparators(path));
+    m_ui->Path1->setText(QDir::toNativeSeparators(path));
+    if (!index.isValid())
+        return;
+    m_ui->Dir1->setCurrentIndex(index);
+    m_ui->Dir1->expand(index);
+    m_ui->Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void DirSelect::pathTyped(const QString &text)
+{
+    QString path = text.trimmed();
+    if (path == u'~' || path.startsWith("~/"_L1))
+        path = QDir::homePath() + path.mid(1);
+    m_ui->Label2->setText(path);
+    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
+    if (index.isValid() && m_model->isDir(index)) {
+        m_ui->Dir1->setCurrentIndex(index);
+        m_ui->Dir1->scrollTo(index);
+    }
+}
+
+QString DirSelect::chosenPath() const
+{
+    const QString shown = m_ui->Label2->text().trimmed();
+    if (shown.isEmpty())
+        return {};
+    // A folder typed with a trailing separator is the same folder; the root stays the root.
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(shown).absolutePath()));
+}
+
+void DirSelect::accept()
+{
+    QString error;
+    switch (GameSetup::selectDirectory(m_state, m_settings, chosenPath(), &error)) {
+    case GameSetup::Selection::NotValid:
+        MessageBox::information(this, u"This Is Not A Valid Counter-Strike Directory"_s);
+        return;
+    case GameSetup::Selection::BatchFileFailed:
+        MessageBox::information(this, u"Trevlin could not write hl.bat, the file that starts the game, in the "
+                                      "folder \"%1\": %2"_s.arg(chosenPath(), error));
+        return;
+    case GameSetup::Selection::Done:
+        break;
+    }
+    Q_EMIT directorySelected();
+    QDialog::accept();
+}

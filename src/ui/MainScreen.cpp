@@ -1,0 +1,325 @@
+#include "MainScreen.h"
+
+#include "ui_MainScreen.h"
+
+#include "AppSettings.h"
+#include "AppState.h"
+#include "Artwork.h"
+#include "DirSelect.h"
+#include "FolderListing.h"
+#include "GameLauncher.h"
+#include "GameSetup.h"
+#include "Liblist.h"
+#include "MessageBox.h"
+#include "Platform.h"
+#include "SupportedMaps.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString selectDirectoryMessage =
+    u"Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"_s;
+const QString notSetUpMessage = u"You Have Not Properly Set Up The Trevlin. Please Read The Documentation, Or "
+                                "Select Your Directory Again."_s;
+const QString launchDirectoryMessage =
+    u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
+const QString versionMessage =
+    u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
+const QString versionTitle = u"Error In Liblist.gam File"_s;
+const QString notAvailable = u"Not Available"_s;
+const QString autoExecute = u"Auto Execute"_s;
+
+const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
+const QString cancelStatus =
+    u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
+const QString label2Status = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
+                             "Double click to edit this file."_s;
+
+} // namespace
+
+MainScreen::MainScreen(AppState &state, AppSettings &settings, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::MainScreen>())
+    , m_state(state)
+    , m_settings(settings)
+{
+    m_ui->setupUi(this);
+    setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
+    m_ui->Command3->setIcon(Artwork::icon(Artwork::Picture::Play));
+    m_ui->Command4->setIcon(Artwork::icon(Artwork::Picture::Exit));
+    m_ui->Command9->setIcon(Artwork::icon(Artwork::Picture::ServerConfig));
+    // The separator between the edit entries and the folder entries is named like every other menu entry.
+    const QList<QAction *> fileActions = m_ui->file->actions();
+    for (QAction *entry : fileActions) {
+        if (entry->isSeparator())
+            entry->setObjectName(u"separator1"_s);
+    }
+    setUpToolbar();
+    setUpStatusTexts();
+    setUpAccessibility();
+    connectControls();
+}
+
+MainScreen::~MainScreen() = default;
+
+void MainScreen::setUpToolbar()
+{
+    m_toolbar = new QToolBar(m_ui->Frame2);
+    m_toolbar->setObjectName(u"Toolbar1"_s);
+    m_toolbar->setAccessibleName(u"Config File To Run"_s);
+    m_toolbar->setIconSize(QSize(24, 24));
+    QAction *folder = m_toolbar->addAction(Artwork::icon(Artwork::Picture::Folder), u"Select Autostart File"_s);
+    folder->setObjectName(u"folder"_s);
+    QAction *cancel = m_toolbar->addAction(Artwork::icon(Artwork::Picture::Cancel), u"No Autostart File"_s);
+    cancel->setObjectName(u"cancel"_s);
+    m_ui->frame2Layout->insertWidget(0, m_toolbar);
+    for (QAction *entry : {folder, cancel}) {
+        QWidget *button = m_toolbar->widgetForAction(entry);
+        button->setObjectName(entry->objectName() + u"Button"_s);
+        button->setAccessibleName(entry->text());
+    }
+}
+
+void MainScreen::setUpStatusTexts()
+{
+    const QString csText = u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
+    const QString hlText = u"This Displays Wich Half-Life Version The Bot Supports"_s;
+    const QString dllText = u"This Displays Wich DLL File The Bot Uses"_s;
+    m_statusTexts = {
+        {m_ui->Command3, u"Play Counter-Strike With The Selected Bot!"_s},
+        {m_ui->Command4, u"This Exits Counter-Strike Trevlin"_s},
+        {m_ui->Command9,
+         u"Here You Can Configure Your CS Server, Change The Mapcycle And Change The Startup Message"_s},
+        {m_ui->Frame4, u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s},
+        {m_ui->Label1, u"This Displays Wich Maps Are Supported By The Bot"_s},
+        {m_ui->Label3, csText},
+        {m_ui->Label6, csText},
+        {m_ui->Label4, hlText},
+        {m_ui->Label7, hlText},
+        {m_ui->Label5, dllText},
+        {m_ui->Label8, dllText},
+        {m_ui->Label2, label2Status},
+        {m_toolbar, cancelStatus},
+        {m_toolbar->widgetForAction(action("folder"_L1)), folderStatus},
+        {m_toolbar->widgetForAction(action("cancel"_L1)), cancelStatus},
+        {m_ui->centralwidget, QString()},
+        {m_ui->Frame2, QString()},
+    };
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        if (QAbstractButton *button = editButton(bot.type))
+            m_statusTexts.insert(button, bot.editStatusText);
+    }
+    for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it)
+        it.key()->installEventFilter(this);
+}
+
+void MainScreen::setUpAccessibility()
+{
+    // Every control is named for assistive tools by its caption; the status line describes it further.
+    for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it) {
+        if (auto *widget = qobject_cast<QWidget *>(it.key()); widget && !it.value().isEmpty())
+            widget->setAccessibleDescription(it.value());
+    }
+    m_ui->Label6->setAccessibleName(m_ui->Label3->text());
+    m_ui->Label7->setAccessibleName(m_ui->Label4->text());
+    m_ui->Label8->setAccessibleName(m_ui->Label5->text());
+    m_ui->Label1->setAccessibleName(m_ui->Frame3->title());
+    m_ui->Label2->setAccessibleName(m_ui->Frame2->title());
+}
+
+void MainScreen::connectControls()
+{
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        const BotType type = bot.type;
+        // A choice runs when the button becomes the chosen one, never again while it stays chosen.
+        connect(optionButton(type), &QRadioButton::toggled, this, [this, type](bool checked) {
+            if (checked)
+                choose(type);
+        });
+        if (QAbstractButton *button = editButton(type))
+            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type); });
+        if (!bot.editMenuEntry.isEmpty())
+            connect(action(bot.editMenuEntry), &QAction::triggered, this, [this, type] { editBots(type); });
+        if (!bot.updateMenuEntry.isEmpty()) {
+            connect(action(bot.updateMenuEntry), &QAction::triggered, this,
+                    [this, name = QString(bot.botName)] { m_state.BotName = name; });
+        }
+    }
+    connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::Launch);
+    connect(m_ui->Command4, &QAbstractButton::clicked, this, [] {
+        // Every window closes at once: nothing is asked and nothing is saved.
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
+}
+
+QRadioButton *MainScreen::optionButton(BotType type) const
+{
+    return findChild<QRadioButton *>(BotCatalogue::info(type).optionButton);
+}
+
+QAbstractButton *MainScreen::editButton(BotType type) const
+{
+    const QLatin1StringView name = BotCatalogue::info(type).editButton;
+    return name.isEmpty() ? nullptr : findChild<QAbstractButton *>(name);
+}
+
+QAction *MainScreen::action(QLatin1StringView name) const
+{
+    return findChild<QAction *>(name);
+}
+
+void MainScreen::startUp()
+{
+    switch (GameSetup::startUp(m_state, m_settings)) {
+    case GameSetup::StartUp::NoDirectory:
+        MessageBox::information(this, selectDirectoryMessage);
+        return;
+    case GameSetup::StartUp::NotSetUp:
+        MessageBox::information(this, notSetUpMessage);
+        return;
+    case GameSetup::StartUp::Ready:
+        enableGameControls();
+        DetectInstalledBots();
+        return;
+    }
+}
+
+void MainScreen::enableGameControls()
+{
+    m_ui->config->setEnabled(true);
+    m_ui->Command9->setVisible(true);
+}
+
+void MainScreen::DetectInstalledBots()
+{
+    GameSetup::enterGameDir(m_state);
+    const FolderListing folder(m_state.GameDir);
+    // Only enables: a control stays enabled when its file has gone since.
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        if (folder.find(bot.installedFile).isEmpty())
+            continue;
+        optionButton(bot.type)->setEnabled(true);
+        if (QAbstractButton *button = editButton(bot.type))
+            button->setEnabled(true);
+        for (const QLatin1StringView entry : {bot.editMenuEntry, bot.updateMenuEntry}) {
+            if (!entry.isEmpty())
+                action(entry)->setEnabled(true);
+        }
+    }
+}
+
+void MainScreen::choose(BotType type)
+{
+    const BotInfo &bot = BotCatalogue::info(type);
+    m_state.BotName = bot.botName;
+    m_ui->Label1->setText(SupportedMaps::text(m_state.GameDir, bot));
+    m_ui->Label2->setText(type == BotType::PLBot ? notAvailable : m_settings.get(autoExecute, m_state.BotName));
+    if (type == BotType::OriginalCS)
+        ReadOldLiblist();
+    else
+        ReadBotLiblist();
+}
+
+void MainScreen::ReadBotLiblist()
+{
+    showLiblist(BotCatalogue::liblistVariant(m_state.BotName));
+}
+
+void MainScreen::ReadOldLiblist()
+{
+    showLiblist(BotCatalogue::info(BotType::OriginalCS).installedFile);
+}
+
+void MainScreen::showLiblist(const QString &fileName)
+{
+    // A key the file does not hold leaves its label as the previous choice left it.
+    const LiblistInfo info = Liblist::read(FolderListing(m_state.GameDir).find(fileName));
+    if (info.version)
+        m_ui->Label6->setText(*info.version);
+    if (info.hlversion)
+        m_ui->Label7->setText(Liblist::formatHlVersion(*info.hlversion));
+    if (info.gamedll)
+        m_ui->Label8->setText(*info.gamedll);
+}
+
+void MainScreen::editBots(BotType type)
+{
+    optionButton(type)->setChecked(true);
+    m_state.BotName = BotCatalogue::info(type).botName;
+}
+
+void MainScreen::Launch()
+{
+    if (!m_state.DirectoryValid) {
+        MessageBox::information(this, launchDirectoryMessage);
+        return;
+    }
+    if (m_ui->Label6->text() != m_state.InstalledCsVersion
+        && !MessageBox::okCancel(this, versionMessage, versionTitle))
+        return;
+    if (!GameSetup::enterGameDir(m_state)) {
+        MessageBox::information(this, launchDirectoryMessage);
+        return;
+    }
+    if (m_ui->Option7->isChecked())
+        m_state.BotName = u"OLD"_s;
+    QString error;
+    switch (GameLauncher::activateVariant(m_state.GameDir, m_state.BotName, &error)) {
+    case GameLauncher::Result::VariantMissing:
+        MessageBox::information(this, launchDirectoryMessage);
+        return;
+    case GameLauncher::Result::WriteFailed:
+        MessageBox::information(this, u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
+                                      "%3\n\nThe game folder still holds its previous liblist.gam."_s
+                                          .arg(BotCatalogue::liblistVariant(m_state.BotName),
+                                               QDir::toNativeSeparators(m_state.GameDir), error));
+        return;
+    case GameLauncher::Result::Done:
+        break;
+    }
+    ExecCmd(Platform::gameCommand(m_state.GameDir));
+}
+
+void MainScreen::ExecCmd(const LaunchCommand &command)
+{
+    if (!command.isRunnable()) {
+        MessageBox::information(this, command.problem);
+        return;
+    }
+    // The game is started and never waited for; like the command interpreter's own failures, a start that fails
+    // here goes unreported.
+    Platform::start(command);
+}
+
+void MainScreen::showDirSelect()
+{
+    if (!m_dirSelect) {
+        m_dirSelect = new DirSelect(m_state, m_settings, this);
+        connect(m_dirSelect, &DirSelect::directorySelected, this, [this] {
+            enableGameControls();
+            DetectInstalledBots();
+        });
+    }
+    m_dirSelect->show();
+    m_dirSelect->raise();
+    m_dirSelect->activateWindow();
+}
+
+bool MainScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        const auto it = m_statusTexts.constFind(watched);
+        if (it != m_statusTexts.cend())
+            m_ui->Text2->setText(*it);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

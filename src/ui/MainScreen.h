@@ -1,0 +1,72 @@
+#pragma once
+
+#include "BotCatalogue.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class AppSettings;
+struct AppState;
+class DirSelect;
+class QAbstractButton;
+class QAction;
+class QRadioButton;
+class QToolBar;
+struct LaunchCommand;
+
+namespace Ui {
+class MainScreen;
+}
+
+// The program's hub: the choice of add-on, what its descriptor says, the autostart file, play and exit, and the
+// menus that open every other window.
+class MainScreen : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainScreen(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    ~MainScreen() override;
+
+    // Reads the remembered game folder and brings the installed add-ons to life; tells the user when the folder
+    // still has to be chosen.
+    void startUp();
+
+    // Enables the controls of every add-on whose prepared liblist.gam lies in the game folder.
+    void DetectInstalledBots();
+
+    // The play button: activates the chosen add-on and starts the game.
+    void Launch();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setUpToolbar();
+    void setUpStatusTexts();
+    void setUpAccessibility();
+    void connectControls();
+
+    QRadioButton *optionButton(BotType type) const;
+    QAbstractButton *editButton(BotType type) const;
+    QAction *action(QLatin1StringView name) const;
+
+    void choose(BotType type);
+    void ReadBotLiblist();
+    void ReadOldLiblist();
+    void showLiblist(const QString &fileName);
+    void editBots(BotType type);
+    void ExecCmd(const LaunchCommand &command);
+    void enableGameControls();
+    void showDirSelect();
+
+    std::unique_ptr<Ui::MainScreen> m_ui;
+    AppState &m_state;
+    AppSettings &m_settings;
+    QToolBar *m_toolbar = nullptr;
+    QHash<QObject *, QString> m_statusTexts;
+    QPointer<DirSelect> m_dirSelect;
+};

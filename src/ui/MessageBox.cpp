@@ -1,0 +1,31 @@
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QString &title,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void MessageBox::information(QWidget *parent, const QString &text, const QString &title)
+{
+    ask(parent, text, title, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool MessageBox::okCancel(QWidget *parent, const QString &text, const QString &title)
+{
+    return ask(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+bool MessageBox::yesNo(QWidget *parent, const QString &text, const QString &title)
+{
+    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}

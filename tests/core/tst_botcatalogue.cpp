@@ -1,0 +1,88 @@
+#include "BotCatalogue.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestBotCatalogue : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findsOnlyExactNames_data();
+    void findsOnlyExactNames();
+    void liblistVariantNames_data();
+    void liblistVariantNames();
+    void updateNamesArePadded();
+    void controlNamesAreUnique();
+};
+
+void TestBotCatalogue::findsOnlyExactNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("RamBot") << u"RamBot"_s << true;
+    QTest::newRow("plain game with its blank") << u"Original CS"_s << true;
+    QTest::newRow("cut at the blank") << u"Original"_s << false;
+    QTest::newRow("other letter case") << u"rambot"_s << false;
+    QTest::newRow("after launching the plain game") << u"OLD"_s << false;
+    QTest::newRow("nothing chosen") << QString() << false;
+}
+
+void TestBotCatalogue::findsOnlyExactNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    const BotInfo *bot = BotCatalogue::find(name);
+    QCOMPARE(bot != nullptr, found);
+    if (bot)
+        QCOMPARE(bot->botName, name);
+}
+
+void TestBotCatalogue::liblistVariantNames_data()
+{
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<QString>("variant");
+    QTest::newRow("add-on") << u"RamBot"_s << u"RamBot liblist.gam"_s;
+    QTest::newRow("plain game") << u"Original CS"_s << u"OLD liblist.gam"_s;
+    QTest::newRow("after launching the plain game") << u"OLD"_s << u"OLD liblist.gam"_s;
+}
+
+void TestBotCatalogue::liblistVariantNames()
+{
+    QFETCH(QString, botName);
+    QFETCH(QString, variant);
+    QCOMPARE(BotCatalogue::liblistVariant(botName), variant);
+}
+
+void TestBotCatalogue::updateNamesArePadded()
+{
+    const BotCatalogue::UpdateNames names = BotCatalogue::updateNames();
+    QCOMPARE(names[0], u"Trevlin"_s + QString(16, u' '));
+    QCOMPARE(names[2], u"RamBot"_s + QString(17, u' '));
+    QCOMPARE(names[7], u"PodBot"_s.leftJustified(23));
+    QCOMPARE(names[11], u"BobaBot"_s.leftJustified(23));
+    for (const QString &name : names)
+        QCOMPARE(name.size(), 23);
+}
+
+void TestBotCatalogue::controlNamesAreUnique()
+{
+    // The main window finds each choice's controls by these names: two choices sharing one would steal a control.
+    QSet<QString> names;
+    int controls = 0;
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        for (const QLatin1StringView name :
+             {bot.optionButton, bot.editButton, bot.editMenuEntry, bot.updateMenuEntry, bot.installedFile}) {
+            if (name.isEmpty())
+                continue;
+            names.insert(name);
+            ++controls;
+        }
+    }
+    QCOMPARE(names.size(), controls);
+}
+
+QTEST_GUILESS_MAIN(TestBotCatalogue)
+#include "tst_botcatalogue.moc"

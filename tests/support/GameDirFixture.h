@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class AppSettings;
+
+// A throw-away Half-Life folder with a "cstrike" game folder inside, and a settings file of its own.
+class GameDirFixture
+{
+public:
+    GameDirFixture();
+    ~GameDirFixture();
+
+    bool isValid() const { return m_root.isValid(); }
+    QString root() const { return m_root.path(); }
+    QString halfLifeDir() const;
+    QString gameDir() const;
+    QString settingsPath() const;
+    std::unique_ptr<AppSettings> makeSettings() const;
+
+    // Writes bytes to a path below the game folder, creating folders on the way.
+    void write(const QString &relativePath, const QByteArray &bytes = {}) const;
+    QByteArray read(const QString &relativePath) const;
+    bool exists(const QString &relativePath) const;
+    // A liblist.gam text with the given lines, each ended by CR LF.
+    static QByteArray liblist(const QStringList &lines);
+    // The marker file, "OLD liblist.gam" with version 1.5 and a liblist.gam: a folder that is set up.
+    void makeSetUp() const;
+    // An executable shell script in the Half-Life folder that records its arguments and working folder.
+    QString writeRecordingScript(const QString &name) const;
+    // What the recording script wrote, waiting up to a few seconds for it: "<working folder>\n<arg>\n<arg>...".
+    QStringList recordedRun() const;
+
+private:
+    QTemporaryDir m_root;
+};

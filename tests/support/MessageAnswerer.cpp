@@ -1,0 +1,41 @@
+#include "MessageAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+
+MessageAnswerer::MessageAnswerer(QDialogButtonBox::StandardButton answer)
+    : m_answer(answer)
+{
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &MessageAnswerer::answer);
+}
+
+void MessageAnswerer::arm()
+{
+    m_answered = false;
+    m_text.clear();
+    m_title.clear();
+    m_buttons.clear();
+    m_timer.start();
+}
+
+void MessageAnswerer::answer()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    m_timer.stop();
+    m_answered = true;
+    m_text = box->text();
+    m_title = box->windowTitle();
+    m_hasIcon = box->icon() != QMessageBox::NoIcon;
+    const auto buttonBox = box->findChild<QDialogButtonBox *>();
+    for (QAbstractButton *button : buttonBox->buttons())
+        m_buttons.append(button->text().remove(u'&'));
+    QAbstractButton *button = box->button(static_cast<QMessageBox::StandardButton>(m_answer));
+    if (button)
+        button->click();
+    else
+        box->reject();
+}

@@ -1,0 +1,61 @@
+#include "ScratchMount.h"
+
+#include <QFile>
+#include <QProcess>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000))
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAll()).trimmed();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace
+
+ScratchMount::ScratchMount(Kind kind)
+{
+#ifdef Q_OS_LINUX
+    QString output;
+    const QString options = kind == Kind::ReadOnly ? u"size=64k,ro"_s : u"size=64k"_s;
+    m_mounted = run(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, options, u"trevlin-test"_s, m_dir.path()}, &output);
+    if (!m_mounted)
+        m_skipReason = u"cannot mount a scratch file system here (needs root): "_s + output;
+#else
+    Q_UNUSED(kind);
+    m_skipReason = u"scratch file systems are mounted on Linux only"_s;
+#endif
+}
+
+ScratchMount::~ScratchMount()
+{
+    if (m_mounted)
+        run(u"umount"_s, {u"-l"_s, m_dir.path()});
+}
+
+bool ScratchMount::remount(bool readOnly)
+{
+    return m_mounted
+        && run(u"mount"_s, {u"-o"_s, readOnly ? u"remount,ro"_s : u"remount,rw"_s, m_dir.path()});
+}
+
+void ScratchMount::fill()
+{
+    QFile filler(m_dir.filePath(u"filler"_s));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(1024, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    // The last partial block: one byte at a time until nothing more fits.
+    while (filler.write("x", 1) == 1) {
+    }
+}

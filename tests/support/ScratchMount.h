@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A tiny file system of its own, mounted for one test: full after a few kilobytes, or read-only. Mounting needs
+// the right to mount (root on Linux); where it is missing, isMounted() is false and skipReason() says why.
+class ScratchMount
+{
+public:
+    enum class Kind { Tiny, ReadOnly };
+
+    explicit ScratchMount(Kind kind);
+    ~ScratchMount();
+
+    bool isMounted() const { return m_mounted; }
+    QString skipReason() const { return m_skipReason; }
+    QString path() const { return m_dir.path(); }
+    // Mounts the same file system again read-only, or writable, keeping what it holds.
+    bool remount(bool readOnly);
+    // Fills the file system up to its last byte.
+    void fill();
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_skipReason;
+};
