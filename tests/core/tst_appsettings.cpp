@@ -1,0 +1,97 @@
+#include "AppSettings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestAppSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void unsetValuesReadAsNone();
+    void keysIgnoreLetterCase_data();
+    void keysIgnoreLetterCase();
+    void paddedKeysRoundTrip();
+    void valuesAreKeptExactly_data();
+    void valuesAreKeptExactly();
+
+private:
+    QTemporaryDir m_dir;
+    int m_files = 0;
+    QString freshPath() { return m_dir.filePath(u"settings%1.conf"_s.arg(++m_files)); }
+};
+
+void TestAppSettings::unsetValuesReadAsNone()
+{
+    AppSettings settings(AppSettings::openFile(freshPath()));
+    QCOMPARE(settings.get(u"Install"_s, u"Directory"_s), u"None"_s);
+    QCOMPARE(settings.get(u"Versions"_s, u"RamBot"_s, u"0"_s), u"0"_s);
+}
+
+void TestAppSettings::keysIgnoreLetterCase_data()
+{
+    QTest::addColumn<QString>("savedSection");
+    QTest::addColumn<QString>("savedKey");
+    QTest::addColumn<QString>("readSection");
+    QTest::addColumn<QString>("readKey");
+    QTest::newRow("HL_Dir read as HL_dir") << u"Install"_s << u"HL_Dir"_s << u"Install"_s << u"HL_dir"_s;
+    QTest::newRow("section case") << u"Auto Execute"_s << u"RamBot"_s << u"auto execute"_s << u"RamBot"_s;
+    QTest::newRow("bot name case") << u"Auto Execute"_s << u"NNBot"_s << u"Auto Execute"_s << u"nnbot"_s;
+}
+
+void TestAppSettings::keysIgnoreLetterCase()
+{
+    QFETCH(QString, savedSection);
+    QFETCH(QString, savedKey);
+    QFETCH(QString, readSection);
+    QFETCH(QString, readKey);
+    const QString path = freshPath();
+    {
+        AppSettings settings(AppSettings::openFile(path));
+        QVERIFY(settings.save(savedSection, savedKey, u"first"_s));
+        // Saving under another spelling replaces the value instead of adding a second key.
+        QVERIFY(settings.save(readSection, readKey, u"second"_s));
+        QCOMPARE(settings.get(readSection, readKey), u"second"_s);
+    }
+    AppSettings reopened(AppSettings::openFile(path));
+    QCOMPARE(reopened.get(savedSection, savedKey), u"second"_s);
+    QSettings raw(path, QSettings::IniFormat);
+    QCOMPARE(raw.allKeys().size(), 1);
+}
+
+void TestAppSettings::paddedKeysRoundTrip()
+{
+    const QString path = freshPath();
+    const QString padded = u"RamBot"_s.leftJustified(23);
+    {
+        AppSettings settings(AppSettings::openFile(path));
+        QVERIFY(settings.save(u"Versions"_s, padded, u"1.3"_s));
+        QVERIFY(settings.save(u"Versions"_s, u"RamBot"_s, u"unpadded"_s));
+    }
+    AppSettings reopened(AppSettings::openFile(path));
+    QCOMPARE(reopened.get(u"Versions"_s, padded), u"1.3"_s);
+    QCOMPARE(reopened.get(u"Versions"_s, u"RamBot"_s), u"unpadded"_s);
+}
+
+void TestAppSettings::valuesAreKeptExactly_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("windows path") << u"C:\\Games\\Half-Life\\cstrike"_s;
+    QTest::newRow("path with blanks and comma") << u"/home/me/Half Life, old/cstrike"_s;
+    QTest::newRow("leading and trailing blanks") << u"  my bots.cfg "_s;
+    QTest::newRow("accented") << u"r\u00f4ster.cfg"_s;
+}
+
+void TestAppSettings::valuesAreKeptExactly()
+{
+    QFETCH(QString, value);
+    const QString path = freshPath();
+    AppSettings(AppSettings::openFile(path)).save(u"Install"_s, u"Directory"_s, value);
+    QCOMPARE(AppSettings(AppSettings::openFile(path)).get(u"Install"_s, u"Directory"_s), value);
+}
+
+QTEST_GUILESS_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"

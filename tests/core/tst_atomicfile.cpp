@@ -1,0 +1,112 @@
+#include "AtomicFile.h"
+#include "ScratchMount.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestAtomicFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesAndReplaces();
+    void folderInTheWayIsReported();
+    void missingFolderIsReported();
+    void fullDiskKeepsOldFile_data();
+    void fullDiskKeepsOldFile();
+    void readOnlyDiskKeepsOldFile();
+};
+
+void TestAtomicFile::writesAndReplaces()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"liblist.gam"_s);
+    QVERIFY(AtomicFile::write(path, "first\r\n"));
+    QCOMPARE(contents(path), QByteArray("first\r\n"));
+    QVERIFY(AtomicFile::write(path, "second"));
+    QCOMPARE(contents(path), QByteArray("second"));
+    // No temporary file is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"liblist.gam"_s});
+}
+
+void TestAtomicFile::folderInTheWayIsReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"hl.bat"_s));
+    QString error;
+    QVERIFY(!AtomicFile::write(dir.filePath(u"hl.bat"_s), "x", &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(dir.filePath(u"hl.bat"_s)).isDir());
+}
+
+void TestAtomicFile::missingFolderIsReported()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(!AtomicFile::write(dir.filePath(u"gone/hl.bat"_s), "x", &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestAtomicFile::fullDiskKeepsOldFile_data()
+{
+    QTest::addColumn<int>("newSize");
+    // A small write fails only when the buffered bytes are flushed; a large one fails while writing.
+    QTest::newRow("small") << 300;
+    QTest::newRow("large") << 200 * 1024;
+}
+
+void TestAtomicFile::fullDiskKeepsOldFile()
+{
+    QFETCH(int, newSize);
+    ScratchMount disk(ScratchMount::Kind::Tiny);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString path = QDir(disk.path()).filePath(u"liblist.gam"_s);
+    put(path, "game \"Counter-Strike\"\r\n");
+    disk.fill();
+
+    QString error;
+    QVERIFY(!AtomicFile::write(path, QByteArray(newSize, 'n'), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(contents(path), QByteArray("game \"Counter-Strike\"\r\n"));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files).size(), 2); // the file and the filler, nothing half-written
+}
+
+void TestAtomicFile::readOnlyDiskKeepsOldFile()
+{
+    ScratchMount disk(ScratchMount::Kind::Tiny);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString path = QDir(disk.path()).filePath(u"hl.bat"_s);
+    put(path, "old");
+    QVERIFY(disk.remount(true));
+
+    QString error;
+    QVERIFY(!AtomicFile::write(path, "new", &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(contents(path), QByteArray("old"));
+}
+
+QTEST_GUILESS_MAIN(TestAtomicFile)
+#include "tst_atomicfile.moc"

@@ -1,0 +1,138 @@
+#include "AppSettings.h"
+#include "AppState.h"
+#include "GameDirFixture.h"
+#include "GameSetup.h"
+#include "ScratchMount.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestGameSetup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpOutcomes_data();
+    void startUpOutcomes();
+    void startUpFillsUpdateNames();
+    void refusedFolderChangesOnlyGameDir();
+    void acceptedFolderIsRemembered();
+    void sameFolderTwiceGivesSameHalfLifeDir();
+    void batchFileFailureKeepsFolderUnchanged();
+};
+
+void TestGameSetup::startUpOutcomes_data()
+{
+    QTest::addColumn<bool>("directoryStored");
+    QTest::addColumn<QByteArray>("oldLiblist"); // empty: no "OLD liblist.gam"
+    QTest::addColumn<GameSetup::StartUp>("outcome");
+    QTest::addColumn<QString>("installedVersion");
+    QTest::newRow("nothing stored") << false << QByteArray() << GameSetup::StartUp::NoDirectory << QString();
+    QTest::newRow("not set up") << true << QByteArray() << GameSetup::StartUp::NotSetUp << QString();
+    QTest::newRow("ready") << true << QByteArray("version \"1.5\"\r\n") << GameSetup::StartUp::Ready << u"1.5"_s;
+    QTest::newRow("later version wins") << true << QByteArray("version \"1.0\"\r\nx\r\n\r\nversion \"1.6\"")
+                                        << GameSetup::StartUp::Ready << u"1.6"_s;
+    QTest::newRow("no version line") << true << QByteArray("game \"cs\"\r\n") << GameSetup::StartUp::Ready
+                                     << QString();
+}
+
+void TestGameSetup::startUpOutcomes()
+{
+    QFETCH(bool, directoryStored);
+    QFETCH(QByteArray, oldLiblist);
+    QFETCH(GameSetup::StartUp, outcome);
+    GameDirFixture game;
+    const auto settings = game.makeSettings();
+    if (directoryStored) {
+        settings->save(u"Install"_s, u"Directory"_s, game.gameDir());
+        settings->save(u"Install"_s, u"HL_Dir"_s, u"/remembered"_s);
+    }
+    if (!oldLiblist.isEmpty())
+        game.write(u"old LIBLIST.gam"_s, oldLiblist);
+
+    AppState state;
+    QCOMPARE(GameSetup::startUp(state, *settings), outcome);
+    QCOMPARE(state.DirectoryValid, outcome == GameSetup::StartUp::Ready);
+    QTEST(state.InstalledCsVersion, "installedVersion");
+    QCOMPARE(state.GameDir, directoryStored ? game.gameDir() : QString());
+    QCOMPARE(state.HalfLifeDir, directoryStored ? u"/remembered"_s : QString());
+}
+
+void TestGameSetup::startUpFillsUpdateNames()
+{
+    GameDirFixture game;
+    AppState state;
+    GameSetup::startUp(state, *game.makeSettings());
+    QCOMPARE(state.UpdateNames[2], u"RamBot                 "_s);
+}
+
+void TestGameSetup::refusedFolderChangesOnlyGameDir()
+{
+    GameDirFixture game;
+    const auto settings = game.makeSettings();
+    AppState state;
+    QCOMPARE(GameSetup::selectDirectory(state, *settings, game.gameDir()), GameSetup::Selection::NotValid);
+    QCOMPARE(state.GameDir, game.gameDir());
+    QVERIFY(!state.DirectoryValid);
+    QCOMPARE(settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
+    QVERIFY(!game.exists(u"hl.bat"_s));
+}
+
+void TestGameSetup::acceptedFolderIsRemembered()
+{
+    GameDirFixture game;
+    game.write(u"CSTRIKE.ICO"_s, "icon");
+    const auto settings = game.makeSettings();
+    AppState state;
+    state.HalfLifeDir = u"from start-up"_s;
+    QCOMPARE(GameSetup::selectDirectory(state, *settings, game.gameDir()), GameSetup::Selection::Done);
+    QVERIFY(state.DirectoryValid);
+    QCOMPARE(settings->get(u"Install"_s, u"Directory"_s), game.gameDir());
+    QCOMPARE(settings->get(u"Install"_s, u"HL_dir"_s), game.halfLifeDir());
+    QCOMPARE(state.HalfLifeDir, u"from start-up"_s); // this run keeps the folder it started with
+    QCOMPARE(game.read(u"hl.bat"_s), QByteArray("@echo off\r\ncd..\r\nhl.exe -console -game cstrike\r\n"));
+}
+
+void TestGameSetup::sameFolderTwiceGivesSameHalfLifeDir()
+{
+    GameDirFixture game;
+    game.makeSetUp();
+    const auto settings = game.makeSettings();
+    AppState state;
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(GameSetup::selectDirectory(state, *settings, game.gameDir()), GameSetup::Selection::Done);
+        QCOMPARE(settings->get(u"Install"_s, u"HL_Dir"_s), game.halfLifeDir());
+    }
+}
+
+void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
+{
+    ScratchMount disk(ScratchMount::Kind::Tiny);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString gameDir = QDir(disk.path()).filePath(u"cstrike"_s);
+    QVERIFY(QDir().mkpath(gameDir));
+    for (const auto &[name, bytes] : {std::pair{u"cstrike.ico"_s, QByteArray("icon")},
+                                      std::pair{u"hl.bat"_s, QByteArray("@echo off\r\nmy own\r\n")}}) {
+        QFile file(QDir(gameDir).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QVERIFY(disk.remount(true));
+
+    GameDirFixture elsewhere;
+    const auto settings = elsewhere.makeSettings();
+    AppState state;
+    QString error;
+    QCOMPARE(GameSetup::selectDirectory(state, *settings, gameDir, &error), GameSetup::Selection::BatchFileFailed);
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!state.DirectoryValid);
+    QFile batch(QDir(gameDir).filePath(u"hl.bat"_s));
+    QVERIFY(batch.open(QIODevice::ReadOnly));
+    QCOMPARE(batch.readAll(), QByteArray("@echo off\r\nmy own\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestGameSetup)
+#include "tst_gamesetup.moc"

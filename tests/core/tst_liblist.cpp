@@ -1,0 +1,136 @@
+#include "Liblist.h"
+#include "TextLines.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestLiblist : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lineRule_data();
+    void lineRule();
+    void readsLastOccurrence();
+    void unreadableFileGivesNothing_data();
+    void unreadableFileGivesNothing();
+    void hlVersionIsDotted_data();
+    void hlVersionIsDotted();
+    void linesSplitOnCrLfAndLf_data();
+    void linesSplitOnCrLfAndLf();
+};
+
+void TestLiblist::lineRule_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("parsed");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("version") << u"version \"1.0\""_s << true << u"version"_s << u"1.0"_s;
+    QTest::newRow("backslash kept") << u"gamedll \"dlls\\mp.dll\""_s << true << u"gamedll"_s << u"dlls\\mp.dll"_s;
+    QTest::newRow("blanks inside the quotes") << u"game \" Counter Strike \""_s << true << u"game"_s
+                                              << u" Counter Strike "_s;
+    QTest::newRow("empty value") << u"url_dl \"\""_s << true << u"url_dl"_s << QString();
+    // The opening quote is skipped and the last character dropped, whatever they are.
+    QTest::newRow("no quotes") << u"version 1.0x"_s << true << u"version"_s << u".0"_s;
+    QTest::newRow("key cut at the first blank") << u"my key \"v\""_s << true << u"my"_s << u"ey \"v"_s;
+    QTest::newRow("no blank") << u"//comment"_s << false << QString() << QString();
+    QTest::newRow("empty line") << QString() << false << QString() << QString();
+    QTest::newRow("blank and one character") << u"version \""_s << false << QString() << QString();
+    QTest::newRow("trailing blank only") << u"version "_s << false << QString() << QString();
+}
+
+void TestLiblist::lineRule()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, parsed);
+    const std::optional<Liblist::Line> result = Liblist::parseLine(line);
+    QCOMPARE(result.has_value(), parsed);
+    if (result) {
+        QTEST(result->key, "key");
+        QTEST(result->value, "value");
+    }
+}
+
+void TestLiblist::readsLastOccurrence()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"liblist.gam"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("game \"CS\"\r\n\r\nversion \"1.0\"\r\n//note\nhlversion \"1108\"\r\nversion \"1.6\"\r\n"
+               "gamedll \"dlls\\\xe9t\xe9.dll\"");
+    file.close();
+
+    const LiblistInfo info = Liblist::read(file.fileName());
+    QCOMPARE(info.version, u"1.6"_s);
+    QCOMPARE(info.hlversion, u"1108"_s);
+    // Read as 8-bit text, the final line without a line break included.
+    QCOMPARE(info.gamedll, u"dlls\\\u00e9t\u00e9.dll"_s);
+}
+
+void TestLiblist::unreadableFileGivesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("only odd lines") << QByteArray("\r\n\r\nnoblank\r\nx \r\n") << true;
+    QTest::newRow("other keys") << QByteArray("Version \"1.0\"\r\ngame \"x\"\r\n") << true;
+}
+
+void TestLiblist::unreadableFileGivesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, exists);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"liblist.gam"_s);
+    if (exists) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const LiblistInfo info = Liblist::read(path);
+    QVERIFY(!info.version && !info.hlversion && !info.gamedll);
+}
+
+void TestLiblist::hlVersionIsDotted_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("four digits") << u"1108"_s << u"1.1.0.8"_s;
+    QTest::newRow("three digits") << u"110"_s << u"1.1.0."_s;
+    QTest::newRow("five digits") << u"11081"_s << u"1.1.0.8"_s;
+    QTest::newRow("empty") << QString() << u"..."_s;
+}
+
+void TestLiblist::hlVersionIsDotted()
+{
+    QFETCH(QString, value);
+    QTEST(Liblist::formatHlVersion(value), "shown");
+}
+
+void TestLiblist::linesSplitOnCrLfAndLf_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\na\r\n") << QStringList{QString(), QString(), u"a"_s};
+    QTest::newRow("lone CR stays") << QByteArray("a\rb\n") << QStringList{u"a\rb"_s};
+    QTest::newRow("nothing") << QByteArray() << QStringList();
+}
+
+void TestLiblist::linesSplitOnCrLfAndLf()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(TextLines::split(bytes), lines);
+    if (!bytes.contains('\r') || bytes.contains("\r\n"))
+        QCOMPARE(TextLines::split(TextLines::join(lines)), lines);
+}
+
+QTEST_GUILESS_MAIN(TestLiblist)
+#include "tst_liblist.moc"
