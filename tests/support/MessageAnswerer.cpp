@@ -13,8 +13,7 @@ MessageAnswerer::MessageAnswerer(QDialogButtonBox::StandardButton answer)
 
 void MessageAnswerer::arm()
 {
-    m_answered = false;
-    m_text.clear();
+    m_texts.clear();
     m_title.clear();
     m_buttons.clear();
     m_timer.start();
@@ -25,11 +24,10 @@ void MessageAnswerer::answer()
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box)
         return;
-    m_timer.stop();
-    m_answered = true;
-    m_text = box->text();
+    m_texts.append(box->text());
     m_title = box->windowTitle();
     m_hasIcon = box->icon() != QMessageBox::NoIcon;
+    m_buttons.clear();
     const auto buttonBox = box->findChild<QDialogButtonBox *>();
     for (QAbstractButton *button : buttonBox->buttons())
         m_buttons.append(button->text().remove(u'&'));

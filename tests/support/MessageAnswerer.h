@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <QTimer>
 
-// Answers the next modal dialog: arm it before the action that opens the dialog, then check what was seen once
-// the action has returned.
+// Answers every message box that opens while it is armed, always with the same answer: arm it before the action
+// that opens them, then check what was seen once the action has returned. text() and the others describe the
+// last box; texts() lists them all.
 class MessageAnswerer : public QObject
 {
     Q_OBJECT
@@ -15,8 +16,9 @@ public:
     explicit MessageAnswerer(QDialogButtonBox::StandardButton answer = QDialogButtonBox::Ok);
 
     void arm();
-    bool answered() const { return m_answered; }
-    QString text() const { return m_text; }
+    bool answered() const { return !m_texts.isEmpty(); }
+    QStringList texts() const { return m_texts; }
+    QString text() const { return m_texts.isEmpty() ? QString() : m_texts.last(); }
     QString title() const { return m_title; }
     // The captions of the message box's buttons, in the order shown, without their '&'.
     QStringList buttons() const { return m_buttons; }
@@ -27,8 +29,7 @@ private:
 
     QDialogButtonBox::StandardButton m_answer;
     QTimer m_timer;
-    bool m_answered = false;
-    QString m_text;
+    QStringList m_texts;
     QString m_title;
     QStringList m_buttons;
     bool m_hasIcon = false;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "AppState.h"
+#include "GameDirFixture.h"
+#include "MainScreen.h"
+
+#include <QAction>
+#include <QTest>
+
+// A main window of its own for one test: its own game folder, settings file and shared state.
+struct MainScreenHarness
+{
+    GameDirFixture game;
+    std::unique_ptr<AppSettings> settings = game.makeSettings();
+    AppState state;
+    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(state, *settings);
+
+    // A folder that is set up with the given add-ons' prepared liblist.gam copies, remembered in the settings.
+    void setUp(const QStringList &variantFiles)
+    {
+        game.makeSetUp();
+        for (const QString &file : variantFiles) {
+            const QString bot = file.section(u' ', 0, 0);
+            game.write(file, GameDirFixture::liblist({QStringLiteral("version \"1.5\""),
+                                                      QStringLiteral("hlversion \"1108\""),
+                                                      QStringLiteral("gamedll \"dlls\\%1.dll\"").arg(bot.toLower())}));
+        }
+        settings->save(QStringLiteral("Install"), QStringLiteral("Directory"), game.gameDir());
+        settings->save(QStringLiteral("Install"), QStringLiteral("HL_Dir"), game.halfLifeDir());
+    }
+
+    template<typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        T *child = window->findChild<T *>(name);
+        if (!child)
+            qWarning("no control named %s", qPrintable(name));
+        return child;
+    }
+};

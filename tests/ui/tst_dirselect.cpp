@@ -1,0 +1,138 @@
+#include "DirSelect.h"
+#include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QFileSystemModel>
+#include <QSignalSpy>
+#include <QTreeView>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestDirSelect : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensOnceShowingGameDir();
+    void refusedFolderKeepsDialogOpen();
+    void typedFolderIsAccepted_data();
+    void typedFolderIsAccepted();
+    void treeFollowsTypedPath();
+    void escapeCloses();
+
+private:
+    static DirSelect *open(const MainScreenHarness &h)
+    {
+        h.find<QAction>(u"Properties"_s)->trigger();
+        return h.window->findChild<DirSelect *>(u"DirSelect"_s);
+    }
+};
+
+void TestDirSelect::opensOnceShowingGameDir()
+{
+    MainScreenHarness h;
+    h.state.GameDir = h.game.gameDir();
+    DirSelect *dialog = open(h);
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), u"Directory Selection"_s);
+    QCOMPARE(dialog->findChild<QLabel *>(u"Label2"_s)->text(), QDir::toNativeSeparators(h.game.gameDir()));
+    QVERIFY(dialog->findChild<QAbstractButton *>(u"Command1"_s)->property("default").toBool());
+    // A second opening raises the same window.
+    QCOMPARE(open(h), dialog);
+    QCOMPARE(h.window->findChildren<DirSelect *>().size(), 1);
+}
+
+void TestDirSelect::refusedFolderKeepsDialogOpen()
+{
+    MainScreenHarness h;
+    DirSelect *dialog = open(h);
+    auto *path = dialog->findChild<QLineEdit *>(u"Path1"_s);
+    path->clear();
+    QTest::keyClicks(path, h.game.gameDir());
+
+    MessageAnswerer answerer;
+    answerer.arm();
+    dialog->findChild<QAbstractButton *>(u"Command1"_s)->click();
+    QCOMPARE(answerer.text(), u"This Is Not A Valid Counter-Strike Directory"_s);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
+    QCOMPARE(h.state.GameDir, h.game.gameDir()); // taken before the check, as the game folder in memory
+    QVERIFY(!h.find(u"Option7"_s)->isEnabled());
+}
+
+void TestDirSelect::typedFolderIsAccepted_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("as it is") << QString();
+    QTest::newRow("trailing separator") << u"/"_s;
+    QTest::newRow("surrounding blanks") << u"  "_s;
+}
+
+void TestDirSelect::typedFolderIsAccepted()
+{
+    QFETCH(QString, suffix);
+    MainScreenHarness h;
+    h.game.write(u"cstrike.ico"_s, "icon");
+    h.game.write(u"OLD liblist.gam"_s, "version \"1.5\"\r\n");
+    h.game.write(u"rambot LIBLIST.gam"_s, "version \"1.5\"\r\n");
+    DirSelect *dialog = open(h);
+    QPointer<DirSelect> guard(dialog);
+    QSignalSpy selected(dialog, &DirSelect::directorySelected);
+    auto *path = dialog->findChild<QLineEdit *>(u"Path1"_s);
+    path->clear();
+    QTest::keyClicks(path, QDir::toNativeSeparators(h.game.gameDir()) + suffix);
+    QTest::keyClick(path, Qt::Key_Return); // the default button
+
+    QCOMPARE(selected.size(), 1);
+    QTRY_VERIFY(guard.isNull());
+    const QString gameDir = QDir::toNativeSeparators(h.game.gameDir());
+    QCOMPARE(h.state.GameDir, gameDir);
+    QVERIFY(h.state.DirectoryValid);
+    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
+    QCOMPARE(h.settings->get(u"Install"_s, u"HL_Dir"_s), QDir::toNativeSeparators(h.game.halfLifeDir()));
+    QCOMPARE(h.game.read(u"hl.bat"_s), QByteArray("@echo off\r\ncd..\r\nhl.exe -console -game cstrike\r\n"));
+    QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
+    QVERIFY(!h.find(u"Command9"_s)->isHidden());
+    QVERIFY(h.find(u"Option2"_s)->isEnabled());
+    QVERIFY(h.find(u"Option7"_s)->isEnabled());
+    QVERIFY(!h.find(u"Option3"_s)->isEnabled());
+    // The installed game's version is read only at start-up.
+    QVERIFY(h.state.InstalledCsVersion.isEmpty());
+}
+
+void TestDirSelect::treeFollowsTypedPath()
+{
+    MainScreenHarness h;
+    DirSelect *dialog = open(h);
+    auto *path = dialog->findChild<QLineEdit *>(u"Path1"_s);
+    path->clear();
+    QTest::keyClicks(path, h.game.halfLifeDir());
+    auto *tree = dialog->findChild<QTreeView *>(u"Dir1"_s);
+    QTRY_COMPARE(QDir::fromNativeSeparators(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString()),
+                 h.game.halfLifeDir());
+    QCOMPARE(dialog->findChild<QLabel *>(u"Label2"_s)->text(), h.game.halfLifeDir());
+
+    // Choosing in the tree shows the folder in the field and the label.
+    auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+    tree->setFocus();
+    tree->setCurrentIndex(model->index(h.game.gameDir()));
+    QCOMPARE(path->text(), QDir::toNativeSeparators(h.game.gameDir()));
+    QCOMPARE(dialog->chosenPath(), QDir::toNativeSeparators(h.game.gameDir()));
+}
+
+void TestDirSelect::escapeCloses()
+{
+    MainScreenHarness h;
+    QPointer<DirSelect> dialog = open(h);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(dialog.isNull());
+    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
+}
+
+QTEST_MAIN(TestDirSelect)
+#include "tst_dirselect.moc"

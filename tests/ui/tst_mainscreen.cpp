@@ -1,0 +1,420 @@
+#include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
+#include "ScratchMount.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString launchDirectoryMessage =
+    u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
+
+QString labelText(const MainScreenHarness &h, const QString &name)
+{
+    return h.find<QLabel>(name)->text();
+}
+
+} // namespace
+
+class TestMainScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initialState();
+    void everyControlHasAnAccessibleName();
+    void startUpMessages_data();
+    void startUpMessages();
+    void startUpEnablesInstalledAddOns();
+    void chooseShowsBotInfo();
+    void editButtonChoosesItsAddOn();
+    void updateEntrySetsOnlyBotName();
+    void statusLine_data();
+    void statusLine();
+    void launchRefusals_data();
+    void launchRefusals();
+    void versionQuestion_data();
+    void versionQuestion();
+    void launchingPlainGame();
+    void launchOnReadOnlyFolderKeepsLiblist();
+    void exitClosesEveryWindow();
+};
+
+void TestMainScreen::initialState()
+{
+    MainScreenHarness h;
+    QCOMPARE(h.window->windowTitle(), u"Counter-Strike Trevlin"_s);
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        QVERIFY(!h.find(bot.optionButton)->isEnabled());
+        QCOMPARE(h.find<QAbstractButton>(bot.optionButton)->text(), QString(bot.botName));
+        if (bot.editButton.isEmpty())
+            continue;
+        QVERIFY(!h.find(bot.editButton)->isEnabled());
+        QCOMPARE(h.find<QAbstractButton>(bot.editButton)->text(), QString(bot.editCaption));
+        QVERIFY(!h.find<QAction>(bot.editMenuEntry)->isEnabled());
+        QCOMPARE(h.find<QAction>(bot.editMenuEntry)->text(), QString(bot.editMenuCaption));
+        QVERIFY(!h.find<QAction>(bot.updateMenuEntry)->isEnabled());
+        QCOMPARE(h.find<QAction>(bot.updateMenuEntry)->text(), QString(bot.updateMenuCaption));
+    }
+    QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
+    QVERIFY(h.find(u"Command9"_s)->isHidden());
+    for (const QString &name : {u"updAll"_s, u"Properties"_s, u"about"_s})
+        QVERIFY(h.find<QAction>(name)->isEnabled());
+    for (const QString &name : {u"Label1"_s, u"Label6"_s, u"Label7"_s, u"Label8"_s})
+        QVERIFY(labelText(h, name).isEmpty());
+    QCOMPARE(labelText(h, u"Label2"_s), u"None"_s);
+    QVERIFY(h.find<QLineEdit>(u"Text2"_s)->text().isEmpty());
+
+    // The File menu: the eleven edit entries, the separator, then the two folder entries.
+    const QList<QAction *> file = h.find<QMenu>(u"file"_s)->actions();
+    QCOMPARE(file.size(), 14);
+    QCOMPARE(file.at(0)->objectName(), u"andbots"_s);
+    QCOMPARE(file.at(11)->objectName(), u"separator1"_s);
+    QCOMPARE(file.at(12)->text(), u"&Configure CS"_s);
+    QCOMPARE(file.at(13)->text(), u"&Select Directory"_s);
+    QCOMPARE(h.find<QMenu>(u"updates"_s)->actions().first()->text(), u"Update All"_s);
+}
+
+void TestMainScreen::everyControlHasAnAccessibleName()
+{
+    MainScreenHarness h;
+    h.window->show();
+    for (QAbstractButton *button : h.window->findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(h.window.get()))
+            continue;
+        QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
+        QVERIFY2(!name.remove(u'&').isEmpty(), qPrintable(button->objectName()));
+    }
+    QCOMPARE(h.find(u"Command3"_s)->accessibleName(), u"Play"_s);
+    QCOMPARE(h.find(u"Command4"_s)->accessibleName(), u"Exit"_s);
+    QCOMPARE(h.find(u"Command9"_s)->accessibleName(), u"Server Configuration"_s);
+    QCOMPARE(h.find(u"Label6"_s)->accessibleName(), u"Required CS Version:"_s);
+}
+
+void TestMainScreen::startUpMessages_data()
+{
+    QTest::addColumn<bool>("directoryStored");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no folder yet") << false
+                                   << u"Please select your Half-Life\\Counter-Strike directory under the File -> "
+                                      "Select Directory menu"_s;
+    QTest::newRow("folder not set up") << true
+                                       << u"You Have Not Properly Set Up The Trevlin. Please Read The "
+                                          "Documentation, Or Select Your Directory Again."_s;
+}
+
+void TestMainScreen::startUpMessages()
+{
+    QFETCH(bool, directoryStored);
+    MainScreenHarness h;
+    h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
+    if (directoryStored)
+        h.settings->save(u"Install"_s, u"Directory"_s, h.game.gameDir());
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.window->startUp();
+    QVERIFY(answerer.answered());
+    QTEST(answerer.text(), "message");
+    QCOMPARE(answerer.title(), u"Trevlin"_s);
+    QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
+    QVERIFY(!answerer.hasIcon());
+    QVERIFY(!h.find(u"Option2"_s)->isEnabled());
+    QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
+    QVERIFY(!h.state.DirectoryValid);
+}
+
+void TestMainScreen::startUpEnablesInstalledAddOns()
+{
+    MainScreenHarness h;
+    h.setUp({u"RamBot liblist.gam"_s, u"REDUBOT LIBLIST.GAM"_s, u"AndroidBot liblist.gam"_s});
+    h.game.write(u"AGBBot_liblist.gam"_s, "not the right name");
+    h.window->startUp();
+
+    QVERIFY(h.state.DirectoryValid);
+    QCOMPARE(h.state.InstalledCsVersion, u"1.5"_s);
+    QCOMPARE(QDir::current().canonicalPath(), QDir(h.game.gameDir()).canonicalPath());
+    QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
+    QVERIFY(!h.find(u"Command9"_s)->isHidden());
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        const bool installed = bot.type == BotType::RamBot || bot.type == BotType::ReduBot
+            || bot.type == BotType::AndroidBot || bot.type == BotType::OriginalCS;
+        QCOMPARE(h.find(bot.optionButton)->isEnabled(), installed);
+        if (!bot.editButton.isEmpty()) {
+            QCOMPARE(h.find(bot.editButton)->isEnabled(), installed);
+            QCOMPARE(h.find<QAction>(bot.editMenuEntry)->isEnabled(), installed);
+            QCOMPARE(h.find<QAction>(bot.updateMenuEntry)->isEnabled(), installed);
+        }
+    }
+    // Nothing is chosen until the user chooses.
+    QVERIFY(h.state.BotName.isEmpty());
+}
+
+void TestMainScreen::chooseShowsBotInfo()
+{
+    MainScreenHarness h;
+    h.setUp({u"PLBot liblist.gam"_s});
+    h.game.write(u"RamBot liblist.gam"_s,
+                 "game \"CS\"\r\nversion \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
+    h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
+    h.game.write(u"maps/de_dust.rw1"_s);
+    h.game.write(u"maps/cs_office.rw1"_s);
+    h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
+    h.settings->save(u"Auto Execute"_s, u"PLBot"_s, u"pl.cfg"_s);
+    h.window->startUp();
+
+    h.find<QAbstractButton>(u"Option2"_s)->click();
+    QCOMPARE(h.state.BotName, u"RamBot"_s);
+    QCOMPARE(labelText(h, u"Label6"_s), u"1.6"_s);
+    QCOMPARE(labelText(h, u"Label7"_s), u"1.1.0."_s);
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\rambot.dll"_s);
+    QCOMPARE(labelText(h, u"Label1"_s), u"cs_office, de_dust"_s);
+    QCOMPARE(labelText(h, u"Label2"_s), u"ram.cfg"_s);
+
+    // NNBot's copy names no version: the labels keep what RamBot showed.
+    h.find<QAbstractButton>(u"Option4"_s)->click();
+    QCOMPARE(labelText(h, u"Label6"_s), u"1.6"_s);
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\nnbot.dll"_s);
+    QVERIFY(labelText(h, u"Label1"_s).isEmpty());
+    QCOMPARE(labelText(h, u"Label2"_s), u"None"_s);
+
+    h.find<QAbstractButton>(u"Option10"_s)->click();
+    QCOMPARE(labelText(h, u"Label1"_s), u"All"_s);
+    QCOMPARE(labelText(h, u"Label2"_s), u"Not Available"_s);
+
+    h.find<QAbstractButton>(u"Option7"_s)->click();
+    QCOMPARE(h.state.BotName, u"Original CS"_s);
+    QCOMPARE(labelText(h, u"Label6"_s), u"1.5"_s);
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\mp.dll"_s);
+    QVERIFY(labelText(h, u"Label1"_s).isEmpty());
+
+    // Choosing the chosen button again runs nothing.
+    h.state.BotName = u"OLD"_s;
+    h.find<QAbstractButton>(u"Option7"_s)->click();
+    QCOMPARE(h.state.BotName, u"OLD"_s);
+}
+
+void TestMainScreen::editButtonChoosesItsAddOn()
+{
+    MainScreenHarness h;
+    h.setUp({u"RealBot liblist.gam"_s, u"RamBot liblist.gam"_s});
+    h.window->startUp();
+    h.find<QAbstractButton>(u"Option3"_s)->click();
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\realbot.dll"_s);
+
+    h.find<QAbstractButton>(u"Command2"_s)->click();
+    QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
+    QCOMPARE(h.state.BotName, u"RamBot"_s);
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\rambot.dll"_s);
+
+    h.find<QAction>(u"realbots"_s)->trigger();
+    QVERIFY(h.find<QRadioButton>(u"Option3"_s)->isChecked());
+    QCOMPARE(h.state.BotName, u"RealBot"_s);
+}
+
+void TestMainScreen::updateEntrySetsOnlyBotName()
+{
+    MainScreenHarness h;
+    h.setUp({u"RealBot liblist.gam"_s, u"PodBot liblist.gam"_s});
+    h.game.writeRecordingScript(u"hl.sh"_s);
+    h.window->startUp();
+    h.find<QAbstractButton>(u"Option3"_s)->click();
+
+    h.find<QAction>(u"updPodBot"_s)->trigger();
+    QCOMPARE(h.state.BotName, u"PodBot"_s);
+    QVERIFY(h.find<QRadioButton>(u"Option3"_s)->isChecked());
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\realbot.dll"_s);
+
+    // A launch right after it activates PodBot while RealBot's information is still shown.
+    h.find<QAbstractButton>(u"Command3"_s)->click();
+    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"PodBot liblist.gam"_s));
+    QVERIFY(!h.game.recordedRun().isEmpty());
+}
+
+void TestMainScreen::statusLine_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("android edit") << u"Command1"_s << u"Here You Can Edit Your Android Bots"_s;
+    QTest::newRow("hpbbot edit") << u"Command7"_s << u"Here You Can Edit Your HPBBot Bots"_s;
+    QTest::newRow("play") << u"Command3"_s << u"Play Counter-Strike With The Selected Bot!"_s;
+    QTest::newRow("exit") << u"Command4"_s << u"This Exits Counter-Strike Trevlin"_s;
+    QTest::newRow("server") << u"Command9"_s
+                            << u"Here You Can Configure Your CS Server, Change The Mapcycle And Change The "
+                               "Startup Message"_s;
+    QTest::newRow("bot info") << u"Frame4"_s
+                              << u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s;
+    QTest::newRow("maps") << u"Label1"_s << u"This Displays Wich Maps Are Supported By The Bot"_s;
+    QTest::newRow("cs version value") << u"Label6"_s
+                                      << u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
+    QTest::newRow("hl version caption") << u"Label4"_s << u"This Displays Wich Half-Life Version The Bot Supports"_s;
+    QTest::newRow("dll value") << u"Label8"_s << u"This Displays Wich DLL File The Bot Uses"_s;
+    QTest::newRow("autostart file") << u"Label2"_s
+                                    << u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
+                                       "Double click to edit this file."_s;
+    QTest::newRow("folder button") << u"folderButton"_s
+                                   << u"This Will Allow You To Select The Config File To Launch On Startup"_s;
+    QTest::newRow("cancel button") << u"cancelButton"_s
+                                   << u"This Option Will Make CS Start Without Any Config File Beeing Launched "
+                                      "Automaticly"_s;
+    QTest::newRow("autostart frame") << u"Frame2"_s << QString();
+    QTest::newRow("background") << u"centralwidget"_s << QString();
+    QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
+    QTest::newRow("maps frame leaves it") << u"Frame3"_s << u"unchanged"_s;
+}
+
+void TestMainScreen::statusLine()
+{
+    QFETCH(QString, control);
+    MainScreenHarness h;
+    h.window->show();
+    auto *status = h.find<QLineEdit>(u"Text2"_s);
+    status->setText(u"unchanged"_s);
+    QWidget *widget = h.find(control);
+    QVERIFY(widget);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+    QCoreApplication::sendEvent(widget, &enter);
+    QTEST(status->text(), "text");
+}
+
+void TestMainScreen::launchRefusals_data()
+{
+    QTest::addColumn<bool>("setUp");
+    QTest::addColumn<bool>("launcher");
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder not set up") << false << true << QString() << launchDirectoryMessage;
+    QTest::newRow("nothing chosen") << true << true << QString() << launchDirectoryMessage;
+    QTest::newRow("variant gone") << true << true << u"Option2"_s << launchDirectoryMessage;
+    QTest::newRow("no launcher") << true << false << u"Option7"_s << u"hl.sh or hl_linux"_s;
+}
+
+void TestMainScreen::launchRefusals()
+{
+    QFETCH(bool, setUp);
+    QFETCH(bool, launcher);
+    QFETCH(QString, choose);
+    QFETCH(QString, message);
+    MainScreenHarness h;
+    if (setUp) {
+        h.setUp({u"RamBot liblist.gam"_s});
+        h.window->startUp();
+    }
+    if (launcher)
+        h.game.writeRecordingScript(u"hl.sh"_s);
+    if (!choose.isEmpty())
+        h.find<QAbstractButton>(choose)->click();
+    QFile::remove(QDir(h.game.gameDir()).filePath(u"RamBot liblist.gam"_s));
+    const QByteArray liblist = h.game.read(u"liblist.gam"_s);
+
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.find<QAbstractButton>(u"Command3"_s)->click();
+    QVERIFY(answerer.answered());
+    QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
+    QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
+}
+
+void TestMainScreen::versionQuestion_data()
+{
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::newRow("cancel") << QDialogButtonBox::Cancel;
+    QTest::newRow("ok") << QDialogButtonBox::Ok;
+}
+
+void TestMainScreen::versionQuestion()
+{
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    MainScreenHarness h;
+    h.setUp({});
+    h.game.write(u"NNBot liblist.gam"_s, "version \"1.6\"\r\ngamedll \"dlls\\nnbot.dll\"\r\n");
+    h.game.writeRecordingScript(u"hl.sh"_s);
+    h.window->startUp();
+    h.find<QAbstractButton>(u"Option4"_s)->click();
+    const QByteArray before = h.game.read(u"liblist.gam"_s);
+
+    MessageAnswerer answerer(answer);
+    answerer.arm();
+    h.find<QAbstractButton>(u"Command3"_s)->click();
+    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.text(),
+             u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s);
+    QCOMPARE(answerer.title(), u"Error In Liblist.gam File"_s);
+    QCOMPARE(answerer.buttons(), (QStringList{u"OK"_s, u"Cancel"_s}));
+    if (answer == QDialogButtonBox::Cancel) {
+        QCOMPARE(h.game.read(u"liblist.gam"_s), before);
+        QVERIFY(!h.game.exists(u"../../recorded-run.txt"_s));
+    } else {
+        QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"NNBot liblist.gam"_s));
+        QCOMPARE(h.game.recordedRun().mid(1), (QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}));
+    }
+}
+
+void TestMainScreen::launchingPlainGame()
+{
+    MainScreenHarness h;
+    h.setUp({u"RamBot liblist.gam"_s});
+    h.game.writeRecordingScript(u"hl.sh"_s);
+    h.window->startUp();
+    h.game.write(u"liblist.gam"_s, h.game.read(u"RamBot liblist.gam"_s));
+    h.find<QAbstractButton>(u"Option7"_s)->click();
+
+    h.find<QAbstractButton>(u"Command3"_s)->click();
+    QCOMPARE(h.state.BotName, u"OLD"_s);
+    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
+    QVERIFY(!h.game.recordedRun().isEmpty());
+}
+
+void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
+{
+    ScratchMount disk(ScratchMount::Kind::Tiny);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QDir gameDir(QDir(disk.path()).filePath(u"cstrike"_s));
+    QVERIFY(QDir().mkpath(gameDir.path()));
+    for (const auto &[name, bytes] : {std::pair{u"cstrike.ico"_s, QByteArray("icon")},
+                                      std::pair{u"OLD liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
+                                      std::pair{u"liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
+                                      std::pair{u"RamBot liblist.gam"_s, QByteArray("version \"1.5\"\r\nx \"y\"\r\n")}}) {
+        QFile file(gameDir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QVERIFY(disk.remount(true));
+    MainScreenHarness h;
+    h.settings->save(u"Install"_s, u"Directory"_s, gameDir.path());
+    h.window->startUp();
+    h.find<QAbstractButton>(u"Option2"_s)->click();
+
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.find<QAbstractButton>(u"Command3"_s)->click();
+    QVERIFY(answerer.answered());
+    QVERIFY2(answerer.text().contains(u"still holds its previous liblist.gam"_s), qPrintable(answerer.text()));
+    QFile liblist(gameDir.filePath(u"liblist.gam"_s));
+    QVERIFY(liblist.open(QIODevice::ReadOnly));
+    QCOMPARE(liblist.readAll(), QByteArray("version \"1.5\"\r\n"));
+    QDir::setCurrent(QDir::tempPath()); // let the scratch file system go
+}
+
+void TestMainScreen::exitClosesEveryWindow()
+{
+    MainScreenHarness h;
+    h.window->show();
+    h.find<QAction>(u"Properties"_s)->trigger();
+    QWidget *dirSelect = h.window->findChild<QWidget *>(u"DirSelect"_s);
+    QVERIFY(dirSelect && dirSelect->isVisible());
+    QPointer<QWidget> guard(dirSelect);
+    h.find<QAbstractButton>(u"Command4"_s)->click();
+    QVERIFY(!h.window->isVisible());
+    QTRY_VERIFY(guard.isNull());
+}
+
+QTEST_MAIN(TestMainScreen)
+#include "tst_mainscreen.moc"
