@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileSystemModel>
+#include <QScrollBar>
 #include <QStorageInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,7 +24,7 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    m_ui->Picture1->setPixmap(Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(360, 120), devicePixelRatioF()));
+    m_ui->Picture1->setPixmap(Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
 
     m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_model->setRootPath(QString());
@@ -53,6 +54,16 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
                 m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
 #endif
             });
+    // The model reads folders in the background and sorts them a moment later: until the user takes over the
+    // tree, each of those steps brings the current folder back into view.
+    const auto keepRevealing = [this] {
+        if (m_revealing)
+            m_ui->Dir1->scrollTo(m_ui->Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    };
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, keepRevealing);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, keepRevealing);
+    connect(m_ui->Dir1, &QTreeView::pressed, this, [this] { m_revealing = false; });
+    connect(m_ui->Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_revealing = false; });
     connect(m_ui->Path1, &QLineEdit::textEdited, this, &DirSelect::pathTyped);
     connect(m_ui->Command1, &QPushButton::clicked, this, &DirSelect::accept);
     connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
@@ -66,14 +77,21 @@ DirSelect::~DirSelect() = default;
 
 void DirSelect::showFolder(const QString &path)
 {
-    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
     m_ui->Label2->setText(QDir::toNativeSeparators(path));
     m_ui->Path1->setText(QDir::toNativeSeparators(path));
-    if (!index.isValid())
+    revealInTree(path);
+}
+
+void DirSelect::revealInTree(const QString &path)
+{
+    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
+    if (!index.isValid() || !m_model->isDir(index))
         return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_ui->Dir1->expand(parent);
     m_ui->Dir1->setCurrentIndex(index);
-    m_ui->Dir1->expand(index);
     m_ui->Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_revealing = true;
 }
 
 void DirSelect::pathTyped(const QString &text)
@@ -82,11 +100,7 @@ void DirSelect::pathTyped(const QString &text)
     if (path == u'~' || path.startsWith("~/"_L1))
         path = QDir::homePath() + path.mid(1);
     m_ui->Label2->setText(path);
-    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
-    if (index.isValid() && m_model->isDir(index)) {
-        m_ui->Dir1->setCurrentIndex(index);
-        m_ui->Dir1->scrollTo(index);
-    }
+    revealInTree(path);
 }
 
 QString DirSelect::chosenPath() const

@@ -80,6 +80,7 @@ void MainScreen::setUpToolbar()
     QAction *cancel = m_toolbar->addAction(Artwork::icon(Artwork::Picture::Cancel), u"No Autostart File"_s);
     cancel->setObjectName(u"cancel"_s);
     m_ui->frame2Layout->insertWidget(0, m_toolbar);
+    m_ui->frame2Layout->setStretchFactor(m_ui->Label2, 1);
     for (QAction *entry : {folder, cancel}) {
         QWidget *button = m_toolbar->widgetForAction(entry);
         button->setObjectName(entry->objectName() + u"Button"_s);
