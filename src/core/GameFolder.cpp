@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "FolderListing.h"
+#include "Platform.h"
 #include "TextLines.h"
 
 #include <QDir>
@@ -14,24 +15,14 @@ bool GameFolder::isValid(const QString &gameDir)
     return !gameDir.isEmpty() && !FolderListing(gameDir).find(u"cstrike.ico"_s).isEmpty();
 }
 
-qsizetype GameFolder::lastSeparator(const QString &gameDir)
-{
-    const qsizetype slash = gameDir.lastIndexOf(u'/');
-#ifdef Q_OS_WIN
-    return std::max(slash, gameDir.lastIndexOf(u'\\'));
-#else
-    return slash;
-#endif
-}
-
 QString GameFolder::modFolder(const QString &gameDir)
 {
-    return gameDir.mid(lastSeparator(gameDir) + 1);
+    return gameDir.mid(Platform::lastSeparator(gameDir) + 1);
 }
 
 QString GameFolder::halfLifeDir(const QString &gameDir)
 {
-    const qsizetype separator = lastSeparator(gameDir);
+    const qsizetype separator = Platform::lastSeparator(gameDir);
     return separator < 0 ? QString() : gameDir.left(separator);
 }
 

@@ -21,7 +21,4 @@ public:
     static bool writeBatchFile(const QString &gameDir, QString *errorString = nullptr);
     // The game's arguments: those of hl.bat's third line as it lies in the folder, or as it would be written.
     static QStringList gameArguments(const QString &gameDir);
-
-private:
-    static qsizetype lastSeparator(const QString &gameDir);
 };

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 #ifdef Q_OS_WIN
@@ -43,6 +45,25 @@ LaunchCommand Platform::gameCommand(const QString &gameDir)
 }
 
 #endif
+
+bool Platform::hasDrives()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
+qsizetype Platform::lastSeparator(QStringView path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+#ifdef Q_OS_WIN
+    return std::max(slash, path.lastIndexOf(u'\\'));
+#else
+    return slash;
+#endif
+}
 
 bool Platform::start(const LaunchCommand &command)
 {

@@ -13,4 +13,9 @@ public:
 
     // Starts the command without waiting for it; the game is never waited for.
     static bool start(const LaunchCommand &command);
+
+    // Whether paths begin with a drive that the user chooses apart from the folders (Windows).
+    static bool hasDrives();
+    // The position of the last path separator in path ('/', and '\\' on Windows), or -1.
+    static qsizetype lastSeparator(QStringView path);
 };

@@ -7,6 +7,7 @@
 #include "Artwork.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
+#include "Platform.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -32,15 +33,15 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_ui->Dir1->hideColumn(column);
 
-#ifdef Q_OS_WIN
-    for (const QFileInfo &drive : QDir::drives())
-        m_ui->Drive1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
-    connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);
-#else
-    // Only Windows has drives; the folder tree starts at the root of everything.
-    m_ui->Drive1->hide();
-    m_ui->driveLabel->hide();
-#endif
+    if (Platform::hasDrives()) {
+        for (const QFileInfo &drive : QDir::drives())
+            m_ui->Drive1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
+        connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);
+    } else {
+        // Without drives the folder tree starts at the root of everything.
+        m_ui->Drive1->hide();
+        m_ui->driveLabel->hide();
+    }
 
     connect(m_ui->Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
@@ -50,9 +51,8 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
                 m_ui->Label2->setText(path);
                 if (!m_ui->Path1->hasFocus())
                     m_ui->Path1->setText(path);
-#ifdef Q_OS_WIN
-                m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
-#endif
+                if (Platform::hasDrives())
+                    m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
             });
     // The model reads folders in the background and sorts them a moment later: until the user takes over the
     // tree, each of those steps brings the current folder back into view.
