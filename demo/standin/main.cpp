@@ -18,7 +18,8 @@
 
 namespace {
 
-struct Facts {
+struct Facts
+{
     QString arguments;
     QString folder;
     QString gameDll;

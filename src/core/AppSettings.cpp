@@ -19,8 +19,7 @@ QString findIgnoringCase(const QStringList &names, const QString &name)
 
 AppSettings::AppSettings(std::unique_ptr<QSettings> store)
     : m_store(std::move(store))
-{
-}
+{ }
 
 AppSettings::~AppSettings() = default;
 

@@ -8,9 +8,9 @@
 // Nothing in it is persisted; the settings hold what outlives a run.
 struct AppState
 {
-    QString GameDir;            // the mod folder, e.g. a path ending in "cstrike"
-    QString HalfLifeDir;        // the folder above GameDir, as read at start-up
-    QString BotName;            // the current choice's name; "OLD" after launching the plain game
+    QString GameDir;     // the mod folder, e.g. a path ending in "cstrike"
+    QString HalfLifeDir; // the folder above GameDir, as read at start-up
+    QString BotName;     // the current choice's name; "OLD" after launching the plain game
     bool DirectoryValid = false;
     QString InstalledCsVersion; // the "version" of "OLD liblist.gam"
     bool RosterChanged = false; // a roster editor holds unsaved edits

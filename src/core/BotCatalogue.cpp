@@ -4,6 +4,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The table reads best as a table: one choice a row.
+// clang-format off
 constexpr std::array<BotInfo, 12> table{{
     {BotType::AndroidBot, "AndroidBot"_L1, "Option1"_L1, "Command1"_L1, "Edit Android Bots"_L1, "andbots"_L1,
      "Edit Android Bots"_L1, "updAndroidbot"_L1, "Update AndroidBot"_L1, "ANDROIDBOT liblist.gam"_L1,
@@ -48,14 +50,17 @@ constexpr std::array<BotInfo, 12> table{{
      "Boba Bots"_L1, "Here You Can Edit Your BobaBot Bots"_L1, MapsSource::WaypointFiles, "maps"_L1, ".csb"_L1,
      "bot.cfg"_L1, 11},
 }};
+// clang-format on
 
-static_assert([] {
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (static_cast<std::size_t>(table[i].type) != i)
-            return false;
-    }
-    return true;
-}(), "the table is indexed by BotType");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            if (static_cast<std::size_t>(table[i].type) != i)
+                return false;
+        }
+        return true;
+    }(),
+    "the table is indexed by BotType");
 
 } // namespace
 

@@ -9,8 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName,
-                                                   QString *errorString)
+GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName, QString *errorString)
 {
     const FolderListing folder(gameDir);
     // A choice without a name would look for " liblist.gam"; that is no prepared copy.

@@ -13,4 +13,5 @@ struct LaunchCommand
     QString problem;
 
     bool isRunnable() const { return problem.isEmpty(); }
+    static LaunchCommand refused(const QString &problem) { return {{}, {}, {}, problem}; }
 };

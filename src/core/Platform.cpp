@@ -22,8 +22,13 @@ LaunchCommand Platform::gameCommand(const QString &gameDir)
 
 LaunchCommand Platform::gameCommand(const QString &gameDir)
 {
-    const QString halfLifeDir = GameFolder::halfLifeDir(gameDir);
-    const FolderListing halfLife(halfLifeDir.isEmpty() ? u"/"_s : halfLifeDir);
+    const QString halfLifeDir = GameFolder::halfLifeDir(QDir(gameDir).absolutePath());
+    if (halfLifeDir.isEmpty()) {
+        return LaunchCommand::refused(
+            u"The game cannot be started: the game folder \"%1\" has no Half-Life folder above it."_s.arg(
+                QDir::toNativeSeparators(gameDir)));
+    }
+    const FolderListing halfLife(halfLifeDir);
     for (const QString &launcher : {u"hl.sh"_s, u"hl_linux"_s}) {
         const QString path = halfLife.find(launcher);
         if (!path.isEmpty())
@@ -31,15 +36,15 @@ LaunchCommand Platform::gameCommand(const QString &gameDir)
     }
     const QString nativeDir = QDir::toNativeSeparators(halfLifeDir);
     if (halfLife.find(u"hl.exe"_s).isEmpty()) {
-        return {{}, {}, {},
-                u"The game cannot be started: the Half-Life folder \"%1\" holds neither the game's Linux launcher "
-                "(hl.sh or hl_linux) nor hl.exe."_s.arg(nativeDir)};
+        return LaunchCommand::refused(
+            u"The game cannot be started: the Half-Life folder \"%1\" holds neither the game's Linux launcher "
+            "(hl.sh or hl_linux) nor hl.exe."_s.arg(nativeDir));
     }
     const QString wine = QStandardPaths::findExecutable(u"wine"_s);
     if (wine.isEmpty()) {
-        return {{}, {}, {},
-                u"The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
-                "Wine, which runs it here, is not installed."_s.arg(nativeDir)};
+        return LaunchCommand::refused(
+            u"The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
+            "Wine, which runs it here, is not installed."_s.arg(nativeDir));
     }
     return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, gameDir, {}};
 }

@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QDirIterator>
-
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,14 +29,27 @@ QStringList SupportedMaps::mapNames(const QString &folder, const QString &suffix
     QStringList names;
     if (folder.isEmpty())
         return names;
-    // A plain walk and one sort beat QDir's sorted listing, which builds a file-info record for every entry.
-    QDirIterator it(folder, {u'*' + suffix}, QDir::Files | QDir::Hidden | QDir::System);
+    // A plain walk and one sort beat QDir's sorted listing, which builds a file-info record for every entry; and
+    // folding each name's letter case once beats folding both sides of every comparison.
+    struct Entry
+    {
+        QString key;
+        QString name;
+    };
+    std::vector<Entry> entries;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
-        const QString name = it.fileName();
-        names.append(name.chopped(suffix.size()));
+        const QString fileName = it.fileName();
+        if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive)) {
+            QString name = fileName.chopped(suffix.size());
+            entries.push_back({name.toCaseFolded(), std::move(name)});
+        }
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return a.key != b.key ? a.key < b.key : a.name < b.name; });
+    names.reserve(qsizetype(entries.size()));
+    for (Entry &entry : entries)
+        names.append(std::move(entry.name));
     return names;
 }

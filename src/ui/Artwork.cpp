@@ -177,7 +177,7 @@ void crosshair(const Canvas &canvas, QPointF centre, qreal radius, const QColor 
     const qreal outer = radius * 1.55;
     QPainterPath marks;
     marks.addEllipse(centre, radius, radius);
-    for (const QPointF direction : { QPointF(0, -1), QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0) }) {
+    for (const QPointF direction : {QPointF(0, -1), QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0)}) {
         marks.moveTo(centre + direction * inner);
         marks.lineTo(centre + direction * outer);
     }
@@ -447,7 +447,7 @@ void paintDirectoryPicture(const Canvas &canvas)
     p.drawRoundedRect(drive, 5, 5);
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::metalDeep.darker(130));
-    for (const QPointF screw : { QPointF(16, 11), QPointF(50, 11), QPointF(16, 53), QPointF(50, 53) })
+    for (const QPointF screw : {QPointF(16, 11), QPointF(50, 11), QPointF(16, 53), QPointF(50, 53)})
         p.drawEllipse(screw, 1.4, 1.4);
     const QPointF spindle(33, 28);
     QRadialGradient platter(spindle, 17, spindle + QPointF(-5, -6));
@@ -460,7 +460,7 @@ void paintDirectoryPicture(const Canvas &canvas)
     if (canvas.detailed()) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(withAlpha(Palette::ink, 40), 0.6));
-        for (const qreal ring : { 14.0, 11.5 })
+        for (const qreal ring : {14.0, 11.5})
             p.drawEllipse(spindle, ring, ring);
     }
     crosshair(canvas, spindle, 5.5, Palette::warmDeep, false);
@@ -530,7 +530,7 @@ void paintPicture(QPainter &painter, Artwork::Picture picture, const QRectF &bou
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.translate(area.topLeft());
     painter.scale(unit, unit);
-    const Canvas canvas { painter, std::max(unit * deviceScale, 0.01) };
+    const Canvas canvas{painter, std::max(unit * deviceScale, 0.01)};
     switch (picture) {
     case Artwork::Picture::Play:
         paintPlay(canvas);

@@ -25,7 +25,8 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    m_ui->Picture1->setPixmap(Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
+    m_ui->Picture1->setPixmap(
+        Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
 
     m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_model->setRootPath(QString());
@@ -120,8 +121,9 @@ void DirSelect::accept()
         MessageBox::information(this, u"This Is Not A Valid Counter-Strike Directory"_s);
         return;
     case GameSetup::Selection::BatchFileFailed:
-        MessageBox::information(this, u"Trevlin could not write hl.bat, the file that starts the game, in the "
-                                      "folder \"%1\": %2"_s.arg(chosenPath(), error));
+        MessageBox::information(this,
+                                u"Trevlin could not write hl.bat, the file that starts the game, in the "
+                                "folder \"%1\": %2"_s.arg(chosenPath(), error));
         return;
     case GameSetup::Selection::Done:
         break;

@@ -24,21 +24,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString selectDirectoryMessage =
-    u"Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"_s;
+const QString selectDirectoryMessage
+    = u"Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"_s;
 const QString notSetUpMessage = u"You Have Not Properly Set Up The Trevlin. Please Read The Documentation, Or "
                                 "Select Your Directory Again."_s;
-const QString launchDirectoryMessage =
-    u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
-const QString versionMessage =
-    u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
+const QString launchDirectoryMessage
+    = u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
+const QString versionMessage
+    = u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
 const QString versionTitle = u"Error In Liblist.gam File"_s;
 const QString notAvailable = u"Not Available"_s;
 const QString autoExecute = u"Auto Execute"_s;
 
 const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
-const QString cancelStatus =
-    u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
+const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
 const QString label2Status = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
                              "Double click to edit this file."_s;
 
@@ -264,8 +263,7 @@ void MainScreen::Launch()
         MessageBox::information(this, launchDirectoryMessage);
         return;
     }
-    if (m_ui->Label6->text() != m_state.InstalledCsVersion
-        && !MessageBox::okCancel(this, versionMessage, versionTitle))
+    if (m_ui->Label6->text() != m_state.InstalledCsVersion && !MessageBox::okCancel(this, versionMessage, versionTitle))
         return;
     if (!GameSetup::enterGameDir(m_state)) {
         MessageBox::information(this, launchDirectoryMessage);
@@ -279,10 +277,11 @@ void MainScreen::Launch()
         MessageBox::information(this, launchDirectoryMessage);
         return;
     case GameLauncher::Result::WriteFailed:
-        MessageBox::information(this, u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
-                                      "%3\n\nThe game folder still holds its previous liblist.gam."_s
-                                          .arg(BotCatalogue::liblistVariant(m_state.BotName),
-                                               QDir::toNativeSeparators(m_state.GameDir), error));
+        MessageBox::information(
+            this,
+            u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
+            "%3\n\nThe game folder still holds its previous liblist.gam."_s.arg(
+                BotCatalogue::liblistVariant(m_state.BotName), QDir::toNativeSeparators(m_state.GameDir), error));
         return;
     case GameLauncher::Result::Done:
         break;

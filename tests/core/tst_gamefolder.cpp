@@ -133,12 +133,10 @@ void TestGameFolder::supportedMaps_data()
         << BotType::RamBot << QStringList{u"maps/de_dust.rw1"_s, u"maps/de_dust.bsp"_s, u"maps/x.rw10"_s}
         << u"de_dust"_s;
     QTest::newRow("suffix in any case") << BotType::RamBot << QStringList{u"maps/DE_CANAL.RW1"_s} << u"DE_CANAL"_s;
-    QTest::newRow("five-character suffix") << BotType::SwatBot << QStringList{u"maps/de_dust.swat"_s}
-                                           << u"de_dust"_s;
-    QTest::newRow("maps folder in other case") << BotType::HPBBot << QStringList{u"MAPS/de_dust.wpt"_s}
-                                               << u"de_dust"_s;
-    QTest::newRow("podbot folder") << BotType::PodBot
-                                   << QStringList{u"podbot/de_dust.pwf"_s, u"maps/cs_office.pwf"_s} << u"de_dust"_s;
+    QTest::newRow("five-character suffix") << BotType::SwatBot << QStringList{u"maps/de_dust.swat"_s} << u"de_dust"_s;
+    QTest::newRow("maps folder in other case") << BotType::HPBBot << QStringList{u"MAPS/de_dust.wpt"_s} << u"de_dust"_s;
+    QTest::newRow("podbot folder") << BotType::PodBot << QStringList{u"podbot/de_dust.pwf"_s, u"maps/cs_office.pwf"_s}
+                                   << u"de_dust"_s;
     QTest::newRow("no maps folder") << BotType::NNBot << QStringList() << QString();
     QTest::newRow("empty maps folder") << BotType::BobaBot << QStringList{u"maps/readme.txt"_s} << QString();
     QTest::newRow("add-on for every map") << BotType::RealBot << QStringList() << u"All"_s;

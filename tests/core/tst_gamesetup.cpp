@@ -34,8 +34,7 @@ void TestGameSetup::startUpOutcomes_data()
     QTest::newRow("ready") << true << QByteArray("version \"1.5\"\r\n") << GameSetup::StartUp::Ready << u"1.5"_s;
     QTest::newRow("later version wins") << true << QByteArray("version \"1.0\"\r\nx\r\n\r\nversion \"1.6\"")
                                         << GameSetup::StartUp::Ready << u"1.6"_s;
-    QTest::newRow("no version line") << true << QByteArray("game \"cs\"\r\n") << GameSetup::StartUp::Ready
-                                     << QString();
+    QTest::newRow("no version line") << true << QByteArray("game \"cs\"\r\n") << GameSetup::StartUp::Ready << QString();
 }
 
 void TestGameSetup::startUpOutcomes()

@@ -122,8 +122,8 @@ void TestLaunch::nativeLauncherGetsBatchArguments_data()
     QTest::addColumn<QString>("used");
     QTest::newRow("hl.sh") << QStringList{u"hl.sh"_s} << u"hl.sh"_s;
     QTest::newRow("hl_linux") << QStringList{u"hl_linux"_s} << u"hl_linux"_s;
-    QTest::newRow("hl.sh before hl_linux and hl.exe") << QStringList{u"hl_linux"_s, u"hl.sh"_s, u"hl.exe"_s}
-                                                      << u"hl.sh"_s;
+    QTest::newRow("hl.sh before hl_linux and hl.exe")
+        << QStringList{u"hl_linux"_s, u"hl.sh"_s, u"hl.exe"_s} << u"hl.sh"_s;
 }
 
 void TestLaunch::nativeLauncherGetsBatchArguments()
@@ -156,8 +156,7 @@ void TestLaunch::windowsGameRunsThroughWine()
     const LaunchCommand command = Platform::gameCommand(game.gameDir());
     QVERIFY2(command.isRunnable(), qPrintable(command.problem));
     QVERIFY(Platform::start(command));
-    QCOMPARE(game.recordedRun(),
-             (QStringList{QDir(game.gameDir()).canonicalPath(), u"cmd"_s, u"/c"_s, u"hl.bat"_s}));
+    QCOMPARE(game.recordedRun(), (QStringList{QDir(game.gameDir()).canonicalPath(), u"cmd"_s, u"/c"_s, u"hl.bat"_s}));
 }
 
 void TestLaunch::missingLauncherIsExplained_data()

@@ -30,8 +30,8 @@ void TestLiblist::lineRule_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("version") << u"version \"1.0\""_s << true << u"version"_s << u"1.0"_s;
     QTest::newRow("backslash kept") << u"gamedll \"dlls\\mp.dll\""_s << true << u"gamedll"_s << u"dlls\\mp.dll"_s;
-    QTest::newRow("blanks inside the quotes") << u"game \" Counter Strike \""_s << true << u"game"_s
-                                              << u" Counter Strike "_s;
+    QTest::newRow("blanks inside the quotes")
+        << u"game \" Counter Strike \""_s << true << u"game"_s << u" Counter Strike "_s;
     QTest::newRow("empty value") << u"url_dl \"\""_s << true << u"url_dl"_s << QString();
     // The opening quote is skipped and the last character dropped, whatever they are.
     QTest::newRow("no quotes") << u"version 1.0x"_s << true << u"version"_s << u".0"_s;

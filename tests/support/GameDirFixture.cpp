@@ -69,8 +69,8 @@ QByteArray GameDirFixture::liblist(const QStringList &lines)
 void GameDirFixture::makeSetUp() const
 {
     write(u"cstrike.ico"_s, "icon");
-    const QByteArray old = liblist({u"game \"Counter-Strike\""_s, u"version \"1.5\""_s, u"hlversion \"1110\""_s,
-                                    u"gamedll \"dlls\\mp.dll\""_s});
+    const QByteArray old = liblist(
+        {u"game \"Counter-Strike\""_s, u"version \"1.5\""_s, u"hlversion \"1110\""_s, u"gamedll \"dlls\\mp.dll\""_s});
     write(u"OLD liblist.gam"_s, old);
     write(u"liblist.gam"_s, old);
 }

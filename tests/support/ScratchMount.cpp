@@ -43,8 +43,7 @@ ScratchMount::~ScratchMount()
 
 bool ScratchMount::remount(bool readOnly)
 {
-    return m_mounted
-        && run(u"mount"_s, {u"-o"_s, readOnly ? u"remount,ro"_s : u"remount,rw"_s, m_dir.path()});
+    return m_mounted && run(u"mount"_s, {u"-o"_s, readOnly ? u"remount,ro"_s : u"remount,rw"_s, m_dir.path()});
 }
 
 void ScratchMount::fill()
@@ -53,9 +52,7 @@ void ScratchMount::fill()
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
     const QByteArray block(1024, 'x');
-    while (filler.write(block) == block.size()) {
-    }
+    while (filler.write(block) == block.size()) { }
     // The last partial block: one byte at a time until nothing more fits.
-    while (filler.write("x", 1) == 1) {
-    }
+    while (filler.write("x", 1) == 1) { }
 }

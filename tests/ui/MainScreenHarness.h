@@ -22,16 +22,15 @@ struct MainScreenHarness
         game.makeSetUp();
         for (const QString &file : variantFiles) {
             const QString bot = file.section(u' ', 0, 0);
-            game.write(file, GameDirFixture::liblist({QStringLiteral("version \"1.5\""),
-                                                      QStringLiteral("hlversion \"1108\""),
-                                                      QStringLiteral("gamedll \"dlls\\%1.dll\"").arg(bot.toLower())}));
+            game.write(file,
+                       GameDirFixture::liblist({QStringLiteral("version \"1.5\""), QStringLiteral("hlversion \"1108\""),
+                                                QStringLiteral("gamedll \"dlls\\%1.dll\"").arg(bot.toLower())}));
         }
         settings->save(QStringLiteral("Install"), QStringLiteral("Directory"), game.gameDir());
         settings->save(QStringLiteral("Install"), QStringLiteral("HL_Dir"), game.halfLifeDir());
     }
 
-    template<typename T = QWidget>
-    T *find(const QString &name) const
+    template<typename T = QWidget> T *find(const QString &name) const
     {
         T *child = window->findChild<T *>(name);
         if (!child)

@@ -4,10 +4,10 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QFileSystemModel>
 #include <QSignalSpy>
 #include <QTreeView>
 

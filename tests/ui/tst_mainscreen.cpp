@@ -13,12 +13,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString launchDirectoryMessage =
-    u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
+const QString launchDirectoryMessage
+    = u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
 
 QString labelText(const MainScreenHarness &h, const QString &name)
 {
-    return h.find<QLabel>(name)->text();
+    return h.find(name)->property("text").toString();
 }
 
 } // namespace
@@ -251,8 +251,7 @@ void TestMainScreen::statusLine_data()
     QTest::newRow("bot info") << u"Frame4"_s
                               << u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s;
     QTest::newRow("maps") << u"Label1"_s << u"This Displays Wich Maps Are Supported By The Bot"_s;
-    QTest::newRow("cs version value") << u"Label6"_s
-                                      << u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
+    QTest::newRow("cs version value") << u"Label6"_s << u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
     QTest::newRow("hl version caption") << u"Label4"_s << u"This Displays Wich Half-Life Version The Bot Supports"_s;
     QTest::newRow("dll value") << u"Label8"_s << u"This Displays Wich DLL File The Bot Uses"_s;
     QTest::newRow("autostart file") << u"Label2"_s
@@ -378,10 +377,11 @@ void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
         QSKIP(qPrintable(disk.skipReason()));
     const QDir gameDir(QDir(disk.path()).filePath(u"cstrike"_s));
     QVERIFY(QDir().mkpath(gameDir.path()));
-    for (const auto &[name, bytes] : {std::pair{u"cstrike.ico"_s, QByteArray("icon")},
-                                      std::pair{u"OLD liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
-                                      std::pair{u"liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
-                                      std::pair{u"RamBot liblist.gam"_s, QByteArray("version \"1.5\"\r\nx \"y\"\r\n")}}) {
+    for (const auto &[name, bytes] :
+         {std::pair{u"cstrike.ico"_s, QByteArray("icon")},
+          std::pair{u"OLD liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
+          std::pair{u"liblist.gam"_s, QByteArray("version \"1.5\"\r\n")},
+          std::pair{u"RamBot liblist.gam"_s, QByteArray("version \"1.5\"\r\nx \"y\"\r\n")}}) {
         QFile file(gameDir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);

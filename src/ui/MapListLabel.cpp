@@ -1,0 +1,139 @@
+#include "MapListLabel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScrollBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr QLatin1StringView separator = ", "_L1;
+
+} // namespace
+
+MapListLabel::MapListLabel(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(false);
+
+    auto *copy = new QAction(tr("&Copy"), this);
+    connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(m_text); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    measure();
+}
+
+void MapListLabel::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleDescription(text);
+    measure();
+}
+
+qreal MapListLabel::advance(QChar c)
+{
+    // A name's width is the sum of its characters' advances: close enough for placing whole names on lines,
+    // and cheap for thousands of them, as each character is measured once.
+    const auto it = m_advances.constFind(c.unicode());
+    if (it != m_advances.cend())
+        return *it;
+    const qreal width = QFontMetricsF(font()).horizontalAdvance(c);
+    m_advances.insert(c.unicode(), width);
+    return width;
+}
+
+void MapListLabel::measure()
+{
+    m_items.clear();
+    m_advances.clear();
+    m_lineHeight = QFontMetrics(font()).lineSpacing();
+    const qreal comma = advance(u',');
+    qsizetype start = 0;
+    while (start < m_text.size()) {
+        qsizetype end = m_text.indexOf(separator, start);
+        const bool last = end < 0;
+        if (last)
+            end = m_text.size();
+        qreal width = last ? 0 : comma;
+        for (qsizetype i = start; i < end; ++i)
+            width += advance(m_text.at(i));
+        m_items.append({start, (last ? end : end + separator.size()) - start, width});
+        start = last ? end : end + separator.size();
+    }
+    wrap();
+}
+
+void MapListLabel::wrap()
+{
+    m_lineStarts.clear();
+    const qreal available = viewport()->width();
+    const qreal blank = advance(u' ');
+    qreal x = 0;
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        if (m_lineStarts.isEmpty() || (x > 0 && x + m_items.at(i).width > available)) {
+            m_lineStarts.append(i);
+            x = 0;
+        }
+        x += m_items.at(i).width + blank;
+    }
+    const int contentHeight = int(m_lineStarts.size()) * m_lineHeight;
+    verticalScrollBar()->setRange(0, std::max(0, contentHeight - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setSingleStep(m_lineHeight);
+    viewport()->update();
+}
+
+void MapListLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int top = verticalScrollBar()->value();
+    const qreal blank = advance(u' ');
+    const int ascent = QFontMetrics(font()).ascent();
+    const qsizetype firstLine = m_lineHeight > 0 ? top / m_lineHeight : 0;
+    for (qsizetype line = firstLine; line < m_lineStarts.size(); ++line) {
+        const int y = int(line) * m_lineHeight - top;
+        if (y > viewport()->height())
+            break;
+        const qsizetype end = line + 1 < m_lineStarts.size() ? m_lineStarts.at(line + 1) : m_items.size();
+        qreal x = 0;
+        for (qsizetype i = m_lineStarts.at(line); i < end; ++i) {
+            const Item &item = m_items.at(i);
+            painter.drawText(QPointF(x, y + ascent), m_text.mid(item.start, item.length));
+            x += item.width + blank;
+        }
+    }
+}
+
+void MapListLabel::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    wrap();
+}
+
+void MapListLabel::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        measure();
+}
+
+QSize MapListLabel::sizeHint() const
+{
+    return {200, 4 * std::max(m_lineHeight, 1)};
+}
+
+QSize MapListLabel::minimumSizeHint() const
+{
+    return {50, std::max(m_lineHeight, 1)};
+}
