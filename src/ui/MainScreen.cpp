@@ -80,11 +80,17 @@ void MainScreen::setUpToolbar()
     cancel->setObjectName(u"cancel"_s);
     m_ui->frame2Layout->insertWidget(0, m_toolbar);
     m_ui->frame2Layout->setStretchFactor(m_ui->Label2, 1);
+    // The toolbar's buttons are reached by the keyboard too, in reading order: after the edit buttons, before play.
+    QWidget *previous = m_ui->Command14;
     for (QAction *entry : {folder, cancel}) {
         QWidget *button = m_toolbar->widgetForAction(entry);
         button->setObjectName(entry->objectName() + u"Button"_s);
         button->setAccessibleName(entry->text());
+        button->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, button);
+        previous = button;
     }
+    setTabOrder(previous, m_ui->Command3);
 }
 
 void MainScreen::setUpStatusTexts()

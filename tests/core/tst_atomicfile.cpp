@@ -16,13 +16,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 } // namespace
 
 class TestAtomicFile : public QObject
@@ -82,9 +75,9 @@ void TestAtomicFile::fullDiskKeepsOldFile()
     ScratchMount disk(ScratchMount::Kind::Tiny);
     if (!disk.isMounted())
         QSKIP(qPrintable(disk.skipReason()));
-    const QString path = QDir(disk.path()).filePath(u"liblist.gam"_s);
-    put(path, "game \"Counter-Strike\"\r\n");
+    disk.write(u"liblist.gam"_s, "game \"Counter-Strike\"\r\n");
     disk.fill();
+    const QString path = QDir(disk.path()).filePath(u"liblist.gam"_s);
 
     QString error;
     QVERIFY(!AtomicFile::write(path, QByteArray(newSize, 'n'), &error));
@@ -98,9 +91,9 @@ void TestAtomicFile::readOnlyDiskKeepsOldFile()
     ScratchMount disk(ScratchMount::Kind::Tiny);
     if (!disk.isMounted())
         QSKIP(qPrintable(disk.skipReason()));
-    const QString path = QDir(disk.path()).filePath(u"hl.bat"_s);
-    put(path, "old");
+    disk.write(u"hl.bat"_s, "old");
     QVERIFY(disk.remount(true));
+    const QString path = QDir(disk.path()).filePath(u"hl.bat"_s);
 
     QString error;
     QVERIFY(!AtomicFile::write(path, "new", &error));

@@ -1,6 +1,5 @@
 #include "BotCatalogue.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,7 +14,6 @@ private Q_SLOTS:
     void liblistVariantNames_data();
     void liblistVariantNames();
     void updateNamesArePadded();
-    void controlNamesAreUnique();
 };
 
 void TestBotCatalogue::findsOnlyExactNames_data()
@@ -65,23 +63,6 @@ void TestBotCatalogue::updateNamesArePadded()
     QCOMPARE(names[11], u"BobaBot"_s.leftJustified(23));
     for (const QString &name : names)
         QCOMPARE(name.size(), 23);
-}
-
-void TestBotCatalogue::controlNamesAreUnique()
-{
-    // The main window finds each choice's controls by these names: two choices sharing one would steal a control.
-    QSet<QString> names;
-    int controls = 0;
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        for (const QLatin1StringView name :
-             {bot.optionButton, bot.editButton, bot.editMenuEntry, bot.updateMenuEntry, bot.installedFile}) {
-            if (name.isEmpty())
-                continue;
-            names.insert(name);
-            ++controls;
-        }
-    }
-    QCOMPARE(names.size(), controls);
 }
 
 QTEST_GUILESS_MAIN(TestBotCatalogue)

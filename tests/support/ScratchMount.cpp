@@ -1,7 +1,10 @@
 #include "ScratchMount.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -44,6 +47,21 @@ ScratchMount::~ScratchMount()
 bool ScratchMount::remount(bool readOnly)
 {
     return m_mounted && run(u"mount"_s, {u"-o"_s, readOnly ? u"remount,ro"_s : u"remount,rw"_s, m_dir.path()});
+}
+
+void ScratchMount::write(const QString &relativePath, const QByteArray &bytes) const
+{
+    const QString path = m_dir.filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ScratchMount::read(const QString &relativePath) const
+{
+    QFile file(m_dir.filePath(relativePath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void ScratchMount::fill()

@@ -20,6 +20,9 @@ public:
     bool remount(bool readOnly);
     // Fills the file system up to its last byte.
     void fill();
+    // Writes and reads a file below the mount point; write creates the folders on the way.
+    void write(const QString &relativePath, const QByteArray &bytes) const;
+    QByteArray read(const QString &relativePath) const;
 
 private:
     QTemporaryDir m_dir;
