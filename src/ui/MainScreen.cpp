@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "Artwork.h"
+#include "BotChoice.h"
 #include "DirSelect.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
@@ -12,7 +13,6 @@
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Platform.h"
-#include "SupportedMaps.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,8 +33,6 @@ const QString launchDirectoryMessage
 const QString versionMessage
     = u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
 const QString versionTitle = u"Error In Liblist.gam File"_s;
-const QString notAvailable = u"Not Available"_s;
-const QString autoExecute = u"Auto Execute"_s;
 
 const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
 const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
@@ -225,30 +223,16 @@ void MainScreen::DetectInstalledBots()
 
 void MainScreen::choose(BotType type)
 {
-    const BotInfo &bot = BotCatalogue::info(type);
-    m_state.BotName = bot.botName;
-    m_ui->Label1->setText(SupportedMaps::text(m_state.GameDir, bot));
-    m_ui->Label2->setText(type == BotType::PLBot ? notAvailable : m_settings.get(autoExecute, m_state.BotName));
-    if (type == BotType::OriginalCS)
-        ReadOldLiblist();
-    else
-        ReadBotLiblist();
+    m_state.BotName = BotCatalogue::info(type).botName;
+    const BotChoice choice = BotChoice::describe(m_state.GameDir, m_settings, type);
+    m_ui->Label1->setText(choice.supportedMaps);
+    m_ui->Label2->setText(choice.autostartFile);
+    showLiblist(choice.liblist);
 }
 
-void MainScreen::ReadBotLiblist()
-{
-    showLiblist(BotCatalogue::liblistVariant(m_state.BotName));
-}
-
-void MainScreen::ReadOldLiblist()
-{
-    showLiblist(BotCatalogue::info(BotType::OriginalCS).installedFile);
-}
-
-void MainScreen::showLiblist(const QString &fileName)
+void MainScreen::showLiblist(const LiblistInfo &info)
 {
     // A key the file does not hold leaves its label as the previous choice left it.
-    const LiblistInfo info = Liblist::read(FolderListing(m_state.GameDir).find(fileName));
     if (info.version)
         m_ui->Label6->setText(*info.version);
     if (info.hlversion)

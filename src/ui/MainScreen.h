@@ -16,6 +16,7 @@ class QAction;
 class QRadioButton;
 class QToolBar;
 struct LaunchCommand;
+struct LiblistInfo;
 
 namespace Ui {
 class MainScreen;
@@ -55,9 +56,7 @@ private:
     QAction *action(QLatin1StringView name) const;
 
     void choose(BotType type);
-    void ReadBotLiblist();
-    void ReadOldLiblist();
-    void showLiblist(const QString &fileName);
+    void showLiblist(const LiblistInfo &info);
     void editBots(BotType type);
     void ExecCmd(const LaunchCommand &command);
     void enableGameControls();

@@ -1,5 +1,7 @@
 #include "MapListLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
@@ -13,11 +15,36 @@ namespace {
 
 constexpr QLatin1StringView separator = ", "_L1;
 
+// Assistive tools read the list as the value of a piece of static text; its name is the frame's caption.
+class MapListAccessible : public QAccessibleWidget
+{
+public:
+    explicit MapListAccessible(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<const MapListLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (className == "MapListLabel"_L1 && object && object->isWidgetType())
+        return new MapListAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 MapListLabel::MapListLabel(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(accessibleFactory), true);
+    Q_UNUSED(accessibleInstalled);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
@@ -36,8 +63,11 @@ void MapListLabel::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    setAccessibleDescription(text);
     measure();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 qreal MapListLabel::advance(QChar c)

@@ -3,6 +3,7 @@
 #include "ScratchMount.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,11 @@ void TestMainScreen::everyControlCanBeReachedAndNamed()
     QCOMPARE(h.find(u"Command4"_s)->accessibleName(), u"Exit"_s);
     QCOMPARE(h.find(u"Command9"_s)->accessibleName(), u"Server Configuration"_s);
     QCOMPARE(h.find(u"Label6"_s)->accessibleName(), u"Required CS Version:"_s);
+    // The maps list, painted by its own widget, still reads as text.
+    h.find(u"Label1"_s)->setProperty("text", u"cs_office, de_dust"_s);
+    QAccessibleInterface *maps = QAccessible::queryAccessibleInterface(h.find(u"Label1"_s));
+    QCOMPARE(maps->text(QAccessible::Name), u"Supported Maps"_s);
+    QCOMPARE(maps->text(QAccessible::Value), u"cs_office, de_dust"_s);
 
     // Tab goes in reading order from the last edit button through the toolbar to play.
     QStringList tabOrder;

@@ -1,0 +1,19 @@
+#include "BotChoice.h"
+
+#include "AppSettings.h"
+#include "FolderListing.h"
+#include "SupportedMaps.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+BotChoice BotChoice::describe(const QString &gameDir, const AppSettings &settings, BotType type)
+{
+    const BotInfo &bot = BotCatalogue::info(type);
+    BotChoice choice;
+    choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(QString(bot.botName))));
+    choice.supportedMaps = SupportedMaps::text(gameDir, bot);
+    // PLBot runs no autostart file of its own choosing: what is stored for it is not shown.
+    choice.autostartFile
+        = type == BotType::PLBot ? u"Not Available"_s : settings.get(u"Auto Execute"_s, QString(bot.botName));
+    return choice;
+}
