@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 
+#include <QDir>
 #include <QSettings>
 
 namespace {
@@ -51,6 +52,11 @@ QString AppSettings::get(const QString &section, const QString &key, const QStri
 {
     const QString group = storedSection(section);
     return m_store->value(group + u'/' + storedKey(group, key), defaultValue).toString();
+}
+
+QString AppSettings::location() const
+{
+    return QDir::toNativeSeparators(m_store->fileName());
 }
 
 bool AppSettings::save(const QString &section, const QString &key, const QString &value)

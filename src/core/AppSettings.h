@@ -27,6 +27,8 @@ public:
     QString get(const QString &section, const QString &key, const QString &defaultValue = none) const;
     // Saves at once; false when the store could not be written.
     bool save(const QString &section, const QString &key, const QString &value);
+    // Where the settings lie, in the user's words: a file's path, or the place in the registry.
+    QString location() const;
 
 private:
     QString storedSection(const QString &section) const;

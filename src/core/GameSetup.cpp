@@ -40,12 +40,17 @@ GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &se
     state.GameDir = path;
     if (!GameFolder::isValid(path))
         return Selection::NotValid;
-    settings.save(install, u"Directory"_s, path);
     // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
-    settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(path));
+    const bool remembered = settings.save(install, u"Directory"_s, path)
+        && settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(path));
     if (!GameFolder::writeBatchFile(path, errorString))
         return Selection::BatchFileFailed;
     state.DirectoryValid = true;
+    if (!remembered) {
+        if (errorString)
+            *errorString = settings.location();
+        return Selection::NotRemembered;
+    }
     return Selection::Done;
 }
 

@@ -19,6 +19,7 @@ public:
     enum class Selection {
         NotValid,        // the folder holds no "cstrike.ico"
         BatchFileFailed, // hl.bat could not be written; errorString says why
+        NotRemembered,   // taken for this run, but the settings could not be saved; errorString names their file
         Done,
     };
 

@@ -4,6 +4,7 @@
 #include "GameFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -31,8 +32,13 @@ LaunchCommand Platform::gameCommand(const QString &gameDir)
     const FolderListing halfLife(halfLifeDir);
     for (const QString &launcher : {u"hl.sh"_s, u"hl_linux"_s}) {
         const QString path = halfLife.find(launcher);
-        if (!path.isEmpty())
-            return {path, GameFolder::gameArguments(gameDir), halfLifeDir, {}};
+        if (path.isEmpty())
+            continue;
+        const QStringList arguments = GameFolder::gameArguments(gameDir);
+        // A script copied from another system may have lost its executable bit; the shell runs it all the same.
+        if (launcher == u"hl.sh"_s && !QFileInfo(path).isExecutable())
+            return {u"/bin/sh"_s, QStringList{path} + arguments, halfLifeDir, {}};
+        return {path, arguments, halfLifeDir, {}};
     }
     const QString nativeDir = QDir::toNativeSeparators(halfLifeDir);
     if (halfLife.find(u"hl.exe"_s).isEmpty()) {

@@ -125,6 +125,11 @@ void DirSelect::accept()
                                 u"Trevlin could not write hl.bat, the file that starts the game, in the "
                                 "folder \"%1\": %2"_s.arg(chosenPath(), error));
         return;
+    case GameSetup::Selection::NotRemembered:
+        MessageBox::information(this,
+                                u"The folder is taken for now, but Trevlin could not save its settings in "
+                                "\"%1\", so you will have to choose the folder again at the next start."_s.arg(error));
+        break;
     case GameSetup::Selection::Done:
         break;
     }

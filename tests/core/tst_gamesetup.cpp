@@ -4,6 +4,8 @@
 #include "GameSetup.h"
 #include "ScratchMount.h"
 
+#include <QSettings>
+
 #include <QDir>
 #include <QTest>
 
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void acceptedFolderIsRemembered();
     void sameFolderTwiceGivesSameHalfLifeDir();
     void batchFileFailureKeepsFolderUnchanged();
+    void unsavedSettingsAreReported();
 };
 
 void TestGameSetup::startUpOutcomes_data()
@@ -115,6 +118,22 @@ void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
     QVERIFY(!error.isEmpty());
     QVERIFY(!state.DirectoryValid);
     QCOMPARE(disk.read(u"cstrike/hl.bat"_s), QByteArray("@echo off\r\nmy own\r\n"));
+}
+
+void TestGameSetup::unsavedSettingsAreReported()
+{
+    GameDirFixture game;
+    game.makeSetUp();
+    // A folder where the settings file should be: the store cannot be written.
+    QVERIFY(QDir().mkpath(game.settingsPath()));
+    AppSettings settings(AppSettings::openFile(game.settingsPath()));
+    AppState state;
+    QString error;
+    QCOMPARE(GameSetup::selectDirectory(state, settings, game.gameDir(), &error), GameSetup::Selection::NotRemembered);
+    QCOMPARE(error, QDir::toNativeSeparators(game.settingsPath()));
+    // The folder still serves this run.
+    QVERIFY(state.DirectoryValid);
+    QVERIFY(game.exists(u"hl.bat"_s));
 }
 
 QTEST_GUILESS_MAIN(TestGameSetup)

@@ -112,20 +112,23 @@ void TestLaunch::fullDiskKeepsLiblist()
 void TestLaunch::nativeLauncherGetsBatchArguments_data()
 {
     QTest::addColumn<QStringList>("launchers");
+    QTest::addColumn<bool>("executable");
     QTest::addColumn<QString>("used");
-    QTest::newRow("hl.sh") << QStringList{u"hl.sh"_s} << u"hl.sh"_s;
-    QTest::newRow("hl_linux") << QStringList{u"hl_linux"_s} << u"hl_linux"_s;
+    QTest::newRow("hl.sh") << QStringList{u"hl.sh"_s} << true << u"hl.sh"_s;
+    QTest::newRow("hl_linux") << QStringList{u"hl_linux"_s} << true << u"hl_linux"_s;
     QTest::newRow("hl.sh before hl_linux and hl.exe")
-        << QStringList{u"hl_linux"_s, u"hl.sh"_s, u"hl.exe"_s} << u"hl.sh"_s;
+        << QStringList{u"hl_linux"_s, u"hl.sh"_s, u"hl.exe"_s} << true << u"hl.sh"_s;
+    QTest::newRow("hl.sh without its executable bit") << QStringList{u"hl.sh"_s} << false << u"sh"_s;
 }
 
 void TestLaunch::nativeLauncherGetsBatchArguments()
 {
     QFETCH(QStringList, launchers);
+    QFETCH(bool, executable);
     QFETCH(QString, used);
     GameDirFixture game;
     for (const QString &launcher : launchers)
-        game.writeRecordingScript(launcher);
+        game.writeRecordingScript(launcher, executable);
     QVERIFY(GameFolder::writeBatchFile(game.gameDir()));
 
     const LaunchCommand command = Platform::gameCommand(game.gameDir());

@@ -75,7 +75,7 @@ void GameDirFixture::makeSetUp() const
     write(u"liblist.gam"_s, old);
 }
 
-QString GameDirFixture::writeRecordingScript(const QString &name) const
+QString GameDirFixture::writeRecordingScript(const QString &name, bool executable) const
 {
     const QString path = QDir(halfLifeDir()).filePath(name);
     QFile script(path);
@@ -86,7 +86,8 @@ QString GameDirFixture::writeRecordingScript(const QString &name) const
                      .arg(record)
                      .toUtf8());
     script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    if (executable)
+        script.setPermissions(script.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     return path;
 }
 

@@ -30,8 +30,8 @@ public:
     static QByteArray liblist(const QStringList &lines);
     // The marker file, "OLD liblist.gam" with version 1.5 and a liblist.gam: a folder that is set up.
     void makeSetUp() const;
-    // An executable shell script in the Half-Life folder that records its arguments and working folder.
-    QString writeRecordingScript(const QString &name) const;
+    // A shell script in the Half-Life folder that records its arguments and working folder.
+    QString writeRecordingScript(const QString &name, bool executable = true) const;
     // What the recording script wrote, waiting up to a few seconds for it: "<working folder>\n<arg>\n<arg>...".
     QStringList recordedRun() const;
 
