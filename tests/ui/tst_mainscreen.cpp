@@ -35,7 +35,8 @@ private Q_SLOTS:
     void startUpMessages();
     void startUpEnablesInstalledAddOns();
     void chooseShowsBotInfo();
-    void editButtonChoosesItsAddOn();
+    void editControlsChooseTheirAddOn_data();
+    void editControlsChooseTheirAddOn();
     void updateEntrySetsOnlyBotName();
     void statusLine_data();
     void statusLine();
@@ -214,22 +215,40 @@ void TestMainScreen::chooseShowsBotInfo()
     QCOMPARE(h.state.BotName, u"OLD"_s);
 }
 
-void TestMainScreen::editButtonChoosesItsAddOn()
+void TestMainScreen::editControlsChooseTheirAddOn_data()
 {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("botName");
+    QTest::newRow("RamBot button") << u"Command2"_s << u"Option2"_s << u"RamBot"_s;
+    QTest::newRow("PodBot button") << u"Command10"_s << u"Option8"_s << u"PodBot"_s;
+    QTest::newRow("RamBot entry") << u"rambots"_s << u"Option2"_s << u"RamBot"_s;
+    QTest::newRow("Android entry") << u"andbots"_s << u"Option1"_s << u"AndroidBot"_s;
+    // The entries whose buttons have no twin in the menu do what their buttons do.
+    QTest::newRow("AGBBot entry") << u"agbbots"_s << u"Option9"_s << u"AGBBot"_s;
+    QTest::newRow("PLBot entry") << u"plbot"_s << u"Option10"_s << u"PLBot"_s;
+    QTest::newRow("ReduBot entry") << u"redubot"_s << u"Option11"_s << u"ReduBot"_s;
+    QTest::newRow("BobaBot entry") << u"bobabots"_s << u"Option12"_s << u"BobaBot"_s;
+}
+
+void TestMainScreen::editControlsChooseTheirAddOn()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, option);
+    QFETCH(QString, botName);
     MainScreenHarness h;
-    h.setUp({u"RealBot liblist.gam"_s, u"RamBot liblist.gam"_s});
+    h.setUp({u"RealBot liblist.gam"_s, botName + u" liblist.gam"_s});
     h.window->startUp();
     h.find<QAbstractButton>(u"Option3"_s)->click();
     QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\realbot.dll"_s);
 
-    h.find<QAbstractButton>(u"Command2"_s)->click();
-    QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
-    QCOMPARE(h.state.BotName, u"RamBot"_s);
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\rambot.dll"_s);
-
-    h.find<QAction>(u"realbots"_s)->trigger();
-    QVERIFY(h.find<QRadioButton>(u"Option3"_s)->isChecked());
-    QCOMPARE(h.state.BotName, u"RealBot"_s);
+    if (auto *button = h.window->findChild<QAbstractButton *>(control))
+        button->click();
+    else
+        h.find<QAction>(control)->trigger();
+    QVERIFY(h.find<QRadioButton>(option)->isChecked());
+    QCOMPARE(h.state.BotName, botName);
+    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\%1.dll"_s.arg(botName.toLower()));
 }
 
 void TestMainScreen::updateEntrySetsOnlyBotName()
