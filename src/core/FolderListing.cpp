@@ -7,6 +7,9 @@
 FolderListing::FolderListing(const QString &folder)
     : m_folder(folder)
 {
+    // An empty path would list the current folder, which is nobody's game folder.
+    if (folder.isEmpty())
+        return;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
@@ -20,7 +23,7 @@ FolderListing::FolderListing(const QString &folder)
 
 QString FolderListing::find(const QString &name) const
 {
-    if (name.isEmpty())
+    if (name.isEmpty() || m_folder.isEmpty())
         return {};
     const QString exact = QDir(m_folder).filePath(name);
     if (QFileInfo::exists(exact))
