@@ -69,9 +69,8 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     connect(m_ui->Command1, &QPushButton::clicked, this, &DirSelect::accept);
     connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
 
+    // Without a game folder yet, the dialog starts where the user's own files are.
     showFolder(m_state.GameDir.isEmpty() ? QDir::homePath() : m_state.GameDir);
-    if (m_state.GameDir.isEmpty())
-        m_ui->Label2->clear();
 }
 
 DirSelect::~DirSelect() = default;
