@@ -15,8 +15,6 @@ private Q_SLOTS:
     void keysIgnoreLetterCase_data();
     void keysIgnoreLetterCase();
     void paddedKeysRoundTrip();
-    void valuesAreKeptExactly_data();
-    void valuesAreKeptExactly();
 
 private:
     QTemporaryDir m_dir;
@@ -74,23 +72,6 @@ void TestAppSettings::paddedKeysRoundTrip()
     AppSettings reopened(AppSettings::openFile(path));
     QCOMPARE(reopened.get(u"Versions"_s, padded), u"1.3"_s);
     QCOMPARE(reopened.get(u"Versions"_s, u"RamBot"_s), u"unpadded"_s);
-}
-
-void TestAppSettings::valuesAreKeptExactly_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::newRow("windows path") << u"C:\\Games\\Half-Life\\cstrike"_s;
-    QTest::newRow("path with blanks and comma") << u"/home/me/Half Life, old/cstrike"_s;
-    QTest::newRow("leading and trailing blanks") << u"  my bots.cfg "_s;
-    QTest::newRow("accented") << u"r\u00f4ster.cfg"_s;
-}
-
-void TestAppSettings::valuesAreKeptExactly()
-{
-    QFETCH(QString, value);
-    const QString path = freshPath();
-    AppSettings(AppSettings::openFile(path)).save(u"Install"_s, u"Directory"_s, value);
-    QCOMPARE(AppSettings(AppSettings::openFile(path)).get(u"Install"_s, u"Directory"_s), value);
 }
 
 QTEST_GUILESS_MAIN(TestAppSettings)

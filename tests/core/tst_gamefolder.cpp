@@ -16,7 +16,6 @@ class TestGameFolder : public QObject
 private Q_SLOTS:
     void findsNamesInAnyCase_data();
     void findsNamesInAnyCase();
-    void findsNestedPaths();
     void validFolderHasMarker_data();
     void validFolderHasMarker();
     void splitsModAndHalfLifeFolder_data();
@@ -50,17 +49,6 @@ void TestGameFolder::findsNamesInAnyCase()
     QCOMPARE(!path.isEmpty(), found);
     if (found)
         QCOMPARE(QFileInfo(path).fileName(), onDisk);
-}
-
-void TestGameFolder::findsNestedPaths()
-{
-    GameDirFixture game;
-    game.write(u"PodBot/PODBOT.CFG"_s, "x");
-    QCOMPARE(FolderListing::findPath(game.gameDir(), u"podbot/podbot.cfg"_s),
-             QDir(game.gameDir()).filePath(u"PodBot/PODBOT.CFG"_s));
-    QVERIFY(FolderListing::findPath(game.gameDir(), u"podbot/missing.cfg"_s).isEmpty());
-    QVERIFY(FolderListing::findPath(game.gameDir(), u"nowhere/podbot.cfg"_s).isEmpty());
-    QVERIFY(FolderListing::findPath(QString(), u"podbot"_s).isEmpty());
 }
 
 void TestGameFolder::validFolderHasMarker_data()

@@ -275,18 +275,13 @@ void TestMainScreen::statusLine_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::newRow("android edit") << u"Command1"_s << u"Here You Can Edit Your Android Bots"_s;
-    QTest::newRow("hpbbot edit") << u"Command7"_s << u"Here You Can Edit Your HPBBot Bots"_s;
     QTest::newRow("play") << u"Command3"_s << u"Play Counter-Strike With The Selected Bot!"_s;
-    QTest::newRow("exit") << u"Command4"_s << u"This Exits Counter-Strike Trevlin"_s;
     QTest::newRow("server") << u"Command9"_s
                             << u"Here You Can Configure Your CS Server, Change The Mapcycle And Change The "
                                "Startup Message"_s;
     QTest::newRow("bot info") << u"Frame4"_s
                               << u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s;
-    QTest::newRow("maps") << u"Label1"_s << u"This Displays Wich Maps Are Supported By The Bot"_s;
     QTest::newRow("cs version value") << u"Label6"_s << u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
-    QTest::newRow("hl version caption") << u"Label4"_s << u"This Displays Wich Half-Life Version The Bot Supports"_s;
-    QTest::newRow("dll value") << u"Label8"_s << u"This Displays Wich DLL File The Bot Uses"_s;
     QTest::newRow("autostart file") << u"Label2"_s
                                     << u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
                                        "Double click to edit this file."_s;
