@@ -14,6 +14,7 @@ FolderListing::FolderListing(const QString &folder)
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
+        m_names.insert(name);
         // Where several spellings stand side by side, find() prefers the exact one and else takes any of them.
         const QString key = name.toLower();
         if (!m_namesByLowerCase.contains(key))
@@ -25,9 +26,8 @@ QString FolderListing::find(const QString &name) const
 {
     if (name.isEmpty() || m_folder.isEmpty())
         return {};
-    const QString exact = QDir(m_folder).filePath(name);
-    if (QFileInfo::exists(exact))
-        return exact;
+    if (m_names.contains(name))
+        return QDir(m_folder).filePath(name);
     const auto it = m_namesByLowerCase.constFind(name.toLower());
     return it == m_namesByLowerCase.cend() ? QString() : QDir(m_folder).filePath(*it);
 }

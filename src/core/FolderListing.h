@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 // The names in one folder, looked up without regard to letter case: the game's files were made on a system that
@@ -18,5 +19,6 @@ public:
 
 private:
     QString m_folder;
+    QSet<QString> m_names;
     QHash<QString, QString> m_namesByLowerCase;
 };

@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QToolBar>
-#include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -306,7 +305,7 @@ void MainScreen::showDirSelect()
 
 bool MainScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::Enter) {
         const auto it = m_statusTexts.constFind(watched);
         if (it != m_statusTexts.cend())
             m_ui->Text2->setText(*it);
