@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 #include "ScratchMount.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,16 +8,6 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class TestAtomicFile : public QObject
 {
@@ -36,9 +27,9 @@ void TestAtomicFile::writesAndReplaces()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"liblist.gam"_s);
     QVERIFY(AtomicFile::write(path, "first\r\n"));
-    QCOMPARE(contents(path), QByteArray("first\r\n"));
+    QCOMPARE(TestFiles::read(path), QByteArray("first\r\n"));
     QVERIFY(AtomicFile::write(path, "second"));
-    QCOMPARE(contents(path), QByteArray("second"));
+    QCOMPARE(TestFiles::read(path), QByteArray("second"));
     // No temporary file is left beside it.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"liblist.gam"_s});
 }
@@ -82,7 +73,7 @@ void TestAtomicFile::fullDiskKeepsOldFile()
     QString error;
     QVERIFY(!AtomicFile::write(path, QByteArray(newSize, 'n'), &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), QByteArray("game \"Counter-Strike\"\r\n"));
+    QCOMPARE(TestFiles::read(path), QByteArray("game \"Counter-Strike\"\r\n"));
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files).size(), 2); // the file and the filler, nothing half-written
 }
 
@@ -98,7 +89,7 @@ void TestAtomicFile::readOnlyDiskKeepsOldFile()
     QString error;
     QVERIFY(!AtomicFile::write(path, "new", &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(TestFiles::read(path), QByteArray("old"));
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

@@ -1,6 +1,7 @@
 #include "GameDirFixture.h"
 
 #include "AppSettings.h"
+#include "TestFiles.h"
 
 #include <QSettings>
 
@@ -40,17 +41,12 @@ std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const
 
 void GameDirFixture::write(const QString &relativePath, const QByteArray &bytes) const
 {
-    const QString path = QDir(gameDir()).filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    file.write(bytes);
+    TestFiles::write(QDir(gameDir()).filePath(relativePath), bytes);
 }
 
 QByteArray GameDirFixture::read(const QString &relativePath) const
 {
-    QFile file(QDir(gameDir()).filePath(relativePath));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::read(QDir(gameDir()).filePath(relativePath));
 }
 
 bool GameDirFixture::exists(const QString &relativePath) const

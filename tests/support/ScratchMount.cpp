@@ -1,5 +1,7 @@
 #include "ScratchMount.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,17 +53,12 @@ bool ScratchMount::remount(bool readOnly)
 
 void ScratchMount::write(const QString &relativePath, const QByteArray &bytes) const
 {
-    const QString path = m_dir.filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
+    TestFiles::write(m_dir.filePath(relativePath), bytes);
 }
 
 QByteArray ScratchMount::read(const QString &relativePath) const
 {
-    QFile file(m_dir.filePath(relativePath));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return TestFiles::read(m_dir.filePath(relativePath));
 }
 
 void ScratchMount::fill()
