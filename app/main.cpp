@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "MainScreen.h"
+#include "ProgramVersion.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -11,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Trevlin"));
     QApplication::setApplicationName(QStringLiteral("Trevlin"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(programVersion);
 
     AppState state;
     AppSettings settings(AppSettings::openUserStore());

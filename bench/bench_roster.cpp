@@ -1,0 +1,99 @@
+// A roster of 10,000 bots through the file format: written to disk (the refusal check, the lines and the atomic
+// save) and read back (the lines, the options through their rules, and the model filled in one reset).
+
+#include "Roster.h"
+#include "RosterFile.h"
+#include "RosterOptions.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int botCount = 10'000;
+constexpr QStringView botName = u"RamBot";
+
+QList<RosterEntry> manyBots()
+{
+    const std::array<RosterEntry, 3> kinds{{
+        {{}, u"Terrorist"_s, {}, u"Arctic Avengers"_s},
+        {{}, u"Counter Terrorist"_s, {}, u"Seal Team 6 (DEVGRU)"_s},
+        {{}, u"Auto Select"_s, {}, u"Auto Select"_s},
+    }};
+    QList<RosterEntry> bots;
+    bots.reserve(botCount);
+    for (int i = 0; i < botCount; ++i) {
+        RosterEntry bot = kinds[i % kinds.size()];
+        bot.name = u"Bot%1"_s.arg(i);
+        bot.skill = QString::number(1 + i % 20);
+        bots.append(bot);
+    }
+    return bots;
+}
+
+// The options of a typical RamBot roster: waypoints shown for team 1, a fixed skill.
+void setOptions(RosterOptions &options)
+{
+    options.setChecked(RosterOptions::Option::ViewWaypoints, true);
+    options.setChecked(RosterOptions::Option::WaypointsTeam1, true);
+    options.setText(RosterOptions::Field::Botskill, u"5"_s);
+}
+
+void writeRoster(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bots.cfg"_s);
+    bool changed = false;
+    RosterOptions options(changed);
+    setOptions(options);
+    Roster roster;
+    roster.assign(manyBots());
+    for (auto _ : state) {
+        const QString problem = RosterFile::write(path, botName, options, roster);
+        if (!problem.isEmpty()) {
+            state.SkipWithError(qPrintable(problem));
+            break;
+        }
+    }
+    state.counters["bots"] = roster.size();
+}
+
+void readRoster(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bots.cfg"_s);
+    bool changed = false;
+    RosterOptions options(changed);
+    setOptions(options);
+    Roster roster;
+    roster.assign(manyBots());
+    if (const QString problem = RosterFile::write(path, botName, options, roster); !problem.isEmpty()) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    // Each read starts from an editor opened afresh, as after "New".
+    RosterOptions readInto(changed);
+    Roster readRoster;
+    for (auto _ : state) {
+        const RosterFile::ReadResult result = RosterFile::read(path, botName, readInto, readRoster);
+        if (!result.isLoaded() || readRoster.size() != botCount) {
+            state.SkipWithError("the roster did not read back whole");
+            break;
+        }
+        state.PauseTiming();
+        readInto.renew(botName);
+        state.ResumeTiming();
+    }
+    state.counters["bots"] = readRoster.size();
+}
+
+} // namespace
+
+BENCHMARK(writeRoster)->Name("write 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(readRoster)->Name("read 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+BENCHMARK_MAIN();

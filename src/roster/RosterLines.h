@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RosterOptions.h"
+
+#include <QLatin1StringView>
+
+#include <array>
+
+// The fixed texts of a roster file that the writer puts in and the reader expects, kept in one place so that the
+// two cannot drift apart.
+namespace RosterLines {
+
+// A check box written as one of two fixed lines.
+struct CheckLine
+{
+    QLatin1StringView off;
+    QLatin1StringView on;
+    RosterOptions::Option option;
+};
+
+inline constexpr CheckLine autoTeamBalance{QLatin1StringView("mp_autoteambalance 0"),
+                                           QLatin1StringView("mp_autoteambalance 1"),
+                                           RosterOptions::Option::AutoTeamBalance};
+// View Waypoints, then the boxes of team 1 and team 2.
+inline constexpr std::array waypoints{
+    CheckLine{QLatin1StringView("waypoint off"), QLatin1StringView("waypoint on"),
+              RosterOptions::Option::ViewWaypoints},
+    CheckLine{QLatin1StringView("waypoint 1 off"), QLatin1StringView("waypoint 1 on"),
+              RosterOptions::Option::WaypointsTeam1},
+    CheckLine{QLatin1StringView("waypoint 2 off"), QLatin1StringView("waypoint 2 on"),
+              RosterOptions::Option::WaypointsTeam2},
+};
+inline constexpr CheckLine observer{QLatin1StringView("observer 0"), QLatin1StringView("observer 1"),
+                                    RosterOptions::Option::Observer};
+inline constexpr CheckLine botsDontShoot{QLatin1StringView("botsdontshoot 0"), QLatin1StringView("botsdontshoot 1"),
+                                         RosterOptions::Option::BotsDontShoot};
+
+// The team texts of the roster; the file writes them as 1, 2 and 5.
+inline constexpr QLatin1StringView terrorist("Terrorist");
+inline constexpr QLatin1StringView counterTerrorist("Counter Terrorist");
+inline constexpr QLatin1StringView autoSelect("Auto Select");
+
+} // namespace RosterLines

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The options a generic roster file carries besides its bots, held as the editor shows them: texts exactly as
+// typed, check boxes on or off, and which controls are enabled. The rules by which one control fills, clears or
+// enables others live here, so that a click in the editor and a line read from a file have the same effect.
+// Every change that alters a value also marks the roster as changed.
+class RosterOptions : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The text boxes, Text1 to Text6 in the editor.
+    enum class Field {
+        TimeBeforeBotEntry, // Text1
+        MinBots,            // Text2
+        MaxBots,            // Text3
+        MinBotSkill,        // Text4
+        Botskill,           // Text5
+        MaxSkill,           // Text6
+    };
+    static constexpr int fieldCount = 6;
+
+    // The check boxes, Check1 to Check9 in the editor.
+    enum class Option {
+        AutoTeamBalance,  // Check1
+        AutoSkill,        // Check2
+        Observer,         // Check3
+        BotsDontShoot,    // Check4
+        ViewWaypoints,    // Check5
+        WaypointsTeam1,   // Check6
+        WaypointsTeam2,   // Check7
+        ExtraSkill,       // Check8
+        UseBotskillRange, // Check9
+    };
+    static constexpr int optionCount = 9;
+
+    // Starts with the values an editor opens with: Time Before Bot Entry "3", both numbers of bots "0",
+    // Botskill "2", Min Bot Skill and Max Skill "0", nothing checked. rosterChanged is the application's flag of
+    // unsaved roster edits.
+    explicit RosterOptions(bool &rosterChanged, QObject *parent = nullptr);
+
+    QString text(Field field) const;
+    void setText(Field field, const QString &text);
+    bool isChecked(Option option) const;
+    void setChecked(Option option, bool checked);
+    // A control's label and spinner are enabled together with it.
+    bool isEnabled(Field field) const;
+    bool isEnabled(Option option) const;
+
+    // The editor's "New": the texts back to their start values (Botskill "20" for RealBot), then the check boxes
+    // cleared one by one, each through its own rule. Afterwards the roster counts as unchanged again.
+    void renew(QStringView botName);
+
+Q_SIGNALS:
+    // A value or an enabled state has changed. One call of a setter or of renew() emits it once at most, after
+    // every rule it set off has run, so a window that refreshes on it never sees a rule half done.
+    void changed();
+
+private:
+    class Batch;
+
+    void applyChecked(Option option, bool checked);
+    void setEnabled(Field field, bool enabled);
+    void setEnabled(Option option, bool enabled);
+    void markChanged();
+
+    bool &m_rosterChanged;
+    std::array<QString, fieldCount> m_texts;
+    std::array<bool, optionCount> m_checked{};
+    std::array<bool, fieldCount> m_fieldEnabled{};
+    std::array<bool, optionCount> m_optionEnabled{};
+    int m_batchDepth = 0;
+    bool m_batchChanged = false;
+};

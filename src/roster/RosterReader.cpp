@@ -1,0 +1,296 @@
+#include "RosterReader.h"
+
+#include "RosterHeader.h"
+#include "RosterOptions.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace RosterLines;
+
+namespace {
+
+using Field = RosterOptions::Field;
+using Option = RosterOptions::Option;
+using ReadStatus = RosterFile::ReadStatus;
+
+// The skins of each team by code 1 to 5, as a file read gives them back: the automatic skins all come back as
+// "Auto Select", and so does every skin of the "Auto Select" team.
+constexpr std::array<QLatin1StringView, 5> terroristSkins{"Phoenix Connection"_L1, "L337 Krew"_L1, "Arctic Avengers"_L1,
+                                                          "Gorilla Warface"_L1, autoSelect};
+constexpr std::array<QLatin1StringView, 5> counterTerroristSkins{"Seal Team 6 (DEVGRU)"_L1, "German GSG-9"_L1,
+                                                                 "UK SAS"_L1, "French GIGN"_L1, autoSelect};
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// The value of a text that counts as a number: blanks around it, a sign, digits with a decimal fraction (".5" and
+// "5." count) and an exponent. No hexadecimal, no "inf" or "nan"; an empty text is no number.
+std::optional<double> numberValue(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const QStringView number = text.sliced(begin, end - begin);
+
+    qsizetype at = 0;
+    const auto skipSign = [&] {
+        if (at < number.size() && (number[at] == u'+' || number[at] == u'-'))
+            ++at;
+    };
+    const auto skipDigits = [&] {
+        const qsizetype start = at;
+        while (at < number.size() && isAsciiDigit(number[at]))
+            ++at;
+        return at - start;
+    };
+    skipSign();
+    qsizetype digits = skipDigits();
+    if (at < number.size() && number[at] == u'.') {
+        ++at;
+        digits += skipDigits();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (at < number.size() && (number[at] == u'e' || number[at] == u'E')) {
+        ++at;
+        skipSign();
+        if (skipDigits() == 0)
+            return std::nullopt;
+    }
+    if (at != number.size())
+        return std::nullopt;
+
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+// To the nearest whole number, a half to the even neighbour (2.5 gives 2, 3.5 gives 4).
+double roundHalfToEven(double value)
+{
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction < 0.5)
+        return below;
+    if (fraction > 0.5)
+        return below + 1;
+    return std::fmod(below, 2.0) == 0 ? below : below + 1;
+}
+
+// A line without a space is all command word and all value at once.
+QStringView beforeFirstSpace(QStringView line)
+{
+    const qsizetype space = line.indexOf(u' ');
+    return space < 0 ? line : line.first(space);
+}
+
+QStringView afterFirstSpace(QStringView line)
+{
+    const qsizetype space = line.indexOf(u' ');
+    return space < 0 ? line : line.sliced(space + 1);
+}
+
+} // namespace
+
+RosterReader::RosterReader(const QStringList &lines, QStringView botName, RosterOptions &options)
+    : m_lines(lines)
+    , m_botName(botName)
+    , m_options(options)
+{ }
+
+RosterFile::ReadStatus RosterReader::read(QList<RosterEntry> &entries)
+{
+    if (!RosterFile::isGenericAddOn(m_botName) || !take() || m_line != RosterHeader::firstLine(m_botName))
+        return ReadStatus::NotValid;
+    if (!take())
+        return ReadStatus::NotValid;
+    if (m_line != RosterHeader::versionLine())
+        return ReadStatus::OtherVersion;
+    if (!readPause() || !readCheck(autoTeamBalance))
+        return ReadStatus::NotValid;
+    if (RosterFile::hasWaypointLines(m_botName)) {
+        for (const CheckLine &line : waypoints) {
+            if (!readCheck(line))
+                return ReadStatus::NotValid;
+        }
+    }
+    if (!readCheck(observer) || !readCheck(botsDontShoot))
+        return ReadStatus::NotValid;
+    if (!readNumberField(Field::MinBots) || !readNumberField(Field::MaxBots))
+        return ReadStatus::NotValid;
+    if (!(m_botName == "RealBot"_L1 ? readRealBotSkill() : readNumberField(Field::Botskill)))
+        return ReadStatus::NotValid;
+    return readBots(entries) ? ReadStatus::Loaded : ReadStatus::NotValid;
+}
+
+bool RosterReader::take()
+{
+    if (m_next >= m_lines.size())
+        return false;
+    m_line = m_lines.at(m_next++);
+    return true;
+}
+
+// The pause is stored as a whole number within 16 bits, whatever fraction or exponent the file wrote.
+bool RosterReader::readPause()
+{
+    if (!take())
+        return false;
+    const std::optional<double> value = numberValue(afterFirstSpace(m_line));
+    if (!value)
+        return false;
+    const double rounded = roundHalfToEven(*value);
+    if (rounded < -32768 || rounded > 32767)
+        return false;
+    m_options.setText(Field::TimeBeforeBotEntry, QString::number(int(rounded)));
+    return true;
+}
+
+bool RosterReader::readCheck(const RosterLines::CheckLine &line)
+{
+    if (!take())
+        return false;
+    const bool on = m_line == line.on;
+    if (!on && m_line != line.off)
+        return false;
+    // A team's waypoints can only be on while waypoints are shown at all.
+    const bool teamWaypoints = line.option == Option::WaypointsTeam1 || line.option == Option::WaypointsTeam2;
+    if (on && teamWaypoints)
+        m_options.setChecked(Option::ViewWaypoints, true);
+    m_options.setChecked(line.option, on);
+    return true;
+}
+
+// The value is kept as the file writes it; only the command word before it goes unchecked.
+bool RosterReader::readNumberField(Field field)
+{
+    if (!take())
+        return false;
+    const QStringView value = afterFirstSpace(m_line);
+    if (!numberValue(value))
+        return false;
+    m_options.setText(field, value.toString());
+    return true;
+}
+
+// RealBot's four skill lines. Each check box runs its rule before the next line is read, so the file's range
+// replaces the "20" and "40" that checking Use Botskill Range puts in.
+bool RosterReader::readRealBotSkill()
+{
+    if (!take())
+        return false;
+    const QStringView skill = afterFirstSpace(m_line);
+    if (skill == "-1"_L1) {
+        m_options.setChecked(Option::AutoSkill, true);
+    } else {
+        m_options.setChecked(Option::AutoSkill, false);
+        m_options.setText(Field::Botskill, skill.toString());
+    }
+
+    if (!take())
+        return false;
+    if (beforeFirstSpace(m_line) == "rb_minskill"_L1) {
+        m_options.setChecked(Option::UseBotskillRange, true);
+        m_options.setText(Field::MinBotSkill, afterFirstSpace(m_line).toString());
+    } else if (beforeFirstSpace(m_line) == "//rb_minskill"_L1) {
+        m_options.setChecked(Option::UseBotskillRange, false);
+    } else {
+        return false;
+    }
+
+    if (!take())
+        return false;
+    if (beforeFirstSpace(m_line) == "rb_maxskill"_L1)
+        m_options.setText(Field::MaxSkill, afterFirstSpace(m_line).toString());
+    else if (beforeFirstSpace(m_line) == "//rb_maxskill"_L1)
+        m_options.setChecked(Option::UseBotskillRange, false);
+    else
+        return false;
+
+    if (!take() || m_line.isEmpty())
+        return false;
+    const QChar extra = m_line.back();
+    if (extra != u'0' && extra != u'1')
+        return false;
+    m_options.setChecked(Option::ExtraSkill, extra == u'1');
+    return true;
+}
+
+// At least one bot; every line to the end of the file is one.
+bool RosterReader::readBots(QList<RosterEntry> &entries)
+{
+    entries.reserve(m_lines.size() - m_next);
+    bool first = true;
+    while (take()) {
+        RosterEntry entry;
+        if (!readBot(m_line, first, entry))
+            return false;
+        entries.append(std::move(entry));
+        first = false;
+    }
+    return !first;
+}
+
+// "addbot <team code> <skin code> <name> <skill>". The command word goes unchecked, and of the two codes only
+// the first character counts.
+bool RosterReader::readBot(QStringView line, bool first, RosterEntry &entry)
+{
+    if (first && line.count(u' ') != 4)
+        return false;
+    std::array<qsizetype, 4> spaces{};
+    qsizetype from = 0;
+    for (qsizetype &space : spaces) {
+        space = line.indexOf(u' ', from);
+        if (space < 0)
+            return false;
+        from = space + 1;
+    }
+
+    const QStringView skill = line.sliced(spaces[3] + 1);
+    if (!numberValue(skill))
+        return false;
+    // Both code characters exist: each lies before the next space.
+    const QChar team = line[spaces[0] + 1];
+    if (team == u'1')
+        entry.team = terrorist;
+    else if (team == u'2')
+        entry.team = counterTerrorist;
+    else if (team == u'5')
+        entry.team = autoSelect;
+    else
+        return false;
+    // A name that is a number would be taken for a skill by the add-on.
+    const QStringView name = line.sliced(spaces[2] + 1, spaces[3] - spaces[2] - 1);
+    if (numberValue(name))
+        return false;
+    const QChar skin = line[spaces[1] + 1];
+    if (skin < u'1' || skin > u'5')
+        return false;
+    const int position = skin.unicode() - u'1';
+    if (team == u'1')
+        entry.skin = terroristSkins[position];
+    else if (team == u'2')
+        entry.skin = counterTerroristSkins[position];
+    else
+        entry.skin = autoSelect;
+    entry.name = name.toString();
+    entry.skill = skill.toString();
+    return true;
+}

@@ -1,0 +1,98 @@
+#include "OptionSteps.h"
+#include "RosterOptions.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace OptionSteps;
+
+namespace {
+
+// How the options differ from those an editor opens with: "Botskill=-1 greyed:Botskill [x]AutoSkill
+// live:UseBotskillRange"; empty when they do not differ.
+QString describe(const RosterOptions &options)
+{
+    bool unused = false;
+    const RosterOptions start(unused);
+    QStringList parts;
+    for (int i = 0; i < RosterOptions::fieldCount; ++i) {
+        if (options.text(Field(i)) != start.text(Field(i)))
+            parts << fieldNames[i] + u'=' + options.text(Field(i));
+        if (options.isEnabled(Field(i)) != start.isEnabled(Field(i)))
+            parts << (options.isEnabled(Field(i)) ? u"live:"_s : u"greyed:"_s) + fieldNames[i];
+    }
+    for (int i = 0; i < RosterOptions::optionCount; ++i) {
+        if (options.isChecked(Option(i)))
+            parts << u"[x]"_s + optionNames[i];
+        if (options.isEnabled(Option(i)) != start.isEnabled(Option(i)))
+            parts << (options.isEnabled(Option(i)) ? u"live:"_s : u"greyed:"_s) + optionNames[i];
+    }
+    return parts.join(u' ');
+}
+
+} // namespace
+
+class TestRosterOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rules_data();
+    void rules();
+};
+
+void TestRosterOptions::rules_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("state"); // how the options then differ from the opening state
+    QTest::addColumn<bool>("rosterChanged");
+    QTest::addColumn<int>("signals");
+    const auto row = [](const char *name, const QString &steps, const QString &state, bool changed, int signals) {
+        QTest::newRow(name) << steps << state << changed << signals;
+    };
+
+    // Like a control set to the value it already shows: no rule, no signal, nothing unsaved.
+    row("same value is no change", u"text TimeBeforeBotEntry 3; uncheck ViewWaypoints"_s, {}, false, 0);
+    row("view waypoints enables the team boxes", u"check ViewWaypoints"_s,
+        u"[x]ViewWaypoints live:WaypointsTeam1 live:WaypointsTeam2"_s, true, 1);
+    row("clearing view waypoints clears and greys them",
+        u"check ViewWaypoints; check WaypointsTeam1; check WaypointsTeam2; uncheck ViewWaypoints"_s, {}, true, 4);
+
+    const QString randomSkill = u"Botskill=-1 greyed:Botskill [x]AutoSkill live:UseBotskillRange"_s;
+    row("auto skill puts -1 into a greyed Botskill", u"text Botskill 7; check AutoSkill"_s, randomSkill, true, 2);
+    row("clearing auto skill puts 20 and clears the range",
+        u"check AutoSkill; check UseBotskillRange; text MinBotSkill 5; uncheck AutoSkill"_s, u"Botskill=20"_s, true, 4);
+    row("a range overwrites min and max with 20 and 40", u"check AutoSkill; text MaxSkill 9; check UseBotskillRange"_s,
+        u"MinBotSkill=20 live:MinBotSkill Botskill=-1 greyed:Botskill MaxSkill=40 live:MaxSkill [x]AutoSkill "
+        "[x]UseBotskillRange live:UseBotskillRange"_s,
+        true, 3);
+    row("clearing the range puts 0 into greyed min and max",
+        u"check AutoSkill; check UseBotskillRange; uncheck UseBotskillRange"_s, randomSkill, true, 3);
+
+    const QString everything = u"text TimeBeforeBotEntry 9; text MinBots 4; text MaxBots; check AutoTeamBalance; "
+                               "check Observer; check BotsDontShoot; check ViewWaypoints; check WaypointsTeam2; "
+                               "check ExtraSkill; "_s;
+    row("New for RealBot", everything + u"text Botskill 4; renew RealBot"_s, u"Botskill=20"_s, false, 11);
+    row("New for another add-on", everything + u"text Botskill 4; renew HPBBot"_s, {}, false, 11);
+    row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew RealBot"_s, u"Botskill=20"_s,
+        false, 3);
+}
+
+void TestRosterOptions::rules()
+{
+    QFETCH(QString, steps);
+    bool rosterChanged = false;
+    RosterOptions options(rosterChanged);
+    QSignalSpy changed(&options, &RosterOptions::changed);
+    apply(options, steps);
+
+    QTEST(describe(options), "state");
+    QTEST(rosterChanged, "rosterChanged");
+    // One signal per step that changed anything, after all the rules it set off: a window refreshing on it never
+    // sees a rule half done.
+    QTEST(int(changed.count()), "signals");
+}
+
+QTEST_GUILESS_MAIN(TestRosterOptions)
+#include "tst_rosteroptions.moc"
