@@ -5,13 +5,12 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "Artwork.h"
+#include "FolderTree.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
 #include "Platform.h"
 
 #include <QDir>
-#include <QFileSystemModel>
-#include <QScrollBar>
 #include <QStorageInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,18 +20,11 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     , m_ui(std::make_unique<Ui::DirSelect>())
     , m_state(state)
     , m_settings(settings)
-    , m_model(new QFileSystemModel(this))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->Picture1->setPixmap(
         Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
-
-    m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
-    m_model->setRootPath(QString());
-    m_ui->Dir1->setModel(m_model);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        m_ui->Dir1->hideColumn(column);
 
     if (Platform::hasDrives()) {
         for (const QFileInfo &drive : QDir::drives())
@@ -44,27 +36,13 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
         m_ui->driveLabel->hide();
     }
 
-    connect(m_ui->Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (!current.isValid())
-                    return;
-                const QString path = QDir::toNativeSeparators(m_model->filePath(current));
-                m_ui->Label2->setText(path);
-                if (!m_ui->Path1->hasFocus())
-                    m_ui->Path1->setText(path);
-                if (Platform::hasDrives())
-                    m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
-            });
-    // The model reads folders in the background and sorts them a moment later: until the user takes over the
-    // tree, each of those steps brings the current folder back into view.
-    const auto keepRevealing = [this] {
-        if (m_revealing)
-            m_ui->Dir1->scrollTo(m_ui->Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
-    };
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, keepRevealing);
-    connect(m_model, &QFileSystemModel::layoutChanged, this, keepRevealing);
-    connect(m_ui->Dir1, &QTreeView::pressed, this, [this] { m_revealing = false; });
-    connect(m_ui->Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_revealing = false; });
+    connect(m_ui->Dir1, &FolderTree::folderChanged, this, [this](const QString &path) {
+        m_ui->Label2->setText(path);
+        if (!m_ui->Path1->hasFocus())
+            m_ui->Path1->setText(path);
+        if (Platform::hasDrives())
+            m_ui->Drive1->setCurrentText(QDir::toNativeSeparators(QStorageInfo(path).rootPath()));
+    });
     connect(m_ui->Path1, &QLineEdit::textEdited, this, &DirSelect::pathTyped);
     connect(m_ui->Command1, &QPushButton::clicked, this, &DirSelect::accept);
     connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
@@ -79,19 +57,7 @@ void DirSelect::showFolder(const QString &path)
 {
     m_ui->Label2->setText(QDir::toNativeSeparators(path));
     m_ui->Path1->setText(QDir::toNativeSeparators(path));
-    revealInTree(path);
-}
-
-void DirSelect::revealInTree(const QString &path)
-{
-    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(path));
-    if (!index.isValid() || !m_model->isDir(index))
-        return;
-    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-        m_ui->Dir1->expand(parent);
-    m_ui->Dir1->setCurrentIndex(index);
-    m_ui->Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
-    m_revealing = true;
+    m_ui->Dir1->reveal(path);
 }
 
 void DirSelect::pathTyped(const QString &text)
@@ -100,7 +66,7 @@ void DirSelect::pathTyped(const QString &text)
     if (path == u'~' || path.startsWith("~/"_L1))
         path = QDir::homePath() + path.mid(1);
     m_ui->Label2->setText(path);
-    revealInTree(path);
+    m_ui->Dir1->reveal(path);
 }
 
 QString DirSelect::chosenPath() const

@@ -6,7 +6,6 @@
 
 class AppSettings;
 struct AppState;
-class QFileSystemModel;
 
 namespace Ui {
 class DirSelect;
@@ -31,14 +30,10 @@ Q_SIGNALS:
 
 private:
     void showFolder(const QString &path);
-    // Opens the tree down to path, when it is a folder, and makes it the current one.
-    void revealInTree(const QString &path);
     void pathTyped(const QString &text);
     void accept() override;
 
     std::unique_ptr<Ui::DirSelect> m_ui;
     AppState &m_state;
     AppSettings &m_settings;
-    QFileSystemModel *m_model = nullptr;
-    bool m_revealing = false; // the tree still brings the current folder into view as folders are read
 };

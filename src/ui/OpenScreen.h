@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+struct AppState;
+class Roster;
+class RosterOptions;
+
+namespace Ui {
+class OpenScreen;
+}
+
+// Picks a roster file of the add-on being edited and reads it into the editor's roster and options. It starts in
+// the game folder and lists only "*.cfg" files. A file that cannot be read is reported and the dialog stays open,
+// so that the user can pick another one.
+class OpenScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    OpenScreen(AppState &state, const QString &botName, RosterOptions &options, Roster &roster,
+               QWidget *parent = nullptr);
+    ~OpenScreen() override;
+
+    // Selects fileName in the file list when the shown folder holds it.
+    void selectFile(const QString &fileName);
+
+Q_SIGNALS:
+    // A file was read into the roster and the options; the dialog closes itself right after.
+    void loaded();
+    // The user wants to save the changed roster before opening another one; the dialog stays open.
+    void saveRequested();
+
+private:
+    void load();
+
+    std::unique_ptr<Ui::OpenScreen> m_ui;
+    AppState &m_state;
+    const QString m_botName;
+    RosterOptions &m_options;
+    Roster &m_roster;
+};

@@ -1,0 +1,73 @@
+#include "SaveScreen.h"
+
+#include "ui_SaveScreen.h"
+
+#include "AppState.h"
+#include "FileBrowser.h"
+#include "MessageBox.h"
+#include "Roster.h"
+#include "RosterFile.h"
+
+#include <QPointer>
+
+using namespace Qt::Literals::StringLiterals;
+
+SaveScreen::SaveScreen(AppState &state, const QString &botName, RosterOptions &options, const Roster &roster,
+                       QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::SaveScreen>())
+    , m_state(state)
+    , m_botName(botName)
+    , m_options(options)
+    , m_roster(roster)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Save "_s + botName + u" Config File"_s);
+
+    m_ui->browser->setNameFilter(u"*.cfg"_s);
+    m_ui->browser->showFolder(state.GameDir);
+    // Typing starts the file name at once.
+    m_ui->Text1->setFocus();
+
+    connect(m_ui->browser, &FileBrowser::fileSelected, m_ui->Text1, &QLineEdit::setText);
+    connect(m_ui->browser, &FileBrowser::fileDoubleClicked, this, [this](const QString &name) {
+        m_ui->Text1->setText(name);
+        save();
+    });
+    connect(m_ui->Command1, &QPushButton::clicked, this, &SaveScreen::save);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &SaveScreen::reject);
+}
+
+SaveScreen::~SaveScreen() = default;
+
+void SaveScreen::save()
+{
+    // The dialog stays usable while the editor deletes bots; a file without bots could not be opened again.
+    if (m_roster.isEmpty()) {
+        MessageBox::information(this, u"There are no bots to save. Add at least one bot first."_s);
+        return;
+    }
+    // Blanks around a typed name are slips of the keyboard, not part of the name.
+    QString name = m_ui->Text1->text().trimmed();
+    if (name.isEmpty()) {
+        MessageBox::information(this, u"You have to enter a filename"_s);
+        return;
+    }
+    // Exactly ".cfg": a name typed as "bots.CFG" still gets the extension the game looks for.
+    if (!name.endsWith(".cfg"_L1, Qt::CaseSensitive))
+        name += ".cfg"_L1;
+
+    const QString error = RosterFile::write(m_ui->browser->filePath(name), m_botName, m_options, m_roster);
+    if (!error.isEmpty()) {
+        MessageBox::information(this, error);
+        return;
+    }
+    // The writer may have put a default into an empty Botskill field, which marks the roster as changed; what
+    // was just written is saved all the same.
+    m_state.RosterChanged = false;
+    const QPointer<SaveScreen> self(this);
+    Q_EMIT saved();
+    if (self)
+        accept();
+}

@@ -1,0 +1,249 @@
+#include "AppState.h"
+#include "FolderTree.h"
+#include "GameDirFixture.h"
+#include "MessageAnswerer.h"
+#include "OpenScreen.h"
+#include "Roster.h"
+#include "RosterOptions.h"
+#include "SaveScreen.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QByteArray header = "//NNBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+                          "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
+                          "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\n";
+const QByteArray twoBots = header + "addbot 1 1 Alpha 3\r\naddbot 2 4 Bravo 5\r\n";
+const QByteArray oneBot = header + "addbot 1 1 Old 4\r\n"; // what the editor below holds
+const RosterEntry oldBot{u"Old"_s, u"Terrorist"_s, u"4"_s, u"Phoenix Connection"_s};
+const QString notValid = u"The file you selected is not a valid Counter-Strike Trevlin NNBot Config file"_s;
+const QString saveFirst = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Open A New One?"_s;
+
+// What an NNBot editor holds while its dialogs are open: one bot, with unsaved changes.
+struct Editor
+{
+    GameDirFixture game;
+    AppState state;
+    RosterOptions options{state.RosterChanged};
+    Roster roster;
+    QWidget window; // the dialogs' parent: they go before the roster they point at
+
+    Editor()
+    {
+        state.GameDir = QDir::toNativeSeparators(game.gameDir());
+        roster.append(oldBot);
+        state.RosterChanged = true;
+    }
+    template<typename Dialog> Dialog *open()
+    {
+        auto *dialog = new Dialog(state, u"NNBot"_s, options, roster, &window);
+        dialog->show();
+        return dialog;
+    }
+    QDialog *open(bool save) { return save ? static_cast<QDialog *>(open<SaveScreen>()) : open<OpenScreen>(); }
+    QStringList files() const { return QDir(game.gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+};
+
+template<typename T = QAbstractButton> T *child(QWidget *dialog, const QString &name)
+{
+    return dialog->findChild<T *>(name);
+}
+
+QStringList listed(QWidget *dialog)
+{
+    QStringList names;
+    for (const auto *item : child<QListWidget>(dialog, u"File1"_s)->findItems(u"*"_s, Qt::MatchWildcard))
+        names.append(item->text());
+    return names;
+}
+
+void clickFile(QWidget *dialog, const QString &name, bool twice = false)
+{
+    auto *list = child<QListWidget>(dialog, u"File1"_s);
+    const QPoint centre = list->visualItemRect(list->findItems(name, Qt::MatchExactly).value(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+} // namespace
+
+class TestRosterDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listsCfgFilesAndCancelChangesNothing_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("open") << false;
+        QTest::newRow("save") << true;
+    }
+    void listsCfgFilesAndCancelChangesNothing()
+    {
+        QFETCH(bool, save);
+        Editor e;
+        for (const QString &name : {u"C.CFG"_s, u"bots.cfg"_s, u"a.Cfg"_s, u"a.txt"_s, u"c.cfg.bak"_s, u"sub/d.cfg"_s})
+            e.game.write(name, "x");
+        QDir(e.game.gameDir()).mkdir(u"folder.cfg"_s);
+        QPointer<QDialog> dialog = e.open(save);
+        QCOMPARE(child<FolderTree>(dialog, u"Dir1"_s)->currentFolder(), e.state.GameDir);
+        QCOMPARE(listed(dialog), QStringList({u"a.Cfg"_s, u"bots.cfg"_s, u"C.CFG"_s}));
+
+        clickFile(dialog, u"bots.cfg"_s); // what Load or Save would then read or write
+        MessageAnswerer answerer;         // a wrong turn gets its message box answered instead of hanging
+        answerer.arm();
+        child(dialog, u"Command2"_s)->click();
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(e.roster.entries(), QList<RosterEntry>({oldBot}));
+        QVERIFY(e.state.RosterChanged);
+        QCOMPARE(e.game.read(u"bots.cfg"_s), "x");
+    }
+
+    void loadReadsFileAndCloses_data()
+    {
+        QTest::addColumn<bool>("doubleClick"); // otherwise clicked, then Load
+        QTest::addColumn<bool>("changed");     // answered No to the question about saving first
+        QTest::newRow("click, Load") << false << false;
+        QTest::newRow("double-click") << true << false;
+        QTest::newRow("unsaved changes, No") << false << true;
+    }
+    void loadReadsFileAndCloses()
+    {
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, changed);
+        Editor e;
+        e.state.RosterChanged = changed;
+        e.game.write(u"Bots.cfg"_s, twoBots);
+        QPointer<OpenScreen> dialog = e.open<OpenScreen>();
+        QSignalSpy loaded(dialog, &OpenScreen::loaded);
+        MessageAnswerer answerer(QDialogButtonBox::No);
+        answerer.arm();
+        clickFile(dialog, u"Bots.cfg"_s, doubleClick);
+        if (!doubleClick)
+            child(dialog, u"Command1"_s)->click();
+
+        QCOMPARE(answerer.texts(), changed ? QStringList(saveFirst) : QStringList());
+        QCOMPARE(loaded.size(), 1);
+        QCOMPARE(e.roster.size(), 2);
+        QCOMPARE(e.roster.at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+        QVERIFY(!e.state.RosterChanged);
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    void loadThatStopsKeepsDialogOpen_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: a good file is there, but none is selected
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unsaved changes, Yes") << twoBots << saveFirst;
+        QTest::newRow("another add-on's file") << QByteArray(twoBots).replace("NNBot", "RamBot") << notValid;
+        QTest::newRow("another version") << QByteArray(twoBots).replace("2.0", "1.9")
+                                         << u"This config file is made with another version. Unable to load."_s;
+        QTest::newRow("nothing selected") << QByteArray() << notValid;
+    }
+    void loadThatStopsKeepsDialogOpen()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const bool yes = message == saveFirst; // to saving first: nothing is read, not even the roster cleared
+        Editor e;
+        e.state.RosterChanged = yes;
+        e.game.write(u"bots.cfg"_s, bytes.isEmpty() ? twoBots : bytes);
+        OpenScreen *dialog = e.open<OpenScreen>();
+        if (!bytes.isEmpty())
+            dialog->selectFile(u"bots.cfg"_s);
+        QSignalSpy loaded(dialog, &OpenScreen::loaded);
+        QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
+        MessageAnswerer answerer(yes ? QDialogButtonBox::Yes : QDialogButtonBox::Ok);
+        answerer.arm();
+        child(dialog, u"Command1"_s)->click();
+        QCOMPARE(answerer.texts(), QStringList(message));
+        QCOMPARE(saveRequested.size(), yes ? 1 : 0);
+        QCOMPARE(loaded.size(), 0);
+        QCOMPARE(e.roster.entries(), yes ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
+        QVERIFY(dialog->isVisible());
+    }
+
+    void saveWritesNamedFile_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: the listed file "Mine.cfg" is clicked instead
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << u"bots"_s << false << u"bots.cfg"_s;
+        QTest::newRow(".cfg") << u"bots.cfg"_s << false << u"bots.cfg"_s;
+        QTest::newRow(".CFG is not .cfg") << u"bots.CFG"_s << false << u"bots.CFG.cfg"_s;
+        QTest::newRow("blanks around") << u"  bots "_s << false << u"bots.cfg"_s;
+        QTest::newRow("listed file clicked, overwritten") << QString() << false << u"Mine.cfg"_s;
+        QTest::newRow("listed file double-clicked, overwritten") << QString() << true << u"Mine.cfg"_s;
+    }
+    void saveWritesNamedFile()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, doubleClick);
+        QFETCH(QString, written);
+        Editor e;
+        e.game.write(u"Mine.cfg"_s, "old");
+        QPointer<SaveScreen> dialog = e.open<SaveScreen>();
+        QSignalSpy saved(dialog, &SaveScreen::saved);
+        MessageAnswerer answerer;
+        answerer.arm();
+        auto *text1 = child<QLineEdit>(dialog, u"Text1"_s);
+        if (typed.isEmpty())
+            clickFile(dialog, u"Mine.cfg"_s, doubleClick);
+        if (!doubleClick) {
+            QTest::keyClicks(text1, typed);
+            QCOMPARE(text1->text(), typed.isEmpty() ? u"Mine.cfg"_s : typed);
+            child(dialog, u"Command1"_s)->click();
+        }
+
+        QVERIFY2(!answerer.answered(), qPrintable(answerer.text()));
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(e.game.read(written), oneBot);
+        QCOMPARE(e.files().size(), written == u"Mine.cfg"_s ? 1 : 2);
+        QVERIFY(!e.state.RosterChanged);
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    void failedSaveStaysOpen_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("message"); // how the message starts
+        QTest::newRow("blanks only for a name") << u"name"_s << u"You have to enter a filename"_s;
+        QTest::newRow("no bots left") << u"roster"_s << u"There are no bots to save. Add at least one bot first."_s;
+        QTest::newRow("folder in the way") << u"folder"_s << u"Trevlin could not save \""_s;
+    }
+    void failedSaveStaysOpen()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, message);
+        Editor e;
+        if (trouble == u"folder"_s)
+            QDir(e.game.gameDir()).mkdir(u"bots.cfg"_s);
+        SaveScreen *dialog = e.open<SaveScreen>();
+        if (trouble == u"roster"_s)
+            e.roster.clear(); // the last bot deleted in the editor meanwhile
+        QSignalSpy saved(dialog, &SaveScreen::saved);
+        child<QLineEdit>(dialog, u"Text1"_s)->setText(trouble == u"name"_s ? u"   "_s : u"bots"_s);
+        MessageAnswerer answerer;
+        answerer.arm();
+        child(dialog, u"Command1"_s)->click();
+        QCOMPARE(answerer.texts().size(), 1);
+        QVERIFY2(answerer.text().startsWith(message), qPrintable(answerer.text()));
+        QCOMPARE(saved.size(), 0);
+        QVERIFY(e.state.RosterChanged);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(e.files(), trouble == u"folder"_s ? QStringList(u"bots.cfg"_s) : QStringList());
+    }
+};
+
+QTEST_MAIN(TestRosterDialogs)
+#include "tst_rosterdialogs.moc"
