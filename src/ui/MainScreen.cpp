@@ -7,6 +7,7 @@
 #include "Artwork.h"
 #include "BotChoice.h"
 #include "DirSelect.h"
+#include "EditScreen.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
@@ -35,6 +36,22 @@ const QString versionTitle = u"Error In Liblist.gam File"_s;
 
 const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
 const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
+// The first five generic add-ons' edit menu entries open the editor without the add-on's option layout; the
+// others' entries do all that their buttons do.
+bool menuEntryAppliesLayout(BotType type)
+{
+    switch (type) {
+    case BotType::RamBot:
+    case BotType::RealBot:
+    case BotType::NNBot:
+    case BotType::HPBBot:
+    case BotType::SwatBot:
+        return false;
+    default:
+        return true;
+    }
+}
+
 const QString label2Status = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
                              "Double click to edit this file."_s;
 
@@ -147,9 +164,11 @@ void MainScreen::connectControls()
                 choose(type);
         });
         if (QAbstractButton *button = editButton(type))
-            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type); });
-        if (!bot.editMenuEntry.isEmpty())
-            connect(action(bot.editMenuEntry), &QAction::triggered, this, [this, type] { editBots(type); });
+            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type, true); });
+        if (!bot.editMenuEntry.isEmpty()) {
+            connect(action(bot.editMenuEntry), &QAction::triggered, this,
+                    [this, type] { editBots(type, menuEntryAppliesLayout(type)); });
+        }
         if (!bot.updateMenuEntry.isEmpty()) {
             connect(action(bot.updateMenuEntry), &QAction::triggered, this,
                     [this, name = QString(bot.botName)] { m_state.BotName = name; });
@@ -240,10 +259,41 @@ void MainScreen::showLiblist(const LiblistInfo &info)
         m_ui->Label8->setText(*info.gamedll);
 }
 
-void MainScreen::editBots(BotType type)
+void MainScreen::editBots(BotType type, bool withOptionLayout)
 {
+    const BotInfo &bot = BotCatalogue::info(type);
+    // A closed editor may linger a moment before it is deleted; it counts as gone.
+    if (m_editScreen && !m_editScreen->isVisible())
+        m_editScreen = nullptr;
+    // An editor open for another add-on closes first (asking about unsaved bots), so that no roster is ever saved
+    // under another add-on's header.
+    if (bot.editor == RosterEditor::Generic && m_editScreen && m_editScreen->botName() != bot.botName) {
+        if (!m_editScreen->finish())
+            return;
+        m_editScreen = nullptr;
+    }
+
     optionButton(type)->setChecked(true);
-    m_state.BotName = BotCatalogue::info(type).botName;
+    m_state.BotName = bot.botName;
+    if (bot.editor != RosterEditor::Generic)
+        return;
+
+    const bool opening = !m_editScreen;
+    if (opening)
+        m_editScreen = new EditScreen(m_state, this);
+    m_editScreen->setWindowTitle(bot.editorCaption);
+    // RealBot's layout comes before the window is shown, the others' after; both leave a fresh editor with
+    // nothing unsaved. An editor that is open already keeps its values and its unsaved state.
+    const bool realBot = type == BotType::RealBot;
+    if (withOptionLayout && realBot)
+        m_editScreen->applyOptionLayout(opening);
+    m_editScreen->show();
+    m_editScreen->raise();
+    m_editScreen->activateWindow();
+    if (withOptionLayout && !realBot)
+        m_editScreen->applyOptionLayout(opening);
+    if (withOptionLayout && realBot && opening)
+        m_state.RosterChanged = false;
 }
 
 void MainScreen::Launch()

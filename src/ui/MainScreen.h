@@ -11,6 +11,7 @@
 class AppSettings;
 struct AppState;
 class DirSelect;
+class EditScreen;
 class QAbstractButton;
 class QAction;
 class QRadioButton;
@@ -57,7 +58,8 @@ private:
 
     void choose(BotType type);
     void showLiblist(const LiblistInfo &info);
-    void editBots(BotType type);
+    // An edit button, or an edit menu entry (which for some add-ons leaves out the option layout).
+    void editBots(BotType type, bool withOptionLayout);
     void ExecCmd(const LaunchCommand &command);
     void enableGameControls();
     void showDirSelect();
@@ -68,4 +70,5 @@ private:
     QToolBar *m_toolbar = nullptr;
     QHash<QObject *, QString> m_statusTexts;
     QPointer<DirSelect> m_dirSelect;
+    QPointer<EditScreen> m_editScreen;
 };

@@ -1,0 +1,419 @@
+#include "EditScreen.h"
+#include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
+#include "OpenScreen.h"
+#include "Roster.h"
+#include "UpDown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
+
+const QByteArray nnBotFile
+    = "//NNBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+      "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
+      "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"
+      "addbot 2 4 Bravo 5\r\n";
+
+const QStringList allInstalled{u"RAMBOT liblist.gam"_s, u"REALBOT liblist.gam"_s, u"NNBOT liblist.gam"_s,
+                               u"HPBBOT liblist.gam"_s, u"SWATBOT liblist.gam"_s, u"AGBBOT liblist.gam"_s,
+                               u"PLBOT liblist.gam"_s,  u"REDUBOT liblist.gam"_s, u"BOBABOT liblist.gam"_s};
+
+// A main window over a set-up game folder, with every generic add-on installed.
+struct EditorHarness : MainScreenHarness
+{
+    EditorHarness()
+    {
+        setUp(allInstalled);
+        window->show();
+        window->startUp();
+    }
+
+    EditScreen *open(const QString &control)
+    {
+        if (QAction *entry = window->findChild<QAction *>(control))
+            entry->trigger();
+        else
+            find<QAbstractButton>(control)->click();
+        return editor();
+    }
+
+    EditScreen *editor() const
+    {
+        const QList<EditScreen *> editors = window->findChildren<EditScreen *>();
+        for (EditScreen *editor : editors) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
+
+    template<typename T = QWidget> static T *control(QWidget *editor, const QString &name)
+    {
+        return editor->findChild<T *>(name);
+    }
+};
+
+void addBots(EditScreen *editor, int count)
+{
+    for (int i = 0; i < count; ++i)
+        editor->roster().append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"3"_s, u"UK SAS"_s});
+    editor->enableSave();
+}
+
+} // namespace
+
+class TestEditScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void editButtonOpensWithLayout_data();
+    void editButtonOpensWithLayout();
+    void menuEntryLayout_data();
+    void menuEntryLayout();
+    void openEditorIsRaisedNotReloaded();
+    void otherAddOnClosesTheOpenEditorFirst_data();
+    void otherAddOnClosesTheOpenEditorFirst();
+    void columnsShareOneSelectedRow();
+    void deletingTheLastBotDisablesSave();
+    void doneQuestion_data();
+    void doneQuestion();
+    void newStartsAfresh_data();
+    void newStartsAfresh();
+    void optionControlsFollowTheRules();
+    void spinnerSteps_data();
+    void spinnerSteps();
+    void openChangeAndSaveUnderANewName();
+    void exitClosesEditorWithoutAsking();
+};
+
+void TestEditScreen::editButtonOpensWithLayout_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("botskill");
+    QTest::addColumn<bool>("realBotRows");
+    QTest::addColumn<bool>("waypoints");
+    QTest::newRow("RealBot") << u"Command5"_s << u"RealBot Bots"_s << u"20"_s << true << false;
+    QTest::newRow("RamBot") << u"Command2"_s << u"RamBot Bots"_s << u"2"_s << false << true;
+    QTest::newRow("NNBot") << u"Command6"_s << u"NNBot Bots"_s << u"2"_s << false << true;
+    QTest::newRow("HPBBot") << u"Command7"_s << u"HPB Bots"_s << u"2"_s << false << true;
+    QTest::newRow("SwatBot") << u"Command8"_s << u"Swat Bots"_s << u"2"_s << false << true;
+    QTest::newRow("BobaBot") << u"Command14"_s << u"Boba Bots"_s << u"2"_s << false << true;
+    // Their files carry no waypoint lines, so the frame would set nothing.
+    QTest::newRow("AGBBot") << u"Command11"_s << u"AGB Bots"_s << u"2"_s << false << false;
+    QTest::newRow("PLBot") << u"Command12"_s << u"PL Bots"_s << u"2"_s << false << false;
+    QTest::newRow("ReduBot") << u"Command13"_s << u"Redu Bots"_s << u"2"_s << false << false;
+}
+
+void TestEditScreen::editButtonOpensWithLayout()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, botskill);
+    QFETCH(bool, realBotRows);
+    QFETCH(bool, waypoints);
+    EditorHarness h;
+    h.state.RosterChanged = true;
+    EditScreen *editor = h.open(button);
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), caption);
+    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
+    for (const QString &name : {u"Check3"_s, u"Check4"_s, u"Text2"_s, u"Text3"_s})
+        QVERIFY(h.control(editor, name)->isVisible());
+    for (const QString &name : {u"Check2"_s, u"Check9"_s, u"Check8"_s, u"Text6"_s, u"Text4"_s})
+        QCOMPARE(h.control(editor, name)->isVisible(), realBotRows);
+    QCOMPARE(h.control(editor, u"Frame4"_s)->isVisible(), waypoints);
+    if (realBotRows)
+        QCOMPARE(h.control<UpDown>(editor, u"UpDown2"_s)->maximum(), 50);
+}
+
+void TestEditScreen::menuEntryLayout_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("layout");
+    // These entries open the editor with the options every add-on has and nothing more.
+    QTest::newRow("rambots") << u"rambots"_s << false;
+    // These do what their buttons do.
+    QTest::newRow("bobabots") << u"bobabots"_s << true;
+}
+
+void TestEditScreen::menuEntryLayout()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, layout);
+    EditorHarness h;
+    EditScreen *editor = h.open(entry);
+    QVERIFY(editor);
+    QCOMPARE(h.control(editor, u"Check3"_s)->isVisible(), layout);
+    QVERIFY(h.control(editor, u"Text5"_s)->isVisible());
+    QVERIFY(!h.control(editor, u"Check2"_s)->isVisible());
+}
+
+void TestEditScreen::openEditorIsRaisedNotReloaded()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command5"_s);
+    addBots(editor, 2);
+    QTest::keyClicks(h.control<QLineEdit>(editor, u"Text5"_s), u"5"_s);
+    QVERIFY(h.state.RosterChanged);
+    QCOMPARE(h.open(u"Command5"_s), editor);
+    QCOMPARE(editor->roster().size(), 2);
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"205"_s);
+    QVERIFY(h.state.RosterChanged);
+}
+
+void TestEditScreen::otherAddOnClosesTheOpenEditorFirst_data()
+{
+    QTest::addColumn<bool>("saveFirst");
+    QTest::newRow("discard") << false;
+    QTest::newRow("save first") << true;
+}
+
+void TestEditScreen::otherAddOnClosesTheOpenEditorFirst()
+{
+    QFETCH(bool, saveFirst);
+    EditorHarness h;
+    EditScreen *ramBot = h.open(u"Command2"_s);
+    addBots(ramBot, 1);
+    h.state.RosterChanged = true;
+    QPointer<EditScreen> guard(ramBot);
+    MessageAnswerer answerer(saveFirst ? QDialogButtonBox::Yes : QDialogButtonBox::No);
+    answerer.arm();
+    EditScreen *next = h.open(u"Command6"_s);
+    QCOMPARE(answerer.texts(), QStringList{exitQuestion});
+    if (saveFirst) {
+        // The RamBot roster stays in front with its save dialog; nothing has switched to NNBot.
+        QCOMPARE(next, ramBot);
+        QCOMPARE(h.state.BotName, u"RamBot"_s);
+        QTRY_VERIFY(ramBot->findChild<QWidget *>(u"SaveScreen"_s));
+        QVERIFY(ramBot->findChild<QWidget *>(u"SaveScreen"_s)->isVisible());
+        return;
+    }
+    QVERIFY(next && next != ramBot);
+    QCOMPARE(next->windowTitle(), u"NNBot Bots"_s);
+    QCOMPARE(next->botName(), u"NNBot"_s);
+    QVERIFY(next->roster().isEmpty());
+    QTRY_VERIFY(guard.isNull());
+}
+
+void TestEditScreen::columnsShareOneSelectedRow()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command2"_s);
+    addBots(editor, 3);
+    auto *skins = h.control<QListView>(editor, u"List4"_s);
+    const QRect second = skins->visualRect(skins->model()->index(1, 3));
+    QTest::mouseClick(skins->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(editor->selectedRow(), 1);
+    for (const QString &name : {u"List1"_s, u"List2"_s, u"List3"_s}) {
+        auto *list = h.control<QListView>(editor, name);
+        QVERIFY2(list->selectionModel()->isSelected(list->model()->index(1, list->modelColumn())), qPrintable(name));
+    }
+}
+
+void TestEditScreen::deletingTheLastBotDisablesSave()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command2"_s);
+    auto *deleteButton = h.control<QPushButton>(editor, u"Command2"_s);
+    addBots(editor, 1);
+    deleteButton->click(); // nothing selected: nothing happens
+    QCOMPARE(editor->roster().size(), 1);
+    QVERIFY(!h.state.RosterChanged);
+
+    auto *names = h.control<QListView>(editor, u"List1"_s);
+    names->setCurrentIndex(names->model()->index(0, 0));
+    deleteButton->click();
+    QVERIFY(editor->roster().isEmpty());
+    QCOMPARE(editor->selectedRow(), -1);
+    QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
+    QVERIFY(h.state.RosterChanged);
+
+    // Nothing is left to lose, so Done asks nothing.
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.control<QPushButton>(editor, u"Command4"_s)->click();
+    QVERIFY(!answerer.answered());
+    QVERIFY(!editor->isVisible());
+}
+
+void TestEditScreen::doneQuestion_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("unchanged") << false << QDialogButtonBox::No << false << false;
+    QTest::newRow("changed, no") << true << QDialogButtonBox::No << true << false;
+    QTest::newRow("changed, yes") << true << QDialogButtonBox::Yes << true << true;
+}
+
+void TestEditScreen::doneQuestion()
+{
+    QFETCH(bool, changed);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, stays);
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command2"_s);
+    addBots(editor, 2);
+    h.state.RosterChanged = changed;
+    MessageAnswerer answerer(answer);
+    answerer.arm();
+    h.control<QPushButton>(editor, u"Command4"_s)->click();
+    QCOMPARE(answerer.answered(), asked);
+    if (asked) {
+        QCOMPARE(answerer.text(), exitQuestion);
+        QCOMPARE(answerer.buttons(), (QStringList{u"Yes"_s, u"No"_s}));
+    }
+    QCOMPARE(editor->isVisible(), stays);
+    if (stays)
+        QVERIFY(editor->findChild<QWidget *>(u"SaveScreen"_s)->isVisible());
+}
+
+void TestEditScreen::newStartsAfresh_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("botskill");
+    QTest::newRow("RealBot") << u"Command5"_s << u"20"_s;
+    QTest::newRow("HPBBot") << u"Command7"_s << u"2"_s;
+}
+
+void TestEditScreen::newStartsAfresh()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, botskill);
+    EditorHarness h;
+    EditScreen *editor = h.open(button);
+    addBots(editor, 3);
+    QTest::keyClicks(h.control<QLineEdit>(editor, u"Text1"_s), u"7"_s);
+    h.control<QCheckBox>(editor, u"Check3"_s)->click();
+    QVERIFY(h.state.RosterChanged);
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.control<QAction>(editor, u"new"_s)->trigger();
+    QVERIFY(!answerer.answered());
+    QVERIFY(editor->roster().isEmpty());
+    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
+    QVERIFY(!h.control<QCheckBox>(editor, u"Check3"_s)->isChecked());
+}
+
+void TestEditScreen::optionControlsFollowTheRules()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command5"_s);
+    auto *botskill = h.control<QLineEdit>(editor, u"Text5"_s);
+    auto *range = h.control<QCheckBox>(editor, u"Check9"_s);
+    QVERIFY(!range->isEnabled());
+    // A click on the caption works the box beside it; the rule then greys and fills the controls it touches.
+    QTest::mouseClick(h.control(editor, u"Label13"_s), Qt::LeftButton);
+    QVERIFY(h.control<QCheckBox>(editor, u"Check2"_s)->isChecked());
+    QCOMPARE(botskill->text(), u"-1"_s);
+    QVERIFY(!botskill->isEnabled() && !h.control(editor, u"UpDown5"_s)->isEnabled());
+    QVERIFY(range->isEnabled());
+    range->click();
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text6"_s)->text(), u"40"_s);
+    QVERIFY(h.control(editor, u"Text6"_s)->isEnabled());
+    QVERIFY(h.state.RosterChanged);
+}
+
+void TestEditScreen::spinnerSteps_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    // Time Before Bot Entry steps between 3 and 10.
+    QTest::newRow("up") << u"5"_s << int(Qt::Key_Up) << u"6"_s;
+    QTest::newRow("down") << u"5"_s << int(Qt::Key_Down) << u"4"_s;
+    QTest::newRow("at the top") << u"10"_s << int(Qt::Key_Up) << u"10"_s;
+    QTest::newRow("at the bottom") << u"3"_s << int(Qt::Key_Down) << u"3"_s;
+    QTest::newRow("typed beyond the range") << u"30"_s << int(Qt::Key_Down) << u"10"_s;
+    QTest::newRow("not a number") << u"soon"_s << int(Qt::Key_Up) << u"3"_s;
+}
+
+void TestEditScreen::spinnerSteps()
+{
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command2"_s);
+    auto *field = h.control<QLineEdit>(editor, u"Text1"_s);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QCOMPARE(editor->options().text(RosterOptions::Field::TimeBeforeBotEntry), text);
+    QTest::keyClick(field, Qt::Key(key));
+    QCOMPARE(field->text(), expected);
+    QCOMPARE(editor->options().text(RosterOptions::Field::TimeBeforeBotEntry), expected);
+}
+
+void TestEditScreen::openChangeAndSaveUnderANewName()
+{
+    EditorHarness h;
+    h.game.write(u"nnbots.cfg"_s, nnBotFile);
+    EditScreen *editor = h.open(u"Command6"_s);
+    h.control<QAction>(editor, u"Open"_s)->trigger();
+    QWidget *openScreen = editor->findChild<QWidget *>(u"OpenScreen"_s);
+    QVERIFY(openScreen && openScreen->isVisible());
+    qobject_cast<OpenScreen *>(openScreen)->selectFile(u"nnbots.cfg"_s);
+    QPointer<QWidget> openGuard(openScreen);
+    h.control<QPushButton>(openScreen, u"Command1"_s)->click();
+    QTRY_VERIFY(openGuard.isNull());
+    QCOMPARE(editor->roster().size(), 2);
+    QCOMPARE(editor->roster().at(1), (RosterEntry{u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+    QVERIFY(h.control<QAction>(editor, u"Save"_s)->isEnabled());
+    QVERIFY(!h.state.RosterChanged);
+
+    h.control<QCheckBox>(editor, u"Check4"_s)->click();
+    QVERIFY(h.state.RosterChanged);
+    h.control<QAction>(editor, u"Save"_s)->trigger();
+    QWidget *saveScreen = editor->findChild<QWidget *>(u"SaveScreen"_s);
+    QVERIFY(saveScreen && saveScreen->isVisible());
+    QTest::keyClicks(h.control<QLineEdit>(saveScreen, u"Text1"_s), u"peaceful"_s);
+    h.control<QPushButton>(saveScreen, u"Command1"_s)->click();
+    QVERIFY(!h.state.RosterChanged);
+    QByteArray expected = nnBotFile;
+    expected.replace("botsdontshoot 0", "botsdontshoot 1");
+    QCOMPARE(h.game.read(u"peaceful.cfg"_s), expected);
+    QCOMPARE(h.game.read(u"nnbots.cfg"_s), nnBotFile);
+
+    // Saved: Done closes without a question.
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.control<QPushButton>(editor, u"Command4"_s)->click();
+    QVERIFY(!answerer.answered());
+    QVERIFY(!editor->isVisible());
+}
+
+void TestEditScreen::exitClosesEditorWithoutAsking()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command2"_s);
+    addBots(editor, 1);
+    h.state.RosterChanged = true;
+    QPointer<EditScreen> guard(editor);
+    MessageAnswerer answerer;
+    answerer.arm();
+    h.find<QAbstractButton>(u"Command4"_s)->click();
+    QVERIFY(!answerer.answered());
+    QTRY_VERIFY(guard.isNull());
+}
+
+QTEST_MAIN(TestEditScreen)
+#include "tst_editscreen.moc"
