@@ -26,15 +26,8 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     m_ui->Picture1->setPixmap(
         Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
 
-    if (Platform::hasDrives()) {
-        for (const QFileInfo &drive : QDir::drives())
-            m_ui->Drive1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
-        connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);
-    } else {
-        // Without drives the folder tree starts at the root of everything.
-        m_ui->Drive1->hide();
-        m_ui->driveLabel->hide();
-    }
+    FolderTree::setUpDriveList(m_ui->Drive1, m_ui->driveLabel);
+    connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);
 
     connect(m_ui->Dir1, &FolderTree::folderChanged, this, [this](const QString &path) {
         m_ui->Label2->setText(path);

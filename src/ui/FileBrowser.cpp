@@ -16,15 +16,8 @@ FileBrowser::FileBrowser(QWidget *parent)
     // The files are what the user came for: a dialog that focuses the browser starts in the file list.
     setFocusProxy(m_ui->File1);
 
-    if (Platform::hasDrives()) {
-        for (const QFileInfo &drive : QDir::drives())
-            m_ui->Drive1->addItem(QDir::toNativeSeparators(drive.absolutePath()));
-        connect(m_ui->Drive1, &QComboBox::textActivated, this, &FileBrowser::showFolder);
-    } else {
-        // Without drives the folder tree starts at the root of everything.
-        m_ui->Drive1->hide();
-        m_ui->driveLabel->hide();
-    }
+    FolderTree::setUpDriveList(m_ui->Drive1, m_ui->driveLabel);
+    connect(m_ui->Drive1, &QComboBox::textActivated, this, &FileBrowser::showFolder);
 
     connect(m_ui->Dir1, &FolderTree::folderChanged, this, &FileBrowser::folderChanged);
     connect(m_ui->File1, &QListWidget::itemSelectionChanged, this, [this] {

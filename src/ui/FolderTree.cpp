@@ -1,5 +1,8 @@
 #include "FolderTree.h"
 
+#include "Platform.h"
+
+#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QScrollBar>
@@ -55,4 +58,16 @@ void FolderTree::keepRevealing()
 {
     if (m_revealing)
         scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void FolderTree::setUpDriveList(QComboBox *drives, QWidget *label)
+{
+    if (!Platform::hasDrives()) {
+        drives->hide();
+        label->hide();
+        return;
+    }
+    const QFileInfoList roots = QDir::drives();
+    for (const QFileInfo &drive : roots)
+        drives->addItem(QDir::toNativeSeparators(drive.absolutePath()));
 }

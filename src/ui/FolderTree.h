@@ -2,6 +2,7 @@
 
 #include <QTreeView>
 
+class QComboBox;
 class QFileSystemModel;
 
 // A tree of the folders on this computer, used wherever the user picks a folder. It reads folders in the
@@ -18,6 +19,10 @@ public:
     bool reveal(const QString &path);
     // The current folder with native separators, or an empty text when there is none.
     QString currentFolder() const;
+
+    // Fills a drive list with this computer's drives; where there are no drive letters the list and its label
+    // are hidden, and the tree alone starts at the root of everything.
+    static void setUpDriveList(QComboBox *drives, QWidget *label);
 
 Q_SIGNALS:
     // The current folder has changed, by the user or by reveal(); path has native separators.
