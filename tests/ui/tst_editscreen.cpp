@@ -76,10 +76,8 @@ class TestEditScreen : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void editButtonOpensWithLayout_data();
-    void editButtonOpensWithLayout();
-    void menuEntryLayout_data();
-    void menuEntryLayout();
+    void editControlOpensWithLayout_data();
+    void editControlOpensWithLayout();
     void openEditorIsRaisedNotReloaded();
     void otherAddOnClosesTheOpenEditorFirst_data();
     void otherAddOnClosesTheOpenEditorFirst();
@@ -87,7 +85,6 @@ private Q_SLOTS:
     void deletingTheLastBotDisablesSave();
     void doneQuestion_data();
     void doneQuestion();
-    void newStartsAfresh_data();
     void newStartsAfresh();
     void optionControlsFollowTheRules();
     void spinnerSteps_data();
@@ -96,70 +93,56 @@ private Q_SLOTS:
     void exitClosesEditorWithoutAsking();
 };
 
-void TestEditScreen::editButtonOpensWithLayout_data()
+void TestEditScreen::editControlOpensWithLayout_data()
 {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("botskill");
+    QTest::addColumn<bool>("layout");
     QTest::addColumn<bool>("realBotRows");
     QTest::addColumn<bool>("waypoints");
-    QTest::newRow("RealBot") << u"Command5"_s << u"RealBot Bots"_s << u"20"_s << true << false;
-    QTest::newRow("RamBot") << u"Command2"_s << u"RamBot Bots"_s << u"2"_s << false << true;
-    QTest::newRow("NNBot") << u"Command6"_s << u"NNBot Bots"_s << u"2"_s << false << true;
-    QTest::newRow("HPBBot") << u"Command7"_s << u"HPB Bots"_s << u"2"_s << false << true;
-    QTest::newRow("SwatBot") << u"Command8"_s << u"Swat Bots"_s << u"2"_s << false << true;
-    QTest::newRow("BobaBot") << u"Command14"_s << u"Boba Bots"_s << u"2"_s << false << true;
+    QTest::newRow("RealBot") << u"Command5"_s << u"RealBot Bots"_s << u"20"_s << true << true << false;
+    QTest::newRow("RamBot") << u"Command2"_s << u"RamBot Bots"_s << u"2"_s << true << false << true;
+    QTest::newRow("NNBot") << u"Command6"_s << u"NNBot Bots"_s << u"2"_s << true << false << true;
+    QTest::newRow("HPBBot") << u"Command7"_s << u"HPB Bots"_s << u"2"_s << true << false << true;
+    QTest::newRow("SwatBot") << u"Command8"_s << u"Swat Bots"_s << u"2"_s << true << false << true;
+    QTest::newRow("BobaBot") << u"Command14"_s << u"Boba Bots"_s << u"2"_s << true << false << true;
     // Their files carry no waypoint lines, so the frame would set nothing.
-    QTest::newRow("AGBBot") << u"Command11"_s << u"AGB Bots"_s << u"2"_s << false << false;
-    QTest::newRow("PLBot") << u"Command12"_s << u"PL Bots"_s << u"2"_s << false << false;
-    QTest::newRow("ReduBot") << u"Command13"_s << u"Redu Bots"_s << u"2"_s << false << false;
+    QTest::newRow("AGBBot") << u"Command11"_s << u"AGB Bots"_s << u"2"_s << true << false << false;
+    QTest::newRow("PLBot") << u"Command12"_s << u"PL Bots"_s << u"2"_s << true << false << false;
+    QTest::newRow("ReduBot") << u"Command13"_s << u"Redu Bots"_s << u"2"_s << true << false << false;
+    // The first five add-ons' menu entries show only the options every add-on has; the others' do what their
+    // buttons do.
+    QTest::newRow("rambots entry") << u"rambots"_s << u"RamBot Bots"_s << u"2"_s << false << false << true;
+    QTest::newRow("realbots entry") << u"realbots"_s << u"RealBot Bots"_s << u"2"_s << false << false << true;
+    QTest::newRow("bobabots entry") << u"bobabots"_s << u"Boba Bots"_s << u"2"_s << true << false << true;
 }
 
-void TestEditScreen::editButtonOpensWithLayout()
+void TestEditScreen::editControlOpensWithLayout()
 {
-    QFETCH(QString, button);
+    QFETCH(QString, control);
     QFETCH(QString, caption);
     QFETCH(QString, botskill);
+    QFETCH(bool, layout);
     QFETCH(bool, realBotRows);
     QFETCH(bool, waypoints);
     EditorHarness h;
     h.state.RosterChanged = true;
-    EditScreen *editor = h.open(button);
+    EditScreen *editor = h.open(control);
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), caption);
     QVERIFY(!h.state.RosterChanged);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
-    for (const QString &name : {u"Check3"_s, u"Check4"_s, u"Text2"_s, u"Text3"_s})
-        QVERIFY(h.control(editor, name)->isVisible());
+    QVERIFY(h.control(editor, u"Text2"_s)->isVisible() && h.control(editor, u"Text5"_s)->isVisible());
+    QCOMPARE(h.control(editor, u"Check3"_s)->isVisible(), layout);
+    QCOMPARE(h.control(editor, u"Check4"_s)->isVisible(), layout);
     for (const QString &name : {u"Check2"_s, u"Check9"_s, u"Check8"_s, u"Text6"_s, u"Text4"_s})
         QCOMPARE(h.control(editor, name)->isVisible(), realBotRows);
     QCOMPARE(h.control(editor, u"Frame4"_s)->isVisible(), waypoints);
     if (realBotRows)
         QCOMPARE(h.control<UpDown>(editor, u"UpDown2"_s)->maximum(), 50);
-}
-
-void TestEditScreen::menuEntryLayout_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("layout");
-    // These entries open the editor with the options every add-on has and nothing more.
-    QTest::newRow("rambots") << u"rambots"_s << false;
-    // These do what their buttons do.
-    QTest::newRow("bobabots") << u"bobabots"_s << true;
-}
-
-void TestEditScreen::menuEntryLayout()
-{
-    QFETCH(QString, entry);
-    QFETCH(bool, layout);
-    EditorHarness h;
-    EditScreen *editor = h.open(entry);
-    QVERIFY(editor);
-    QCOMPARE(h.control(editor, u"Check3"_s)->isVisible(), layout);
-    QVERIFY(h.control(editor, u"Text5"_s)->isVisible());
-    QVERIFY(!h.control(editor, u"Check2"_s)->isVisible());
 }
 
 void TestEditScreen::openEditorIsRaisedNotReloaded()
@@ -284,20 +267,10 @@ void TestEditScreen::doneQuestion()
         QVERIFY(editor->findChild<QWidget *>(u"SaveScreen"_s)->isVisible());
 }
 
-void TestEditScreen::newStartsAfresh_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("botskill");
-    QTest::newRow("RealBot") << u"Command5"_s << u"20"_s;
-    QTest::newRow("HPBBot") << u"Command7"_s << u"2"_s;
-}
-
 void TestEditScreen::newStartsAfresh()
 {
-    QFETCH(QString, button);
-    QFETCH(QString, botskill);
     EditorHarness h;
-    EditScreen *editor = h.open(button);
+    EditScreen *editor = h.open(u"Command5"_s);
     addBots(editor, 3);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text1"_s), u"7"_s);
     h.control<QCheckBox>(editor, u"Check3"_s)->click();
@@ -310,7 +283,7 @@ void TestEditScreen::newStartsAfresh()
     QVERIFY(!h.state.RosterChanged);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
-    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"20"_s);
     QVERIFY(!h.control<QCheckBox>(editor, u"Check3"_s)->isChecked());
 }
 
