@@ -78,6 +78,7 @@ class TestEditScreen : public QObject
 private Q_SLOTS:
     void editControlOpensWithLayout_data();
     void editControlOpensWithLayout();
+    void everyControlIsNamed();
     void openEditorIsRaisedNotReloaded();
     void otherAddOnClosesTheOpenEditorFirst_data();
     void otherAddOnClosesTheOpenEditorFirst();
@@ -143,6 +144,26 @@ void TestEditScreen::editControlOpensWithLayout()
     QCOMPARE(h.control(editor, u"Frame4"_s)->isVisible(), waypoints);
     if (realBotRows)
         QCOMPARE(h.control<UpDown>(editor, u"UpDown2"_s)->maximum(), 50);
+}
+
+void TestEditScreen::everyControlIsNamed()
+{
+    EditorHarness h;
+    EditScreen *editor = h.open(u"Command5"_s);
+    // Assistive tools read each control by its caption, or a box and its spinner by their label's.
+    const QList<QWidget *> controls = editor->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        const bool named = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
+            || qobject_cast<QListView *>(control) || qobject_cast<UpDown *>(control);
+        if (!named || !control->isVisibleTo(editor))
+            continue;
+        const auto *button = qobject_cast<QAbstractButton *>(control);
+        QString name = control->accessibleName().isEmpty() && button ? button->text() : control->accessibleName();
+        QVERIFY2(!name.remove(u'&').isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(h.control(editor, u"Text5"_s)->accessibleName(), u"Botskill"_s);
+    QCOMPARE(h.control(editor, u"Check9"_s)->accessibleName(), u"Use Botskill Range"_s);
+    QCOMPARE(h.control(editor, u"List4"_s)->accessibleName(), u"Skin"_s);
 }
 
 void TestEditScreen::openEditorIsRaisedNotReloaded()
