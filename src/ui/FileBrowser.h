@@ -26,8 +26,6 @@ public:
 
     // Shows folder in the tree, when it exists, and lists its files.
     void showFolder(const QString &folder);
-    // The folder whose files are listed, with native separators.
-    QString folder() const { return m_folder; }
     // The path of the file called name in the folder shown.
     QString filePath(const QString &name) const;
 

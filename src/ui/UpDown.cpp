@@ -44,11 +44,6 @@ void UpDown::setBuddy(QLineEdit *buddy)
         m_buddy->installEventFilter(this);
 }
 
-QLineEdit *UpDown::buddy() const
-{
-    return m_buddy;
-}
-
 void UpDown::setRange(int minimum, int maximum)
 {
     m_minimum = minimum;

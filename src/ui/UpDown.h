@@ -17,9 +17,7 @@ public:
     explicit UpDown(QWidget *parent = nullptr);
 
     void setBuddy(QLineEdit *buddy);
-    QLineEdit *buddy() const;
     void setRange(int minimum, int maximum);
-    int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
 
     // The text a step of delta turns text into: its number moved by delta and kept within the range. A text that
