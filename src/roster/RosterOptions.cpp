@@ -118,6 +118,15 @@ void RosterOptions::renew(QStringView botName)
     m_rosterChanged = false;
 }
 
+void RosterOptions::applyAddOnStartValues(QStringView botName)
+{
+    if (botName != "RealBot"_L1)
+        return;
+    Batch batch(*this);
+    setText(Field::Botskill, u"20"_s);
+    setText(Field::MinBotSkill, u"0"_s);
+}
+
 void RosterOptions::applyChecked(Option option, bool checked)
 {
     m_checked[indexOf(option)] = checked;

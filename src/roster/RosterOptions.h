@@ -55,6 +55,9 @@ public:
     // The editor's "New": the texts back to their start values (Botskill "20" for RealBot), then the check boxes
     // cleared one by one, each through its own rule. Afterwards the roster counts as unchanged again.
     void renew(QStringView botName);
+    // The values an add-on's editor starts with beyond the common ones: RealBot skills from Botskill "20" with
+    // Min Bot Skill "0"; the others keep the common values.
+    void applyAddOnStartValues(QStringView botName);
 
 Q_SIGNALS:
     // A value or an enabled state has changed. One call of a setter or of renew() emits it once at most, after

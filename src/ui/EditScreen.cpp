@@ -178,10 +178,8 @@ void EditScreen::applyOptionLayout(bool withValues)
         m_ui->UpDown2->setRange(0, 50);
         // RealBot's files carry no waypoint lines; the servers' frame moves up into the space.
         m_ui->Frame4->hide();
-        if (!withValues)
-            return;
-        m_options->setText(RosterOptions::Field::Botskill, u"20"_s);
-        m_options->setText(RosterOptions::Field::MinBotSkill, u"0"_s);
+        if (withValues)
+            m_options->applyAddOnStartValues(m_botName);
         return;
     }
     // The other add-ons' files hold no skill range, so its row stays hidden; the waypoint frame is shown only to
