@@ -70,6 +70,16 @@ void Roster::append(const RosterEntry &entry)
     endInsertRows();
 }
 
+void Roster::append(const QList<RosterEntry> &entries)
+{
+    if (entries.isEmpty())
+        return;
+    const int row = size();
+    beginInsertRows({}, row, row + int(entries.size()) - 1);
+    m_entries.append(entries);
+    endInsertRows();
+}
+
 void Roster::replace(int row, const RosterEntry &entry)
 {
     if (row < 0 || row >= size())

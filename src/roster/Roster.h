@@ -28,6 +28,8 @@ public:
     const QList<RosterEntry> &entries() const { return m_entries; }
 
     void append(const RosterEntry &entry);
+    // Appends several bots in one step, as adding several at a time does.
+    void append(const QList<RosterEntry> &entries);
     void replace(int row, const RosterEntry &entry);
     // Gives every bot the same team, skill and skin; the names stay.
     void setAll(const QString &team, const QString &skill, const QString &skin);

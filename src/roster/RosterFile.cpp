@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "BotCatalogue.h"
+#include "NumberText.h"
 #include "Roster.h"
 #include "RosterHeader.h"
 #include "RosterLines.h"
@@ -23,32 +24,6 @@ namespace {
 using Field = RosterOptions::Field;
 using Option = RosterOptions::Option;
 
-// Every skin text the entry dialogs offer, with the code it is written as. The code follows from the text alone,
-// whatever the bot's team.
-struct SkinCode
-{
-    QLatin1StringView skin;
-    char code;
-};
-
-constexpr std::array skinCodes{
-    SkinCode{"Phoenix Connection"_L1, '1'},
-    SkinCode{"Seal Team 6 (DEVGRU)"_L1, '1'},
-    SkinCode{"Seal Team 6 / Phoenix"_L1, '1'},
-    SkinCode{"L337 Krew"_L1, '2'},
-    SkinCode{"German GSG-9"_L1, '2'},
-    SkinCode{"German GSG-9 / L337 Krew"_L1, '2'},
-    SkinCode{"Arctic Avengers"_L1, '3'},
-    SkinCode{"UK SAS"_L1, '3'},
-    SkinCode{"UK SAS / Arctic Avengers"_L1, '3'},
-    SkinCode{"Gorilla Warface"_L1, '4'},
-    SkinCode{"French GIGN"_L1, '4'},
-    SkinCode{"French GIGN / Gorilla Warface"_L1, '4'},
-    SkinCode{"Auto Select Terrorist"_L1, '5'},
-    SkinCode{"Auto Select Counter Terrorist"_L1, '5'},
-    SkinCode{autoSelect, '5'},
-};
-
 // A team or skin that no dialog offers still gets a code, one the reader refuses, rather than a malformed line.
 constexpr QChar unknownCode = u'0';
 
@@ -63,12 +38,17 @@ QChar teamCode(QStringView team)
     return unknownCode;
 }
 
+// The code follows from the skin text alone, whatever the bot's team.
 QChar skinCode(QStringView skin)
 {
-    for (const SkinCode &entry : skinCodes) {
-        if (skin == entry.skin)
-            return QLatin1Char(entry.code);
+    for (const auto &skins : {terroristModels, counterTerroristModels, combinedSkins}) {
+        for (qsizetype i = 0; i < qsizetype(skins.size()); ++i) {
+            if (skin == skins[i])
+                return QChar(u'1' + int(i));
+        }
     }
+    if (skin == autoSelectTerrorist || skin == autoSelectCounterTerrorist || skin == autoSelect)
+        return u'5';
     return unknownCode;
 }
 
@@ -135,6 +115,22 @@ QString RosterFile::notValidMessage(QStringView botName)
 QString RosterFile::otherVersionMessage()
 {
     return u"This config file is made with another version. Unable to load."_s;
+}
+
+QString RosterFile::unreadableName(QStringView name)
+{
+    const QString part = unwritablePart(name);
+    if (!part.isEmpty())
+        return u"The bot name holds "_s + part
+            + u", a character that a Counter-Strike config file cannot carry. "
+              u"Please use another name."_s;
+    if (name.contains(u' ') || name.contains(u'\t'))
+        return u"A bot name cannot contain blanks, because the config file separates a bot's name from its skill "
+               u"with a blank. Please use another name."_s;
+    if (NumberText::value(name))
+        return u"A bot name cannot be a number, because the bot add-on would take it for the skill level. Please "
+               u"use another name."_s;
+    return {};
 }
 
 QStringList RosterFile::lines(QStringView botName, const RosterOptions &options, const Roster &roster)

@@ -44,6 +44,10 @@ public:
     // line cannot carry (outside Latin-1, or a line break); the message names the bot or the option. Empty when
     // it can be written.
     static QString unwritable(const RosterOptions &options, const Roster &roster);
+    // Why a typed bot name would not come back from the file as it was: it holds a blank (the file separates a bot's
+    // fields by blanks), it is a number (the add-on would take it for the skill), or it holds a character that an
+    // 8-bit line cannot carry. Empty when the name is fine.
+    static QString unreadableName(QStringView name);
 
     // Writes the whole file at path, replacing a file of that name, through an atomic save. Returns an empty text
     // on success; then an empty Botskill field shows the default that was written. Otherwise returns the message

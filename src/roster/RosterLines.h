@@ -40,4 +40,17 @@ inline constexpr QLatin1StringView terrorist("Terrorist");
 inline constexpr QLatin1StringView counterTerrorist("Counter Terrorist");
 inline constexpr QLatin1StringView autoSelect("Auto Select");
 
+// The player models of each team, in the order of their codes 1 to 4, and the skins that leave the choice to the
+// game: code 5, as are the four combined skins of the "Auto Select" team by their codes 1 to 4.
+inline constexpr std::array terroristModels{QLatin1StringView("Phoenix Connection"), QLatin1StringView("L337 Krew"),
+                                            QLatin1StringView("Arctic Avengers"), QLatin1StringView("Gorilla Warface")};
+inline constexpr std::array counterTerroristModels{QLatin1StringView("Seal Team 6 (DEVGRU)"),
+                                                   QLatin1StringView("German GSG-9"), QLatin1StringView("UK SAS"),
+                                                   QLatin1StringView("French GIGN")};
+inline constexpr std::array combinedSkins{
+    QLatin1StringView("Seal Team 6 / Phoenix"), QLatin1StringView("German GSG-9 / L337 Krew"),
+    QLatin1StringView("UK SAS / Arctic Avengers"), QLatin1StringView("French GIGN / Gorilla Warface")};
+inline constexpr QLatin1StringView autoSelectTerrorist("Auto Select Terrorist");
+inline constexpr QLatin1StringView autoSelectCounterTerrorist("Auto Select Counter Terrorist");
+
 } // namespace RosterLines

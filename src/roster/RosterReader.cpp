@@ -1,9 +1,8 @@
 #include "RosterReader.h"
 
+#include "NumberText.h"
 #include "RosterHeader.h"
 #include "RosterOptions.h"
-
-#include <QLocale>
 
 #include <array>
 #include <cmath>
@@ -20,67 +19,11 @@ using ReadStatus = RosterFile::ReadStatus;
 
 // The skins of each team by code 1 to 5, as a file read gives them back: the automatic skins all come back as
 // "Auto Select", and so does every skin of the "Auto Select" team.
-constexpr std::array<QLatin1StringView, 5> terroristSkins{"Phoenix Connection"_L1, "L337 Krew"_L1, "Arctic Avengers"_L1,
-                                                          "Gorilla Warface"_L1, autoSelect};
-constexpr std::array<QLatin1StringView, 5> counterTerroristSkins{"Seal Team 6 (DEVGRU)"_L1, "German GSG-9"_L1,
-                                                                 "UK SAS"_L1, "French GIGN"_L1, autoSelect};
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-// The value of a text that counts as a number: blanks around it, a sign, digits with a decimal fraction (".5" and
-// "5." count) and an exponent. No hexadecimal, no "inf" or "nan"; an empty text is no number.
-std::optional<double> numberValue(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const QStringView number = text.sliced(begin, end - begin);
-
-    qsizetype at = 0;
-    const auto skipSign = [&] {
-        if (at < number.size() && (number[at] == u'+' || number[at] == u'-'))
-            ++at;
-    };
-    const auto skipDigits = [&] {
-        const qsizetype start = at;
-        while (at < number.size() && isAsciiDigit(number[at]))
-            ++at;
-        return at - start;
-    };
-    skipSign();
-    qsizetype digits = skipDigits();
-    if (at < number.size() && number[at] == u'.') {
-        ++at;
-        digits += skipDigits();
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (at < number.size() && (number[at] == u'e' || number[at] == u'E')) {
-        ++at;
-        skipSign();
-        if (skipDigits() == 0)
-            return std::nullopt;
-    }
-    if (at != number.size())
-        return std::nullopt;
-
-    bool ok = false;
-    const double value = QLocale::c().toDouble(number, &ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
+constexpr std::array<QLatin1StringView, 5> terroristSkins{terroristModels[0], terroristModels[1], terroristModels[2],
+                                                          terroristModels[3], autoSelect};
+constexpr std::array<QLatin1StringView, 5> counterTerroristSkins{counterTerroristModels[0], counterTerroristModels[1],
+                                                                 counterTerroristModels[2], counterTerroristModels[3],
+                                                                 autoSelect};
 
 // To the nearest whole number, a half to the even neighbour (2.5 gives 2, 3.5 gives 4).
 double roundHalfToEven(double value)
@@ -153,7 +96,7 @@ bool RosterReader::readPause()
 {
     if (!take())
         return false;
-    const std::optional<double> value = numberValue(afterFirstSpace(m_line));
+    const std::optional<double> value = NumberText::value(afterFirstSpace(m_line));
     if (!value)
         return false;
     const double rounded = roundHalfToEven(*value);
@@ -184,7 +127,7 @@ bool RosterReader::readNumberField(Field field)
     if (!take())
         return false;
     const QStringView value = afterFirstSpace(m_line);
-    if (!numberValue(value))
+    if (!NumberText::value(value))
         return false;
     m_options.setText(field, value.toString());
     return true;
@@ -264,7 +207,7 @@ bool RosterReader::readBot(QStringView line, bool first, RosterEntry &entry)
     }
 
     const QStringView skill = line.sliced(spaces[3] + 1);
-    if (!numberValue(skill))
+    if (!NumberText::value(skill))
         return false;
     // Both code characters exist: each lies before the next space.
     const QChar team = line[spaces[0] + 1];
@@ -278,7 +221,7 @@ bool RosterReader::readBot(QStringView line, bool first, RosterEntry &entry)
         return false;
     // A name that is a number would be taken for a skill by the add-on.
     const QStringView name = line.sliced(spaces[2] + 1, spaces[3] - spaces[2] - 1);
-    if (numberValue(name))
+    if (NumberText::value(name))
         return false;
     const QChar skin = line[spaces[1] + 1];
     if (skin < u'1' || skin > u'5')

@@ -1,0 +1,141 @@
+#include "EntryProfile.h"
+
+#include "NumberText.h"
+#include "RosterLines.h"
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace RosterLines;
+
+namespace {
+
+template<std::size_t Size> QStringList texts(const std::array<QLatin1StringView, Size> &skins)
+{
+    QStringList list;
+    list.reserve(qsizetype(Size) + 1);
+    for (QLatin1StringView skin : skins)
+        list << skin;
+    return list;
+}
+
+// The position, counted from 1, of text among skins; 0 when it is none of them.
+template<std::size_t Size> int positionIn(const std::array<QLatin1StringView, Size> &skins, QStringView text)
+{
+    for (std::size_t i = 0; i < Size; ++i) {
+        if (text == skins[i])
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+constexpr EntryProfile::EntryProfile(QLatin1StringView botName, bool autoSelect, int skillMaximum,
+                                     QLatin1StringView addCaption, QLatin1StringView editCaption)
+    : m_botName(botName)
+    , m_autoSelect(autoSelect)
+    , m_skillMaximum(skillMaximum)
+    , m_addCaption(addCaption)
+    , m_editCaption(editCaption)
+{ }
+
+const EntryProfile *EntryProfile::find(QStringView botName)
+{
+    static constexpr std::array profiles{
+        EntryProfile("RealBot"_L1, true, 50, "Add RealBot Bot"_L1, "Edit RealBot Bot"_L1),
+        EntryProfile("NNBot"_L1, false, 5, "Add NNBot Bot"_L1, "Edit NNBot Bot"_L1),
+        EntryProfile("HPBBot"_L1, false, 5, "Add HPBBot Bot"_L1, "Edit HPB Bot"_L1),
+        EntryProfile("RamBot"_L1, true, 20, "Add RamBot Bot"_L1, "Edit RamBot Bot"_L1),
+        EntryProfile("SwatBot"_L1, true, 5, "Add Swat Bot"_L1, "Edit SwatBot Bot"_L1),
+        EntryProfile("AGBBot"_L1, false, 10, "Add AGBBot Bot"_L1, "Edit AGBBot Bot"_L1),
+        EntryProfile("BobaBot"_L1, false, 5, "Add Boba Bot"_L1, "Edit Boba Bot"_L1),
+        EntryProfile("ReduBot"_L1, false, 5, "Add Redu Bot"_L1, "Edit Redu Bot"_L1),
+        EntryProfile("PLBot"_L1, false, 5, "Add PL Bot"_L1, "Edit PL Bot"_L1),
+    };
+    for (const EntryProfile &profile : profiles) {
+        if (botName == profile.m_botName)
+            return &profile;
+    }
+    return nullptr;
+}
+
+QStringList EntryProfile::teams() const
+{
+    QStringList teams{terrorist, counterTerrorist};
+    if (m_autoSelect)
+        teams << autoSelect;
+    return teams;
+}
+
+QStringList EntryProfile::FillSkinList(QStringView team) const
+{
+    QStringList skins;
+    if (team == terrorist) {
+        skins = texts(terroristModels);
+        if (m_autoSelect)
+            skins << autoSelectTerrorist;
+    } else if (team == counterTerrorist) {
+        skins = texts(counterTerroristModels);
+        if (m_autoSelect)
+            skins << autoSelectCounterTerrorist;
+    } else if (team == autoSelect && m_autoSelect) {
+        skins = texts(combinedSkins);
+        skins << autoSelect;
+    }
+    return skins;
+}
+
+QString EntryProfile::SkillLabel() const
+{
+    return u"Skill 1 to %1 (1=best)"_s.arg(m_skillMaximum);
+}
+
+QString EntryProfile::ValidateSkill(QStringView skill) const
+{
+    // A blank around the number would split the bot's line in the file, so only the number itself counts.
+    const bool blank = skill.contains(u' ') || skill.contains(u'\t');
+    const std::optional<double> value = NumberText::value(skill);
+    if (!blank && value && *value >= 1 && *value <= m_skillMaximum)
+        return {};
+    return u"The skill level must be between 1 and %1"_s.arg(m_skillMaximum);
+}
+
+int EntryProfile::skinPosition(QStringView skin) const
+{
+    if (const int position = positionIn(terroristModels, skin))
+        return position;
+    if (const int position = positionIn(counterTerroristModels, skin))
+        return position;
+    if (!m_autoSelect)
+        return 0;
+    if (const int position = positionIn(combinedSkins, skin))
+        return position;
+    return skin == autoSelect ? 5 : 0;
+}
+
+QString EntryProfile::SkinPreview(QStringView skin)
+{
+    const QStringList keys = pictureKeys();
+    for (const QString &key : keys) {
+        if (skin == key)
+            return key;
+    }
+    return autoSelect;
+}
+
+QStringList EntryProfile::pictureKeys()
+{
+    // In the order the pictures were first stored; the order carries no meaning.
+    return {u"L337 Krew"_s,
+            autoSelectCounterTerrorist,
+            u"Phoenix Connection"_s,
+            u"French GIGN"_s,
+            u"German GSG-9"_s,
+            u"Gorilla Warface"_s,
+            u"UK SAS"_s,
+            u"Seal Team 6 (DEVGRU)"_s,
+            autoSelectTerrorist,
+            u"Arctic Avengers"_s,
+            autoSelect};
+}

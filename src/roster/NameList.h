@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class RandomSource;
+
+// The names that bots added several at a time are drawn from: "TRNames.txt" in the game folder, four header lines
+// and then one name per line, taken whole, blanks included. A name is told apart by its line, not its text, so two
+// equal lines are two names; each is drawn at most once.
+class NameList
+{
+public:
+    static constexpr QLatin1StringView fileName{"TRNames.txt"};
+
+    // "The File 'TRNames.txt' Was Not Found In Your Counter-Strike Directory. ..."
+    static QString missingMessage();
+    // The file in gameDir, in any letter case; empty when there is none.
+    static QString find(const QString &gameDir);
+
+    // Reads the file at path. On failure the list is empty and errorMessage says why: the file could not be read,
+    // or it holds no name after its header.
+    static NameList read(const QString &path, QString *errorMessage);
+    // The names of a file's bytes: the lines after the four header lines, less one empty line at the end.
+    static NameList parse(const QByteArray &bytes);
+
+    int size() const { return int(m_names.size()); }
+    const QStringList &names() const { return m_names; }
+
+    // A name not drawn before, picked at random among all names; drawing again while the pick was drawn before.
+    // There must be a name left.
+    QString draw(RandomSource &random);
+
+private:
+    QStringList m_names;
+    QList<bool> m_drawn;
+};

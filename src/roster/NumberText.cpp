@@ -1,0 +1,62 @@
+#include "NumberText.h"
+
+#include <QLocale>
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+} // namespace
+
+std::optional<double> NumberText::value(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    const QStringView number = text.sliced(begin, end - begin);
+
+    qsizetype at = 0;
+    const auto skipSign = [&] {
+        if (at < number.size() && (number[at] == u'+' || number[at] == u'-'))
+            ++at;
+    };
+    const auto skipDigits = [&] {
+        const qsizetype start = at;
+        while (at < number.size() && isAsciiDigit(number[at]))
+            ++at;
+        return at - start;
+    };
+    skipSign();
+    qsizetype digits = skipDigits();
+    if (at < number.size() && number[at] == u'.') {
+        ++at;
+        digits += skipDigits();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (at < number.size() && (number[at] == u'e' || number[at] == u'E')) {
+        ++at;
+        skipSign();
+        if (skipDigits() == 0)
+            return std::nullopt;
+    }
+    if (at != number.size())
+        return std::nullopt;
+
+    bool ok = false;
+    const double value = QLocale::c().toDouble(number, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
