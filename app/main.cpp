@@ -2,6 +2,7 @@
 #include "AppState.h"
 #include "MainScreen.h"
 #include "ProgramVersion.h"
+#include "RandomSource.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -16,7 +17,8 @@ int main(int argc, char *argv[])
 
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
-    MainScreen window(state, settings);
+    RandomSource random;
+    MainScreen window(state, settings, random);
     window.show();
     window.startUp();
 

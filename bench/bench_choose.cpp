@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "BotCatalogue.h"
 #include "MainScreen.h"
+#include "RandomSource.h"
 #include "ScratchGameFolder.h"
 #include "SupportedMaps.h"
 
@@ -30,6 +31,7 @@ struct Setup
 {
     ScratchGameFolder folder;
     AppState state;
+    RandomSource random;
     std::unique_ptr<AppSettings> settings;
     std::unique_ptr<MainScreen> window;
     QRadioButton *ramBot = nullptr;
@@ -106,7 +108,7 @@ QString prepare(Setup &s)
     if (!s.folder.writeSettings(settingsPath))
         return u"cannot write the settings file"_s;
     s.settings = std::make_unique<AppSettings>(AppSettings::openFile(settingsPath));
-    s.window = std::make_unique<MainScreen>(s.state, *s.settings);
+    s.window = std::make_unique<MainScreen>(s.state, *s.settings, s.random);
     s.window->show();
     s.window->startUp();
     if (!QTest::qWaitForWindowExposed(s.window.get()))

@@ -3,6 +3,7 @@
 
 #include "AppState.h"
 #include "EditScreen.h"
+#include "RandomSource.h"
 #include "Roster.h"
 
 #include <QApplication>
@@ -28,13 +29,14 @@ QList<RosterEntry> manyBots()
 struct Editor
 {
     AppState state;
+    RandomSource random;
     std::unique_ptr<EditScreen> window;
     QList<QListView *> lists;
 
     Editor()
     {
         state.BotName = u"RamBot"_s;
-        window = std::make_unique<EditScreen>(state);
+        window = std::make_unique<EditScreen>(state, random);
         window->show();
         lists = window->findChildren<QListView *>();
         QCoreApplication::processEvents();

@@ -2,7 +2,12 @@
 
 #include "ui_EditScreen.h"
 
+#include "AddMultiple.h"
+#include "AddScreen.h"
 #include "AppState.h"
+#include "CaptionClick.h"
+#include "EditBotScreen.h"
+#include "EntryProfile.h"
 #include "MessageBox.h"
 #include "OpenScreen.h"
 #include "Roster.h"
@@ -10,7 +15,6 @@
 #include "SaveScreen.h"
 #include "UpDown.h"
 
-#include <QMouseEvent>
 #include <QScrollBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,11 +31,13 @@ QString withoutColon(const QString &caption)
 
 } // namespace
 
-EditScreen::EditScreen(AppState &state, QWidget *parent)
+EditScreen::EditScreen(AppState &state, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::EditScreen>())
     , m_state(state)
+    , m_random(random)
     , m_botName(state.BotName)
+    , m_profile(EntryProfile::find(m_botName))
     , m_roster(new Roster(this))
     , m_options(new RosterOptions(state.RosterChanged, this))
 {
@@ -44,6 +50,9 @@ EditScreen::EditScreen(AppState &state, QWidget *parent)
 
     connect(m_ui->Command2, &QPushButton::clicked, this, &EditScreen::deleteBot);
     connect(m_ui->Command4, &QPushButton::clicked, this, &EditScreen::finish);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &EditScreen::showAddScreen);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &EditScreen::showEditBotScreen);
+    connect(m_ui->Command5, &QPushButton::clicked, this, &EditScreen::showAddMultiple);
     connect(m_ui->newEntry, &QAction::triggered, this, &EditScreen::startAfresh);
     connect(m_ui->Open, &QAction::triggered, this, &EditScreen::showOpenScreen);
     connect(m_ui->Save, &QAction::triggered, this, &EditScreen::showSaveScreen);
@@ -82,6 +91,7 @@ void EditScreen::setUpLists()
         // One scroll bar, at the right, moves all four columns together.
         if (column + 1 < lists.size())
             list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(list, &QListView::doubleClicked, this, &EditScreen::showEditBotScreen);
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [lists](int value) {
             for (QListView *other : lists)
                 other->verticalScrollBar()->setValue(value);
@@ -128,8 +138,7 @@ void EditScreen::setUpOptions()
     }
     for (const OptionControls &controls : std::as_const(m_optionBoxes)) {
         controls.box->setAccessibleName(withoutColon(controls.label->text()));
-        // The caption stands apart from its box; a click on it works the box all the same.
-        controls.label->installEventFilter(this);
+        CaptionClick::attach(controls.label, controls.box);
         connect(controls.box, &QCheckBox::clicked, this,
                 [this, option = controls.option](bool checked) { m_options->setChecked(option, checked); });
     }
@@ -243,29 +252,54 @@ void EditScreen::showOpenScreen()
         });
         connect(m_openScreen, &OpenScreen::saveRequested, this, &EditScreen::showSaveScreen);
     }
-    m_openScreen->show();
-    m_openScreen->raise();
-    m_openScreen->activateWindow();
+    showDialog(m_openScreen);
 }
 
 void EditScreen::showSaveScreen()
 {
     if (!m_saveScreen)
         m_saveScreen = new SaveScreen(m_state, m_botName, *m_options, *m_roster, this);
-    m_saveScreen->show();
-    m_saveScreen->raise();
-    m_saveScreen->activateWindow();
+    showDialog(m_saveScreen);
 }
 
-bool EditScreen::eventFilter(QObject *watched, QEvent *event)
+void EditScreen::showAddScreen()
 {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        for (const OptionControls &controls : std::as_const(m_optionBoxes)) {
-            if (controls.label == watched && controls.box->isEnabled() && controls.box->isVisible()) {
-                controls.box->click();
-                return true;
-            }
-        }
+    if (!m_profile)
+        return;
+    if (!m_addScreen) {
+        m_addScreen = new AddScreen(m_state, *m_profile, *m_roster, this);
+        connect(m_addScreen, &AddScreen::botAdded, this, &EditScreen::enableSave);
     }
-    return QMainWindow::eventFilter(watched, event);
+    m_addScreen->prepare();
+    showDialog(m_addScreen);
+}
+
+void EditScreen::showEditBotScreen()
+{
+    if (!m_profile)
+        return;
+    if (!m_editBotScreen)
+        m_editBotScreen = new EditBotScreen(m_state, *m_profile, *m_roster, *m_selection, this);
+    if (m_profile->offersAutoSelect())
+        m_editBotScreen->init_editbotscreen_auto(selectedRow());
+    else
+        m_editBotScreen->init_editbotscreen_noauto(selectedRow());
+    showDialog(m_editBotScreen);
+}
+
+void EditScreen::showAddMultiple()
+{
+    if (!m_profile)
+        return;
+    if (!m_addMultiple)
+        m_addMultiple = new AddMultiple(m_state, *m_profile, *m_roster, m_random, this);
+    m_addMultiple->prepare();
+    showDialog(m_addMultiple);
+}
+
+void EditScreen::showDialog(QWidget *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }

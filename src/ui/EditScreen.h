@@ -8,12 +8,17 @@
 
 #include <memory>
 
+class AddMultiple;
+class AddScreen;
 struct AppState;
+class EditBotScreen;
+class EntryProfile;
 class OpenScreen;
 class QCheckBox;
 class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
+class RandomSource;
 class Roster;
 class SaveScreen;
 class UpDown;
@@ -31,7 +36,7 @@ class EditScreen : public QMainWindow
 
 public:
     // Opens for the add-on that BotName names now; the editor keeps to that add-on for as long as it is open.
-    explicit EditScreen(AppState &state, QWidget *parent = nullptr);
+    EditScreen(AppState &state, RandomSource &random, QWidget *parent = nullptr);
     ~EditScreen() override;
 
     QString botName() const { return m_botName; }
@@ -50,9 +55,6 @@ public:
     // "&Done": asks whether to save unsaved bots first. True when the editor has closed; false when it stays
     // open with the save dialog in front.
     bool finish();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct FieldControls
@@ -76,11 +78,17 @@ private:
     void startAfresh();
     void showOpenScreen();
     void showSaveScreen();
+    void showAddScreen();
+    void showEditBotScreen();
+    void showAddMultiple();
+    static void showDialog(QWidget *dialog);
     void setSaveEnabled(bool enabled);
 
     std::unique_ptr<Ui::EditScreen> m_ui;
     AppState &m_state;
+    RandomSource &m_random;
     const QString m_botName;
+    const EntryProfile *m_profile;
     Roster *m_roster = nullptr;
     RosterOptions *m_options = nullptr;
     QItemSelectionModel *m_selection = nullptr;
@@ -88,4 +96,7 @@ private:
     QList<OptionControls> m_optionBoxes;
     QPointer<OpenScreen> m_openScreen;
     QPointer<SaveScreen> m_saveScreen;
+    QPointer<AddScreen> m_addScreen;
+    QPointer<EditBotScreen> m_editBotScreen;
+    QPointer<AddMultiple> m_addMultiple;
 };

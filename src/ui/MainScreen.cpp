@@ -57,11 +57,12 @@ const QString label2Status = u"This Is The Config File Wich Will Launch Automati
 
 } // namespace
 
-MainScreen::MainScreen(AppState &state, AppSettings &settings, QWidget *parent)
+MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::MainScreen>())
     , m_state(state)
     , m_settings(settings)
+    , m_random(random)
 {
     m_ui->setupUi(this);
     setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
@@ -280,7 +281,7 @@ void MainScreen::editBots(BotType type, bool withOptionLayout)
 
     const bool opening = !m_editScreen;
     if (opening)
-        m_editScreen = new EditScreen(m_state, this);
+        m_editScreen = new EditScreen(m_state, m_random, this);
     m_editScreen->setWindowTitle(bot.editorCaption);
     // RealBot's layout comes before the window is shown, the others' after; both leave a fresh editor with
     // nothing unsaved. An editor that is open already keeps its values and its unsaved state.

@@ -16,6 +16,7 @@ class QAbstractButton;
 class QAction;
 class QRadioButton;
 class QToolBar;
+class RandomSource;
 struct LaunchCommand;
 struct LiblistInfo;
 
@@ -30,7 +31,7 @@ class MainScreen : public QMainWindow
     Q_OBJECT
 
 public:
-    MainScreen(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    MainScreen(AppState &state, AppSettings &settings, RandomSource &random, QWidget *parent = nullptr);
     ~MainScreen() override;
 
     // Reads the remembered game folder and brings the installed add-ons to life; tells the user when the folder
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<Ui::MainScreen> m_ui;
     AppState &m_state;
     AppSettings &m_settings;
+    RandomSource &m_random;
     QToolBar *m_toolbar = nullptr;
     QHash<QObject *, QString> m_statusTexts;
     QPointer<DirSelect> m_dirSelect;

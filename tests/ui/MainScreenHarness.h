@@ -4,6 +4,7 @@
 #include "AppState.h"
 #include "GameDirFixture.h"
 #include "MainScreen.h"
+#include "RandomSource.h"
 
 #include <QAction>
 #include <QTest>
@@ -14,7 +15,8 @@ struct MainScreenHarness
     GameDirFixture game;
     std::unique_ptr<AppSettings> settings = game.makeSettings();
     AppState state;
-    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(state, *settings);
+    RandomSource random;
+    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(state, *settings, random);
 
     // A folder that is set up with the given add-ons' prepared liblist.gam copies, remembered in the settings.
     void setUp(const QStringList &variantFiles)

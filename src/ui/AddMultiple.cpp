@@ -1,0 +1,124 @@
+#include "AddMultiple.h"
+
+#include "ui_AddMultiple.h"
+
+#include "AppState.h"
+#include "CaptionClick.h"
+#include "EntryProfile.h"
+#include "MessageBox.h"
+#include "MultipleBots.h"
+#include "NameList.h"
+#include "Roster.h"
+#include "SkinChooser.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
+using namespace Qt::Literals::StringLiterals;
+
+AddMultiple::AddMultiple(AppState &state, const EntryProfile &profile, Roster &roster, RandomSource &random,
+                         QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::AddMultiple>())
+    , m_state(state)
+    , m_profile(profile)
+    , m_roster(roster)
+    , m_random(random)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Add Multiple %1 Bots"_s.arg(profile.botName()));
+    m_ui->Text1->setText(u"10"_s);
+
+    m_skins = new SkinChooser(profile, m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+
+    const std::initializer_list<std::pair<UpDown *, QLineEdit *>> spinners{{m_ui->UpDown1, m_ui->Text1},
+                                                                           {m_ui->UpDown2, m_ui->Text2}};
+    for (const auto &[spinner, box] : spinners) {
+        spinner->setBuddy(box);
+        spinner->setAccessibleName(box->accessibleName());
+        connect(spinner, &UpDown::stepRequested, box,
+                [spinner, box](int delta) { box->setText(spinner->stepped(box->text(), delta)); });
+    }
+    m_ui->UpDown1->setRange(1, 20);
+    m_ui->UpDown2->setRange(0, profile.SkillMaximum());
+
+    CaptionClick::attach(m_ui->Label7, m_ui->Check2);
+    CaptionClick::attach(m_ui->Label6, m_ui->Check1);
+    connect(m_ui->Check2, &QCheckBox::clicked, this, &AddMultiple::setAutoSkill);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &AddMultiple::editBotNames);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &AddMultiple::addBots);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &AddMultiple::reject);
+}
+
+AddMultiple::~AddMultiple() = default;
+
+void AddMultiple::prepare()
+{
+    m_skins->setTeams();
+    m_skins->pickTeam(0);
+}
+
+void AddMultiple::setAutoSkill(bool checked)
+{
+    // Auto Skill draws a skill for each bot, so the typed one goes either way.
+    m_ui->Text2->clear();
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ui->Text2, m_ui->Label2, m_ui->UpDown2})
+        control->setEnabled(!checked);
+}
+
+void AddMultiple::editBotNames()
+{
+    const QString path = NameList::find(m_state.GameDir);
+    if (path.isEmpty()) {
+        MessageBox::information(this, NameList::missingMessage());
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        MessageBox::information(this,
+                                u"No program is set up to open 'TRNames.txt'. Please open it in a text "
+                                u"editor: %1"_s.arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+void AddMultiple::addBots()
+{
+    const bool autoSkill = m_ui->Check2->isChecked();
+    if (const QString refusal = MultipleBots::refusal(m_ui->Text1->text(), m_ui->Text2->text(), autoSkill);
+        !refusal.isEmpty()) {
+        MessageBox::information(this, refusal);
+        return;
+    }
+    const QString path = NameList::find(m_state.GameDir);
+    if (path.isEmpty()) {
+        MessageBox::information(this, NameList::missingMessage());
+        return;
+    }
+    QString error;
+    NameList names = NameList::read(path, &error);
+    if (!error.isEmpty()) {
+        MessageBox::information(this, error);
+        return;
+    }
+
+    int count = *MultipleBots::count(m_ui->Text1->text());
+    if (count > names.size()) {
+        count = names.size();
+        m_ui->Text1->setText(QString::number(count));
+    }
+    MultipleBots bots;
+    bots.skill = m_ui->Text2->text();
+    bots.autoSkill = autoSkill;
+    bots.skillMaximum = m_profile.SkillMaximum();
+    bots.team = m_skins->team();
+    for (int row = 0; row < m_ui->List1->count(); ++row)
+        bots.skins << m_ui->List1->item(row)->text();
+    bots.selectedSkin = m_skins->selectedSkinRow();
+    bots.autoSelectSkin = m_ui->Check1->isChecked();
+    m_roster.append(bots.draw(count, names, m_random));
+    m_ui->Text2->setText(bots.skill);
+
+    m_state.RosterChanged = true;
+    accept();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+struct AppState;
+class EntryProfile;
+class RandomSource;
+class Roster;
+class SkinChooser;
+
+namespace Ui {
+class AddMultiple;
+}
+
+// Appends several bots at once, their names drawn at random from the name list in the game folder, each name at
+// most once; skill, team and skin are given or drawn for each bot.
+class AddMultiple : public QDialog
+{
+    Q_OBJECT
+
+public:
+    AddMultiple(AppState &state, const EntryProfile &profile, Roster &roster, RandomSource &random, QWidget *parent);
+    ~AddMultiple() override;
+
+    // Fills the team box afresh and picks its first team, as every press of the editor's "Add Multiple Bots" does.
+    void prepare();
+
+private:
+    void setAutoSkill(bool checked);
+    void editBotNames();
+    void addBots();
+
+    std::unique_ptr<Ui::AddMultiple> m_ui;
+    AppState &m_state;
+    const EntryProfile &m_profile;
+    Roster &m_roster;
+    RandomSource &m_random;
+    SkinChooser *m_skins;
+};

@@ -1,0 +1,125 @@
+#include "SkinChooser.h"
+
+#include "EntryProfile.h"
+#include "SkinPicture.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWidget *skins, QBoxLayout *previewLayout,
+                         QObject *parent)
+    : QObject(parent)
+    , m_profile(profile)
+    , m_teams(teams)
+    , m_skins(skins)
+{
+    auto *preview = new QToolBar(previewLayout->parentWidget());
+    preview->setObjectName(u"Toolbar1"_s);
+    preview->setAccessibleName(u"Skin Preview"_s);
+    previewLayout->insertWidget(1, preview);
+    m_picture = new QAction(preview);
+
+    // The box keeps whatever the user types, exactly; only a pick from its list changes the skins. An editable box
+    // would otherwise complete the typing, and pick the entry that matches the typed text, in any letter case,
+    // when the typing ends: when Enter is pressed or the box loses focus.
+    m_teams->setInsertPolicy(QComboBox::NoInsert);
+    m_teams->setCompleter(nullptr);
+    if (QLineEdit *typing = m_teams->lineEdit()) {
+        QObject::disconnect(typing, &QLineEdit::editingFinished, m_teams, nullptr);
+        QObject::disconnect(typing, &QLineEdit::returnPressed, m_teams, nullptr);
+    }
+    m_skins->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    const QSize largest = SkinPicture::size(u"Phoenix Connection"_s);
+    preview->setIconSize(largest);
+    preview->setMovable(false);
+    preview->setFloatable(false);
+    preview->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    preview->addAction(m_picture);
+    if (QWidget *button = preview->widgetForAction(m_picture)) {
+        // A picture to look at, not a button to press.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAttribute(Qt::WA_TransparentForMouseEvents);
+        button->setObjectName(u"Toolbar1Picture"_s);
+    }
+
+    connect(m_teams, &QComboBox::activated, this, [this](int index) { FillSkinList(m_teams->itemText(index)); });
+    connect(m_skins, &QListWidget::itemSelectionChanged, this, &SkinChooser::showPreview);
+    showPreview();
+}
+
+void SkinChooser::setTeams()
+{
+    m_teams->clear();
+    m_teams->addItems(m_profile.teams());
+    m_teams->setCurrentIndex(-1);
+    m_teams->setEditText(QString());
+}
+
+void SkinChooser::pickTeam(int index)
+{
+    m_teams->setCurrentIndex(index);
+    FillSkinList(m_teams->itemText(index));
+}
+
+void SkinChooser::selectSkin(int index)
+{
+    if (index >= 0 && index < m_skins->count())
+        m_skins->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+QString SkinChooser::team() const
+{
+    return m_teams->currentText();
+}
+
+int SkinChooser::selectedSkinRow() const
+{
+    const QList<QListWidgetItem *> selected = m_skins->selectedItems();
+    return selected.isEmpty() ? -1 : m_skins->row(selected.constFirst());
+}
+
+QString SkinChooser::selectedSkin() const
+{
+    const int row = selectedSkinRow();
+    return row < 0 ? QString() : m_skins->item(row)->text();
+}
+
+void SkinChooser::clear()
+{
+    m_teams->clear();
+    m_teams->setEditText(QString());
+    m_skins->clear();
+}
+
+void SkinChooser::FillSkinList(const QString &team)
+{
+    m_skins->clear();
+    m_skins->addItems(m_profile.FillSkinList(team));
+    selectSkin(0);
+}
+
+void SkinChooser::showPreview()
+{
+    const QString skin = selectedSkin();
+    if (skin.isNull()) {
+        // An empty picture of the same size keeps the dialog's layout still.
+        QPixmap empty(SkinPicture::size(u"Phoenix Connection"_s));
+        empty.fill(Qt::transparent);
+        m_picture->setIcon(QIcon(empty));
+        m_picture->setText(u"No skin selected"_s);
+        m_picture->setToolTip(QString());
+        return;
+    }
+    const QString key = EntryProfile::SkinPreview(skin);
+    m_picture->setIcon(SkinPicture::icon(key));
+    // What the picture shows, for whoever cannot see it.
+    m_picture->setText(key);
+    m_picture->setToolTip(key);
+}

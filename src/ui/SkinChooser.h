@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class EntryProfile;
+class QAction;
+class QComboBox;
+class QListWidget;
+class QBoxLayout;
+
+// The team box, the skin list and the skin preview that the three entry dialogs share: picking a team fills the
+// skin list with that team's skins, and the preview shows the picture of the selected skin.
+class SkinChooser : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The preview, the one-button toolbar "Toolbar1", goes into previewLayout below its caption.
+    SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWidget *skins, QBoxLayout *previewLayout,
+                QObject *parent);
+
+    // Empties the team box and puts the add-on's teams in, none of them picked.
+    void setTeams();
+    // Picks the team at index as the user would, which fills the skin list and selects its first skin.
+    void pickTeam(int index);
+    // Selects the skin at index, counted from 0; an index outside the list leaves the selection as it is.
+    void selectSkin(int index);
+
+    QString team() const;
+    // The selected skin's row, or -1 when no skin is selected.
+    int selectedSkinRow() const;
+    QString selectedSkin() const;
+
+    // Empties the team box and the skin list.
+    void clear();
+
+private:
+    void FillSkinList(const QString &team);
+    void showPreview();
+
+    const EntryProfile &m_profile;
+    QComboBox *m_teams;
+    QListWidget *m_skins;
+    QAction *m_picture;
+};

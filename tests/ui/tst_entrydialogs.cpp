@@ -1,0 +1,419 @@
+#include "AddMultiple.h"
+#include "AddScreen.h"
+#include "AppState.h"
+#include "EditBotScreen.h"
+#include "EditScreen.h"
+#include "GameDirFixture.h"
+#include "MessageAnswerer.h"
+#include "RandomSource.h"
+#include "Roster.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Bots are written as "name, team, skill, skin".
+const QStringList twoBots{u"Alpha, Terrorist, 4, L337 Krew"_s, u"Bravo, Counter Terrorist, 9, French GIGN"_s};
+const QString noName = u"You have to name the bot"_s, noSkill = u"You have to enter a skill level for the bot"_s,
+              noTeam = u"You have to slect a team for the bot"_s,
+              range20 = u"The skill level must be between 1 and 20"_s,
+              missingNames = u"The File 'TRNames.txt' Was Not Found In Your Counter-Strike Directory. Please "
+                             u"Install It Or Read The Documentation."_s;
+
+// The name file: four header lines, then one name a line.
+QByteArray nameFile(int count)
+{
+    QByteArray bytes = "Bot names\r\nOne name a line\r\n\r\n----\r\n";
+    for (int i = 1; i <= count; ++i)
+        bytes += "Name" + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+template<typename W = QPushButton> W *child(QObject *parent, const QString &name)
+{
+    return parent->findChild<W *>(name);
+}
+
+// An editor of its own over a throw-away game folder, nothing unsaved and Save disabled.
+struct Editor
+{
+    GameDirFixture game;
+    AppState state;
+    RandomSource random;
+    std::unique_ptr<EditScreen> window;
+    MessageAnswerer answerer;
+
+    explicit Editor(const QString &bot, const QStringList &bots = twoBots)
+    {
+        state.BotName = bot;
+        state.GameDir = game.gameDir();
+        window = std::make_unique<EditScreen>(state, random);
+        for (const QString &line : bots) {
+            const QStringList f = line.split(u", "_s);
+            window->roster().append(RosterEntry{f.at(0), f.at(1), f.at(2), f.at(3)});
+        }
+        window->show();
+    }
+    QStringList bots() const
+    {
+        QStringList lines;
+        for (const RosterEntry &bot : window->roster().entries())
+            lines << QStringList{bot.name, bot.team, bot.skill, bot.skin}.join(u", ");
+        return lines;
+    }
+    QListView *list() const { return child<QListView>(window->centralWidget(), u"List1"_s); }
+    void selectRow(int row) const { list()->setCurrentIndex(window->roster().index(row, 0)); }
+    bool saveEnabled() const { return window->findChild<QAction *>(u"Save"_s)->isEnabled(); }
+    // "add", "edit" or "multiple": presses the editor's button that opens that dialog.
+    QDialog *open(const QString &dialog)
+    {
+        const QString button = dialog == u"add" ? u"Command3"_s : dialog == u"edit" ? u"Command1"_s : u"Command5"_s;
+        child(window->centralWidget(), button)->click();
+        return window->findChild<QDialog *>();
+    }
+    // The messages that a mouse click on a dialog's button brings up.
+    QStringList press(QWidget *dialog, const QString &button = u"Command1"_s)
+    {
+        answerer.arm();
+        QTest::mouseClick(child(dialog, button), Qt::LeftButton);
+        return answerer.texts();
+    }
+};
+
+// A skin list with the skin at row marked as the selected one.
+QStringList marked(QStringList skins, int row)
+{
+    skins[row] += u'*';
+    return skins;
+}
+
+// The skins listed, the selected one marked.
+QStringList skins(QWidget *dialog)
+{
+    auto *list = child<QListWidget>(dialog, u"List1"_s);
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text() + (list->item(row)->isSelected() ? u"*"_s : QString());
+    return texts;
+}
+
+// Works a dialog as its user would, step by step, e.g. "Text1=Rex;team=Counter Terrorist;skin=2": TextN= types into
+// a box, team= picks a team with the arrow keys, typed= types over the team box's text, skin= selects a skin (-1:
+// none), CheckN clicks a box, file=N leaves a name file of N names; deselect and clear deselect or delete the
+// editor's bots behind the dialog.
+void work(Editor &e, QWidget *dialog, const QString &steps)
+{
+    for (const QString &step : steps.split(u';', Qt::SkipEmptyParts)) {
+        const QString key = step.section(u'=', 0, 0), value = step.section(u'=', 1);
+        auto *box = child<QComboBox>(dialog, u"Combo1"_s);
+        auto *list = child<QListWidget>(dialog, u"List1"_s);
+        if (key.startsWith(u"Text"))
+            child<QLineEdit>(dialog, key)->setText(value);
+        else if (key.startsWith(u"Check"))
+            child<QCheckBox>(dialog, key)->click();
+        else if (key == u"team") {
+            for (int i = 0; i < box->count() && box->currentText() != value; ++i)
+                QTest::keyClick(box, box->currentIndex() < box->findText(value) ? Qt::Key_Down : Qt::Key_Up);
+        } else if (key == u"typed") {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            box->lineEdit()->setFocus();
+            box->setEditText(QString());
+            QTest::keyClicks(box->lineEdit(), value);
+        } else if (key == u"skin" && value.toInt() < 0)
+            list->clearSelection();
+        else if (key == u"skin")
+            list->setCurrentRow(value.toInt());
+        else if (key == u"file")
+            e.game.write(u"TRNames.txt"_s, nameFile(value.toInt()));
+        else if (key == u"deselect")
+            e.list()->selectionModel()->clear();
+        else if (key == u"clear")
+            e.window->roster().clear();
+        else
+            QFAIL(qPrintable(u"unknown step "_s + step));
+    }
+}
+
+} // namespace
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void record(const QUrl &url) { urls << url; }
+};
+
+class TestEntryDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // What a dialog shows as it opens and as a team and a skin are picked; the skill label's range is checked too.
+    void showsTeamsAndSkins_data()
+    {
+        QTest::addColumn<QString>("addOn");
+        QTest::addColumn<QString>("bot"); // edited after a double-click on its row; empty: the add dialog
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("skins"); // the selected one marked
+        QTest::addColumn<QString>("preview");
+        const QString ram = u"RamBot"_s, none, phoenix = u"Phoenix Connection"_s;
+        const QStringList t{phoenix, u"L337 Krew"_s, u"Arctic Avengers"_s, u"Gorilla Warface"_s},
+            ct{u"Seal Team 6 (DEVGRU)"_s, u"German GSG-9"_s, u"UK SAS"_s, u"French GIGN"_s},
+            combined{u"Seal Team 6 / Phoenix"_s, u"German GSG-9 / L337 Krew"_s, u"UK SAS / Arctic Avengers"_s,
+                     u"French GIGN / Gorilla Warface"_s, u"Auto Select"_s},
+            ramT = t + QStringList{u"Auto Select Terrorist"_s},
+            ramCt = ct + QStringList{u"Auto Select Counter Terrorist"_s};
+        QTest::newRow("add RamBot") << ram << none << none << marked(ramT, 0) << phoenix;
+        QTest::newRow("add HPBBot") << u"HPBBot"_s << none << none << marked(t, 0) << phoenix;
+        QTest::newRow("add NNBot, Counter Terrorist")
+            << u"NNBot"_s << none << u"team=Counter Terrorist"_s << marked(ct, 0) << ct[0];
+        QTest::newRow("add RamBot, Auto Select")
+            << ram << none << u"team=Auto Select;skin=2"_s << marked(combined, 2) << u"Auto Select"_s;
+        QTest::newRow("edit UK SAS") << ram << u"Rex, Counter Terrorist, 7, UK SAS"_s << none << marked(ramCt, 2)
+                                     << ct[2];
+        QTest::newRow("edit Auto Select: fifth")
+            << ram << u"Rex, Auto Select, 7, Auto Select"_s << none << marked(combined, 4) << u"Auto Select"_s;
+        QTest::newRow("edit Auto Select Terrorist: first")
+            << ram << u"Rex, Terrorist, 7, Auto Select Terrorist"_s << none << marked(ramT, 0) << phoenix;
+    }
+    void showsTeamsAndSkins()
+    {
+        QFETCH(QString, addOn);
+        QFETCH(QString, bot);
+        Editor e(addOn, bot.isEmpty() ? twoBots : QStringList{twoBots[0], bot});
+        QDialog *dialog = nullptr;
+        if (bot.isEmpty()) {
+            dialog = e.open(u"add"_s);
+            QCOMPARE(dialog->windowTitle(), u"Add %1 Bot"_s.arg(addOn));
+            QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), u"Terrorist"_s);
+        } else {
+            QVERIFY(QTest::qWaitForWindowExposed(e.window.get()));
+            const QPoint centre = e.list()->visualRect(e.window->roster().index(1, 0)).center();
+            QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
+            dialog = e.window->findChild<EditBotScreen *>();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), u"Edit RamBot Bot"_s);
+            QCOMPARE(child<QLineEdit>(dialog, u"Text1"_s)->text(), bot.section(u", "_s, 0, 0));
+            QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), bot.section(u", "_s, 1, 1));
+            QCOMPARE(child<QLineEdit>(dialog, u"Text2"_s)->text(), bot.section(u", "_s, 2, 2));
+        }
+        QVERIFY(dialog->isVisible());
+        QFETCH(QString, steps);
+        work(e, dialog, steps);
+        QTEST(skins(dialog), "skins");
+        QTEST(child<QToolBar>(dialog, u"Toolbar1"_s)->actions().value(0)->text(), "preview");
+
+        const int maximum = addOn == u"RamBot" ? 20 : 5;
+        QCOMPARE(child<QLabel>(dialog, u"Label3"_s)->text(), u"Skill 1 to %1 (1=best)"_s.arg(maximum));
+        work(e, dialog, u"Text1=Rex;Text2=%1"_s.arg(maximum + 1));
+        QCOMPARE(e.press(dialog), QStringList{u"The skill level must be between 1 and %1"_s.arg(maximum)});
+    }
+
+    // The first failing check shows its message, and the dialog stays open with nothing changed.
+    void refusesAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("steps");   // the add dialog's boxes start empty, the edit dialog's on Alpha
+        QTest::addColumn<QString>("message"); // empty: any message
+        const QString add = u"add"_s, edit = u"edit"_s, multiple = u"multiple"_s, any;
+        QTest::newRow("add: no name") << add << u"Text2=3"_s << noName;
+        QTest::newRow("add: no skill before no team") << add << u"Text1=Rex;typed="_s << noSkill;
+        QTest::newRow("add: skill no number") << add << u"Text1=Rex;Text2=abc"_s << range20;
+        QTest::newRow("add: no team") << add << u"Text1=Rex;Text2=3;typed="_s
+                                      << u"You have to select a team for the bot"_s;
+        QTest::newRow("add: no skin") << add << u"Text1=Rex;Text2=3;skin=-1"_s
+                                      << u"You have to choose a skin for the bot"_s;
+        QTest::newRow("add: blank in name") << add << u"Text1=Big Rex;Text2=3"_s << any;
+        QTest::newRow("add: name a number") << add << u"Text1=42;Text2=3"_s << any;
+        QTest::newRow("edit: no name") << edit << u"Text1="_s << noName;
+        QTest::newRow("edit: no team before no skill") << edit << u"typed=;Text2="_s << noTeam;
+        QTest::newRow("edit: no skill") << edit << u"Text2="_s << noSkill;
+        QTest::newRow("edit: no skin") << edit << u"skin=-1"_s << u"You Have to select a skin for the bot"_s;
+        QTest::newRow("edit: no bot selected") << edit << u"deselect"_s << any;
+        QTest::newRow("edit all: team before name") << edit << u"Text1=;Check1;typed="_s << noTeam;
+        QTest::newRow("edit all: no name needed") << edit << u"Text1=;Check1;Text2="_s << noSkill;
+        QTest::newRow("multiple: no number before no file")
+            << multiple << u"Text1=;Text2=3"_s << u"You Must Specify The Number Of Bots You Want To Add."_s;
+        QTest::newRow("multiple: no skill")
+            << multiple << u"file=3"_s << u"You Must Specify The Skill Level For The Bots, Or Enable Auto Skill."_s;
+        QTest::newRow("multiple: no name file") << multiple << u"Text2=3"_s << missingNames;
+        QTest::newRow("multiple: header only") << multiple << u"Text2=3;file=0"_s << any;
+        QTest::newRow("multiple: number in words") << multiple << u"file=3;Text1=ten;Text2=3"_s << any;
+    }
+    void refusesAndChangesNothing()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, steps);
+        QFETCH(QString, message);
+        Editor e(u"RamBot"_s);
+        e.selectRow(0);
+        QPointer<QDialog> window = e.open(dialog);
+        work(e, window, steps);
+        const QStringList shown = e.press(window);
+        QCOMPARE(shown.size(), 1);
+        if (!message.isEmpty())
+            QCOMPARE(shown.constFirst(), message);
+        QCOMPARE(e.bots(), twoBots);
+        QVERIFY(!e.state.RosterChanged);
+        QVERIFY(window && window->isVisible());
+    }
+
+    void doneWritesCancelKeeps_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("steps"); // Bravo selected
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("bots");
+        QTest::addColumn<bool>("save"); // Save enabled afterwards: it is disabled before
+        const QString add = u"add"_s, edit = u"edit"_s, done = u"Command1"_s;
+        const QString steps = u"Text1=Rex;team=Auto Select;Text2=12;skin=3"_s;
+        const QString rex = u", Auto Select, 12, French GIGN / Gorilla Warface"_s;
+        QTest::newRow("add, picked") << add << u"Text1=Rex;Text2=20;team=Counter Terrorist;skin=2"_s << done
+                                     << twoBots + QStringList{u"Rex, Counter Terrorist, 20, UK SAS"_s} << true;
+        // The team box keeps what is typed in it, and the skins of the team picked before.
+        QTest::newRow("add, misspelt team typed")
+            << add << u"Text1=Rex;Text2=1;team=Counter Terrorist;typed=Terorist"_s << done
+            << twoBots + QStringList{u"Rex, Terorist, 1, Seal Team 6 (DEVGRU)"_s} << true;
+        QTest::newRow("add, team typed in full")
+            << add << u"Text1=Rex;Text2=1;skin=2;typed=Counter Terrorist"_s << done
+            << twoBots + QStringList{u"Rex, Counter Terrorist, 1, Arctic Avengers"_s} << true;
+        QTest::newRow("add, Cancel") << add << steps << u"Command3"_s << twoBots << false;
+        QTest::newRow("edit selected bot") << edit << steps << done << QStringList{twoBots[0], u"Rex"_s + rex} << false;
+        QTest::newRow("edit all, names kept")
+            << edit << steps + u";Check1"_s << done << QStringList{u"Alpha"_s + rex, u"Bravo"_s + rex} << false;
+        QTest::newRow("edit all, no bots left") << edit << steps + u";Check1;clear"_s << done << QStringList() << false;
+        QTest::newRow("edit, Cancel") << edit << steps << u"Command2"_s << twoBots << false;
+        QTest::newRow("multiple, Cancel") << u"multiple"_s << u"file=3;Text2=3"_s << u"Command2"_s << twoBots << false;
+    }
+    void doneWritesCancelKeeps()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, steps);
+        QFETCH(QString, button);
+        Editor e(u"RamBot"_s);
+        e.selectRow(1);
+        QPointer<QDialog> window = e.open(dialog);
+        work(e, window, steps);
+        if (steps.contains(u"Check1")) { // Apply To All keeps every name: the box is out of use, its text kept
+            QVERIFY(!child<QLineEdit>(window, u"Text1"_s)->isEnabled());
+            QCOMPARE(child<QLineEdit>(window, u"Text1"_s)->text(), u"Rex"_s);
+        }
+        QCOMPARE(e.press(window, button), QStringList());
+        QTEST(e.bots(), "bots");
+        QCOMPARE(e.state.RosterChanged, button == u"Command1"_s);
+        QTEST(e.saveEnabled(), "save");
+        QTRY_VERIFY(!window);
+    }
+
+    void addMultipleDrawsBots_data()
+    {
+        QTest::addColumn<int>("names");
+        QTest::addColumn<QString>("steps");   // the number box starts at 10
+        QTest::addColumn<int>("added");       // also what the number box then shows
+        QTest::addColumn<QString>("pattern"); // that every bot added matches
+        QTest::newRow("fewer names than asked")
+            << 3 << u"Text2=7"_s << 3 << u"Name[1-3], Terrorist, 7, Phoenix Connection"_s;
+        QTest::newRow("auto skill") << 8 << u"Text1=6;Text2=7;Check2"_s << 6
+                                    << u"Name[1-8], Terrorist, ([1-9]|1[0-9]|20), Phoenix Connection"_s;
+        QTest::newRow("auto team") << 8 << u"Text1=6;Text2=7;team=Auto Select"_s << 6
+                                   << u"Name[1-8], (Counter )?Terrorist, 7, Seal Team 6 / Phoenix"_s;
+        QTest::newRow("no skin") << 8 << u"Text1=2;Text2=7;team=Counter Terrorist;skin=-1"_s << 2
+                                 << u"Name[1-8], Counter Terrorist, 7, "_s;
+        QTest::newRow("none") << 3 << u"Text1=0;Text2=7"_s << 0 << QString();
+    }
+    void addMultipleDrawsBots()
+    {
+        QFETCH(int, names);
+        QFETCH(QString, steps);
+        QFETCH(int, added);
+        QFETCH(QString, pattern);
+        QStringList drawn[2]; // by two editors, each with a random source of its own
+        for (QStringList &bots : drawn) {
+            Editor e(u"RamBot"_s, {});
+            e.game.write(u"trnames.TXT"_s, nameFile(names)); // the name file is found in any letter case
+            QPointer<QDialog> dialog = e.open(u"multiple"_s);
+            work(e, dialog, steps);
+            QCOMPARE(e.press(dialog), QStringList());
+            QCOMPARE(child<QLineEdit>(dialog, u"Text1"_s)->text(), QString::number(added));
+            bots = e.bots();
+            QCOMPARE(bots.size(), added);
+            QSet<QString> drawnNames;
+            for (const QString &bot : std::as_const(bots)) {
+                QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(bot).hasMatch(),
+                         qPrintable(bot));
+                drawnNames.insert(bot.section(u", "_s, 0, 0));
+            }
+            QCOMPARE(drawnNames.size(), added); // each name at most once
+            QVERIFY(e.state.RosterChanged);
+            QTRY_VERIFY(!dialog);
+        }
+        QCOMPARE(drawn[0], drawn[1]);
+    }
+
+    void editBotNamesOpensNameFile()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(u"file"_s, &recorder, "record");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
+        Editor e(u"RamBot"_s);
+        QDialog *dialog = e.open(u"multiple"_s);
+        QCOMPARE(e.press(dialog, u"Command3"_s), QStringList{missingNames});
+        QVERIFY(recorder.urls.isEmpty());
+
+        e.game.write(u"trnames.txt"_s, nameFile(3));
+        QCOMPARE(e.press(dialog, u"Command3"_s), QStringList());
+        QCOMPARE(recorder.urls.size(), 1);
+        QCOMPARE(QFileInfo(recorder.urls.constFirst().toLocalFile()).canonicalFilePath(),
+                 QFileInfo(e.game.gameDir() + u"/trnames.txt"_s).canonicalFilePath());
+        QVERIFY(dialog->isVisible());
+    }
+
+    void everyControlIsNamed()
+    {
+        Editor e(u"RamBot"_s);
+        e.selectRow(0);
+        for (const QString &dialog : {u"add"_s, u"edit"_s, u"multiple"_s})
+            e.open(dialog);
+        const QList<QDialog *> dialogs = e.window->findChildren<QDialog *>();
+        QCOMPARE(dialogs.size(), 3);
+        for (QDialog *dialog : dialogs) {
+            for (QWidget *control : dialog->findChildren<QWidget *>()) {
+                const bool named = qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
+                    || qobject_cast<QListWidget *>(control) || qobject_cast<QCheckBox *>(control)
+                    || qobject_cast<QPushButton *>(control);
+                if (!named || !control->isVisible() || qobject_cast<QComboBox *>(control->parentWidget()))
+                    continue;
+                const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                         qPrintable(dialog->objectName() + u'/' + control->objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestEntryDialogs)
+#include "tst_entrydialogs.moc"
