@@ -1,5 +1,7 @@
 // The roster editor with 10,000 bots: putting them into the editor's four columns and painting them, and
-// scrolling the columns a page at a time. Both run through the real window (offscreen), painted synchronously.
+// scrolling the columns a page at a time. And adding 20 bots at once with a name list of 100,000 names, from Done
+// to the new rows painted; each Done reads the whole name list afresh, as it does for the user. All run through
+// the real windows (offscreen), painted synchronously.
 
 #include "AppState.h"
 #include "EditScreen.h"
@@ -7,8 +9,12 @@
 #include "Roster.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -33,9 +39,10 @@ struct Editor
     std::unique_ptr<EditScreen> window;
     QList<QListView *> lists;
 
-    Editor()
+    explicit Editor(const QString &gameDir = {})
     {
         state.BotName = u"RamBot"_s;
+        state.GameDir = gameDir;
         window = std::make_unique<EditScreen>(state, random);
         window->show();
         lists = window->findChildren<QListView *>();
@@ -78,6 +85,47 @@ void scrollBots(benchmark::State &state)
     }
 }
 BENCHMARK(scrollBots)->Unit(benchmark::kMicrosecond);
+
+constexpr int nameCount = 100'000;
+constexpr int botsAdded = 20;
+
+bool writeNameList(const QString &path)
+{
+    QByteArray bytes = "Bot names drawn by Add Multiple Bots\r\none name per line\r\n\r\n\r\n";
+    for (int i = 0; i < nameCount; ++i)
+        bytes += "[TRV]Player" + QByteArray::number(i) + "\r\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+void addMultipleBots(benchmark::State &state)
+{
+    QTemporaryDir gameDir;
+    if (!gameDir.isValid() || !writeNameList(gameDir.filePath(u"TRNames.txt"_s))) {
+        state.SkipWithError("cannot write the name list");
+        return;
+    }
+    Editor editor(gameDir.path());
+    auto *addMultiple = editor.window->findChild<QPushButton *>(u"Command5"_s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.window->roster().clear();
+        // The dialog of the last round closed on Done; it goes now, so that the button opens a fresh one.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        addMultiple->click();
+        QWidget *dialog = editor.window->findChild<QWidget *>(u"AddMultiple"_s);
+        dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(QString::number(botsAdded));
+        dialog->findChild<QLineEdit *>(u"Text2"_s)->setText(u"5"_s);
+        editor.paint();
+        state.ResumeTiming();
+
+        dialog->findChild<QPushButton *>(u"Command1"_s)->click();
+        editor.paint();
+    }
+    if (editor.window->roster().size() != botsAdded)
+        state.SkipWithError("the bots were not added");
+}
+BENCHMARK(addMultipleBots)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
