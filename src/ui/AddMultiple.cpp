@@ -112,8 +112,7 @@ void AddMultiple::addBots()
     bots.autoSkill = autoSkill;
     bots.skillMaximum = m_profile.SkillMaximum();
     bots.team = m_skins->team();
-    for (int row = 0; row < m_ui->List1->count(); ++row)
-        bots.skins << m_ui->List1->item(row)->text();
+    bots.skins = m_skins->skins();
     bots.selectedSkin = m_skins->selectedSkinRow();
     bots.autoSelectSkin = m_ui->Check1->isChecked();
     m_roster.append(bots.draw(count, names, m_random));

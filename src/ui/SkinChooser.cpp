@@ -79,6 +79,14 @@ QString SkinChooser::team() const
     return m_teams->currentText();
 }
 
+QStringList SkinChooser::skins() const
+{
+    QStringList skins;
+    for (int row = 0; row < m_skins->count(); ++row)
+        skins << m_skins->item(row)->text();
+    return skins;
+}
+
 int SkinChooser::selectedSkinRow() const
 {
     const QList<QListWidgetItem *> selected = m_skins->selectedItems();

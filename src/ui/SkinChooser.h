@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class EntryProfile;
 class QAction;
@@ -28,6 +29,8 @@ public:
     void selectSkin(int index);
 
     QString team() const;
+    // The skins the list holds, in order.
+    QStringList skins() const;
     // The selected skin's row, or -1 when no skin is selected.
     int selectedSkinRow() const;
     QString selectedSkin() const;
