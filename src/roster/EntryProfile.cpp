@@ -1,6 +1,7 @@
 #include "EntryProfile.h"
 
 #include "NumberText.h"
+#include "RosterFile.h"
 #include "RosterLines.h"
 
 #include <array>
@@ -99,6 +100,41 @@ QString EntryProfile::ValidateSkill(QStringView skill) const
     if (!blank && value && *value >= 1 && *value <= m_skillMaximum)
         return {};
     return u"The skill level must be between 1 and %1"_s.arg(m_skillMaximum);
+}
+
+QString EntryProfile::refuseNew(const RosterEntry &bot) const
+{
+    if (bot.name.isEmpty())
+        return u"You have to name the bot"_s;
+    if (bot.skill.isEmpty())
+        return u"You have to enter a skill level for the bot"_s;
+    if (const QString range = ValidateSkill(bot.skill); !range.isEmpty())
+        return range;
+    if (bot.team.isEmpty())
+        return u"You have to select a team for the bot"_s;
+    if (bot.skin.isEmpty())
+        return u"You have to choose a skin for the bot"_s;
+    return RosterFile::unreadableName(bot.name);
+}
+
+QString EntryProfile::refuseChange(const RosterEntry &bot, bool applyToAll, bool rowSelected) const
+{
+    if (!applyToAll && bot.name.isEmpty())
+        return u"You have to name the bot"_s;
+    if (bot.team.isEmpty())
+        return u"You have to slect a team for the bot"_s;
+    if (bot.skill.isEmpty())
+        return u"You have to enter a skill level for the bot"_s;
+    if (const QString range = ValidateSkill(bot.skill); !range.isEmpty())
+        return range;
+    if (bot.skin.isEmpty())
+        return u"You Have to select a skin for the bot"_s;
+    if (applyToAll)
+        return {};
+    if (!rowSelected)
+        return u"There is no bot selected in the list. Please select the bot you want to change, then press "
+               u"Done again."_s;
+    return RosterFile::unreadableName(bot.name);
 }
 
 int EntryProfile::skinPosition(QStringView skin) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RosterEntry.h"
+
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -29,6 +31,13 @@ public:
     // Empty when skill is a number from 1 to the maximum; otherwise the message to show, such as "The skill level
     // must be between 1 and 20", for a text that is no number too. The caller has refused an empty skill.
     QString ValidateSkill(QStringView skill) const;
+
+    // Why the add dialog cannot add bot, by the first of its checks that fails: name, skill, the skill's range,
+    // team, skin, and a name the file could not give back. Empty when it can. An empty skin is no skin selected.
+    QString refuseNew(const RosterEntry &bot) const;
+    // The same for the edit dialog, which checks the team before the skill. With applyToAll the name is left out
+    // and no row is needed; without it, a row must be selected (rowSelected).
+    QString refuseChange(const RosterEntry &bot, bool applyToAll, bool rowSelected) const;
 
     // The position, counted from 1, that a bot's skin selects in the skin list when the bot is edited, whatever its
     // team; 0 when the skin selects none.

@@ -6,7 +6,6 @@
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
-#include "RosterFile.h"
 #include "SkinChooser.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,27 +39,12 @@ void AddScreen::prepare()
 
 void AddScreen::addBot()
 {
-    const QString name = m_ui->Text1->text();
-    const QString skill = m_ui->Text2->text();
-    QString refusal;
-    if (name.isEmpty())
-        refusal = u"You have to name the bot"_s;
-    else if (skill.isEmpty())
-        refusal = u"You have to enter a skill level for the bot"_s;
-    else if (const QString range = m_profile.ValidateSkill(skill); !range.isEmpty())
-        refusal = range;
-    else if (m_skins->team().isEmpty())
-        refusal = u"You have to select a team for the bot"_s;
-    else if (m_skins->selectedSkinRow() < 0)
-        refusal = u"You have to choose a skin for the bot"_s;
-    else
-        refusal = RosterFile::unreadableName(name);
-    if (!refusal.isEmpty()) {
+    const RosterEntry bot{m_ui->Text1->text(), m_skins->team(), m_ui->Text2->text(), m_skins->selectedSkin()};
+    if (const QString refusal = m_profile.refuseNew(bot); !refusal.isEmpty()) {
         MessageBox::information(this, refusal);
         return;
     }
-
-    m_roster.append({name, m_skins->team(), skill, m_skins->selectedSkin()});
+    m_roster.append(bot);
     m_state.RosterChanged = true;
     Q_EMIT botAdded();
     accept();

@@ -6,7 +6,6 @@
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
-#include "RosterFile.h"
 #include "SkinChooser.h"
 
 #include <QItemSelectionModel>
@@ -69,45 +68,21 @@ void EditBotScreen::fill(int row)
         m_skins->selectSkin(position - 1);
 }
 
-QString EditBotScreen::refusal(bool applyToAll, int row) const
-{
-    const QString name = m_ui->Text1->text();
-    const QString skill = m_ui->Text2->text();
-    if (!applyToAll && name.isEmpty())
-        return u"You have to name the bot"_s;
-    if (m_skins->team().isEmpty())
-        return u"You have to slect a team for the bot"_s;
-    if (skill.isEmpty())
-        return u"You have to enter a skill level for the bot"_s;
-    if (const QString range = m_profile.ValidateSkill(skill); !range.isEmpty())
-        return range;
-    if (m_skins->selectedSkinRow() < 0)
-        return u"You Have to select a skin for the bot"_s;
-    if (applyToAll)
-        return {};
-    if (row < 0)
-        return u"There is no bot selected in the list. Please select the bot you want to change, then press "
-               u"Done again."_s;
-    return RosterFile::unreadableName(name);
-}
-
 void EditBotScreen::editBot()
 {
     const bool applyToAll = m_ui->Check1->isChecked();
     const QModelIndexList rows = m_selection.selectedRows();
     const int row = rows.isEmpty() ? -1 : rows.constFirst().row();
-    if (const QString message = refusal(applyToAll, row); !message.isEmpty()) {
-        MessageBox::information(this, message);
+    const RosterEntry bot{m_ui->Text1->text(), m_skins->team(), m_ui->Text2->text(), m_skins->selectedSkin()};
+    if (const QString refusal = m_profile.refuseChange(bot, applyToAll, row >= 0); !refusal.isEmpty()) {
+        MessageBox::information(this, refusal);
         return;
     }
 
-    const QString team = m_skins->team();
-    const QString skill = m_ui->Text2->text();
-    const QString skin = m_skins->selectedSkin();
     if (applyToAll)
-        m_roster.setAll(team, skill, skin);
+        m_roster.setAll(bot.team, bot.skill, bot.skin);
     else
-        m_roster.replace(row, {m_ui->Text1->text(), team, skill, skin});
+        m_roster.replace(row, bot);
     m_state.RosterChanged = true;
     accept();
 }

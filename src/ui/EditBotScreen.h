@@ -34,7 +34,6 @@ public:
 private:
     void fill(int row);
     void editBot();
-    QString refusal(bool applyToAll, int row) const;
 
     std::unique_ptr<Ui::EditBotScreen> m_ui;
     AppState &m_state;
