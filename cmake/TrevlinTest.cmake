@@ -9,5 +9,5 @@ function(trevlin_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TREVLIN_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

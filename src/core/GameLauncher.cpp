@@ -3,6 +3,8 @@
 #include "AtomicFile.h"
 #include "BotCatalogue.h"
 #include "FolderListing.h"
+#include "GameFolder.h"
+#include "Platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,4 +31,10 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
     const QString existing = folder.find(u"liblist.gam"_s);
     const QString target = existing.isEmpty() ? QDir(gameDir).filePath(u"liblist.gam"_s) : existing;
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;
+}
+
+LaunchCommand GameLauncher::command(const QString &gameDir)
+{
+    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir(gameDir).absolutePath()),
+                                  GameFolder::batchFilePath(gameDir), GameFolder::gameArguments(gameDir)});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LaunchCommand.h"
+
 #include <QString>
 
 // Activates an add-on for the game's next start: the add-on's prepared copy of liblist.gam replaces the game's
@@ -15,4 +17,7 @@ public:
 
     // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir.
     static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr);
+
+    // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it.
+    static LaunchCommand command(const QString &gameDir);
 };

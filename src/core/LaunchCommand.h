@@ -15,3 +15,13 @@ struct LaunchCommand
     bool isRunnable() const { return problem.isEmpty(); }
     static LaunchCommand refused(const QString &problem) { return {{}, {}, {}, problem}; }
 };
+
+// What starting the game needs to know of the game folder, gathered by the launcher: the folders, the batch file
+// that starts the game, and the arguments of its third line.
+struct GameStart
+{
+    QString gameDir;
+    QString halfLifeDir; // empty when the game folder has none above it
+    QString batchFile;
+    QStringList arguments;
+};

@@ -1,7 +1,6 @@
 #include "Platform.h"
 
 #include "FolderListing.h"
-#include "GameFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,27 +13,27 @@ using namespace Qt::Literals::StringLiterals;
 
 #ifdef Q_OS_WIN
 
-LaunchCommand Platform::gameCommand(const QString &gameDir)
+LaunchCommand Platform::gameCommand(const GameStart &game)
 {
-    return {u"cmd.exe"_s, {u"/c"_s, QDir::toNativeSeparators(GameFolder::batchFilePath(gameDir))}, gameDir, {}};
+    return {u"cmd.exe"_s, {u"/c"_s, QDir::toNativeSeparators(game.batchFile)}, game.gameDir, {}};
 }
 
 #else
 
-LaunchCommand Platform::gameCommand(const QString &gameDir)
+LaunchCommand Platform::gameCommand(const GameStart &game)
 {
-    const QString halfLifeDir = GameFolder::halfLifeDir(QDir(gameDir).absolutePath());
+    const QString &halfLifeDir = game.halfLifeDir;
     if (halfLifeDir.isEmpty()) {
         return LaunchCommand::refused(
             u"The game cannot be started: the game folder \"%1\" has no Half-Life folder above it."_s.arg(
-                QDir::toNativeSeparators(gameDir)));
+                QDir::toNativeSeparators(game.gameDir)));
     }
     const FolderListing halfLife(halfLifeDir);
     for (const QString &launcher : {u"hl.sh"_s, u"hl_linux"_s}) {
         const QString path = halfLife.find(launcher);
         if (path.isEmpty())
             continue;
-        const QStringList arguments = GameFolder::gameArguments(gameDir);
+        const QStringList &arguments = game.arguments;
         // A script copied from another system may have lost its executable bit; the shell runs it all the same.
         if (launcher == u"hl.sh"_s && !QFileInfo(path).isExecutable())
             return {u"/bin/sh"_s, QStringList{path} + arguments, halfLifeDir, {}};
@@ -52,7 +51,7 @@ LaunchCommand Platform::gameCommand(const QString &gameDir)
             u"The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
             "Wine, which runs it here, is not installed."_s.arg(nativeDir));
     }
-    return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, gameDir, {}};
+    return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, game.gameDir, {}};
 }
 
 #endif

@@ -6,10 +6,10 @@
 class Platform
 {
 public:
-    // The command that runs hl.bat in gameDir, or its equivalent. On Windows the command interpreter runs the
-    // batch file. Elsewhere the Half-Life folder's native launcher (hl.sh, else hl_linux) gets the batch file's
-    // arguments, and a Windows-only install (hl.exe) is run through Wine when Wine is installed.
-    static LaunchCommand gameCommand(const QString &gameDir);
+    // The command that runs the batch file, or its equivalent. On Windows the command interpreter runs it.
+    // Elsewhere the Half-Life folder's native launcher (hl.sh, else hl_linux) gets the batch file's arguments, and
+    // a Windows-only install (hl.exe) is run through Wine when Wine is installed.
+    static LaunchCommand gameCommand(const GameStart &game);
 
     // Starts the command without waiting for it; the game is never waited for.
     static bool start(const LaunchCommand &command);

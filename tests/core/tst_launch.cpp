@@ -104,7 +104,7 @@ void TestLaunch::nativeLauncherGetsBatchArguments()
         game.writeRecordingScript(launcher, executable);
     QVERIFY(GameFolder::writeBatchFile(game.gameDir()));
 
-    const LaunchCommand command = Platform::gameCommand(game.gameDir());
+    const LaunchCommand command = GameLauncher::command(game.gameDir());
     QVERIFY2(command.isRunnable(), qPrintable(command.problem));
     QCOMPARE(QFileInfo(command.program).fileName(), used);
     QVERIFY(Platform::start(command));
@@ -123,7 +123,7 @@ void TestLaunch::windowsGameRunsThroughWine()
     const auto restorePath = qScopeGuard([old = qgetenv("PATH")] { qputenv("PATH", old); });
     qputenv("PATH", QFile::encodeName(bin.path()) + ':' + qgetenv("PATH"));
 
-    const LaunchCommand command = Platform::gameCommand(game.gameDir());
+    const LaunchCommand command = GameLauncher::command(game.gameDir());
     QVERIFY2(command.isRunnable(), qPrintable(command.problem));
     QVERIFY(Platform::start(command));
     QCOMPARE(game.recordedRun(), (QStringList{QDir(game.gameDir()).canonicalPath(), u"cmd"_s, u"/c"_s, u"hl.bat"_s}));
@@ -148,7 +148,7 @@ void TestLaunch::missingLauncherIsExplained()
     const auto restorePath = qScopeGuard([old = qgetenv("PATH")] { qputenv("PATH", old); });
     qputenv("PATH", QFile::encodeName(emptyBin.path()));
 
-    const LaunchCommand command = Platform::gameCommand(game.gameDir());
+    const LaunchCommand command = GameLauncher::command(game.gameDir());
     QVERIFY(!command.isRunnable());
     QVERIFY2(command.problem.contains(named), qPrintable(command.problem));
     QVERIFY(command.problem.contains(QDir::toNativeSeparators(game.halfLifeDir())));

@@ -326,7 +326,7 @@ void MainScreen::Launch()
     case GameLauncher::Result::Done:
         break;
     }
-    ExecCmd(Platform::gameCommand(m_state.GameDir));
+    ExecCmd(GameLauncher::command(m_state.GameDir));
 }
 
 void MainScreen::ExecCmd(const LaunchCommand &command)
