@@ -154,7 +154,7 @@ void supportedMapsText(benchmark::State &state)
     const BotInfo &ramBot = BotCatalogue::info(BotType::RamBot);
     qsizetype length = 0;
     for (auto _ : state) {
-        const QString text = SupportedMaps::text(setup->state.GameDir, ramBot);
+        const QString text = SupportedMaps::text(setup->state.gameDir, ramBot);
         length = text.size();
         benchmark::DoNotOptimize(text);
     }

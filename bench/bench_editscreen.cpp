@@ -7,6 +7,8 @@
 #include "EditScreen.h"
 #include "RandomSource.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
 
 #include <QApplication>
 #include <QFile>
@@ -41,9 +43,9 @@ struct Editor
 
     explicit Editor(const QString &gameDir = {})
     {
-        state.BotName = u"RamBot"_s;
-        state.GameDir = gameDir;
-        window = std::make_unique<EditScreen>(state, random);
+        state.botName = u"RamBot"_s;
+        state.gameDir = gameDir;
+        window = std::make_unique<EditScreen>(state, *RosterAddOn::find(state.botName), random);
         window->show();
         lists = window->findChildren<QListView *>();
         QCoreApplication::processEvents();
@@ -62,10 +64,10 @@ void showBots(benchmark::State &state)
     Editor editor;
     const QList<RosterEntry> entries = manyBots();
     for (auto _ : state) {
-        editor.window->roster().assign(entries);
+        editor.window->document().append(entries);
         editor.paint();
         state.PauseTiming();
-        editor.window->roster().clear();
+        editor.window->document().renew();
         editor.paint();
         state.ResumeTiming();
     }
@@ -75,7 +77,7 @@ BENCHMARK(showBots)->Unit(benchmark::kMillisecond);
 void scrollBots(benchmark::State &state)
 {
     Editor editor;
-    editor.window->roster().assign(manyBots());
+    editor.window->document().append(manyBots());
     editor.paint();
     QScrollBar *bar = editor.lists.constLast()->verticalScrollBar();
     for (auto _ : state) {
@@ -109,7 +111,7 @@ void addMultipleBots(benchmark::State &state)
     auto *addMultiple = editor.window->findChild<QPushButton *>(u"Command5"_s);
     for (auto _ : state) {
         state.PauseTiming();
-        editor.window->roster().clear();
+        editor.window->document().renew();
         // The dialog of the last round closed on Done; it goes now, so that the button opens a fresh one.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         addMultiple->click();
@@ -122,7 +124,7 @@ void addMultipleBots(benchmark::State &state)
         dialog->findChild<QPushButton *>(u"Command1"_s)->click();
         editor.paint();
     }
-    if (editor.window->roster().size() != botsAdded)
+    if (editor.window->document().roster().size() != botsAdded)
         state.SkipWithError("the bots were not added");
 }
 BENCHMARK(addMultipleBots)->Unit(benchmark::kMillisecond);

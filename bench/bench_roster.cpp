@@ -2,6 +2,7 @@
 // save) and read back (the lines, the options through their rules, and the model filled in one reset).
 
 #include "Roster.h"
+#include "RosterAddOn.h"
 #include "RosterFile.h"
 #include "RosterOptions.h"
 
@@ -40,8 +41,8 @@ struct SavedRoster
 {
     QTemporaryDir dir;
     QString path = dir.filePath(u"bots.cfg"_s);
-    bool changed = false;
-    RosterOptions options{changed};
+    const RosterAddOn &addOn = *RosterAddOn::find(botName);
+    RosterOptions options{addOn};
     Roster roster;
 
     SavedRoster()
@@ -52,7 +53,7 @@ struct SavedRoster
         roster.assign(manyBots());
     }
 
-    QString write() { return RosterFile::write(path, botName, options, roster); }
+    QString write() { return RosterFile::write(path, addOn, options, roster); }
 };
 
 void writeRoster(benchmark::State &state)
@@ -75,16 +76,16 @@ void readRoster(benchmark::State &state)
         return;
     }
     // Each read starts from an editor opened afresh, as after "New".
-    RosterOptions readInto(saved.changed);
+    RosterOptions readInto(saved.addOn);
     Roster readRoster;
     for (auto _ : state) {
-        const RosterFile::ReadResult result = RosterFile::read(saved.path, botName, readInto, readRoster);
+        const RosterFile::ReadResult result = RosterFile::read(saved.path, saved.addOn, readInto, readRoster);
         if (!result.isLoaded() || readRoster.size() != botCount) {
             state.SkipWithError("the roster did not read back whole");
             break;
         }
         state.PauseTiming();
-        readInto.renew(botName);
+        readInto.renew();
         state.ResumeTiming();
     }
     state.counters["bots"] = readRoster.size();

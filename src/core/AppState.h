@@ -8,11 +8,11 @@
 // Nothing in it is persisted; the settings hold what outlives a run.
 struct AppState
 {
-    QString GameDir;     // the mod folder, e.g. a path ending in "cstrike"
-    QString HalfLifeDir; // the folder above GameDir, as read at start-up
-    QString BotName;     // the current choice's name; "OLD" after launching the plain game
-    bool DirectoryValid = false;
-    QString InstalledCsVersion; // the "version" of "OLD liblist.gam"
-    bool RosterChanged = false; // a roster editor holds unsaved edits
-    BotCatalogue::UpdateNames UpdateNames;
+    QString gameDir;     // the mod folder, e.g. a path ending in "cstrike"
+    QString halfLifeDir; // the folder above GameDir, as read at start-up
+    QString botName;     // the current choice's name; "OLD" after launching the plain game
+    bool directoryValid = false;
+    QString installedCsVersion; // the "version" of "OLD liblist.gam"
+    bool rosterChanged = false; // a roster editor holds unsaved edits
+    BotCatalogue::UpdateNames updateNames;
 };

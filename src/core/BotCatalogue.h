@@ -40,23 +40,23 @@ enum class MapsSource {
 struct BotInfo
 {
     BotType type;
-    QLatin1StringView botName;
-    QLatin1StringView optionButton;
-    QLatin1StringView editButton; // empty for the plain game
-    QLatin1StringView editCaption;
-    QLatin1StringView editMenuEntry;
-    QLatin1StringView editMenuCaption;
-    QLatin1StringView updateMenuEntry;
-    QLatin1StringView updateMenuCaption;
-    QLatin1StringView installedFile; // looked up without regard to case
+    QLatin1StringView botName = {};
+    QLatin1StringView optionButton = {};
+    QLatin1StringView editButton = {}; // empty for the plain game
+    QLatin1StringView editCaption = {};
+    QLatin1StringView editMenuEntry = {};
+    QLatin1StringView editMenuCaption = {};
+    QLatin1StringView updateMenuEntry = {};
+    QLatin1StringView updateMenuCaption = {};
+    QLatin1StringView installedFile = {}; // looked up without regard to case
     RosterEditor editor;
-    QLatin1StringView editorCaption;
-    QLatin1StringView editStatusText;
+    QLatin1StringView editorCaption = {};
+    QLatin1StringView editStatusText = {};
     MapsSource mapsSource;
-    QLatin1StringView waypointFolder; // below the game folder
-    QLatin1StringView waypointSuffix; // with its dot, e.g. ".rw1"
-    QLatin1StringView autostartPath;  // below the game folder, '/'-separated; empty for the plain game
-    int updateIndex;                  // index into UpdateNames; -1 for the plain game
+    QLatin1StringView waypointFolder = {}; // below the game folder
+    QLatin1StringView waypointSuffix = {}; // with its dot, e.g. ".rw1"
+    QLatin1StringView autostartPath = {};  // below the game folder, '/'-separated; empty for the plain game
+    int updateIndex;                       // index into UpdateNames; -1 for the plain game
 };
 
 // The read-only table of everything the launcher knows about each choice, compiled into the program.

@@ -18,26 +18,26 @@ const QString install = u"Install"_s;
 
 GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings)
 {
-    state.UpdateNames = BotCatalogue::updateNames();
+    state.updateNames = BotCatalogue::updateNames();
     const QString directory = settings.get(install, u"Directory"_s);
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
-    state.GameDir = directory;
-    state.HalfLifeDir = settings.get(install, u"HL_dir"_s);
+    state.gameDir = directory;
+    state.halfLifeDir = settings.get(install, u"HL_dir"_s);
 
-    const QString oldLiblist = FolderListing(state.GameDir).find(u"OLD liblist.gam"_s);
+    const QString oldLiblist = FolderListing(state.gameDir).find(u"OLD liblist.gam"_s);
     if (oldLiblist.isEmpty())
         return StartUp::NotSetUp;
     if (const std::optional<QString> version = Liblist::read(oldLiblist).version)
-        state.InstalledCsVersion = *version;
-    state.DirectoryValid = true;
+        state.installedCsVersion = *version;
+    state.directoryValid = true;
     return StartUp::Ready;
 }
 
 GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &settings, const QString &path,
                                                 QString *errorString)
 {
-    state.GameDir = path;
+    state.gameDir = path;
     if (!GameFolder::isValid(path))
         return Selection::NotValid;
     // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
@@ -45,7 +45,7 @@ GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &se
         && settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(path));
     if (!GameFolder::writeBatchFile(path, errorString))
         return Selection::BatchFileFailed;
-    state.DirectoryValid = true;
+    state.directoryValid = true;
     if (!remembered) {
         if (errorString)
             *errorString = settings.location();
@@ -56,5 +56,5 @@ GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &se
 
 bool GameSetup::enterGameDir(const AppState &state)
 {
-    return !state.GameDir.isEmpty() && QDir::setCurrent(state.GameDir);
+    return !state.gameDir.isEmpty() && QDir::setCurrent(state.gameDir);
 }

@@ -32,74 +32,52 @@ template<std::size_t Size> int positionIn(const std::array<QLatin1StringView, Si
 
 } // namespace
 
-constexpr EntryProfile::EntryProfile(QLatin1StringView botName, bool autoSelect, int skillMaximum,
-                                     QLatin1StringView addCaption, QLatin1StringView editCaption)
-    : m_botName(botName)
-    , m_autoSelect(autoSelect)
-    , m_skillMaximum(skillMaximum)
-    , m_addCaption(addCaption)
-    , m_editCaption(editCaption)
-{ }
-
-const EntryProfile *EntryProfile::find(QStringView botName)
+std::optional<EntryProfile> EntryProfile::find(QStringView botName)
 {
-    static constexpr std::array profiles{
-        EntryProfile("RealBot"_L1, true, 50, "Add RealBot Bot"_L1, "Edit RealBot Bot"_L1),
-        EntryProfile("NNBot"_L1, false, 5, "Add NNBot Bot"_L1, "Edit NNBot Bot"_L1),
-        EntryProfile("HPBBot"_L1, false, 5, "Add HPBBot Bot"_L1, "Edit HPB Bot"_L1),
-        EntryProfile("RamBot"_L1, true, 20, "Add RamBot Bot"_L1, "Edit RamBot Bot"_L1),
-        EntryProfile("SwatBot"_L1, true, 5, "Add Swat Bot"_L1, "Edit SwatBot Bot"_L1),
-        EntryProfile("AGBBot"_L1, false, 10, "Add AGBBot Bot"_L1, "Edit AGBBot Bot"_L1),
-        EntryProfile("BobaBot"_L1, false, 5, "Add Boba Bot"_L1, "Edit Boba Bot"_L1),
-        EntryProfile("ReduBot"_L1, false, 5, "Add Redu Bot"_L1, "Edit Redu Bot"_L1),
-        EntryProfile("PLBot"_L1, false, 5, "Add PL Bot"_L1, "Edit PL Bot"_L1),
-    };
-    for (const EntryProfile &profile : profiles) {
-        if (botName == profile.m_botName)
-            return &profile;
-    }
-    return nullptr;
+    if (const RosterAddOn *addOn = RosterAddOn::find(botName))
+        return EntryProfile(*addOn);
+    return std::nullopt;
 }
 
 QStringList EntryProfile::teams() const
 {
     QStringList teams{terrorist, counterTerrorist};
-    if (m_autoSelect)
+    if (offersAutoSelect())
         teams << autoSelect;
     return teams;
 }
 
-QStringList EntryProfile::FillSkinList(QStringView team) const
+QStringList EntryProfile::fillSkinList(QStringView team) const
 {
     QStringList skins;
     if (team == terrorist) {
         skins = texts(terroristModels);
-        if (m_autoSelect)
+        if (offersAutoSelect())
             skins << autoSelectTerrorist;
     } else if (team == counterTerrorist) {
         skins = texts(counterTerroristModels);
-        if (m_autoSelect)
+        if (offersAutoSelect())
             skins << autoSelectCounterTerrorist;
-    } else if (team == autoSelect && m_autoSelect) {
+    } else if (team == autoSelect && offersAutoSelect()) {
         skins = texts(combinedSkins);
         skins << autoSelect;
     }
     return skins;
 }
 
-QString EntryProfile::SkillLabel() const
+QString EntryProfile::skillLabel() const
 {
-    return u"Skill 1 to %1 (1=best)"_s.arg(m_skillMaximum);
+    return u"Skill 1 to %1 (1=best)"_s.arg(skillMaximum());
 }
 
-QString EntryProfile::ValidateSkill(QStringView skill) const
+QString EntryProfile::validateSkill(QStringView skill) const
 {
     // A blank around the number would split the bot's line in the file, so only the number itself counts.
     const bool blank = skill.contains(u' ') || skill.contains(u'\t');
     const std::optional<double> value = NumberText::value(skill);
-    if (!blank && value && *value >= 1 && *value <= m_skillMaximum)
+    if (!blank && value && *value >= 1 && *value <= skillMaximum())
         return {};
-    return u"The skill level must be between 1 and %1"_s.arg(m_skillMaximum);
+    return u"The skill level must be between 1 and %1"_s.arg(skillMaximum());
 }
 
 QString EntryProfile::refuseNew(const RosterEntry &bot) const
@@ -108,7 +86,7 @@ QString EntryProfile::refuseNew(const RosterEntry &bot) const
         return u"You have to name the bot"_s;
     if (bot.skill.isEmpty())
         return u"You have to enter a skill level for the bot"_s;
-    if (const QString range = ValidateSkill(bot.skill); !range.isEmpty())
+    if (const QString range = validateSkill(bot.skill); !range.isEmpty())
         return range;
     if (bot.team.isEmpty())
         return u"You have to select a team for the bot"_s;
@@ -125,7 +103,7 @@ QString EntryProfile::refuseChange(const RosterEntry &bot, bool applyToAll, bool
         return u"You have to slect a team for the bot"_s;
     if (bot.skill.isEmpty())
         return u"You have to enter a skill level for the bot"_s;
-    if (const QString range = ValidateSkill(bot.skill); !range.isEmpty())
+    if (const QString range = validateSkill(bot.skill); !range.isEmpty())
         return range;
     if (bot.skin.isEmpty())
         return u"You Have to select a skin for the bot"_s;
@@ -143,14 +121,14 @@ int EntryProfile::skinPosition(QStringView skin) const
         return position;
     if (const int position = positionIn(counterTerroristModels, skin))
         return position;
-    if (!m_autoSelect)
+    if (!offersAutoSelect())
         return 0;
     if (const int position = positionIn(combinedSkins, skin))
         return position;
     return skin == autoSelect ? 5 : 0;
 }
 
-QString EntryProfile::SkinPreview(QStringView skin)
+QString EntryProfile::skinPreview(QStringView skin)
 {
     const QStringList keys = pictureKeys();
     for (const QString &key : keys) {

@@ -1,36 +1,44 @@
 #pragma once
 
+#include "RosterAddOn.h"
 #include "RosterEntry.h"
 
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the entry dialogs of a generic add-on offer: its teams, the skins of each team, the skill range and its
-// label, and the captions of its dialogs. Team and skin are held as the display texts given here; the roster file
-// turns them into codes.
+// label, and the captions of its dialogs, as the add-on's entry in the table of add-ons gives them. Team and skin
+// are held as the display texts given here; the roster file turns them into codes.
 class EntryProfile
 {
 public:
-    // The profile of one of the nine generic add-ons, compared exactly; nullptr for any other name.
-    static const EntryProfile *find(QStringView botName);
+    explicit EntryProfile(const RosterAddOn &addOn)
+        : m_addOn(&addOn)
+    { }
 
-    QLatin1StringView botName() const { return m_botName; }
+    // The profile of one of the nine generic add-ons, compared exactly; none for any other name.
+    static std::optional<EntryProfile> find(QStringView botName);
+
+    QStringView botName() const { return m_addOn->botName; }
     // "Terrorist", "Counter Terrorist" and, where the add-on lets the game choose, "Auto Select".
     QStringList teams() const;
     // Whether the add-on lets the game choose the team and the skin (RealBot, RamBot, SwatBot).
-    bool offersAutoSelect() const { return m_autoSelect; }
-    QLatin1StringView addCaption() const { return m_addCaption; }
-    QLatin1StringView editCaption() const { return m_editCaption; }
+    bool offersAutoSelect() const { return m_addOn->offersAutoSelect; }
+    QLatin1StringView addCaption() const { return m_addOn->addCaption; }
+    QLatin1StringView editCaption() const { return m_addOn->editCaption; }
 
-    // The skins that fill the skin list when team is picked, in order; empty for a team the add-on doesn't have.
-    QStringList FillSkinList(QStringView team) const;
+    // The skins that fill the skin list when team is picked, in order; empty for a team the add-on doesn't have
+    // (FillSkinList in the dialogs' terms).
+    QStringList fillSkinList(QStringView team) const;
     // "Skill 1 to 20 (1=best)".
-    QString SkillLabel() const;
-    int SkillMaximum() const { return m_skillMaximum; }
+    QString skillLabel() const;
+    int skillMaximum() const { return m_addOn->skillMaximum; }
     // Empty when skill is a number from 1 to the maximum; otherwise the message to show, such as "The skill level
     // must be between 1 and 20", for a text that is no number too. The caller has refused an empty skill.
-    QString ValidateSkill(QStringView skill) const;
+    QString validateSkill(QStringView skill) const;
 
     // Why the add dialog cannot add bot, by the first of its checks that fails: name, skill, the skill's range,
     // team, skin, and a name the file could not give back. Empty when it can. An empty skin is no skin selected.
@@ -44,17 +52,10 @@ public:
     int skinPosition(QStringView skin) const;
 
     // The key of the preview picture of skin: the skin itself when a picture has that key, "Auto Select" otherwise.
-    static QString SkinPreview(QStringView skin);
+    static QString skinPreview(QStringView skin);
     // The keys of the eleven preview pictures.
     static QStringList pictureKeys();
 
 private:
-    constexpr EntryProfile(QLatin1StringView botName, bool autoSelect, int skillMaximum, QLatin1StringView addCaption,
-                           QLatin1StringView editCaption);
-
-    QLatin1StringView m_botName;
-    bool m_autoSelect;
-    int m_skillMaximum;
-    QLatin1StringView m_addCaption;
-    QLatin1StringView m_editCaption;
+    const RosterAddOn *m_addOn;
 };

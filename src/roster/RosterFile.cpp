@@ -1,9 +1,9 @@
 #include "RosterFile.h"
 
 #include "AtomicFile.h"
-#include "BotCatalogue.h"
 #include "NumberText.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
 #include "RosterHeader.h"
 #include "RosterLines.h"
 #include "RosterOptions.h"
@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace RosterLines;
@@ -65,13 +66,17 @@ QString textOr(const RosterOptions &options, Field field, const QString &fallbac
 
 // The default written for an empty Botskill field, which the field then shows; empty when the field is not empty
 // or not written at all (RealBot writes "botskill -1" for Auto Skill).
-QString botskillDefault(QStringView botName, const RosterOptions &options)
+QString botskillDefault(const RosterAddOn &addOn, const RosterOptions &options)
 {
     if (!options.text(Field::Botskill).isEmpty())
         return {};
-    if (botName != "RealBot"_L1)
-        return u"2"_s;
-    return options.isChecked(Option::AutoSkill) ? QString() : u"10"_s;
+    return addOn.hasSkillRange() && options.isChecked(Option::AutoSkill) ? QString() : QString(addOn.emptyBotskill);
+}
+
+// Whether the skill range lines are written with their values rather than commented out.
+bool writesSkillRange(const RosterAddOn &addOn, const RosterOptions &options)
+{
+    return addOn.hasSkillRange() && options.isChecked(Option::AutoSkill) && options.isChecked(Option::UseBotskillRange);
 }
 
 // What in text an 8-bit line cannot carry, as the message names it: the first character outside Latin-1 (both
@@ -90,22 +95,70 @@ QString unwritablePart(QStringView text)
     return {};
 }
 
-constexpr auto refusalEnd
-    = ", a character that a Counter-Strike config file cannot carry. Please change it and save again."_L1;
+constexpr auto characterEnd = ", a character that a Counter-Strike config file cannot carry."_L1;
+constexpr auto pleaseChange = " Please change it and save again."_L1;
+
+QString quoted(QStringView text)
+{
+    return u'"' + text.toString() + u'"';
+}
+
+// An option the reader takes as a number: the whole text after the command word.
+bool readsAsNumber(QStringView text)
+{
+    return NumberText::value(text).has_value();
+}
+
+// The pause is read back as a whole number within 16 bits.
+bool readsAsPause(QStringView text)
+{
+    const std::optional<double> value = NumberText::value(text);
+    return value && std::round(*value) >= -32768 && std::round(*value) <= 32767;
+}
+
+// Why an option's text would not come back from the file as it was; empty when it would.
+QString optionRefusal(QLatin1StringView label, const QString &text, bool (*readsBack)(QStringView))
+{
+    const QString part = unwritablePart(text);
+    if (!part.isEmpty())
+        return u"The option \""_s + label + u"\" cannot be saved, because it holds "_s + part + characterEnd
+            + pleaseChange;
+    // An empty field is written as its default.
+    if (readsBack && !text.isEmpty() && !readsBack(text))
+        return u"The option \""_s + label + u"\" cannot be saved, because "_s + quoted(text) + u" is not a number."_s
+            + pleaseChange;
+    return {};
+}
+
+QString botRefusal(const RosterEntry &entry)
+{
+    const QString start = u"The bot "_s + quoted(entry.name) + u" cannot be saved, because its "_s;
+    const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
+        {"name"_L1, &entry.name},
+        {"team"_L1, &entry.team},
+        {"skill"_L1, &entry.skill},
+        {"skin"_L1, &entry.skin},
+    }};
+    for (const auto &[what, text] : fields) {
+        if (const QString part = unwritablePart(*text); !part.isEmpty())
+            return start + what + u" holds "_s + part + characterEnd + pleaseChange;
+    }
+    if (entry.name.isEmpty())
+        return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
+               u"and save again."_s;
+    if (const QString name = RosterFile::unreadableName(entry.name); !name.isEmpty())
+        return u"The bot "_s + quoted(entry.name) + u" cannot be saved. "_s + name;
+    if (teamCode(entry.team) == unknownCode)
+        return start + u"team "_s + quoted(entry.team)
+            + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Select\"."_s + pleaseChange;
+    if (entry.skill.contains(u' ') || !readsAsNumber(entry.skill))
+        return start + u"skill "_s + quoted(entry.skill) + u" is not a number."_s + pleaseChange;
+    if (skinCode(entry.skin) == unknownCode)
+        return start + u"skin "_s + quoted(entry.skin) + u" is none of the skins a config file knows."_s + pleaseChange;
+    return {};
+}
 
 } // namespace
-
-bool RosterFile::isGenericAddOn(QStringView botName)
-{
-    const BotInfo *info = BotCatalogue::find(botName);
-    return info && info->editor == RosterEditor::Generic;
-}
-
-bool RosterFile::hasWaypointLines(QStringView botName)
-{
-    return botName == "NNBot"_L1 || botName == "HPBBot"_L1 || botName == "RamBot"_L1 || botName == "SwatBot"_L1
-        || botName == "BobaBot"_L1;
-}
 
 QString RosterFile::notValidMessage(QStringView botName)
 {
@@ -133,14 +186,14 @@ QString RosterFile::unreadableName(QStringView name)
     return {};
 }
 
-QStringList RosterFile::lines(QStringView botName, const RosterOptions &options, const Roster &roster)
+QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
 {
     QStringList lines;
     lines.reserve(16 + roster.size());
-    lines << RosterHeader::firstLine(botName) << RosterHeader::versionLine();
+    lines << RosterHeader::firstLine(addOn.botName) << RosterHeader::versionLine();
     lines << u"pause "_s + textOr(options, Field::TimeBeforeBotEntry, u"3"_s);
     lines << checkLine(autoTeamBalance, options);
-    if (hasWaypointLines(botName)) {
+    if (addOn.waypointLines) {
         for (const CheckLine &line : waypoints)
             lines << checkLine(line, options);
     }
@@ -148,22 +201,25 @@ QStringList RosterFile::lines(QStringView botName, const RosterOptions &options,
     lines << u"min_bots "_s + textOr(options, Field::MinBots, u"0"_s);
     lines << u"max_bots "_s + textOr(options, Field::MaxBots, u"0"_s);
 
-    const QString botskill = textOr(options, Field::Botskill, botskillDefault(botName, options));
-    if (botName == "RealBot"_L1) {
-        const bool autoSkill = options.isChecked(Option::AutoSkill);
-        lines << (autoSkill ? u"botskill -1"_s : u"botskill "_s + botskill);
+    const QString botskill = textOr(options, Field::Botskill, botskillDefault(addOn, options));
+    switch (addOn.skillLines) {
+    case RosterAddOn::SkillLines::RandomRange:
+        lines << (options.isChecked(Option::AutoSkill) ? u"botskill -1"_s : u"botskill "_s + botskill);
         // Without a random skill range the range lines stay in the file, commented out.
-        if (autoSkill && options.isChecked(Option::UseBotskillRange)) {
+        if (writesSkillRange(addOn, options)) {
             lines << u"rb_minskill "_s + options.text(Field::MinBotSkill);
             lines << u"rb_maxskill "_s + options.text(Field::MaxSkill);
         } else {
             lines << u"//rb_minskill 0"_s << u"//rb_maxskill 0"_s;
         }
         lines << (options.isChecked(Option::ExtraSkill) ? u"rb_extraskill 1"_s : u"rb_extraskill 0"_s);
-    } else if (botName == "SwatBot"_L1) {
+        break;
+    case RosterAddOn::SkillLines::BotSkillUnderscored:
         lines << u"bot_skill "_s + botskill;
-    } else {
+        break;
+    case RosterAddOn::SkillLines::Botskill:
         lines << u"botskill "_s + botskill;
+        break;
     }
 
     for (const RosterEntry &entry : roster.entries()) {
@@ -182,66 +238,65 @@ QStringList RosterFile::lines(QStringView botName, const RosterOptions &options,
     return lines;
 }
 
-QString RosterFile::unwritable(const RosterOptions &options, const Roster &roster)
+QString RosterFile::refusal(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
 {
-    // The options in the order the file holds them; Botskill is "-1" while Auto Skill is checked, and the skill
-    // range is written only with Auto Skill and Use Botskill Range both checked.
+    // The options in the order the file holds them, with what the reader takes each for. RealBot's Botskill is
+    // kept as any text, and its skill range is written only with Auto Skill and Use Botskill Range both checked.
     struct Written
     {
         Field field;
         QLatin1StringView label;
+        bool (*readsBack)(QStringView);
     };
-    const bool range = options.isChecked(Option::AutoSkill) && options.isChecked(Option::UseBotskillRange);
-    QList<Written> written{{Field::TimeBeforeBotEntry, "Time Before Bot Entry"_L1},
-                           {Field::MinBots, "Min No Of Bots"_L1},
-                           {Field::MaxBots, "Max No Of Bots"_L1},
-                           {Field::Botskill, "Botskill"_L1}};
-    if (range)
-        written << Written{Field::MinBotSkill, "Min Bot Skill"_L1} << Written{Field::MaxSkill, "Max Skill"_L1};
+    QList<Written> written{{Field::TimeBeforeBotEntry, "Time Before Bot Entry"_L1, readsAsPause},
+                           {Field::MinBots, "Min No Of Bots"_L1, readsAsNumber},
+                           {Field::MaxBots, "Max No Of Bots"_L1, readsAsNumber},
+                           {Field::Botskill, "Botskill"_L1, addOn.hasSkillRange() ? nullptr : readsAsNumber}};
+    if (writesSkillRange(addOn, options)) {
+        written << Written{Field::MinBotSkill, "Min Bot Skill"_L1, nullptr}
+                << Written{Field::MaxSkill, "Max Skill"_L1, nullptr};
+    }
     for (const Written &option : written) {
-        const QString part = unwritablePart(options.text(option.field));
-        if (!part.isEmpty())
-            return u"The option \""_s + option.label + u"\" cannot be saved, because it holds "_s + part + refusalEnd;
+        if (const QString why = optionRefusal(option.label, options.text(option.field), option.readsBack);
+            !why.isEmpty())
+            return why;
+    }
+    const std::optional<double> minBots = NumberText::value(options.text(Field::MinBots));
+    const std::optional<double> maxBots = NumberText::value(options.text(Field::MaxBots));
+    if (minBots && maxBots && *minBots > *maxBots) {
+        return u"The option \"Min No Of Bots\" ("_s + options.text(Field::MinBots)
+            + u") is more than \"Max No Of Bots\" ("_s + options.text(Field::MaxBots)
+            + u"), so the server could never keep to both. Please change one of them and save again."_s;
     }
 
     for (const RosterEntry &entry : roster.entries()) {
-        const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
-            {"name"_L1, &entry.name},
-            {"team"_L1, &entry.team},
-            {"skill"_L1, &entry.skill},
-            {"skin"_L1, &entry.skin},
-        }};
-        for (const auto &[what, text] : fields) {
-            const QString part = unwritablePart(*text);
-            if (!part.isEmpty()) {
-                return u"The bot \""_s + entry.name + u"\" cannot be saved, because its "_s + what + u" holds "_s + part
-                    + refusalEnd;
-            }
-        }
+        if (const QString why = botRefusal(entry); !why.isEmpty())
+            return why;
     }
     return {};
 }
 
-QString RosterFile::write(const QString &path, QStringView botName, RosterOptions &options, const Roster &roster)
+QString RosterFile::write(const QString &path, const RosterAddOn &addOn, RosterOptions &options, const Roster &roster)
 {
-    if (const QString refusal = unwritable(options, roster); !refusal.isEmpty())
-        return refusal;
+    if (const QString why = refusal(addOn, options, roster); !why.isEmpty())
+        return why;
     QString reason;
-    if (!AtomicFile::write(path, TextLines::join(lines(botName, options, roster)), &reason)) {
+    if (!AtomicFile::write(path, TextLines::join(lines(addOn, options, roster)), &reason)) {
         if (reason.isEmpty())
             reason = u"the file could not be written"_s;
         return u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s + reason
             + u"\n\nNothing was written; the bots are still in the editor."_s;
     }
     // The editor shows the skill that went into the file.
-    if (const QString fallback = botskillDefault(botName, options); !fallback.isEmpty())
+    if (const QString fallback = botskillDefault(addOn, options); !fallback.isEmpty())
         options.setText(Field::Botskill, fallback);
     return {};
 }
 
-RosterFile::ReadResult RosterFile::read(const QString &path, QStringView botName, RosterOptions &options,
+RosterFile::ReadResult RosterFile::read(const QString &path, const RosterAddOn &addOn, RosterOptions &options,
                                         Roster &roster)
 {
+    const QStringView botName = addOn.botName;
     roster.clear();
     QFile file(path);
     // No file chosen, or a folder, reads as a file that is not a roster file.
@@ -250,17 +305,17 @@ RosterFile::ReadResult RosterFile::read(const QString &path, QStringView botName
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {ReadStatus::NotValid, notValidMessage(botName)};
-    return parse(bytes, botName, options, roster);
+    return parse(bytes, addOn, options, roster);
 }
 
-RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, QStringView botName, RosterOptions &options,
+RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAddOn &addOn, RosterOptions &options,
                                          Roster &roster)
 {
     roster.clear();
     // The bots are collected first and handed over in one step, so a file that fails halfway leaves no bots.
     QList<RosterEntry> entries;
     const QStringList lines = TextLines::split(bytes);
-    switch (RosterReader(lines, botName, options).read(entries)) {
+    switch (RosterReader(lines, addOn, options).read(entries)) {
     case ReadStatus::Loaded:
         roster.assign(std::move(entries));
         return {ReadStatus::Loaded, {}};
@@ -269,5 +324,5 @@ RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, QStringView bo
     case ReadStatus::NotValid:
         break;
     }
-    return {ReadStatus::NotValid, notValidMessage(botName)};
+    return {ReadStatus::NotValid, notValidMessage(addOn.botName)};
 }

@@ -6,6 +6,7 @@
 
 class Roster;
 class RosterOptions;
+struct RosterAddOn;
 
 // The roster file of the nine add-ons that share the generic editor: two header lines, the options as one console
 // command each, then one "addbot" line per bot. It is 8-bit text, every line ended by CR LF.
@@ -25,11 +26,6 @@ public:
         bool isLoaded() const { return status == ReadStatus::Loaded; }
     };
 
-    // RealBot, NNBot, HPBBot, RamBot, SwatBot, AGBBot, BobaBot, ReduBot and PLBot.
-    static bool isGenericAddOn(QStringView botName);
-    // Whether the add-on's files carry the three waypoint lines.
-    static bool hasWaypointLines(QStringView botName);
-
     // "The file you selected is not a valid Counter-Strike Trevlin RamBot Config file"
     static QString notValidMessage(QStringView botName);
     // "This config file is made with another version. Unable to load."
@@ -38,12 +34,13 @@ public:
     // The file's lines, in order, as the writer produces them. An empty Botskill field is written as its default
     // ("10" for RealBot with Auto Skill cleared, "2" otherwise); an empty Time Before Bot Entry as "3", empty
     // numbers of bots as "0".
-    static QStringList lines(QStringView botName, const RosterOptions &options, const Roster &roster);
+    static QStringList lines(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster);
 
-    // The reason the roster cannot be written as it stands: a bot or an option holding a character that an 8-bit
-    // line cannot carry (outside Latin-1, or a line break); the message names the bot or the option. Empty when
-    // it can be written.
-    static QString unwritable(const RosterOptions &options, const Roster &roster);
+    // The reason the roster cannot be written as it stands, because the file would not read back as it is: an
+    // option that must be a number and is not, a bot whose name, team, skill or skin the file cannot carry, a
+    // character that an 8-bit line cannot carry; also more bots at the least than at the most. The message names
+    // the bot or the option and what is wrong. Empty when the roster can be written.
+    static QString refusal(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster);
     // Why a typed bot name would not come back from the file as it was: it holds a blank (the file separates a bot's
     // fields by blanks), it is a number (the add-on would take it for the skill), or it holds a character that an
     // 8-bit line cannot carry. Empty when the name is fine.
@@ -52,13 +49,13 @@ public:
     // Writes the whole file at path, replacing a file of that name, through an atomic save. Returns an empty text
     // on success; then an empty Botskill field shows the default that was written. Otherwise returns the message
     // to show, and neither the file nor the options have changed.
-    static QString write(const QString &path, QStringView botName, RosterOptions &options, const Roster &roster);
+    static QString write(const QString &path, const RosterAddOn &addOn, RosterOptions &options, const Roster &roster);
 
     // Reads a file written for botName into roster and options. The roster is emptied first, whatever happens
     // next; the options are set line by line through their own rules, so a file that turns out invalid halfway
     // leaves the options of its first lines in place. The caller asks about unsaved changes beforehand and, on
     // success, clears the flag of unsaved changes.
-    static ReadResult read(const QString &path, QStringView botName, RosterOptions &options, Roster &roster);
+    static ReadResult read(const QString &path, const RosterAddOn &addOn, RosterOptions &options, Roster &roster);
     // The same for a file's bytes.
-    static ReadResult parse(const QByteArray &bytes, QStringView botName, RosterOptions &options, Roster &roster);
+    static ReadResult parse(const QByteArray &bytes, const RosterAddOn &addOn, RosterOptions &options, Roster &roster);
 };

@@ -30,7 +30,11 @@ public:
     }
     ~Batch()
     {
-        if (--m_options.m_batchDepth == 0 && std::exchange(m_options.m_batchChanged, false))
+        if (--m_options.m_batchDepth != 0)
+            return;
+        if (std::exchange(m_options.m_batchEdited, false))
+            Q_EMIT m_options.edited();
+        if (std::exchange(m_options.m_batchChanged, false))
             Q_EMIT m_options.changed();
     }
     Batch(const Batch &) = delete;
@@ -40,9 +44,9 @@ private:
     RosterOptions &m_options;
 };
 
-RosterOptions::RosterOptions(bool &rosterChanged, QObject *parent)
+RosterOptions::RosterOptions(const RosterAddOn &addOn, QObject *parent)
     : QObject(parent)
-    , m_rosterChanged(rosterChanged)
+    , m_addOn(addOn)
 {
     m_texts[indexOf(Field::TimeBeforeBotEntry)] = u"3"_s;
     m_texts[indexOf(Field::MinBots)] = u"0"_s;
@@ -75,7 +79,7 @@ void RosterOptions::setText(Field field, const QString &text)
         return;
     Batch batch(*this);
     current = text;
-    markChanged();
+    markEdited();
 }
 
 bool RosterOptions::isChecked(Option option) const
@@ -91,6 +95,24 @@ void RosterOptions::setChecked(Option option, bool checked)
     applyChecked(option, checked);
 }
 
+RosterOptions::Range RosterOptions::spinnerRange(Field field) const
+{
+    switch (field) {
+    case Field::TimeBeforeBotEntry:
+        return {3, 10};
+    case Field::MinBots:
+    case Field::MaxBots:
+        return {0, 10};
+    case Field::MinBotSkill:
+        return {0, m_addOn.minBotSkillMaximum};
+    case Field::Botskill:
+        return {0, 50};
+    case Field::MaxSkill:
+        return {1, 50};
+    }
+    return {0, 0};
+}
+
 bool RosterOptions::isEnabled(Field field) const
 {
     return m_fieldEnabled[indexOf(field)];
@@ -101,36 +123,31 @@ bool RosterOptions::isEnabled(Option option) const
     return m_optionEnabled[indexOf(option)];
 }
 
-void RosterOptions::renew(QStringView botName)
+void RosterOptions::renew()
 {
     Batch batch(*this);
     setText(Field::TimeBeforeBotEntry, u"3"_s);
     setText(Field::MinBots, u"0"_s);
     setText(Field::MaxBots, u"0"_s);
-    setText(Field::Botskill, u"2"_s);
-    if (botName == "RealBot"_L1)
-        setText(Field::Botskill, u"20"_s);
+    setText(Field::Botskill, QString(m_addOn.startBotskill));
     // The team waypoint boxes are not cleared directly: clearing View Waypoints clears them. Min Bot Skill and
     // Max Skill go back to "0" when Use Botskill Range is cleared.
     for (const Option option : {Option::AutoTeamBalance, Option::AutoSkill, Option::Observer, Option::BotsDontShoot,
                                 Option::ViewWaypoints, Option::ExtraSkill, Option::UseBotskillRange})
         setChecked(option, false);
-    m_rosterChanged = false;
 }
 
-void RosterOptions::applyAddOnStartValues(QStringView botName)
+void RosterOptions::applyAddOnStartValues()
 {
-    if (botName != "RealBot"_L1)
-        return;
     Batch batch(*this);
-    setText(Field::Botskill, u"20"_s);
+    setText(Field::Botskill, QString(m_addOn.startBotskill));
     setText(Field::MinBotSkill, u"0"_s);
 }
 
 void RosterOptions::applyChecked(Option option, bool checked)
 {
     m_checked[indexOf(option)] = checked;
-    markChanged();
+    markEdited();
     switch (option) {
     case Option::ViewWaypoints:
         // The team boxes only make sense while waypoints are shown at all; hiding them forgets the team choice.
@@ -148,10 +165,10 @@ void RosterOptions::applyChecked(Option option, bool checked)
             setText(Field::Botskill, u"-1"_s);
             setEnabled(Option::UseBotskillRange, true);
         } else {
-            // Back to a fixed skill, always the RealBot default; a skill range needs Auto Skill.
+            // Back to a fixed skill, always the add-on's default; a skill range needs Auto Skill.
             setEnabled(Field::Botskill, true);
             setEnabled(Option::UseBotskillRange, false);
-            setText(Field::Botskill, u"20"_s);
+            setText(Field::Botskill, QString(m_addOn.startBotskill));
             setChecked(Option::UseBotskillRange, false);
             setEnabled(Field::MinBotSkill, false);
             setEnabled(Field::MaxSkill, false);
@@ -199,8 +216,8 @@ void RosterOptions::setEnabled(Option option, bool enabled)
     m_batchChanged = true;
 }
 
-void RosterOptions::markChanged()
+void RosterOptions::markEdited()
 {
-    m_rosterChanged = true;
+    m_batchEdited = true;
     m_batchChanged = true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RosterAddOn.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,7 +10,7 @@
 // The options a generic roster file carries besides its bots, held as the editor shows them: texts exactly as
 // typed, check boxes on or off, and which controls are enabled. The rules by which one control fills, clears or
 // enables others live here, so that a click in the editor and a line read from a file have the same effect.
-// Every change that alters a value also marks the roster as changed.
+// The rules that differ between add-ons take their values from the add-on's entry in the table of add-ons.
 class RosterOptions : public QObject
 {
     Q_OBJECT
@@ -40,29 +42,39 @@ public:
     static constexpr int optionCount = 9;
 
     // Starts with the values an editor opens with: Time Before Bot Entry "3", both numbers of bots "0",
-    // Botskill "2", Min Bot Skill and Max Skill "0", nothing checked. rosterChanged is the application's flag of
-    // unsaved roster edits.
-    explicit RosterOptions(bool &rosterChanged, QObject *parent = nullptr);
+    // Botskill "2", Min Bot Skill and Max Skill "0", nothing checked.
+    explicit RosterOptions(const RosterAddOn &addOn, QObject *parent = nullptr);
 
     QString text(Field field) const;
     void setText(Field field, const QString &text);
     bool isChecked(Option option) const;
     void setChecked(Option option, bool checked);
+    // The range a field's spinner steps within; a typed value may lie outside it. Min Bot Skill's upper bound is
+    // the add-on's own.
+    struct Range
+    {
+        int minimum;
+        int maximum;
+    };
+    Range spinnerRange(Field field) const;
+
     // A control's label and spinner are enabled together with it.
     bool isEnabled(Field field) const;
     bool isEnabled(Option option) const;
 
-    // The editor's "New": the texts back to their start values (Botskill "20" for RealBot), then the check boxes
-    // cleared one by one, each through its own rule. Afterwards the roster counts as unchanged again.
-    void renew(QStringView botName);
-    // The values an add-on's editor starts with beyond the common ones: RealBot skills from Botskill "20" with
-    // Min Bot Skill "0"; the others keep the common values.
-    void applyAddOnStartValues(QStringView botName);
+    // The editor's "New": the texts back to their start values (the add-on's own Botskill, "20" for RealBot),
+    // then the check boxes cleared one by one, each through its own rule.
+    void renew();
+    // The values an add-on's editor starts with beyond the common ones: its own Botskill ("20" for RealBot) with
+    // Min Bot Skill "0".
+    void applyAddOnStartValues();
 
 Q_SIGNALS:
     // A value or an enabled state has changed. One call of a setter or of renew() emits it once at most, after
     // every rule it set off has run, so a window that refreshes on it never sees a rule half done.
     void changed();
+    // A value has changed, which is an edit of the roster's options; sent just before changed().
+    void edited();
 
 private:
     class Batch;
@@ -70,13 +82,14 @@ private:
     void applyChecked(Option option, bool checked);
     void setEnabled(Field field, bool enabled);
     void setEnabled(Option option, bool enabled);
-    void markChanged();
+    void markEdited();
 
-    bool &m_rosterChanged;
+    const RosterAddOn &m_addOn;
     std::array<QString, fieldCount> m_texts;
     std::array<bool, optionCount> m_checked{};
     std::array<bool, fieldCount> m_fieldEnabled{};
     std::array<bool, optionCount> m_optionEnabled{};
     int m_batchDepth = 0;
     bool m_batchChanged = false;
+    bool m_batchEdited = false;
 };

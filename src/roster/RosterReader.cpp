@@ -1,6 +1,7 @@
 #include "RosterReader.h"
 
 #include "NumberText.h"
+#include "RosterAddOn.h"
 #include "RosterHeader.h"
 #include "RosterOptions.h"
 
@@ -52,15 +53,15 @@ QStringView afterFirstSpace(QStringView line)
 
 } // namespace
 
-RosterReader::RosterReader(const QStringList &lines, QStringView botName, RosterOptions &options)
+RosterReader::RosterReader(const QStringList &lines, const RosterAddOn &addOn, RosterOptions &options)
     : m_lines(lines)
-    , m_botName(botName)
+    , m_addOn(addOn)
     , m_options(options)
 { }
 
 RosterFile::ReadStatus RosterReader::read(QList<RosterEntry> &entries)
 {
-    if (!RosterFile::isGenericAddOn(m_botName) || !take() || m_line != RosterHeader::firstLine(m_botName))
+    if (!take() || m_line != RosterHeader::firstLine(m_addOn.botName))
         return ReadStatus::NotValid;
     if (!take())
         return ReadStatus::NotValid;
@@ -68,7 +69,7 @@ RosterFile::ReadStatus RosterReader::read(QList<RosterEntry> &entries)
         return ReadStatus::OtherVersion;
     if (!readPause() || !readCheck(autoTeamBalance))
         return ReadStatus::NotValid;
-    if (RosterFile::hasWaypointLines(m_botName)) {
+    if (m_addOn.waypointLines) {
         for (const CheckLine &line : waypoints) {
             if (!readCheck(line))
                 return ReadStatus::NotValid;
@@ -78,7 +79,7 @@ RosterFile::ReadStatus RosterReader::read(QList<RosterEntry> &entries)
         return ReadStatus::NotValid;
     if (!readNumberField(Field::MinBots) || !readNumberField(Field::MaxBots))
         return ReadStatus::NotValid;
-    if (!(m_botName == "RealBot"_L1 ? readRealBotSkill() : readNumberField(Field::Botskill)))
+    if (!(m_addOn.hasSkillRange() ? readRangeSkill() : readNumberField(Field::Botskill)))
         return ReadStatus::NotValid;
     return readBots(entries) ? ReadStatus::Loaded : ReadStatus::NotValid;
 }
@@ -133,9 +134,9 @@ bool RosterReader::readNumberField(Field field)
     return true;
 }
 
-// RealBot's four skill lines. Each check box runs its rule before the next line is read, so the file's range
-// replaces the "20" and "40" that checking Use Botskill Range puts in.
-bool RosterReader::readRealBotSkill()
+// The four skill lines of RealBot's random skill range. Each check box runs its rule before the next line is read, so
+// the file's range replaces the "20" and "40" that checking Use Botskill Range puts in.
+bool RosterReader::readRangeSkill()
 {
     if (!take())
         return false;

@@ -9,6 +9,7 @@
 #include <QStringView>
 
 class RosterOptions;
+struct RosterAddOn;
 
 // Reads the lines of a roster file, in order, into the options and a list of bots. The options are set through
 // their own rules as each line is read, so a file that fails halfway leaves the options of its first lines set;
@@ -16,7 +17,7 @@ class RosterOptions;
 class RosterReader
 {
 public:
-    RosterReader(const QStringList &lines, QStringView botName, RosterOptions &options);
+    RosterReader(const QStringList &lines, const RosterAddOn &addOn, RosterOptions &options);
 
     RosterFile::ReadStatus read(QList<RosterEntry> &entries);
 
@@ -25,12 +26,12 @@ private:
     bool readPause();
     bool readCheck(const RosterLines::CheckLine &line);
     bool readNumberField(RosterOptions::Field field);
-    bool readRealBotSkill();
+    bool readRangeSkill();
     bool readBots(QList<RosterEntry> &entries);
     static bool readBot(QStringView line, bool first, RosterEntry &entry);
 
     const QStringList &m_lines;
-    QStringView m_botName;
+    const RosterAddOn &m_addOn;
     RosterOptions &m_options;
     qsizetype m_next = 0;
     QStringView m_line; // the line last taken

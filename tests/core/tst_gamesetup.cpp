@@ -51,10 +51,10 @@ void TestGameSetup::startUpOutcomes()
 
     AppState state;
     QCOMPARE(GameSetup::startUp(state, *settings), outcome);
-    QCOMPARE(state.DirectoryValid, outcome == GameSetup::StartUp::Ready);
-    QTEST(state.InstalledCsVersion, "installedVersion");
-    QCOMPARE(state.GameDir, directoryStored ? game.gameDir() : QString());
-    QCOMPARE(state.HalfLifeDir, directoryStored ? u"/remembered"_s : QString());
+    QCOMPARE(state.directoryValid, outcome == GameSetup::StartUp::Ready);
+    QTEST(state.installedCsVersion, "installedVersion");
+    QCOMPARE(state.gameDir, directoryStored ? game.gameDir() : QString());
+    QCOMPARE(state.halfLifeDir, directoryStored ? u"/remembered"_s : QString());
 }
 
 void TestGameSetup::acceptedFolderIsRemembered()
@@ -63,15 +63,15 @@ void TestGameSetup::acceptedFolderIsRemembered()
     game.makeSetUp();
     const auto settings = game.makeSettings();
     AppState state;
-    state.HalfLifeDir = u"from start-up"_s;
+    state.halfLifeDir = u"from start-up"_s;
     // Choosing the same folder again gives the same Half-Life folder.
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(GameSetup::selectDirectory(state, *settings, game.gameDir()), GameSetup::Selection::Done);
         QCOMPARE(settings->get(u"Install"_s, u"Directory"_s), game.gameDir());
         QCOMPARE(settings->get(u"Install"_s, u"HL_dir"_s), game.halfLifeDir());
     }
-    QVERIFY(state.DirectoryValid);
-    QCOMPARE(state.HalfLifeDir, u"from start-up"_s); // this run keeps the folder it started with
+    QVERIFY(state.directoryValid);
+    QCOMPARE(state.halfLifeDir, u"from start-up"_s); // this run keeps the folder it started with
 }
 
 void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
@@ -90,7 +90,7 @@ void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
     QString error;
     QCOMPARE(GameSetup::selectDirectory(state, *settings, gameDir, &error), GameSetup::Selection::BatchFileFailed);
     QVERIFY(!error.isEmpty());
-    QVERIFY(!state.DirectoryValid);
+    QVERIFY(!state.directoryValid);
     QCOMPARE(disk.read(u"cstrike/hl.bat"_s), QByteArray("@echo off\r\nmy own\r\n"));
 }
 
@@ -106,7 +106,7 @@ void TestGameSetup::unsavedSettingsAreReported()
     QCOMPARE(GameSetup::selectDirectory(state, settings, game.gameDir(), &error), GameSetup::Selection::NotRemembered);
     QCOMPARE(error, QDir::toNativeSeparators(game.settingsPath()));
     // The folder still serves this run.
-    QVERIFY(state.DirectoryValid);
+    QVERIFY(state.directoryValid);
     QVERIFY(game.exists(u"hl.bat"_s));
 }
 

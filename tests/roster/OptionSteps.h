@@ -6,8 +6,8 @@
 #include <QStringList>
 
 // Options and bots written as short texts, so that a data row reads like what the user did. Steps are separated
-// by "; ": "check AutoSkill; text Botskill 7; text MaxBots" (emptied); "renew RealBot". Bots are separated by ";",
-// each "name|team|skill|skin".
+// by "; ": "check AutoSkill; text Botskill 7; text MaxBots" (emptied); "renew". Bots are separated by ";", each
+// "name|team|skill|skin". A name that names no option stops the test at once.
 namespace OptionSteps {
 
 using Field = RosterOptions::Field;
@@ -20,17 +20,27 @@ inline const QStringList optionNames = QStringLiteral("AutoTeamBalance AutoSkill
                                                       "UseBotskillRange")
                                            .split(u' ');
 
+template<typename Named> Named named(const QStringList &names, const QString &name)
+{
+    const qsizetype index = names.indexOf(name);
+    if (index < 0)
+        qFatal("no option is called \"%s\"", qPrintable(name));
+    return Named(index);
+}
+
 inline void apply(RosterOptions &options, const QString &steps)
 {
     for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
         if (verb == QLatin1StringView("renew"))
-            options.renew(name);
+            options.renew();
         else if (verb == QLatin1StringView("text"))
-            options.setText(Field(fieldNames.indexOf(name)), step.section(u' ', 2));
+            options.setText(named<Field>(fieldNames, name), step.section(u' ', 2));
+        else if (verb == QLatin1StringView("check") || verb == QLatin1StringView("uncheck"))
+            options.setChecked(named<Option>(optionNames, name), verb == QLatin1StringView("check"));
         else
-            options.setChecked(Option(optionNames.indexOf(name)), verb == QLatin1StringView("check"));
+            qFatal("no step is called \"%s\"", qPrintable(verb));
     }
 }
 

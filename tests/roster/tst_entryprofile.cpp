@@ -56,7 +56,7 @@ void TestEntryProfile::profileOfEachAddOn()
     QFETCH(int, maximum);
     QFETCH(QString, captions);
     QFETCH(QString, refused);
-    const EntryProfile *profile = EntryProfile::find(botName);
+    const std::optional<EntryProfile> profile = EntryProfile::find(botName);
     QVERIFY(profile);
     QVERIFY(!EntryProfile::find(botName.toLower()));
     QVERIFY(!EntryProfile::find(botName + u' '));
@@ -65,21 +65,21 @@ void TestEntryProfile::profileOfEachAddOn()
     const QStringList autoOnly = autoSelect ? QStringList{u"Auto Select"_s} : QStringList();
     QCOMPARE(profile->offersAutoSelect(), autoSelect);
     QCOMPARE(profile->teams(), QStringList({u"Terrorist"_s, u"Counter Terrorist"_s}) + autoOnly);
-    QCOMPARE(profile->FillSkinList(u"Terrorist"),
+    QCOMPARE(profile->fillSkinList(u"Terrorist"),
              terroristSkins + (autoSelect ? QStringList{u"Auto Select Terrorist"_s} : QStringList()));
-    QCOMPARE(profile->FillSkinList(u"Counter Terrorist"),
+    QCOMPARE(profile->fillSkinList(u"Counter Terrorist"),
              counterSkins + (autoSelect ? QStringList{u"Auto Select Counter Terrorist"_s} : QStringList()));
-    QCOMPARE(profile->FillSkinList(u"Auto Select"), autoSelect ? combinedSkins + autoOnly : QStringList());
+    QCOMPARE(profile->fillSkinList(u"Auto Select"), autoSelect ? combinedSkins + autoOnly : QStringList());
     for (const QString &team : {u"terrorist"_s, u"Terorist"_s, QString(), u"Counter-Terrorist"_s})
-        QVERIFY2(profile->FillSkinList(team).isEmpty(), qPrintable(team));
+        QVERIFY2(profile->fillSkinList(team).isEmpty(), qPrintable(team));
 
-    QCOMPARE(profile->SkillMaximum(), maximum);
-    QCOMPARE(profile->SkillLabel(), u"Skill 1 to %1 (1=best)"_s.arg(maximum));
+    QCOMPARE(profile->skillMaximum(), maximum);
+    QCOMPARE(profile->skillLabel(), u"Skill 1 to %1 (1=best)"_s.arg(maximum));
     for (const QString &skill : {u"1"_s, u"3.0"_s, QString::number(maximum)})
-        QCOMPARE(profile->ValidateSkill(skill), QString());
+        QCOMPARE(profile->validateSkill(skill), QString());
     const QString message = u"The skill level must be between 1 and %1"_s.arg(maximum);
     for (const QString &skill : refused.split(u'|') + QStringList{u"0"_s, QString::number(maximum + 1)})
-        QCOMPARE(profile->ValidateSkill(skill), message);
+        QCOMPARE(profile->validateSkill(skill), message);
 }
 
 void TestEntryProfile::skinPositionAndPreview_data()
@@ -108,7 +108,7 @@ void TestEntryProfile::skinPositionAndPreview()
     QFETCH(bool, ownPicture);
     QCOMPARE(EntryProfile::find(u"RamBot")->skinPosition(skin), withAuto);
     QCOMPARE(EntryProfile::find(u"ReduBot")->skinPosition(skin), withoutAuto);
-    QCOMPARE(EntryProfile::SkinPreview(skin), ownPicture ? skin : u"Auto Select"_s);
+    QCOMPARE(EntryProfile::skinPreview(skin), ownPicture ? skin : u"Auto Select"_s);
     QCOMPARE(EntryProfile::pictureKeys().contains(skin), ownPicture);
 }
 

@@ -1,5 +1,6 @@
 #include "OptionSteps.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
 #include "RosterFile.h"
 #include "RosterOptions.h"
 #include "ScratchMount.h"
@@ -15,12 +16,19 @@ using ReadStatus = RosterFile::ReadStatus;
 
 namespace {
 
-// What an open editor holds.
+// What an open editor of one add-on holds, and whether its options were edited since it opened.
 struct Editor
 {
-    bool changed = false;
-    RosterOptions options{changed};
+    explicit Editor(const QString &botName)
+        : addOn(*RosterAddOn::find(botName))
+    {
+        QObject::connect(&options, &RosterOptions::edited, [this] { edited = true; });
+    }
+
+    const RosterAddOn &addOn;
+    RosterOptions options{addOn};
     Roster roster;
+    bool edited = false;
 };
 
 // "a;b" as the bytes of a file holding the lines a and b.
@@ -68,6 +76,8 @@ private Q_SLOTS:
     void brokenFileIsRefused_data();
     void brokenFileIsRefused();
     void readsValuesAsTheAddOnDoes();
+    void rosterThatWouldNotReadBackIsRefused_data();
+    void rosterThatWouldNotReadBackIsRefused();
     void refusedWriteKeepsTheOldFile();
 };
 
@@ -116,10 +126,10 @@ void TestRosterFile::writesExactFile_data()
         header(u"AGBBot"_s) + noWaypoints + u"botskill 2;"_s + twoBotLines);
     row("ReduBot, empty fields fall back", u"text TimeBeforeBotEntry; text MinBots; text MaxBots; text Botskill"_s,
         twoBots, header(u"ReduBot"_s) + noWaypoints + u"botskill 2;"_s + twoBotLines);
-    row("PLBot, numbers as typed, a Latin-1 name", u"text MinBots +1; text Botskill 3.0"_s,
+    row("PLBot, numbers as typed, a Latin-1 name", u"text MinBots +1; text MaxBots 1e0; text Botskill 3.0"_s,
         u"Zo\u00eb|Terrorist|2|L337 Krew"_s,
         header(u"PLBot"_s)
-            + u"pause 3;mp_autoteambalance 0;observer 0;botsdontshoot 0;min_bots +1;max_bots 0;botskill 3.0;"
+            + u"pause 3;mp_autoteambalance 0;observer 0;botsdontshoot 0;min_bots +1;max_bots 1e0;botskill 3.0;"
               "addbot 1 2 Zo\u00eb 2"_s);
     row("RealBot, empty fixed skill written as 10", u"text Botskill"_s, twoBots,
         header(u"RealBot"_s) + noWaypoints + u"botskill 10;//rb_minskill 0;//rb_maxskill 0;rb_extraskill 0;"_s
@@ -137,13 +147,13 @@ void TestRosterFile::writesExactFile()
     QFETCH(QString, file);
     QFETCH(bool, readsBack);
     const QString botName = file.sliced(2).section(u' ', 0, 0);
-    Editor saved;
+    Editor saved(botName);
     OptionSteps::apply(saved.options, steps);
     saved.roster.assign(OptionSteps::bots(bots));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"bots.cfg"_s);
 
-    QCOMPARE(RosterFile::write(path, botName, saved.options, saved.roster), QString());
+    QCOMPARE(RosterFile::write(path, saved.addOn, saved.options, saved.roster), QString());
     QCOMPARE(TestFiles::read(path), crlf(file));
     // An empty Botskill field now shows the skill that was written.
     QCOMPARE(saved.options.text(Field::Botskill), file.split(u';').filter(u"skill "_s).constFirst().section(u' ', 1));
@@ -151,14 +161,14 @@ void TestRosterFile::writesExactFile()
         return;
 
     // Read into an editor holding other bots and other options, so that a line left unread shows.
-    Editor loaded;
+    Editor loaded(botName);
     OptionSteps::apply(loaded.options,
                        u"text TimeBeforeBotEntry 9; text MinBots 7; check AutoTeamBalance; "
                        "check Observer; check ViewWaypoints; check WaypointsTeam1; "
                        "check AutoSkill; check UseBotskillRange; check ExtraSkill"_s);
     loaded.roster.assign(OptionSteps::bots(u"Old|Terrorist|1|L337 Krew"_s));
-    QVERIFY(RosterFile::read(path, botName, loaded.options, loaded.roster).isLoaded());
-    QCOMPARE(RosterFile::lines(botName, loaded.options, loaded.roster), file.split(u';'));
+    QVERIFY(RosterFile::read(path, loaded.addOn, loaded.options, loaded.roster).isLoaded());
+    QCOMPARE(RosterFile::lines(loaded.addOn, loaded.options, loaded.roster), file.split(u';'));
     QCOMPARE(loaded.roster.entries(), saved.roster.entries());
 }
 
@@ -188,9 +198,6 @@ void TestRosterFile::brokenFileIsRefused_data()
     row("skin code 6", nnBotSample, 13, u"addbot 2 6 Bravo 5"_s);
     row("RealBot range line misspelt", realBotSample, 9, u"rb_minskil 5"_s);
     row("RealBot extra skill 2", realBotSample, 11, u"rb_extraskill 2"_s);
-    // Only the nine add-ons of this editor have such files.
-    const QString otherEditor = broken(nnBotSample, 0, u"//AndroidBot Config File Created With"_s);
-    QTest::newRow("add-on of the other editor") << u"AndroidBot"_s << otherEditor << ReadStatus::NotValid << 0;
     QTest::newRow("no such file") << u"HPBBot"_s << u"<none>"_s << ReadStatus::NotValid << 0;
 }
 
@@ -204,10 +211,10 @@ void TestRosterFile::brokenFileIsRefused()
     const QString path = dir.filePath(u"bots.cfg"_s);
     if (file != "<none>"_L1)
         TestFiles::write(path, crlf(file));
-    Editor editor;
+    Editor editor(botName);
     editor.roster.assign(OptionSteps::bots(twoBots));
 
-    const RosterFile::ReadResult result = RosterFile::read(path, botName, editor.options, editor.roster);
+    const RosterFile::ReadResult result = RosterFile::read(path, editor.addOn, editor.options, editor.roster);
 
     QCOMPARE(result.status, status);
     QCOMPARE(result.message,
@@ -217,7 +224,7 @@ void TestRosterFile::brokenFileIsRefused()
     QVERIFY(editor.roster.isEmpty());
     // The pause was read if the file broke after it, and counts as an unsaved change.
     QCOMPARE(editor.options.text(Field::TimeBeforeBotEntry), at > 2 ? u"5"_s : u"3"_s);
-    QCOMPARE(editor.changed, at > 2);
+    QCOMPARE(editor.edited, at > 2);
 }
 
 void TestRosterFile::readsValuesAsTheAddOnDoes()
@@ -230,11 +237,11 @@ void TestRosterFile::readsValuesAsTheAddOnDoes()
         + u"wait 2.5;mp_autoteambalance 0;waypoint off;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
           "min_bots +2;max_bots 5.;bot_skill 2E-1;addbot 1 4 T 1;bot 25 1 C 2\naddbot 2 5 CA 3;addbot 1 5 TA 4;"
           "addbot 5 2 A 5 ;addbot 1 3 Zo\u00eb 6"_s;
-    Editor editor;
+    Editor editor(u"NNBot"_s);
 
-    QVERIFY(RosterFile::parse(crlf(file), u"NNBot"_s, editor.options, editor.roster).isLoaded());
+    QVERIFY(RosterFile::parse(crlf(file), editor.addOn, editor.options, editor.roster).isLoaded());
 
-    QCOMPARE(RosterFile::lines(u"NNBot"_s, editor.options, editor.roster).mid(2, 10),
+    QCOMPARE(RosterFile::lines(editor.addOn, editor.options, editor.roster).mid(2, 10),
              u"pause 2;mp_autoteambalance 0;waypoint on;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
              "min_bots +2;max_bots 5.;botskill 2E-1"_s.split(u';'));
     QCOMPARE(editor.roster.entries(),
@@ -243,21 +250,81 @@ void TestRosterFile::readsValuesAsTheAddOnDoes()
                                "A|Auto Select|5 |Auto Select;Zo\u00eb|Terrorist|6|Arctic Avengers"_s));
 }
 
+void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
+{
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("bots");
+    QTest::addColumn<QString>("refusal"); // a part of the message; empty when the roster is written
+    const auto row = [](const char *name, const QString &botName, const QString &steps, const QString &bots,
+                        const QString &refusal) {
+        QTest::newRow(name) << botName << steps << bots << refusal;
+    };
+    const QString fine = u"Alpha|Terrorist|3|Phoenix Connection"_s;
+
+    row("a skill that is no number", u"NNBot"_s, u"text Botskill abc"_s, fine,
+        u"The option \"Botskill\" cannot be saved, because \"abc\" is not a number."_s);
+    row("RealBot keeps any fixed skill", u"RealBot"_s, u"text Botskill abc"_s, fine, {});
+    row("a pause that is no number", u"HPBBot"_s, u"text TimeBeforeBotEntry soon"_s, fine,
+        u"\"Time Before Bot Entry\" cannot be saved, because \"soon\""_s);
+    row("a pause beyond 16 bits", u"HPBBot"_s, u"text TimeBeforeBotEntry 40000"_s, fine,
+        u"\"Time Before Bot Entry\" cannot be saved"_s);
+    row("a number of bots that is no number", u"AGBBot"_s, u"text MaxBots ten"_s, fine, u"\"Max No Of Bots\""_s);
+    row("more bots at the least than at the most", u"AGBBot"_s, u"text MinBots 6; text MaxBots 4"_s, fine,
+        u"The option \"Min No Of Bots\" (6) is more than \"Max No Of Bots\" (4)"_s);
+    row("as many at the least as at the most", u"AGBBot"_s, u"text MinBots 4; text MaxBots 4"_s, fine, {});
+    row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s,
+        u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of"_s);
+    row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"its skin \"Leet\" is none of"_s);
+    row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s,
+        u"its skill \"3 4\" is not a number"_s);
+    row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s,
+        u"The bot \"123\" cannot be saved. A bot name cannot be a number"_s);
+    row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
+    row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"A bot without a name cannot be saved"_s);
+}
+
+void TestRosterFile::rosterThatWouldNotReadBackIsRefused()
+{
+    QFETCH(QString, botName);
+    QFETCH(QString, steps);
+    QFETCH(QString, bots);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bots.cfg"_s);
+    TestFiles::write(path, "old");
+    Editor editor(botName);
+    OptionSteps::apply(editor.options, steps);
+    editor.roster.assign(OptionSteps::bots(bots));
+
+    const QString message = RosterFile::write(path, editor.addOn, editor.options, editor.roster);
+
+    if (refusal.isEmpty()) {
+        QCOMPARE(message, QString());
+        Editor loaded(botName);
+        QVERIFY(RosterFile::read(path, loaded.addOn, loaded.options, loaded.roster).isLoaded());
+        QCOMPARE(loaded.roster.entries(), editor.roster.entries());
+        return;
+    }
+    QVERIFY2(message.contains(refusal), qPrintable(message));
+    QCOMPARE(TestFiles::read(path), QByteArray("old"));
+}
+
 void TestRosterFile::refusedWriteKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"bots.cfg"_s);
     TestFiles::write(path, "old");
-    Editor editor;
+    Editor editor(u"NNBot"_s);
     OptionSteps::apply(editor.options, u"text Botskill"_s); // a successful save would show "2"
     editor.roster.assign(OptionSteps::bots(u"\u0141ukasz|Terrorist|2|L337 Krew"_s));
-    editor.changed = false;
+    editor.edited = false;
 
-    QCOMPARE(RosterFile::write(path, u"NNBot"_s, editor.options, editor.roster),
+    QCOMPARE(RosterFile::write(path, editor.addOn, editor.options, editor.roster),
              u"The bot \"\u0141ukasz\" cannot be saved, because its name holds \"\u0141\", a character that a "
              "Counter-Strike config file cannot carry. Please change it and save again."_s);
     editor.roster.assign(OptionSteps::bots(u"Two\nLines|Terrorist|2|L337 Krew"_s));
-    QVERIFY(RosterFile::write(path, u"NNBot"_s, editor.options, editor.roster).contains("holds a line break"_L1));
+    QVERIFY(RosterFile::write(path, editor.addOn, editor.options, editor.roster).contains("holds a line break"_L1));
     QCOMPARE(TestFiles::read(path), QByteArray("old"));
 
     ScratchMount disk(ScratchMount::Kind::Tiny);
@@ -267,13 +334,13 @@ void TestRosterFile::refusedWriteKeepsTheOldFile()
     TestFiles::write(onFullDisk, "old");
     disk.fill();
     editor.roster.assign(OptionSteps::bots(twoBots));
-    const QString message = RosterFile::write(onFullDisk, u"NNBot"_s, editor.options, editor.roster);
+    const QString message = RosterFile::write(onFullDisk, editor.addOn, editor.options, editor.roster);
     QVERIFY2(message.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(onFullDisk) + u"\": "_s)
                  && message.endsWith(u"\n\nNothing was written; the bots are still in the editor."_s),
              qPrintable(message));
     QCOMPARE(TestFiles::read(onFullDisk), QByteArray("old"));
     QCOMPARE(editor.options.text(Field::Botskill), QString());
-    QVERIFY(!editor.changed);
+    QVERIFY(!editor.edited);
 }
 
 QTEST_GUILESS_MAIN(TestRosterFile)

@@ -1,4 +1,5 @@
 #include "OptionSteps.h"
+#include "RosterAddOn.h"
 #include "RosterOptions.h"
 
 #include <QSignalSpy>
@@ -11,10 +12,9 @@ namespace {
 
 // How the options differ from those an editor opens with: "Botskill=-1 greyed:Botskill [x]AutoSkill
 // live:UseBotskillRange"; empty when they do not differ.
-QString describe(const RosterOptions &options)
+QString describe(const RosterOptions &options, const RosterAddOn &addOn)
 {
-    bool unused = false;
-    const RosterOptions start(unused);
+    const RosterOptions start(addOn);
     QStringList parts;
     for (int i = 0; i < RosterOptions::fieldCount; ++i) {
         if (options.text(Field(i)) != start.text(Field(i)))
@@ -44,12 +44,14 @@ private Q_SLOTS:
 
 void TestRosterOptions::rules_data()
 {
+    QTest::addColumn<QString>("addOn");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("state"); // how the options then differ from the opening state
-    QTest::addColumn<bool>("rosterChanged");
+    QTest::addColumn<bool>("edited");
     QTest::addColumn<int>("signals");
-    const auto row = [](const char *name, const QString &steps, const QString &state, bool changed, int signals) {
-        QTest::newRow(name) << steps << state << changed << signals;
+    const auto row = [](const char *name, const QString &steps, const QString &state, bool edited, int signals,
+                        const QString &addOn = u"RealBot"_s) {
+        QTest::newRow(name) << addOn << steps << state << edited << signals;
     };
 
     // Like a control set to the value it already shows: no rule, no signal, nothing unsaved.
@@ -71,22 +73,27 @@ void TestRosterOptions::rules_data()
     const QString everything = u"text TimeBeforeBotEntry 9; text MinBots 4; text MaxBots; check AutoTeamBalance; "
                                "check Observer; check BotsDontShoot; check ViewWaypoints; check WaypointsTeam2; "
                                "check ExtraSkill; "_s;
-    row("New for RealBot", everything + u"text Botskill 4; renew RealBot"_s, u"Botskill=20"_s, false, 11);
-    row("New for another add-on", everything + u"text Botskill 4; renew HPBBot"_s, {}, false, 11);
-    row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew RealBot"_s, u"Botskill=20"_s,
-        false, 3);
+    row("New for RealBot", everything + u"text Botskill 4; renew"_s, u"Botskill=20"_s, true, 11);
+    row("New for another add-on", everything + u"text Botskill 4; renew"_s, {}, true, 11, u"HPBBot"_s);
+    row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew"_s, u"Botskill=20"_s, true, 3);
+    row("clearing auto skill puts the add-on's own default", u"check AutoSkill; uncheck AutoSkill"_s, {}, true, 2,
+        u"SwatBot"_s);
 }
 
 void TestRosterOptions::rules()
 {
+    QFETCH(QString, addOn);
     QFETCH(QString, steps);
-    bool rosterChanged = false;
-    RosterOptions options(rosterChanged);
+    const RosterAddOn &profile = *RosterAddOn::find(addOn);
+    RosterOptions options(profile);
     QSignalSpy changed(&options, &RosterOptions::changed);
+    QSignalSpy edited(&options, &RosterOptions::edited);
     apply(options, steps);
 
-    QTEST(describe(options), "state");
-    QTEST(rosterChanged, "rosterChanged");
+    QTEST(describe(options, profile), "state");
+    QTEST(!edited.isEmpty(), "edited");
+    // Each edit is told once, like the change it belongs to.
+    QVERIFY(edited.count() <= changed.count());
     // One signal per step that changed anything, after all the rules it set off: a window refreshing on it never
     // sees a rule half done.
     QTEST(int(changed.count()), "signals");

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 
 MessageAnswerer::MessageAnswerer(QDialogButtonBox::StandardButton answer)
     : m_answer(answer)
@@ -31,6 +32,10 @@ void MessageAnswerer::answer()
     const auto buttonBox = box->findChild<QDialogButtonBox *>();
     for (QAbstractButton *button : buttonBox->buttons())
         m_buttons.append(button->text().remove(u'&'));
+    if (m_answer == pressEscape) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+    }
     QAbstractButton *button = box->button(static_cast<QMessageBox::StandardButton>(m_answer));
     if (button)
         button->click();

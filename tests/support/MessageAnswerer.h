@@ -13,6 +13,9 @@ class MessageAnswerer : public QObject
     Q_OBJECT
 
 public:
+    // The answer that presses Escape instead of a button.
+    static constexpr QDialogButtonBox::StandardButton pressEscape = QDialogButtonBox::NoButton;
+
     explicit MessageAnswerer(QDialogButtonBox::StandardButton answer = QDialogButtonBox::Ok);
 
     void arm();

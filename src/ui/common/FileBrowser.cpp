@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QStorageInfo>
 
+using namespace Qt::Literals::StringLiterals;
+
 FileBrowser::FileBrowser(QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::FileBrowser>())
@@ -35,6 +37,12 @@ void FileBrowser::setNameFilter(const QString &pattern)
 {
     m_nameFilters = {pattern};
     fillFileList(selectedFile());
+}
+
+void FileBrowser::showConfigFiles(const QString &folder)
+{
+    setNameFilter(u"*.cfg"_s);
+    showFolder(folder);
 }
 
 void FileBrowser::showFolder(const QString &folder)

@@ -26,6 +26,8 @@ public:
 
     // Shows folder in the tree, when it exists, and lists its files.
     void showFolder(const QString &folder);
+    // The roster and config file dialogs: only "*.cfg" files, starting in folder.
+    void showConfigFiles(const QString &folder);
     // The path of the file called name in the folder shown.
     QString filePath(const QString &name) const;
 

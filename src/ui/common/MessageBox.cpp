@@ -25,7 +25,14 @@ bool MessageBox::okCancel(QWidget *parent, const QString &text, const QString &t
     return ask(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-bool MessageBox::yesNo(QWidget *parent, const QString &text, const QString &title)
+MessageBox::Answer MessageBox::yesNoCancel(QWidget *parent, const QString &text, const QString &title)
 {
-    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    switch (ask(parent, text, title, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }

@@ -13,7 +13,8 @@ inline const QString programTitle = QStringLiteral("Trevlin");
 void information(QWidget *parent, const QString &text, const QString &title = programTitle);
 // True when the user answers OK.
 bool okCancel(QWidget *parent, const QString &text, const QString &title = programTitle);
-// True when the user answers Yes.
-bool yesNo(QWidget *parent, const QString &text, const QString &title = programTitle);
+enum class Answer { Yes, No, Cancel };
+// A question whose No gives something up: Cancel, and Escape with it, goes back to what the user was doing.
+Answer yesNoCancel(QWidget *parent, const QString &text, const QString &title = programTitle);
 
 } // namespace MessageBox

@@ -41,7 +41,7 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
 
     // Without a game folder yet, the dialog starts where the user's own files are.
-    showFolder(m_state.GameDir.isEmpty() ? QDir::homePath() : m_state.GameDir);
+    showFolder(m_state.gameDir.isEmpty() ? QDir::homePath() : m_state.gameDir);
 }
 
 DirSelect::~DirSelect() = default;

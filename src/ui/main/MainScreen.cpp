@@ -14,8 +14,11 @@
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Platform.h"
+#include "RosterAddOn.h"
+#include "WindowHelper.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QToolBar>
@@ -36,21 +39,6 @@ const QString versionTitle = u"Error In Liblist.gam File"_s;
 
 const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
 const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
-// The first five generic add-ons' edit menu entries open the editor without the add-on's option layout; the
-// others' entries do all that their buttons do.
-bool menuEntryAppliesLayout(BotType type)
-{
-    switch (type) {
-    case BotType::RamBot:
-    case BotType::RealBot:
-    case BotType::NNBot:
-    case BotType::HPBBot:
-    case BotType::SwatBot:
-        return false;
-    default:
-        return true;
-    }
-}
 
 const QString label2Status = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
                              "Double click to edit this file."_s;
@@ -165,22 +153,18 @@ void MainScreen::connectControls()
                 choose(type);
         });
         if (QAbstractButton *button = editButton(type))
-            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type, true); });
+            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type, EditControl::Button); });
         if (!bot.editMenuEntry.isEmpty()) {
             connect(action(bot.editMenuEntry), &QAction::triggered, this,
-                    [this, type] { editBots(type, menuEntryAppliesLayout(type)); });
+                    [this, type] { editBots(type, EditControl::MenuEntry); });
         }
         if (!bot.updateMenuEntry.isEmpty()) {
             connect(action(bot.updateMenuEntry), &QAction::triggered, this,
-                    [this, name = QString(bot.botName)] { m_state.BotName = name; });
+                    [this, name = QString(bot.botName)] { m_state.botName = name; });
         }
     }
-    connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::Launch);
-    connect(m_ui->Command4, &QAbstractButton::clicked, this, [] {
-        // Every window closes at once: nothing is asked and nothing is saved.
-        QApplication::closeAllWindows();
-        QCoreApplication::quit();
-    });
+    connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
+    connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
 }
 
@@ -211,7 +195,7 @@ void MainScreen::startUp()
         return;
     case GameSetup::StartUp::Ready:
         enableGameControls();
-        DetectInstalledBots();
+        detectInstalledBots();
         return;
     }
 }
@@ -222,10 +206,10 @@ void MainScreen::enableGameControls()
     m_ui->Command9->setVisible(true);
 }
 
-void MainScreen::DetectInstalledBots()
+void MainScreen::detectInstalledBots()
 {
     GameSetup::enterGameDir(m_state);
-    const FolderListing folder(m_state.GameDir);
+    const FolderListing folder(m_state.gameDir);
     // Only enables: a control stays enabled when its file has gone since.
     for (const BotInfo &bot : BotCatalogue::all()) {
         if (folder.find(bot.installedFile).isEmpty())
@@ -242,8 +226,8 @@ void MainScreen::DetectInstalledBots()
 
 void MainScreen::choose(BotType type)
 {
-    m_state.BotName = BotCatalogue::info(type).botName;
-    const BotChoice choice = BotChoice::describe(m_state.GameDir, m_settings, type);
+    m_state.botName = BotCatalogue::info(type).botName;
+    const BotChoice choice = BotChoice::describe(m_state.gameDir, m_settings, type);
     m_ui->Label1->setText(choice.supportedMaps);
     m_ui->Label2->setText(choice.autostartFile);
     showLiblist(choice.liblist);
@@ -260,59 +244,53 @@ void MainScreen::showLiblist(const LiblistInfo &info)
         m_ui->Label8->setText(*info.gamedll);
 }
 
-void MainScreen::editBots(BotType type, bool withOptionLayout)
+void MainScreen::editBots(BotType type, EditControl control)
 {
     const BotInfo &bot = BotCatalogue::info(type);
+    const RosterAddOn *addOn = RosterAddOn::find(QString(bot.botName));
     // A closed editor may linger a moment before it is deleted; it counts as gone.
     if (m_editScreen && !m_editScreen->isVisible())
         m_editScreen = nullptr;
     // An editor open for another add-on closes first (asking about unsaved bots), so that no roster is ever saved
     // under another add-on's header.
-    if (bot.editor == RosterEditor::Generic && m_editScreen && m_editScreen->botName() != bot.botName) {
+    if (addOn && m_editScreen && m_editScreen->botName() != bot.botName) {
         if (!m_editScreen->finish())
             return;
         m_editScreen = nullptr;
     }
 
     optionButton(type)->setChecked(true);
-    m_state.BotName = bot.botName;
-    if (bot.editor != RosterEditor::Generic)
+    m_state.botName = bot.botName;
+    if (!addOn)
         return;
 
     const bool opening = !m_editScreen;
     if (opening)
-        m_editScreen = new EditScreen(m_state, m_random, this);
+        m_editScreen = new EditScreen(m_state, *addOn, m_random, this);
     m_editScreen->setWindowTitle(bot.editorCaption);
-    // RealBot's layout comes before the window is shown, the others' after; both leave a fresh editor with
-    // nothing unsaved. An editor that is open already keeps its values and its unsaved state.
-    const bool realBot = type == BotType::RealBot;
-    if (withOptionLayout && realBot)
+    // An editor that is open already keeps its values and its unsaved state; a new one takes the add-on's start
+    // values as no unsaved change.
+    if (control == EditControl::Button || addOn->menuEntryAppliesLayout)
         m_editScreen->applyOptionLayout(opening);
-    m_editScreen->show();
-    m_editScreen->raise();
-    m_editScreen->activateWindow();
-    if (withOptionLayout && !realBot)
-        m_editScreen->applyOptionLayout(opening);
-    if (withOptionLayout && realBot && opening)
-        m_state.RosterChanged = false;
+    WindowHelper::bringUp(m_editScreen);
 }
 
-void MainScreen::Launch()
+void MainScreen::launch()
 {
-    if (!m_state.DirectoryValid) {
+    if (!m_state.directoryValid) {
         MessageBox::information(this, launchDirectoryMessage);
         return;
     }
-    if (m_ui->Label6->text() != m_state.InstalledCsVersion && !MessageBox::okCancel(this, versionMessage, versionTitle))
+    if (m_ui->Label6->text() != m_state.installedCsVersion && !MessageBox::okCancel(this, versionMessage, versionTitle))
         return;
     if (!GameSetup::enterGameDir(m_state)) {
         MessageBox::information(this, launchDirectoryMessage);
         return;
     }
     if (m_ui->Option7->isChecked())
-        m_state.BotName = u"OLD"_s;
+        m_state.botName = u"OLD"_s;
     QString error;
-    switch (GameLauncher::activateVariant(m_state.GameDir, m_state.BotName, &error)) {
+    switch (GameLauncher::activateVariant(m_state.gameDir, m_state.botName, &error)) {
     case GameLauncher::Result::VariantMissing:
         MessageBox::information(this, launchDirectoryMessage);
         return;
@@ -321,15 +299,16 @@ void MainScreen::Launch()
             this,
             u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
             "%3\n\nThe game folder still holds its previous liblist.gam."_s.arg(
-                BotCatalogue::liblistVariant(m_state.BotName), QDir::toNativeSeparators(m_state.GameDir), error));
+                BotCatalogue::liblistVariant(m_state.botName), QDir::toNativeSeparators(m_state.gameDir), error));
         return;
     case GameLauncher::Result::Done:
         break;
     }
-    ExecCmd(GameLauncher::command(m_state.GameDir));
+    startGame(GameLauncher::command(m_state.gameDir));
 }
 
-void MainScreen::ExecCmd(const LaunchCommand &command)
+// What hl.bat's run by the command interpreter (ExecCmd) comes to on this platform.
+void MainScreen::startGame(const LaunchCommand &command)
 {
     if (!command.isRunnable()) {
         MessageBox::information(this, command.problem);
@@ -342,16 +321,27 @@ void MainScreen::ExecCmd(const LaunchCommand &command)
 
 void MainScreen::showDirSelect()
 {
-    if (!m_dirSelect) {
-        m_dirSelect = new DirSelect(m_state, m_settings, this);
-        connect(m_dirSelect, &DirSelect::directorySelected, this, [this] {
+    WindowHelper::showSingle(m_dirSelect, [this] {
+        auto *dialog = new DirSelect(m_state, m_settings, this);
+        connect(dialog, &DirSelect::directorySelected, this, [this] {
             enableGameControls();
-            DetectInstalledBots();
+            detectInstalledBots();
         });
+        return dialog;
+    });
+}
+
+void MainScreen::closeEvent(QCloseEvent *event)
+{
+    // Ending the program asks before unsaved bots are lost, as the editor's own Done does; everything else closes
+    // at once, saving nothing.
+    if (m_editScreen && m_editScreen->isVisible() && !m_editScreen->finish()) {
+        event->ignore();
+        return;
     }
-    m_dirSelect->show();
-    m_dirSelect->raise();
-    m_dirSelect->activateWindow();
+    QMainWindow::closeEvent(event);
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 bool MainScreen::eventFilter(QObject *watched, QEvent *event)

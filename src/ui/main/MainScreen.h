@@ -39,13 +39,15 @@ public:
     void startUp();
 
     // Enables the controls of every add-on whose prepared liblist.gam lies in the game folder.
-    void DetectInstalledBots();
+    void detectInstalledBots();
 
     // The play button: activates the chosen add-on and starts the game.
-    void Launch();
+    void launch();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The exit button and the close box: asks an editor holding unsaved bots first, then ends the program.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void setUpToolbar();
@@ -60,8 +62,9 @@ private:
     void choose(BotType type);
     void showLiblist(const LiblistInfo &info);
     // An edit button, or an edit menu entry (which for some add-ons leaves out the option layout).
-    void editBots(BotType type, bool withOptionLayout);
-    void ExecCmd(const LaunchCommand &command);
+    enum class EditControl { Button, MenuEntry };
+    void editBots(BotType type, EditControl control);
+    void startGame(const LaunchCommand &command);
     void enableGameControls();
     void showDirSelect();
 

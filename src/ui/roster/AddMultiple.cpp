@@ -2,13 +2,12 @@
 
 #include "ui_AddMultiple.h"
 
-#include "AppState.h"
 #include "CaptionClick.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "MultipleBots.h"
 #include "NameList.h"
-#include "Roster.h"
+#include "RosterDocument.h"
 #include "SkinChooser.h"
 
 #include <QDesktopServices>
@@ -17,13 +16,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-AddMultiple::AddMultiple(AppState &state, const EntryProfile &profile, Roster &roster, RandomSource &random,
-                         QWidget *parent)
+AddMultiple::AddMultiple(const QString &gameDir, const EntryProfile &profile, RosterDocument &document,
+                         RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AddMultiple>())
-    , m_state(state)
+    , m_gameDir(gameDir)
     , m_profile(profile)
-    , m_roster(roster)
+    , m_document(document)
     , m_random(random)
 {
     m_ui->setupUi(this);
@@ -42,7 +41,7 @@ AddMultiple::AddMultiple(AppState &state, const EntryProfile &profile, Roster &r
                 [spinner, box](int delta) { box->setText(spinner->stepped(box->text(), delta)); });
     }
     m_ui->UpDown1->setRange(1, 20);
-    m_ui->UpDown2->setRange(0, profile.SkillMaximum());
+    m_ui->UpDown2->setRange(0, profile.skillMaximum());
 
     CaptionClick::attach(m_ui->Label7, m_ui->Check2);
     CaptionClick::attach(m_ui->Label6, m_ui->Check1);
@@ -70,7 +69,7 @@ void AddMultiple::setAutoSkill(bool checked)
 
 void AddMultiple::editBotNames()
 {
-    const QString path = NameList::find(m_state.GameDir);
+    const QString path = NameList::find(m_gameDir);
     if (path.isEmpty()) {
         MessageBox::information(this, NameList::missingMessage());
         return;
@@ -90,7 +89,7 @@ void AddMultiple::addBots()
         MessageBox::information(this, refusal);
         return;
     }
-    const QString path = NameList::find(m_state.GameDir);
+    const QString path = NameList::find(m_gameDir);
     if (path.isEmpty()) {
         MessageBox::information(this, NameList::missingMessage());
         return;
@@ -110,14 +109,13 @@ void AddMultiple::addBots()
     MultipleBots bots;
     bots.skill = m_ui->Text2->text();
     bots.autoSkill = autoSkill;
-    bots.skillMaximum = m_profile.SkillMaximum();
+    bots.skillMaximum = m_profile.skillMaximum();
     bots.team = m_skins->team();
     bots.skins = m_skins->skins();
     bots.selectedSkin = m_skins->selectedSkinRow();
     bots.autoSelectSkin = m_ui->Check1->isChecked();
-    m_roster.append(bots.draw(count, names, m_random));
+    // Even no bots at all count as an edit of the roster.
+    m_document.append(bots.draw(count, names, m_random));
     m_ui->Text2->setText(bots.skill);
-
-    m_state.RosterChanged = true;
     accept();
 }

@@ -4,10 +4,9 @@
 
 #include <memory>
 
-struct AppState;
 class EntryProfile;
 class RandomSource;
-class Roster;
+class RosterDocument;
 class SkinChooser;
 
 namespace Ui {
@@ -21,7 +20,9 @@ class AddMultiple : public QDialog
     Q_OBJECT
 
 public:
-    AddMultiple(AppState &state, const EntryProfile &profile, Roster &roster, RandomSource &random, QWidget *parent);
+    // The name list is looked for in gameDir.
+    AddMultiple(const QString &gameDir, const EntryProfile &profile, RosterDocument &document, RandomSource &random,
+                QWidget *parent);
     ~AddMultiple() override;
 
     // Fills the team box afresh and picks its first team, as every press of the editor's "Add Multiple Bots" does.
@@ -33,9 +34,9 @@ private:
     void addBots();
 
     std::unique_ptr<Ui::AddMultiple> m_ui;
-    AppState &m_state;
+    const QString m_gameDir;
     const EntryProfile &m_profile;
-    Roster &m_roster;
+    RosterDocument &m_document;
     RandomSource &m_random;
     SkinChooser *m_skins;
 };

@@ -2,25 +2,23 @@
 
 #include "ui_AddScreen.h"
 
-#include "AppState.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
-#include "Roster.h"
+#include "RosterDocument.h"
 #include "SkinChooser.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-AddScreen::AddScreen(AppState &state, const EntryProfile &profile, Roster &roster, QWidget *parent)
+AddScreen::AddScreen(const EntryProfile &profile, RosterDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AddScreen>())
-    , m_state(state)
     , m_profile(profile)
-    , m_roster(roster)
+    , m_document(document)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.addCaption()));
-    m_ui->Label3->setText(profile.SkillLabel());
+    m_ui->Label3->setText(profile.skillLabel());
 
     m_skins = new SkinChooser(profile, m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
 
@@ -44,8 +42,7 @@ void AddScreen::addBot()
         MessageBox::information(this, refusal);
         return;
     }
-    m_roster.append(bot);
-    m_state.RosterChanged = true;
+    m_document.append(bot);
     Q_EMIT botAdded();
     accept();
 }

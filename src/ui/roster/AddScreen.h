@@ -4,9 +4,8 @@
 
 #include <memory>
 
-struct AppState;
 class EntryProfile;
-class Roster;
+class RosterDocument;
 class SkinChooser;
 
 namespace Ui {
@@ -19,7 +18,7 @@ class AddScreen : public QDialog
     Q_OBJECT
 
 public:
-    AddScreen(AppState &state, const EntryProfile &profile, Roster &roster, QWidget *parent);
+    AddScreen(const EntryProfile &profile, RosterDocument &document, QWidget *parent);
     ~AddScreen() override;
 
     // Fills the team box afresh and picks its first team and skin, as every press of the editor's "&Add Bot" does;
@@ -34,8 +33,7 @@ private:
     void addBot();
 
     std::unique_ptr<Ui::AddScreen> m_ui;
-    AppState &m_state;
     const EntryProfile &m_profile;
-    Roster &m_roster;
+    RosterDocument &m_document;
     SkinChooser *m_skins;
 };

@@ -2,29 +2,26 @@
 
 #include "ui_EditBotScreen.h"
 
-#include "AppState.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
+#include "RosterDocument.h"
 #include "SkinChooser.h"
-
-#include <QItemSelectionModel>
 
 using namespace Qt::Literals::StringLiterals;
 
-EditBotScreen::EditBotScreen(AppState &state, const EntryProfile &profile, Roster &roster,
-                             const QItemSelectionModel &selection, QWidget *parent)
+EditBotScreen::EditBotScreen(const EntryProfile &profile, RosterDocument &document, std::function<int()> selectedRow,
+                             QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::EditBotScreen>())
-    , m_state(state)
     , m_profile(profile)
-    , m_roster(roster)
-    , m_selection(selection)
+    , m_document(document)
+    , m_selectedRow(std::move(selectedRow))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.editCaption()));
-    m_ui->Label3->setText(profile.SkillLabel());
+    m_ui->Label3->setText(profile.skillLabel());
 
     m_skins = new SkinChooser(profile, m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
 
@@ -36,17 +33,7 @@ EditBotScreen::EditBotScreen(AppState &state, const EntryProfile &profile, Roste
 
 EditBotScreen::~EditBotScreen() = default;
 
-void EditBotScreen::init_editbotscreen_auto(int row)
-{
-    fill(row);
-}
-
-void EditBotScreen::init_editbotscreen_noauto(int row)
-{
-    fill(row);
-}
-
-void EditBotScreen::fill(int row)
+void EditBotScreen::fillFrom(int row)
 {
     // Pressing "&Edit Bot" again while the dialog is open starts it afresh from the row now selected.
     m_ui->Check1->setChecked(false);
@@ -54,10 +41,11 @@ void EditBotScreen::fill(int row)
     m_ui->Text2->clear();
     m_skins->clear();
     m_skins->setTeams();
-    if (row < 0 || row >= m_roster.size())
+    const Roster &roster = m_document.roster();
+    if (row < 0 || row >= roster.size())
         return;
 
-    const RosterEntry &bot = m_roster.at(row);
+    const RosterEntry &bot = roster.at(row);
     m_ui->Text1->setText(bot.name);
     // A team the add-on doesn't offer leaves the team box and the skin list empty.
     const int team = int(m_profile.teams().indexOf(bot.team));
@@ -71,8 +59,7 @@ void EditBotScreen::fill(int row)
 void EditBotScreen::editBot()
 {
     const bool applyToAll = m_ui->Check1->isChecked();
-    const QModelIndexList rows = m_selection.selectedRows();
-    const int row = rows.isEmpty() ? -1 : rows.constFirst().row();
+    const int row = m_selectedRow();
     const RosterEntry bot{m_ui->Text1->text(), m_skins->team(), m_ui->Text2->text(), m_skins->selectedSkin()};
     if (const QString refusal = m_profile.refuseChange(bot, applyToAll, row >= 0); !refusal.isEmpty()) {
         MessageBox::information(this, refusal);
@@ -80,9 +67,8 @@ void EditBotScreen::editBot()
     }
 
     if (applyToAll)
-        m_roster.setAll(bot.team, bot.skill, bot.skin);
+        m_document.setAll(bot.team, bot.skill, bot.skin);
     else
-        m_roster.replace(row, bot);
-    m_state.RosterChanged = true;
+        m_document.replace(row, bot);
     accept();
 }

@@ -2,12 +2,11 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
-struct AppState;
 class EntryProfile;
-class QItemSelectionModel;
-class Roster;
+class RosterDocument;
 class SkinChooser;
 
 namespace Ui {
@@ -21,24 +20,21 @@ class EditBotScreen : public QDialog
     Q_OBJECT
 
 public:
-    // selection is the editor's: Done writes to the row selected at that moment.
-    EditBotScreen(AppState &state, const EntryProfile &profile, Roster &roster, const QItemSelectionModel &selection,
+    // selectedRow tells the editor's selected row, or -1: Done writes to the row selected at that moment.
+    EditBotScreen(const EntryProfile &profile, RosterDocument &document, std::function<int()> selectedRow,
                   QWidget *parent);
     ~EditBotScreen() override;
 
-    // Fill the dialog from a row of the roster, or leave its boxes empty for row -1: the first for the add-ons
-    // whose teams include "Auto Select", the second for the others.
-    void init_editbotscreen_auto(int row);
-    void init_editbotscreen_noauto(int row);
+    // Fills the dialog from a row of the roster, or leaves its boxes empty for row -1. The add-ons with and without
+    // "Auto Select" among their teams (init_editbotscreen_auto and _noauto) differ only in their profile's skins.
+    void fillFrom(int row);
 
 private:
-    void fill(int row);
     void editBot();
 
     std::unique_ptr<Ui::EditBotScreen> m_ui;
-    AppState &m_state;
     const EntryProfile &m_profile;
-    Roster &m_roster;
-    const QItemSelectionModel &m_selection;
+    RosterDocument &m_document;
+    std::function<int()> m_selectedRow;
     SkinChooser *m_skins;
 };

@@ -11,10 +11,13 @@
 #include "MessageBox.h"
 #include "OpenScreen.h"
 #include "Roster.h"
-#include "RosterFile.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
 #include "SaveScreen.h"
 #include "UpDown.h"
+#include "WindowHelper.h"
 
+#include <QCloseEvent>
 #include <QScrollBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,7 +25,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
-const QLatin1StringView realBot("RealBot");
+const QString newQuestion
+    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
 
 QString withoutColon(const QString &caption)
 {
@@ -31,15 +35,14 @@ QString withoutColon(const QString &caption)
 
 } // namespace
 
-EditScreen::EditScreen(AppState &state, RandomSource &random, QWidget *parent)
+EditScreen::EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::EditScreen>())
     , m_state(state)
     , m_random(random)
-    , m_botName(state.BotName)
-    , m_profile(EntryProfile::find(m_botName))
-    , m_roster(new Roster(this))
-    , m_options(new RosterOptions(state.RosterChanged, this))
+    , m_profile(addOn)
+    , m_document(new RosterDocument(addOn, this))
+    , m_options(&m_document->options())
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,26 +62,37 @@ EditScreen::EditScreen(AppState &state, RandomSource &random, QWidget *parent)
     // However the roster comes to be empty (the last bot deleted, a file that failed to load), there is nothing
     // left to save.
     const auto disableSaveWhenEmpty = [this] {
-        if (m_roster->isEmpty())
+        if (m_document->roster().isEmpty())
             setSaveEnabled(false);
     };
-    connect(m_roster, &Roster::rowsRemoved, this, disableSaveWhenEmpty);
-    connect(m_roster, &Roster::modelReset, this, disableSaveWhenEmpty);
+    connect(m_document->model(), &QAbstractItemModel::rowsRemoved, this, disableSaveWhenEmpty);
+    connect(m_document->model(), &QAbstractItemModel::modelReset, this, disableSaveWhenEmpty);
+    connect(m_document, &RosterDocument::modifiedChanged, this,
+            [this](bool modified) { m_state.rosterChanged = modified; });
 
     // An editor opens empty, with the start values of the options and nothing to save.
     setSaveEnabled(false);
-    m_state.RosterChanged = false;
+    m_state.rosterChanged = false;
 }
 
-EditScreen::~EditScreen() = default;
+EditScreen::~EditScreen()
+{
+    // Whatever the editor held is gone with it.
+    m_state.rosterChanged = false;
+}
+
+QString EditScreen::botName() const
+{
+    return m_document->botName();
+}
 
 void EditScreen::setUpLists()
 {
     const QList<QListView *> lists{m_ui->List1, m_ui->List2, m_ui->List3, m_ui->List4};
-    m_selection = new QItemSelectionModel(m_roster, this);
+    m_selection = new QItemSelectionModel(m_document->model(), this);
     for (int column = 0; column < lists.size(); ++column) {
         QListView *list = lists.at(column);
-        list->setModel(m_roster);
+        list->setModel(m_document->model());
         list->setModelColumn(column);
         list->setSelectionModel(m_selection);
         // A click in any column selects the whole bot, so every column shows the same row selected.
@@ -118,14 +132,9 @@ void EditScreen::setUpOptions()
         {Option::WaypointsTeam2, m_ui->Label16, m_ui->Check7},   {Option::ExtraSkill, m_ui->Label18, m_ui->Check8},
         {Option::UseBotskillRange, m_ui->Label19, m_ui->Check9},
     };
-    m_ui->UpDown1->setRange(3, 10);
-    m_ui->UpDown2->setRange(0, 50);
-    m_ui->UpDown3->setRange(0, 10);
-    m_ui->UpDown4->setRange(0, 10);
-    m_ui->UpDown5->setRange(0, 50);
-    m_ui->UpDown6->setRange(1, 50);
-
     for (const FieldControls &controls : std::as_const(m_fields)) {
+        const RosterOptions::Range range = m_options->spinnerRange(controls.field);
+        controls.spinner->setRange(range.minimum, range.maximum);
         const QString name = withoutColon(controls.label->text());
         controls.text->setAccessibleName(name);
         controls.spinner->setAccessibleName(name);
@@ -176,25 +185,23 @@ void EditScreen::showOptions()
 
 void EditScreen::applyOptionLayout(bool withValues)
 {
-    const auto show = [](std::initializer_list<QWidget *> controls) {
-        for (QWidget *control : controls)
+    const RosterAddOn &addOn = m_document->addOn();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_ui->Label7, m_ui->Check3, m_ui->Label8, m_ui->Check4, m_ui->Frame5})
+        control->show();
+    // The rows of the random skill range, for the add-ons whose files carry it; the others' files hold no skill
+    // range, so Min Bot Skill stays hidden for them too.
+    if (addOn.hasSkillRange()) {
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 m_ui->Label13, m_ui->Check2, m_ui->Label19, m_ui->Check9, m_ui->Label12, m_ui->Text4, m_ui->UpDown2,
+                 m_ui->Label17, m_ui->Text6, m_ui->UpDown6, m_ui->Label18, m_ui->Check8})
             control->show();
-    };
-    show({m_ui->Label7, m_ui->Check3, m_ui->Label8, m_ui->Check4, m_ui->Frame5});
-    if (m_botName == realBot) {
-        show({m_ui->Label13, m_ui->Check2, m_ui->Label19, m_ui->Check9, m_ui->Label12, m_ui->Text4, m_ui->UpDown2,
-              m_ui->Label17, m_ui->Text6, m_ui->UpDown6, m_ui->Label18, m_ui->Check8});
-        m_ui->UpDown2->setRange(0, 50);
-        // RealBot's files carry no waypoint lines; the servers' frame moves up into the space.
-        m_ui->Frame4->hide();
-        if (withValues)
-            m_options->applyAddOnStartValues(m_botName);
-        return;
     }
-    // The other add-ons' files hold no skill range, so its row stays hidden; the waypoint frame is shown only to
-    // the add-ons whose files carry the waypoint lines.
-    m_ui->UpDown2->setRange(0, 5);
-    m_ui->Frame4->setVisible(RosterFile::hasWaypointLines(m_botName));
+    // The waypoint frame belongs to the add-ons whose files carry waypoint lines; without it the servers' frame
+    // moves up into the space.
+    m_ui->Frame4->setVisible(addOn.waypointLines);
+    if (withValues)
+        m_document->applyAddOnStartValues();
 }
 
 int EditScreen::selectedRow() const
@@ -218,88 +225,104 @@ void EditScreen::deleteBot()
     const int row = selectedRow();
     if (row < 0)
         return;
-    m_roster->remove(row);
+    m_document->remove(row);
     m_selection->clear();
-    m_state.RosterChanged = true;
 }
 
 void EditScreen::startAfresh()
 {
+    if (m_document->hasUnsavedBots()) {
+        switch (MessageBox::yesNoCancel(this, newQuestion)) {
+        case MessageBox::Answer::Yes:
+            showSaveScreen();
+            return;
+        case MessageBox::Answer::Cancel:
+            return;
+        case MessageBox::Answer::No:
+            break;
+        }
+    }
     setSaveEnabled(false);
-    m_roster->clear();
-    m_options->renew(m_botName);
-    m_state.RosterChanged = false;
+    m_document->renew();
+}
+
+bool EditScreen::mayClose()
+{
+    if (!m_document->hasUnsavedBots())
+        return true;
+    switch (MessageBox::yesNoCancel(this, exitQuestion)) {
+    case MessageBox::Answer::Yes:
+        raise();
+        showSaveScreen();
+        return false;
+    case MessageBox::Answer::Cancel:
+        return false;
+    case MessageBox::Answer::No:
+        break;
+    }
+    return true;
 }
 
 bool EditScreen::finish()
 {
-    if (m_state.RosterChanged && !m_roster->isEmpty() && MessageBox::yesNo(this, exitQuestion)) {
-        raise();
-        showSaveScreen();
+    if (!mayClose())
         return false;
-    }
+    m_closeConfirmed = true;
     close();
     return true;
 }
 
+void EditScreen::closeEvent(QCloseEvent *event)
+{
+    if (m_closeConfirmed || mayClose()) {
+        // The dialogs of this roster go with it.
+        m_closeConfirmed = true;
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+}
+
 void EditScreen::showOpenScreen()
 {
-    if (!m_openScreen) {
-        m_openScreen = new OpenScreen(m_state, m_botName, *m_options, *m_roster, this);
-        connect(m_openScreen, &OpenScreen::loaded, this, [this] {
+    WindowHelper::showSingle(m_openScreen, [this] {
+        auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
+        connect(dialog, &OpenScreen::loaded, this, [this] {
             setSaveEnabled(true);
             m_selection->clear();
         });
-        connect(m_openScreen, &OpenScreen::saveRequested, this, &EditScreen::showSaveScreen);
-    }
-    showDialog(m_openScreen);
+        connect(dialog, &OpenScreen::saveRequested, this, &EditScreen::showSaveScreen);
+        return dialog;
+    });
 }
 
 void EditScreen::showSaveScreen()
 {
-    if (!m_saveScreen)
-        m_saveScreen = new SaveScreen(m_state, m_botName, *m_options, *m_roster, this);
-    showDialog(m_saveScreen);
+    WindowHelper::showSingle(m_saveScreen, [this] { return new SaveScreen(m_state.gameDir, *m_document, this); });
 }
 
 void EditScreen::showAddScreen()
 {
-    if (!m_profile)
-        return;
-    if (!m_addScreen) {
-        m_addScreen = new AddScreen(m_state, *m_profile, *m_roster, this);
-        connect(m_addScreen, &AddScreen::botAdded, this, &EditScreen::enableSave);
-    }
-    m_addScreen->prepare();
-    showDialog(m_addScreen);
+    AddScreen *dialog = WindowHelper::showSingle(m_addScreen, [this] {
+        auto *dialog = new AddScreen(m_profile, *m_document, this);
+        connect(dialog, &AddScreen::botAdded, this, &EditScreen::enableSave);
+        return dialog;
+    });
+    dialog->prepare();
 }
 
 void EditScreen::showEditBotScreen()
 {
-    if (!m_profile)
-        return;
-    if (!m_editBotScreen)
-        m_editBotScreen = new EditBotScreen(m_state, *m_profile, *m_roster, *m_selection, this);
-    if (m_profile->offersAutoSelect())
-        m_editBotScreen->init_editbotscreen_auto(selectedRow());
-    else
-        m_editBotScreen->init_editbotscreen_noauto(selectedRow());
-    showDialog(m_editBotScreen);
+    EditBotScreen *dialog = WindowHelper::showSingle(m_editBotScreen, [this] {
+        return new EditBotScreen(
+            m_profile, *m_document, [this] { return selectedRow(); }, this);
+    });
+    dialog->fillFrom(selectedRow());
 }
 
 void EditScreen::showAddMultiple()
 {
-    if (!m_profile)
-        return;
-    if (!m_addMultiple)
-        m_addMultiple = new AddMultiple(m_state, *m_profile, *m_roster, m_random, this);
-    m_addMultiple->prepare();
-    showDialog(m_addMultiple);
-}
-
-void EditScreen::showDialog(QWidget *dialog)
-{
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    AddMultiple *dialog = WindowHelper::showSingle(
+        m_addMultiple, [this] { return new AddMultiple(m_state.gameDir, m_profile, *m_document, m_random, this); });
+    dialog->prepare();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryProfile.h"
 #include "RosterOptions.h"
 
 #include <QList>
@@ -12,14 +13,14 @@ class AddMultiple;
 class AddScreen;
 struct AppState;
 class EditBotScreen;
-class EntryProfile;
 class OpenScreen;
 class QCheckBox;
 class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
 class RandomSource;
-class Roster;
+struct RosterAddOn;
+class RosterDocument;
 class SaveScreen;
 class UpDown;
 
@@ -29,19 +30,19 @@ class EditScreen;
 
 // The roster editor of the nine add-ons that share one file format: the bots as four columns of one list, the
 // add-on's options, and the File menu that starts afresh, opens and saves roster files. It owns its roster while
-// it is open and discards it when it closes.
+// it is open and discards it when it closes, never without asking while it holds unsaved bots.
 class EditScreen : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // Opens for the add-on that BotName names now; the editor keeps to that add-on for as long as it is open.
-    EditScreen(AppState &state, RandomSource &random, QWidget *parent = nullptr);
+    // Opens for addOn and keeps to it for as long as it is open. While open, it keeps the state's flag of unsaved
+    // roster edits in step with its document.
+    EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
     ~EditScreen() override;
 
-    QString botName() const { return m_botName; }
-    Roster &roster() { return *m_roster; }
-    RosterOptions &options() { return *m_options; }
+    QString botName() const;
+    RosterDocument &document() { return *m_document; }
 
     // The add-on's own option rows, shown by the main window's edit buttons: without it the editor shows only the
     // options every add-on has. withValues also puts the add-on's start values in (RealBot's Botskill "20").
@@ -52,9 +53,14 @@ public:
     // The File menu's Save, which is never offered for an empty roster.
     void enableSave();
 
-    // "&Done": asks whether to save unsaved bots first. True when the editor has closed; false when it stays
-    // open with the save dialog in front.
+    // "&Done", and what ending the program asks of an open editor: with unsaved bots, asks whether to save them
+    // first. True when the editor has closed; false when it stays open, with the save dialog in front (Yes) or
+    // as it was (Cancel).
     bool finish();
+
+protected:
+    // The close box asks as "&Done" does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct FieldControls
@@ -75,23 +81,24 @@ private:
     void setUpOptions();
     void showOptions();
     void deleteBot();
+    // Asks the "&Done" question when there are unsaved bots: true when the editor may close.
+    bool mayClose();
     void startAfresh();
     void showOpenScreen();
     void showSaveScreen();
     void showAddScreen();
     void showEditBotScreen();
     void showAddMultiple();
-    static void showDialog(QWidget *dialog);
     void setSaveEnabled(bool enabled);
 
     std::unique_ptr<Ui::EditScreen> m_ui;
     AppState &m_state;
     RandomSource &m_random;
-    const QString m_botName;
-    const EntryProfile *m_profile;
-    Roster *m_roster = nullptr;
-    RosterOptions *m_options = nullptr;
+    const EntryProfile m_profile;
+    RosterDocument *m_document;
+    RosterOptions *m_options;
     QItemSelectionModel *m_selection = nullptr;
+    bool m_closeConfirmed = false;
     QList<FieldControls> m_fields;
     QList<OptionControls> m_optionBoxes;
     QPointer<OpenScreen> m_openScreen;

@@ -4,31 +4,28 @@
 
 #include <memory>
 
-struct AppState;
-class Roster;
-class RosterOptions;
+class RosterDocument;
 
 namespace Ui {
 class OpenScreen;
 }
 
-// Picks a roster file of the add-on being edited and reads it into the editor's roster and options. It starts in
-// the game folder and lists only "*.cfg" files. A file that cannot be read is reported and the dialog stays open,
-// so that the user can pick another one.
+// Picks a roster file of the add-on being edited and reads it into the editor's document. It starts in the game
+// folder and lists only "*.cfg" files. A file that cannot be read is reported and the dialog stays open, so that
+// the user can pick another one.
 class OpenScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    OpenScreen(AppState &state, const QString &botName, RosterOptions &options, Roster &roster,
-               QWidget *parent = nullptr);
+    OpenScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
     ~OpenScreen() override;
 
     // Selects fileName in the file list when the shown folder holds it.
     void selectFile(const QString &fileName);
 
 Q_SIGNALS:
-    // A file was read into the roster and the options; the dialog closes itself right after.
+    // A file was read into the document; the dialog closes itself right after.
     void loaded();
     // The user wants to save the changed roster before opening another one; the dialog stays open.
     void saveRequested();
@@ -37,8 +34,5 @@ private:
     void load();
 
     std::unique_ptr<Ui::OpenScreen> m_ui;
-    AppState &m_state;
-    const QString m_botName;
-    RosterOptions &m_options;
-    Roster &m_roster;
+    RosterDocument &m_document;
 };

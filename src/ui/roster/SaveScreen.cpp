@@ -2,31 +2,24 @@
 
 #include "ui_SaveScreen.h"
 
-#include "AppState.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "Roster.h"
-#include "RosterFile.h"
+#include "RosterDocument.h"
 
 #include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
-SaveScreen::SaveScreen(AppState &state, const QString &botName, RosterOptions &options, const Roster &roster,
-                       QWidget *parent)
+SaveScreen::SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SaveScreen>())
-    , m_state(state)
-    , m_botName(botName)
-    , m_options(options)
-    , m_roster(roster)
+    , m_document(document)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Save "_s + botName + u" Config File"_s);
-
-    m_ui->browser->setNameFilter(u"*.cfg"_s);
-    m_ui->browser->showFolder(state.GameDir);
+    setWindowTitle(u"Save "_s + document.botName() + u" Config File"_s);
+    m_ui->browser->showConfigFiles(gameDir);
     // Typing starts the file name at once.
     m_ui->Text1->setFocus();
 
@@ -44,7 +37,7 @@ SaveScreen::~SaveScreen() = default;
 void SaveScreen::save()
 {
     // The dialog stays usable while the editor deletes bots; a file without bots could not be opened again.
-    if (m_roster.isEmpty()) {
+    if (m_document.roster().isEmpty()) {
         MessageBox::information(this, u"There are no bots to save. Add at least one bot first."_s);
         return;
     }
@@ -58,14 +51,10 @@ void SaveScreen::save()
     if (!name.endsWith(".cfg"_L1, Qt::CaseSensitive))
         name += ".cfg"_L1;
 
-    const QString error = RosterFile::write(m_ui->browser->filePath(name), m_botName, m_options, m_roster);
-    if (!error.isEmpty()) {
+    if (const QString error = m_document.save(m_ui->browser->filePath(name)); !error.isEmpty()) {
         MessageBox::information(this, error);
         return;
     }
-    // The writer may have put a default into an empty Botskill field, which marks the roster as changed; what
-    // was just written is saved all the same.
-    m_state.RosterChanged = false;
     const QPointer<SaveScreen> self(this);
     Q_EMIT saved();
     if (self)

@@ -4,24 +4,21 @@
 
 #include <memory>
 
-struct AppState;
-class Roster;
-class RosterOptions;
+class RosterDocument;
 
 namespace Ui {
 class SaveScreen;
 }
 
-// Writes the editor's roster and options to a file the user names, in a folder picked as in the open dialog.
-// Every save asks for the name again: the editor keeps no current file. A file of that name is replaced without a
-// question; a file that cannot be written is reported and the dialog stays open.
+// Writes the editor's document to a file the user names, in a folder picked as in the open dialog. Every save
+// asks for the name again. A file of that name is replaced without a question; a roster the file could not give
+// back, or a file that cannot be written, is reported and the dialog stays open.
 class SaveScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    SaveScreen(AppState &state, const QString &botName, RosterOptions &options, const Roster &roster,
-               QWidget *parent = nullptr);
+    SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
     ~SaveScreen() override;
 
 Q_SIGNALS:
@@ -32,8 +29,5 @@ private:
     void save();
 
     std::unique_ptr<Ui::SaveScreen> m_ui;
-    AppState &m_state;
-    const QString m_botName;
-    RosterOptions &m_options;
-    const Roster &m_roster;
+    RosterDocument &m_document;
 };

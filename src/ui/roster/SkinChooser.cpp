@@ -49,7 +49,7 @@ SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWid
         button->setObjectName(u"Toolbar1Picture"_s);
     }
 
-    connect(m_teams, &QComboBox::activated, this, [this](int index) { FillSkinList(m_teams->itemText(index)); });
+    connect(m_teams, &QComboBox::activated, this, [this](int index) { fillSkinList(m_teams->itemText(index)); });
     connect(m_skins, &QListWidget::itemSelectionChanged, this, &SkinChooser::showPreview);
     showPreview();
 }
@@ -65,7 +65,7 @@ void SkinChooser::setTeams()
 void SkinChooser::pickTeam(int index)
 {
     m_teams->setCurrentIndex(index);
-    FillSkinList(m_teams->itemText(index));
+    fillSkinList(m_teams->itemText(index));
 }
 
 void SkinChooser::selectSkin(int index)
@@ -106,10 +106,10 @@ void SkinChooser::clear()
     m_skins->clear();
 }
 
-void SkinChooser::FillSkinList(const QString &team)
+void SkinChooser::fillSkinList(const QString &team)
 {
     m_skins->clear();
-    m_skins->addItems(m_profile.FillSkinList(team));
+    m_skins->addItems(m_profile.fillSkinList(team));
     selectSkin(0);
 }
 
@@ -125,7 +125,7 @@ void SkinChooser::showPreview()
         m_picture->setToolTip(QString());
         return;
     }
-    const QString key = EntryProfile::SkinPreview(skin);
+    const QString key = EntryProfile::skinPreview(skin);
     m_picture->setIcon(SkinPicture::icon(key));
     // What the picture shows, for whoever cannot see it.
     m_picture->setText(key);

@@ -39,7 +39,7 @@ public:
     void clear();
 
 private:
-    void FillSkinList(const QString &team);
+    void fillSkinList(const QString &team);
     void showPreview();
 
     const EntryProfile &m_profile;

@@ -137,7 +137,7 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
     h.game.write(u"AGBBot_liblist.gam"_s, "not the right name");
     h.window->startUp();
 
-    QVERIFY(h.state.DirectoryValid);
+    QVERIFY(h.state.directoryValid);
     QCOMPARE(QDir::current().canonicalPath(), QDir(h.game.gameDir()).canonicalPath());
     QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(!h.find(u"Command9"_s)->isHidden());
@@ -152,7 +152,7 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
         }
     }
     // Nothing is chosen until the user chooses.
-    QVERIFY(h.state.BotName.isEmpty());
+    QVERIFY(h.state.botName.isEmpty());
 }
 
 void TestMainScreen::chooseShowsBotInfoThenPlay()
@@ -171,7 +171,7 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     h.window->startUp();
 
     h.find<QAbstractButton>(u"Option2"_s)->click();
-    QCOMPARE(h.state.BotName, u"RamBot"_s);
+    QCOMPARE(h.state.botName, u"RamBot"_s);
     QCOMPARE(shownInfo(h),
              (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\rambot.dll"_s, u"cs_office, de_dust"_s, u"ram.cfg"_s}));
 
@@ -183,12 +183,12 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.0.8"_s, u"dlls\\plbot.dll"_s, u"All"_s, u"Not Available"_s}));
 
     h.find<QAbstractButton>(u"Option7"_s)->click();
-    QCOMPARE(h.state.BotName, u"Original CS"_s);
+    QCOMPARE(h.state.botName, u"Original CS"_s);
     QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.1.0"_s, u"dlls\\mp.dll"_s, {}, u"None"_s}));
 
     // Once the plain game has been played, the choice is named after its copy.
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.state.BotName, u"OLD"_s);
+    QCOMPARE(h.state.botName, u"OLD"_s);
     QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
     QVERIFY(!h.game.recordedRun().isEmpty());
 }
@@ -225,7 +225,7 @@ void TestMainScreen::controlsChooseTheirAddOn()
     else
         h.find<QAction>(control)->trigger();
     QVERIFY(h.find<QRadioButton>(option)->isChecked());
-    QCOMPARE(h.state.BotName, botName);
+    QCOMPARE(h.state.botName, botName);
     QTEST(shownInfo(h).at(2), "library");
     // Play activates the add-on named, whatever is shown.
     h.find<QAbstractButton>(u"Command3"_s)->click();

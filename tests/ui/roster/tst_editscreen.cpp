@@ -3,6 +3,7 @@
 #include "MessageAnswerer.h"
 #include "OpenScreen.h"
 #include "Roster.h"
+#include "RosterDocument.h"
 #include "UpDown.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -62,11 +64,19 @@ struct EditorHarness : MainScreenHarness
     }
 };
 
-void addBots(EditScreen *editor, int count)
+// Adds bots as the add dialog does; with savedIn, writes them to a file there too, so that nothing is unsaved.
+void addBots(EditScreen *editor, int count, const QString &savedIn = {})
 {
     for (int i = 0; i < count; ++i)
-        editor->roster().append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"3"_s, u"UK SAS"_s});
+        editor->document().append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"3"_s, u"UK SAS"_s});
     editor->enableSave();
+    if (!savedIn.isEmpty())
+        QCOMPARE(editor->document().save(savedIn + u"/saved.cfg"_s), QString());
+}
+
+const Roster &rosterOf(EditScreen *editor)
+{
+    return editor->document().roster();
 }
 
 } // namespace
@@ -91,7 +101,8 @@ private Q_SLOTS:
     void spinnerSteps_data();
     void spinnerSteps();
     void openChangeAndSaveUnderANewName();
-    void exitClosesEditorWithoutAsking();
+    void endingTheProgramAsksAboutUnsavedBots_data();
+    void endingTheProgramAsksAboutUnsavedBots();
 };
 
 void TestEditScreen::editControlOpensWithLayout_data()
@@ -128,11 +139,11 @@ void TestEditScreen::editControlOpensWithLayout()
     QFETCH(bool, realBotRows);
     QFETCH(bool, waypoints);
     EditorHarness h;
-    h.state.RosterChanged = true;
+    h.state.rosterChanged = true;
     EditScreen *editor = h.open(control);
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), caption);
-    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(!h.state.rosterChanged);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
@@ -172,44 +183,44 @@ void TestEditScreen::openEditorIsRaisedNotReloaded()
     EditScreen *editor = h.open(u"Command5"_s);
     addBots(editor, 2);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text5"_s), u"5"_s);
-    QVERIFY(h.state.RosterChanged);
+    QVERIFY(h.state.rosterChanged);
     QCOMPARE(h.open(u"Command5"_s), editor);
-    QCOMPARE(editor->roster().size(), 2);
+    QCOMPARE(rosterOf(editor).size(), 2);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"205"_s);
-    QVERIFY(h.state.RosterChanged);
+    QVERIFY(h.state.rosterChanged);
 }
 
 void TestEditScreen::otherAddOnClosesTheOpenEditorFirst_data()
 {
-    QTest::addColumn<bool>("saveFirst");
-    QTest::newRow("discard") << false;
-    QTest::newRow("save first") << true;
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::newRow("discard") << QDialogButtonBox::No;
+    QTest::newRow("save first") << QDialogButtonBox::Yes;
+    QTest::newRow("cancel") << QDialogButtonBox::Cancel;
 }
 
 void TestEditScreen::otherAddOnClosesTheOpenEditorFirst()
 {
-    QFETCH(bool, saveFirst);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
     EditorHarness h;
     EditScreen *ramBot = h.open(u"Command2"_s);
     addBots(ramBot, 1);
-    h.state.RosterChanged = true;
     QPointer<EditScreen> guard(ramBot);
-    MessageAnswerer answerer(saveFirst ? QDialogButtonBox::Yes : QDialogButtonBox::No);
+    MessageAnswerer answerer(answer);
     answerer.arm();
     EditScreen *next = h.open(u"Command6"_s);
     QCOMPARE(answerer.texts(), QStringList{exitQuestion});
-    if (saveFirst) {
-        // The RamBot roster stays in front with its save dialog; nothing has switched to NNBot.
+    if (answer != QDialogButtonBox::No) {
+        // The RamBot roster stays in front, with its save dialog on Yes; nothing has switched to NNBot.
         QCOMPARE(next, ramBot);
-        QCOMPARE(h.state.BotName, u"RamBot"_s);
-        QTRY_VERIFY(ramBot->findChild<QWidget *>(u"SaveScreen"_s));
-        QVERIFY(ramBot->findChild<QWidget *>(u"SaveScreen"_s)->isVisible());
+        QCOMPARE(h.state.botName, u"RamBot"_s);
+        QCOMPARE(rosterOf(ramBot).size(), 1);
+        QCOMPARE(ramBot->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
         return;
     }
     QVERIFY(next && next != ramBot);
     QCOMPARE(next->windowTitle(), u"NNBot Bots"_s);
     QCOMPARE(next->botName(), u"NNBot"_s);
-    QVERIFY(next->roster().isEmpty());
+    QVERIFY(rosterOf(next).isEmpty());
     QTRY_VERIFY(guard.isNull());
 }
 
@@ -233,18 +244,18 @@ void TestEditScreen::deletingTheLastBotDisablesSave()
     EditorHarness h;
     EditScreen *editor = h.open(u"Command2"_s);
     auto *deleteButton = h.control<QPushButton>(editor, u"Command2"_s);
-    addBots(editor, 1);
+    addBots(editor, 1, h.game.gameDir());
     deleteButton->click(); // nothing selected: nothing happens
-    QCOMPARE(editor->roster().size(), 1);
-    QVERIFY(!h.state.RosterChanged);
+    QCOMPARE(rosterOf(editor).size(), 1);
+    QVERIFY(!h.state.rosterChanged);
 
     auto *names = h.control<QListView>(editor, u"List1"_s);
     names->setCurrentIndex(names->model()->index(0, 0));
     deleteButton->click();
-    QVERIFY(editor->roster().isEmpty());
+    QVERIFY(rosterOf(editor).isEmpty());
     QCOMPARE(editor->selectedRow(), -1);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
-    QVERIFY(h.state.RosterChanged);
+    QVERIFY(h.state.rosterChanged);
 
     // Nothing is left to lose, so Done asks nothing.
     MessageAnswerer answerer;
@@ -256,36 +267,63 @@ void TestEditScreen::deletingTheLastBotDisablesSave()
 
 void TestEditScreen::doneQuestion_data()
 {
+    QTest::addColumn<QString>("how"); // "Done", "close box" or "New"
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("stays");
-    QTest::newRow("unchanged") << false << QDialogButtonBox::No << false << false;
-    QTest::newRow("changed, no") << true << QDialogButtonBox::No << true << false;
-    QTest::newRow("changed, yes") << true << QDialogButtonBox::Yes << true << true;
+    QTest::addColumn<QString>("outcome"); // "gone", "kept", "save dialog" or "renewed"
+    const auto row = [](const char *name, const QString &how, bool changed, QDialogButtonBox::StandardButton answer,
+                        const QString &outcome) {
+        QTest::newRow(name) << how << changed << answer << outcome;
+    };
+    const QString gone = u"gone"_s;
+    const QString kept = u"kept"_s;
+    const QString saveDialog = u"save dialog"_s;
+    for (const QString &how : {u"Done"_s, u"close box"_s}) {
+        const QByteArray name = how.toLatin1();
+        row(name + ", saved", how, false, QDialogButtonBox::No, gone);
+        row(name + ", no", how, true, QDialogButtonBox::No, gone);
+        row(name + ", yes", how, true, QDialogButtonBox::Yes, saveDialog);
+        row(name + ", cancel", how, true, QDialogButtonBox::Cancel, kept);
+        row(name + ", escape", how, true, MessageAnswerer::pressEscape, kept);
+    }
+    row("New, saved", u"New"_s, false, QDialogButtonBox::No, u"renewed"_s);
+    row("New, no", u"New"_s, true, QDialogButtonBox::No, u"renewed"_s);
+    row("New, yes", u"New"_s, true, QDialogButtonBox::Yes, saveDialog);
+    row("New, escape", u"New"_s, true, MessageAnswerer::pressEscape, kept);
 }
 
 void TestEditScreen::doneQuestion()
 {
+    QFETCH(QString, how);
     QFETCH(bool, changed);
     QFETCH(QDialogButtonBox::StandardButton, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, stays);
+    QFETCH(QString, outcome);
     EditorHarness h;
     EditScreen *editor = h.open(u"Command2"_s);
-    addBots(editor, 2);
-    h.state.RosterChanged = changed;
+    addBots(editor, 2, changed ? QString() : h.game.gameDir());
     MessageAnswerer answerer(answer);
     answerer.arm();
-    h.control<QPushButton>(editor, u"Command4"_s)->click();
-    QCOMPARE(answerer.answered(), asked);
-    if (asked) {
-        QCOMPARE(answerer.text(), exitQuestion);
-        QCOMPARE(answerer.buttons(), (QStringList{u"Yes"_s, u"No"_s}));
+    if (how == "Done"_L1)
+        h.control<QPushButton>(editor, u"Command4"_s)->click();
+    else if (how == "close box"_L1)
+        editor->close();
+    else
+        h.control<QAction>(editor, u"new"_s)->trigger();
+
+    QCOMPARE(answerer.answered(), changed);
+    if (changed) {
+        QCOMPARE(answerer.text(),
+                 how == "New"_L1 ? u"You Have Changed Your Current BotList. Do You Want To Save It "
+                                   u"Before You Start A New One?"_s
+                                 : exitQuestion);
+        // In the platform's order of buttons.
+        QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
+                 (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
     }
-    QCOMPARE(editor->isVisible(), stays);
-    if (stays)
-        QVERIFY(editor->findChild<QWidget *>(u"SaveScreen"_s)->isVisible());
+    QCOMPARE(editor->isVisible(), outcome != "gone"_L1);
+    QCOMPARE(editor->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, outcome == "save dialog"_L1);
+    if (outcome != "gone"_L1)
+        QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
 }
 
 void TestEditScreen::newStartsAfresh()
@@ -295,13 +333,12 @@ void TestEditScreen::newStartsAfresh()
     addBots(editor, 3);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text1"_s), u"7"_s);
     h.control<QCheckBox>(editor, u"Check3"_s)->click();
-    QVERIFY(h.state.RosterChanged);
-    MessageAnswerer answerer;
+    QVERIFY(h.state.rosterChanged);
+    MessageAnswerer answerer(QDialogButtonBox::No);
     answerer.arm();
     h.control<QAction>(editor, u"new"_s)->trigger();
-    QVERIFY(!answerer.answered());
-    QVERIFY(editor->roster().isEmpty());
-    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(rosterOf(editor).isEmpty());
+    QVERIFY(!h.state.rosterChanged);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"20"_s);
@@ -324,7 +361,7 @@ void TestEditScreen::optionControlsFollowTheRules()
     range->click();
     QCOMPARE(h.control<QLineEdit>(editor, u"Text6"_s)->text(), u"40"_s);
     QVERIFY(h.control(editor, u"Text6"_s)->isEnabled());
-    QVERIFY(h.state.RosterChanged);
+    QVERIFY(h.state.rosterChanged);
 }
 
 void TestEditScreen::spinnerSteps_data()
@@ -351,10 +388,11 @@ void TestEditScreen::spinnerSteps()
     auto *field = h.control<QLineEdit>(editor, u"Text1"_s);
     field->selectAll();
     QTest::keyClicks(field, text);
-    QCOMPARE(editor->options().text(RosterOptions::Field::TimeBeforeBotEntry), text);
+    const RosterOptions &options = editor->document().options();
+    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), text);
     QTest::keyClick(field, Qt::Key(key));
     QCOMPARE(field->text(), expected);
-    QCOMPARE(editor->options().text(RosterOptions::Field::TimeBeforeBotEntry), expected);
+    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), expected);
 }
 
 void TestEditScreen::openChangeAndSaveUnderANewName()
@@ -369,19 +407,19 @@ void TestEditScreen::openChangeAndSaveUnderANewName()
     QPointer<QWidget> openGuard(openScreen);
     h.control<QPushButton>(openScreen, u"Command1"_s)->click();
     QTRY_VERIFY(openGuard.isNull());
-    QCOMPARE(editor->roster().size(), 2);
-    QCOMPARE(editor->roster().at(1), (RosterEntry{u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+    QCOMPARE(rosterOf(editor).size(), 2);
+    QCOMPARE(rosterOf(editor).at(1), (RosterEntry{u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
     QVERIFY(h.control<QAction>(editor, u"Save"_s)->isEnabled());
-    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(!h.state.rosterChanged);
 
     h.control<QCheckBox>(editor, u"Check4"_s)->click();
-    QVERIFY(h.state.RosterChanged);
+    QVERIFY(h.state.rosterChanged);
     h.control<QAction>(editor, u"Save"_s)->trigger();
     QWidget *saveScreen = editor->findChild<QWidget *>(u"SaveScreen"_s);
     QVERIFY(saveScreen && saveScreen->isVisible());
     QTest::keyClicks(h.control<QLineEdit>(saveScreen, u"Text1"_s), u"peaceful"_s);
     h.control<QPushButton>(saveScreen, u"Command1"_s)->click();
-    QVERIFY(!h.state.RosterChanged);
+    QVERIFY(!h.state.rosterChanged);
     QByteArray expected = nnBotFile;
     expected.replace("botsdontshoot 0", "botsdontshoot 1");
     QCOMPARE(h.game.read(u"peaceful.cfg"_s), expected);
@@ -395,18 +433,49 @@ void TestEditScreen::openChangeAndSaveUnderANewName()
     QVERIFY(!editor->isVisible());
 }
 
-void TestEditScreen::exitClosesEditorWithoutAsking()
+void TestEditScreen::endingTheProgramAsksAboutUnsavedBots_data()
 {
+    QTest::addColumn<QString>("control"); // the main window's exit button, or its close box
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::addColumn<bool>("ends");
+    for (const QString &control : {u"Command4"_s, u"close box"_s}) {
+        const QByteArray name = control.toLatin1();
+        QTest::newRow(name + ", saved") << control << false << QDialogButtonBox::No << true;
+        QTest::newRow(name + ", no") << control << true << QDialogButtonBox::No << true;
+        QTest::newRow(name + ", yes") << control << true << QDialogButtonBox::Yes << false;
+        QTest::newRow(name + ", escape") << control << true << MessageAnswerer::pressEscape << false;
+    }
+}
+
+void TestEditScreen::endingTheProgramAsksAboutUnsavedBots()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, changed);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    QFETCH(bool, ends);
     EditorHarness h;
     EditScreen *editor = h.open(u"Command2"_s);
-    addBots(editor, 1);
-    h.state.RosterChanged = true;
+    addBots(editor, 1, changed ? QString() : h.game.gameDir());
     QPointer<EditScreen> guard(editor);
-    MessageAnswerer answerer;
+    MessageAnswerer answerer(answer);
     answerer.arm();
-    h.find<QAbstractButton>(u"Command4"_s)->click();
-    QVERIFY(!answerer.answered());
-    QTRY_VERIFY(guard.isNull());
+    if (control == "Command4"_L1)
+        h.find<QAbstractButton>(control)->click();
+    else
+        h.window->close();
+
+    QCOMPARE(answerer.texts(), changed ? QStringList{exitQuestion} : QStringList());
+    if (ends) {
+        QVERIFY(!h.window->isVisible());
+        QVERIFY(!guard || !guard->isVisible());
+        return;
+    }
+    // The program goes on, with the roster in its editor and, on Yes, the save dialog in front.
+    QVERIFY(h.window->isVisible());
+    QVERIFY(guard && guard->isVisible());
+    QCOMPARE(rosterOf(editor).size(), 1);
+    QCOMPARE(editor->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
 }
 
 QTEST_MAIN(TestEditScreen)

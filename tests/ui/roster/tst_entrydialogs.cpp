@@ -7,6 +7,8 @@
 #include "MessageAnswerer.h"
 #include "RandomSource.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -66,24 +68,27 @@ struct Editor
 
     explicit Editor(const QString &bot, const QStringList &bots = twoBots)
     {
-        state.BotName = bot;
-        state.GameDir = game.gameDir();
-        window = std::make_unique<EditScreen>(state, random);
+        state.botName = bot;
+        state.gameDir = game.gameDir();
+        window = std::make_unique<EditScreen>(state, *RosterAddOn::find(bot), random);
         for (const QString &line : bots) {
             const QStringList f = line.split(u", "_s);
-            window->roster().append(RosterEntry{f.at(0), f.at(1), f.at(2), f.at(3)});
+            window->document().append(RosterEntry{f.at(0), f.at(1), f.at(2), f.at(3)});
         }
+        // Saved, so that what a dialog changes is the only unsaved change.
+        if (!bots.isEmpty() && !window->document().save(game.gameDir() + u"/start.cfg"_s).isEmpty())
+            qFatal("the start roster could not be saved");
         window->show();
     }
     QStringList bots() const
     {
         QStringList lines;
-        for (const RosterEntry &bot : window->roster().entries())
+        for (const RosterEntry &bot : window->document().roster().entries())
             lines << QStringList{bot.name, bot.team, bot.skill, bot.skin}.join(u", ");
         return lines;
     }
     QListView *list() const { return child<QListView>(window->centralWidget(), u"List1"_s); }
-    void selectRow(int row) const { list()->setCurrentIndex(window->roster().index(row, 0)); }
+    void selectRow(int row) const { list()->setCurrentIndex(window->document().model()->index(row, 0)); }
     bool saveEnabled() const { return window->findChild<QAction *>(u"Save"_s)->isEnabled(); }
     // "add", "edit" or "multiple": presses the editor's button that opens that dialog.
     QDialog *open(const QString &dialog)
@@ -149,7 +154,7 @@ void work(Editor &e, QWidget *dialog, const QString &steps)
         else if (key == u"deselect")
             e.list()->selectionModel()->clear();
         else if (key == u"clear")
-            e.window->roster().clear();
+            e.window->document().renew();
         else
             QFAIL(qPrintable(u"unknown step "_s + step));
     }
@@ -211,7 +216,7 @@ private Q_SLOTS:
             QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), u"Terrorist"_s);
         } else {
             QVERIFY(QTest::qWaitForWindowExposed(e.window.get()));
-            const QPoint centre = e.list()->visualRect(e.window->roster().index(1, 0)).center();
+            const QPoint centre = e.list()->visualRect(e.window->document().model()->index(1, 0)).center();
             QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
             dialog = e.window->findChild<EditBotScreen *>();
@@ -278,7 +283,7 @@ private Q_SLOTS:
         if (!message.isEmpty())
             QCOMPARE(shown.constFirst(), message);
         QCOMPARE(e.bots(), twoBots);
-        QVERIFY(!e.state.RosterChanged);
+        QVERIFY(!e.state.rosterChanged);
         QVERIFY(window && window->isVisible());
     }
 
@@ -324,7 +329,7 @@ private Q_SLOTS:
         }
         QCOMPARE(e.press(window, button), QStringList());
         QTEST(e.bots(), "bots");
-        QCOMPARE(e.state.RosterChanged, button == u"Command1"_s);
+        QCOMPARE(e.state.rosterChanged, button == u"Command1"_s);
         QTEST(e.saveEnabled(), "save");
         QTRY_VERIFY(!window);
     }
@@ -368,7 +373,7 @@ private Q_SLOTS:
                 drawnNames.insert(bot.section(u", "_s, 0, 0));
             }
             QCOMPARE(drawnNames.size(), added); // each name at most once
-            QVERIFY(e.state.RosterChanged);
+            QVERIFY(e.state.rosterChanged);
             QTRY_VERIFY(!dialog);
         }
         QCOMPARE(drawn[0], drawn[1]);

@@ -1,9 +1,10 @@
-#include "AppState.h"
 #include "FolderTree.h"
 #include "GameDirFixture.h"
 #include "MessageAnswerer.h"
 #include "OpenScreen.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
 #include "RosterOptions.h"
 #include "SaveScreen.h"
 
@@ -12,7 +13,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,20 +35,18 @@ const QString saveFirst = u"You Have Changed Your Current BotList. Do You Want T
 struct Editor
 {
     GameDirFixture game;
-    AppState state;
-    RosterOptions options{state.RosterChanged};
-    Roster roster;
-    QWidget window; // the dialogs' parent: they go before the roster they point at
+    const QString gameDir = QDir::toNativeSeparators(game.gameDir());
+    RosterDocument document{*RosterAddOn::find(u"NNBot")};
+    QTemporaryDir elsewhere;
+    QWidget window; // the dialogs' parent: they go before the document they point at
 
-    Editor()
-    {
-        state.GameDir = QDir::toNativeSeparators(game.gameDir());
-        roster.append(oldBot);
-        state.RosterChanged = true;
-    }
+    Editor() { document.append(oldBot); }
+    // Saves the bot outside the game folder, so that nothing is unsaved.
+    void save() { QCOMPARE(document.save(elsewhere.filePath(u"saved.cfg"_s)), QString()); }
+    const Roster &roster() const { return document.roster(); }
     template<typename Dialog> Dialog *open()
     {
-        auto *dialog = new Dialog(state, u"NNBot"_s, options, roster, &window);
+        auto *dialog = new Dialog(gameDir, document, &window);
         dialog->show();
         return dialog;
     }
@@ -96,7 +97,7 @@ private Q_SLOTS:
             e.game.write(name, "x");
         QDir(e.game.gameDir()).mkdir(u"folder.cfg"_s);
         QPointer<QDialog> dialog = e.open(save);
-        QCOMPARE(child<FolderTree>(dialog, u"Dir1"_s)->currentFolder(), e.state.GameDir);
+        QCOMPARE(child<FolderTree>(dialog, u"Dir1"_s)->currentFolder(), e.gameDir);
         QCOMPARE(listed(dialog), QStringList({u"a.Cfg"_s, u"bots.cfg"_s, u"C.CFG"_s}));
 
         clickFile(dialog, u"bots.cfg"_s); // what Load or Save would then read or write
@@ -104,8 +105,8 @@ private Q_SLOTS:
         answerer.arm();
         child(dialog, u"Command2"_s)->click();
         QTRY_VERIFY(dialog.isNull());
-        QCOMPARE(e.roster.entries(), QList<RosterEntry>({oldBot}));
-        QVERIFY(e.state.RosterChanged);
+        QCOMPARE(e.roster().entries(), QList<RosterEntry>({oldBot}));
+        QVERIFY(e.document.isModified());
         QCOMPARE(e.game.read(u"bots.cfg"_s), "x");
     }
 
@@ -122,7 +123,8 @@ private Q_SLOTS:
         QFETCH(bool, doubleClick);
         QFETCH(bool, changed);
         Editor e;
-        e.state.RosterChanged = changed;
+        if (!changed)
+            e.save();
         e.game.write(u"Bots.cfg"_s, twoBots);
         QPointer<OpenScreen> dialog = e.open<OpenScreen>();
         QSignalSpy loaded(dialog, &OpenScreen::loaded);
@@ -134,9 +136,9 @@ private Q_SLOTS:
 
         QCOMPARE(answerer.texts(), changed ? QStringList(saveFirst) : QStringList());
         QCOMPARE(loaded.size(), 1);
-        QCOMPARE(e.roster.size(), 2);
-        QCOMPARE(e.roster.at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
-        QVERIFY(!e.state.RosterChanged);
+        QCOMPARE(e.roster().size(), 2);
+        QCOMPARE(e.roster().at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+        QVERIFY(!e.document.isModified());
         QTRY_VERIFY(dialog.isNull());
     }
 
@@ -144,32 +146,45 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes"); // empty: a good file is there, but none is selected
         QTest::addColumn<QString>("message");
-        QTest::newRow("unsaved changes, Yes") << twoBots << saveFirst;
-        QTest::newRow("another add-on's file") << QByteArray(twoBots).replace("NNBot", "RamBot") << notValid;
+        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+        QTest::newRow("unsaved changes, Yes") << twoBots << saveFirst << QDialogButtonBox::Yes;
+        QTest::newRow("unsaved changes, Cancel") << twoBots << saveFirst << QDialogButtonBox::Cancel;
+        QTest::newRow("unsaved changes, Escape") << twoBots << saveFirst << MessageAnswerer::pressEscape;
+        QTest::newRow("another add-on's file")
+            << QByteArray(twoBots).replace("NNBot", "RamBot") << notValid << QDialogButtonBox::Ok;
         QTest::newRow("another version") << QByteArray(twoBots).replace("2.0", "1.9")
-                                         << u"This config file is made with another version. Unable to load."_s;
-        QTest::newRow("nothing selected") << QByteArray() << notValid;
+                                         << u"This config file is made with another version. Unable to load."_s
+                                         << QDialogButtonBox::Ok;
+        QTest::newRow("nothing selected") << QByteArray() << notValid << QDialogButtonBox::Ok;
     }
     void loadThatStopsKeepsDialogOpen()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        const bool yes = message == saveFirst; // to saving first: nothing is read, not even the roster cleared
+        QFETCH(QDialogButtonBox::StandardButton, answer);
+        // Asked about saving first and not answered No: nothing is read, not even the roster cleared.
+        const bool asked = message == saveFirst;
         Editor e;
-        e.state.RosterChanged = yes;
+        if (!asked)
+            e.save();
         e.game.write(u"bots.cfg"_s, bytes.isEmpty() ? twoBots : bytes);
         OpenScreen *dialog = e.open<OpenScreen>();
         if (!bytes.isEmpty())
             dialog->selectFile(u"bots.cfg"_s);
         QSignalSpy loaded(dialog, &OpenScreen::loaded);
         QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
-        MessageAnswerer answerer(yes ? QDialogButtonBox::Yes : QDialogButtonBox::Ok);
+        MessageAnswerer answerer(answer);
         answerer.arm();
         child(dialog, u"Command1"_s)->click();
         QCOMPARE(answerer.texts(), QStringList(message));
-        QCOMPARE(saveRequested.size(), yes ? 1 : 0);
+        // The buttons come in the platform's order.
+        if (asked) {
+            QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
+                     (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
+        }
+        QCOMPARE(saveRequested.size(), answer == QDialogButtonBox::Yes ? 1 : 0);
         QCOMPARE(loaded.size(), 0);
-        QCOMPARE(e.roster.entries(), yes ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
+        QCOMPARE(e.roster().entries(), asked ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
         QVERIFY(dialog->isVisible());
     }
 
@@ -209,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(saved.size(), 1);
         QCOMPARE(e.game.read(written), oneBot);
         QCOMPARE(e.files().size(), written == u"Mine.cfg"_s ? 1 : 2);
-        QVERIFY(!e.state.RosterChanged);
+        QVERIFY(!e.document.isModified());
         QTRY_VERIFY(dialog.isNull());
     }
 
@@ -220,6 +235,8 @@ private Q_SLOTS:
         QTest::newRow("blanks only for a name") << u"name"_s << u"You have to enter a filename"_s;
         QTest::newRow("no bots left") << u"roster"_s << u"There are no bots to save. Add at least one bot first."_s;
         QTest::newRow("folder in the way") << u"folder"_s << u"Trevlin could not save \""_s;
+        QTest::newRow("a file that would not read back")
+            << u"skill"_s << u"The option \"Botskill\" cannot be saved, because \"abc\" is not a number."_s;
     }
     void failedSaveStaysOpen()
     {
@@ -230,7 +247,9 @@ private Q_SLOTS:
             QDir(e.game.gameDir()).mkdir(u"bots.cfg"_s);
         SaveScreen *dialog = e.open<SaveScreen>();
         if (trouble == u"roster"_s)
-            e.roster.clear(); // the last bot deleted in the editor meanwhile
+            e.document.remove(0); // the last bot deleted in the editor meanwhile
+        if (trouble == u"skill"_s)
+            e.document.options().setText(RosterOptions::Field::Botskill, u"abc"_s);
         QSignalSpy saved(dialog, &SaveScreen::saved);
         child<QLineEdit>(dialog, u"Text1"_s)->setText(trouble == u"name"_s ? u"   "_s : u"bots"_s);
         MessageAnswerer answerer;
@@ -239,7 +258,7 @@ private Q_SLOTS:
         QCOMPARE(answerer.texts().size(), 1);
         QVERIFY2(answerer.text().startsWith(message), qPrintable(answerer.text()));
         QCOMPARE(saved.size(), 0);
-        QVERIFY(e.state.RosterChanged);
+        QVERIFY(e.document.isModified());
         QVERIFY(dialog->isVisible());
         QCOMPARE(e.files(), trouble == u"folder"_s ? QStringList(u"bots.cfg"_s) : QStringList());
     }

@@ -1,0 +1,113 @@
+#include "RosterDocument.h"
+
+#include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterOptions.h"
+
+RosterDocument::RosterDocument(const RosterAddOn &addOn, QObject *parent)
+    : QObject(parent)
+    , m_addOn(addOn)
+    , m_roster(new Roster(this))
+    , m_options(new RosterOptions(addOn, this))
+{
+    connect(m_options, &RosterOptions::edited, this, [this] { setModified(true); });
+}
+
+RosterDocument::~RosterDocument() = default;
+
+QString RosterDocument::botName() const
+{
+    return m_addOn.botName.toString();
+}
+
+QAbstractItemModel *RosterDocument::model() const
+{
+    return m_roster;
+}
+
+bool RosterDocument::hasUnsavedBots() const
+{
+    return m_modified && !m_roster->isEmpty();
+}
+
+void RosterDocument::append(const RosterEntry &entry)
+{
+    m_roster->append(entry);
+    setModified(true);
+}
+
+void RosterDocument::append(const QList<RosterEntry> &entries)
+{
+    m_roster->append(entries);
+    setModified(true);
+}
+
+void RosterDocument::replace(int row, const RosterEntry &entry)
+{
+    m_roster->replace(row, entry);
+    setModified(true);
+}
+
+void RosterDocument::setAll(const QString &team, const QString &skill, const QString &skin)
+{
+    m_roster->setAll(team, skill, skin);
+    setModified(true);
+}
+
+void RosterDocument::remove(int row)
+{
+    if (row < 0 || row >= m_roster->size())
+        return;
+    m_roster->remove(row);
+    setModified(true);
+}
+
+void RosterDocument::touch()
+{
+    setModified(true);
+}
+
+void RosterDocument::renew()
+{
+    m_roster->clear();
+    m_options->renew();
+    setModified(false);
+}
+
+void RosterDocument::applyAddOnStartValues()
+{
+    const bool modified = m_modified;
+    m_options->applyAddOnStartValues();
+    setModified(modified);
+}
+
+RosterFile::ReadResult RosterDocument::load(const QString &path)
+{
+    // Reading sets the options through their own rules, which mark the document modified; a file that fails
+    // halfway leaves them so.
+    const RosterFile::ReadResult result = RosterFile::read(path, m_addOn, *m_options, *m_roster);
+    if (result.isLoaded()) {
+        m_fileName = path;
+        setModified(false);
+    }
+    return result;
+}
+
+QString RosterDocument::save(const QString &path)
+{
+    // The writer may put a default into an empty Botskill field, which is what was saved all the same.
+    const QString error = RosterFile::write(path, m_addOn, *m_options, *m_roster);
+    if (error.isEmpty()) {
+        m_fileName = path;
+        setModified(false);
+    }
+    return error;
+}
+
+void RosterDocument::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    Q_EMIT modifiedChanged(modified);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "RosterFile.h"
+
+#include <QObject>
+#include <QString>
+
+class QAbstractItemModel;
+class Roster;
+struct RosterAddOn;
+class RosterOptions;
+struct RosterEntry;
+
+// One roster being edited: the bots, the options, the file it was last read from or written to, and whether it
+// holds changes that no file has yet. The roster editor, its entry dialogs and its open and save dialogs all work
+// on it; every change made through it, or to its options, marks it modified, and a successful read or write, or
+// starting afresh, marks it unmodified again.
+class RosterDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RosterDocument(const RosterAddOn &addOn, QObject *parent = nullptr);
+    ~RosterDocument() override;
+
+    const RosterAddOn &addOn() const { return m_addOn; }
+    QString botName() const;
+
+    const Roster &roster() const { return *m_roster; }
+    // The bots as a table (name, team, skill, skin) for the editor's lists to show; changes go through the
+    // document.
+    QAbstractItemModel *model() const;
+    RosterOptions &options() { return *m_options; }
+    const RosterOptions &options() const { return *m_options; }
+
+    // The file last read or written; empty before either.
+    QString fileName() const { return m_fileName; }
+    bool isModified() const { return m_modified; }
+    // Whether closing the document would lose bots that no file holds: it is modified and has bots at all.
+    bool hasUnsavedBots() const;
+
+    void append(const RosterEntry &entry);
+    void append(const QList<RosterEntry> &entries);
+    void replace(int row, const RosterEntry &entry);
+    // Gives every bot the same team, skill and skin; the names stay.
+    void setAll(const QString &team, const QString &skill, const QString &skin);
+    void remove(int row);
+    // Marks a change that the roster itself does not show, as adding no bots at all still counts as an edit.
+    void touch();
+
+    // The editor's "New": no bots, the options at their start values, nothing unsaved.
+    void renew();
+    // The add-on's own start values, as the editor opens with them; they are no unsaved change.
+    void applyAddOnStartValues();
+
+    // Reads path in place of the document: see RosterFile::read. Marks the document unmodified on success only.
+    RosterFile::ReadResult load(const QString &path);
+    // Writes the document to path: see RosterFile::write. Empty on success, when the document is unmodified;
+    // otherwise the message to show.
+    QString save(const QString &path);
+
+Q_SIGNALS:
+    void modifiedChanged(bool modified);
+
+private:
+    void setModified(bool modified);
+
+    const RosterAddOn &m_addOn;
+    Roster *m_roster;
+    RosterOptions *m_options;
+    QString m_fileName;
+    bool m_modified = false;
+};

@@ -1,0 +1,141 @@
+#include "BotCatalogue.h"
+#include "OptionSteps.h"
+#include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
+#include "TestFiles.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString goodFile = u"//RamBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+                         u"mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
+                         u"botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"_s;
+
+// Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
+void apply(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
+{
+    const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s};
+    if (step == "append"_L1) {
+        document.append(bot);
+    } else if (step == "append none"_L1) {
+        document.append(QList<RosterEntry>());
+    } else if (step == "replace"_L1) {
+        document.replace(0, bot);
+    } else if (step == "set all"_L1) {
+        document.setAll(u"Counter Terrorist"_s, u"2"_s, u"UK SAS"_s);
+    } else if (step.startsWith("remove "_L1)) {
+        document.remove(step.sliced(7).toInt());
+    } else if (step == "option"_L1) {
+        document.options().setText(RosterOptions::Field::MinBots, u"2"_s);
+    } else if (step == "renew"_L1) {
+        document.renew();
+    } else if (step == "start values"_L1) {
+        document.applyAddOnStartValues();
+    } else if (step == "save"_L1) {
+        QCOMPARE(document.save(dir.filePath(u"saved.cfg"_s)), QString());
+    } else if (step == "save refused"_L1) {
+        document.options().setText(RosterOptions::Field::Botskill, u"abc"_s);
+        QVERIFY(!document.save(dir.filePath(u"refused.cfg"_s)).isEmpty());
+    } else if (step.startsWith("load "_L1)) {
+        const QString kind = step.sliced(5);
+        QString text = goodFile;
+        if (kind == "broken"_L1)
+            text.replace(u"mp_autoteambalance 0"_s, u"mp_autoteambalance 7"_s).replace(u"pause 3"_s, u"pause 4"_s);
+        else if (kind == "other version"_L1)
+            text.replace(u"Trevlin 2.0"_s, u"Trevlin 1.0"_s);
+        const QString path = dir.filePath(kind + u".cfg"_s);
+        TestFiles::write(path, text.toLatin1());
+        QCOMPARE(document.load(path).isLoaded(), kind == "good"_L1);
+    } else {
+        qFatal("no step is called \"%s\"", qPrintable(step));
+    }
+}
+
+} // namespace
+
+class TestRosterDocument : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyGenericAddOnHasItsEntry();
+    void modifiedFollowsTheEdits_data();
+    void modifiedFollowsTheEdits();
+};
+
+void TestRosterDocument::everyGenericAddOnHasItsEntry()
+{
+    // The add-ons the catalogue gives the generic editor are those of the roster's table, and no others.
+    QStringList catalogue;
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        if (bot.editor == RosterEditor::Generic)
+            catalogue << QString(bot.botName);
+    }
+    QStringList table;
+    for (const RosterAddOn &addOn : RosterAddOn::all())
+        table << addOn.botName.toString();
+    catalogue.sort();
+    table.sort();
+    QCOMPARE(table, catalogue);
+}
+
+void TestRosterDocument::modifiedFollowsTheEdits_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("bots");
+    QTest::addColumn<QString>("fileName"); // the file last read or written
+    const auto row = [](const char *name, const QString &steps, bool modified, int bots, const QString &file = {}) {
+        QTest::newRow(name) << steps << modified << bots << file;
+    };
+    row("a new document", {}, false, 0);
+    row("a bot added", u"append"_s, true, 1);
+    row("no bots added is an edit all the same", u"append none"_s, true, 0);
+    row("every bot changed in an empty roster", u"set all"_s, true, 0);
+    row("a bot replaced", u"append; save; replace"_s, true, 1, u"saved.cfg"_s);
+    row("deleting with no bot selected", u"remove -1"_s, false, 0);
+    row("the last bot deleted", u"append; save; remove 0"_s, true, 0, u"saved.cfg"_s);
+    row("an option changed", u"option"_s, true, 0);
+    row("the add-on's start values", u"start values"_s, false, 0);
+    row("start values keep an edit", u"option; start values"_s, true, 0);
+    row("New", u"append; option; renew"_s, false, 0);
+    row("saved", u"append; save"_s, false, 1, u"saved.cfg"_s);
+    row("a refused save", u"append; save; save refused"_s, true, 1, u"saved.cfg"_s);
+    row("read", u"append; load good"_s, false, 1, u"good.cfg"_s);
+    // The options of the lines read before the broken one have changed.
+    row("a broken file", u"append; save; load broken"_s, true, 0, u"saved.cfg"_s);
+    row("another version", u"append; save; load other version"_s, false, 0, u"saved.cfg"_s);
+}
+
+void TestRosterDocument::modifiedFollowsTheEdits()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, modified);
+    QFETCH(int, bots);
+    QFETCH(QString, fileName);
+    QTemporaryDir dir;
+    RosterDocument document(*RosterAddOn::find(u"RamBot"));
+    QSignalSpy told(&document, &RosterDocument::modifiedChanged);
+
+    for (const QString &step : steps.split(u"; "_s, Qt::SkipEmptyParts))
+        apply(document, step, dir);
+
+    QCOMPARE(document.isModified(), modified);
+    QCOMPARE(document.roster().size(), bots);
+    QCOMPARE(document.hasUnsavedBots(), modified && bots > 0);
+    QCOMPARE(document.fileName(), fileName.isEmpty() ? QString() : dir.filePath(fileName));
+    // Each change of the state is told once; the last one tells the state as it is.
+    for (qsizetype i = 1; i < told.size(); ++i)
+        QVERIFY(told.at(i).constFirst().toBool() != told.at(i - 1).constFirst().toBool());
+    if (!told.isEmpty())
+        QCOMPARE(told.constLast().constFirst().toBool(), modified);
+}
+
+QTEST_GUILESS_MAIN(TestRosterDocument)
+#include "tst_rosterdocument.moc"
