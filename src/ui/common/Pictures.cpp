@@ -9,6 +9,7 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <memory>
@@ -51,13 +52,12 @@ constexpr std::array pictures{
     Picture{Pictures::directoryBanner, ":/dirselect.svg"_L1},
 };
 
-qsizetype indexOf(const QString &key)
+// Where the key's picture stands in pictures; pictures.size() for a key that has none.
+std::size_t indexOf(const QString &key)
 {
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        if (key == pictures.at(i).key)
-            return qsizetype(i);
-    }
-    return -1;
+    const auto found
+        = std::find_if(pictures.begin(), pictures.end(), [&key](const Picture &picture) { return key == picture.key; });
+    return std::size_t(found - pictures.begin());
 }
 
 // A picture is parsed the first time it is measured or drawn, and then kept: start-up only pays for the few the
@@ -65,16 +65,17 @@ qsizetype indexOf(const QString &key)
 QSvgRenderer *renderer(const QString &key)
 {
     static std::array<std::unique_ptr<QSvgRenderer>, pictures.size()> loaded;
-    const qsizetype index = indexOf(key);
-    if (index < 0)
+    const std::size_t index = indexOf(key);
+    if (index == pictures.size())
         return nullptr;
-    std::unique_ptr<QSvgRenderer> &svg = loaded.at(std::size_t(index));
+    std::unique_ptr<QSvgRenderer> &svg = loaded.at(index);
     if (!svg) {
         static const bool registered = (registerAssets(), true);
         Q_UNUSED(registered);
-        svg = std::make_unique<QSvgRenderer>(QString(pictures.at(std::size_t(index)).file));
+        const QString file = pictures.at(index).file;
+        svg = std::make_unique<QSvgRenderer>(file);
         if (!svg->isValid())
-            qWarning("The picture %s cannot be read", qPrintable(QString(pictures.at(std::size_t(index)).file)));
+            qWarning("The picture %s cannot be read", qUtf8Printable(file));
     }
     return svg->isValid() ? svg.get() : nullptr;
 }
@@ -157,7 +158,7 @@ QSize Pictures::size(const QString &key)
 QIcon Pictures::icon(const QString &key)
 {
     // Only the key is checked here; the file is read when the icon is first drawn.
-    if (indexOf(key) < 0)
+    if (indexOf(key) == pictures.size())
         return QIcon();
     return QIcon(new PictureIconEngine(key));
 }
