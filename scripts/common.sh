@@ -5,7 +5,7 @@ TREVLIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TREVLIN_BUILD=${TREVLIN_BUILD:-$TREVLIN_ROOT/build}
 
 # What a fresh Debian 12 machine lacks to build, test and benchmark the program.
-TREVLIN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev fonts-dejavu-core)
+TREVLIN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libbenchmark-dev fonts-dejavu-core)
 
 ensure_packages() {
     local missing=() package

@@ -4,10 +4,10 @@
 
 #include "AppSettings.h"
 #include "AppState.h"
-#include "Artwork.h"
 #include "FolderTree.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
+#include "Pictures.h"
 #include "Platform.h"
 
 #include <QDir>
@@ -23,8 +23,7 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    m_ui->Picture1->setPixmap(
-        Artwork::pixmap(Artwork::Picture::DirectoryPicture, QSize(300, 100), devicePixelRatioF()));
+    m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::directoryBanner, devicePixelRatioF()));
 
     FolderTree::setUpDriveList(m_ui->Drive1, m_ui->driveLabel);
     connect(m_ui->Drive1, &QComboBox::textActivated, this, &DirSelect::showFolder);

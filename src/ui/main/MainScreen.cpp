@@ -4,7 +4,6 @@
 
 #include "AppSettings.h"
 #include "AppState.h"
-#include "Artwork.h"
 #include "BotChoice.h"
 #include "DirSelect.h"
 #include "EditScreen.h"
@@ -13,6 +12,7 @@
 #include "GameSetup.h"
 #include "Liblist.h"
 #include "MessageBox.h"
+#include "Pictures.h"
 #include "Platform.h"
 #include "RosterAddOn.h"
 #include "WindowHelper.h"
@@ -53,10 +53,10 @@ MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &ran
     , m_random(random)
 {
     m_ui->setupUi(this);
-    setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
-    m_ui->Command3->setIcon(Artwork::icon(Artwork::Picture::Play));
-    m_ui->Command4->setIcon(Artwork::icon(Artwork::Picture::Exit));
-    m_ui->Command9->setIcon(Artwork::icon(Artwork::Picture::ServerConfig));
+    setWindowIcon(Pictures::icon(Pictures::appIcon));
+    m_ui->Command3->setIcon(Pictures::icon(Pictures::play));
+    m_ui->Command4->setIcon(Pictures::icon(Pictures::exit));
+    m_ui->Command9->setIcon(Pictures::icon(Pictures::serverConfig));
     // The separator between the edit entries and the folder entries is named like every other menu entry.
     const QList<QAction *> fileActions = m_ui->file->actions();
     for (QAction *entry : fileActions) {
@@ -77,9 +77,9 @@ void MainScreen::setUpToolbar()
     m_toolbar->setObjectName(u"Toolbar1"_s);
     m_toolbar->setAccessibleName(u"Config File To Run"_s);
     m_toolbar->setIconSize(QSize(24, 24));
-    QAction *folder = m_toolbar->addAction(Artwork::icon(Artwork::Picture::Folder), u"Select Autostart File"_s);
+    QAction *folder = m_toolbar->addAction(Pictures::icon(Pictures::folder), u"Select Autostart File"_s);
     folder->setObjectName(u"folder"_s);
-    QAction *cancel = m_toolbar->addAction(Artwork::icon(Artwork::Picture::Cancel), u"No Autostart File"_s);
+    QAction *cancel = m_toolbar->addAction(Pictures::icon(Pictures::cancel), u"No Autostart File"_s);
     cancel->setObjectName(u"cancel"_s);
     m_ui->frame2Layout->insertWidget(0, m_toolbar);
     m_ui->frame2Layout->setStretchFactor(m_ui->Label2, 1);

@@ -1,7 +1,7 @@
 #include "SkinChooser.h"
 
 #include "EntryProfile.h"
-#include "SkinPicture.h"
+#include "Pictures.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -36,7 +36,7 @@ SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWid
     }
     m_skins->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    const QSize largest = SkinPicture::size(u"Phoenix Connection"_s);
+    const QSize largest = Pictures::size(u"Phoenix Connection"_s);
     preview->setIconSize(largest);
     preview->setMovable(false);
     preview->setFloatable(false);
@@ -118,7 +118,7 @@ void SkinChooser::showPreview()
     const QString skin = selectedSkin();
     if (skin.isNull()) {
         // An empty picture of the same size keeps the dialog's layout still.
-        QPixmap empty(SkinPicture::size(u"Phoenix Connection"_s));
+        QPixmap empty(Pictures::size(u"Phoenix Connection"_s));
         empty.fill(Qt::transparent);
         m_picture->setIcon(QIcon(empty));
         m_picture->setText(u"No skin selected"_s);
@@ -126,7 +126,7 @@ void SkinChooser::showPreview()
         return;
     }
     const QString key = EntryProfile::skinPreview(skin);
-    m_picture->setIcon(SkinPicture::icon(key));
+    m_picture->setIcon(Pictures::icon(key));
     // What the picture shows, for whoever cannot see it.
     m_picture->setText(key);
     m_picture->setToolTip(key);

@@ -1,0 +1,179 @@
+#include "EntryProfile.h"
+#include "Pictures.h"
+
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+#include <cstdlib>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Expected
+{
+    QString key;
+    QSize size;
+    // How much of its area the picture covers with opaque pixels at least: the skin previews stand on a backdrop,
+    // the icons leave their corners clear.
+    qreal opaqueShare;
+};
+
+QList<Expected> everyPicture()
+{
+    // The skins the entry dialogs show a figure for, as the roster writes them.
+    const QStringList figures
+        = u"Phoenix Connection|L337 Krew|Arctic Avengers|Gorilla Warface|Seal Team 6 (DEVGRU)|"
+          "German GSG-9|UK SAS|French GIGN|Auto Select Terrorist|Auto Select Counter Terrorist"_s.split(u'|');
+    QList<Expected> all;
+    for (const QString &key : figures)
+        all.append({key, QSize(128, 256), 0.99});
+    all.append({u"Auto Select"_s, QSize(129, 185), 0.99});
+    for (const QLatin1StringView key : {Pictures::play, Pictures::exit, Pictures::serverConfig, Pictures::folder,
+                                        Pictures::cancel, Pictures::appIcon})
+        all.append({key, QSize(64, 64), 0.5});
+    all.append({Pictures::directoryBanner, QSize(300, 100), 0.9});
+    return all;
+}
+
+QImage argb(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The mean difference per channel of two images of the same size, from 0 to 255.
+double difference(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q))
+                + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return double(sum) / (4.0 * a.width() * a.height());
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void picture_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("opaqueShare");
+        for (const Expected &picture : everyPicture())
+            QTest::newRow(qPrintable(picture.key)) << picture.key << picture.size << picture.opaqueShare;
+    }
+
+    void picture()
+    {
+        QFETCH(QString, key);
+        QFETCH(QSize, size);
+        QFETCH(qreal, opaqueShare);
+        QCOMPARE(Pictures::size(key), size);
+        const QPixmap plain = Pictures::pixmap(key);
+        QCOMPARE(plain.size(), size);
+        const QPixmap sharp = Pictures::pixmap(key, 2.0);
+        QCOMPARE(sharp.size(), size * 2);
+        QCOMPARE(sharp.deviceIndependentSize().toSize(), size);
+
+        const QImage image = argb(sharp);
+        QSet<QRgb> colours;
+        qsizetype opaque = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                colours.insert(image.pixel(x, y));
+                opaque += qAlpha(image.pixel(x, y)) == 255;
+            }
+        }
+        QVERIFY2(opaque >= opaqueShare * image.width() * image.height(), qPrintable(QString::number(opaque)));
+        QVERIFY2(colours.size() > 100, qPrintable(QString::number(colours.size())));
+
+        // Twice the pixels show the same picture, drawn afresh rather than enlarged from the plain one.
+        const QImage halved = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY2(difference(halved, argb(plain)) < 2.0, qPrintable(QString::number(difference(halved, argb(plain)))));
+        const QImage enlarged = argb(plain).scaled(size * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY2(difference(image, enlarged) > 1.0, qPrintable(QString::number(difference(image, enlarged))));
+
+        const QIcon icon = Pictures::icon(key);
+        QCOMPARE(icon.pixmap(size, 2.0).size(), size * 2);
+        QCOMPARE(argb(icon.pixmap(size, 2.0)), image);
+        QVERIFY(argb(icon.pixmap(size, 1.0, QIcon::Disabled)) != argb(plain));
+    }
+
+    void keepsItsShape_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QSize>("bounds");
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("banner in a square")
+            << QString(Pictures::directoryBanner) << QSize(300, 300) << QRect(0, 100, 300, 100);
+        QTest::newRow("card on a wide ground") << u"Auto Select"_s << QSize(258, 185) << QRect(64, 0, 129, 185);
+        QTest::newRow("small icon") << QString(Pictures::play) << QSize(48, 24) << QRect(12, 0, 24, 24);
+    }
+
+    void keepsItsShape()
+    {
+        QFETCH(QString, key);
+        QFETCH(QSize, bounds);
+        QFETCH(QRect, area);
+        const QImage image = argb(Pictures::pixmap(key, bounds));
+        QCOMPARE(image.size(), bounds);
+        QCOMPARE(qAlpha(image.pixel(area.center())), 255);
+        for (const QPoint outside : {QPoint(0, 0), QPoint(bounds.width() - 1, bounds.height() - 1)}) {
+            if (!area.contains(outside))
+                QCOMPARE(qAlpha(image.pixel(outside)), 0);
+        }
+        QCOMPARE(Pictures::icon(key).actualSize(bounds), area.size());
+    }
+
+    void picturesDiffer()
+    {
+        const QList<Expected> all = everyPicture();
+        QList<QImage> images;
+        for (const Expected &picture : all)
+            images.append(argb(Pictures::pixmap(picture.key, QSize(64, 64))));
+        for (qsizetype i = 0; i < images.size(); ++i) {
+            for (qsizetype j = i + 1; j < images.size(); ++j)
+                QVERIFY2(images.at(i) != images.at(j), qPrintable(all.at(i).key + u" looks like "_s + all.at(j).key));
+        }
+    }
+
+    void everySkinPreviewHasAPicture()
+    {
+        const QStringList keys = EntryProfile::pictureKeys();
+        QCOMPARE(keys.size(), 11);
+        for (const QString &key : keys)
+            QVERIFY2(!Pictures::size(key).isEmpty(), qPrintable(key));
+    }
+
+    void unknownKeyHasNoPicture_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("combined skin") << u"Seal Team 6 / Phoenix"_s;
+        QTest::newRow("other letter case") << u"phoenix connection"_s;
+        QTest::newRow("file name") << u"skins/uk-sas"_s;
+        QTest::newRow("resource path") << u":/icons/play.svg"_s;
+        QTest::newRow("empty") << QString();
+    }
+
+    void unknownKeyHasNoPicture()
+    {
+        QFETCH(QString, key);
+        QVERIFY(Pictures::size(key).isEmpty());
+        QVERIFY(Pictures::pixmap(key).isNull());
+        QVERIFY(Pictures::pixmap(key, QSize(32, 32), 2.0).isNull());
+        QVERIFY(Pictures::icon(key).isNull());
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
