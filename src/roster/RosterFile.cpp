@@ -130,9 +130,14 @@ QString optionRefusal(QLatin1StringView label, const QString &text, bool (*reads
     return {};
 }
 
+// The message starts are made only for a bot that is refused: a roster of thousands passes without one.
+QString botStart(const RosterEntry &entry)
+{
+    return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s;
+}
+
 QString botRefusal(const RosterEntry &entry)
 {
-    const QString start = u"The bot "_s + quoted(entry.name) + u" cannot be saved, because its "_s;
     const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
         {"name"_L1, &entry.name},
         {"team"_L1, &entry.team},
@@ -141,20 +146,22 @@ QString botRefusal(const RosterEntry &entry)
     }};
     for (const auto &[what, text] : fields) {
         if (const QString part = unwritablePart(*text); !part.isEmpty())
-            return start + what + u" holds "_s + part + characterEnd + pleaseChange;
+            return botStart(entry) + u", because its "_s + what + u" holds "_s + part + characterEnd + pleaseChange;
     }
     if (entry.name.isEmpty())
         return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
                u"and save again."_s;
     if (const QString name = RosterFile::unreadableName(entry.name); !name.isEmpty())
-        return u"The bot "_s + quoted(entry.name) + u" cannot be saved. "_s + name;
+        return botStart(entry) + u". "_s + name;
     if (teamCode(entry.team) == unknownCode)
-        return start + u"team "_s + quoted(entry.team)
+        return botStart(entry) + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Select\"."_s + pleaseChange;
     if (entry.skill.contains(u' ') || !readsAsNumber(entry.skill))
-        return start + u"skill "_s + quoted(entry.skill) + u" is not a number."_s + pleaseChange;
+        return botStart(entry) + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s
+            + pleaseChange;
     if (skinCode(entry.skin) == unknownCode)
-        return start + u"skin "_s + quoted(entry.skin) + u" is none of the skins a config file knows."_s + pleaseChange;
+        return botStart(entry) + u", because its skin "_s + quoted(entry.skin)
+            + u" is none of the skins a config file knows."_s + pleaseChange;
     return {};
 }
 
