@@ -14,6 +14,7 @@
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Platform.h"
+#include "RadioGroupFocus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -149,6 +150,8 @@ void MainScreen::setUpAccessibility()
         if (auto *widget = qobject_cast<QWidget *>(it.key()); widget && !it.value().isEmpty())
             widget->setAccessibleDescription(it.value());
     }
+    // The add-ons are one stop for the keyboard, at the chosen one.
+    RadioGroupFocus::attach(m_ui->Frame1);
 }
 
 void MainScreen::connectControls()

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +27,31 @@ QStringList shownInfo(const MainScreenHarness &h)
     for (const QString &name : {u"Label6"_s, u"Label7"_s, u"Label8"_s, u"Label1"_s, u"Label2"_s})
         texts.append(h.find(name)->property("text").toString());
     return texts;
+}
+
+// A shown and active main window with RamBot, NNBot, the plain game, PodBot and BobaBot installed: the option
+// buttons Option2, Option4, Option7, Option8 and Option12 are enabled.
+void setUpForKeys(MainScreenHarness &h)
+{
+    h.setUp({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"BobaBot liblist.gam"_s});
+    h.window->startUp();
+    h.window->show();
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+}
+
+// The option button a screen reader hears as focused, and whether it hears it checked.
+QString focusedOption(const MainScreenHarness &h, bool *checked)
+{
+    for (int i = 1; i <= 12; ++i) {
+        QWidget *option = h.find(u"Option%1"_s.arg(i));
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(option)->state();
+        if (state.focused) {
+            *checked = state.checked;
+            return option->objectName();
+        }
+    }
+    return {};
 }
 
 // Whether assistive tools are told that from stands in the given relation to to.
@@ -58,6 +84,10 @@ private Q_SLOTS:
     void valuesAreReadAsShown();
     void longMapListIsReadInShort_data();
     void longMapListIsReadInShort();
+    void tabComesToTheChosenAddOn_data();
+    void tabComesToTheChosenAddOn();
+    void arrowKeysChooseAmongInstalledAddOns_data();
+    void arrowKeysChooseAmongInstalledAddOns();
     void controlsChooseTheirAddOn_data();
     void controlsChooseTheirAddOn();
     void statusLine_data();
@@ -276,6 +306,86 @@ void TestMainScreen::longMapListIsReadInShort()
     QVERIFY2(name.endsWith(spoken) && name.startsWith(maps.mid(0, 50).join(u", "_s)), qPrintable(name.right(80)));
     // The whole list stays there to be read on demand.
     QCOMPARE(accessible->text(QAccessible::Value), maps.join(u", "_s));
+}
+
+void TestMainScreen::tabComesToTheChosenAddOn_data()
+{
+    QTest::addColumn<QString>("choose");   // clicked first, if any
+    QTest::addColumn<QString>("thenEdit"); // the first add-on focused, then this edit button clicked, if any
+    QTest::addColumn<QString>("from");     // focused before the key
+    QTest::addColumn<bool>("back");        // Shift+Tab rather than Tab
+    QTest::addColumn<QString>("lands");
+    // RamBot is the first add-on installed; the disabled AndroidBot is passed over.
+    QTest::newRow("nothing chosen") << QString() << QString() << u"Command4"_s << false << u"Option2"_s;
+    QTest::newRow("nothing chosen, back") << QString() << QString() << u"Command2"_s << true << u"Option2"_s;
+    QTest::newRow("chosen") << u"Option8"_s << QString() << u"Command4"_s << false << u"Option8"_s;
+    QTest::newRow("chosen, back") << u"Option12"_s << QString() << u"Command2"_s << true << u"Option12"_s;
+    // PodBot's edit button chooses PodBot while RamBot is the add-on focused last.
+    QTest::newRow("chosen by an edit button") << QString() << u"Command10"_s << u"Command4"_s << false << u"Option8"_s;
+    QTest::newRow("chosen by an edit button, back")
+        << QString() << u"Command10"_s << u"Command2"_s << true << u"Option8"_s;
+}
+
+void TestMainScreen::tabComesToTheChosenAddOn()
+{
+    QFETCH(QString, choose);
+    QFETCH(QString, thenEdit);
+    QFETCH(QString, from);
+    QFETCH(bool, back);
+    MainScreenHarness h;
+    setUpForKeys(h);
+    if (!choose.isEmpty())
+        QTest::mouseClick(h.find(choose), Qt::LeftButton);
+    if (!thenEdit.isEmpty()) {
+        h.find(u"Command4"_s)->setFocus();
+        QTest::keyClick(h.find(u"Command4"_s), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.find(u"Option2"_s));
+        h.find<QAbstractButton>(thenEdit)->click();
+    }
+    h.find(from)->setFocus();
+    QTest::keyClick(h.find(from), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    bool checked = false;
+    QTEST(focusedOption(h, &checked), "lands");
+    QCOMPARE(checked, !choose.isEmpty() || !thenEdit.isEmpty());
+    // The add-ons are one stop: the next Tab leaves the group.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    QVERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
+}
+
+void TestMainScreen::arrowKeysChooseAmongInstalledAddOns_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("chosen"); // the start is chosen, not only focused
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("lands");
+    QTest::addColumn<QString>("botName");
+    QTest::newRow("down past disabled ones") << u"Option2"_s << true << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
+    QTest::newRow("right as down") << u"Option4"_s << true << int(Qt::Key_Right) << u"Option7"_s << u"Original CS"_s;
+    QTest::newRow("left as up") << u"Option12"_s << true << int(Qt::Key_Left) << u"Option8"_s << u"PodBot"_s;
+    QTest::newRow("up from the first wraps")
+        << u"Option2"_s << true << int(Qt::Key_Up) << u"Option12"_s << u"BobaBot"_s;
+    QTest::newRow("down from the last wraps")
+        << u"Option12"_s << true << int(Qt::Key_Down) << u"Option2"_s << u"RamBot"_s;
+    QTest::newRow("nothing chosen yet") << u"Option2"_s << false << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
+}
+
+void TestMainScreen::arrowKeysChooseAmongInstalledAddOns()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, chosen);
+    QFETCH(int, key);
+    MainScreenHarness h;
+    setUpForKeys(h);
+    auto *startButton = h.find<QRadioButton>(start);
+    if (chosen)
+        startButton->click();
+    startButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(startButton, Qt::Key(key));
+    bool checked = false;
+    QTEST(focusedOption(h, &checked), "lands");
+    QVERIFY(checked);
+    QTEST(h.state.BotName, "botName");
+    QVERIFY(!startButton->isChecked());
 }
 
 void TestMainScreen::controlsChooseTheirAddOn_data()
