@@ -4,6 +4,7 @@
 
 #include "AppState.h"
 #include "CaptionClick.h"
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "MultipleBots.h"
@@ -27,6 +28,7 @@ AddMultiple::AddMultiple(AppState &state, const EntryProfile &profile, Roster &r
     , m_random(random)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Add Multiple %1 Bots"_s.arg(profile.botName()));
     m_ui->Text1->setText(u"10"_s);

@@ -3,6 +3,7 @@
 #include "ui_AddScreen.h"
 
 #include "AppState.h"
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
@@ -18,6 +19,7 @@ AddScreen::AddScreen(AppState &state, const EntryProfile &profile, Roster &roste
     , m_roster(roster)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.addCaption()));
     m_ui->Label3->setText(profile.SkillLabel());

@@ -3,6 +3,7 @@
 #include "ui_EditBotScreen.h"
 
 #include "AppState.h"
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
@@ -22,6 +23,7 @@ EditBotScreen::EditBotScreen(AppState &state, const EntryProfile &profile, Roste
     , m_selection(selection)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.editCaption()));
     m_ui->Label3->setText(profile.SkillLabel());

@@ -3,6 +3,7 @@
 #include "ui_OpenScreen.h"
 
 #include "AppState.h"
+#include "DialogKeys.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "RosterFile.h"
@@ -20,6 +21,7 @@ OpenScreen::OpenScreen(AppState &state, const QString &botName, RosterOptions &o
     , m_roster(roster)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Open "_s + botName + u" Config File"_s);
 

@@ -3,6 +3,7 @@
 #include "ui_SaveScreen.h"
 
 #include "AppState.h"
+#include "DialogKeys.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "Roster.h"
@@ -22,6 +23,7 @@ SaveScreen::SaveScreen(AppState &state, const QString &botName, RosterOptions &o
     , m_roster(roster)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Save "_s + botName + u" Config File"_s);
 
