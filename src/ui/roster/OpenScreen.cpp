@@ -27,7 +27,7 @@ OpenScreen::OpenScreen(AppState &state, const QString &botName, RosterOptions &o
 
     m_ui->browser->setNameFilter(u"*.cfg"_s);
     m_ui->browser->showFolder(state.GameDir);
-    m_ui->browser->setFocus();
+    m_ui->browser->focusFileList();
 
     connect(m_ui->browser, &FileBrowser::fileDoubleClicked, this, &OpenScreen::load);
     connect(m_ui->Command1, &QPushButton::clicked, this, &OpenScreen::load);

@@ -118,8 +118,8 @@ void dialogRows()
                           << u"Text1 Combo1 Text2 List1 Check1 Command1 Command2"_s.split(u' ');
     QTest::newRow("add several") << u"AddMultiple"_s << u"Command1"_s
                                  << u"Text1 Text2 Check2 Combo1 List1 Check1 Command3 Command1 Command2"_s.split(u' ');
-    QTest::newRow("open") << u"OpenScreen"_s << u"Command1"_s << u"File1 Command1 Command2"_s.split(u' ');
-    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 File1"_s.split(u' ');
+    QTest::newRow("open") << u"OpenScreen"_s << u"Command1"_s << u"File1 Command1 Command2 Dir1"_s.split(u' ');
+    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 Dir1 File1"_s.split(u' ');
     QTest::newRow("folder") << u"DirSelect"_s << u"Command1"_s << u"Path1 Dir1 Command1 Command2"_s.split(u' ');
 }
 
