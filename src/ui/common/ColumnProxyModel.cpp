@@ -54,28 +54,21 @@ void ColumnProxyModel::connectSource()
                     if (topLevel(parent))
                         endRemoveRows();
                 }),
-        connect(source, &QAbstractItemModel::rowsAboutToBeMoved, this,
-                [this, topLevel](const QModelIndex &from, int first, int last, const QModelIndex &to, int row) {
-                    if (topLevel(from) && topLevel(to))
-                        beginMoveRows({}, first, last, {}, row);
-                }),
-        connect(source, &QAbstractItemModel::rowsMoved, this,
-                [this, topLevel](const QModelIndex &from, int, int, const QModelIndex &to) {
-                    if (topLevel(from) && topLevel(to))
-                        endMoveRows();
-                }),
         connect(source, &QAbstractItemModel::dataChanged, this, &ColumnProxyModel::sourceDataChanged),
         connect(source, &QAbstractItemModel::headerDataChanged, this, &ColumnProxyModel::sourceHeaderDataChanged),
         connect(source, &QAbstractItemModel::modelAboutToBeReset, this, &ColumnProxyModel::beginResetModel),
         connect(source, &QAbstractItemModel::modelReset, this, &ColumnProxyModel::endResetModel),
-        // Columns coming or going may move the shown column, and a new order of the rows would need every
-        // persistent index mapped anew: both are rare enough to be taken as a reset.
+        // Columns coming or going may move the shown column, and rows moved or put in a new order would need every
+        // persistent index mapped anew. A roster does none of these (its bots keep the order they were added in),
+        // so they are taken as a reset.
         connect(source, &QAbstractItemModel::columnsAboutToBeInserted, this, &ColumnProxyModel::beginResetModel),
         connect(source, &QAbstractItemModel::columnsInserted, this, &ColumnProxyModel::endResetModel),
         connect(source, &QAbstractItemModel::columnsAboutToBeRemoved, this, &ColumnProxyModel::beginResetModel),
         connect(source, &QAbstractItemModel::columnsRemoved, this, &ColumnProxyModel::endResetModel),
         connect(source, &QAbstractItemModel::columnsAboutToBeMoved, this, &ColumnProxyModel::beginResetModel),
         connect(source, &QAbstractItemModel::columnsMoved, this, &ColumnProxyModel::endResetModel),
+        connect(source, &QAbstractItemModel::rowsAboutToBeMoved, this, &ColumnProxyModel::beginResetModel),
+        connect(source, &QAbstractItemModel::rowsMoved, this, &ColumnProxyModel::endResetModel),
         connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, &ColumnProxyModel::beginResetModel),
         connect(source, &QAbstractItemModel::layoutChanged, this, &ColumnProxyModel::endResetModel),
     };
