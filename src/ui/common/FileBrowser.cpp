@@ -15,8 +15,6 @@ FileBrowser::FileBrowser(QWidget *parent)
     , m_ui(std::make_unique<Ui::FileBrowser>())
 {
     m_ui->setupUi(this);
-    // The files are what the user came for: a dialog that focuses the browser starts in the file list.
-    setFocusProxy(m_ui->File1);
 
     FolderTree::setUpDriveList(m_ui->Drive1, m_ui->driveLabel);
     connect(m_ui->Drive1, &QComboBox::textActivated, this, &FileBrowser::showFolder);
@@ -53,6 +51,11 @@ void FileBrowser::showFolder(const QString &folder)
     // A folder that is not there is still the one the dialog works in: it lists no files, and what is saved there
     // fails with the reason.
     folderChanged(path);
+}
+
+void FileBrowser::focusFileList()
+{
+    m_ui->File1->setFocus();
 }
 
 QString FileBrowser::filePath(const QString &name) const

@@ -28,6 +28,9 @@ public:
     void showFolder(const QString &folder);
     // The roster and config file dialogs: only "*.cfg" files, starting in folder.
     void showConfigFiles(const QString &folder);
+    // The files are what the user came for: a dialog that opens on them starts with the focus in the file list.
+    // (The list is no focus proxy of the browser: Qt's Tab would then pass the folder tree by.)
+    void focusFileList();
     // The path of the file called name in the folder shown.
     QString filePath(const QString &name) const;
 

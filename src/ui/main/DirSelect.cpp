@@ -4,6 +4,7 @@
 
 #include "AppSettings.h"
 #include "AppState.h"
+#include "DialogKeys.h"
 #include "FolderTree.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
@@ -22,6 +23,7 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     , m_settings(settings)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::directoryBanner, devicePixelRatioF()));
 

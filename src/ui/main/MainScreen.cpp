@@ -14,6 +14,7 @@
 #include "MessageBox.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "RadioGroupFocus.h"
 #include "RosterAddOn.h"
 #include "WindowHelper.h"
 
@@ -131,16 +132,14 @@ void MainScreen::setUpStatusTexts()
 
 void MainScreen::setUpAccessibility()
 {
-    // Every control is named for assistive tools by its caption; the status line describes it further.
+    // Every control is named for assistive tools by its caption, and every value by what it shows, with its caption
+    // (a label or a frame's title) as its label; the status line describes each further.
     for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it) {
         if (auto *widget = qobject_cast<QWidget *>(it.key()); widget && !it.value().isEmpty())
             widget->setAccessibleDescription(it.value());
     }
-    m_ui->Label6->setAccessibleName(m_ui->Label3->text());
-    m_ui->Label7->setAccessibleName(m_ui->Label4->text());
-    m_ui->Label8->setAccessibleName(m_ui->Label5->text());
-    m_ui->Label1->setAccessibleName(m_ui->Frame3->title());
-    m_ui->Label2->setAccessibleName(m_ui->Frame2->title());
+    // The add-ons are one stop for the keyboard, at the chosen one.
+    RadioGroupFocus::attach(m_ui->Frame1);
 }
 
 void MainScreen::connectControls()

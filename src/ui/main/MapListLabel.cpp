@@ -14,8 +14,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr QLatin1StringView separator = ", "_L1;
+// How many names assistive tools read before they are told how many more there are.
+constexpr qsizetype spokenNames = 50;
 
-// Assistive tools read the list as the value of a piece of static text; its name is the frame's caption.
+// Assistive tools read the list as a piece of static text, named by the maps it shows, with the frame's caption
+// as its label. The whole list is its value.
 class MapListAccessible : public QAccessibleWidget
 {
 public:
@@ -25,8 +28,11 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        const auto *label = static_cast<const MapListLabel *>(widget());
+        if (kind == QAccessible::Name)
+            return label->spokenText();
         if (kind == QAccessible::Value)
-            return static_cast<const MapListLabel *>(widget())->text();
+            return label->text();
         return QAccessibleWidget::text(kind);
     }
 };
@@ -65,9 +71,21 @@ void MapListLabel::setText(const QString &text)
     m_text = text;
     measure();
     if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, text);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleEvent nameChange(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameChange);
+        QAccessibleValueChangeEvent valueChange(this, text);
+        QAccessible::updateAccessibility(&valueChange);
     }
+}
+
+QString MapListLabel::spokenText() const
+{
+    if (m_items.size() <= spokenNames)
+        return m_text;
+    // Only the names are cut out, without building the whole list again; an item's length counts the ", " after it.
+    const Item &last = m_items.at(spokenNames - 1);
+    return u"%1 and %2 more"_s.arg(QStringView(m_text).first(last.start + last.length - separator.size()),
+                                   QString::number(m_items.size() - spokenNames));
 }
 
 qreal MapListLabel::advance(QChar c)

@@ -17,6 +17,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
+    // The list as a screen reader speaks it: the first fifty names, then how many more there are.
+    QString spokenText() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -3,6 +3,7 @@
 #include "ui_AddMultiple.h"
 
 #include "CaptionClick.h"
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "MultipleBots.h"
@@ -26,6 +27,7 @@ AddMultiple::AddMultiple(const QString &gameDir, const EntryProfile &profile, Ro
     , m_random(random)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Add Multiple %1 Bots"_s.arg(profile.botName()));
     m_ui->Text1->setText(u"10"_s);

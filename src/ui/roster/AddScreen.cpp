@@ -2,6 +2,7 @@
 
 #include "ui_AddScreen.h"
 
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "RosterDocument.h"
@@ -16,6 +17,7 @@ AddScreen::AddScreen(const EntryProfile &profile, RosterDocument &document, QWid
     , m_document(document)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.addCaption()));
     m_ui->Label3->setText(profile.skillLabel());

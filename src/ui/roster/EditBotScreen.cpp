@@ -2,6 +2,7 @@
 
 #include "ui_EditBotScreen.h"
 
+#include "DialogKeys.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
 #include "Roster.h"
@@ -19,6 +20,7 @@ EditBotScreen::EditBotScreen(const EntryProfile &profile, RosterDocument &docume
     , m_selectedRow(std::move(selectedRow))
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(profile.editCaption()));
     m_ui->Label3->setText(profile.skillLabel());

@@ -6,6 +6,7 @@
 #include "AddScreen.h"
 #include "AppState.h"
 #include "CaptionClick.h"
+#include "ColumnLists.h"
 #include "EditBotScreen.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
@@ -18,7 +19,7 @@
 #include "WindowHelper.h"
 
 #include <QCloseEvent>
-#include <QScrollBar>
+#include <QItemSelectionModel>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -89,27 +90,13 @@ QString EditScreen::botName() const
 void EditScreen::setUpLists()
 {
     const QList<QListView *> lists{m_ui->List1, m_ui->List2, m_ui->List3, m_ui->List4};
-    m_selection = new QItemSelectionModel(m_document->model(), this);
-    for (int column = 0; column < lists.size(); ++column) {
-        QListView *list = lists.at(column);
-        list->setModel(m_document->model());
-        list->setModelColumn(column);
-        list->setSelectionModel(m_selection);
-        // A click in any column selects the whole bot, so every column shows the same row selected.
-        list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click in any column selects the whole bot, so every column shows the same row selected.
+    m_selection = (new ColumnLists(m_document->model(), lists, this))->selectionModel();
+    for (QListView *list : lists) {
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        list->setUniformItemSizes(true);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setTextElideMode(Qt::ElideRight);
-        // One scroll bar, at the right, moves all four columns together.
-        if (column + 1 < lists.size())
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(list, &QListView::doubleClicked, this, &EditScreen::showEditBotScreen);
-        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [lists](int value) {
-            for (QListView *other : lists)
-                other->verticalScrollBar()->setValue(value);
-        });
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui_OpenScreen.h"
 
+#include "DialogKeys.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "RosterDocument.h"
@@ -16,10 +17,11 @@ OpenScreen::OpenScreen(const QString &gameDir, RosterDocument &document, QWidget
     , m_document(document)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Open "_s + document.botName() + u" Config File"_s);
     m_ui->browser->showConfigFiles(gameDir);
-    m_ui->browser->setFocus();
+    m_ui->browser->focusFileList();
 
     connect(m_ui->browser, &FileBrowser::fileDoubleClicked, this, &OpenScreen::load);
     connect(m_ui->Command1, &QPushButton::clicked, this, &OpenScreen::load);

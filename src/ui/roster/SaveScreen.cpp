@@ -2,6 +2,7 @@
 
 #include "ui_SaveScreen.h"
 
+#include "DialogKeys.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "Roster.h"
@@ -17,6 +18,7 @@ SaveScreen::SaveScreen(const QString &gameDir, RosterDocument &document, QWidget
     , m_document(document)
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Save "_s + document.botName() + u" Config File"_s);
     m_ui->browser->showConfigFiles(gameDir);

@@ -4,11 +4,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,6 +29,44 @@ QStringList shownInfo(const MainScreenHarness &h)
     return texts;
 }
 
+// A shown and active main window with RamBot, NNBot, the plain game, PodBot and BobaBot installed: the option
+// buttons Option2, Option4, Option7, Option8 and Option12 are enabled.
+void setUpForKeys(MainScreenHarness &h)
+{
+    h.setUp({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"BobaBot liblist.gam"_s});
+    h.window->startUp();
+    h.window->show();
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+}
+
+// The option button a screen reader hears as focused, and whether it hears it checked.
+QString focusedOption(const MainScreenHarness &h, bool *checked)
+{
+    for (int i = 1; i <= 12; ++i) {
+        QWidget *option = h.find(u"Option%1"_s.arg(i));
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(option)->state();
+        if (state.focused) {
+            *checked = state.checked;
+            return option->objectName();
+        }
+    }
+    return {};
+}
+
+// Whether assistive tools are told that from stands in the given relation to to.
+bool related(QWidget *from, QAccessible::Relation relation, QWidget *to)
+{
+    const auto relations = QAccessible::queryAccessibleInterface(from)->relations(relation);
+    return std::any_of(relations.cbegin(), relations.cend(),
+                       [to](const auto &pair) { return pair.first->object() == to; });
+}
+
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 } // namespace
 
 class TestMainScreen : public QObject
@@ -39,6 +80,14 @@ private Q_SLOTS:
     void startUpMessages();
     void startUpEnablesInstalledAddOns();
     void chooseShowsBotInfoThenPlay();
+    void valuesAreReadAsShown_data();
+    void valuesAreReadAsShown();
+    void longMapListIsReadInShort_data();
+    void longMapListIsReadInShort();
+    void tabComesToTheChosenAddOn_data();
+    void tabComesToTheChosenAddOn();
+    void arrowKeysChooseAmongInstalledAddOns_data();
+    void arrowKeysChooseAmongInstalledAddOns();
     void controlsChooseTheirAddOn_data();
     void controlsChooseTheirAddOn();
     void statusLine_data();
@@ -85,11 +134,6 @@ void TestMainScreen::everyControlCanBeReachedAndNamed()
         QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
         QVERIFY2(!name.remove(u'&').isEmpty(), qPrintable(button->objectName()));
     }
-    // The maps list, painted by its own widget, still reads as text.
-    h.find(u"Label1"_s)->setProperty("text", u"cs_office, de_dust"_s);
-    QAccessibleInterface *maps = QAccessible::queryAccessibleInterface(h.find(u"Label1"_s));
-    QCOMPARE(maps->text(QAccessible::Name), u"Supported Maps"_s);
-    QCOMPARE(maps->text(QAccessible::Value), u"cs_office, de_dust"_s);
 
     // Tab goes in reading order from the last edit button through the toolbar to play.
     QStringList tabOrder;
@@ -191,6 +235,152 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     QCOMPARE(h.state.botName, u"OLD"_s);
     QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
     QVERIFY(!h.game.recordedRun().isEmpty());
+}
+
+void TestMainScreen::valuesAreReadAsShown_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("before"); // nothing chosen yet
+    QTest::addColumn<QString>("ramBot");
+    QTest::addColumn<QString>("plBot");
+    QTest::newRow("CS version") << u"Label6"_s << u"Label3"_s << QString() << u"1.6"_s << u"1.5"_s;
+    QTest::newRow("Half-Life version") << u"Label7"_s << u"Label4"_s << QString() << u"1.1.0."_s << u"1.1.0.8"_s;
+    QTest::newRow("game library") << u"Label8"_s << u"Label5"_s << QString() << u"dlls\\rambot.dll"_s
+                                  << u"dlls\\plbot.dll"_s;
+    QTest::newRow("maps") << u"Label1"_s << u"Frame3"_s << QString() << u"cs_office, de_dust"_s << u"All"_s;
+    QTest::newRow("autostart file") << u"Label2"_s << u"Frame2"_s << u"None"_s << u"ram.cfg"_s << u"Not Available"_s;
+}
+
+void TestMainScreen::valuesAreReadAsShown()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, caption);
+    MainScreenHarness h;
+    h.setUp({u"PLBot liblist.gam"_s});
+    h.game.write(u"RamBot liblist.gam"_s, "version \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
+    h.game.write(u"maps/de_dust.rw1"_s);
+    h.game.write(u"maps/cs_office.rw1"_s);
+    h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
+    h.window->startUp();
+    QWidget *valueLabel = h.find(value);
+    QWidget *captionWidget = h.find(caption);
+
+    // An empty value is read as nothing, never as its caption; a value follows every choice.
+    QTEST(accessibleName(valueLabel), "before");
+    h.find<QAbstractButton>(u"Option2"_s)->click();
+    QTEST(accessibleName(valueLabel), "ramBot");
+    h.find<QAbstractButton>(u"Option10"_s)->click();
+    QTEST(accessibleName(valueLabel), "plBot");
+    QCOMPARE(QAccessible::queryAccessibleInterface(valueLabel)->role(), QAccessible::StaticText);
+
+    // The caption is heard once, as the value's label.
+    QVERIFY(related(valueLabel, QAccessible::Label, captionWidget));
+    QVERIFY(related(captionWidget, QAccessible::Labelled, valueLabel));
+    QVERIFY(accessibleName(valueLabel) != accessibleName(captionWidget));
+}
+
+void TestMainScreen::longMapListIsReadInShort_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("spoken"); // its end
+    QTest::newRow("none") << 0 << QString();
+    QTest::newRow("fifty") << 50 << u"de_map48, de_map49"_s;
+    QTest::newRow("fifty-one") << 51 << u"de_map48, de_map49 and 1 more"_s;
+    QTest::newRow("ten thousand") << 10'000 << u"de_map48, de_map49 and 9950 more"_s;
+}
+
+void TestMainScreen::longMapListIsReadInShort()
+{
+    QFETCH(int, count);
+    QFETCH(QString, spoken);
+    QStringList maps;
+    for (int i = 0; i < count; ++i)
+        maps.append(u"de_map%1"_s.arg(i));
+    MainScreenHarness h;
+    QWidget *label = h.find(u"Label1"_s);
+    label->setProperty("text", maps.join(u", "_s));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+    const QString name = accessible->text(QAccessible::Name);
+    QVERIFY2(name.endsWith(spoken) && name.startsWith(maps.mid(0, 50).join(u", "_s)), qPrintable(name.right(80)));
+    // The whole list stays there to be read on demand.
+    QCOMPARE(accessible->text(QAccessible::Value), maps.join(u", "_s));
+}
+
+void TestMainScreen::tabComesToTheChosenAddOn_data()
+{
+    QTest::addColumn<QString>("choose");   // clicked first, if any
+    QTest::addColumn<QString>("thenEdit"); // the first add-on focused, then this edit button clicked, if any
+    QTest::addColumn<QString>("from");     // focused before the key
+    QTest::addColumn<bool>("back");        // Shift+Tab rather than Tab
+    QTest::addColumn<QString>("lands");
+    // RamBot is the first add-on installed; the disabled AndroidBot is passed over.
+    QTest::newRow("nothing chosen") << QString() << QString() << u"Command4"_s << false << u"Option2"_s;
+    QTest::newRow("chosen") << u"Option8"_s << QString() << u"Command4"_s << false << u"Option8"_s;
+    // PodBot's edit button chooses PodBot while RamBot is the add-on focused last.
+    QTest::newRow("chosen by an edit button") << QString() << u"Command10"_s << u"Command4"_s << false << u"Option8"_s;
+    QTest::newRow("chosen by an edit button, back")
+        << QString() << u"Command10"_s << u"Command2"_s << true << u"Option8"_s;
+}
+
+void TestMainScreen::tabComesToTheChosenAddOn()
+{
+    QFETCH(QString, choose);
+    QFETCH(QString, thenEdit);
+    QFETCH(QString, from);
+    QFETCH(bool, back);
+    MainScreenHarness h;
+    setUpForKeys(h);
+    if (!choose.isEmpty())
+        QTest::mouseClick(h.find(choose), Qt::LeftButton);
+    if (!thenEdit.isEmpty()) {
+        h.find(u"Command4"_s)->setFocus();
+        QTest::keyClick(h.find(u"Command4"_s), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.find(u"Option2"_s));
+        h.find<QAbstractButton>(thenEdit)->click();
+    }
+    h.find(from)->setFocus();
+    QTest::keyClick(h.find(from), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    bool checked = false;
+    QTEST(focusedOption(h, &checked), "lands");
+    QCOMPARE(checked, !choose.isEmpty() || !thenEdit.isEmpty());
+    // The add-ons are one stop: the next Tab leaves the group.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    QVERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
+}
+
+void TestMainScreen::arrowKeysChooseAmongInstalledAddOns_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("chosen"); // the start is chosen, not only focused
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("lands");
+    QTest::addColumn<QString>("botName");
+    QTest::newRow("down past disabled ones") << u"Option2"_s << true << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
+    QTest::newRow("right as down") << u"Option4"_s << true << int(Qt::Key_Right) << u"Option7"_s << u"Original CS"_s;
+    QTest::newRow("left as up") << u"Option12"_s << true << int(Qt::Key_Left) << u"Option8"_s << u"PodBot"_s;
+    QTest::newRow("up from the first wraps")
+        << u"Option2"_s << true << int(Qt::Key_Up) << u"Option12"_s << u"BobaBot"_s;
+    QTest::newRow("nothing chosen yet") << u"Option2"_s << false << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
+}
+
+void TestMainScreen::arrowKeysChooseAmongInstalledAddOns()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, chosen);
+    QFETCH(int, key);
+    MainScreenHarness h;
+    setUpForKeys(h);
+    auto *startButton = h.find<QRadioButton>(start);
+    if (chosen)
+        startButton->click();
+    startButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(startButton, Qt::Key(key));
+    bool checked = false;
+    QTEST(focusedOption(h, &checked), "lands");
+    QVERIFY(checked);
+    QTEST(h.state.botName, "botName");
+    QVERIFY(!startButton->isChecked());
 }
 
 void TestMainScreen::controlsChooseTheirAddOn_data()

@@ -6,6 +6,7 @@
 #include "RosterDocument.h"
 #include "UpDown.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -228,15 +229,43 @@ void TestEditScreen::columnsShareOneSelectedRow()
 {
     EditorHarness h;
     EditScreen *editor = h.open(u"Command2"_s);
-    addBots(editor, 3);
+    editor->document().append(QList<RosterEntry>{{u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s},
+                                                 {u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s},
+                                                 {u"Charlie"_s, u"Terrorist"_s, u"1"_s, u"L337 Krew"_s}});
+    const QStringList names{u"List1"_s, u"List2"_s, u"List3"_s, u"List4"_s};
+    const QList<QStringList> columns{{u"Alpha"_s, u"Bravo"_s, u"Charlie"_s},
+                                     {u"Terrorist"_s, u"Counter Terrorist"_s, u"Terrorist"_s},
+                                     {u"3"_s, u"5"_s, u"1"_s},
+                                     {u"Phoenix Connection"_s, u"French GIGN"_s, u"L337 Krew"_s}};
+    // What a screen reader hears of each list: its own column's cells, and which of them is selected.
+    const auto heard = [&](const QString &name) {
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(h.control(editor, name));
+        QStringList cells;
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface *cell = list->child(i);
+            cells.append(cell->text(QAccessible::Name) + (cell->state().selected ? u"*"_s : QString()));
+        }
+        return cells;
+    };
+    const auto selected = [](QStringList cells, int row) {
+        cells[row] += u'*';
+        return cells;
+    };
+    for (qsizetype column = 0; column < names.size(); ++column)
+        QCOMPARE(heard(names.at(column)), columns.at(column));
+
+    // A click in one column selects the bot in every column; the keys in another move them all.
     auto *skins = h.control<QListView>(editor, u"List4"_s);
-    const QRect second = skins->visualRect(skins->model()->index(1, 3));
-    QTest::mouseClick(skins->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseClick(skins->viewport(), Qt::LeftButton, {}, skins->visualRect(skins->model()->index(1, 0)).center());
     QCOMPARE(editor->selectedRow(), 1);
-    for (const QString &name : {u"List1"_s, u"List2"_s, u"List3"_s}) {
-        auto *list = h.control<QListView>(editor, name);
-        QVERIFY2(list->selectionModel()->isSelected(list->model()->index(1, list->modelColumn())), qPrintable(name));
-    }
+    for (qsizetype column = 0; column < names.size(); ++column)
+        QCOMPARE(heard(names.at(column)), selected(columns.at(column), 1));
+    auto *teams = h.control<QListView>(editor, u"List2"_s);
+    teams->setFocus();
+    QTest::keyClick(teams, Qt::Key_Down);
+    QCOMPARE(editor->selectedRow(), 2);
+    for (qsizetype column = 0; column < names.size(); ++column)
+        QCOMPARE(heard(names.at(column)), selected(columns.at(column), 2));
 }
 
 void TestEditScreen::deletingTheLastBotDisablesSave()

@@ -88,7 +88,7 @@ struct Editor
         return lines;
     }
     QListView *list() const { return child<QListView>(window->centralWidget(), u"List1"_s); }
-    void selectRow(int row) const { list()->setCurrentIndex(window->document().model()->index(row, 0)); }
+    void selectRow(int row) const { list()->setCurrentIndex(list()->model()->index(row, 0)); }
     bool saveEnabled() const { return window->findChild<QAction *>(u"Save"_s)->isEnabled(); }
     // "add", "edit" or "multiple": presses the editor's button that opens that dialog.
     QDialog *open(const QString &dialog)
@@ -216,7 +216,7 @@ private Q_SLOTS:
             QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), u"Terrorist"_s);
         } else {
             QVERIFY(QTest::qWaitForWindowExposed(e.window.get()));
-            const QPoint centre = e.list()->visualRect(e.window->document().model()->index(1, 0)).center();
+            const QPoint centre = e.list()->visualRect(e.list()->model()->index(1, 0)).center();
             QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
             dialog = e.window->findChild<EditBotScreen *>();

@@ -1,0 +1,57 @@
+#include "DialogKeys.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+// The keys that press a dialog's default button, as QDialog itself takes them.
+bool isEnter(const QKeyEvent *key)
+{
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    return key->modifiers() == Qt::NoModifier
+        || (key->modifiers() == Qt::KeypadModifier && key->key() == Qt::Key_Enter);
+}
+
+// Whether Enter on the focused widget may stay with it: it presses the default button only when the widget is
+// that button.
+bool keepsEnter(const QWidget *focused)
+{
+    if (const auto *button = qobject_cast<const QPushButton *>(focused))
+        return button->isDefault();
+    return !qobject_cast<const QAbstractButton *>(focused);
+}
+
+} // namespace
+
+DialogKeys::DialogKeys(QDialog *dialog)
+    : QObject(dialog)
+    , m_dialog(dialog)
+{
+    // Only the application sees a key before the focused widget, and again before each widget it is passed on to.
+    qApp->installEventFilter(this);
+}
+
+void DialogKeys::attach(QDialog *dialog)
+{
+    new DialogKeys(dialog);
+}
+
+bool DialogKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || watched == m_dialog)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const auto *widget = static_cast<QWidget *>(watched);
+    if (!isEnter(key) || widget->window() != m_dialog)
+        return false;
+    // The focused widget gets the key first; any other widget here is one it was passed on to, unused.
+    if (widget == QApplication::focusWidget() && keepsEnter(widget))
+        return false;
+    QCoreApplication::sendEvent(m_dialog, key);
+    key->accept();
+    return true;
+}
