@@ -187,6 +187,7 @@ constexpr std::array<BotInfo, 12> table{{
         .editStatusText = "Here You Can Edit Your PLBot Bots"_L1,
         .mapsSource = MapsSource::All,
         .autostartPath = "bot.cfg"_L1,
+        .autostartShown = false,
         .updateIndex = 9,
     },
     {

@@ -56,6 +56,9 @@ struct BotInfo
     QLatin1StringView waypointFolder = {}; // below the game folder
     QLatin1StringView waypointSuffix = {}; // with its dot, e.g. ".rw1"
     QLatin1StringView autostartPath = {};  // below the game folder, '/'-separated; empty for the plain game
+    // Whether the main window shows and clears the autostart file: PLBot's label reads "Not Available" instead,
+    // and clearing leaves its "bot.cfg" alone.
+    bool autostartShown = true;
     int updateIndex;                       // index into UpdateNames; -1 for the plain game
 };
 

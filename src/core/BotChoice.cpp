@@ -12,8 +12,7 @@ BotChoice BotChoice::describe(const QString &gameDir, const AppSettings &setting
     BotChoice choice;
     choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(QString(bot.botName))));
     choice.supportedMaps = SupportedMaps::text(gameDir, bot);
-    // PLBot runs no autostart file of its own choosing: what is stored for it is not shown.
     choice.autostartFile
-        = type == BotType::PLBot ? u"Not Available"_s : settings.get(u"Auto Execute"_s, QString(bot.botName));
+        = bot.autostartShown ? settings.get(u"Auto Execute"_s, QString(bot.botName)) : u"Not Available"_s;
     return choice;
 }

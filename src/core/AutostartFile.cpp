@@ -1,0 +1,143 @@
+#include "AutostartFile.h"
+
+#include "AppSettings.h"
+#include "AtomicFile.h"
+#include "BotCatalogue.h"
+#include "FolderListing.h"
+#include "RosterHeader.h"
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString autoExecute = u"Auto Execute"_s;
+
+// A roster file of ten thousand bots is a quarter of a megabyte; anything near this is no roster file.
+constexpr qint64 largestFile = 16 * 1024 * 1024;
+// The two header lines are short; reading stops after this much whatever the file holds.
+constexpr qint64 headerBytes = 4096;
+
+// The autostart file below the game folder, '/'-separated: the add-on's own, and "bot.cfg" for any other name.
+QString relativePath(const QString &botName)
+{
+    const BotInfo *bot = BotCatalogue::find(botName);
+    return bot && !bot->autostartPath.isEmpty() ? QString(bot->autostartPath) : u"bot.cfg"_s;
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The first two lines of file, or the reason it cannot be read. Fewer lines come back as empty ones.
+bool readHeader(QFile &file, QString *first, QString *second, QString *error)
+{
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QStringList lines = TextLines::split(file.read(headerBytes));
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    *first = lines.value(0);
+    *second = lines.value(1);
+    return lines.size() >= 2;
+}
+
+} // namespace
+
+QString AutostartFile::notValidMessage()
+{
+    return u"This Is Not A Valid Config File For The Selected Bot"_s;
+}
+
+QString AutostartFile::path(const QString &gameDir, const QString &botName)
+{
+    const QString relative = relativePath(botName);
+    const QString existing = FolderListing::findPath(gameDir, relative);
+    if (!existing.isEmpty())
+        return existing;
+    // A folder on the way that is there in another letter case is used as it is.
+    const qsizetype slash = relative.lastIndexOf(u'/');
+    const QString folder = slash < 0 ? gameDir : FolderListing::findPath(gameDir, relative.first(slash));
+    if (folder.isEmpty())
+        return QDir(gameDir).filePath(relative);
+    return QDir(folder).filePath(relative.mid(slash + 1));
+}
+
+AutostartFile::Result AutostartFile::choose(const QString &file, const QString &gameDir, const QString &botName,
+                                            AppSettings &settings)
+{
+    if (file.isEmpty())
+        return {u"Please select a config file in the list first."_s};
+    const QFileInfo info(file);
+    if (!info.isFile()) {
+        return {info.exists() ? u"\"%1\" is not a config file but a folder or a device."_s.arg(native(file))
+                              : u"The file \"%1\" is not there any more."_s.arg(native(file))};
+    }
+    if (info.size() > largestFile) {
+        return {u"\"%1\" is too large for a config file: it holds %2 MB, and config files are never larger than "
+                "%3 MB."_s.arg(native(file))
+                    .arg(info.size() / (1024 * 1024))
+                    .arg(largestFile / (1024 * 1024))};
+    }
+
+    QFile source(file);
+    QString first;
+    QString second;
+    QString error;
+    const bool twoLines = readHeader(source, &first, &second, &error);
+    if (!error.isEmpty())
+        return {u"Trevlin could not read \"%1\": %2"_s.arg(native(file), error)};
+    // A file of fewer than two lines is no roster file, whatever its one line says.
+    if (!twoLines)
+        return {notValidMessage()};
+    switch (RosterHeader::check(first, second, botName)) {
+    case RosterHeader::Match::OtherAddOn:
+        return {notValidMessage()};
+    case RosterHeader::Match::OtherVersion:
+        return {u"This config file is made with another version. Unable to load."_s};
+    case RosterHeader::Match::Matches:
+        break;
+    }
+
+    source.seek(0);
+    const QByteArray bytes = source.read(largestFile);
+    if (source.error() != QFileDevice::NoError)
+        return {u"Trevlin could not read \"%1\": %2"_s.arg(native(file), source.errorString())};
+    const QString target = path(gameDir, botName);
+    // PodBot's file lies in a folder of its own, which a fresh install may lack.
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !AtomicFile::write(target, bytes, &error)) {
+        if (error.isEmpty())
+            error = u"its folder could not be made"_s;
+        return {u"Trevlin could not copy \"%1\" to \"%2\": %3\n\nThe autostart file is as it was."_s.arg(
+            native(file), native(target), error)};
+    }
+    if (!settings.save(autoExecute, botName, info.fileName())) {
+        return {u"\"%1\" is now the autostart file, but Trevlin could not remember that in \"%2\"."_s.arg(
+            info.fileName(), settings.location())};
+    }
+    return {};
+}
+
+AutostartFile::Result AutostartFile::clear(const QString &gameDir, const QString &botName, AppSettings &settings)
+{
+    const BotInfo *bot = BotCatalogue::find(botName);
+    if (!bot || bot->autostartShown) {
+        const QString existing = FolderListing::findPath(gameDir, relativePath(botName));
+        QFile file(existing);
+        if (!existing.isEmpty() && !file.remove() && file.exists())
+            return {u"Trevlin could not delete \"%1\": %2"_s.arg(native(existing), file.errorString())};
+    }
+    if (!botName.isEmpty() && !settings.save(autoExecute, botName, AppSettings::none))
+        return {u"The autostart file is cleared, but Trevlin could not remember that in \"%1\"."_s.arg(
+            settings.location())};
+    return {};
+}
