@@ -30,6 +30,7 @@ private Q_SLOTS:
     void copyThatFailsKeepsTheOldFile();
     void clear_data();
     void clear();
+    void deleteThatFailsIsReported();
 };
 
 void TestAutostartFile::choose_data()
@@ -146,6 +147,26 @@ void TestAutostartFile::clear()
              remembered ? AppSettings::none : u"mine.cfg"_s);
     // Cleared again, with the file gone: no fault.
     QVERIFY(AutostartFile::clear(game.gameDir(), botName, *settings).isDone());
+}
+
+void TestAutostartFile::deleteThatFailsIsReported()
+{
+    ScratchMount disk(ScratchMount::Kind::ReadOnly);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    QVERIFY(disk.remount(false));
+    disk.write(u"bot.cfg"_s, "x");
+    QVERIFY(disk.remount(true));
+    GameDirFixture elsewhere;
+    const std::unique_ptr<AppSettings> settings = elsewhere.makeSettings();
+    settings->save(u"Auto Execute"_s, u"RamBot"_s, u"mine.cfg"_s);
+
+    const AutostartFile::Result result = AutostartFile::clear(disk.path(), u"RamBot"_s, *settings);
+
+    QVERIFY2(result.message.startsWith(u"Trevlin could not delete \""_s), qPrintable(result.message));
+    QCOMPARE(disk.read(u"bot.cfg"_s), QByteArray("x"));
+    // The file is still run by the game, so the choice is not forgotten.
+    QCOMPARE(settings->get(u"Auto Execute"_s, u"RamBot"_s), u"mine.cfg"_s);
 }
 
 QTEST_GUILESS_MAIN(TestAutostartFile)

@@ -4,6 +4,7 @@
 
 #include "AppSettings.h"
 #include "AppState.h"
+#include "AutostartFrame.h"
 #include "BotChoice.h"
 #include "DirSelect.h"
 #include "EditScreen.h"
@@ -38,11 +39,8 @@ const QString versionMessage
     = u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
 const QString versionTitle = u"Error In Liblist.gam File"_s;
 
-const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
-const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
-
-const QString label2Status = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
-                             "Double click to edit this file."_s;
+// A second press of Play this soon after a game was started starts no second game.
+constexpr qint64 startingMilliseconds = 2000;
 
 } // namespace
 
@@ -64,7 +62,7 @@ MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &ran
         if (entry->isSeparator())
             entry->setObjectName(u"separator1"_s);
     }
-    setUpToolbar();
+    setUpAutostartFrame();
     setUpStatusTexts();
     setUpAccessibility();
     connectControls();
@@ -72,29 +70,12 @@ MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &ran
 
 MainScreen::~MainScreen() = default;
 
-void MainScreen::setUpToolbar()
+void MainScreen::setUpAutostartFrame()
 {
-    m_toolbar = new QToolBar(m_ui->Frame2);
-    m_toolbar->setObjectName(u"Toolbar1"_s);
-    m_toolbar->setAccessibleName(u"Config File To Run"_s);
-    m_toolbar->setIconSize(QSize(24, 24));
-    QAction *folder = m_toolbar->addAction(Pictures::icon(Pictures::folder), u"Select Autostart File"_s);
-    folder->setObjectName(u"folder"_s);
-    QAction *cancel = m_toolbar->addAction(Pictures::icon(Pictures::cancel), u"No Autostart File"_s);
-    cancel->setObjectName(u"cancel"_s);
-    m_ui->frame2Layout->insertWidget(0, m_toolbar);
-    m_ui->frame2Layout->setStretchFactor(m_ui->Label2, 1);
-    // The toolbar's buttons are reached by the keyboard too, in reading order: after the edit buttons, before play.
-    QWidget *previous = m_ui->Command14;
-    for (QAction *entry : {folder, cancel}) {
-        QWidget *button = m_toolbar->widgetForAction(entry);
-        button->setObjectName(entry->objectName() + u"Button"_s);
-        button->setAccessibleName(entry->text());
-        button->setFocusPolicy(Qt::TabFocus);
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    setTabOrder(previous, m_ui->Command3);
+    m_autostart = new AutostartFrame(m_state, m_settings, m_ui->frame2Layout, m_ui->Label2, m_ui->Command14, this);
+    QWidget::setTabOrder(m_autostart->toolbar()->widgetForAction(action("cancel"_L1)), m_ui->Command3);
+    connect(m_autostart, &AutostartFrame::statusText, m_ui->Text2, &QLineEdit::setText);
+    connect(m_autostart, &AutostartFrame::editRequested, this, &MainScreen::editAutostartFile);
 }
 
 void MainScreen::setUpStatusTexts()
@@ -115,10 +96,6 @@ void MainScreen::setUpStatusTexts()
         {m_ui->Label7, hlText},
         {m_ui->Label5, dllText},
         {m_ui->Label8, dllText},
-        {m_ui->Label2, label2Status},
-        {m_toolbar, cancelStatus},
-        {m_toolbar->widgetForAction(action("folder"_L1)), folderStatus},
-        {m_toolbar->widgetForAction(action("cancel"_L1)), cancelStatus},
         {m_ui->centralwidget, QString()},
         {m_ui->Frame2, QString()},
     };
@@ -156,10 +133,6 @@ void MainScreen::connectControls()
         if (!bot.editMenuEntry.isEmpty()) {
             connect(action(bot.editMenuEntry), &QAction::triggered, this,
                     [this, type] { editBots(type, EditControl::MenuEntry); });
-        }
-        if (!bot.updateMenuEntry.isEmpty()) {
-            connect(action(bot.updateMenuEntry), &QAction::triggered, this,
-                    [this, name = QString(bot.botName)] { m_state.botName = name; });
         }
     }
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
@@ -216,10 +189,9 @@ void MainScreen::detectInstalledBots()
         optionButton(bot.type)->setEnabled(true);
         if (QAbstractButton *button = editButton(bot.type))
             button->setEnabled(true);
-        for (const QLatin1StringView entry : {bot.editMenuEntry, bot.updateMenuEntry}) {
-            if (!entry.isEmpty())
-                action(entry)->setEnabled(true);
-        }
+        // The update entries wait for the update window.
+        if (!bot.editMenuEntry.isEmpty())
+            action(bot.editMenuEntry)->setEnabled(true);
     }
 }
 
@@ -274,8 +246,25 @@ void MainScreen::editBots(BotType type, EditControl control)
     WindowHelper::bringUp(m_editScreen);
 }
 
+void MainScreen::editAutostartFile(const QString &fileName)
+{
+    // The editor of the add-on named now opens, its open dialog to start with the file selected. AndroidBot's
+    // and PodBot's editor has yet to come; PLBot's file and the plain game's are not edited from here.
+    const BotInfo *bot = BotCatalogue::find(m_state.botName);
+    if (!bot || !bot->autostartShown || !RosterAddOn::find(m_state.botName))
+        return;
+    editBots(bot->type, EditControl::Button);
+    if (m_editScreen && m_editScreen->botName() == m_state.botName)
+        m_editScreen->preselectOpenFile(fileName);
+}
+
 void MainScreen::launch()
 {
+    // The game takes a moment to show; a second press meanwhile would start it twice.
+    if (m_lastStart.isValid() && m_lastStart.elapsed() < startingMilliseconds) {
+        m_ui->Text2->setText(u"Counter-Strike is starting already."_s);
+        return;
+    }
     if (!m_state.directoryValid) {
         MessageBox::information(this, launchDirectoryMessage);
         return;
@@ -306,16 +295,24 @@ void MainScreen::launch()
     startGame(GameLauncher::command(m_state.gameDir));
 }
 
-// What hl.bat's run by the command interpreter (ExecCmd) comes to on this platform.
+// What hl.bat's run by the command interpreter (ExecCmd) comes to on this platform. The game is started and never
+// waited for; the status line tells what was started, or why nothing was.
 void MainScreen::startGame(const LaunchCommand &command)
 {
     if (!command.isRunnable()) {
+        m_ui->Text2->setText(command.problem);
         MessageBox::information(this, command.problem);
         return;
     }
-    // The game is started and never waited for; like the command interpreter's own failures, a start that fails
-    // here goes unreported.
-    Platform::start(command);
+    const QString commandLine = (QStringList{QDir::toNativeSeparators(command.program)} + command.arguments).join(u' ');
+    if (!Platform::start(command)) {
+        m_ui->Text2->setText(u"Counter-Strike could not be started: %1 did not run."_s.arg(commandLine));
+        return;
+    }
+    m_lastStart.start();
+    const BotInfo *bot = BotCatalogue::find(m_state.botName);
+    const QString addOn = bot && bot->type != BotType::OriginalCS ? u"with "_s + m_state.botName : u"without bots"_s;
+    m_ui->Text2->setText(u"Counter-Strike was started %1: %2"_s.arg(addOn, commandLine));
 }
 
 void MainScreen::showDirSelect()

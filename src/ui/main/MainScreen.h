@@ -2,6 +2,7 @@
 
 #include "BotCatalogue.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -10,12 +11,12 @@
 
 class AppSettings;
 struct AppState;
+class AutostartFrame;
 class DirSelect;
 class EditScreen;
 class QAbstractButton;
 class QAction;
 class QRadioButton;
-class QToolBar;
 class RandomSource;
 struct LaunchCommand;
 struct LiblistInfo;
@@ -50,7 +51,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setUpToolbar();
+    void setUpAutostartFrame();
     void setUpStatusTexts();
     void setUpAccessibility();
     void connectControls();
@@ -65,6 +66,8 @@ private:
     enum class EditControl { Button, MenuEntry };
     void editBots(BotType type, EditControl control);
     void startGame(const LaunchCommand &command);
+    // A double click on the autostart file's name: its add-on's editor, ready to open it.
+    void editAutostartFile(const QString &fileName);
     void enableGameControls();
     void showDirSelect();
 
@@ -72,7 +75,8 @@ private:
     AppState &m_state;
     AppSettings &m_settings;
     RandomSource &m_random;
-    QToolBar *m_toolbar = nullptr;
+    AutostartFrame *m_autostart = nullptr;
+    QElapsedTimer m_lastStart;
     QHash<QObject *, QString> m_statusTexts;
     QPointer<DirSelect> m_dirSelect;
     QPointer<EditScreen> m_editScreen;

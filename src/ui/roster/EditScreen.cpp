@@ -270,9 +270,16 @@ void EditScreen::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
+void EditScreen::preselectOpenFile(const QString &fileName)
+{
+    m_preselectedFile = fileName;
+    if (m_openScreen)
+        m_openScreen->selectFile(fileName);
+}
+
 void EditScreen::showOpenScreen()
 {
-    WindowHelper::showSingle(m_openScreen, [this] {
+    OpenScreen *shown = WindowHelper::showSingle(m_openScreen, [this] {
         auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
         connect(dialog, &OpenScreen::loaded, this, [this] {
             setSaveEnabled(true);
@@ -281,6 +288,8 @@ void EditScreen::showOpenScreen()
         connect(dialog, &OpenScreen::saveRequested, this, &EditScreen::showSaveScreen);
         return dialog;
     });
+    if (!m_preselectedFile.isEmpty())
+        shown->selectFile(std::exchange(m_preselectedFile, QString()));
 }
 
 void EditScreen::showSaveScreen()

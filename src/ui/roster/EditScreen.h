@@ -52,6 +52,9 @@ public:
     int selectedRow() const;
     // The File menu's Save, which is never offered for an empty roster.
     void enableSave();
+    // The open dialog, when next opened, starts with fileName selected (the autostart file's name, from the main
+    // window).
+    void preselectOpenFile(const QString &fileName);
 
     // "&Done", and what ending the program asks of an open editor: with unsaved bots, asks whether to save them
     // first. True when the editor has closed; false when it stays open, with the save dialog in front (Yes) or
@@ -99,6 +102,7 @@ private:
     RosterOptions *m_options;
     QItemSelectionModel *m_selection = nullptr;
     bool m_closeConfirmed = false;
+    QString m_preselectedFile;
     QList<FieldControls> m_fields;
     QList<OptionControls> m_optionBoxes;
     QPointer<OpenScreen> m_openScreen;

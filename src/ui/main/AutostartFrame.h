@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class AppSettings;
+struct AppState;
+class ConfigFile;
+class QBoxLayout;
+class QLabel;
+class QToolBar;
+class QWidget;
+
+// The main window's "Config File To Run" frame: the toolbar whose "folder" button chooses the add-on's autostart
+// file and whose "cancel" button clears it, and the label that shows the file chosen. Pointing at them explains
+// them in the status line; a double click on the label asks for the file to be opened in its editor.
+class AutostartFrame : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The toolbar goes first into layout, before label; the keyboard reaches its buttons after tabAfter.
+    AutostartFrame(AppState &state, AppSettings &settings, QBoxLayout *layout, QLabel *label, QWidget *tabAfter,
+                   QObject *parent);
+
+    QToolBar *toolbar() const { return m_toolbar; }
+
+    // "folder": the selection dialog, for a current add-on that runs an autostart file at all.
+    void chooseFile();
+    // "cancel": deletes the add-on's autostart file and forgets the choice.
+    void clearFile();
+
+    // Where the toolbar's two status texts part, in its own pixels: 450 twips (30 pixels at 96 dots an inch) at
+    // the screen's dots per inch, kept between the two buttons however large they are drawn. A point up to and
+    // including it explains "folder", one beyond it "cancel".
+    static int statusBoundary(qreal logicalDpi, int folderRight, int cancelLeft);
+
+Q_SIGNALS:
+    // The status line's text for where the pointer is.
+    void statusText(const QString &text);
+    // The label was double-clicked while it names a file of the current add-on.
+    void editRequested(const QString &fileName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void pointerAt(QWidget *over, int x);
+
+    AppState &m_state;
+    AppSettings &m_settings;
+    QLabel *m_label;
+    QToolBar *m_toolbar;
+    QWidget *m_folderButton;
+    QWidget *m_cancelButton;
+    QPointer<ConfigFile> m_dialog;
+};

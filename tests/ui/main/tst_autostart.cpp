@@ -1,0 +1,238 @@
+#include "AutostartFile.h"
+#include "AutostartFrame.h"
+#include "EditScreen.h"
+#include "FileBrowser.h"
+#include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray rosterOf(const QString &botName)
+{
+    return "//" + botName.toLatin1()
+        + " Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+          "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
+          "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n";
+}
+
+const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
+const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
+
+// A main window over a set-up game folder with RamBot, NNBot, PLBot and the plain game, and a roster file of each
+// add-on in the game folder.
+struct Frame : MainScreenHarness
+{
+    Frame()
+    {
+        setUp({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PLBot liblist.gam"_s});
+        for (const QString &bot : {u"RamBot"_s, u"NNBot"_s, u"PLBot"_s})
+            game.write(bot.toLower() + u"s.cfg"_s, rosterOf(bot));
+        window->show();
+        window->startUp();
+    }
+
+    QString label() const { return find<QLabel>(u"Label2"_s)->text(); }
+    void choose(const QString &option) const { find<QAbstractButton>(option)->click(); }
+    void press(const QString &key) const { find<QAction>(key)->trigger(); }
+    QWidget *dialog() const { return window->findChild<QWidget *>(u"ConfigFile"_s); }
+
+    // Picks name in the open selection dialog, as the pointer does.
+    void pick(const QString &name, bool twice = false) const
+    {
+        auto *list = dialog()->findChild<QListWidget *>(u"File1"_s);
+        const QPoint centre = list->visualItemRect(list->findItems(name, Qt::MatchExactly).value(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    }
+};
+
+} // namespace
+
+class TestAutostart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void boundaryFallsBetweenTheButtons_data();
+    void boundaryFallsBetweenTheButtons();
+    void statusTextFollowsThePointer();
+    void chooseFile_data();
+    void chooseFile();
+    void folderDoesNothingForThePlainGame();
+    void cancelClears_data();
+    void cancelClears();
+    void doubleClickOpensTheEditorWithTheFileSelected();
+    void playTellsWhatWasStartedAndStartsOnce();
+};
+
+void TestAutostart::boundaryFallsBetweenTheButtons_data()
+{
+    QTest::addColumn<qreal>("dpi");
+    QTest::addColumn<int>("folderRight");
+    QTest::addColumn<int>("cancelLeft");
+    QTest::addColumn<int>("boundary");
+    QTest::newRow("96 dpi") << qreal(96) << 27 << 33 << 30;
+    QTest::newRow("192 dpi") << qreal(192) << 55 << 66 << 60;
+    QTest::newRow("120 dpi, rounded") << qreal(120) << 30 << 40 << 38;
+    QTest::newRow("large buttons at 96 dpi") << qreal(96) << 52 << 53 << 52;
+    QTest::newRow("small buttons at 192 dpi") << qreal(192) << 24 << 27 << 26;
+}
+
+void TestAutostart::boundaryFallsBetweenTheButtons()
+{
+    QFETCH(qreal, dpi);
+    QFETCH(int, folderRight);
+    QFETCH(int, cancelLeft);
+    QTEST(AutostartFrame::statusBoundary(dpi, folderRight, cancelLeft), "boundary");
+}
+
+void TestAutostart::statusTextFollowsThePointer()
+{
+    Frame f;
+    auto *toolbar = f.find<QToolBar>(u"Toolbar1"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    auto *status = f.find<QLineEdit>(u"Text2"_s);
+    const int boundary
+        = AutostartFrame::statusBoundary(toolbar->logicalDpiX(), f.find(u"folderButton"_s)->geometry().right(),
+                                         f.find(u"cancelButton"_s)->geometry().left());
+    for (const auto &[x, text] : {std::pair{boundary, folderStatus}, std::pair{boundary + 1, cancelStatus}}) {
+        // Over the button itself, as the pointer is.
+        QWidget *button = toolbar->childAt(x, toolbar->height() / 2);
+        QWidget *target = button ? button : toolbar;
+        const QPointF at = target->mapFrom(toolbar, QPointF(x, toolbar->height() / 2));
+        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        QCOMPARE(status->text(), text);
+    }
+}
+
+void TestAutostart::chooseFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("how"); // "OK", "double click" or "typed"
+    QTest::addColumn<QString>("message");
+    QTest::newRow("picked, OK") << u"rambots.cfg"_s << u"OK"_s << QString();
+    QTest::newRow("double click") << u"rambots.cfg"_s << u"double click"_s << QString();
+    QTest::newRow("typed") << u"rambots.cfg"_s << u"typed"_s << QString();
+    QTest::newRow("another add-on's roster") << u"nnbots.cfg"_s << u"OK"_s << AutostartFile::notValidMessage();
+    QTest::newRow("nothing picked") << QString() << u"OK"_s << u"Please select a config file in the list first."_s;
+}
+
+void TestAutostart::chooseFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, how);
+    QFETCH(QString, message);
+    Frame f;
+    f.game.write(u"bot.cfg"_s, "old");
+    f.choose(u"Option2"_s);
+    f.press(u"folder"_s);
+    QPointer<QWidget> dialog = f.dialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), u"Select RamBot Autostart File"_s);
+
+    MessageAnswerer answerer;
+    answerer.arm();
+    if (how == "typed"_L1) {
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(u"Path1"_s), file);
+        QCOMPARE(dialog->findChild<FileBrowser *>()->selectedFile(), file);
+    } else if (!file.isEmpty()) {
+        f.pick(file, how == "double click"_L1);
+    }
+    if (how != "double click"_L1)
+        dialog->findChild<QPushButton *>(u"Command1"_s)->click();
+
+    QCOMPARE(answerer.text(), message);
+    if (!message.isEmpty()) {
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(f.label(), u"None"_s);
+        QCOMPARE(f.game.read(u"bot.cfg"_s), QByteArray("old"));
+        dialog->findChild<QPushButton *>(u"Command2"_s)->click();
+        QTRY_VERIFY(!dialog);
+        return;
+    }
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(f.label(), file);
+    QCOMPARE(f.game.read(u"bot.cfg"_s), rosterOf(u"RamBot"_s));
+    QCOMPARE(f.settings->get(u"Auto Execute"_s, u"RamBot"_s), file);
+}
+
+void TestAutostart::folderDoesNothingForThePlainGame()
+{
+    Frame f;
+    f.choose(u"Option7"_s);
+    f.press(u"folder"_s);
+    QVERIFY(!f.dialog());
+}
+
+void TestAutostart::cancelClears_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("botCfgLeft");
+    QTest::newRow("RamBot") << u"Option2"_s << u"None"_s << false;
+    QTest::newRow("PLBot keeps its file and its label") << u"Option10"_s << u"Not Available"_s << true;
+}
+
+void TestAutostart::cancelClears()
+{
+    QFETCH(QString, option);
+    Frame f;
+    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.game.write(u"bot.cfg"_s, "x");
+    f.choose(option);
+    f.press(u"cancel"_s);
+    QTEST(f.label(), "label");
+    QTEST(f.game.exists(u"bot.cfg"_s), "botCfgLeft");
+    QCOMPARE(f.settings->get(u"Auto Execute"_s, f.state.botName), u"None"_s);
+}
+
+void TestAutostart::doubleClickOpensTheEditorWithTheFileSelected()
+{
+    Frame f;
+    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.choose(u"Option2"_s);
+    QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
+    EditScreen *editor = f.window->findChild<EditScreen *>();
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->windowTitle(), u"RamBot Bots"_s);
+    editor->findChild<QAction *>(u"Open"_s)->trigger();
+    auto *browser = editor->findChild<FileBrowser *>();
+    QVERIFY(browser);
+    QCOMPARE(browser->selectedFile(), u"rambots.cfg"_s);
+}
+
+void TestAutostart::playTellsWhatWasStartedAndStartsOnce()
+{
+    Frame f;
+    f.game.writeRecordingScript(u"hl.sh"_s);
+    f.choose(u"Option2"_s);
+    auto *play = f.find<QAbstractButton>(u"Command3"_s);
+    auto *status = f.find<QLineEdit>(u"Text2"_s);
+    play->click();
+    QVERIFY(status->text().startsWith(u"Counter-Strike was started with RamBot: "_s));
+    QVERIFY(status->text().endsWith(u"hl.sh -console -game cstrike"_s));
+    QVERIFY(!f.game.recordedRun().isEmpty());
+
+    QVERIFY(QFile::remove(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
+    play->click();
+    QCOMPARE(status->text(), u"Counter-Strike is starting already."_s);
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
+}
+
+QTEST_MAIN(TestAutostart)
+#include "tst_autostart.moc"
