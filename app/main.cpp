@@ -1,26 +1,60 @@
 #include "AppSettings.h"
 #include "AppState.h"
+#include "CommandLine.h"
 #include "MainScreen.h"
 #include "ProgramVersion.h"
+#include "QuickLaunch.h"
 #include "RandomSource.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    if (!text.endsWith(u'\n'))
+        std::fputc('\n', stream);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Trevlin"));
-    QApplication::setApplicationName(QStringLiteral("Trevlin"));
-    QApplication::setApplicationVersion(programVersion);
+    QCoreApplication::setOrganizationName(QStringLiteral("Trevlin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Trevlin"));
+    QCoreApplication::setApplicationVersion(programVersion);
 
+    // What only prints, and a start of the game without a window, need no display: the command line is read before
+    // the window system is asked for.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine options = CommandLine::parse(arguments);
+    if (options.ends) {
+        print(options.exitCode == 0 ? stdout : stderr, options.output);
+        return options.exitCode;
+    }
+    if (!options.launch.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        AppSettings settings(AppSettings::openUserStore());
+        const QuickLaunch::Outcome outcome = QuickLaunch::run(options.launch, settings, options.gameDir);
+        print(outcome.exitCode == 0 ? stdout : stderr, outcome.message);
+        return outcome.exitCode;
+    }
+
+    QApplication app(argc, argv);
+    app.setProperty("noAnimations", options.noAnimations);
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
     RandomSource random;
     MainScreen window(state, settings, random);
     window.show();
-    window.startUp();
+    window.startUp(options.gameDir);
 
     // The start-up benchmark measures the time to the first shown window: with this set, the program ends as soon
     // as the window has been shown.

@@ -59,7 +59,7 @@ struct BotInfo
     // Whether the main window shows and clears the autostart file: PLBot's label reads "Not Available" instead,
     // and clearing leaves its "bot.cfg" alone.
     bool autostartShown = true;
-    int updateIndex;                       // index into UpdateNames; -1 for the plain game
+    int updateIndex; // index into UpdateNames; -1 for the plain game
 };
 
 // The read-only table of everything the launcher knows about each choice, compiled into the program.

@@ -45,11 +45,12 @@ bool GameFolder::writeBatchFile(const QString &gameDir, QString *errorString)
 QStringList GameFolder::gameArguments(const QString &gameDir)
 {
     QStringList lines = batchFileLines(gameDir);
-    QFile file(FolderListing(gameDir).find(u"hl.bat"_s));
-    if (file.open(QIODevice::ReadOnly)) {
-        const QStringList written = TextLines::split(file.readAll());
-        if (written.size() >= 3)
-            lines = written;
+    const QString written = FolderListing(gameDir).find(u"hl.bat"_s);
+    QFile file(written);
+    if (!written.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        const QStringList read = TextLines::split(file.readAll());
+        if (read.size() >= 3)
+            lines = read;
     }
     QStringList arguments = lines.at(2).split(u' ', Qt::SkipEmptyParts);
     if (!arguments.isEmpty())

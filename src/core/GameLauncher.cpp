@@ -38,3 +38,15 @@ LaunchCommand GameLauncher::command(const QString &gameDir)
     return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir(gameDir).absolutePath()),
                                   GameFolder::batchFilePath(gameDir), GameFolder::gameArguments(gameDir)});
 }
+
+QString GameLauncher::startedMessage(const QString &botName, const LaunchCommand &command)
+{
+    const BotInfo *bot = BotCatalogue::find(botName);
+    const QString with = bot && bot->type != BotType::OriginalCS ? u"with "_s + botName : u"without bots"_s;
+    return u"Counter-Strike was started %1: %2"_s.arg(with, command.commandLine());
+}
+
+QString LaunchCommand::commandLine() const
+{
+    return (QStringList{QDir::toNativeSeparators(program)} + arguments).join(u' ');
+}

@@ -20,4 +20,6 @@ public:
 
     // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it.
     static LaunchCommand command(const QString &gameDir);
+    // "Counter-Strike was started with RamBot: <command>", or "without bots" for the plain game ("OLD").
+    static QString startedMessage(const QString &botName, const LaunchCommand &command);
 };

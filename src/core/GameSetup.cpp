@@ -16,14 +16,14 @@ const QString install = u"Install"_s;
 
 } // namespace
 
-GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings)
+GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings, const QString &gameDir)
 {
     state.updateNames = BotCatalogue::updateNames();
-    const QString directory = settings.get(install, u"Directory"_s);
+    const QString directory = gameDir.isEmpty() ? settings.get(install, u"Directory"_s) : gameDir;
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
     state.gameDir = directory;
-    state.halfLifeDir = settings.get(install, u"HL_dir"_s);
+    state.halfLifeDir = gameDir.isEmpty() ? settings.get(install, u"HL_dir"_s) : GameFolder::halfLifeDir(gameDir);
 
     const QString oldLiblist = FolderListing(state.gameDir).find(u"OLD liblist.gam"_s);
     if (oldLiblist.isEmpty())

@@ -23,8 +23,9 @@ public:
         Done,
     };
 
-    // Fills the update names, reads the remembered folder and the installed game's version.
-    static StartUp startUp(AppState &state, const AppSettings &settings);
+    // Fills the update names, reads the remembered folder (or gameDir, for this run alone, when it is given) and
+    // the installed game's version.
+    static StartUp startUp(AppState &state, const AppSettings &settings, const QString &gameDir = {});
 
     // Takes path as the game folder: GameDir changes even when the folder is refused; a valid one is remembered,
     // gets a fresh hl.bat and becomes the current folder.

@@ -13,6 +13,8 @@ struct LaunchCommand
     QString problem;
 
     bool isRunnable() const { return problem.isEmpty(); }
+    // The program and its arguments as one line, to tell the user what was started.
+    QString commandLine() const;
     static LaunchCommand refused(const QString &problem) { return {{}, {}, {}, problem}; }
 };
 

@@ -156,9 +156,9 @@ QAction *MainScreen::action(QLatin1StringView name) const
     return findChild<QAction *>(name);
 }
 
-void MainScreen::startUp()
+void MainScreen::startUp(const QString &gameDir)
 {
-    switch (GameSetup::startUp(m_state, m_settings)) {
+    switch (GameSetup::startUp(m_state, m_settings, gameDir)) {
     case GameSetup::StartUp::NoDirectory:
         MessageBox::information(this, selectDirectoryMessage);
         return;
@@ -304,15 +304,12 @@ void MainScreen::startGame(const LaunchCommand &command)
         MessageBox::information(this, command.problem);
         return;
     }
-    const QString commandLine = (QStringList{QDir::toNativeSeparators(command.program)} + command.arguments).join(u' ');
     if (!Platform::start(command)) {
-        m_ui->Text2->setText(u"Counter-Strike could not be started: %1 did not run."_s.arg(commandLine));
+        m_ui->Text2->setText(u"Counter-Strike could not be started: %1 did not run."_s.arg(command.commandLine()));
         return;
     }
     m_lastStart.start();
-    const BotInfo *bot = BotCatalogue::find(m_state.botName);
-    const QString addOn = bot && bot->type != BotType::OriginalCS ? u"with "_s + m_state.botName : u"without bots"_s;
-    m_ui->Text2->setText(u"Counter-Strike was started %1: %2"_s.arg(addOn, commandLine));
+    m_ui->Text2->setText(GameLauncher::startedMessage(m_state.botName, command));
 }
 
 void MainScreen::showDirSelect()

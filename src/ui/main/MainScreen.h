@@ -35,9 +35,9 @@ public:
     MainScreen(AppState &state, AppSettings &settings, RandomSource &random, QWidget *parent = nullptr);
     ~MainScreen() override;
 
-    // Reads the remembered game folder and brings the installed add-ons to life; tells the user when the folder
-    // still has to be chosen.
-    void startUp();
+    // Reads the remembered game folder, or takes gameDir for this run, and brings the installed add-ons to life;
+    // tells the user when the folder still has to be chosen.
+    void startUp(const QString &gameDir = {});
 
     // Enables the controls of every add-on whose prepared liblist.gam lies in the game folder.
     void detectInstalledBots();
