@@ -5,6 +5,7 @@
 #include "ProgramVersion.h"
 #include "QuickLaunch.h"
 #include "RandomSource.h"
+#include "WindowMemory.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -51,6 +52,8 @@ int main(int argc, char *argv[])
     app.setProperty("noAnimations", options.noAnimations);
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
+    WindowMemory windowMemory(settings);
+    app.installEventFilter(&windowMemory);
     RandomSource random;
     MainScreen window(state, settings, random);
     window.show();
