@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -55,6 +56,17 @@ LaunchCommand Platform::gameCommand(const GameStart &game)
 }
 
 #endif
+
+QStringList Platform::steamRoots()
+{
+#ifdef Q_OS_WIN
+    const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
+    const QString path = steam.value(u"SteamPath"_s).toString();
+    return path.isEmpty() ? QStringList() : QStringList{QDir::fromNativeSeparators(path)};
+#else
+    return {};
+#endif
+}
 
 bool Platform::hasDrives()
 {

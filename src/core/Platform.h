@@ -14,6 +14,9 @@ public:
     // Starts the command without waiting for it; the game is never waited for.
     static bool start(const LaunchCommand &command);
 
+    // The Steam installs the system knows of beyond the usual folders: on Windows the one in the registry.
+    static QStringList steamRoots();
+
     // Whether paths begin with a drive that the user chooses apart from the folders (Windows).
     static bool hasDrives();
     // The position of the last path separator in path ('/', and '\\' on Windows), or -1.
