@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "MainScreen.h"
+#include "Motion.h"
 #include "ProgramVersion.h"
 #include "RandomSource.h"
 
@@ -14,6 +15,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Trevlin"));
     QApplication::setApplicationName(QStringLiteral("Trevlin"));
     QApplication::setApplicationVersion(programVersion);
+    // Until the program reads its command line as a whole, this one switch is looked for on its own.
+    app.setProperty(Motion::noAnimationsProperty,
+                    QCoreApplication::arguments().contains(QStringLiteral("--no-animations")));
 
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
