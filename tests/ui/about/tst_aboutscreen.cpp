@@ -164,11 +164,6 @@ void TestAboutScreen::linksAskTheShell()
 {
     QFETCH(QString, link);
     QFETCH(QUrl, url);
-    // The addresses may be set when the program is built, but keep their shape.
-    QVERIFY(AboutScreen::homePage().path().endsWith("/index.asp"_L1));
-    QCOMPARE(AboutScreen::mailLink().scheme(), u"mailto"_s);
-    QVERIFY(AboutScreen::mailLink().path().contains(u'@'));
-
     MainScreenHarness h;
     AboutScreen *about = open(h);
     FakeShell shell;
