@@ -2,6 +2,7 @@
 #include "AppState.h"
 #include "CommandLine.h"
 #include "MainScreen.h"
+#include "Motion.h"
 #include "ProgramVersion.h"
 #include "QuickLaunch.h"
 #include "RandomSource.h"
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    app.setProperty("noAnimations", options.noAnimations);
+    app.setProperty(Motion::noAnimationsProperty, options.noAnimations);
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
     WindowMemory windowMemory(settings);

@@ -50,6 +50,8 @@ constexpr std::array pictures{
     Picture{Pictures::cancel, ":/icons/cancel.svg"_L1},
     Picture{Pictures::appIcon, ":/icons/trevlin.svg"_L1},
     Picture{Pictures::directoryBanner, ":/dirselect.svg"_L1},
+    Picture{Pictures::aboutTitle, ":/about/title.svg"_L1},
+    Picture{Pictures::aboutEmblem, ":/about/emblem.svg"_L1},
 };
 
 // Where the key's picture stands in pictures; pictures.size() for a key that has none.

@@ -19,6 +19,9 @@ public:
     static constexpr QLatin1StringView cancel{"cancel"};
     static constexpr QLatin1StringView appIcon{"trevlin"};
     static constexpr QLatin1StringView directoryBanner{"dirselect"};
+    // The about window's title, which its effects reveal pixel by pixel, and the emblem beside its links.
+    static constexpr QLatin1StringView aboutTitle{"about-title"};
+    static constexpr QLatin1StringView aboutEmblem{"about-emblem"};
 
     // The picture's own size in logical pixels; an empty size for a key that has no picture.
     static QSize size(const QString &key);

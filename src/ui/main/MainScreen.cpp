@@ -2,6 +2,7 @@
 
 #include "ui_MainScreen.h"
 
+#include "AboutScreen.h"
 #include "AppSettings.h"
 #include "AppState.h"
 #include "AutostartFrame.h"
@@ -138,6 +139,10 @@ void MainScreen::connectControls()
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
+    m_ui->about->setEnabled(true);
+    connect(m_ui->about, &QAction::triggered, this, [this, about = QPointer<AboutScreen>()]() mutable {
+        WindowHelper::showSingle(about, [this] { return new AboutScreen(m_random, this); });
+    });
 }
 
 QRadioButton *MainScreen::optionButton(BotType type) const

@@ -1,0 +1,200 @@
+#include "AboutScreen.h"
+#include "MainScreenHarness.h"
+#include "Motion.h"
+#include "Pictures.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Stands in for the platform shell: records what it is asked to open.
+class FakeShell : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+AboutScreen *open(const MainScreenHarness &h)
+{
+    h.find<QAction>(u"about"_s)->trigger();
+    return h.window->findChild<AboutScreen *>(u"AboutScreen"_s);
+}
+
+QImage shown(const AboutScreen *about)
+{
+    return about->findChild<QLabel *>(u"Picture1"_s)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage title()
+{
+    return Pictures::pixmap(Pictures::aboutTitle).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class TestAboutScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { qApp->setProperty(Motion::noAnimationsProperty, QVariant()); }
+
+    void opensOnceWithItsCaption();
+    void staysResponsiveWhileTheTitleIsRevealed();
+    void showsTitleAtOnceWithoutAnimations();
+    void linksAskTheShell_data();
+    void linksAskTheShell();
+    void closes_data();
+    void closes();
+};
+
+void TestAboutScreen::opensOnceWithItsCaption()
+{
+    MainScreenHarness h;
+    QVERIFY(h.find<QAction>(u"about"_s)->isEnabled());
+    AboutScreen *about = open(h);
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->windowTitle(), u"Counter-Strike Trevlin Version 2.0"_s);
+    QCOMPARE(about->findChild<QAbstractButton *>(u"Label1"_s)->text(), u"Trevlin Homepage"_s);
+    QCOMPARE(about->findChild<QAbstractButton *>(u"Label6"_s)->text(), u"Mail Me"_s);
+    QCOMPARE(about->findChild<QAbstractButton *>(u"Label7"_s)->text(), u"E&XIT      "_s);
+    QCOMPARE(open(h), about);
+    QCOMPARE(h.window->findChildren<AboutScreen *>().size(), qsizetype(1));
+}
+
+void TestAboutScreen::staysResponsiveWhileTheTitleIsRevealed()
+{
+    MainScreenHarness h;
+    h.setUp({u"RamBot liblist.gam"_s});
+    h.window->startUp();
+    h.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    AboutScreen *about = open(h);
+    QSignalSpy started(about, &AboutScreen::effectStarted);
+    QSignalSpy finished(about, &AboutScreen::effectFinished);
+    // The effect starts as the window shows, whether or not the platform hands it the focus.
+    QVERIFY(about->effectRunning());
+    QElapsedTimer clock;
+    clock.start();
+
+    // A timer that fires whenever the event loop turns: the longest gap between two firings is the longest any
+    // event had to wait while the effect ran.
+    qint64 last = 0;
+    qint64 longestWait = 0;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        const qint64 now = clock.elapsed();
+        longestWait = std::max(longestWait, now - last);
+        last = now;
+    });
+    probe.start(0);
+
+    // Mid-effect the user chooses an add-on in the main window, then comes back to the about window.
+    auto *option = h.find<QAbstractButton>(u"Option2"_s);
+    bool answered = false;
+    bool ranOn = false;
+    QTimer::singleShot(300, this, [&] {
+        h.window->activateWindow();
+        QTest::mouseClick(option, Qt::LeftButton);
+        answered = option->isChecked();
+        ranOn = about->effectRunning();
+    });
+    QTimer::singleShot(600, about, [about] { about->activateWindow(); });
+
+    QEventLoop loop;
+    connect(about, &AboutScreen::effectFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    probe.stop();
+    const qint64 took = clock.elapsed();
+
+    QVERIFY(answered);
+    QVERIFY(ranOn);
+    QVERIFY2(longestWait <= 16, qPrintable(u"an event waited %1 ms"_s.arg(longestWait)));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY2(took >= 900 && took <= 2100, qPrintable(u"the effect took %1 ms"_s.arg(took)));
+    // The return to the window while the effect ran did not start another on top of it.
+    QCOMPARE(started.size(), 0);
+    QCOMPARE(shown(about), title());
+
+    // A return once it has ended starts a new one on an empty picture.
+    h.window->activateWindow();
+    QTRY_VERIFY(h.window->isActiveWindow());
+    about->activateWindow();
+    QTRY_COMPARE(started.size(), 1);
+    QVERIFY(about->effectRunning());
+    QVERIFY(shown(about) != title());
+}
+
+void TestAboutScreen::showsTitleAtOnceWithoutAnimations()
+{
+    qApp->setProperty(Motion::noAnimationsProperty, true);
+    MainScreenHarness h;
+    AboutScreen *about = open(h);
+    QTRY_VERIFY(about->isActiveWindow());
+    QVERIFY(!about->effectRunning());
+    QCOMPARE(shown(about), title());
+}
+
+void TestAboutScreen::linksAskTheShell_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QUrl>("url");
+    QTest::newRow("home page") << u"Label1"_s << AboutScreen::homePage();
+    QTest::newRow("mail") << u"Label6"_s << AboutScreen::mailLink();
+}
+
+void TestAboutScreen::linksAskTheShell()
+{
+    QFETCH(QString, link);
+    QFETCH(QUrl, url);
+    MainScreenHarness h;
+    AboutScreen *about = open(h);
+    FakeShell shell;
+    QDesktopServices::setUrlHandler(url.scheme(), &shell, "open");
+    about->findChild<QAbstractButton *>(link)->click();
+    QDesktopServices::unsetUrlHandler(url.scheme());
+    QCOMPARE(shell.opened, QList<QUrl>{url});
+    QVERIFY(about->isVisible());
+}
+
+void TestAboutScreen::closes_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::newRow("EXIT clicked") << QKeyCombination();
+    QTest::newRow("Alt+X") << QKeyCombination(Qt::AltModifier, Qt::Key_X);
+    QTest::newRow("Escape") << QKeyCombination(Qt::Key_Escape);
+}
+
+void TestAboutScreen::closes()
+{
+    QFETCH(QKeyCombination, key);
+    MainScreenHarness h;
+    QPointer<AboutScreen> about = open(h);
+    QTRY_VERIFY(about->isActiveWindow());
+    if (key.key() == Qt::Key_unknown)
+        QTest::mouseClick(about->findChild<QAbstractButton *>(u"Label7"_s), Qt::LeftButton);
+    else
+        QTest::keyClick(about.get(), key.key(), key.keyboardModifiers());
+    // Closing unloads it: the next opening starts afresh.
+    QTRY_VERIFY(!about);
+}
+
+QTEST_MAIN(TestAboutScreen)
+#include "tst_aboutscreen.moc"
