@@ -49,8 +49,8 @@ void TestSteamLibraries::parse_data()
     QTest::newRow("empty") << QByteArray() << QStringList() << false;
     QTest::newRow("a brace too few") << QByteArray("\"libraryfolders\" { \"0\" { \"path\" \"/x\" }") << QStringList()
                                      << false;
-    QTest::newRow("a string that never ends") << QByteArray("\"libraryfolders\" { \"0\" \"/x") << QStringList()
-                                              << false;
+    QTest::newRow("a string that never ends")
+        << QByteArray("\"libraryfolders\" { \"0\" \"/x") << QStringList() << false;
 }
 
 void TestSteamLibraries::parse()
@@ -86,9 +86,10 @@ void TestSteamLibraries::findsTheGameInEveryLibrary()
 
     const QStringList found = SteamLibraries::findGameFolders(home.path());
 
-    const QStringList expected{QDir::toNativeSeparators(home.filePath(u".steam/steam/steamapps/common/Half-Life/cstrike"_s)),
-                               QDir::toNativeSeparators(games.filePath(u"steamapps/common/Half-Life/CSTRIKE"_s)),
-                               QDir::toNativeSeparators(home.filePath(u".wine/drive_c/Sierra/Half-Life/cstrike"_s))};
+    const QStringList expected{
+        QDir::toNativeSeparators(home.filePath(u".steam/steam/steamapps/common/Half-Life/cstrike"_s)),
+        QDir::toNativeSeparators(games.filePath(u"steamapps/common/Half-Life/CSTRIKE"_s)),
+        QDir::toNativeSeparators(home.filePath(u".wine/drive_c/Sierra/Half-Life/cstrike"_s))};
     QCOMPARE(found, expected);
     QCOMPARE(SteamLibraries::findGameFolders(games.path()), QStringList());
 }

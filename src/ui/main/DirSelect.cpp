@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "SteamLibraries.h"
 
 #include <QDir>
 #include <QStorageInfo>
@@ -41,8 +42,17 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
     connect(m_ui->Command1, &QPushButton::clicked, this, &DirSelect::accept);
     connect(m_ui->Command2, &QPushButton::clicked, this, &DirSelect::reject);
 
-    // Without a game folder yet, the dialog starts where the user's own files are.
+    // Without a game folder yet, the dialog starts where the user's own files are, and offers the Counter-Strike
+    // folders it finds there and in the Steam libraries; any other folder can still be chosen below.
     showFolder(m_state.gameDir.isEmpty() ? QDir::homePath() : m_state.gameDir);
+    const QStringList found = m_state.gameDir.isEmpty()
+        ? SteamLibraries::findGameFolders(QDir::homePath(), Platform::steamRoots())
+        : QStringList();
+    m_ui->Found1->addItems(found);
+    m_ui->foundLabel->setVisible(!found.isEmpty());
+    m_ui->Found1->setVisible(!found.isEmpty());
+    connect(m_ui->Found1, &QListWidget::currentTextChanged, this, &DirSelect::showFolder);
+    connect(m_ui->Found1, &QListWidget::itemDoubleClicked, this, &DirSelect::accept);
 }
 
 DirSelect::~DirSelect() = default;

@@ -7,8 +7,11 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void typedFolderIsAccepted();
     void treeFollowsTypedPath();
     void escapeCloses();
+    void offersTheGameFoundInASteamLibrary();
 
 private:
     static DirSelect *open(const MainScreenHarness &h)
@@ -133,6 +137,35 @@ void TestDirSelect::escapeCloses()
     QTest::keyClick(dialog, Qt::Key_Escape);
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
+}
+
+void TestDirSelect::offersTheGameFoundInASteamLibrary()
+{
+    // A user who has never chosen a folder, whose Steam has Counter-Strike in a library of its own.
+    QTemporaryDir home;
+    const auto restoreHome = qScopeGuard([old = qgetenv("HOME")] { qputenv("HOME", old); });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    MainScreenHarness h;
+    h.game.makeSetUp();
+    const QString library = QFileInfo(h.game.halfLifeDir()).absolutePath();
+    QVERIFY(QDir().mkpath(library + u"/steamapps/common"_s));
+    QVERIFY(QFile::rename(h.game.halfLifeDir(), library + u"/steamapps/common/Half-Life"_s));
+    const QString gameDir = QDir::toNativeSeparators(library + u"/steamapps/common/Half-Life/cstrike"_s);
+    QVERIFY(QDir(home.path()).mkpath(u".local/share/Steam/steamapps"_s));
+    QFile vdf(home.filePath(u".local/share/Steam/steamapps/libraryfolders.vdf"_s));
+    QVERIFY(vdf.open(QIODevice::WriteOnly));
+    vdf.write(u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(library).toUtf8());
+    vdf.close();
+
+    DirSelect *dialog = open(h);
+    auto *found = dialog->findChild<QListWidget *>(u"Found1"_s);
+    QVERIFY(found->isVisibleTo(dialog));
+    QCOMPARE(found->count(), 1);
+    QCOMPARE(found->item(0)->text(), gameDir);
+    found->setCurrentRow(0);
+    QCOMPARE(dialog->findChild<QLineEdit *>(u"Path1"_s)->text(), gameDir);
+    dialog->findChild<QAbstractButton *>(u"Command1"_s)->click();
+    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
 }
 
 QTEST_MAIN(TestDirSelect)
