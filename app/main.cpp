@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Desktops match the window with its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.trevlin.Trevlin"));
     app.setProperty(Motion::noAnimationsProperty, options.noAnimations);
     AppState state;
     AppSettings settings(AppSettings::openUserStore());
