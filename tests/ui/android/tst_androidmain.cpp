@@ -241,6 +241,8 @@ void TestAndroidMain::saveEntryFollowsTheRoster()
     control<QPushButton>(editor, u"Command5"_s)->click();
     control<QPushButton>(dialog(editor, u"AndroidMultiple"_s), u"Command1"_s)->click();
     QCOMPARE(editor->document().roster().size(), 10);
+    QCOMPARE(editor->document().roster().at(9).skill, u"30"_s);
+    QCOMPARE(editor->document().roster().at(9).team, u"Terrorist"_s);
     QVERIFY(!saveEntry(editor)->isEnabled());
 
     // A file that fails to read leaves nothing to save.
@@ -379,17 +381,21 @@ void TestAndroidMain::addEditApplyToAllAddSeveralSaveAndReopen()
 
 void TestAndroidMain::doneQuestion_data()
 {
+    QTest::addColumn<bool>("closeBox"); // the window's close box rather than Done
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<bool>("saveShown");
-    QTest::newRow("Yes saves first") << int(QDialogButtonBox::Yes) << false << true;
-    QTest::newRow("No discards") << int(QDialogButtonBox::No) << true << false;
-    QTest::newRow("Cancel goes back") << int(QDialogButtonBox::Cancel) << false << false;
-    QTest::newRow("Escape goes back") << int(MessageAnswerer::pressEscape) << false << false;
+    QTest::newRow("Yes saves first") << false << int(QDialogButtonBox::Yes) << false << true;
+    QTest::newRow("No discards") << false << int(QDialogButtonBox::No) << true << false;
+    QTest::newRow("Cancel goes back") << false << int(QDialogButtonBox::Cancel) << false << false;
+    QTest::newRow("Escape goes back") << false << int(MessageAnswerer::pressEscape) << false << false;
+    QTest::newRow("close box, Yes") << true << int(QDialogButtonBox::Yes) << false << true;
+    QTest::newRow("close box, Escape") << true << int(MessageAnswerer::pressEscape) << false << false;
 }
 
 void TestAndroidMain::doneQuestion()
 {
+    QFETCH(bool, closeBox);
     QFETCH(int, answer);
     QFETCH(bool, closes);
     QFETCH(bool, saveShown);
@@ -398,7 +404,10 @@ void TestAndroidMain::doneQuestion()
     addBot(editor, u"A"_s, u"50"_s, u"Terrorist"_s);
     MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
     answerer.arm();
-    control<QPushButton>(editor, u"Command3"_s)->click();
+    if (closeBox)
+        editor->close();
+    else
+        control<QPushButton>(editor, u"Command3"_s)->click();
     QCOMPARE(answerer.text(), exitQuestion);
     QStringList buttons = answerer.buttons();
     buttons.sort();
