@@ -1,8 +1,13 @@
 // The roster editor with 10,000 bots: putting them into the editor's four columns and painting them, and
 // scrolling the columns a page at a time. And adding 20 bots at once with a name list of 100,000 names, from Done
 // to the new rows painted; each Done reads the whole name list afresh, as it does for the user. All run through
-// the real windows (offscreen), painted synchronously.
+// the real windows (offscreen), painted synchronously. Adding 20 bots is measured in the AndroidBot and PodBot editor
+// too.
 
+#include "AndroidAddOn.h"
+#include "AndroidDocument.h"
+#include "AndroidMain.h"
+#include "AndroidRoster.h"
 #include "AppState.h"
 #include "EditScreen.h"
 #include "RandomSource.h"
@@ -128,6 +133,43 @@ void addMultipleBots(benchmark::State &state)
         state.SkipWithError("the bots were not added");
 }
 BENCHMARK(addMultipleBots)->Unit(benchmark::kMillisecond);
+
+void addMultiplePodBots(benchmark::State &state)
+{
+    QTemporaryDir gameDir;
+    if (!gameDir.isValid() || !writeNameList(gameDir.filePath(u"TRNames.txt"_s))) {
+        state.SkipWithError("cannot write the name list");
+        return;
+    }
+    AppState appState;
+    appState.gameDir = gameDir.path();
+    RandomSource random;
+    AndroidMain window(appState, *AndroidAddOn::find(u"PodBot"), random);
+    window.show();
+    const QList<QListView *> lists = window.findChildren<QListView *>();
+    const auto paint = [&lists] {
+        QCoreApplication::processEvents();
+        for (QListView *list : lists)
+            list->viewport()->repaint();
+    };
+    auto *addMultiple = window.findChild<QPushButton *>(u"Command5"_s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.document().renew();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        addMultiple->click();
+        QWidget *dialog = window.findChild<QWidget *>(u"AndroidMultiple"_s);
+        dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(QString::number(botsAdded));
+        paint();
+        state.ResumeTiming();
+
+        dialog->findChild<QPushButton *>(u"Command1"_s)->click();
+        paint();
+    }
+    if (window.document().roster().size() != botsAdded)
+        state.SkipWithError("the bots were not added");
+}
+BENCHMARK(addMultiplePodBots)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,7 +5,7 @@
 #include "RosterOptions.h"
 
 RosterDocument::RosterDocument(const RosterAddOn &addOn, QObject *parent)
-    : QObject(parent)
+    : EditorDocument(parent)
     , m_addOn(addOn)
     , m_roster(new Roster(this))
     , m_options(new RosterOptions(addOn, this))
@@ -25,9 +25,9 @@ QAbstractItemModel *RosterDocument::model() const
     return m_roster;
 }
 
-bool RosterDocument::hasUnsavedBots() const
+bool RosterDocument::isEmpty() const
 {
-    return m_modified && !m_roster->isEmpty();
+    return m_roster->isEmpty();
 }
 
 void RosterDocument::append(const RosterEntry &entry)
@@ -76,7 +76,7 @@ void RosterDocument::renew()
 
 void RosterDocument::applyAddOnStartValues()
 {
-    const bool modified = m_modified;
+    const bool modified = isModified();
     m_options->applyAddOnStartValues();
     setModified(modified);
 }
@@ -86,10 +86,8 @@ RosterFile::ReadResult RosterDocument::load(const QString &path)
     // Reading sets the options through their own rules, which mark the document modified; a file that fails
     // halfway leaves them so.
     const RosterFile::ReadResult result = RosterFile::read(path, m_addOn, *m_options, *m_roster);
-    if (result.isLoaded()) {
-        m_fileName = path;
-        setModified(false);
-    }
+    if (result.isLoaded())
+        setStored(path);
     return result;
 }
 
@@ -97,17 +95,7 @@ QString RosterDocument::save(const QString &path)
 {
     // The writer may put a default into an empty Botskill field, which is what was saved all the same.
     const QString error = RosterFile::write(path, m_addOn, *m_options, *m_roster);
-    if (error.isEmpty()) {
-        m_fileName = path;
-        setModified(false);
-    }
+    if (error.isEmpty())
+        setStored(path);
     return error;
-}
-
-void RosterDocument::setModified(bool modified)
-{
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    Q_EMIT modifiedChanged(modified);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "EditorDocument.h"
 #include "RosterFile.h"
 
-#include <QObject>
 #include <QString>
 
 class QAbstractItemModel;
@@ -15,7 +15,7 @@ struct RosterEntry;
 // holds changes that no file has yet. The roster editor, its entry dialogs and its open and save dialogs all work
 // on it; every change made through it, or to its options, marks it modified, and a successful read or write, or
 // starting afresh, marks it unmodified again.
-class RosterDocument : public QObject
+class RosterDocument : public EditorDocument
 {
     Q_OBJECT
 
@@ -24,7 +24,8 @@ public:
     ~RosterDocument() override;
 
     const RosterAddOn &addOn() const { return m_addOn; }
-    QString botName() const;
+    QString botName() const override;
+    bool isEmpty() const override;
 
     const Roster &roster() const { return *m_roster; }
     // The bots as a table (name, team, skill, skin) for the editor's lists to show; changes go through the
@@ -32,12 +33,6 @@ public:
     QAbstractItemModel *model() const;
     RosterOptions &options() { return *m_options; }
     const RosterOptions &options() const { return *m_options; }
-
-    // The file last read or written; empty before either.
-    QString fileName() const { return m_fileName; }
-    bool isModified() const { return m_modified; }
-    // Whether closing the document would lose bots that no file holds: it is modified and has bots at all.
-    bool hasUnsavedBots() const;
 
     void append(const RosterEntry &entry);
     void append(const QList<RosterEntry> &entries);
@@ -55,19 +50,12 @@ public:
 
     // Reads path in place of the document: see RosterFile::read. Marks the document unmodified on success only.
     RosterFile::ReadResult load(const QString &path);
-    // Writes the document to path: see RosterFile::write. Empty on success, when the document is unmodified;
-    // otherwise the message to show.
-    QString save(const QString &path);
-
-Q_SIGNALS:
-    void modifiedChanged(bool modified);
+    QString open(const QString &path) override { return load(path).message; }
+    // Writes the document to path: see RosterFile::write.
+    QString save(const QString &path) override;
 
 private:
-    void setModified(bool modified);
-
     const RosterAddOn &m_addOn;
     Roster *m_roster;
     RosterOptions *m_options;
-    QString m_fileName;
-    bool m_modified = false;
 };

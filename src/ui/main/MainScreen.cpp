@@ -3,6 +3,8 @@
 #include "ui_MainScreen.h"
 
 #include "AboutScreen.h"
+#include "AndroidAddOn.h"
+#include "AndroidMain.h"
 #include "AppSettings.h"
 #include "AppState.h"
 #include "AutostartFrame.h"
@@ -224,19 +226,36 @@ void MainScreen::editBots(BotType type, EditControl control)
 {
     const BotInfo &bot = BotCatalogue::info(type);
     const RosterAddOn *addOn = RosterAddOn::find(QString(bot.botName));
+    const AndroidAddOn *androidAddOn = AndroidAddOn::find(QString(bot.botName));
     // A closed editor may linger a moment before it is deleted; it counts as gone.
     if (m_editScreen && !m_editScreen->isVisible())
         m_editScreen = nullptr;
-    // An editor open for another add-on closes first (asking about unsaved bots), so that no roster is ever saved
-    // under another add-on's header.
-    if (addOn && m_editScreen && m_editScreen->botName() != bot.botName) {
-        if (!m_editScreen->finish())
-            return;
-        m_editScreen = nullptr;
+    if (m_androidMain && !m_androidMain->isVisible())
+        m_androidMain = nullptr;
+    // An editor open for another add-on, of either kind, closes first (asking about unsaved bots), so that no
+    // roster is ever saved under another add-on's header and one editor at a time keeps the unsaved state.
+    if (addOn || androidAddOn) {
+        if (m_editScreen && m_editScreen->botName() != bot.botName) {
+            if (!m_editScreen->finish())
+                return;
+            m_editScreen = nullptr;
+        }
+        if (m_androidMain && m_androidMain->botName() != bot.botName) {
+            if (!m_androidMain->finish())
+                return;
+            m_androidMain = nullptr;
+        }
     }
 
     optionButton(type)->setChecked(true);
     m_state.botName = bot.botName;
+    if (androidAddOn) {
+        if (!m_androidMain)
+            m_androidMain = new AndroidMain(m_state, *androidAddOn, m_random, this);
+        m_androidMain->setWindowTitle(bot.editorCaption);
+        WindowHelper::bringUp(m_androidMain);
+        return;
+    }
     if (!addOn)
         return;
 
@@ -253,14 +272,16 @@ void MainScreen::editBots(BotType type, EditControl control)
 
 void MainScreen::editAutostartFile(const QString &fileName)
 {
-    // The editor of the add-on named now opens, its open dialog to start with the file selected. AndroidBot's
-    // and PodBot's editor has yet to come; PLBot's file and the plain game's are not edited from here.
+    // The editor of the add-on named now opens, its open dialog to start with the file selected. PLBot's file and
+    // the plain game's are not edited from here.
     const BotInfo *bot = BotCatalogue::find(m_state.botName);
-    if (!bot || !bot->autostartShown || !RosterAddOn::find(m_state.botName))
+    if (!bot || !bot->autostartShown || (!RosterAddOn::find(m_state.botName) && !AndroidAddOn::find(m_state.botName)))
         return;
     editBots(bot->type, EditControl::Button);
     if (m_editScreen && m_editScreen->botName() == m_state.botName)
         m_editScreen->preselectOpenFile(fileName);
+    if (m_androidMain && m_androidMain->botName() == m_state.botName)
+        m_androidMain->preselectOpenFile(fileName);
 }
 
 void MainScreen::launch()
@@ -333,7 +354,8 @@ void MainScreen::closeEvent(QCloseEvent *event)
 {
     // Ending the program asks before unsaved bots are lost, as the editor's own Done does; everything else closes
     // at once, saving nothing.
-    if (m_editScreen && m_editScreen->isVisible() && !m_editScreen->finish()) {
+    if ((m_editScreen && m_editScreen->isVisible() && !m_editScreen->finish())
+        || (m_androidMain && m_androidMain->isVisible() && !m_androidMain->finish())) {
         event->ignore();
         return;
     }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class AndroidMain;
 class AppSettings;
 struct AppState;
 class AutostartFrame;
@@ -80,4 +81,5 @@ private:
     QHash<QObject *, QString> m_statusTexts;
     QPointer<DirSelect> m_dirSelect;
     QPointer<EditScreen> m_editScreen;
+    QPointer<AndroidMain> m_androidMain;
 };

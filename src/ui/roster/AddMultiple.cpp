@@ -8,12 +8,9 @@
 #include "MessageBox.h"
 #include "MultipleBots.h"
 #include "NameList.h"
+#include "NameListFile.h"
 #include "RosterDocument.h"
 #include "SkinChooser.h"
-
-#include <QDesktopServices>
-#include <QDir>
-#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -71,16 +68,7 @@ void AddMultiple::setAutoSkill(bool checked)
 
 void AddMultiple::editBotNames()
 {
-    const QString path = NameList::find(m_gameDir);
-    if (path.isEmpty()) {
-        MessageBox::information(this, NameList::missingMessage());
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        MessageBox::information(this,
-                                u"No program is set up to open 'TRNames.txt'. Please open it in a text "
-                                u"editor: %1"_s.arg(QDir::toNativeSeparators(path)));
-    }
+    NameListFile::openInEditor(this, m_gameDir);
 }
 
 void AddMultiple::addBots()
@@ -91,21 +79,13 @@ void AddMultiple::addBots()
         MessageBox::information(this, refusal);
         return;
     }
-    const QString path = NameList::find(m_gameDir);
-    if (path.isEmpty()) {
-        MessageBox::information(this, NameList::missingMessage());
+    std::optional<NameList> names = NameListFile::read(this, m_gameDir);
+    if (!names)
         return;
-    }
-    QString error;
-    NameList names = NameList::read(path, &error);
-    if (!error.isEmpty()) {
-        MessageBox::information(this, error);
-        return;
-    }
 
     int count = *MultipleBots::count(m_ui->Text1->text());
-    if (count > names.size()) {
-        count = names.size();
+    if (count > names->size()) {
+        count = names->size();
         m_ui->Text1->setText(QString::number(count));
     }
     MultipleBots bots;
@@ -117,7 +97,7 @@ void AddMultiple::addBots()
     bots.selectedSkin = m_skins->selectedSkinRow();
     bots.autoSelectSkin = m_ui->Check1->isChecked();
     // Even no bots at all count as an edit of the roster.
-    m_document.append(bots.draw(count, names, m_random));
+    m_document.append(bots.draw(count, *names, m_random));
     m_ui->Text2->setText(bots.skill);
     accept();
 }

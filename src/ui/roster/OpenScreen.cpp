@@ -3,15 +3,15 @@
 #include "ui_OpenScreen.h"
 
 #include "DialogKeys.h"
+#include "EditorDocument.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
-#include "RosterDocument.h"
 
 #include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
-OpenScreen::OpenScreen(const QString &gameDir, RosterDocument &document, QWidget *parent)
+OpenScreen::OpenScreen(const QString &gameDir, EditorDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::OpenScreen>())
     , m_document(document)
@@ -52,9 +52,9 @@ void OpenScreen::load()
     }
 
     // With no file selected the path names the folder itself, which the reader reports as not a valid file.
-    const RosterFile::ReadResult result = m_document.load(m_ui->browser->filePath(m_ui->browser->selectedFile()));
-    if (!result.isLoaded()) {
-        MessageBox::information(this, result.message);
+    const QString error = m_document.open(m_ui->browser->filePath(m_ui->browser->selectedFile()));
+    if (!error.isEmpty()) {
+        MessageBox::information(this, error);
         return;
     }
     const QPointer<OpenScreen> self(this);

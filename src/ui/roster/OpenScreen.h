@@ -4,21 +4,21 @@
 
 #include <memory>
 
-class RosterDocument;
+class EditorDocument;
 
 namespace Ui {
 class OpenScreen;
 }
 
-// Picks a roster file of the add-on being edited and reads it into the editor's document. It starts in the game
-// folder and lists only "*.cfg" files. A file that cannot be read is reported and the dialog stays open, so that
-// the user can pick another one.
+// Picks a roster file of the add-on being edited and reads it into the editor's document, for either editor. It starts
+// in the game folder and lists only "*.cfg" files. A file that cannot be read is reported and the dialog stays open, so
+// that the user can pick another one.
 class OpenScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    OpenScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
+    OpenScreen(const QString &gameDir, EditorDocument &document, QWidget *parent = nullptr);
     ~OpenScreen() override;
 
     // Selects fileName in the file list when the shown folder holds it.
@@ -34,5 +34,5 @@ private:
     void load();
 
     std::unique_ptr<Ui::OpenScreen> m_ui;
-    RosterDocument &m_document;
+    EditorDocument &m_document;
 };

@@ -3,16 +3,15 @@
 #include "ui_SaveScreen.h"
 
 #include "DialogKeys.h"
+#include "EditorDocument.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
-#include "Roster.h"
-#include "RosterDocument.h"
 
 #include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
-SaveScreen::SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent)
+SaveScreen::SaveScreen(const QString &gameDir, EditorDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SaveScreen>())
     , m_document(document)
@@ -39,7 +38,7 @@ SaveScreen::~SaveScreen() = default;
 void SaveScreen::save()
 {
     // The dialog stays usable while the editor deletes bots; a file without bots could not be opened again.
-    if (m_document.roster().isEmpty()) {
+    if (m_document.isEmpty()) {
         MessageBox::information(this, u"There are no bots to save. Add at least one bot first."_s);
         return;
     }

@@ -4,21 +4,21 @@
 
 #include <memory>
 
-class RosterDocument;
+class EditorDocument;
 
 namespace Ui {
 class SaveScreen;
 }
 
-// Writes the editor's document to a file the user names, in a folder picked as in the open dialog. Every save
-// asks for the name again. A file of that name is replaced without a question; a roster the file could not give
-// back, or a file that cannot be written, is reported and the dialog stays open.
+// Writes the editor's document, for either editor, to a file the user names, in a folder picked as in the open dialog.
+// Every save asks for the name again. A file of that name is replaced without a question; a roster the file could not
+// give back, or a file that cannot be written, is reported and the dialog stays open.
 class SaveScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
+    SaveScreen(const QString &gameDir, EditorDocument &document, QWidget *parent = nullptr);
     ~SaveScreen() override;
 
 Q_SIGNALS:
@@ -29,5 +29,5 @@ private:
     void save();
 
     std::unique_ptr<Ui::SaveScreen> m_ui;
-    RosterDocument &m_document;
+    EditorDocument &m_document;
 };
