@@ -11,9 +11,7 @@
 #include "AppState.h"
 #include "CaptionClick.h"
 #include "ColumnLists.h"
-#include "MessageBox.h"
-#include "OpenScreen.h"
-#include "SaveScreen.h"
+#include "EditorSession.h"
 #include "UpDown.h"
 #include "WindowHelper.h"
 
@@ -21,21 +19,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
-const QString newQuestion
-    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
-
-} // namespace
-
 AndroidMain::AndroidMain(AppState &state, const AndroidAddOn &addOn, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::AndroidMain>())
     , m_state(state)
     , m_random(random)
     , m_document(new AndroidDocument(addOn, this))
+    , m_session(new EditorSession(state, *m_document, this, u"AndroidOpen"_s, u"AndroidSave"_s))
 {
+    // The save that a question offers keeps AndroidBot's name for both add-ons.
+    m_session->setAskedSaveCaption(u"Save Android Config File"_s);
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     // "new" is the File menu entry's name, which C++ keeps for itself as a member name.
@@ -58,8 +51,12 @@ AndroidMain::AndroidMain(AppState &state, const AndroidAddOn &addOn, RandomSourc
     connect(m_ui->Command5, &QPushButton::clicked, this, &AndroidMain::showAndroidMultiple);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AndroidMain::finish);
     connect(m_ui->newEntry, &QAction::triggered, this, &AndroidMain::startAfresh);
-    connect(m_ui->Open, &QAction::triggered, this, &AndroidMain::showOpenScreen);
-    connect(m_ui->Save, &QAction::triggered, this, [this] { showSaveScreen(); });
+    connect(m_ui->Open, &QAction::triggered, m_session, &EditorSession::showOpenScreen);
+    connect(m_ui->Save, &QAction::triggered, m_session, [this] { m_session->showSaveScreen(); });
+    connect(m_session, &EditorSession::loaded, this, [this] {
+        m_ui->Save->setEnabled(true);
+        m_lists->clearSelection();
+    });
     // However the roster comes to be empty (the last bot deleted, a file that failed to load), there is nothing
     // left to save.
     const auto disableSaveWhenEmpty = [this] {
@@ -68,19 +65,12 @@ AndroidMain::AndroidMain(AppState &state, const AndroidAddOn &addOn, RandomSourc
     };
     connect(m_document->model(), &QAbstractItemModel::rowsRemoved, this, disableSaveWhenEmpty);
     connect(m_document->model(), &QAbstractItemModel::modelReset, this, disableSaveWhenEmpty);
-    connect(m_document, &EditorDocument::modifiedChanged, this,
-            [this](bool modified) { m_state.rosterChanged = modified; });
 
     // An editor opens empty, with the start values of the options and nothing to save.
     m_ui->Save->setEnabled(false);
-    m_state.rosterChanged = false;
 }
 
-AndroidMain::~AndroidMain()
-{
-    // Whatever the editor held is gone with it.
-    m_state.rosterChanged = false;
-}
+AndroidMain::~AndroidMain() = default;
 
 QString AndroidMain::botName() const
 {
@@ -142,26 +132,9 @@ void AndroidMain::deleteBot()
     m_lists->clearSelection();
 }
 
-bool AndroidMain::mayDiscard(const QString &question)
-{
-    if (!m_document->hasUnsavedBots())
-        return true;
-    switch (MessageBox::yesNoCancel(this, question)) {
-    case MessageBox::Answer::Yes:
-        raise();
-        showSaveScreen(true);
-        return false;
-    case MessageBox::Answer::Cancel:
-        return false;
-    case MessageBox::Answer::No:
-        break;
-    }
-    return true;
-}
-
 void AndroidMain::startAfresh()
 {
-    if (!mayDiscard(newQuestion))
+    if (!m_session->mayDiscard(EditorSession::newQuestion))
         return;
     m_ui->Save->setEnabled(false);
     m_document->renew();
@@ -169,56 +142,21 @@ void AndroidMain::startAfresh()
 
 bool AndroidMain::finish()
 {
-    if (!mayDiscard(exitQuestion))
-        return false;
-    m_closeConfirmed = true;
-    close();
-    return true;
+    return m_session->finish();
 }
 
 void AndroidMain::closeEvent(QCloseEvent *event)
 {
-    if (m_closeConfirmed || mayDiscard(exitQuestion)) {
-        // The dialogs of this roster go with it.
-        m_closeConfirmed = true;
-        QMainWindow::closeEvent(event);
+    if (!m_session->mayClose()) {
+        event->ignore();
         return;
     }
-    event->ignore();
+    QMainWindow::closeEvent(event);
 }
 
 void AndroidMain::preselectOpenFile(const QString &fileName)
 {
-    m_preselectedFile = fileName;
-    if (m_openScreen)
-        m_openScreen->selectFile(fileName);
-}
-
-void AndroidMain::showOpenScreen()
-{
-    OpenScreen *shown = WindowHelper::showSingle(m_openScreen, [this] {
-        auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
-        dialog->setObjectName(u"AndroidOpen"_s);
-        connect(dialog, &OpenScreen::loaded, this, [this] {
-            m_ui->Save->setEnabled(true);
-            m_lists->clearSelection();
-        });
-        connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
-        return dialog;
-    });
-    if (!m_preselectedFile.isEmpty())
-        shown->selectFile(std::exchange(m_preselectedFile, QString()));
-}
-
-void AndroidMain::showSaveScreen(bool asked)
-{
-    SaveScreen *dialog = WindowHelper::showSingle(m_saveScreen, [this] {
-        auto *dialog = new SaveScreen(m_state.gameDir, *m_document, this);
-        dialog->setObjectName(u"AndroidSave"_s);
-        return dialog;
-    });
-    // The save that a question offers keeps AndroidBot's name for both add-ons.
-    dialog->setWindowTitle(asked ? u"Save Android Config File"_s : u"Save "_s + botName() + u" Config File"_s);
+    m_session->preselectOpenFile(fileName);
 }
 
 void AndroidMain::showAndroidAdd()

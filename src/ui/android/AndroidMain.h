@@ -12,9 +12,8 @@ class AndroidEdit;
 class AndroidMultiple;
 struct AppState;
 class ColumnLists;
-class OpenScreen;
+class EditorSession;
 class RandomSource;
-class SaveScreen;
 
 namespace Ui {
 class AndroidMain;
@@ -53,13 +52,9 @@ protected:
 private:
     void setUpOptions();
     void showOptions();
-    // Asks question when there are unsaved bots: true when the roster may go.
-    bool mayDiscard(const QString &question);
     void startAfresh();
     void deleteBot();
-    void showOpenScreen();
     // The File menu's Save, or (asked) the save that a question offered.
-    void showSaveScreen(bool asked = false);
     void showAndroidAdd();
     void showAndroidEdit();
     void showAndroidMultiple();
@@ -68,11 +63,8 @@ private:
     AppState &m_state;
     RandomSource &m_random;
     AndroidDocument *m_document;
+    EditorSession *m_session;
     ColumnLists *m_lists = nullptr;
-    bool m_closeConfirmed = false;
-    QString m_preselectedFile;
-    QPointer<OpenScreen> m_openScreen;
-    QPointer<SaveScreen> m_saveScreen;
     QPointer<AndroidAdd> m_androidAdd;
     QPointer<AndroidEdit> m_androidEdit;
     QPointer<AndroidMultiple> m_androidMultiple;

@@ -8,13 +8,12 @@
 #include "CaptionClick.h"
 #include "ColumnLists.h"
 #include "EditBotScreen.h"
+#include "EditorSession.h"
 #include "EntryProfile.h"
 #include "MessageBox.h"
-#include "OpenScreen.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
-#include "SaveScreen.h"
 #include "UpDown.h"
 #include "WindowHelper.h"
 
@@ -24,10 +23,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
-const QString newQuestion
-    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
 
 QString withoutColon(const QString &caption)
 {
@@ -44,6 +39,7 @@ EditScreen::EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &
     , m_profile(addOn)
     , m_document(new RosterDocument(addOn, this))
     , m_options(&m_document->options())
+    , m_session(new EditorSession(state, *m_document, this, u"OpenScreen"_s, u"SaveScreen"_s))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -58,8 +54,12 @@ EditScreen::EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &
     connect(m_ui->Command1, &QPushButton::clicked, this, &EditScreen::showEditBotScreen);
     connect(m_ui->Command5, &QPushButton::clicked, this, &EditScreen::showAddMultiple);
     connect(m_ui->newEntry, &QAction::triggered, this, &EditScreen::startAfresh);
-    connect(m_ui->Open, &QAction::triggered, this, &EditScreen::showOpenScreen);
-    connect(m_ui->Save, &QAction::triggered, this, &EditScreen::showSaveScreen);
+    connect(m_ui->Open, &QAction::triggered, m_session, &EditorSession::showOpenScreen);
+    connect(m_ui->Save, &QAction::triggered, m_session, [this] { m_session->showSaveScreen(); });
+    connect(m_session, &EditorSession::loaded, this, [this] {
+        setSaveEnabled(true);
+        m_selection->clear();
+    });
     // However the roster comes to be empty (the last bot deleted, a file that failed to load), there is nothing
     // left to save.
     const auto disableSaveWhenEmpty = [this] {
@@ -68,19 +68,12 @@ EditScreen::EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &
     };
     connect(m_document->model(), &QAbstractItemModel::rowsRemoved, this, disableSaveWhenEmpty);
     connect(m_document->model(), &QAbstractItemModel::modelReset, this, disableSaveWhenEmpty);
-    connect(m_document, &RosterDocument::modifiedChanged, this,
-            [this](bool modified) { m_state.rosterChanged = modified; });
 
     // An editor opens empty, with the start values of the options and nothing to save.
     setSaveEnabled(false);
-    m_state.rosterChanged = false;
 }
 
-EditScreen::~EditScreen()
-{
-    // Whatever the editor held is gone with it.
-    m_state.rosterChanged = false;
-}
+EditScreen::~EditScreen() = default;
 
 QString EditScreen::botName() const
 {
@@ -218,83 +211,29 @@ void EditScreen::deleteBot()
 
 void EditScreen::startAfresh()
 {
-    if (m_document->hasUnsavedBots()) {
-        switch (MessageBox::yesNoCancel(this, newQuestion)) {
-        case MessageBox::Answer::Yes:
-            showSaveScreen();
-            return;
-        case MessageBox::Answer::Cancel:
-            return;
-        case MessageBox::Answer::No:
-            break;
-        }
-    }
+    if (!m_session->mayDiscard(EditorSession::newQuestion))
+        return;
     setSaveEnabled(false);
     m_document->renew();
 }
 
-bool EditScreen::mayClose()
-{
-    if (!m_document->hasUnsavedBots())
-        return true;
-    switch (MessageBox::yesNoCancel(this, exitQuestion)) {
-    case MessageBox::Answer::Yes:
-        raise();
-        showSaveScreen();
-        return false;
-    case MessageBox::Answer::Cancel:
-        return false;
-    case MessageBox::Answer::No:
-        break;
-    }
-    return true;
-}
-
 bool EditScreen::finish()
 {
-    if (!mayClose())
-        return false;
-    m_closeConfirmed = true;
-    close();
-    return true;
+    return m_session->finish();
 }
 
 void EditScreen::closeEvent(QCloseEvent *event)
 {
-    if (m_closeConfirmed || mayClose()) {
-        // The dialogs of this roster go with it.
-        m_closeConfirmed = true;
-        QMainWindow::closeEvent(event);
+    if (!m_session->mayClose()) {
+        event->ignore();
         return;
     }
-    event->ignore();
+    QMainWindow::closeEvent(event);
 }
 
 void EditScreen::preselectOpenFile(const QString &fileName)
 {
-    m_preselectedFile = fileName;
-    if (m_openScreen)
-        m_openScreen->selectFile(fileName);
-}
-
-void EditScreen::showOpenScreen()
-{
-    OpenScreen *shown = WindowHelper::showSingle(m_openScreen, [this] {
-        auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
-        connect(dialog, &OpenScreen::loaded, this, [this] {
-            setSaveEnabled(true);
-            m_selection->clear();
-        });
-        connect(dialog, &OpenScreen::saveRequested, this, &EditScreen::showSaveScreen);
-        return dialog;
-    });
-    if (!m_preselectedFile.isEmpty())
-        shown->selectFile(std::exchange(m_preselectedFile, QString()));
-}
-
-void EditScreen::showSaveScreen()
-{
-    WindowHelper::showSingle(m_saveScreen, [this] { return new SaveScreen(m_state.gameDir, *m_document, this); });
+    m_session->preselectOpenFile(fileName);
 }
 
 void EditScreen::showAddScreen()

@@ -13,7 +13,7 @@ class AddMultiple;
 class AddScreen;
 struct AppState;
 class EditBotScreen;
-class OpenScreen;
+class EditorSession;
 class QCheckBox;
 class QItemSelectionModel;
 class QLabel;
@@ -21,7 +21,6 @@ class QLineEdit;
 class RandomSource;
 struct RosterAddOn;
 class RosterDocument;
-class SaveScreen;
 class UpDown;
 
 namespace Ui {
@@ -84,11 +83,7 @@ private:
     void setUpOptions();
     void showOptions();
     void deleteBot();
-    // Asks the "&Done" question when there are unsaved bots: true when the editor may close.
-    bool mayClose();
     void startAfresh();
-    void showOpenScreen();
-    void showSaveScreen();
     void showAddScreen();
     void showEditBotScreen();
     void showAddMultiple();
@@ -100,13 +95,10 @@ private:
     const EntryProfile m_profile;
     RosterDocument *m_document;
     RosterOptions *m_options;
+    EditorSession *m_session;
     QItemSelectionModel *m_selection = nullptr;
-    bool m_closeConfirmed = false;
-    QString m_preselectedFile;
     QList<FieldControls> m_fields;
     QList<OptionControls> m_optionBoxes;
-    QPointer<OpenScreen> m_openScreen;
-    QPointer<SaveScreen> m_saveScreen;
     QPointer<AddScreen> m_addScreen;
     QPointer<EditBotScreen> m_editBotScreen;
     QPointer<AddMultiple> m_addMultiple;

@@ -1,0 +1,106 @@
+#include "EditorSession.h"
+
+#include "AppState.h"
+#include "EditorDocument.h"
+#include "MessageBox.h"
+#include "OpenScreen.h"
+#include "SaveScreen.h"
+#include "WindowHelper.h"
+
+#include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+const QString EditorSession::exitQuestion
+    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
+const QString EditorSession::newQuestion
+    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
+
+EditorSession::EditorSession(AppState &state, EditorDocument &document, QWidget *window, const QString &openName,
+                             const QString &saveName)
+    : QObject(window)
+    , m_state(state)
+    , m_document(document)
+    , m_window(window)
+    , m_openName(openName)
+    , m_saveName(saveName)
+{
+    connect(&m_document, &EditorDocument::modifiedChanged, this,
+            [this](bool modified) { m_state.rosterChanged = modified; });
+    // An editor opens with nothing unsaved.
+    m_state.rosterChanged = false;
+}
+
+EditorSession::~EditorSession()
+{
+    // Whatever the editor held is gone with it.
+    m_state.rosterChanged = false;
+}
+
+bool EditorSession::mayDiscard(const QString &question)
+{
+    if (!m_document.hasUnsavedBots())
+        return true;
+    switch (MessageBox::yesNoCancel(m_window, question)) {
+    case MessageBox::Answer::Yes:
+        m_window->raise();
+        showSaveScreen(true);
+        return false;
+    case MessageBox::Answer::Cancel:
+        return false;
+    case MessageBox::Answer::No:
+        break;
+    }
+    return true;
+}
+
+bool EditorSession::finish()
+{
+    if (!mayDiscard(exitQuestion))
+        return false;
+    m_closeConfirmed = true;
+    m_window->close();
+    return true;
+}
+
+bool EditorSession::mayClose()
+{
+    // The dialogs of this roster go with it.
+    if (!m_closeConfirmed && !mayDiscard(exitQuestion))
+        return false;
+    m_closeConfirmed = true;
+    return true;
+}
+
+void EditorSession::preselectOpenFile(const QString &fileName)
+{
+    m_preselectedFile = fileName;
+    if (m_openScreen)
+        m_openScreen->selectFile(fileName);
+}
+
+void EditorSession::showOpenScreen()
+{
+    OpenScreen *shown = WindowHelper::showSingle(m_openScreen, [this] {
+        auto *dialog = new OpenScreen(m_state.gameDir, m_document, m_window);
+        dialog->setObjectName(m_openName);
+        connect(dialog, &OpenScreen::loaded, this, &EditorSession::loaded);
+        connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
+        return dialog;
+    });
+    if (!m_preselectedFile.isEmpty())
+        shown->selectFile(std::exchange(m_preselectedFile, QString()));
+}
+
+void EditorSession::showSaveScreen(bool askedFor)
+{
+    SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
+        auto *dialog = new SaveScreen(m_state.gameDir, m_document, m_window);
+        dialog->setObjectName(m_saveName);
+        return dialog;
+    });
+    if (askedFor && !m_askedSaveCaption.isEmpty())
+        shown->setWindowTitle(m_askedSaveCaption);
+    else
+        shown->setWindowTitle(u"Save "_s + m_document.botName() + u" Config File"_s);
+}
