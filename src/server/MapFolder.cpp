@@ -17,13 +17,18 @@ constexpr QLatin1StringView mapSuffix(".bsp");
 
 } // namespace
 
-MapFolder::Listing MapFolder::list(const QString &gameDir)
+MapFolder::Listing MapFolder::list(const QString &gameDir, const QString &botName)
 {
     Listing listing;
     const QString folder = FolderListing::findPath(gameDir, u"maps"_s);
+    const auto [waypointFolder, waypointSuffix] = WaypointCheck::waypointFiles(gameDir, botName);
+    const bool sameFolder = !folder.isEmpty() && waypointFolder == folder;
+    if (!sameFolder)
+        listing.waypoints = WaypointCheck(gameDir, botName);
     if (folder.isEmpty())
         return listing;
     listing.folderFound = true;
+    QSet<QString> waypoints;
     // Each name's letter case is folded once, not in every comparison of the sort.
     struct Entry
     {
@@ -37,7 +42,12 @@ MapFolder::Listing MapFolder::list(const QString &gameDir)
         QString name = it.fileName();
         if (name.size() > mapSuffix.size() && name.endsWith(mapSuffix, Qt::CaseInsensitive))
             entries.push_back({name.toCaseFolded(), std::move(name)});
+        else if (sameFolder && name.size() > waypointSuffix.size()
+                 && name.endsWith(waypointSuffix, Qt::CaseInsensitive))
+            waypoints.insert(name.chopped(waypointSuffix.size()).toCaseFolded());
     }
+    if (sameFolder)
+        listing.waypoints = WaypointCheck(botName, std::move(waypoints));
     std::sort(entries.begin(), entries.end(),
               [](const Entry &a, const Entry &b) { return a.key != b.key ? a.key < b.key : a.name < b.name; });
     listing.fileNames.reserve(qsizetype(entries.size()));

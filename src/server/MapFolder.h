@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WaypointCheck.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,11 +14,13 @@ public:
     struct Listing
     {
         bool folderFound = false;
-        QStringList fileNames; // the "*.bsp" files, ordered by name without regard to letter case
+        QStringList fileNames;   // the "*.bsp" files, ordered by name without regard to letter case
+        WaypointCheck waypoints; // which of them the add-on botName lacks waypoints for
     };
 
-    // The map files below gameDir, the folder and the suffix found in any letter case.
-    static Listing list(const QString &gameDir);
+    // The map files below gameDir, the folder and the suffix found in any letter case, and the waypoint files of
+    // the add-on botName. Most add-ons keep those in the same folder: it is then listed once.
+    static Listing list(const QString &gameDir, const QString &botName = {});
 
     // The cycle entry for a map file: its name without the extension, as the cycle file holds it.
     static QString entryName(const QString &fileName);

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QString>
 
+#include <utility>
+
 // Which maps the chosen add-on has no waypoint file for: its bots cannot find their way on them. Add-ons that play
 // every map, and the plain game, lack none.
 class WaypointCheck
@@ -10,6 +12,11 @@ class WaypointCheck
 public:
     WaypointCheck() = default;
     WaypointCheck(const QString &gameDir, const QString &botName);
+    // For the add-on botName, whose waypoint files are known already: the map names, case-folded.
+    WaypointCheck(const QString &botName, QSet<QString> mapsWithWaypoints);
+
+    // The add-on's waypoint folder and file suffix, when it needs waypoint files; an empty folder otherwise.
+    static std::pair<QString, QString> waypointFiles(const QString &gameDir, const QString &botName);
 
     // Whether the add-on lacks waypoints for the map of a cycle entry (a map name without extension).
     bool lacks(const QString &entryName) const;

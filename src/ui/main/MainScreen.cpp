@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "BotChoice.h"
+#include "ConfigScreen.h"
 #include "DirSelect.h"
 #include "EditScreen.h"
 #include "FolderListing.h"
@@ -165,6 +166,17 @@ void MainScreen::connectControls()
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
+    // The server window: one for the program, kept while its Done has only hidden it.
+    const auto showConfig = [this, slot = std::make_shared<QPointer<ConfigScreen>>()] {
+        WindowHelper::showSingle(*slot, [this] {
+            auto *screen = new ConfigScreen(m_state, m_random, this);
+            connect(screen, &ConfigScreen::directoryRequested, this, &MainScreen::showDirSelect);
+            screen->load();
+            return screen;
+        });
+    };
+    connect(m_ui->Command9, &QAbstractButton::clicked, this, showConfig);
+    connect(m_ui->config, &QAction::triggered, this, showConfig);
 }
 
 QRadioButton *MainScreen::optionButton(BotType type) const

@@ -1,0 +1,35 @@
+#include "MapNamesModel.h"
+
+#include "MapFolder.h"
+
+MapNamesModel::MapNamesModel(Names names, const WaypointCheck &check, const QIcon &sign, QObject *parent)
+    : QStringListModel(parent)
+    , m_names(names)
+    , m_check(check)
+    , m_sign(sign)
+{ }
+
+bool MapNamesModel::lacksWaypoints(int row) const
+{
+    const QString name = QStringListModel::data(index(row), Qt::DisplayRole).toString();
+    return m_check.lacks(m_names == Names::Files ? MapFolder::entryName(name) : name);
+}
+
+QVariant MapNamesModel::data(const QModelIndex &index, int role) const
+{
+    switch (role) {
+    case Qt::DecorationRole:
+        return lacksWaypoints(index.row()) ? QVariant(m_sign) : QVariant();
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return lacksWaypoints(index.row()) ? QVariant(m_check.lackMessage()) : QVariant();
+    default:
+        return QStringListModel::data(index, role);
+    }
+}
+
+Qt::ItemFlags MapNamesModel::flags(const QModelIndex &index) const
+{
+    // The names are chosen and moved, never typed over, and the lists take no drops.
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
