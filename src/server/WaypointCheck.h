@@ -18,6 +18,8 @@ public:
     // The add-on's waypoint folder and file suffix, when it needs waypoint files; an empty folder otherwise.
     static std::pair<QString, QString> waypointFiles(const QString &gameDir, const QString &botName);
 
+    // Whether any map can lack waypoints: false for add-ons that need none.
+    bool checksMaps() const { return m_checks; }
     // Whether the add-on lacks waypoints for the map of a cycle entry (a map name without extension).
     bool lacks(const QString &entryName) const;
     // The words for a marked map, naming the add-on.

@@ -51,6 +51,9 @@ MapCycle::MapCycle(const AppState &state, RandomSource &random, QWidget *parent)
     m_cycle = new MapNamesModel(MapNamesModel::Names::Entries, m_check, sign, this);
     m_ui->File1->setModel(m_files);
     m_ui->List1->setModel(m_cycle);
+    for (QAbstractItemView *list :
+         {static_cast<QAbstractItemView *>(m_ui->File1), static_cast<QAbstractItemView *>(m_ui->List1)})
+        list->setIconSize(QSize(16, 16));
 
     QWidget *over = parent ? parent : this;
     MapFolder::Listing maps = MapFolder::list(m_gameDir, state.botName);

@@ -2,12 +2,18 @@
 
 #include "MapFolder.h"
 
+#include <QPixmap>
+
 MapNamesModel::MapNamesModel(Names names, const WaypointCheck &check, const QIcon &sign, QObject *parent)
     : QStringListModel(parent)
     , m_names(names)
     , m_check(check)
     , m_sign(sign)
-{ }
+{
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    m_blank = QIcon(blank);
+}
 
 bool MapNamesModel::lacksWaypoints(int row) const
 {
@@ -19,7 +25,9 @@ QVariant MapNamesModel::data(const QModelIndex &index, int role) const
 {
     switch (role) {
     case Qt::DecorationRole:
-        return lacksWaypoints(index.row()) ? QVariant(m_sign) : QVariant();
+        if (!m_check.checksMaps())
+            return {};
+        return lacksWaypoints(index.row()) ? m_sign : m_blank;
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         return lacksWaypoints(index.row()) ? QVariant(m_check.lackMessage()) : QVariant();

@@ -26,4 +26,5 @@ private:
     Names m_names;
     const WaypointCheck &m_check;
     QIcon m_sign;
+    QIcon m_blank; // keeps the names of unmarked maps in line with the marked ones
 };
