@@ -117,16 +117,6 @@ private Q_SLOTS:
         }
     }
 
-    void defaultsKeepTheOtherFlags()
-    {
-        ListenServerConfig config;
-        config.setChecked(Flag::Cheats, true);
-        config.applyDefaults();
-        QVERIFY(config.isChecked(Flag::Cheats));
-        QVERIFY(!config.isChecked(Flag::FriendlyFire));
-        QVERIFY(config.isChecked(Flag::MapBriefings));
-    }
-
     void refusesWhatWouldNotReadBack_data()
     {
         QTest::addColumn<int>("field");

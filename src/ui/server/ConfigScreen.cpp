@@ -150,16 +150,39 @@ void ConfigScreen::discard()
     deleteLater();
 }
 
+namespace {
+
+// The editors belong to the server window's opener, so that cancelling the server window loses nothing typed in
+// them; and one of each is open at a time, whichever server window opened it.
+template<typename Editor, typename Create> void showEditor(QWidget *owner, Create create)
+{
+    for (Editor *open : owner->findChildren<Editor *>(QString(), Qt::FindDirectChildrenOnly)) {
+        // One that is closing is hidden already and about to go.
+        if (open->isVisible()) {
+            WindowHelper::bringUp(open);
+            return;
+        }
+    }
+    WindowHelper::bringUp(create(owner));
+}
+
+} // namespace
+
+QWidget *ConfigScreen::editorOwner()
+{
+    return parentWidget() ? parentWidget() : this;
+}
+
 void ConfigScreen::showMotdScreen()
 {
     if (!m_state.directoryValid)
         return;
-    WindowHelper::showSingle(m_motdScreen, [this] { return new MotdScreen(m_state.gameDir, this); });
+    showEditor<MotdScreen>(editorOwner(), [this](QWidget *owner) { return new MotdScreen(m_state.gameDir, owner); });
 }
 
 void ConfigScreen::showMapCycle()
 {
     if (!m_state.directoryValid)
         return;
-    WindowHelper::showSingle(m_mapCycle, [this] { return new MapCycle(m_state, m_random, this); });
+    showEditor<MapCycle>(editorOwner(), [this](QWidget *owner) { return new MapCycle(m_state, m_random, owner); });
 }

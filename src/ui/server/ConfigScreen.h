@@ -3,13 +3,10 @@
 #include "ListenServerConfig.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <memory>
 
 struct AppState;
-class MapCycle;
-class MotdScreen;
 class QCheckBox;
 class QLineEdit;
 class RandomSource;
@@ -51,13 +48,12 @@ private:
     QLineEdit *box(ListenServerConfig::Field field) const;
     QCheckBox *checkBox(ListenServerConfig::Flag flag) const;
     void setUpSpinners();
+    QWidget *editorOwner();
     void showMotdScreen();
     void showMapCycle();
 
     std::unique_ptr<Ui::ConfigScreen> m_ui;
     AppState &m_state;
     RandomSource &m_random;
-    QPointer<MotdScreen> m_motdScreen;
-    QPointer<MapCycle> m_mapCycle;
     ListenServerConfig m_kept; // as last read or written
 };
