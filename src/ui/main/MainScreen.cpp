@@ -9,6 +9,7 @@
 #include "AppState.h"
 #include "AutostartFrame.h"
 #include "BotChoice.h"
+#include "ConfigScreen.h"
 #include "DirSelect.h"
 #include "EditScreen.h"
 #include "FolderListing.h"
@@ -145,6 +146,17 @@ void MainScreen::connectControls()
     connect(m_ui->about, &QAction::triggered, this, [this, about = QPointer<AboutScreen>()]() mutable {
         WindowHelper::showSingle(about, [this] { return new AboutScreen(m_random, this); });
     });
+    // The server window: one for the program, kept while its Done has only hidden it.
+    const auto showConfig = [this, slot = std::make_shared<QPointer<ConfigScreen>>()] {
+        WindowHelper::showSingle(*slot, [this] {
+            auto *screen = new ConfigScreen(m_state, m_random, this);
+            connect(screen, &ConfigScreen::directoryRequested, this, &MainScreen::showDirSelect);
+            screen->load();
+            return screen;
+        });
+    };
+    connect(m_ui->Command9, &QAbstractButton::clicked, this, showConfig);
+    connect(m_ui->config, &QAction::triggered, this, showConfig);
 }
 
 QRadioButton *MainScreen::optionButton(BotType type) const
@@ -352,15 +364,16 @@ void MainScreen::showDirSelect()
 
 void MainScreen::closeEvent(QCloseEvent *event)
 {
-    // Ending the program asks before unsaved bots are lost, as the editor's own Done does; everything else closes
-    // at once, saving nothing.
-    if ((m_editScreen && m_editScreen->isVisible() && !m_editScreen->finish())
-        || (m_androidMain && m_androidMain->isVisible() && !m_androidMain->finish())) {
-        event->ignore();
-        return;
+    // Ending the program closes every other window first. One that holds unsaved work asks, as its own close box
+    // does, and may keep the program running; everything else closes at once, saving nothing.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible() && !window->close()) {
+            event->ignore();
+            return;
+        }
     }
     QMainWindow::closeEvent(event);
-    QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
 

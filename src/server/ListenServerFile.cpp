@@ -1,0 +1,159 @@
+#include "ListenServerFile.h"
+
+#include "FolderListing.h"
+#include "ProgramVersion.h"
+#include "ServerText.h"
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+#include <variant>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Field = ListenServerConfig::Field;
+using Flag = ListenServerConfig::Flag;
+using Setting = std::variant<Field, Flag>;
+
+// Lines 5 to 31, in the order the game's own config files keep them.
+const std::array<Setting, 27> fileOrder{
+    Flag::Autoaim,        Field::Timelimit,        Field::Roundtime,
+    Field::Freezetime,    Field::C4Timer,          Field::HostagePenalty,
+    Field::LimitTeams,    Flag::AutoTeamBalance,   Flag::FriendlyFire,
+    Flag::AutoKick,       Flag::PunishTeamKillers, Flag::ForceChasecam,
+    Flag::FallDamage,     Flag::Footsteps,         Flag::Flashlight,
+    Flag::ChasecamOnly,   Flag::ComplexPhysics,    Field::MaxClientSpeed,
+    Flag::Cheats,         Flag::Pausable,          Field::MaxShells,
+    Field::MaxSmokePuffs, Flag::LogMessages,       Flag::FriendlyGrenadeDamage,
+    Field::RestartRound,  Flag::HintMessages,      Flag::MapBriefings,
+};
+
+// The box captions that a refusal names, in the order of Field.
+const std::array<QLatin1StringView, ListenServerConfig::fieldCount> boxCaptions{
+    "Server Name"_L1,          "Roundtime (Minutes)"_L1,     "Timelimit (Minutes)"_L1,
+    "Freezetime (Seconds)"_L1, "Restart Round (Seconds)"_L1, "C4 Timer (Seconds)"_L1,
+    "Maximum Shells"_L1,       "Maximum Smoke Puffs"_L1,     "Hostage Penalty"_L1,
+    "Limit Teams"_L1,          "Maximum Client Speed"_L1,
+};
+
+QString pathIn(const QString &gameDir, QLatin1StringView name)
+{
+    const QString found = FolderListing(gameDir).find(name);
+    return found.isEmpty() ? QDir(gameDir).filePath(name) : found;
+}
+
+} // namespace
+
+QString ListenServerFile::missingMessage()
+{
+    return u"The File 'LISTENSERVER.CFG' Was Not Found. Default Trevlin Settings Were Loaded."_s;
+}
+
+QString ListenServerFile::foreignMessage()
+{
+    return u"Your Listenserver File Is Not A Trevlin Config File. Default Trevlin Settings Were Loaded."_s;
+}
+
+QStringList ListenServerFile::lines(const ListenServerConfig &config)
+{
+    QStringList lines;
+    lines.reserve(31);
+    lines << QString(header) << u"// Made With Trevlin "_s + programVersion << QString();
+    lines << u"hostname \""_s + config.text(Field::ServerName) + u'"';
+    for (const Setting &setting : fileOrder) {
+        if (const Field *field = std::get_if<Field>(&setting))
+            lines << ListenServerConfig::variable(*field) + u' ' + config.text(*field);
+        else {
+            const Flag flag = std::get<Flag>(setting);
+            lines << ListenServerConfig::variable(flag) + (config.isChecked(flag) ? u" 1"_s : u" 0"_s);
+        }
+    }
+    return lines;
+}
+
+QString ListenServerFile::refusal(const ListenServerConfig &config)
+{
+    for (int i = 0; i < ListenServerConfig::fieldCount; ++i) {
+        const QString what = u"The box \""_s + boxCaptions[i] + u'"';
+        if (QString why = ServerText::unreadable(what, config.text(Field(i))); !why.isEmpty())
+            return why;
+    }
+    // The game ends the name at a second quote, and the server window would not read it back either.
+    if (config.text(Field::ServerName).contains(u'"'))
+        return u"The box \"Server Name\" holds a double quote, which the game takes for the end of the name. "
+               u"Please change it and try again."_s;
+    return {};
+}
+
+QString ListenServerFile::write(const QString &gameDir, const ListenServerConfig &config)
+{
+    if (QString why = refusal(config); !why.isEmpty())
+        return why;
+    return ServerText::write(pathIn(gameDir, fileName), lines(config), sizeLimit);
+}
+
+ListenServerFile::ReadResult ListenServerFile::read(const QString &gameDir)
+{
+    const QString found = FolderListing(gameDir).find(fileName);
+    if (found.isEmpty())
+        return {ReadStatus::Missing, ListenServerConfig::defaults(), missingMessage()};
+    const ServerText::ReadResult file = ServerText::read(found, sizeLimit);
+    switch (file.status) {
+    case ServerText::ReadStatus::Loaded:
+        return parse(file.bytes);
+    case ServerText::ReadStatus::Missing:
+        return {ReadStatus::Missing, ListenServerConfig::defaults(), missingMessage()};
+    case ServerText::ReadStatus::Unreadable:
+        break;
+    }
+    return {ReadStatus::Foreign, ListenServerConfig::defaults(), file.message + u"\n\n"_s + foreignMessage()};
+}
+
+ListenServerFile::ReadResult ListenServerFile::parse(const QByteArray &bytes)
+{
+    const QStringList lines = TextLines::split(bytes);
+    if (lines.isEmpty() || lines.first() != header)
+        return {ReadStatus::Foreign, ListenServerConfig::defaults(), foreignMessage()};
+    ListenServerConfig config;
+    // After the header come the version line and an empty line; a file that ends there names nothing.
+    for (const QString &record : ServerText::records(lines.mid(3))) {
+        const qsizetype space = record.indexOf(u' ');
+        // A record without a blank names no value, and is left out.
+        if (space < 0)
+            continue;
+        const QStringView key = QStringView(record).left(space);
+        QString value = record.mid(space + 1);
+        // The name is written between double quotes; a hand-written one may lack them, and keeps its letters.
+        if (key == u"hostname") {
+            if (value.startsWith(u'"'))
+                value.remove(0, 1);
+            if (value.endsWith(u'"'))
+                value.chop(1);
+        }
+        config.assign(key, value);
+    }
+    return {ReadStatus::Loaded, config, {}};
+}
+
+QString ListenServerFile::moveGameConfigAside(const QString &gameDir)
+{
+    const FolderListing folder(gameDir);
+    const QString source = folder.find(u"game.cfg"_s);
+    if (source.isEmpty() || !QFileInfo(source).isFile())
+        return {};
+    const QString found = folder.find(u"game.trb"_s);
+    const QString target = found.isEmpty() ? QDir(gameDir).filePath(u"game.trb"_s) : found;
+    // One rename replaces the older copy and removes the original at once, so no step can leave one of them lost.
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(source.toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), error);
+    if (!error)
+        return {};
+    return u"Trevlin could not move \""_s + QDir::toNativeSeparators(source) + u"\" aside as \"game.trb\": "_s
+        + QString::fromLocal8Bit(error.message()) + u". Both files are as they were."_s;
+}

@@ -1,0 +1,95 @@
+#include "ServerText.h"
+
+#include "AtomicFile.h"
+#include "TextLines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return u'"' + QDir::toNativeSeparators(path) + u'"';
+}
+
+QString kilobytes(qsizetype bytes)
+{
+    return QString::number(bytes / 1024) + u" KB"_s;
+}
+
+} // namespace
+
+ServerText::ReadResult ServerText::read(const QString &path, qsizetype limit)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || (!info.exists() && !info.isSymLink()))
+        return {ReadStatus::Missing, {}, {}};
+    // A folder, a pipe or a device under a file's name is read as nothing: a pipe would never end.
+    if (!info.isFile())
+        return {ReadStatus::Unreadable, {}, shown(path) + u" is not a file, so Trevlin did not read it."_s};
+    if (info.size() > limit)
+        return {ReadStatus::Unreadable, {}, tooLargeMessage(path, limit)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
+    // The size may have grown since it was asked: one byte past the limit is enough to tell.
+    QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
+    if (bytes.size() > limit)
+        return {ReadStatus::Unreadable, {}, tooLargeMessage(path, limit)};
+    return {ReadStatus::Loaded, std::move(bytes), {}};
+}
+
+QString ServerText::tooLargeMessage(const QString &path, qsizetype limit)
+{
+    return shown(path) + u" is larger than "_s + kilobytes(limit)
+        + u", far larger than such a file ever is, so Trevlin does not read or write it."_s;
+}
+
+QStringList ServerText::records(const QStringList &lines)
+{
+    QStringList records;
+    for (const QString &line : lines) {
+        for (QStringView piece : QStringView(line).split(u',')) {
+            qsizetype start = 0;
+            while (start < piece.size() && piece[start] == u' ')
+                ++start;
+            if (start < piece.size())
+                records.append(piece.mid(start).toString());
+        }
+    }
+    return records;
+}
+
+QString ServerText::unreadable(const QString &what, const QString &text)
+{
+    QString part;
+    if (text.contains(u','))
+        part = u"a comma, which ends a setting in the file"_s;
+    else if (text.contains(u'\n') || text.contains(u'\r'))
+        part = u"a line break"_s;
+    else if (!TextLines::fitsLatin1(text))
+        part = u"a character that the game's 8-bit files cannot carry"_s;
+    if (part.isEmpty())
+        return {};
+    return what + u" holds "_s + part + u". Please change it and try again."_s;
+}
+
+QString ServerText::write(const QString &path, const QStringList &lines, qsizetype limit)
+{
+    const QByteArray bytes = TextLines::join(lines);
+    if (bytes.size() > limit)
+        return tooLargeMessage(path, limit) + u"\n\nNothing was written."_s;
+    QString reason;
+    if (!AtomicFile::write(path, bytes, &reason)) {
+        if (reason.isEmpty())
+            reason = u"the file could not be written"_s;
+        return u"Trevlin could not save "_s + shown(path) + u": "_s + reason + u"\n\nNothing was written."_s;
+    }
+    return {};
+}

@@ -1,0 +1,52 @@
+#include "WaypointCheck.h"
+
+#include "BotCatalogue.h"
+#include "FolderListing.h"
+
+#include <QDirIterator>
+
+using namespace Qt::Literals::StringLiterals;
+
+WaypointCheck::WaypointCheck(const QString &gameDir, const QString &botName)
+{
+    const auto [folder, suffix] = waypointFiles(gameDir, botName);
+    if (suffix.isEmpty())
+        return;
+    QSet<QString> maps;
+    if (!folder.isEmpty()) {
+        // Only looked up, never shown: no order needed.
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+        while (it.hasNext()) {
+            it.next();
+            const QString name = it.fileName();
+            if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
+                maps.insert(name.chopped(suffix.size()).toCaseFolded());
+        }
+    }
+    *this = WaypointCheck(botName, std::move(maps));
+}
+
+WaypointCheck::WaypointCheck(const QString &botName, QSet<QString> mapsWithWaypoints)
+    : m_checks(true)
+    , m_botName(botName)
+    , m_maps(std::move(mapsWithWaypoints))
+{ }
+
+std::pair<QString, QString> WaypointCheck::waypointFiles(const QString &gameDir, const QString &botName)
+{
+    const BotInfo *bot = BotCatalogue::find(botName);
+    if (!bot || bot->mapsSource != MapsSource::WaypointFiles)
+        return {};
+    return {FolderListing::findPath(gameDir, bot->waypointFolder), bot->waypointSuffix};
+}
+
+bool WaypointCheck::lacks(const QString &entryName) const
+{
+    // File names in the game folder are matched without regard to letter case.
+    return m_checks && !m_maps.contains(entryName.toCaseFolded());
+}
+
+QString WaypointCheck::lackMessage() const
+{
+    return m_botName + u" has no waypoints for this map: its bots will not find their way on it."_s;
+}

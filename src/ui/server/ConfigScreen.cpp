@@ -1,0 +1,188 @@
+#include "ConfigScreen.h"
+
+#include "ui_ConfigScreen.h"
+
+#include "AppState.h"
+#include "DialogKeys.h"
+#include "ListenServerFile.h"
+#include "MapCycle.h"
+#include "MessageBox.h"
+#include "MotdScreen.h"
+#include "Pictures.h"
+#include "UpDown.h"
+#include "WindowHelper.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+using Field = ListenServerConfig::Field;
+using Flag = ListenServerConfig::Flag;
+
+namespace {
+
+// Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
+bool mayClose(QDialog *window, bool hasChanges, const QString &question)
+{
+    if (!hasChanges)
+        return true;
+    switch (MessageBox::yesNoCancel(window, question)) {
+    case MessageBox::Answer::Yes:
+        window->accept();
+        return false;
+    case MessageBox::Answer::Cancel:
+        return false;
+    case MessageBox::Answer::No:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+ConfigScreen::ConfigScreen(AppState &state, RandomSource &random, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::ConfigScreen>())
+    , m_state(state)
+    , m_random(random)
+{
+    m_ui->setupUi(this);
+    DialogKeys::attach(this);
+    m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::serverConfig, devicePixelRatioF()));
+    setUpSpinners();
+    connect(m_ui->Command1, &QPushButton::clicked, this, &ConfigScreen::accept);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &ConfigScreen::discard);
+    connect(m_ui->Command3, &QPushButton::clicked, this, &ConfigScreen::showMotdScreen);
+    connect(m_ui->Command4, &QPushButton::clicked, this, &ConfigScreen::showMapCycle);
+    connect(m_ui->Command5, &QPushButton::clicked, this, &ConfigScreen::directoryRequested);
+}
+
+ConfigScreen::~ConfigScreen() = default;
+
+void ConfigScreen::setUpSpinners()
+{
+    struct Spinner
+    {
+        UpDown *upDown;
+        Field field;
+        int minimum;
+        int maximum;
+        int step;
+    };
+    const std::initializer_list<Spinner> spinners{
+        {m_ui->UpDown1, Field::Roundtime, 3, 15, 1},     {m_ui->UpDown2, Field::Timelimit, 0, 60, 1},
+        {m_ui->UpDown3, Field::Freezetime, 0, 60, 1},    {m_ui->UpDown4, Field::RestartRound, 0, 60, 1},
+        {m_ui->UpDown5, Field::C4Timer, 15, 90, 1},      {m_ui->UpDown6, Field::MaxShells, 0, 60, 1},
+        {m_ui->UpDown7, Field::MaxSmokePuffs, 0, 60, 1}, {m_ui->UpDown8, Field::HostagePenalty, 0, 60, 1},
+        {m_ui->UpDown9, Field::LimitTeams, 0, 60, 1},    {m_ui->UpDown10, Field::MaxClientSpeed, 100, 1000, 10},
+    };
+    for (const Spinner &spinner : spinners) {
+        UpDown *upDown = spinner.upDown;
+        QLineEdit *text = box(spinner.field);
+        upDown->setBuddy(text);
+        upDown->setAccessibleName(text->accessibleName());
+        upDown->setToolTip(text->toolTip());
+        upDown->setRange(spinner.minimum, spinner.maximum);
+        connect(upDown, &UpDown::stepRequested, text, [upDown, text, step = spinner.step](int delta) {
+            text->setText(upDown->stepped(text->text(), delta * step));
+        });
+    }
+}
+
+QLineEdit *ConfigScreen::box(Field field) const
+{
+    return findChild<QLineEdit *>(u"Text"_s + QString::number(int(field) + 1));
+}
+
+QCheckBox *ConfigScreen::checkBox(Flag flag) const
+{
+    return findChild<QCheckBox *>(u"Check"_s + QString::number(int(flag) + 1));
+}
+
+void ConfigScreen::load()
+{
+    QWidget *over = isVisible() ? this : parentWidget();
+    if (const QString why = ListenServerFile::moveGameConfigAside(m_state.gameDir); !why.isEmpty())
+        MessageBox::information(over, why);
+    const ListenServerFile::ReadResult read = ListenServerFile::read(m_state.gameDir);
+    if (!read.message.isEmpty())
+        MessageBox::information(over, read.message);
+    showConfig(read.config);
+    m_kept = read.config;
+}
+
+ListenServerConfig ConfigScreen::config() const
+{
+    ListenServerConfig config;
+    for (int i = 0; i < ListenServerConfig::fieldCount; ++i)
+        config.setText(Field(i), box(Field(i))->text());
+    for (int i = 0; i < ListenServerConfig::flagCount; ++i)
+        config.setChecked(Flag(i), checkBox(Flag(i))->isChecked());
+    return config;
+}
+
+void ConfigScreen::showConfig(const ListenServerConfig &config)
+{
+    for (int i = 0; i < ListenServerConfig::fieldCount; ++i)
+        box(Field(i))->setText(config.text(Field(i)));
+    for (int i = 0; i < ListenServerConfig::flagCount; ++i)
+        checkBox(Flag(i))->setChecked(config.isChecked(Flag(i)));
+}
+
+void ConfigScreen::accept()
+{
+    if (const QString why = ListenServerFile::write(m_state.gameDir, config()); !why.isEmpty()) {
+        MessageBox::information(this, why);
+        return;
+    }
+    m_kept = config();
+    QDialog::accept();
+}
+
+void ConfigScreen::reject()
+{
+    if (mayClose(this, !(config() == m_kept),
+                 u"The server settings have changes that are not saved. Do you want to save them?"_s))
+        discard();
+}
+
+void ConfigScreen::discard()
+{
+    QDialog::reject();
+    deleteLater();
+}
+
+namespace {
+
+// The editors belong to the server window's opener, so that cancelling the server window loses nothing typed in
+// them; and one of each is open at a time, whichever server window opened it.
+template<typename Editor, typename Create> void showEditor(QWidget *owner, Create create)
+{
+    for (Editor *open : owner->findChildren<Editor *>(QString(), Qt::FindDirectChildrenOnly)) {
+        // One that is closing is hidden already and about to go.
+        if (open->isVisible()) {
+            WindowHelper::bringUp(open);
+            return;
+        }
+    }
+    WindowHelper::bringUp(create(owner));
+}
+
+} // namespace
+
+QWidget *ConfigScreen::editorOwner()
+{
+    return parentWidget() ? parentWidget() : this;
+}
+
+void ConfigScreen::showMotdScreen()
+{
+    if (!m_state.directoryValid)
+        return;
+    showEditor<MotdScreen>(editorOwner(), [this](QWidget *owner) { return new MotdScreen(m_state.gameDir, owner); });
+}
+
+void ConfigScreen::showMapCycle()
+{
+    if (!m_state.directoryValid)
+        return;
+    showEditor<MapCycle>(editorOwner(), [this](QWidget *owner) { return new MapCycle(m_state, m_random, owner); });
+}

@@ -1,0 +1,80 @@
+#include "MotdScreen.h"
+
+#include "ui_MotdScreen.h"
+
+#include "DialogKeys.h"
+#include "MessageBox.h"
+#include "MotdFile.h"
+#include "Pictures.h"
+
+#include <QFontDatabase>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
+bool mayClose(QDialog *window, bool hasChanges, const QString &question)
+{
+    if (!hasChanges)
+        return true;
+    switch (MessageBox::yesNoCancel(window, question)) {
+    case MessageBox::Answer::Yes:
+        window->accept();
+        return false;
+    case MessageBox::Answer::Cancel:
+        return false;
+    case MessageBox::Answer::No:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+MotdScreen::MotdScreen(const QString &gameDir, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::MotdScreen>())
+    , m_gameDir(gameDir)
+{
+    m_ui->setupUi(this);
+    DialogKeys::attach(this);
+    m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::serverConfig, devicePixelRatioF()));
+    // The game shows the message in a fixed-pitch font, so lines that line up here line up there.
+    m_ui->Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Read once per opening: coming back to the window from another one keeps what is being typed.
+    const MotdFile::ReadResult read = MotdFile::read(m_gameDir);
+    if (!read.message.isEmpty())
+        MessageBox::information(parent ? parent : this, read.message);
+    m_ui->Text1->setPlainText(read.text);
+    m_read = m_ui->Text1->toPlainText();
+    m_ui->Text1->moveCursor(QTextCursor::End);
+    m_ui->Text1->setFocus();
+    connect(m_ui->Command1, &QPushButton::clicked, this, &MotdScreen::accept);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &MotdScreen::discard);
+}
+
+MotdScreen::~MotdScreen() = default;
+
+void MotdScreen::accept()
+{
+    if (const QString why = MotdFile::write(m_gameDir, m_ui->Text1->toPlainText()); !why.isEmpty()) {
+        MessageBox::information(this, why);
+        return;
+    }
+    QDialog::accept();
+    deleteLater();
+}
+
+void MotdScreen::reject()
+{
+    if (mayClose(this, m_ui->Text1->toPlainText() != m_read,
+                 u"The message of the day has changes that are not saved. Do you want to save them?"_s))
+        discard();
+}
+
+void MotdScreen::discard()
+{
+    QDialog::reject();
+    deleteLater();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class MotdScreen;
+}
+
+// The message of the day in "motd.txt", edited as one text in a fixed-pitch font, as the game shows it. The file
+// is read once per opening; Done writes it and closes, Cancel closes without writing.
+class MotdScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MotdScreen(const QString &gameDir, QWidget *parent = nullptr);
+    ~MotdScreen() override;
+
+public Q_SLOTS:
+    void accept() override;
+    // Escape and the close box: asks first when the text has changed since it was read.
+    void reject() override;
+    // Cancel: closes the window, writing nothing.
+    void discard();
+
+private:
+    std::unique_ptr<Ui::MotdScreen> m_ui;
+    QString m_gameDir;
+    QString m_read; // the text as read
+};

@@ -1,0 +1,372 @@
+#include "ConfigScreen.h"
+#include "DirSelect.h"
+#include "MainScreenHarness.h"
+#include "MapCycle.h"
+#include "MessageAnswerer.h"
+#include "MotdScreen.h"
+#include "UpDown.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString notFound = u"The File 'LISTENSERVER.CFG' Was Not Found. Default Trevlin Settings Were Loaded."_s;
+const QString foreign = u"Your Listenserver File Is Not A Trevlin Config File. Default Trevlin Settings Were Loaded."_s;
+const QString tooMany = u"Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available"_s;
+
+template<typename T = QAbstractButton> T *child(const QObject *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+QStringList rows(const QListView *list)
+{
+    QStringList names;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        names.append(list->model()->index(row, 0).data().toString());
+    return names;
+}
+
+void select(QListView *list, const QList<int> &rowsToSelect)
+{
+    list->clearSelection();
+    for (int row : rowsToSelect)
+        list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
+}
+
+// The server window as the main window has it open: the one child of that name.
+ConfigScreen *configScreen(const MainScreenHarness &h)
+{
+    return h.window->findChild<ConfigScreen *>();
+}
+
+// A set-up game folder with five maps, RamBot waypoints for two of them, and a map cycle with blank lines.
+struct MapGame
+{
+    GameDirFixture game;
+    AppState state;
+    RandomSource random;
+    QWidget opener;
+
+    MapGame()
+    {
+        for (const char *map : {"as_oilrig", "cs_office", "de_aztec", "de_dust", "de_nuke"})
+            game.write(u"maps/"_s + QLatin1StringView(map) + u".bsp"_s);
+        game.write(u"maps/de_dust.rw1"_s);
+        game.write(u"maps/DE_NUKE.RW1"_s);
+        game.write(u"mapcycle.txt"_s, "de_dust\r\n\r\ncs_office\r\n");
+        state.gameDir = game.gameDir();
+        state.botName = u"RamBot"_s;
+        state.directoryValid = true;
+    }
+    MapCycle *open()
+    {
+        auto *window = new MapCycle(state, random, &opener);
+        window->show();
+        return window;
+    }
+};
+
+} // namespace
+
+class TestServerWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensFromTheMainWindowAndKeepsItsValuesAfterDone()
+    {
+        MainScreenHarness h;
+        h.setUp({});
+        h.game.write(u"game.cfg"_s, "exec skill.cfg\r\n");
+        h.game.write(u"maps/de_dust.bsp"_s);
+        h.window->startUp();
+        MessageAnswerer answerer;
+        answerer.arm();
+        child(h.window.get(), u"Command9"_s)->click();
+        QCOMPARE(answerer.texts(), QStringList{notFound});
+        QVERIFY(!h.game.exists(u"game.cfg"_s));
+        QCOMPARE(h.game.read(u"game.trb"_s), "exec skill.cfg\r\n"_ba);
+        QPointer<ConfigScreen> screen = configScreen(h);
+        QVERIFY(screen && screen->isVisible());
+        QCOMPARE(child<QLineEdit>(screen, u"Text1"_s)->text(), u"SERVER NAME!"_s);
+
+        QTest::keyClick(child<QLineEdit>(screen, u"Text2"_s), Qt::Key_Up);     // Roundtime 5 to 6
+        QTest::keyClick(child<QLineEdit>(screen, u"Text11"_s), Qt::Key_Up);    // Maximum Client Speed 320 to 330
+        child<QCheckBox>(screen, u"Check17"_s)->click();                       // Enable Cheats
+        QTest::keyClick(child<QLineEdit>(screen, u"Text1"_s), Qt::Key_Return); // Done
+        QVERIFY(screen && !screen->isVisible());
+        const QByteArray written = h.game.read(u"listenserver.cfg"_s);
+        QVERIFY2(written.contains("\r\nmp_roundtime 6\r\n") && written.contains("\r\nsv_maxspeed 330\r\n")
+                     && written.contains("\r\nsv_cheats 1\r\n"),
+                 written.constData());
+
+        // Reopened after Done: the same window with the same values, nothing read or moved again.
+        h.game.write(u"game.cfg"_s, "again");
+        h.find<QAction>(u"config"_s)->trigger();
+        QCOMPARE(configScreen(h), screen.data());
+        QVERIFY(screen->isVisible());
+        QCOMPARE(child<QLineEdit>(screen, u"Text2"_s)->text(), u"6"_s);
+        QVERIFY(h.game.exists(u"game.cfg"_s));
+
+        // Cancel unloads it without a question; the next opening reads the file that Done wrote, and writes it back
+        // the same.
+        // The editors and the directory selection it opens outlive it, and stay one of each.
+        child(screen, u"Command4"_s)->click();
+        QPointer<MapCycle> cycle = h.window->findChild<MapCycle *>();
+        child(screen, u"Command5"_s)->click();
+        QVERIFY(h.window->findChild<DirSelect *>() && h.window->findChild<DirSelect *>()->isVisible());
+        child<QLineEdit>(screen, u"Text3"_s)->setText(u"45"_s);
+        child(screen, u"Command2"_s)->click();
+        QTRY_VERIFY(!screen);
+        QVERIFY(cycle && cycle->isVisible());
+        child(h.window.get(), u"Command9"_s)->click();
+        screen = configScreen(h);
+        QVERIFY(screen && !h.game.exists(u"game.cfg"_s));
+        child(screen, u"Command4"_s)->click();
+        QCOMPARE(h.window->findChildren<MapCycle *>(), QList<MapCycle *>{cycle});
+        QCOMPARE(answerer.texts(), QStringList{notFound});
+        QVERIFY(child<QCheckBox>(screen, u"Check17"_s)->isChecked());
+        child(screen, u"Command1"_s)->click();
+        QCOMPARE(h.game.read(u"listenserver.cfg"_s), written);
+    }
+
+    void spinnersStepTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Roundtime stops at 15") << u"Text2"_s << u"15"_s << int(Qt::Key_Up) << u"15"_s;
+        QTest::newRow("Maximum Shells from its default") << u"Text7"_s << u"120"_s << int(Qt::Key_Down) << u"60"_s;
+        QTest::newRow("speed steps by ten") << u"Text11"_s << u"320"_s << int(Qt::Key_Down) << u"310"_s;
+        QTest::newRow("speed stops at 1000") << u"Text11"_s << u"995"_s << int(Qt::Key_Up) << u"1000"_s;
+        QTest::newRow("typed text starts from the lowest") << u"Text3"_s << u"soon"_s << int(Qt::Key_Up) << u"0"_s;
+    }
+
+    void spinnersStepTheirBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, before);
+        QFETCH(int, key);
+        QFETCH(QString, after);
+        AppState state;
+        RandomSource random;
+        ConfigScreen screen(state, random);
+        auto *text = child<QLineEdit>(&screen, box);
+        text->setText(before);
+        QTest::keyClick(text, Qt::Key(key));
+        QCOMPARE(text->text(), after);
+    }
+
+    void everyControlIsNamed()
+    {
+        AppState state;
+        RandomSource random;
+        ConfigScreen screen(state, random);
+        MapGame maps;
+        MapCycle *cycle = maps.open();
+        MotdScreen motd(maps.game.gameDir());
+        for (QWidget *window :
+             {static_cast<QWidget *>(&screen), static_cast<QWidget *>(cycle), static_cast<QWidget *>(&motd)}) {
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLineEdit *>(control)
+                    && !qobject_cast<UpDown *>(control) && !qobject_cast<QAbstractItemView *>(control)
+                    && !qobject_cast<QPlainTextEdit *>(control))
+                    continue;
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(face && !face->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+            }
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(child<QLineEdit>(&screen, u"Text4"_s))->text(QAccessible::Name),
+                 u"Freezetime (Seconds)"_s);
+        QCOMPARE(child<QLineEdit>(&screen, u"Text4"_s)->toolTip(),
+                 u"Sets the amount of \"freeze\" time at the beginning of each round to buy weapons and equipment"_s);
+    }
+
+    void readsForeignFilesAsTheDefaultsAndRefusesCommas()
+    {
+        MainScreenHarness h;
+        h.setUp({});
+        h.game.write(u"LISTENSERVER.CFG"_s, "// trevlin LISTENSERVER Config File\r\nhostname \"Mine\"\r\n");
+        h.window->startUp();
+        MessageAnswerer answerer;
+        answerer.arm();
+        h.find<QAction>(u"config"_s)->trigger();
+        QCOMPARE(answerer.texts(), QStringList{foreign});
+        ConfigScreen *screen = configScreen(h);
+        QVERIFY(screen->config() == ListenServerConfig::defaults());
+
+        child<QLineEdit>(screen, u"Text1"_s)->setText(u"Dust, Inferno"_s);
+        child(screen, u"Command1"_s)->click();
+        QVERIFY2(answerer.text().startsWith(u"The box \"Server Name\" holds a comma"_s), qPrintable(answerer.text()));
+        QVERIFY(screen->isVisible());
+        QVERIFY(h.game.read(u"LISTENSERVER.CFG"_s).startsWith("// trevlin"));
+    }
+
+    void opensTheEditorsOnlyForAValidFolder()
+    {
+        MapGame maps;
+        maps.state.directoryValid = false;
+        ConfigScreen screen(maps.state, maps.random);
+        child(&screen, u"Command4"_s)->click();
+        child(&screen, u"Command3"_s)->click();
+        QVERIFY(!screen.findChild<MapCycle *>() && !screen.findChild<MotdScreen *>());
+        maps.state.directoryValid = true;
+        child(&screen, u"Command4"_s)->click();
+        child(&screen, u"Command4"_s)->click();
+        QCOMPARE(screen.findChildren<MapCycle *>().size(), 1);
+        child(&screen, u"Command3"_s)->click();
+        QCOMPARE(screen.findChildren<MotdScreen *>().size(), 1);
+    }
+
+    void editsTheMapCycle()
+    {
+        MapGame maps;
+        QPointer<MapCycle> window = maps.open();
+        auto *files = child<QListView>(window, u"File1"_s);
+        auto *cycle = child<QListView>(window, u"List1"_s);
+        QCOMPARE(rows(files),
+                 (QStringList{u"as_oilrig.bsp"_s, u"cs_office.bsp"_s, u"de_aztec.bsp"_s, u"de_dust.bsp"_s,
+                              u"de_nuke.bsp"_s}));
+        QCOMPARE(rows(cycle), (QStringList{u"de_dust"_s, u"cs_office"_s}));
+
+        // Maps without RamBot waypoints carry a sign and say why, in both lists.
+        const auto marked = [](const QListView *list, int row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            const QString why = index.data(Qt::ToolTipRole).toString();
+            const bool sign = index.data(Qt::DecorationRole).value<QIcon>().cacheKey()
+                == list->model()->index(1, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
+            return why.isEmpty() || !sign ? QString() : why;
+        };
+        QCOMPARE(marked(files, 1), u"RamBot has no waypoints for this map: its bots will not find their way on it."_s);
+        QCOMPARE(marked(files, 3), QString());
+        QCOMPARE(marked(files, 4), QString());
+        QCOMPARE(marked(cycle, 0), QString());
+        QVERIFY(!marked(cycle, 1).isEmpty());
+        select(files, {4, 0, 2});
+        child(window, u"Command1"_s)->click();
+        child(window, u"Command1"_s)->click();
+        const QStringList added{u"de_dust"_s, u"cs_office"_s, u"as_oilrig"_s, u"de_aztec"_s,
+                                u"de_nuke"_s, u"as_oilrig"_s, u"de_aztec"_s,  u"de_nuke"_s};
+        QCOMPARE(rows(cycle), added);
+        cycle->clearSelection();
+        child(window, u"Command2"_s)->click();
+        QCOMPARE(rows(cycle), added);
+        select(cycle, {7, 0, 2});
+        child(window, u"Command2"_s)->click();
+        QCOMPARE(rows(cycle),
+                 (QStringList{u"cs_office"_s, u"de_aztec"_s, u"de_nuke"_s, u"as_oilrig"_s, u"de_aztec"_s}));
+
+        // The spinner stops at the number of maps; Random for all five gives each once, for six it refuses.
+        auto *count = child<QLineEdit>(window, u"Text1"_s);
+        QCOMPARE(count->text(), u"10"_s);
+        count->setText(u"4"_s);
+        QTest::keyClick(count, Qt::Key_Up);
+        QTest::keyClick(count, Qt::Key_Up);
+        QCOMPARE(count->text(), u"5"_s);
+        child(window, u"Command6"_s)->click();
+        QStringList drawn = rows(cycle);
+        drawn.sort();
+        QCOMPARE(drawn, (QStringList{u"as_oilrig"_s, u"cs_office"_s, u"de_aztec"_s, u"de_dust"_s, u"de_nuke"_s}));
+        const QStringList beforeSix = rows(cycle);
+        count->setText(u"6"_s);
+        MessageAnswerer answerer;
+        answerer.arm();
+        child(window, u"Command6"_s)->click();
+        QCOMPARE(answerer.texts(), QStringList{tooMany});
+        QCOMPARE(rows(cycle), beforeSix);
+
+        child(window, u"Command4"_s)->click();
+        QTRY_VERIFY(!window);
+        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), (beforeSix.join(u"\r\n"_s) + u"\r\n"_s).toLatin1());
+    }
+
+    void clearsAndCancels()
+    {
+        MapGame maps;
+        QPointer<MapCycle> window = maps.open();
+        child(window, u"Command3"_s)->click();
+        QCOMPARE(rows(child<QListView>(window, u"List1"_s)), QStringList());
+        // Escape asks before the edits go: Cancel goes back to them, No lets them go.
+        for (const auto answer : {QDialogButtonBox::Cancel, QDialogButtonBox::No}) {
+            MessageAnswerer answerer(answer);
+            answerer.arm();
+            QTest::keyClick(window, Qt::Key_Escape);
+            QCOMPARE(answerer.texts(),
+                     QStringList{u"The map cycle has changes that are not saved. Do you want to save them?"_s});
+            QStringList buttons = answerer.buttons();
+            buttons.sort();
+            QCOMPARE(buttons, (QStringList{u"Cancel"_s, u"No"_s, u"Yes"_s}));
+            if (answer == QDialogButtonBox::Cancel)
+                QVERIFY(window && window->isVisible());
+        }
+        QTRY_VERIFY(!window);
+        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), "de_dust\r\n\r\ncs_office\r\n"_ba);
+    }
+
+    void opensWithoutMapsOrCycle()
+    {
+        GameDirFixture game;
+        AppState state;
+        state.gameDir = game.gameDir();
+        RandomSource random;
+        QWidget opener;
+        MessageAnswerer answerer;
+        answerer.arm();
+        MapCycle window(state, random, &opener);
+        QCOMPARE(answerer.texts(),
+                 QStringList{u"The game folder has no \"maps\" folder, so there are no maps to choose from."_s});
+        QCOMPARE(rows(child<QListView>(&window, u"File1"_s)), QStringList());
+        QCOMPARE(rows(child<QListView>(&window, u"List1"_s)), QStringList());
+        child<QLineEdit>(&window, u"Text1"_s)->setText(u"0"_s);
+        child(&window, u"Command6"_s)->click();
+        QCOMPARE(answerer.texts().size(), 1);
+    }
+
+    void editsTheMessageOfTheDay()
+    {
+        GameDirFixture game;
+        game.write(u"motd.txt"_s, "Welcome\r\nHave fun");
+        QWidget opener;
+        QPointer<MotdScreen> window = new MotdScreen(game.gameDir(), &opener);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *text = child<QPlainTextEdit>(window, u"Text1"_s);
+        QCOMPARE(text->toPlainText(), u"Welcome\nHave fun\n"_s);
+        QVERIFY(QFontInfo(text->font()).fixedPitch());
+        QCOMPARE(QApplication::focusWidget(), text);
+
+        // Coming back to the window reads nothing again; Enter in the box starts a line, it does not close.
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowActive(&opener));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(text->toPlainText(), u"Welcome\nHave fun\n"_s);
+        QTest::keyClicks(text, u"Bye"_s);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClicks(text, u"x"_s);
+        QVERIFY(window->isVisible());
+        child(window, u"Command1"_s)->click();
+        QTRY_VERIFY(!window);
+        QCOMPARE(game.read(u"motd.txt"_s), "Welcome\r\nHave fun\r\nBye\r\n\r\nx\r\n"_ba);
+    }
+};
+
+QTEST_MAIN(TestServerWindows)
+#include "tst_serverwindows.moc"
