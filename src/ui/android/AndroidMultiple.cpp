@@ -6,7 +6,6 @@
 #include "AndroidRosterEntry.h"
 #include "CaptionClick.h"
 #include "DialogKeys.h"
-#include "MessageBox.h"
 #include "MultipleBots.h"
 #include "NameList.h"
 #include "NameListFile.h"
@@ -55,28 +54,18 @@ void AndroidMultiple::addBots()
 {
     m_random.reseedFromClock();
     const bool autoSkill = m_ui->Check1->isChecked();
-    if (const QString refusal = MultipleBots::refusal(m_ui->Text1->text(), m_ui->Text2->text(), autoSkill);
-        !refusal.isEmpty()) {
-        MessageBox::information(this, refusal);
+    std::optional<NameListFile::Draw> draw
+        = NameListFile::prepareDraw(this, m_gameDir, m_ui->Text1, m_ui->Text2->text(), autoSkill);
+    if (!draw)
         return;
-    }
-    std::optional<NameList> names = NameListFile::read(this, m_gameDir);
-    if (!names)
-        return;
-
-    int count = *MultipleBots::count(m_ui->Text1->text());
-    if (count > names->size()) {
-        count = names->size();
-        m_ui->Text1->setText(QString::number(count));
-    }
     MultipleBots bots;
     bots.skill = m_ui->Text2->text();
     bots.autoSkill = autoSkill;
     bots.skillMaximum = 100;
     bots.team = m_ui->Combo1->currentText();
     QList<AndroidRosterEntry> entries;
-    entries.reserve(count);
-    for (const RosterEntry &bot : bots.draw(count, *names, m_random))
+    entries.reserve(draw->count);
+    for (const RosterEntry &bot : bots.draw(draw->count, draw->names, m_random))
         entries.append({bot.name, bot.skill, bot.team});
     m_document.append(entries);
     m_ui->Text2->setText(bots.skill);

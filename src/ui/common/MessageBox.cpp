@@ -36,3 +36,19 @@ MessageBox::Answer MessageBox::yesNoCancel(QWidget *parent, const QString &text,
         return Answer::Cancel;
     }
 }
+
+bool MessageBox::mayCloseDialog(QDialog *dialog, bool hasChanges, const QString &question)
+{
+    if (!hasChanges)
+        return true;
+    switch (yesNoCancel(dialog, question)) {
+    case Answer::Yes:
+        dialog->accept();
+        return false;
+    case Answer::Cancel:
+        return false;
+    case Answer::No:
+        break;
+    }
+    return true;
+}

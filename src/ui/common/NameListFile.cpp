@@ -1,9 +1,11 @@
 #include "NameListFile.h"
 
 #include "MessageBox.h"
+#include "MultipleBots.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QLineEdit>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,6 +24,24 @@ std::optional<NameList> NameListFile::read(QWidget *parent, const QString &gameD
         return std::nullopt;
     }
     return names;
+}
+
+std::optional<NameListFile::Draw> NameListFile::prepareDraw(QWidget *dialog, const QString &gameDir, QLineEdit *number,
+                                                            const QString &skill, bool autoSkill)
+{
+    if (const QString refusal = MultipleBots::refusal(number->text(), skill, autoSkill); !refusal.isEmpty()) {
+        MessageBox::information(dialog, refusal);
+        return std::nullopt;
+    }
+    std::optional<NameList> names = read(dialog, gameDir);
+    if (!names)
+        return std::nullopt;
+    int count = *MultipleBots::count(number->text());
+    if (count > names->size()) {
+        count = names->size();
+        number->setText(QString::number(count));
+    }
+    return Draw{std::move(*names), count};
 }
 
 void NameListFile::openInEditor(QWidget *parent, const QString &gameDir)

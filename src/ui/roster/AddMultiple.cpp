@@ -5,7 +5,6 @@
 #include "CaptionClick.h"
 #include "DialogKeys.h"
 #include "EntryProfile.h"
-#include "MessageBox.h"
 #include "MultipleBots.h"
 #include "NameList.h"
 #include "NameListFile.h"
@@ -74,20 +73,10 @@ void AddMultiple::editBotNames()
 void AddMultiple::addBots()
 {
     const bool autoSkill = m_ui->Check2->isChecked();
-    if (const QString refusal = MultipleBots::refusal(m_ui->Text1->text(), m_ui->Text2->text(), autoSkill);
-        !refusal.isEmpty()) {
-        MessageBox::information(this, refusal);
+    std::optional<NameListFile::Draw> draw
+        = NameListFile::prepareDraw(this, m_gameDir, m_ui->Text1, m_ui->Text2->text(), autoSkill);
+    if (!draw)
         return;
-    }
-    std::optional<NameList> names = NameListFile::read(this, m_gameDir);
-    if (!names)
-        return;
-
-    int count = *MultipleBots::count(m_ui->Text1->text());
-    if (count > names->size()) {
-        count = names->size();
-        m_ui->Text1->setText(QString::number(count));
-    }
     MultipleBots bots;
     bots.skill = m_ui->Text2->text();
     bots.autoSkill = autoSkill;
@@ -97,7 +86,7 @@ void AddMultiple::addBots()
     bots.selectedSkin = m_skins->selectedSkinRow();
     bots.autoSelectSkin = m_ui->Check1->isChecked();
     // Even no bots at all count as an edit of the roster.
-    m_document.append(bots.draw(count, *names, m_random));
+    m_document.append(bots.draw(draw->count, draw->names, m_random));
     m_ui->Text2->setText(bots.skill);
     accept();
 }

@@ -17,27 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 using Field = ListenServerConfig::Field;
 using Flag = ListenServerConfig::Flag;
 
-namespace {
-
-// Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
-bool mayClose(QDialog *window, bool hasChanges, const QString &question)
-{
-    if (!hasChanges)
-        return true;
-    switch (MessageBox::yesNoCancel(window, question)) {
-    case MessageBox::Answer::Yes:
-        window->accept();
-        return false;
-    case MessageBox::Answer::Cancel:
-        return false;
-    case MessageBox::Answer::No:
-        break;
-    }
-    return true;
-}
-
-} // namespace
-
 ConfigScreen::ConfigScreen(AppState &state, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ConfigScreen>())
@@ -139,8 +118,9 @@ void ConfigScreen::accept()
 
 void ConfigScreen::reject()
 {
-    if (mayClose(this, !(config() == m_kept),
-                 u"The server settings have changes that are not saved. Do you want to save them?"_s))
+    // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
+    if (MessageBox::mayCloseDialog(this, !(config() == m_kept),
+                                   u"The server settings have changes that are not saved. Do you want to save them?"_s))
         discard();
 }
 

@@ -16,27 +16,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
-bool mayClose(QDialog *window, bool hasChanges, const QString &question)
-{
-    if (!hasChanges)
-        return true;
-    switch (MessageBox::yesNoCancel(window, question)) {
-    case MessageBox::Answer::Yes:
-        window->accept();
-        return false;
-    case MessageBox::Answer::Cancel:
-        return false;
-    case MessageBox::Answer::No:
-        break;
-    }
-    return true;
-}
-
-} // namespace
-
 MapCycle::MapCycle(const AppState &state, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::MapCycle>())
@@ -151,7 +130,9 @@ void MapCycle::accept()
 
 void MapCycle::reject()
 {
-    if (mayClose(this, cycle() != m_read, u"The map cycle has changes that are not saved. Do you want to save them?"_s))
+    // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
+    if (MessageBox::mayCloseDialog(this, cycle() != m_read,
+                                   u"The map cycle has changes that are not saved. Do you want to save them?"_s))
         discard();
 }
 

@@ -11,27 +11,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
-bool mayClose(QDialog *window, bool hasChanges, const QString &question)
-{
-    if (!hasChanges)
-        return true;
-    switch (MessageBox::yesNoCancel(window, question)) {
-    case MessageBox::Answer::Yes:
-        window->accept();
-        return false;
-    case MessageBox::Answer::Cancel:
-        return false;
-    case MessageBox::Answer::No:
-        break;
-    }
-    return true;
-}
-
-} // namespace
-
 MotdScreen::MotdScreen(const QString &gameDir, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::MotdScreen>())
@@ -68,8 +47,10 @@ void MotdScreen::accept()
 
 void MotdScreen::reject()
 {
-    if (mayClose(this, m_ui->Text1->toPlainText() != m_read,
-                 u"The message of the day has changes that are not saved. Do you want to save them?"_s))
+    // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
+    if (MessageBox::mayCloseDialog(
+            this, m_ui->Text1->toPlainText() != m_read,
+            u"The message of the day has changes that are not saved. Do you want to save them?"_s))
         discard();
 }
 
