@@ -161,6 +161,12 @@ void UpdateClient::onFinished()
         fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(announced.toLongLong()));
         return;
     }
+    // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
+    // without the length only a hash can tell a whole file from a part of one.
+    if (status == 200 && !announced.isValid() && !m_hashed) {
+        fail(u"The server did not say how large the file is, so a whole file cannot be told from a part"_s);
+        return;
+    }
     if (m_reply->error() != QNetworkReply::NoError) {
         fail(m_reply->errorString());
         return;
@@ -169,15 +175,8 @@ void UpdateClient::onFinished()
         fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_reply->url().toDisplayString()));
         return;
     }
-    // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
-    // without the length only a hash can tell a whole file from a part of one.
-    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() != m_received) {
-        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(length.toLongLong()));
-        return;
-    }
-    if (!length.isValid() && !m_hashed) {
-        fail(u"The server did not say how large the file is, so a whole file cannot be told from a part"_s);
+    if (announced.isValid() && announced.toLongLong() != m_received) {
+        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(announced.toLongLong()));
         return;
     }
     Q_EMIT progress(m_received, m_received);
