@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int maxConnections = 200;
+constexpr int lifetimeMs = 60'000;
 
 } // namespace
 
@@ -16,9 +17,17 @@ LoopbackServer::LoopbackServer()
     if (!m_server.listen(QHostAddress::LocalHost))
         qFatal("the test server cannot listen on 127.0.0.1");
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackServer::accept);
+    m_lifetime.setSingleShot(true);
+    connect(&m_lifetime, &QTimer::timeout, this, &LoopbackServer::stop);
+    m_lifetime.start(lifetimeMs);
 }
 
 LoopbackServer::~LoopbackServer()
+{
+    stop();
+}
+
+void LoopbackServer::stop()
 {
     m_server.close();
     const QList<QTcpSocket *> sockets = findChildren<QTcpSocket *>();

@@ -4,10 +4,11 @@
 #include <QHash>
 #include <QObject>
 #include <QTcpServer>
+#include <QTimer>
 
 // A small HTTP server on 127.0.0.1 and nowhere else, for the update tests. Each path answers as its route says;
-// every connection closes after one answer. It takes a bounded number of connections and ends every one of them
-// when it is destroyed, so a test can never leave it running.
+// every connection closes after one answer. It takes a bounded number of connections, stops after a minute, and
+// ends every connection when it stops or is destroyed, so a test can never leave it running.
 class LoopbackServer : public QObject
 {
     Q_OBJECT
@@ -36,9 +37,11 @@ public:
 private:
     void accept();
     void answer(class QTcpSocket *socket, const QByteArray &path);
+    void stop();
 
     QTcpServer m_server;
     QHash<QByteArray, Route> m_routes;
     QHash<QByteArray, int> m_requests;
     int m_connections = 0;
+    QTimer m_lifetime;
 };

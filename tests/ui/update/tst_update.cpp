@@ -43,6 +43,7 @@ private Q_SLOTS:
     void updatesTwoItems();
     void failedItemChangesNothing();
     void busyAndCancel();
+    void demoSampleUpdate();
 
 private:
     // Opens the window and waits for its rows.
@@ -212,6 +213,9 @@ void TestUpdate::busyAndCancel()
     answerer.arm();
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     QCOMPARE(answerer.text(), u"Still Executing Last Request. Please Wait."_s);
+    // Coming back to the front during an update does not ask the server again or take the rows away.
+    QCOMPARE(rows().size(), 12);
+    QCOMPARE(m_server->requests("/Versions.txt"), 1);
     // Cancel stops the update at once and closes the window; nothing was installed.
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
@@ -219,6 +223,26 @@ void TestUpdate::busyAndCancel()
     QCOMPARE(m_settings->get(u"Versions"_s, pad(u"AndroidBot"_s)), u"N/A"_s);
     QDirIterator left(m_cache->path(), QDir::Files, QDirIterator::Subdirectories);
     QVERIFY(!left.hasNext());
+}
+
+void TestUpdate::demoSampleUpdate()
+{
+    // The sample that ./run demo --with-update-server serves, with the server's address in its lists.
+    QDirIterator files(QStringLiteral(TREVLIN_DEMO_UPDATE), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QByteArray bytes = UpdateFixture::read(path);
+        bytes.replace("@BASE@", m_server->baseUrl().toLatin1());
+        m_server->serve("/" + QDir(QStringLiteral(TREVLIN_DEMO_UPDATE)).relativeFilePath(path).toLatin1(), bytes);
+    }
+    open();
+    QCOMPARE(marks(), (QList<bool>{false, true, true, false, false, false, false, false, false, false, false, false}));
+    QSignalSpy ended(m_window.data(), &Update::updateEnded);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(ended.wait(5000));
+    QVERIFY(QFile::exists(m_game->cstrike + u"/androidbot/docs/android_update.txt"_s));
+    QVERIFY(QFile::exists(m_game->cstrike + u"/rambot/rambot_update.txt"_s));
+    QVERIFY(!marks().contains(true));
 }
 
 QTEST_MAIN(TestUpdate)
