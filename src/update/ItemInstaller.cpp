@@ -163,6 +163,12 @@ QString ItemInstaller::placeAll()
         return why;
     };
     for (qsizetype i = 0; i < m_files.size(); ++i) {
+        // The folders may have changed while the files arrived: a link put in since must not lead them out. Asked
+        // again, a folder made for an earlier file is found in whatever case the list first named it.
+        QString why;
+        m_targets[i] = targetPath(m_roots, m_files[i], &why);
+        if (m_targets[i].isEmpty())
+            return undo(u"The file list of %1 is refused: %2."_s.arg(m_itemName, why));
         const QFileInfo target(m_targets[i]);
         QString folder = target.absolutePath();
         QStringList missing;
