@@ -21,6 +21,7 @@
 #include "Platform.h"
 #include "RadioGroupFocus.h"
 #include "RosterAddOn.h"
+#include "Update.h"
 #include "WindowHelper.h"
 
 #include <QApplication>
@@ -142,6 +143,17 @@ void MainScreen::connectControls()
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
+    // Every update entry opens the same window; an add-on's own entry makes that add-on the current one first.
+    m_ui->updAll->setEnabled(true);
+    connect(m_ui->updAll, &QAction::triggered, this, &MainScreen::showUpdate);
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        if (bot.updateMenuEntry.isEmpty())
+            continue;
+        connect(action(bot.updateMenuEntry), &QAction::triggered, this, [this, name = QString(bot.botName)] {
+            m_state.botName = name;
+            showUpdate();
+        });
+    }
     m_ui->about->setEnabled(true);
     connect(m_ui->about, &QAction::triggered, this, [this, about = QPointer<AboutScreen>()]() mutable {
         WindowHelper::showSingle(about, [this] { return new AboutScreen(m_random, this); });
@@ -208,10 +220,16 @@ void MainScreen::detectInstalledBots()
         optionButton(bot.type)->setEnabled(true);
         if (QAbstractButton *button = editButton(bot.type))
             button->setEnabled(true);
-        // The update entries wait for the update window.
         if (!bot.editMenuEntry.isEmpty())
             action(bot.editMenuEntry)->setEnabled(true);
+        if (!bot.updateMenuEntry.isEmpty())
+            action(bot.updateMenuEntry)->setEnabled(true);
     }
+}
+
+void MainScreen::showUpdate()
+{
+    WindowHelper::showSingle(m_update, [this] { return new Update(m_state, m_settings, this); });
 }
 
 void MainScreen::choose(BotType type)

@@ -19,6 +19,7 @@ class QAbstractButton;
 class QAction;
 class QRadioButton;
 class RandomSource;
+class Update;
 struct LaunchCommand;
 struct LiblistInfo;
 
@@ -71,6 +72,7 @@ private:
     void editAutostartFile(const QString &fileName);
     void enableGameControls();
     void showDirSelect();
+    void showUpdate();
 
     std::unique_ptr<Ui::MainScreen> m_ui;
     AppState &m_state;
@@ -82,4 +84,5 @@ private:
     QPointer<DirSelect> m_dirSelect;
     QPointer<EditScreen> m_editScreen;
     QPointer<AndroidMain> m_androidMain;
+    QPointer<Update> m_update;
 };

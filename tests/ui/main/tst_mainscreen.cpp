@@ -1,6 +1,7 @@
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "ScratchMount.h"
+#include "Update.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void startUpMessages();
     void startUpEnablesInstalledAddOns();
     void chooseShowsBotInfoThenPlay();
+    void updateEntriesOpenOneWindow();
     void valuesAreReadAsShown_data();
     void valuesAreReadAsShown();
     void longMapListIsReadInShort_data();
@@ -117,6 +119,7 @@ void TestMainScreen::initialState()
         QVERIFY(!h.find<QAction>(bot.updateMenuEntry)->isEnabled());
         QCOMPARE(h.find<QAction>(bot.updateMenuEntry)->text(), QString(bot.updateMenuCaption));
     }
+    QVERIFY(h.find<QAction>(u"updAll"_s)->isEnabled());
     QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(h.find(u"Command9"_s)->isHidden());
     QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
@@ -192,12 +195,32 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
         if (!bot.editButton.isEmpty()) {
             QCOMPARE(h.find(bot.editButton)->isEnabled(), installed);
             QCOMPARE(h.find<QAction>(bot.editMenuEntry)->isEnabled(), installed);
-            // The update entries wait for the update window.
-            QVERIFY(!h.find<QAction>(bot.updateMenuEntry)->isEnabled());
+            QCOMPARE(h.find<QAction>(bot.updateMenuEntry)->isEnabled(), installed);
         }
     }
     // Nothing is chosen until the user chooses.
     QVERIFY(h.state.botName.isEmpty());
+}
+
+void TestMainScreen::updateEntriesOpenOneWindow()
+{
+    // A closed port on this machine: the window asks it for the versions and gets no answer.
+    qputenv("TREVLIN_UPDATE_URL", "http://127.0.0.1:9/");
+    MainScreenHarness h;
+    h.setUp({u"RamBot liblist.gam"_s, u"PodBot liblist.gam"_s});
+    h.window->startUp();
+    h.window->show();
+    h.find<QRadioButton>(u"Option2"_s)->setChecked(true);
+    h.find<QAction>(u"updPodBot"_s)->trigger();
+    // The add-on's entry makes it the current one, the chosen option button stays.
+    QCOMPARE(h.state.botName, u"PodBot"_s);
+    QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
+    h.find<QAction>(u"updAll"_s)->trigger();
+    QCOMPARE(h.state.botName, u"PodBot"_s);
+    const QList<Update *> windows = h.window->findChildren<Update *>();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(windows.first()->isVisible());
+    QCOMPARE(windows.first()->windowTitle(), u"Update Bots And Trevlin"_s);
 }
 
 void TestMainScreen::chooseShowsBotInfoThenPlay()

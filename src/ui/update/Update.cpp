@@ -1,0 +1,258 @@
+#include "Update.h"
+
+#include "ui_Update.h"
+
+#include "AppSettings.h"
+#include "AppState.h"
+#include "ItemInstaller.h"
+#include "MessageBox.h"
+#include "ProgramVersion.h"
+#include "UpdateServer.h"
+#include "VersionMarks.h"
+
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString versionsSection = u"Versions"_s;
+const QString datesSection = u"Dates"_s;
+const QString notAvailable = u"N/A"_s;
+const QString separator(50, u'-');
+const QString stillExecutingMessage = u"Still Executing Last Request. Please Wait."_s;
+
+// The version list is a few dozen bytes; anything far larger is not one.
+constexpr qint64 maxVersionListBytes = 64 * 1024;
+// The whole-update bar counts each item in this many steps, filled as its files arrive.
+constexpr int stepsPerItem = 1000;
+
+} // namespace
+
+Update::Update(AppState &state, AppSettings &settings, QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::Update>())
+    , m_state(state)
+    , m_settings(settings)
+    , m_baseUrl(UpdateServer::baseUrl())
+    , m_client(new UpdateClient(QUrl(m_baseUrl), this))
+    , m_installer(new ItemInstaller(*m_client, m_baseUrl, {state.halfLifeDir, state.gameDir}, this))
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The rows line up in columns as they always have: padded names and tabs, in a font of even width.
+    m_ui->List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(m_baseUrl));
+
+    connect(m_client, &UpdateClient::stateChanged, this, &Update::showState);
+    connect(m_installer, &ItemInstaller::logAdded, m_ui->List2,
+            [this](const QString &line) { m_ui->List2->addItem(line); });
+    connect(m_installer, &ItemInstaller::lastLogChanged, m_ui->List2, [this](const QString &line) {
+        if (QListWidgetItem *last = m_ui->List2->item(m_ui->List2->count() - 1))
+            last->setText(line);
+    });
+    connect(m_installer, &ItemInstaller::fileProgress, this, [this](qint64 received, qint64 total) {
+        // Bytes as per mille, so that files past 2 GB fit the bar's range too.
+        m_ui->fileProgress->setRange(0, total > 0 ? 1000 : 0);
+        if (total > 0)
+            m_ui->fileProgress->setValue(int(received * 1000 / total));
+    });
+    connect(m_installer, &ItemInstaller::itemProgress, this, [this](int done, int count) {
+        m_ui->totalProgress->setValue(m_itemsDone * stepsPerItem + (count > 0 ? done * stepsPerItem / count : 0));
+    });
+    connect(m_installer, &ItemInstaller::done, this, &Update::itemDone);
+    connect(m_ui->Command1, &QPushButton::clicked, this, &Update::updateSelected);
+    connect(m_ui->Command2, &QPushButton::clicked, this, &Update::close);
+}
+
+Update::~Update()
+{
+    cancel();
+}
+
+bool Update::isBusy() const
+{
+    return m_client->isBusy() || m_installer->isRunning() || m_current >= 0;
+}
+
+bool Update::event(QEvent *event)
+{
+    // The list is asked for anew each time the window comes to the front; never in the middle of a transfer,
+    // whose rows it would take away.
+    if (event->type() == QEvent::WindowActivate && !isBusy())
+        fetchVersions();
+    return QDialog::event(event);
+}
+
+void Update::closeEvent(QCloseEvent *event)
+{
+    cancel();
+    QDialog::closeEvent(event);
+}
+
+void Update::done(int result)
+{
+    cancel();
+    QDialog::done(result);
+}
+
+void Update::showState(UpdateClient::State state)
+{
+    const QString text = UpdateClient::stateText(state);
+    if (!text.isEmpty())
+        m_ui->Label1->setText(text);
+}
+
+void Update::fetchVersions()
+{
+    m_ui->List1->clear();
+    m_versionList = std::make_unique<QBuffer>();
+    m_versionList->open(QIODevice::WriteOnly);
+    connect(m_client, &UpdateClient::finished, this, &Update::versionsArrived, Qt::SingleShotConnection);
+    m_client->fetch(QUrl(m_baseUrl + u"Versions.txt"_s), m_versionList.get(), maxVersionListBytes);
+}
+
+void Update::versionsArrived(const QString &error)
+{
+    // Without the list the rows still show what is installed, with no server version and no mark.
+    m_serverVersions = error.isEmpty() ? UpdateLists::parseVersions(m_versionList->data()) : ServerVersions();
+    m_versionList.reset();
+    if (!error.isEmpty())
+        m_ui->List2->addItem(error);
+    fillRows();
+    Q_EMIT rowsFilled();
+}
+
+QString Update::itemName(int index) const
+{
+    QString name = m_state.updateNames[index];
+    while (name.endsWith(u' '))
+        name.chop(1);
+    return name;
+}
+
+QString Update::rowText(int index) const
+{
+    const QString &key = m_state.updateNames[index];
+    const QString installed = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
+    return key + u'\t' + m_serverVersions[index] + u"\t\t"_s + installed + u"\t\t"_s
+        + m_settings.get(datesSection, key, notAvailable);
+}
+
+void Update::fillRows()
+{
+    m_ui->List1->clear();
+    for (int index = 0; index < BotCatalogue::updateNameCount; ++index) {
+        const QString &key = m_state.updateNames[index];
+        // Every item gets its entries, "N/A" until installed through this window; the program has no version
+        // entry of its own to show, only its date.
+        if (index > 0 && m_settings.get(versionsSection, key, notAvailable) == notAvailable)
+            m_settings.save(versionsSection, key, notAvailable);
+        if (m_settings.get(datesSection, key, notAvailable) == notAvailable)
+            m_settings.save(datesSection, key, notAvailable);
+        const QString installed
+            = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
+        auto *row = new QListWidgetItem(rowText(index), m_ui->List1);
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(VersionMarks::isNewer(index, m_serverVersions[index], installed) ? Qt::Checked
+                                                                                            : Qt::Unchecked);
+    }
+}
+
+void Update::updateSelected()
+{
+    if (isBusy()) {
+        MessageBox::information(this, stillExecutingMessage);
+        return;
+    }
+    m_pending.clear();
+    for (int index = 0; index < m_ui->List1->count(); ++index) {
+        if (m_ui->List1->item(index)->checkState() == Qt::Checked)
+            m_pending.append(index);
+    }
+    if (m_pending.isEmpty())
+        return;
+    // One staging folder per update, under the user's cache folder; it goes when the update ends.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    m_staging = std::make_unique<QTemporaryDir>(QDir(cache).filePath(u"update-XXXXXX"_s));
+    if (!m_staging->isValid()) {
+        m_ui->List2->clear();
+        m_ui->List2->addItem(u"No staging folder could be made in %1: %2"_s.arg(cache, m_staging->errorString()));
+        m_staging.reset();
+        return;
+    }
+    m_itemsDone = 0;
+    m_itemCount = int(m_pending.size());
+    m_ui->totalProgress->setRange(0, m_itemCount * stepsPerItem);
+    m_ui->totalProgress->setValue(0);
+    updateNext();
+}
+
+void Update::updateNext()
+{
+    if (m_pending.isEmpty()) {
+        endUpdate();
+        return;
+    }
+    m_current = m_pending.takeFirst();
+    const QString name = itemName(m_current);
+    m_ui->List2->clear();
+    m_ui->List2->addItem(u"Updating  "_s + name);
+    m_ui->List2->addItem(separator);
+    m_ui->fileProgress->setRange(0, 1000);
+    m_ui->fileProgress->setValue(0);
+    const QString folder = m_staging->filePath(name);
+    QDir().mkpath(folder);
+    m_installer->start(name, folder);
+}
+
+void Update::itemDone(const QString &error)
+{
+    if (!error.isEmpty()) {
+        // A failed item changes nothing; the items after it wait for another try, still marked.
+        m_ui->List2->addItem(error);
+        m_ui->Label1->setText(UpdateClient::stateText(UpdateClient::State::Error));
+        endUpdate();
+        return;
+    }
+    const int index = m_current;
+    const QString name = itemName(index);
+    const QString &key = m_state.updateNames[index];
+    m_ui->List2->addItem(separator);
+    m_ui->List2->addItem(name + u" Sucessfully Updated"_s);
+    m_settings.save(versionsSection, key, m_serverVersions[index]);
+    m_settings.save(datesSection, key, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QListWidgetItem *row = m_ui->List1->item(index);
+    row->setText(rowText(index));
+    row->setCheckState(Qt::Unchecked);
+    ++m_itemsDone;
+    m_ui->totalProgress->setValue(m_itemsDone * stepsPerItem);
+    updateNext();
+}
+
+void Update::endUpdate()
+{
+    m_current = -1;
+    m_pending.clear();
+    m_staging.reset();
+    Q_EMIT updateEnded();
+}
+
+void Update::cancel()
+{
+    disconnect(m_client, &UpdateClient::finished, this, &Update::versionsArrived);
+    m_installer->cancel();
+    m_client->cancel();
+    m_versionList.reset();
+    m_current = -1;
+    m_pending.clear();
+    m_staging.reset();
+}

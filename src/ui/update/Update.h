@@ -1,0 +1,75 @@
+#pragma once
+
+#include "UpdateClient.h"
+#include "UpdateLists.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class AppSettings;
+struct AppState;
+class ItemInstaller;
+class QBuffer;
+class QTemporaryDir;
+
+namespace Ui {
+class Update;
+}
+
+// The update window: the server's version of the program and of each add-on beside the one installed through
+// this window, marked where the server has a newer one, and the download of the marked items. Each time it comes
+// to the front it asks the server again. Cancel, or closing it, stops a running update at once.
+class Update : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Update(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    ~Update() override;
+
+    // Whether a version list or an update is being fetched.
+    bool isBusy() const;
+
+Q_SIGNALS:
+    // The rows have been filled from the server's version list (or without it, when it could not be fetched).
+    void rowsFilled();
+    // An update of the marked items has ended, all of them in place or stopped at the first that failed.
+    void updateEnded();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+public Q_SLOTS:
+    // Escape and the close box end a running transfer too.
+    void done(int result) override;
+
+private:
+    void fetchVersions();
+    void versionsArrived(const QString &error);
+    void fillRows();
+    QString rowText(int index) const;
+    QString itemName(int index) const;
+
+    void updateSelected();
+    void updateNext();
+    void itemDone(const QString &error);
+    void endUpdate();
+    void cancel();
+    void showState(UpdateClient::State state);
+
+    std::unique_ptr<Ui::Update> m_ui;
+    AppState &m_state;
+    AppSettings &m_settings;
+    QString m_baseUrl;
+    UpdateClient *m_client;
+    ItemInstaller *m_installer;
+    std::unique_ptr<QBuffer> m_versionList;
+    ServerVersions m_serverVersions;
+    std::unique_ptr<QTemporaryDir> m_staging;
+    QList<int> m_pending;
+    int m_current = -1;
+    int m_itemsDone = 0;
+    int m_itemCount = 0;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "UpdateLists.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QBuffer;
+class QFile;
+class UpdateClient;
+
+// Brings one update item in: its file list, then each file into a staging folder, and only when every file has
+// arrived whole (and matches its hash where the list gives one) are they all moved into the game's folders.
+// A refused list, a failed or cancelled download changes nothing outside the staging folder.
+class ItemInstaller : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Roots
+    {
+        QString halfLife;      // HalfLifeDir
+        QString counterStrike; // GameDir
+    };
+
+    // client carries every transfer; staging is an empty folder of this item's own, which the caller removes.
+    ItemInstaller(UpdateClient &client, const QString &baseUrl, const Roots &roots, QObject *parent = nullptr);
+    ~ItemInstaller() override;
+
+    // Starts bringing in the item of that name (without padding) into staging; done() follows unless cancelled.
+    void start(const QString &itemName, const QString &staging);
+    void cancel();
+    bool isRunning() const { return m_running; }
+
+    // Where a file would go, after checking that no link leads it out of its root; empty with why set if not.
+    static QString targetPath(const Roots &roots, const UpdateFile &file, QString *why);
+
+Q_SIGNALS:
+    void logAdded(const QString &line);
+    void lastLogChanged(const QString &line);
+    // Bytes of the current file, and files of the item: done of count.
+    void fileProgress(qint64 received, qint64 total);
+    void itemProgress(int done, int count);
+    // error is empty when the item is in place.
+    void done(const QString &error);
+
+private:
+    void listArrived(const QString &error);
+    void fetchNext();
+    void fileArrived(const QString &error);
+    QString placeAll();
+    void finish(const QString &error);
+
+    UpdateClient &m_client;
+    QString m_baseUrl;
+    Roots m_roots;
+    QString m_itemName;
+    QString m_staging;
+    bool m_running = false;
+    std::unique_ptr<QBuffer> m_list;
+    std::unique_ptr<QFile> m_file;
+    QList<UpdateFile> m_files;
+    QStringList m_targets;
+    int m_next = 0;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QNetworkReply>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+class QIODevice;
+class QNetworkAccessManager;
+
+// Fetches one address at a time from the update server into a sink, without ever blocking the event loop.
+// A transfer ends on its own when the server falls silent, when it outlasts its deadline, when the body grows past
+// its cap, when a redirect leads off the server or goes round, or when the body arrives short.
+class UpdateClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The transfer states, numbered as the status texts know them.
+    enum class State {
+        LookingUp = 1,
+        Connecting = 3,
+        Requesting = 5,
+        RequestSent = 6,
+        Receiving = 7,
+        ResponseReceived = 8,
+        Error = 11,
+    };
+    Q_ENUM(State)
+
+    struct Limits
+    {
+        int silenceMs = 20'000;              // no byte for this long ends a transfer
+        int deadlineMs = 10 * 60'000;        // no file takes longer than this
+        qint64 maxBytes = 512 * 1024 * 1024; // no file is larger
+        int maxRedirects = 3;
+    };
+
+    // server is the base address; only addresses on its scheme, host and port are fetched.
+    explicit UpdateClient(const QUrl &server, QObject *parent = nullptr);
+    ~UpdateClient() override;
+
+    void setLimits(const Limits &limits) { m_limits = limits; }
+    const Limits &limits() const { return m_limits; }
+
+    // Starts fetching url into sink (open for writing), at most maxBytes (0: the limits' cap). finished() follows
+    // exactly once, unless cancel() comes first. Refused while another transfer runs. A body whose length the
+    // server does not announce is refused unless hashed says that the caller checks its hash.
+    bool fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes = 0, bool hashed = false);
+    bool isBusy() const { return m_reply != nullptr; }
+    // Ends a running transfer at once; no finished() follows.
+    void cancel();
+
+    // The text of a state in the status line, or empty for the states that leave it as it is.
+    static QString stateText(State state);
+
+Q_SIGNALS:
+    void stateChanged(UpdateClient::State state);
+    void progress(qint64 received, qint64 total); // total is -1 when the server does not say
+    // error is empty on success, else says in the user's words what went wrong.
+    void finished(const QString &error);
+
+private:
+    void readSome();
+    void onRedirected(const QUrl &url);
+    void onFinished();
+    void fail(const QString &error);
+    void end(const QString &error);
+    bool onServer(const QUrl &url) const;
+
+    QUrl m_server;
+    Limits m_limits;
+    QNetworkAccessManager *m_manager;
+    QPointer<QNetworkReply> m_reply;
+    QIODevice *m_sink = nullptr;
+    qint64 m_cap = 0;
+    qint64 m_received = 0;
+    int m_redirects = 0;
+    bool m_hashed = false;
+    QString m_failure;
+    QTimer m_silence;
+    QTimer m_deadline;
+};

@@ -1,0 +1,120 @@
+#include "UpdateLists.h"
+
+#include "TextLines.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::Literals::StringLiterals;
+
+ServerVersions UpdateLists::parseVersions(const QByteArray &bytes)
+{
+    ServerVersions versions;
+    const QStringList lines = TextLines::split(bytes);
+    for (qsizetype index = 0; index < qsizetype(versions.size()); ++index) {
+        const qsizetype label = 2 * index;
+        if (label + 1 >= lines.size() || lines[label].isEmpty())
+            break;
+        versions[index] = lines[label + 1];
+    }
+    return versions;
+}
+
+std::optional<QString> UpdateLists::refuseName(const QString &name)
+{
+    if (name.isEmpty())
+        return u"an empty name"_s;
+    if (name == "."_L1 || name == ".."_L1)
+        return u"a name that leads out of its folder"_s;
+    for (const QChar c : name) {
+        if (c == '/'_L1 || c == '\\'_L1 || c == ':'_L1)
+            return u"a folder separator or drive letter inside a name"_s;
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return u"a control character"_s;
+    }
+    // The game runs on Windows too, where these names are devices whatever their extension.
+    static const QRegularExpression device(u"^(con|prn|aux|nul|com[0-9]|lpt[0-9])(\\..*)?$"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name.trimmed()).hasMatch())
+        return u"a reserved device name"_s;
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr QLatin1StringView endOfFolders("---EndSubDirectories---");
+
+QByteArray hashFromLine(const QString &line)
+{
+    static const QRegularExpression hash(u"^sha256:([0-9a-fA-F]{64})$"_s);
+    const QRegularExpressionMatch match = hash.match(line.trimmed());
+    return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+}
+
+} // namespace
+
+FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &baseUrl, const QString &itemName)
+{
+    const QStringList lines = TextLines::split(bytes);
+    const QString itemFolder = baseUrl + itemName + u'/';
+    FileList list;
+    qsizetype at = 0;
+    const auto refuse = [&](qsizetype line, const QString &why) {
+        list.files.clear();
+        list.error = u"The file list of %1 is refused: line %2 (\"%3\") holds %4."_s.arg(
+            itemName, QString::number(line + 1), line < lines.size() ? lines[line] : QString(), why);
+        return list;
+    };
+    const auto next = [&](qsizetype &line) -> std::optional<QString> {
+        if (at >= lines.size())
+            return std::nullopt;
+        line = at;
+        return lines[at++];
+    };
+    while (at < lines.size() && !lines[at].isEmpty()) {
+        UpdateFile file;
+        const qsizetype urlLine = at++;
+        file.url = lines[urlLine];
+        // Only files inside the item's own folder on the update server are fetched.
+        if (!file.url.startsWith(itemFolder) || file.url.contains(u"/../"_s) || file.url.endsWith(u"/.."_s)
+            || file.url.contains(u'\\'))
+            return refuse(urlLine, u"an address outside %1"_s.arg(itemFolder));
+        file.shortAddress = file.url.mid(itemFolder.size());
+        qsizetype line = at;
+        const std::optional<QString> keyword = next(line);
+        if (!keyword)
+            return refuse(line, u"no root folder keyword"_s);
+        if (keyword->compare("half-life_dir"_L1, Qt::CaseInsensitive) == 0)
+            file.root = UpdateRoot::HalfLife;
+        else if (keyword->compare("counter-strike_dir"_L1, Qt::CaseInsensitive) == 0)
+            file.root = UpdateRoot::CounterStrike;
+        else
+            return refuse(line, u"an unknown root folder keyword"_s);
+        const std::optional<QString> unused = next(line);
+        if (!unused)
+            return refuse(line, u"no third line"_s);
+        file.sha256 = hashFromLine(*unused);
+        for (;;) {
+            const std::optional<QString> folder = next(line);
+            if (!folder)
+                return refuse(line, u"no \"---EndSubDirectories---\""_s);
+            if (*folder == endOfFolders)
+                break;
+            if (const auto why = refuseName(*folder))
+                return refuse(line, *why);
+            file.folders.append(*folder);
+        }
+        const std::optional<QString> name = next(line);
+        if (!name)
+            return refuse(line, u"no file name"_s);
+        // The file name is appended directly to the folder path: a leading separator is the server's habit.
+        QString fileName = *name;
+        if (fileName.startsWith(u'\\') || fileName.startsWith(u'/'))
+            fileName.remove(0, 1);
+        if (const auto why = refuseName(fileName))
+            return refuse(line, *why);
+        file.fileName = fileName;
+        next(line); // the separator line
+        list.files.append(file);
+    }
+    return list;
+}

@@ -1,0 +1,249 @@
+#include "AppSettings.h"
+#include "AppState.h"
+#include "LoopbackServer.h"
+#include "MessageAnswerer.h"
+#include "Update.h"
+#include "UpdateFixture.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString pad(const QString &name)
+{
+    return name.leftJustified(23);
+}
+
+QByteArray record(const QString &base, const QByteArray &path, const QByteArray &folders, const QByteArray &name)
+{
+    return base.toLatin1() + path + "\r\ncounter-strike_dir\r\n\r\n" + folders + "---EndSubDirectories---\r\n" + name
+        + "\r\n------\r\n";
+}
+
+} // namespace
+
+class TestUpdate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void rowsAndMarks();
+    void updatesTwoItems();
+    void failedItemChangesNothing();
+    void busyAndCancel();
+    void demoSampleUpdate();
+
+private:
+    // Opens the window and waits for its rows.
+    QListWidget *open();
+    QStringList rows() const;
+    QList<bool> marks() const;
+
+    std::unique_ptr<LoopbackServer> m_server;
+    std::unique_ptr<UpdateFixture> m_game;
+    std::unique_ptr<QTemporaryDir> m_cache;
+    std::unique_ptr<AppSettings> m_settings;
+    AppState m_state;
+    QPointer<Update> m_window;
+};
+
+void TestUpdate::init()
+{
+    m_server = std::make_unique<LoopbackServer>();
+    m_game = std::make_unique<UpdateFixture>();
+    m_cache = std::make_unique<QTemporaryDir>();
+    qputenv("TREVLIN_UPDATE_URL", m_server->baseUrl().toLatin1());
+    qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
+    m_settings = std::make_unique<AppSettings>(AppSettings::openFile(m_game->dir.filePath(u"Trevlin.conf"_s)));
+    m_state = AppState();
+    m_state.updateNames = BotCatalogue::updateNames();
+    m_state.gameDir = m_game->cstrike;
+    m_state.halfLifeDir = m_game->halfLife;
+}
+
+void TestUpdate::cleanup()
+{
+    delete m_window;
+    m_server.reset();
+}
+
+QListWidget *TestUpdate::open()
+{
+    m_window = new Update(m_state, *m_settings);
+    QSignalSpy filled(m_window.data(), &Update::rowsFilled);
+    m_window->show();
+    m_window->activateWindow();
+    if (!filled.wait(5000))
+        qWarning("the rows were not filled");
+    return m_window->findChild<QListWidget *>(u"List1"_s);
+}
+
+QStringList TestUpdate::rows() const
+{
+    QStringList texts;
+    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+QList<bool> TestUpdate::marks() const
+{
+    QList<bool> checked;
+    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
+    for (int i = 0; i < list->count(); ++i)
+        checked.append(list->item(i)->checkState() == Qt::Checked);
+    return checked;
+}
+
+void TestUpdate::rowsAndMarks()
+{
+    // Four pairs: the later items have no server version.
+    m_server->serve("/Versions.txt", "Trevlin\r\n2.1\r\nAndroidBot\r\n1.0\r\nRamBot\r\n1.2\r\nRealBot\r\nbeta\r\n");
+    m_settings->save(u"Versions"_s, pad(u"RamBot"_s), u"1.2"_s);
+    m_settings->save(u"Dates"_s, pad(u"RamBot"_s), u"1/2/25"_s);
+    open();
+    QCOMPARE(m_window->windowTitle(), u"Update Bots And Trevlin"_s);
+    QVERIFY(m_window->findChild<QLabel *>(u"httpNotice"_s)->isVisible());
+    QCOMPARE(rows().size(), 12);
+    QCOMPARE(rows()[0], pad(u"Trevlin"_s) + u"\t2.1\t\t2.0\t\tN/A"_s);
+    QCOMPARE(rows()[2], pad(u"RamBot"_s) + u"\t1.2\t\t1.2\t\t1/2/25"_s);
+    QCOMPARE(rows()[11], pad(u"BobaBot"_s) + u"\t\t\tN/A\t\tN/A"_s);
+    QCOMPARE(marks(), (QList<bool>{true, true, false, false, false, false, false, false, false, false, false, false}));
+    // Every item now has its entries; the program has no version entry.
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"BobaBot"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->get(u"Dates"_s, pad(u"Trevlin"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none);
+
+    // With nothing marked, Update Selected Bots does nothing.
+    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
+    list->item(0)->setCheckState(Qt::Unchecked);
+    list->item(1)->setCheckState(Qt::Unchecked);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(!m_window->isBusy());
+    QCOMPARE(m_server->requests("/Trevlin.txt") + m_server->requests("/AndroidBot.txt"), 0);
+}
+
+void TestUpdate::updatesTwoItems()
+{
+    const QString base = m_server->baseUrl();
+    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
+    m_server->serve("/AndroidBot/android.dll", QByteArray(200'000, 'a'));
+    m_server->serve("/AndroidBot.txt", record(base, "AndroidBot/android.dll", "dlls\r\n", "\\android.dll"));
+    m_server->serve("/RamBot/a.cfg", "cfg");
+    m_server->serve("/RamBot/b.cfg", "cfg b");
+    m_server->serve("/RamBot.txt",
+                    record(base, "RamBot/a.cfg", "", "a.cfg") + record(base, "RamBot/b.cfg", "", "b.cfg"));
+    open();
+    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true}));
+    QSignalSpy ended(m_window.data(), &Update::updateEnded);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(ended.wait(5000));
+
+    QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/dlls/android.dll"_s), QByteArray(200'000, 'a'));
+    QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/b.cfg"_s), QByteArray("cfg b"));
+    // The log holds the last item's update.
+    QStringList log;
+    auto *list2 = m_window->findChild<QListWidget *>(u"List2"_s);
+    for (int i = 0; i < list2->count(); ++i)
+        log.append(list2->item(i)->text());
+    const QString line(50, u'-');
+    QCOMPARE(log,
+             (QStringList{u"Updating  RamBot"_s, line, u"Getting File : a.cfg ... Done"_s,
+                          u"Getting File : b.cfg ... Done"_s, line, u"RamBot Sucessfully Updated"_s}));
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(rows()[1], pad(u"AndroidBot"_s) + u"\t1.1\t\t1.1\t\t"_s + today);
+    QCOMPARE(rows()[2], pad(u"RamBot"_s) + u"\t1.2\t\t1.2\t\t"_s + today);
+    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"RamBot"_s)), u"1.2"_s);
+    auto *total = m_window->findChild<QProgressBar *>(u"totalProgress"_s);
+    QCOMPARE(total->value(), total->maximum());
+    QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), u"Server Is Online And Responding"_s);
+    // The staging folder is gone with the update.
+    QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
+}
+
+void TestUpdate::failedItemChangesNothing()
+{
+    const QString base = m_server->baseUrl();
+    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
+    m_server->serve("/AndroidBot/ok.dll", "ok");
+    m_server->serve("/AndroidBot.txt",
+                    record(base, "AndroidBot/ok.dll", "", "ok.dll")
+                        + record(base, "AndroidBot/gone.dll", "", "gone.dll"));
+    open();
+    const QStringList rowsBefore = rows();
+    const QStringList before = m_game->listing();
+    QSignalSpy ended(m_window.data(), &Update::updateEnded);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(ended.wait(5000));
+    QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), u"An Error Has Occured"_s);
+    QCOMPARE(m_game->listing(), before);
+    QCOMPARE(rows(), rowsBefore);
+    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true})); // RamBot was not tried and waits
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"AndroidBot"_s)), u"N/A"_s);
+    QCOMPARE(m_server->requests("/RamBot.txt"), 0);
+}
+
+void TestUpdate::busyAndCancel()
+{
+    const QString base = m_server->baseUrl();
+    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\n");
+    m_server->serve("/AndroidBot/one", "1");
+    m_server->route("/AndroidBot/slow", {.body = QByteArray(500, 's'), .dripMs = 20});
+    m_server->serve("/AndroidBot.txt",
+                    record(base, "AndroidBot/one", "", "one") + record(base, "AndroidBot/slow", "", "slow"));
+    open();
+    const QStringList before = m_game->listing();
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QTRY_VERIFY(m_server->requests("/AndroidBot/slow") == 1);
+    MessageAnswerer answerer;
+    answerer.arm();
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QCOMPARE(answerer.text(), u"Still Executing Last Request. Please Wait."_s);
+    // Coming back to the front during an update does not ask the server again or take the rows away.
+    QCOMPARE(rows().size(), 12);
+    QCOMPARE(m_server->requests("/Versions.txt"), 1);
+    // Cancel stops the update at once and closes the window; nothing was installed.
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
+    QTRY_VERIFY(!m_window);
+    QCOMPARE(m_game->listing(), before);
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"AndroidBot"_s)), u"N/A"_s);
+    QDirIterator left(m_cache->path(), QDir::Files, QDirIterator::Subdirectories);
+    QVERIFY(!left.hasNext());
+}
+
+void TestUpdate::demoSampleUpdate()
+{
+    // The sample that ./run demo --with-update-server serves, with the server's address in its lists.
+    QDirIterator files(QStringLiteral(TREVLIN_DEMO_UPDATE), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QByteArray bytes = UpdateFixture::read(path);
+        bytes.replace("@BASE@", m_server->baseUrl().toLatin1());
+        m_server->serve("/" + QDir(QStringLiteral(TREVLIN_DEMO_UPDATE)).relativeFilePath(path).toLatin1(), bytes);
+    }
+    open();
+    QCOMPARE(marks(), (QList<bool>{false, true, true, false, false, false, false, false, false, false, false, false}));
+    QSignalSpy ended(m_window.data(), &Update::updateEnded);
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(ended.wait(5000));
+    QVERIFY(QFile::exists(m_game->cstrike + u"/androidbot/docs/android_update.txt"_s));
+    QVERIFY(QFile::exists(m_game->cstrike + u"/rambot/rambot_update.txt"_s));
+    QVERIFY(!marks().contains(true));
+}
+
+QTEST_MAIN(TestUpdate)
+#include "tst_update.moc"
