@@ -110,7 +110,10 @@ bool AppSettings::commit()
         return true;
     if (m_readOnly)
         return false;
+    // A store without any value writes no file at all.
     QFile scratch(m_store->fileName());
+    if (!scratch.exists())
+        return AtomicFile::write(m_path, {});
     if (!scratch.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = scratch.readAll();
