@@ -9,11 +9,19 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// A key as the store never makes it itself, with an empty part between slashes: the store writes such a key
+// back in a form its own reader takes for damage ("a/" becomes "a\=").
+bool isMalformed(const QString &key)
+{
+    return key.startsWith(u'/') || key.endsWith(u'/') || key.contains("//"_L1);
+}
 
 // The names that equal name when letter case is ignored, in the store's order.
 QStringList matchesIgnoringCase(const QStringList &names, const QString &name)
@@ -69,16 +77,18 @@ void AppSettings::takeFileOver()
     copy.close();
     m_store = std::make_unique<QSettings>(scratch, QSettings::IniFormat);
     // The store reads its file on the first look at a value, and only then knows whether it is damaged.
-    m_store->allKeys();
-    if (m_store->status() == QSettings::FormatError)
+    const QStringList keys = m_store->allKeys();
+    if (m_store->status() == QSettings::FormatError || std::any_of(keys.cbegin(), keys.cend(), isMalformed))
         setDamagedFileAside();
 }
 
 void AppSettings::setDamagedFileAside()
 {
     QList<std::pair<QString, QVariant>> values;
-    for (const QString &key : m_store->allKeys())
-        values.append({key, m_store->value(key)});
+    for (const QString &key : m_store->allKeys()) {
+        if (!isMalformed(key))
+            values.append({key, m_store->value(key)});
+    }
     const QString scratch = m_store->fileName();
     m_store.reset();
     QFile::remove(scratch);
