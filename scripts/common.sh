@@ -48,6 +48,7 @@ fuzz_trevlin() {
         -DTREVLIN_WERROR=ON -DTREVLIN_FUZZ=ON >/dev/null
     cmake --build "$build" --target trevlin_fuzz
     for target in "$build"/fuzz/fuzz_*; do
+        [ -f "$target" ] && [ -x "$target" ] || continue # not the folders CMake keeps beside them
         name=${target##*/fuzz_}
         work=$(mktemp -d)
         mkdir "$work/corpus"
