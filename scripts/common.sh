@@ -32,8 +32,40 @@ ensure_packages() {
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Extra arguments go to CMake and override the defaults.
 build_trevlin() {
     cmake -S "$TREVLIN_ROOT" -B "$TREVLIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTREVLIN_WERROR=ON -DTREVLIN_BENCH=ON >/dev/null &&
+        -DTREVLIN_WERROR=ON -DTREVLIN_BENCH=ON "$@" >/dev/null &&
         cmake --build "$TREVLIN_BUILD"
+}
+
+# Builds the fuzz targets with clang and libFuzzer in a folder of their own, then runs each for $1 seconds (600 by
+# default) on a scratch copy of its corpus, so that the inputs it finds do not land in the repository.
+fuzz_trevlin() {
+    local seconds=${1:-600} build=$TREVLIN_BUILD-fuzz target name work log runs failed=0
+    ensure_packages clang libclang-rt-14-dev
+    CC=clang CXX=clang++ cmake -S "$TREVLIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTREVLIN_WERROR=ON -DTREVLIN_FUZZ=ON >/dev/null
+    cmake --build "$build" --target trevlin_fuzz
+    for target in "$build"/fuzz/fuzz_*; do
+        [ -f "$target" ] && [ -x "$target" ] || continue # not the folders CMake keeps beside them
+        name=${target##*/fuzz_}
+        work=$(mktemp -d)
+        mkdir "$work/corpus"
+        cp "$TREVLIN_ROOT/fuzz/corpus/$name/"* "$work/corpus/"
+        log=$work/log
+        echo "Fuzzing $name for $seconds s"
+        if (cd "$work" && ASAN_OPTIONS=detect_leaks=0 "$target" -max_total_time="$seconds" -print_final_stats=1 \
+                corpus >"$log" 2>&1); then
+            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+            echo "  $name: $runs runs, no finding"
+        else
+            failed=1
+            echo "  $name: FINDING; the input and the log are in $work" >&2
+            tail -40 "$log" >&2
+            continue
+        fi
+        rm -rf "$work"
+    done
+    return $failed
 }

@@ -5,6 +5,7 @@
 #include "AndroidOptions.h"
 #include "AndroidRoster.h"
 #include "AtomicFile.h"
+#include "BoundedFile.h"
 #include "NumberText.h"
 #include "RosterFile.h"
 #include "RosterHeader.h"
@@ -177,24 +178,20 @@ AndroidRosterFile::ReadResult AndroidRosterFile::read(const QString &path, const
 {
     roster.assign({});
     const ReadResult notValid{ReadStatus::NotValid, notValidMessage(addOn.botName)};
-    // Only a regular file: a folder, a pipe or a device reads as a file that is not a roster file.
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile())
+    if (path.isEmpty() || !info.exists())
         return notValid;
-    if (info.size() > sizeLimit) {
+    if (info.isFile() && info.size() > sizeLimit) {
         return {ReadStatus::TooLarge,
                 u"The file \""_s + QDir::toNativeSeparators(path)
                     + u"\" is larger than 16 MB, far more than any config file holds, so it "
                       u"was not read."_s};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return notValid;
-    // The file may have grown since its size was taken.
-    const QByteArray bytes = file.read(sizeLimit + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > sizeLimit)
-        return notValid;
-    return parse(bytes, addOn, options, roster);
+    // A folder, a pipe, a device or a file that cannot be read is no roster file, and the message says why.
+    const BoundedFile::Result file = BoundedFile::read(path, sizeLimit);
+    if (!file.isRead())
+        return {ReadStatus::NotValid, notValid.message + u"\n\n"_s + file.error};
+    return parse(file.bytes, addOn, options, roster);
 }
 
 AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, const AndroidAddOn &addOn,
@@ -202,11 +199,13 @@ AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, 
 {
     roster.assign({});
     const ReadResult notValid{ReadStatus::NotValid, notValidMessage(addOn.botName)};
-    const QStringList lines = TextLines::split(bytes);
-    if (lines.isEmpty() || lines.at(0) != RosterHeader::firstLine(addOn.botName) || lines.size() < 2)
+    // The header is looked at before the rest is split into lines, which for a large file takes a while.
+    const QStringList header = TextLines::split(bytes.first(TextLines::endOfLine(bytes, 2)));
+    if (header.size() < 2 || header.at(0) != RosterHeader::firstLine(addOn.botName))
         return notValid;
-    if (lines.at(1) != RosterHeader::versionLine())
+    if (header.at(1) != RosterHeader::versionLine())
         return {ReadStatus::PreviousVersion, previousVersionMessage()};
+    const QStringList lines = TextLines::split(bytes);
 
     qsizetype at = 2;
     // The text after the line's first blank; none when the file ends first or the line has no blank.
@@ -278,5 +277,10 @@ AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, 
         entries.append({name.toString(), skill.toString(), *team});
     }
     roster.assign(std::move(entries));
+    // What the editor could not save again as it was read is not taken, such as a line break inside a name.
+    if (!refusal(addOn, options, roster).isEmpty()) {
+        roster.assign({});
+        return notValid;
+    }
     return {ReadStatus::Loaded, {}};
 }

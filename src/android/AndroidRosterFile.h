@@ -50,7 +50,8 @@ public:
     static QString write(const QString &path, const AndroidAddOn &addOn, const AndroidOptions &options,
                          const AndroidRoster &roster);
 
-    // Reads a file written for the add-on into roster and options. The roster is emptied first, whatever happens
+    // Reads a file written for the add-on into roster and options; only a file the writer could write again as it
+    // was read is accepted. The roster is emptied first, whatever happens
     // next; the options are set as their lines are read, so a file that fails halfway leaves those of its first
     // lines in place.
     static ReadResult read(const QString &path, const AndroidAddOn &addOn, AndroidOptions &options,

@@ -1,26 +1,139 @@
 #include "AppSettings.h"
 
+#include "AtomicFile.h"
+#include "BoundedFile.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString findIgnoringCase(const QStringList &names, const QString &name)
+// A key as the store never makes it itself, with an empty part between slashes: the store writes such a key
+// back in a form its own reader takes for damage ("a/" becomes "a\=").
+bool isMalformed(const QString &key)
 {
-    if (names.contains(name))
-        return name;
+    return key.startsWith(u'/') || key.endsWith(u'/') || key.contains("//"_L1);
+}
+
+// The names that equal name when letter case is ignored, in the store's order.
+QStringList matchesIgnoringCase(const QStringList &names, const QString &name)
+{
+    QStringList matches;
     for (const QString &candidate : names) {
         if (candidate.compare(name, Qt::CaseInsensitive) == 0)
-            return candidate;
+            matches << candidate;
     }
-    return name;
+    return matches;
 }
 
 } // namespace
 
 AppSettings::AppSettings(std::unique_ptr<QSettings> store)
     : m_store(std::move(store))
-{ }
+{
+    const QSettings::Format format = m_store->format();
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const bool isFile = format == QSettings::IniFormat || format == QSettings::NativeFormat;
+#else
+    const bool isFile = format == QSettings::IniFormat;
+#endif
+    if (isFile)
+        takeFileOver();
+}
+
+// The store writes its file through QSaveFile without checking the last flush: on a full disk it replaces the
+// settings with a cut-off file and reports success. So it only ever works on a scratch copy, and every save puts
+// the copy's bytes in place through the atomic save, like any other file the program writes.
+void AppSettings::takeFileOver()
+{
+    m_path = m_store->fileName();
+    m_store.reset();
+    m_scratch = std::make_unique<QTemporaryDir>();
+    const QString shown = QDir::toNativeSeparators(m_path);
+    QByteArray bytes;
+    if (QFileInfo::exists(m_path)) {
+        const BoundedFile::Result file = BoundedFile::read(m_path, BoundedFile::settingsLimit);
+        if (!file.isRead()) {
+            // Saving would replace what could not be read: the settings are read-only for this run.
+            m_readOnly = true;
+            m_notice = file.error + u"\n\nTrevlin starts without its settings and will not change them."_s;
+        }
+        bytes = file.bytes;
+    }
+    const QString scratch = m_scratch->filePath(u"settings.ini"_s);
+    QFile copy(scratch);
+    if (!m_scratch->isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size()
+        || !copy.flush()) {
+        m_readOnly = true;
+    }
+    copy.close();
+    m_store = std::make_unique<QSettings>(scratch, QSettings::IniFormat);
+    // The store reads its file on the first look at a value, and only then knows whether it is damaged.
+    const QStringList keys = m_store->allKeys();
+    if (m_store->status() == QSettings::FormatError || std::any_of(keys.cbegin(), keys.cend(), isMalformed))
+        setDamagedFileAside();
+}
+
+void AppSettings::setDamagedFileAside()
+{
+    QList<std::pair<QString, QVariant>> values;
+    for (const QString &key : m_store->allKeys()) {
+        if (!isMalformed(key))
+            values.append({key, m_store->value(key)});
+    }
+    const QString scratch = m_store->fileName();
+    m_store.reset();
+    QFile::remove(scratch);
+    m_store = std::make_unique<QSettings>(scratch, QSettings::IniFormat);
+    for (const auto &[key, value] : values)
+        m_store->setValue(key, value);
+
+    QString backup = m_path + u".damaged"_s;
+    for (int i = 2; QFile::exists(backup); ++i)
+        backup = m_path + u".damaged"_s + QString::number(i);
+    if (!m_readOnly && QFile::copy(m_path, backup) && commit()) {
+        m_notice = u"The settings file \"%1\" was damaged. Trevlin kept it as \"%2\" and goes on with the settings "
+                   u"it could read from it."_s.arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup));
+    } else {
+        QFile::remove(backup);
+        m_readOnly = true;
+        m_notice = u"The settings file \"%1\" is damaged, and Trevlin could not keep a copy of it aside. Trevlin goes "
+                   u"on with the settings it could read from it, and will not change them."_s.arg(
+                       QDir::toNativeSeparators(m_path));
+    }
+}
+
+bool AppSettings::commit()
+{
+    m_store->sync();
+    if (m_store->status() != QSettings::NoError)
+        return false;
+    if (m_path.isEmpty())
+        return true;
+    if (m_readOnly)
+        return false;
+    // A store without any value writes no file at all.
+    QFile scratch(m_store->fileName());
+    if (!scratch.exists())
+        return AtomicFile::write(m_path, {});
+    if (!scratch.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = scratch.readAll();
+    return scratch.error() == QFileDevice::NoError && AtomicFile::write(m_path, bytes);
+}
+
+QString AppSettings::takeNotice()
+{
+    return std::exchange(m_notice, QString());
+}
 
 AppSettings::~AppSettings() = default;
 
@@ -35,34 +148,34 @@ std::unique_ptr<QSettings> AppSettings::openFile(const QString &path)
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-QString AppSettings::storedSection(const QString &section) const
+// A file edited by hand may spell a section or a key in several ways. Whatever spelling is asked for, the same
+// stored one is taken, so that a value saved is the value read: the first section in the store's order that holds
+// the key, and in it the first spelling of the key; a key held nowhere goes into the first spelling of the section.
+QString AppSettings::storedPath(const QString &section, const QString &key) const
 {
-    return findIgnoringCase(m_store->childGroups(), section);
-}
-
-QString AppSettings::storedKey(const QString &section, const QString &key) const
-{
-    m_store->beginGroup(section);
-    const QString stored = findIgnoringCase(m_store->childKeys(), key);
-    m_store->endGroup();
-    return stored;
+    const QStringList sections = matchesIgnoringCase(m_store->childGroups(), section);
+    for (const QString &candidate : sections) {
+        m_store->beginGroup(candidate);
+        const QStringList keys = matchesIgnoringCase(m_store->childKeys(), key);
+        m_store->endGroup();
+        if (!keys.isEmpty())
+            return candidate + u'/' + keys.first();
+    }
+    return (sections.isEmpty() ? section : sections.first()) + u'/' + key;
 }
 
 QString AppSettings::get(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const QString group = storedSection(section);
-    return m_store->value(group + u'/' + storedKey(group, key), defaultValue).toString();
+    return m_store->value(storedPath(section, key), defaultValue).toString();
 }
 
 QString AppSettings::location() const
 {
-    return QDir::toNativeSeparators(m_store->fileName());
+    return QDir::toNativeSeparators(m_path.isEmpty() ? m_store->fileName() : m_path);
 }
 
 bool AppSettings::save(const QString &section, const QString &key, const QString &value)
 {
-    const QString group = storedSection(section);
-    m_store->setValue(group + u'/' + storedKey(group, key), value);
-    m_store->sync();
-    return m_store->status() == QSettings::NoError;
+    m_store->setValue(storedPath(section, key), value);
+    return commit();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryDir;
 
 // The per-user settings: sections of text values, "None" meaning that nothing is set. Section and key names are
 // matched without regard to letter case, whatever the store underneath does, and keys keep their trailing blanks.
@@ -13,6 +14,8 @@ class AppSettings
 public:
     static inline const QString none = QStringLiteral("None");
 
+    // A settings file is read once and written whole through an atomic save at each save. One that the store finds
+    // damaged is kept aside as a backup, and the settings go on with what could be read from it.
     explicit AppSettings(std::unique_ptr<QSettings> store);
     ~AppSettings();
     AppSettings(const AppSettings &) = delete;
@@ -25,14 +28,23 @@ public:
     static std::unique_ptr<QSettings> openFile(const QString &path);
 
     QString get(const QString &section, const QString &key, const QString &defaultValue = none) const;
-    // Saves at once; false when the store could not be written.
+    // Saves at once; false when the file could not be written, and then it is as it was.
     bool save(const QString &section, const QString &key, const QString &value);
     // Where the settings lie, in the user's words: a file's path, or the place in the registry.
     QString location() const;
+    // Once after a damaged settings file was set aside: where the backup lies. Empty otherwise.
+    QString takeNotice();
 
 private:
-    QString storedSection(const QString &section) const;
-    QString storedKey(const QString &storedSection, const QString &key) const;
+    QString storedPath(const QString &section, const QString &key) const;
 
+    void takeFileOver();
+    void setDamagedFileAside();
+    bool commit();
+
+    std::unique_ptr<QTemporaryDir> m_scratch; // holds the copy the store works on; outlives the store
     std::unique_ptr<QSettings> m_store;
+    QString m_path;          // the settings file; empty for a store that is no file
+    bool m_readOnly = false; // the file could not be read, so it is never replaced
+    QString m_notice;
 };

@@ -1,9 +1,45 @@
 #include "AtomicFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// QSaveFile writes through a link to the file it points to, but it decodes the link's target as text first: a
+// target name that is not valid in the file name encoding would be written under another name, and the link
+// would still point nowhere. Such a link is turned down instead.
+bool linkTargetCanBeNamed(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray encoded = QFile::encodeName(path);
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(encoded.constData(), target.data(), size_t(target.size()));
+    if (length < 0)
+        return true; // no link at all
+    target.truncate(length);
+    return QFile::encodeName(QFile::decodeName(target)) == target;
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+} // namespace
 
 bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *errorString)
 {
+    if (!linkTargetCanBeNamed(path)) {
+        if (errorString)
+            *errorString = u"it is a link to a file whose name Trevlin cannot write"_s;
+        return false;
+    }
     QSaveFile file(path);
     const auto fail = [&] {
         if (errorString)

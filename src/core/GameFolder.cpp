@@ -1,12 +1,12 @@
 #include "GameFolder.h"
 
 #include "AtomicFile.h"
+#include "BoundedFile.h"
 #include "FolderListing.h"
 #include "Platform.h"
 #include "TextLines.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -46,9 +46,10 @@ QStringList GameFolder::gameArguments(const QString &gameDir)
 {
     QStringList lines = batchFileLines(gameDir);
     const QString written = FolderListing(gameDir).find(u"hl.bat"_s);
-    QFile file(written);
-    if (!written.isEmpty() && file.open(QIODevice::ReadOnly)) {
-        const QStringList read = TextLines::split(file.readAll());
+    // A batch file that is not a small regular file is not ours: the arguments are those it would hold.
+    if (!written.isEmpty()) {
+        const BoundedFile::Result file = BoundedFile::read(written, BoundedFile::smallFileLimit);
+        const QStringList read = TextLines::split(file.bytes);
         if (read.size() >= 3)
             lines = read;
     }

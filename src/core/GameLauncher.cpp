@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "BotCatalogue.h"
+#include "BoundedFile.h"
 #include "FolderListing.h"
 #include "GameFolder.h"
 #include "Platform.h"
@@ -16,18 +17,15 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
     const FolderListing folder(gameDir);
     // A choice without a name would look for " liblist.gam"; that is no prepared copy.
     const QString variantPath = botName.isEmpty() ? QString() : folder.find(BotCatalogue::liblistVariant(botName));
-    QFile variant(variantPath);
-    if (variantPath.isEmpty() || !variant.open(QIODevice::ReadOnly)) {
+    if (variantPath.isEmpty())
+        return Result::VariantMissing;
+    const BoundedFile::Result variant = BoundedFile::read(variantPath, BoundedFile::smallFileLimit);
+    if (!variant.isRead()) {
         if (errorString)
-            *errorString = variantPath.isEmpty() ? u"No such file"_s : variant.errorString();
+            *errorString = variant.error;
         return Result::VariantMissing;
     }
-    const QByteArray bytes = variant.readAll();
-    if (variant.error() != QFile::NoError) {
-        if (errorString)
-            *errorString = variant.errorString();
-        return Result::VariantMissing;
-    }
+    const QByteArray &bytes = variant.bytes;
     const QString existing = folder.find(u"liblist.gam"_s);
     const QString target = existing.isEmpty() ? QDir(gameDir).filePath(u"liblist.gam"_s) : existing;
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;

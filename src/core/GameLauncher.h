@@ -11,7 +11,8 @@ class GameLauncher
 public:
     enum class Result {
         Done,
-        VariantMissing, // no prepared copy for botName: liblist.gam is left as it was
+        VariantMissing, // no prepared copy for botName, or one that cannot be read (errorString says why): liblist.gam
+                        // is left as it was
         WriteFailed,    // liblist.gam could not be replaced: it is left as it was
     };
 

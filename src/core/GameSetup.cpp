@@ -16,7 +16,8 @@ const QString install = u"Install"_s;
 
 } // namespace
 
-GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings, const QString &gameDir)
+GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings, const QString &gameDir,
+                                      QString *warning)
 {
     state.updateNames = BotCatalogue::updateNames();
     const QString directory = gameDir.isEmpty() ? settings.get(install, u"Directory"_s) : gameDir;
@@ -28,8 +29,14 @@ GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settin
     const QString oldLiblist = FolderListing(state.gameDir).find(u"OLD liblist.gam"_s);
     if (oldLiblist.isEmpty())
         return StartUp::NotSetUp;
-    if (const std::optional<QString> version = Liblist::read(oldLiblist).version)
+    QString error;
+    if (const std::optional<QString> version = Liblist::read(oldLiblist, &error).version)
         state.installedCsVersion = *version;
+    if (!error.isEmpty() && warning) {
+        *warning = error
+            + u"\n\nWithout it Trevlin does not know the installed Counter-Strike version, and asks about the "
+              u"version at every launch."_s;
+    }
     state.directoryValid = true;
     return StartUp::Ready;
 }

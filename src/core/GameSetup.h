@@ -24,8 +24,10 @@ public:
     };
 
     // Fills the update names, reads the remembered folder (or gameDir, for this run alone, when it is given) and
-    // the installed game's version.
-    static StartUp startUp(AppState &state, const AppSettings &settings, const QString &gameDir = {});
+    // the installed game's version. When "OLD liblist.gam" is there but cannot be read, the start goes on without
+    // the version and warning says why.
+    static StartUp startUp(AppState &state, const AppSettings &settings, const QString &gameDir = {},
+                           QString *warning = nullptr);
 
     // Takes path as the game folder: GameDir changes even when the folder is refused; a valid one is remembered,
     // gets a fresh hl.bat and becomes the current folder.

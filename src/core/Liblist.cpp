@@ -1,8 +1,7 @@
 #include "Liblist.h"
 
+#include "BoundedFile.h"
 #include "TextLines.h"
-
-#include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,13 +16,21 @@ std::optional<Liblist::Line> Liblist::parseLine(QStringView line)
     return Line{line.left(blank).toString(), line.mid(blank + 2, valueLength).toString()};
 }
 
-LiblistInfo Liblist::read(const QString &path)
+LiblistInfo Liblist::read(const QString &path, QString *errorString)
+{
+    const BoundedFile::Result file = BoundedFile::read(path, BoundedFile::smallFileLimit);
+    if (!file.isRead()) {
+        if (errorString)
+            *errorString = file.error;
+        return {};
+    }
+    return parse(file.bytes);
+}
+
+LiblistInfo Liblist::parse(const QByteArray &bytes)
 {
     LiblistInfo info;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return info;
-    for (const QString &text : TextLines::split(file.readAll())) {
+    for (const QString &text : TextLines::split(bytes)) {
         const std::optional<Line> line = parseLine(text);
         if (!line)
             continue;

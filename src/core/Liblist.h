@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -28,8 +29,10 @@ public:
     static std::optional<Line> parseLine(QStringView line);
 
     // Reads version, hlversion and gamedll; a key given twice counts as its last occurrence. A file that cannot be
-    // read gives nothing.
-    static LiblistInfo read(const QString &path);
+    // read gives nothing, and errorString says why.
+    static LiblistInfo read(const QString &path, QString *errorString = nullptr);
+    // The same for a file's bytes.
+    static LiblistInfo parse(const QByteArray &bytes);
 
     // 1108 is shown as 1.1.0.8; a shorter value leaves the missing pieces empty.
     static QString formatHlVersion(QStringView value);

@@ -127,6 +127,9 @@ std::optional<QStringList> SteamLibraries::parse(const QByteArray &vdf)
         if (next.kind == Token::Close)
             return std::nullopt;
         ++i;
+        // An empty path would be taken relative to the current folder.
+        if (next.text.isEmpty())
+            continue;
         if (depth == 1 && isNumber(word.text))
             libraries << next.text;
         else if (depth == 2 && isNumber(section) && word.text.compare("path"_L1, Qt::CaseInsensitive) == 0)

@@ -17,6 +17,16 @@ QStringList TextLines::split(const QByteArray &bytes)
     return lines;
 }
 
+qsizetype TextLines::endOfLine(const QByteArray &bytes, int count)
+{
+    qsizetype end = 0;
+    for (int i = 0; i < count && end < bytes.size(); ++i) {
+        const qsizetype lineFeed = bytes.indexOf('\n', end);
+        end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+    }
+    return end;
+}
+
 QByteArray TextLines::join(const QStringList &lines)
 {
     QByteArray bytes;

@@ -11,6 +11,8 @@ class TextLines
 public:
     // The lines of a file's bytes. A line break at the very end does not start another line.
     static QStringList split(const QByteArray &bytes);
+    // Where the first count lines of bytes end, their line breaks included: the whole when it holds fewer.
+    static qsizetype endOfLine(const QByteArray &bytes, int count);
     // The lines, each ended by CR LF.
     static QByteArray join(const QStringList &lines);
     // Whether every character of text fits into one byte of an 8-bit file.

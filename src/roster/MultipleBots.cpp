@@ -5,6 +5,7 @@
 #include "RandomSource.h"
 #include "RosterLines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -39,10 +40,12 @@ std::optional<int> MultipleBots::count(QStringView text)
 QList<RosterEntry> MultipleBots::draw(int count, NameList &names, RandomSource &random)
 {
     QList<RosterEntry> entries;
+    // Never more bots than names are left: each name is drawn once.
+    count = std::clamp(count, 0, names.left());
     entries.reserve(count);
     for (int i = 0; i < count; ++i) {
         RosterEntry entry;
-        entry.name = names.draw(random);
+        entry.name = *names.draw(random);
         if (autoSkill)
             skill = QString::number(int(random.next() * skillMaximum + 1));
         entry.skill = skill;

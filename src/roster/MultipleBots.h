@@ -32,6 +32,6 @@ struct MultipleBots
     static std::optional<int> count(QStringView text);
 
     // Draws count bots, each drawing in turn its name, then its skill, team and skin where they are to be drawn. With
-    // autoSkill, skill ends as the last skill drawn. count must not exceed the names left.
+    // autoSkill, skill ends as the last skill drawn. No more bots than names are left.
     QList<RosterEntry> draw(int count, NameList &names, RandomSource &random);
 };

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class RandomSource;
 
 // The names that bots added several at a time are drawn from: "TRNames.txt" in the game folder, four header lines
@@ -20,20 +22,26 @@ public:
     // The file in gameDir, in any letter case; empty when there is none.
     static QString find(const QString &gameDir);
 
-    // Reads the file at path. On failure the list is empty and errorMessage says why: the file could not be read,
-    // or it holds no name after its header.
+    // Reads the file at path. On failure the list is empty and errorMessage says why: the file could not be read
+    // (not a regular file, far too large), it holds no name after its header, or a name no config file can carry.
     static NameList read(const QString &path, QString *errorMessage);
-    // The names of a file's bytes: the lines after the four header lines, less one empty line at the end.
-    static NameList parse(const QByteArray &bytes);
+    // The names of a file's bytes: the lines after the four header lines, less one empty line at the end. The file
+    // is 8-bit text; one that starts with a UTF-8 or UTF-16 byte-order mark is decoded as such. A name holding a
+    // character that no config file can carry (outside the 8-bit range, or a line break) empties the list, and
+    // errorMessage names its line.
+    static NameList parse(const QByteArray &bytes, QString *errorMessage = nullptr);
 
     int size() const { return int(m_names.size()); }
+    // The names not drawn yet.
+    int left() const { return m_left; }
     const QStringList &names() const { return m_names; }
 
     // A name not drawn before, picked at random among all names; drawing again while the pick was drawn before.
-    // There must be a name left.
-    QString draw(RandomSource &random);
+    // None once every name has been drawn.
+    std::optional<QString> draw(RandomSource &random);
 
 private:
     QStringList m_names;
     QList<bool> m_drawn;
+    int m_left = 0;
 };

@@ -1,6 +1,7 @@
 #include "RosterFile.h"
 
 #include "AtomicFile.h"
+#include "BoundedFile.h"
 #include "NumberText.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
@@ -11,7 +12,6 @@
 #include "TextLines.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -73,10 +73,11 @@ QString botskillDefault(const RosterAddOn &addOn, const RosterOptions &options)
     return addOn.hasSkillRange() && options.isChecked(Option::AutoSkill) ? QString() : QString(addOn.emptyBotskill);
 }
 
-// Whether the skill range lines are written with their values rather than commented out.
+// Whether the skill range lines are written with their values rather than commented out. A file may carry a range
+// beside a fixed skill: the range is written back whenever it is in use, so that no value read is lost.
 bool writesSkillRange(const RosterAddOn &addOn, const RosterOptions &options)
 {
-    return addOn.hasSkillRange() && options.isChecked(Option::AutoSkill) && options.isChecked(Option::UseBotskillRange);
+    return addOn.hasSkillRange() && options.isChecked(Option::UseBotskillRange);
 }
 
 // What in text an 8-bit line cannot carry, as the message names it: the first character outside Latin-1 (both
@@ -136,7 +137,8 @@ QString botStart(const RosterEntry &entry)
     return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s;
 }
 
-QString botRefusal(const RosterEntry &entry)
+// The first bot line must hold exactly four blanks; on a later line a blank around the skill reads back as it was.
+QString botRefusal(const RosterEntry &entry, bool first)
 {
     const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
         {"name"_L1, &entry.name},
@@ -156,7 +158,7 @@ QString botRefusal(const RosterEntry &entry)
     if (teamCode(entry.team) == unknownCode)
         return botStart(entry) + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Select\"."_s + pleaseChange;
-    if (entry.skill.contains(u' ') || !readsAsNumber(entry.skill))
+    if ((first && entry.skill.contains(u' ')) || !readsAsNumber(entry.skill))
         return botStart(entry) + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s
             + pleaseChange;
     if (skinCode(entry.skin) == unknownCode)
@@ -212,7 +214,7 @@ QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &opt
     switch (addOn.skillLines) {
     case RosterAddOn::SkillLines::RandomRange:
         lines << (options.isChecked(Option::AutoSkill) ? u"botskill -1"_s : u"botskill "_s + botskill);
-        // Without a random skill range the range lines stay in the file, commented out.
+        // Without a skill range the range lines stay in the file, commented out.
         if (writesSkillRange(addOn, options)) {
             lines << u"rb_minskill "_s + options.text(Field::MinBotSkill);
             lines << u"rb_maxskill "_s + options.text(Field::MaxSkill);
@@ -276,9 +278,11 @@ QString RosterFile::refusal(const RosterAddOn &addOn, const RosterOptions &optio
             + u"), so the server could never keep to both. Please change one of them and save again."_s;
     }
 
+    bool first = true;
     for (const RosterEntry &entry : roster.entries()) {
-        if (const QString why = botRefusal(entry); !why.isEmpty())
+        if (const QString why = botRefusal(entry, first); !why.isEmpty())
             return why;
+        first = false;
     }
     return {};
 }
@@ -303,16 +307,14 @@ QString RosterFile::write(const QString &path, const RosterAddOn &addOn, RosterO
 RosterFile::ReadResult RosterFile::read(const QString &path, const RosterAddOn &addOn, RosterOptions &options,
                                         Roster &roster)
 {
-    const QStringView botName = addOn.botName;
     roster.clear();
-    QFile file(path);
-    // No file chosen, or a folder, reads as a file that is not a roster file.
-    if (path.isEmpty() || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return {ReadStatus::NotValid, notValidMessage(botName)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {ReadStatus::NotValid, notValidMessage(botName)};
-    return parse(bytes, addOn, options, roster);
+    // No file chosen (the folder itself), or one gone since, reads as a file that is not a roster file.
+    if (path.isEmpty() || !QFileInfo::exists(path) || QFileInfo(path).isDir())
+        return {ReadStatus::NotValid, notValidMessage(addOn.botName)};
+    const BoundedFile::Result file = BoundedFile::read(path, BoundedFile::rosterLimit);
+    if (!file.isRead())
+        return {ReadStatus::NotRead, file.error};
+    return parse(file.bytes, addOn, options, roster);
 }
 
 RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAddOn &addOn, RosterOptions &options,
@@ -321,14 +323,27 @@ RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAd
     roster.clear();
     // The bots are collected first and handed over in one step, so a file that fails halfway leaves no bots.
     QList<RosterEntry> entries;
+    // The header is looked at before the rest is split into lines, which for a large file takes a while.
+    const QStringList header = TextLines::split(bytes.first(TextLines::endOfLine(bytes, 2)));
+    if (header.value(0) != RosterHeader::firstLine(addOn.botName))
+        return {ReadStatus::NotValid, notValidMessage(addOn.botName)};
+    if (header.size() > 1 && header.at(1) != RosterHeader::versionLine())
+        return {ReadStatus::OtherVersion, otherVersionMessage()};
     const QStringList lines = TextLines::split(bytes);
     switch (RosterReader(lines, addOn, options).read(entries)) {
     case ReadStatus::Loaded:
         roster.assign(std::move(entries));
+        // What the editor could not save again as it was read is not taken: a line break inside a line, a bot
+        // without a name, more bots at the least than at the most.
+        if (!refusal(addOn, options, roster).isEmpty()) {
+            roster.clear();
+            break;
+        }
         return {ReadStatus::Loaded, {}};
     case ReadStatus::OtherVersion:
         return {ReadStatus::OtherVersion, otherVersionMessage()};
     case ReadStatus::NotValid:
+    case ReadStatus::NotRead:
         break;
     }
     return {ReadStatus::NotValid, notValidMessage(addOn.botName)};

@@ -17,6 +17,7 @@ public:
         Loaded,
         NotValid,     // a line is missing, wrong or cannot be converted; also a file that cannot be opened
         OtherVersion, // the second header line names another program version
+        NotRead,      // not a regular file, far too large, or unreadable: the message names the file and why
     };
 
     struct ReadResult
@@ -51,7 +52,8 @@ public:
     // to show, and neither the file nor the options have changed.
     static QString write(const QString &path, const RosterAddOn &addOn, RosterOptions &options, const Roster &roster);
 
-    // Reads a file written for botName into roster and options. The roster is emptied first, whatever happens
+    // Reads a file written for botName into roster and options. Only a file the writer could write again as it
+    // was read is accepted: anything else is not valid. The roster is emptied first, whatever happens
     // next; the options are set line by line through their own rules, so a file that turns out invalid halfway
     // leaves the options of its first lines in place. The caller asks about unsaved changes beforehand and, on
     // success, clears the flag of unsaved changes.

@@ -1,5 +1,7 @@
 #include "AppSettings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,7 @@ private Q_SLOTS:
     void keysIgnoreLetterCase_data();
     void keysIgnoreLetterCase();
     void paddedKeysRoundTrip();
+    void damagedFileIsSetAside();
 
 private:
     QTemporaryDir m_dir;
@@ -72,6 +75,32 @@ void TestAppSettings::paddedKeysRoundTrip()
     AppSettings reopened(AppSettings::openFile(path));
     QCOMPARE(reopened.get(u"Versions"_s, padded), u"1.3"_s);
     QCOMPARE(reopened.get(u"Versions"_s, u"RamBot"_s), u"unpadded"_s);
+}
+
+void TestAppSettings::damagedFileIsSetAside()
+{
+    // One line the store cannot parse used to make every later save report failure.
+    const QString path = freshPath();
+    const QByteArray damaged = "x\n[Install]\nDirectory=/games/cstrike\n";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    AppSettings settings(AppSettings::openFile(path));
+    QCOMPARE(settings.get(u"Install"_s, u"Directory"_s), u"/games/cstrike"_s);
+    const QString notice = settings.takeNotice();
+    QVERIFY2(notice.contains(QDir::toNativeSeparators(path + u".damaged"_s)), qPrintable(notice));
+    QCOMPARE(settings.takeNotice(), QString());
+    QFile backup(path + u".damaged"_s);
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), damaged);
+
+    QVERIFY(settings.save(u"Install"_s, u"HL_Dir"_s, u"/games"_s));
+    AppSettings reopened(AppSettings::openFile(path));
+    QCOMPARE(reopened.get(u"Install"_s, u"HL_dir"_s), u"/games"_s);
+    QCOMPARE(reopened.get(u"Install"_s, u"Directory"_s), u"/games/cstrike"_s);
+    QCOMPARE(reopened.takeNotice(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestAppSettings)

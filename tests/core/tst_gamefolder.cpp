@@ -5,7 +5,10 @@
 #include "SupportedMaps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void splitsModAndHalfLifeFolder();
     void batchFileIsExact();
     void gameArgumentsComeFromBatchFile();
+    void danglingLinkToUnnamableFileIsNotWritten();
     void supportedMaps_data();
     void supportedMaps();
 };
@@ -95,6 +99,19 @@ void TestGameFolder::batchFileIsExact()
     game.write(u"hl.bat"_s, "an older, longer batch file that must be replaced whole\r\n");
     QVERIFY(GameFolder::writeBatchFile(game.gameDir()));
     QCOMPARE(game.read(u"hl.bat"_s), QByteArray("@echo off\r\ncd..\r\nhl.exe -console -game cstrike\r\n"));
+}
+
+void TestGameFolder::danglingLinkToUnnamableFileIsNotWritten()
+{
+    GameDirFixture game;
+    const QByteArray link = QFile::encodeName(QDir(game.gameDir()).filePath(u"hl.bat"_s));
+    // A target name that is not valid UTF-8 used to be written under a mangled name and reported as written.
+    QCOMPARE(::symlink("hl\xff.bat", link.constData()), 0);
+    QString error;
+    QVERIFY(!GameFolder::writeBatchFile(game.gameDir(), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(QDir(game.gameDir()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{u"hl.bat"_s});
 }
 
 void TestGameFolder::gameArgumentsComeFromBatchFile()

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void acceptedFolderIsRemembered();
     void batchFileFailureKeepsFolderUnchanged();
     void unsavedSettingsAreReported();
+    void unreadableOldLiblistIsReported();
 };
 
 void TestGameSetup::startUpOutcomes_data()
@@ -108,6 +109,20 @@ void TestGameSetup::unsavedSettingsAreReported()
     // The folder still serves this run.
     QVERIFY(state.directoryValid);
     QVERIFY(game.exists(u"hl.bat"_s));
+}
+
+void TestGameSetup::unreadableOldLiblistIsReported()
+{
+    GameDirFixture game;
+    game.write(u"cstrike.ico"_s);
+    // Found by name, but no file that can be read.
+    QVERIFY(QDir(game.gameDir()).mkdir(u"OLD liblist.gam"_s));
+    const auto settings = game.makeSettings();
+    AppState state;
+    QString warning;
+    QCOMPARE(GameSetup::startUp(state, *settings, game.gameDir(), &warning), GameSetup::StartUp::Ready);
+    QVERIFY2(warning.contains(u"OLD liblist.gam"_s), qPrintable(warning));
+    QCOMPARE(state.installedCsVersion, QString());
 }
 
 QTEST_GUILESS_MAIN(TestGameSetup)

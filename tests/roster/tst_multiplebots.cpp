@@ -46,6 +46,7 @@ private Q_SLOTS:
     void countsBots();
     void drawsGivenFields();
     void drawsSkillTeamAndSkin();
+    void drawingStopsWhenNamesRunOut();
 };
 
 void TestMultipleBots::parsesNames_data()
@@ -61,6 +62,15 @@ void TestMultipleBots::parsesNames_data()
     QTest::newRow("only an empty name") << header + "\r\n" << QStringList();
     QTest::newRow("header only") << header << QStringList();
     QTest::newRow("empty file") << QByteArray() << QStringList();
+    // An editor's Unicode file is decoded, not read as bytes full of NUL and CR.
+    static const char16_t utf16[] = u"\ufeff1\r\n2\r\n3\r\n4\r\nZo\u00eb\r\nAl\r\n";
+    QTest::newRow("UTF-16 with mark") << QByteArray(reinterpret_cast<const char *>(utf16), sizeof utf16 - 2)
+                                      << QStringList{u"Zo\u00eb"_s, u"Al"_s};
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf") + header + "Zo\xc3\xab\n"
+                                     << QStringList{u"Zo\u00eb"_s};
+    // What no config file can carry empties the list.
+    QTest::newRow("beyond 8 bits") << QByteArray("\xef\xbb\xbf") + header + "A\n\xe2\x82\xac\n" << QStringList();
+    QTest::newRow("carriage return inside") << header + "A\rB\r\n" << QStringList();
 }
 
 void TestMultipleBots::parsesNames()
@@ -161,6 +171,16 @@ void TestMultipleBots::drawsSkillTeamAndSkin()
     QCOMPARE(bots.draw(200, again, fresh), entries);
     reseeded.reseedFromClock();
     QVERIFY(bots.draw(200, other, reseeded) != entries);
+}
+
+void TestMultipleBots::drawingStopsWhenNamesRunOut()
+{
+    NameList list = names(40), none;
+    RandomSource random;
+    MultipleBots bots{.skill = u"3"_s, .team = u"Terrorist"_s, .skins = {}, .selectedSkin = -1};
+    QCOMPARE(bots.draw(41, list, random).size(), 40);
+    QCOMPARE(list.draw(random), std::nullopt);
+    QCOMPARE(bots.draw(3, none, random).size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestMultipleBots)

@@ -5,8 +5,10 @@
 #include "RosterOptions.h"
 #include "ScratchMount.h"
 #include "TestFiles.h"
+#include "Unprivileged.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void rosterThatWouldNotReadBackIsRefused_data();
     void rosterThatWouldNotReadBackIsRefused();
     void refusedWriteKeepsTheOldFile();
+    void skillRangeBesideFixedSkillIsKept();
+    void unreadableFileSaysWhy();
 };
 
 void TestRosterFile::writesExactFile_data()
@@ -198,6 +202,11 @@ void TestRosterFile::brokenFileIsRefused_data()
     row("skin code 6", nnBotSample, 13, u"addbot 2 6 Bravo 5"_s);
     row("RealBot range line misspelt", realBotSample, 9, u"rb_minskil 5"_s);
     row("RealBot extra skill 2", realBotSample, 11, u"rb_extraskill 2"_s);
+    // Files the editor could not save again as they were read.
+    row("carriage return inside a name", nnBotSample, 13, u"addbot 2 4 A\rB 5"_s);
+    row("bot without a name", nnBotSample, 12, u"addbot 1 1  3"_s);
+    row("tab inside a later name", nnBotSample, 13, u"addbot 2 4 A\tB 5"_s);
+    row("more bots at the least than at the most", nnBotSample, 9, u"min_bots 7"_s);
     QTest::newRow("no such file") << u"HPBBot"_s << u"<none>"_s << ReadStatus::NotValid << 0;
 }
 
@@ -341,6 +350,31 @@ void TestRosterFile::refusedWriteKeepsTheOldFile()
     QCOMPARE(TestFiles::read(onFullDisk), QByteArray("old"));
     QCOMPARE(editor.options.text(Field::Botskill), QString());
     QVERIFY(!editor.edited);
+}
+
+void TestRosterFile::skillRangeBesideFixedSkillIsKept()
+{
+    // Auto Skill off, yet a range: written back as it was instead of commented out.
+    QStringList file = realBotSample;
+    file.replace(8, u"botskill 7"_s);
+    Editor editor(u"RealBot"_s);
+    QVERIFY(RosterFile::parse(crlf(file.join(u';')), editor.addOn, editor.options, editor.roster).isLoaded());
+    QCOMPARE(RosterFile::lines(editor.addOn, editor.options, editor.roster), file);
+}
+
+void TestRosterFile::unreadableFileSaysWhy()
+{
+    if (Unprivileged::ranAsNobody())
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bots.cfg"_s);
+    TestFiles::write(path, crlf(nnBotSample.join(u';')));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    Editor editor(u"NNBot"_s);
+    const RosterFile::ReadResult result = RosterFile::read(path, editor.addOn, editor.options, editor.roster);
+    QCOMPARE(result.status, ReadStatus::NotRead);
+    QVERIFY2(result.message.contains(QDir::toNativeSeparators(path)) && result.message.contains(u"ermission"_s),
+             qPrintable(result.message));
 }
 
 QTEST_GUILESS_MAIN(TestRosterFile)

@@ -82,7 +82,10 @@ QRadioButton *RadioGroupFocus::neighbour(QRadioButton *from, int step) const
 
 bool RadioGroupFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *button = static_cast<QRadioButton *>(watched);
+    // While a button is being destroyed it is a plain widget already, and still sends events.
+    auto *button = qobject_cast<QRadioButton *>(watched);
+    if (!button)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
         if (const int step = arrowStep(static_cast<QKeyEvent *>(event))) {

@@ -61,7 +61,9 @@ QString UpDown::stepped(const QString &text, int delta) const
 
 bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
+    // The type first: comparing with the guarded pointer casts the object, which while being destroyed is a plain
+    // widget already.
+    if (event->type() == QEvent::KeyPress && watched == m_buddy && isEnabled()) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Q_EMIT stepRequested(key == Qt::Key_Up ? 1 : -1);

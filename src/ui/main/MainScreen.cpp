@@ -189,7 +189,10 @@ QAction *MainScreen::action(QLatin1StringView name) const
 
 void MainScreen::startUp(const QString &gameDir)
 {
-    switch (GameSetup::startUp(m_state, m_settings, gameDir)) {
+    if (const QString notice = m_settings.takeNotice(); !notice.isEmpty())
+        MessageBox::information(this, notice);
+    QString warning;
+    switch (GameSetup::startUp(m_state, m_settings, gameDir, &warning)) {
     case GameSetup::StartUp::NoDirectory:
         MessageBox::information(this, selectDirectoryMessage);
         return;
@@ -197,6 +200,8 @@ void MainScreen::startUp(const QString &gameDir)
         MessageBox::information(this, notSetUpMessage);
         return;
     case GameSetup::StartUp::Ready:
+        if (!warning.isEmpty())
+            MessageBox::information(this, warning);
         enableGameControls();
         detectInstalledBots();
         return;
@@ -336,7 +341,9 @@ void MainScreen::launch()
     QString error;
     switch (GameLauncher::activateVariant(m_state.gameDir, m_state.botName, &error)) {
     case GameLauncher::Result::VariantMissing:
-        MessageBox::information(this, launchDirectoryMessage);
+        // A copy that is there but cannot be taken (a pipe, far too large, unreadable) gets its reason as well.
+        MessageBox::information(this,
+                                error.isEmpty() ? launchDirectoryMessage : launchDirectoryMessage + u"\n\n"_s + error);
         return;
     case GameLauncher::Result::WriteFailed:
         MessageBox::information(

@@ -1,0 +1,141 @@
+#include "AndroidAddOn.h"
+#include "AndroidOptions.h"
+#include "AndroidRoster.h"
+#include "AndroidRosterFile.h"
+#include "BoundedFile.h"
+#include "GameDirFixture.h"
+#include "GameFolder.h"
+#include "GameLauncher.h"
+#include "Liblist.h"
+#include "NameList.h"
+#include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterFile.h"
+#include "RosterOptions.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A reader of one file in the game folder: what it tells the user, or "<none>" for one that only falls back.
+using Reader = std::function<QString(const GameDirFixture &)>;
+
+struct Target
+{
+    QString name; // the file the reader reads, below the game folder
+    qint64 limit;
+    Reader read;
+};
+
+QList<Target> targets()
+{
+    return {
+        {u"bots.cfg"_s, BoundedFile::rosterLimit,
+         [](const GameDirFixture &game) {
+             const RosterAddOn &addOn = *RosterAddOn::find(u"RamBot"_s);
+             RosterOptions options(addOn);
+             Roster roster;
+             return RosterFile::read(QDir(game.gameDir()).filePath(u"bots.cfg"_s), addOn, options, roster).message;
+         }},
+        {u"podbot.cfg"_s, AndroidRosterFile::sizeLimit,
+         [](const GameDirFixture &game) {
+             const AndroidAddOn &addOn = *AndroidAddOn::find(u"PodBot"_s);
+             AndroidOptions options;
+             AndroidRoster roster;
+             return AndroidRosterFile::read(QDir(game.gameDir()).filePath(u"podbot.cfg"_s), addOn, options, roster)
+                 .message;
+         }},
+        {u"TRNames.txt"_s, BoundedFile::nameListLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             NameList::read(QDir(game.gameDir()).filePath(u"TRNames.txt"_s), &error);
+             return error;
+         }},
+        {u"OLD liblist.gam"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             Liblist::read(QDir(game.gameDir()).filePath(u"OLD liblist.gam"_s), &error);
+             return error;
+         }},
+        {u"RamBot liblist.gam"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             GameLauncher::activateVariant(game.gameDir(), u"RamBot"_s, &error);
+             return error;
+         }},
+        {u"hl.bat"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             // The arguments fall back to those hl.bat would hold.
+             return GameFolder::gameArguments(game.gameDir()) == QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}
+                 ? u"<none>"_s
+                 : u"other arguments"_s;
+         }},
+    };
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readersTurnDownWhatIsNoFileOfTheirs_data();
+    void readersTurnDownWhatIsNoFileOfTheirs();
+};
+
+void TestHostileFiles::readersTurnDownWhatIsNoFileOfTheirs_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("kind");
+    for (int i = 0; i < int(targets().size()); ++i) {
+        for (const QString &kind : {u"pipe"_s, u"link to /dev/zero"_s, u"folder"_s, u"too large"_s}) {
+            const QByteArray tag = (targets().at(i).name + u", "_s + kind).toUtf8();
+            QTest::newRow(tag.constData()) << i << kind;
+        }
+    }
+}
+
+// A pipe used to block the window for ever and /dev/zero to fill the memory; each now ends at once with a message
+// naming the file.
+void TestHostileFiles::readersTurnDownWhatIsNoFileOfTheirs()
+{
+    QFETCH(int, target);
+    QFETCH(QString, kind);
+    const Target reader = targets().at(target);
+    GameDirFixture game;
+    const QString path = QDir(game.gameDir()).filePath(reader.name);
+    const QByteArray encoded = QFile::encodeName(path);
+    if (kind == "pipe"_L1) {
+        QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+    } else if (kind == "link to /dev/zero"_L1) {
+        QCOMPARE(::symlink("/dev/zero", encoded.constData()), 0);
+    } else if (kind == "folder"_L1) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        // A sparse file one byte above the cap: large on paper, no room on the disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(reader.limit + 1));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const QString message = reader.read(game);
+    QVERIFY(timer.elapsed() < 5000);
+    // A folder is what the open dialog hands over when no file is chosen: the roster reader calls that not valid.
+    if (message != "<none>"_L1 && !(kind == "folder"_L1 && message.contains(u"not a valid"_s)))
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+}
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"
