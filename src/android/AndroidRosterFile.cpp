@@ -163,13 +163,10 @@ QString AndroidRosterFile::write(const QString &path, const AndroidAddOn &addOn,
 {
     if (const QString why = refusal(addOn, options, roster); !why.isEmpty())
         return why;
-    QString reason;
-    if (!AtomicFile::write(path, TextLines::join(lines(addOn, options, roster)), &reason)) {
-        if (reason.isEmpty())
-            reason = u"the file could not be written"_s;
-        return u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s + reason
-            + u"\n\nNothing was written; the bots are still in the editor."_s;
-    }
+    if (const QString error = AtomicFile::save(path, TextLines::join(lines(addOn, options, roster)),
+                                               u"Nothing was written; the bots are still in the editor."_s);
+        !error.isEmpty())
+        return error;
     return {};
 }
 

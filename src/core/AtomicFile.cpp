@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -61,4 +62,15 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
         return false;
     }
     return true;
+}
+
+QString AtomicFile::save(const QString &path, const QByteArray &bytes, const QString &afterwards)
+{
+    QString reason;
+    if (write(path, bytes, &reason))
+        return {};
+    if (reason.isEmpty())
+        reason = u"the file could not be written"_s;
+    return u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s + reason + u"\n\n"_s
+        + afterwards;
 }

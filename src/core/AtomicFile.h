@@ -11,4 +11,7 @@ class AtomicFile
 public:
     // True when path now holds exactly bytes. Otherwise the target is untouched and errorString says why.
     static bool write(const QString &path, const QByteArray &bytes, QString *errorString = nullptr);
+    // The same, for a file the user asked to save: empty when it was written; otherwise the message to show,
+    // "Trevlin could not save "<path>": <reason>" followed by afterwards, which says what is kept.
+    static QString save(const QString &path, const QByteArray &bytes, const QString &afterwards);
 };

@@ -11,7 +11,6 @@
 #include "RosterReader.h"
 #include "TextLines.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <array>
@@ -291,13 +290,10 @@ QString RosterFile::write(const QString &path, const RosterAddOn &addOn, RosterO
 {
     if (const QString why = refusal(addOn, options, roster); !why.isEmpty())
         return why;
-    QString reason;
-    if (!AtomicFile::write(path, TextLines::join(lines(addOn, options, roster)), &reason)) {
-        if (reason.isEmpty())
-            reason = u"the file could not be written"_s;
-        return u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s + reason
-            + u"\n\nNothing was written; the bots are still in the editor."_s;
-    }
+    if (const QString error = AtomicFile::save(path, TextLines::join(lines(addOn, options, roster)),
+                                               u"Nothing was written; the bots are still in the editor."_s);
+        !error.isEmpty())
+        return error;
     // The editor shows the skill that went into the file.
     if (const QString fallback = botskillDefault(addOn, options); !fallback.isEmpty())
         options.setText(Field::Botskill, fallback);

@@ -85,11 +85,5 @@ QString ServerText::write(const QString &path, const QStringList &lines, qsizety
     const QByteArray bytes = TextLines::join(lines);
     if (bytes.size() > limit)
         return tooLargeMessage(path, limit) + u"\n\nNothing was written."_s;
-    QString reason;
-    if (!AtomicFile::write(path, bytes, &reason)) {
-        if (reason.isEmpty())
-            reason = u"the file could not be written"_s;
-        return u"Trevlin could not save "_s + shown(path) + u": "_s + reason + u"\n\nNothing was written."_s;
-    }
-    return {};
+    return AtomicFile::save(path, bytes, u"Nothing was written."_s);
 }
