@@ -41,15 +41,19 @@ QChar teamCode(const AndroidAddOn &addOn, QStringView team)
     return {};
 }
 
-std::optional<QString> teamOf(const AndroidAddOn &addOn, QChar code)
+// The team a code stands for, one text shared by every bot read; none for a code the add-on does not have.
+const QString *teamOf(const AndroidAddOn &addOn, QChar code)
 {
+    static const QString terroristText = terrorist;
+    static const QString counterTerroristText = counterTerrorist;
+    static const QString autoAssignText = autoAssign;
     if (code == addOn.terroristCode)
-        return QString(terrorist);
+        return &terroristText;
     if (code == addOn.counterTerroristCode)
-        return QString(counterTerrorist);
+        return &counterTerroristText;
     if (code == addOn.autoAssignCode)
-        return QString(autoAssign);
-    return std::nullopt;
+        return &autoAssignText;
+    return nullptr;
 }
 
 QString textOr(const QString &text, const QString &fallback)
@@ -76,21 +80,22 @@ QString quoted(QStringView text)
 
 QString botRefusal(const AndroidAddOn &addOn, const AndroidRosterEntry &entry, bool first)
 {
-    const QString start = u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s;
+    // Made only for a bot that is refused: a roster of thousands passes without one.
+    const auto start = [&entry] { return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s; };
     if (entry.name.isEmpty())
         return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
                u"and save again."_s;
     if (const QString why = AndroidEntryCheck::unreadableName(entry.name); !why.isEmpty())
-        return start + u". "_s + why;
+        return start() + u". "_s + why;
     if (!TextLines::fitsLatin1(entry.team) || teamCode(addOn, entry.team).isNull())
-        return start + u", because its team "_s + quoted(entry.team)
+        return start() + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Assign\"."_s + pleaseChange;
     if (!AndroidEntryCheck::isSkill(entry.skill))
-        return start + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s + pleaseChange;
+        return start() + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s + pleaseChange;
     // The add-on finds the fields of the first line by its blanks and takes the file for another kind when there
     // are more.
     if (first && entry.name.contains(u' '))
-        return start + u" as the first bot, because the first bot's name cannot contain blanks. Please change its "_s
+        return start() + u" as the first bot, because the first bot's name cannot contain blanks. Please change its "_s
             + u"name, or delete it and add it again after another bot."_s;
     return {};
 }
@@ -110,8 +115,13 @@ QString AndroidRosterFile::previousVersionMessage()
 QStringList AndroidRosterFile::lines(const AndroidAddOn &addOn, const AndroidOptions &options,
                                      const AndroidRoster &roster)
 {
+    return TextLines::split(bytes(addOn, options, roster));
+}
+
+QByteArray AndroidRosterFile::bytes(const AndroidAddOn &addOn, const AndroidOptions &options,
+                                    const AndroidRoster &roster)
+{
     QStringList lines;
-    lines.reserve(8 + roster.size());
     lines << RosterHeader::firstLine(addOn.botName) << RosterHeader::versionLine();
     lines << u"pause "_s + textOr(options.entryDelay(), u"3"_s);
     if (addOn.podBotOptions) {
@@ -120,21 +130,24 @@ QStringList AndroidRosterFile::lines(const AndroidAddOn &addOn, const AndroidOpt
         lines << u"minbotskill "_s + textOr(options.minBotSkill(), u"60"_s);
     }
     lines << QString(options.autoTeamBalance() ? balanceOn : balanceOff);
+
+    // The bot lines go straight into the bytes: a roster of thousands makes no string per line.
+    QByteArray bytes = TextLines::join(lines);
+    bytes.reserve(bytes.size() + roster.size() * 32);
     for (const AndroidRosterEntry &entry : roster.entries()) {
-        QString line;
-        line.reserve(12 + entry.name.size() + entry.skill.size());
-        line += "addbot "_L1;
-        line += entry.skill;
-        line += u' ';
-        line += teamCode(addOn, entry.team);
-        line += u' ';
+        bytes += "addbot ";
+        TextLines::appendLatin1(bytes, entry.skill);
+        bytes += ' ';
+        bytes += char(teamCode(addOn, entry.team).unicode());
+        bytes += ' ';
         if (addOn.quotedNames)
-            line += u'"' + entry.name + u'"';
-        else
-            line += entry.name;
-        lines << line;
+            bytes += '"';
+        TextLines::appendLatin1(bytes, entry.name);
+        if (addOn.quotedNames)
+            bytes += '"';
+        bytes += "\r\n";
     }
-    return lines;
+    return bytes;
 }
 
 QString AndroidRosterFile::refusal(const AndroidAddOn &addOn, const AndroidOptions &options,
@@ -163,7 +176,7 @@ QString AndroidRosterFile::write(const QString &path, const AndroidAddOn &addOn,
 {
     if (const QString why = refusal(addOn, options, roster); !why.isEmpty())
         return why;
-    if (const QString error = AtomicFile::save(path, TextLines::join(lines(addOn, options, roster)),
+    if (const QString error = AtomicFile::save(path, bytes(addOn, options, roster),
                                                u"Nothing was written; the bots are still in the editor."_s);
         !error.isEmpty())
         return error;
@@ -202,21 +215,30 @@ AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, 
         return notValid;
     if (header.at(1) != RosterHeader::versionLine())
         return {ReadStatus::PreviousVersion, previousVersionMessage()};
-    const QStringList lines = TextLines::split(bytes);
+    TextLines::Cursor cursor(bytes);
+    QByteArrayView line;
+    cursor.next(line);
+    cursor.next(line);
 
-    qsizetype at = 2;
-    // The text after the line's first blank; none when the file ends first or the line has no blank.
-    const auto afterBlank = [&lines](qsizetype line) -> std::optional<QStringView> {
-        if (line >= lines.size())
+    // The option lines as text; none when the file ends first.
+    const auto take = [&cursor]() -> std::optional<QString> {
+        QByteArrayView line;
+        if (!cursor.next(line))
             return std::nullopt;
-        const QStringView text = lines.at(line);
-        const qsizetype blank = text.indexOf(u' ');
+        return QString::fromLatin1(line);
+    };
+    // The text after the line's first blank; none when there is no line or it has no blank.
+    const auto afterBlank = [](const std::optional<QString> &text) -> std::optional<QStringView> {
+        if (!text)
+            return std::nullopt;
+        const qsizetype blank = text->indexOf(u' ');
         if (blank < 0)
             return std::nullopt;
-        return text.sliced(blank + 1);
+        return QStringView(*text).sliced(blank + 1);
     };
 
-    const std::optional<QStringView> pauseText = afterBlank(at++);
+    const std::optional<QString> pauseLine = take();
+    const std::optional<QStringView> pauseText = afterBlank(pauseLine);
     const std::optional<int> pause = pauseText ? pauseValue(*pauseText) : std::nullopt;
     if (!pause)
         return notValid;
@@ -224,54 +246,58 @@ AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, 
 
     if (addOn.podBotOptions) {
         for (void (AndroidOptions::*set)(bool) : {&AndroidOptions::setBotChatting, &AndroidOptions::setJasonMode}) {
-            const std::optional<QStringView> word = afterBlank(at++);
+            const std::optional<QString> wordLine = take();
+            const std::optional<QStringView> word = afterBlank(wordLine);
             if (!word || (*word != "on"_L1 && *word != "off"_L1))
                 return notValid;
             (options.*set)(*word == "on"_L1);
         }
-        const std::optional<QStringView> skill = afterBlank(at);
-        if (!skill || QStringView(lines.at(at)).first(lines.at(at).size() - skill->size() - 1) != "minbotskill"_L1)
+        const std::optional<QString> skillLine = take();
+        const std::optional<QStringView> skill = afterBlank(skillLine);
+        if (!skill || QStringView(*skillLine).first(skillLine->size() - skill->size() - 1) != "minbotskill"_L1)
             return notValid;
         options.setMinBotSkill(skill->toString());
-        ++at;
     }
 
     // Any other text leaves Auto Team Balance as it is; the line is taken for the team balance all the same.
-    if (at >= lines.size())
+    const std::optional<QString> balance = take();
+    if (!balance)
         return notValid;
-    if (lines.at(at) == balanceOff)
+    if (*balance == balanceOff)
         options.setAutoTeamBalance(false);
-    else if (lines.at(at) == balanceOn)
+    else if (*balance == balanceOn)
         options.setAutoTeamBalance(true);
-    ++at;
 
-    if (at >= lines.size())
+    if (cursor.remaining() == 0)
         return notValid;
-    // The bots are collected first and handed over in one step, so a file that fails halfway leaves no bots.
+    // The bots are collected first and handed over in one step, so a file that fails halfway leaves no bots. Their
+    // lines are read from the bytes as they are.
     QList<AndroidRosterEntry> entries;
-    entries.reserve(lines.size() - at);
-    for (qsizetype line = at; line < lines.size(); ++line) {
-        const QStringView text = lines.at(line);
-        if (line == at && text.count(u' ') != 3)
+    entries.reserve(cursor.remaining());
+    bool first = true;
+    while (cursor.next(line)) {
+        if (first && line.count(' ') != 3)
             return notValid;
-        const qsizetype p1 = text.indexOf(u' ');
-        const qsizetype p2 = p1 < 0 ? -1 : text.indexOf(u' ', p1 + 1);
-        const qsizetype p3 = p2 < 0 ? -1 : text.indexOf(u' ', p2 + 1);
+        first = false;
+        const qsizetype p1 = line.indexOf(' ');
+        const qsizetype p2 = p1 < 0 ? -1 : line.indexOf(' ', p1 + 1);
+        const qsizetype p3 = p2 < 0 ? -1 : line.indexOf(' ', p2 + 1);
         if (p3 < 0)
             return notValid;
-        QStringView name = text.sliced(p3 + 1);
+        QByteArrayView name = line.sliced(p3 + 1);
         if (addOn.quotedNames) {
             // The name without the quotes around it.
             if (name.size() < 2)
                 return notValid;
             name = name.sliced(1, name.size() - 2);
         }
-        const QStringView skill = text.sliced(p1 + 1, p2 - p1 - 1);
-        const std::optional<QString> team = teamOf(addOn, text.at(p2 + 1));
+        const QString *team = teamOf(addOn, QChar::fromLatin1(line.at(p2 + 1)));
+        AndroidRosterEntry entry{QString::fromLatin1(name), QString::fromLatin1(line.sliced(p1 + 1, p2 - p1 - 1)),
+                                 team ? *team : QString()};
         // Every bot keeps a name, and a team the file can write again.
-        if (name.isEmpty() || NumberText::value(name) || !NumberText::value(skill) || !team)
+        if (entry.name.isEmpty() || NumberText::value(entry.name) || !NumberText::value(entry.skill) || !team)
             return notValid;
-        entries.append({name.toString(), skill.toString(), *team});
+        entries.append(std::move(entry));
     }
     roster.assign(std::move(entries));
     // What the editor could not save again as it was read is not taken, such as a line break inside a name.

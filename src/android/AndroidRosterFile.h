@@ -38,6 +38,8 @@ public:
     // The file's lines, in order, as the writer produces them: an empty entry delay is written as "3", PodBot's
     // empty minimum bot skill as "60".
     static QStringList lines(const AndroidAddOn &addOn, const AndroidOptions &options, const AndroidRoster &roster);
+    // The same lines as the file's bytes, each ended by CR LF; what is saved.
+    static QByteArray bytes(const AndroidAddOn &addOn, const AndroidOptions &options, const AndroidRoster &roster);
 
     // Why the roster cannot be written as it stands, because the file would not read back: no bots at all, an entry
     // delay that is no number, a bot whose name, skill or team the file cannot carry, a first bot whose name holds a

@@ -1,19 +1,35 @@
 #include "TextLines.h"
 
+bool TextLines::Cursor::next(QByteArrayView &line)
+{
+    if (m_start >= m_bytes.size())
+        return false;
+    qsizetype end = m_bytes.indexOf('\n', m_start);
+    if (end < 0)
+        end = m_bytes.size();
+    qsizetype lineEnd = end;
+    if (lineEnd > m_start && m_bytes.at(lineEnd - 1) == '\r')
+        --lineEnd;
+    line = m_bytes.sliced(m_start, lineEnd - m_start);
+    m_start = end + 1;
+    return true;
+}
+
+qsizetype TextLines::Cursor::remaining() const
+{
+    if (m_start >= m_bytes.size())
+        return 0;
+    const QByteArrayView rest = m_bytes.sliced(m_start);
+    return rest.count('\n') + (rest.endsWith('\n') ? 0 : 1);
+}
+
 QStringList TextLines::split(const QByteArray &bytes)
 {
     QStringList lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        qsizetype lineEnd = end;
-        if (lineEnd > start && bytes.at(lineEnd - 1) == '\r')
-            --lineEnd;
-        lines.append(QString::fromLatin1(bytes.constData() + start, lineEnd - start));
-        start = end + 1;
-    }
+    Cursor cursor(bytes);
+    QByteArrayView line;
+    while (cursor.next(line))
+        lines.append(QString::fromLatin1(line));
     return lines;
 }
 
@@ -35,6 +51,15 @@ QByteArray TextLines::join(const QStringList &lines)
         bytes += "\r\n";
     }
     return bytes;
+}
+
+void TextLines::appendLatin1(QByteArray &bytes, QStringView text)
+{
+    const qsizetype at = bytes.size();
+    bytes.resize(at + text.size());
+    char *out = bytes.data() + at;
+    for (const QChar c : text)
+        *out++ = char(c.unicode());
 }
 
 bool TextLines::fitsLatin1(QStringView text)

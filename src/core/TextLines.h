@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -9,12 +10,32 @@
 class TextLines
 {
 public:
+    // The lines of a file's bytes one at a time, as split() gives them, without a string made for each: a reader
+    // of thousands of lines converts only the parts it keeps.
+    class Cursor
+    {
+    public:
+        explicit Cursor(QByteArrayView bytes)
+            : m_bytes(bytes)
+        { }
+        // The next line, its line break left out; false at the end.
+        bool next(QByteArrayView &line);
+        // How many lines are still to come.
+        qsizetype remaining() const;
+
+    private:
+        QByteArrayView m_bytes;
+        qsizetype m_start = 0;
+    };
+
     // The lines of a file's bytes. A line break at the very end does not start another line.
     static QStringList split(const QByteArray &bytes);
     // Where the first count lines of bytes end, their line breaks included: the whole when it holds fewer.
     static qsizetype endOfLine(const QByteArray &bytes, int count);
     // The lines, each ended by CR LF.
     static QByteArray join(const QStringList &lines);
+    // Appends text to bytes one byte per character; text must fit into Latin-1.
+    static void appendLatin1(QByteArray &bytes, QStringView text);
     // Whether every character of text fits into one byte of an 8-bit file.
     static bool fitsLatin1(QStringView text);
 };

@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -43,7 +44,8 @@ QChar skinCode(QStringView skin)
 {
     for (const auto &skins : {terroristModels, counterTerroristModels, combinedSkins}) {
         for (qsizetype i = 0; i < qsizetype(skins.size()); ++i) {
-            if (skin == skins[i])
+            // The length first: a roster of thousands compares each skin a dozen times.
+            if (skin.size() == skins[i].size() && skin == skins[i])
                 return QChar(u'1' + int(i));
         }
     }
@@ -83,16 +85,15 @@ bool writesSkillRange(const RosterAddOn &addOn, const RosterOptions &options)
 // halves of a character beyond the basic plane) or a line break. Empty when the text can be written.
 QString unwritablePart(QStringView text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n')
-            return u"a line break"_s;
-        if (c.unicode() > 0xff) {
-            const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-            return u'"' + text.sliced(i, pair ? 2 : 1).toString() + u'"';
-        }
-    }
-    return {};
+    const auto unwritable = [](QChar c) { return c.unicode() > 0xff || c == u'\r' || c == u'\n'; };
+    const auto found = std::find_if(text.begin(), text.end(), unwritable);
+    if (found == text.end())
+        return {};
+    if (*found == u'\r' || *found == u'\n')
+        return u"a line break"_s;
+    const qsizetype i = found - text.begin();
+    const bool pair = found->isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    return u'"' + text.sliced(i, pair ? 2 : 1).toString() + u'"';
 }
 
 constexpr auto characterEnd = ", a character that a Counter-Strike config file cannot carry."_L1;
@@ -139,13 +140,18 @@ QString botStart(const RosterEntry &entry)
 // The first bot line must hold exactly four blanks; on a later line a blank around the skill reads back as it was.
 QString botRefusal(const RosterEntry &entry, bool first)
 {
+    // A team or skin with a code is one of the file's own texts, which a line can carry.
+    const bool teamKnown = teamCode(entry.team) != unknownCode;
+    const bool skinKnown = skinCode(entry.skin) != unknownCode;
     const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
         {"name"_L1, &entry.name},
-        {"team"_L1, &entry.team},
+        {"team"_L1, teamKnown ? nullptr : &entry.team},
         {"skill"_L1, &entry.skill},
-        {"skin"_L1, &entry.skin},
+        {"skin"_L1, skinKnown ? nullptr : &entry.skin},
     }};
     for (const auto &[what, text] : fields) {
+        if (!text)
+            continue;
         if (const QString part = unwritablePart(*text); !part.isEmpty())
             return botStart(entry) + u", because its "_s + what + u" holds "_s + part + characterEnd + pleaseChange;
     }
@@ -154,13 +160,13 @@ QString botRefusal(const RosterEntry &entry, bool first)
                u"and save again."_s;
     if (const QString name = RosterFile::unreadableName(entry.name); !name.isEmpty())
         return botStart(entry) + u". "_s + name;
-    if (teamCode(entry.team) == unknownCode)
+    if (!teamKnown)
         return botStart(entry) + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Select\"."_s + pleaseChange;
     if ((first && entry.skill.contains(u' ')) || !readsAsNumber(entry.skill))
         return botStart(entry) + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s
             + pleaseChange;
-    if (skinCode(entry.skin) == unknownCode)
+    if (!skinKnown)
         return botStart(entry) + u", because its skin "_s + quoted(entry.skin)
             + u" is none of the skins a config file knows."_s + pleaseChange;
     return {};
@@ -196,8 +202,12 @@ QString RosterFile::unreadableName(QStringView name)
 
 QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
 {
+    return TextLines::split(bytes(addOn, options, roster));
+}
+
+QByteArray RosterFile::bytes(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
+{
     QStringList lines;
-    lines.reserve(16 + roster.size());
     lines << RosterHeader::firstLine(addOn.botName) << RosterHeader::versionLine();
     lines << u"pause "_s + textOr(options, Field::TimeBeforeBotEntry, u"3"_s);
     lines << checkLine(autoTeamBalance, options);
@@ -230,20 +240,21 @@ QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &opt
         break;
     }
 
+    // The bot lines go straight into the bytes: a roster of thousands makes no string per line.
+    QByteArray bytes = TextLines::join(lines);
+    bytes.reserve(bytes.size() + roster.size() * 40);
     for (const RosterEntry &entry : roster.entries()) {
-        QString line;
-        line.reserve(12 + entry.name.size() + entry.skill.size());
-        line += "addbot "_L1;
-        line += teamCode(entry.team);
-        line += u' ';
-        line += skinCode(entry.skin);
-        line += u' ';
-        line += entry.name;
-        line += u' ';
-        line += entry.skill;
-        lines << line;
+        bytes += "addbot ";
+        bytes += char(teamCode(entry.team).unicode());
+        bytes += ' ';
+        bytes += char(skinCode(entry.skin).unicode());
+        bytes += ' ';
+        TextLines::appendLatin1(bytes, entry.name);
+        bytes += ' ';
+        TextLines::appendLatin1(bytes, entry.skill);
+        bytes += "\r\n";
     }
-    return lines;
+    return bytes;
 }
 
 QString RosterFile::refusal(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
@@ -290,7 +301,7 @@ QString RosterFile::write(const QString &path, const RosterAddOn &addOn, RosterO
 {
     if (const QString why = refusal(addOn, options, roster); !why.isEmpty())
         return why;
-    if (const QString error = AtomicFile::save(path, TextLines::join(lines(addOn, options, roster)),
+    if (const QString error = AtomicFile::save(path, bytes(addOn, options, roster),
                                                u"Nothing was written; the bots are still in the editor."_s);
         !error.isEmpty())
         return error;
@@ -325,8 +336,7 @@ RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAd
         return {ReadStatus::NotValid, notValidMessage(addOn.botName)};
     if (header.size() > 1 && header.at(1) != RosterHeader::versionLine())
         return {ReadStatus::OtherVersion, otherVersionMessage()};
-    const QStringList lines = TextLines::split(bytes);
-    switch (RosterReader(lines, addOn, options).read(entries)) {
+    switch (RosterReader(bytes, addOn, options).read(entries)) {
     case ReadStatus::Loaded:
         roster.assign(std::move(entries));
         // What the editor could not save again as it was read is not taken: a line break inside a line, a bot

@@ -36,6 +36,8 @@ public:
     // ("10" for RealBot with Auto Skill cleared, "2" otherwise); an empty Time Before Bot Entry as "3", empty
     // numbers of bots as "0".
     static QStringList lines(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster);
+    // The same lines as the file's bytes, each ended by CR LF; what is saved.
+    static QByteArray bytes(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster);
 
     // The reason the roster cannot be written as it stands, because the file would not read back as it is: an
     // option that must be a number and is not, a bot whose name, team, skill or skin the file cannot carry, a

@@ -18,13 +18,27 @@ using Field = RosterOptions::Field;
 using Option = RosterOptions::Option;
 using ReadStatus = RosterFile::ReadStatus;
 
-// The skins of each team by code 1 to 5, as a file read gives them back: the automatic skins all come back as
-// "Auto Select", and so does every skin of the "Auto Select" team.
-constexpr std::array<QLatin1StringView, 5> terroristSkins{terroristModels[0], terroristModels[1], terroristModels[2],
-                                                          terroristModels[3], autoSelect};
-constexpr std::array<QLatin1StringView, 5> counterTerroristSkins{counterTerroristModels[0], counterTerroristModels[1],
-                                                                 counterTerroristModels[2], counterTerroristModels[3],
-                                                                 autoSelect};
+// The texts a bot line's codes stand for, made once and shared by every bot read. The skins of each team by code 1
+// to 5, as a file read gives them back: the automatic skins all come back as "Auto Select", and so does every skin
+// of the "Auto Select" team.
+struct CodeTexts
+{
+    QString terrorist{RosterLines::terrorist};
+    QString counterTerrorist{RosterLines::counterTerrorist};
+    QString autoSelect{RosterLines::autoSelect};
+    std::array<QString, 5> terroristSkins{QString(terroristModels[0]), QString(terroristModels[1]),
+                                          QString(terroristModels[2]), QString(terroristModels[3]), autoSelect};
+    std::array<QString, 5> counterTerroristSkins{QString(counterTerroristModels[0]),
+                                                 QString(counterTerroristModels[1]),
+                                                 QString(counterTerroristModels[2]),
+                                                 QString(counterTerroristModels[3]), autoSelect};
+};
+
+const CodeTexts &codeTexts()
+{
+    static const CodeTexts texts;
+    return texts;
+}
 
 // To the nearest whole number, a half to the even neighbour (2.5 gives 2, 3.5 gives 4).
 double roundHalfToEven(double value)
@@ -53,8 +67,8 @@ QStringView afterFirstSpace(QStringView line)
 
 } // namespace
 
-RosterReader::RosterReader(const QStringList &lines, const RosterAddOn &addOn, RosterOptions &options)
-    : m_lines(lines)
+RosterReader::RosterReader(QByteArrayView bytes, const RosterAddOn &addOn, RosterOptions &options)
+    : m_lines(bytes)
     , m_addOn(addOn)
     , m_options(options)
 { }
@@ -86,9 +100,10 @@ RosterFile::ReadStatus RosterReader::read(QList<RosterEntry> &entries)
 
 bool RosterReader::take()
 {
-    if (m_next >= m_lines.size())
+    QByteArrayView line;
+    if (!m_lines.next(line))
         return false;
-    m_line = m_lines.at(m_next++);
+    m_line = QString::fromLatin1(line);
     return true;
 }
 
@@ -177,14 +192,15 @@ bool RosterReader::readRangeSkill()
     return true;
 }
 
-// At least one bot; every line to the end of the file is one.
+// At least one bot; every line to the end of the file is one. The bot lines are read from the bytes as they are.
 bool RosterReader::readBots(QList<RosterEntry> &entries)
 {
-    entries.reserve(m_lines.size() - m_next);
+    entries.reserve(m_lines.remaining());
     bool first = true;
-    while (take()) {
+    QByteArrayView line;
+    while (m_lines.next(line)) {
         RosterEntry entry;
-        if (!readBot(m_line, first, entry))
+        if (!readBot(line, first, entry))
             return false;
         entries.append(std::move(entry));
         first = false;
@@ -194,47 +210,46 @@ bool RosterReader::readBots(QList<RosterEntry> &entries)
 
 // "addbot <team code> <skin code> <name> <skill>". The command word goes unchecked, and of the two codes only
 // the first character counts.
-bool RosterReader::readBot(QStringView line, bool first, RosterEntry &entry)
+bool RosterReader::readBot(QByteArrayView line, bool first, RosterEntry &entry)
 {
-    if (first && line.count(u' ') != 4)
+    if (first && line.count(' ') != 4)
         return false;
     std::array<qsizetype, 4> spaces{};
     qsizetype from = 0;
     for (qsizetype &space : spaces) {
-        space = line.indexOf(u' ', from);
+        space = line.indexOf(' ', from);
         if (space < 0)
             return false;
         from = space + 1;
     }
 
-    const QStringView skill = line.sliced(spaces[3] + 1);
-    if (!NumberText::value(skill))
+    entry.skill = QString::fromLatin1(line.sliced(spaces[3] + 1));
+    if (!NumberText::value(entry.skill))
         return false;
     // Both code characters exist: each lies before the next space.
-    const QChar team = line[spaces[0] + 1];
-    if (team == u'1')
-        entry.team = terrorist;
-    else if (team == u'2')
-        entry.team = counterTerrorist;
-    else if (team == u'5')
-        entry.team = autoSelect;
+    const CodeTexts &texts = codeTexts();
+    const char team = line[spaces[0] + 1];
+    if (team == '1')
+        entry.team = texts.terrorist;
+    else if (team == '2')
+        entry.team = texts.counterTerrorist;
+    else if (team == '5')
+        entry.team = texts.autoSelect;
     else
         return false;
     // A name that is a number would be taken for a skill by the add-on.
-    const QStringView name = line.sliced(spaces[2] + 1, spaces[3] - spaces[2] - 1);
-    if (NumberText::value(name))
+    entry.name = QString::fromLatin1(line.sliced(spaces[2] + 1, spaces[3] - spaces[2] - 1));
+    if (NumberText::value(entry.name))
         return false;
-    const QChar skin = line[spaces[1] + 1];
-    if (skin < u'1' || skin > u'5')
+    const char skin = line[spaces[1] + 1];
+    if (skin < '1' || skin > '5')
         return false;
-    const int position = skin.unicode() - u'1';
-    if (team == u'1')
-        entry.skin = terroristSkins[position];
-    else if (team == u'2')
-        entry.skin = counterTerroristSkins[position];
+    const int position = skin - '1';
+    if (team == '1')
+        entry.skin = texts.terroristSkins[position];
+    else if (team == '2')
+        entry.skin = texts.counterTerroristSkins[position];
     else
-        entry.skin = autoSelect;
-    entry.name = name.toString();
-    entry.skill = skill.toString();
+        entry.skin = texts.autoSelect;
     return true;
 }
