@@ -32,11 +32,13 @@ constexpr auto pleaseChange = " Please change it and save again."_L1;
 // The team's code, or a null character for a team the file has no code for.
 QChar teamCode(const AndroidAddOn &addOn, QStringView team)
 {
-    if (team == terrorist)
+    // The length first: a roster of thousands looks up a team for every bot.
+    const auto is = [team](QLatin1StringView known) { return team.size() == known.size() && team == known; };
+    if (is(terrorist))
         return addOn.terroristCode;
-    if (team == counterTerrorist)
+    if (is(counterTerrorist))
         return addOn.counterTerroristCode;
-    if (team == autoAssign)
+    if (is(autoAssign))
         return addOn.autoAssignCode;
     return {};
 }
@@ -87,7 +89,7 @@ QString botRefusal(const AndroidAddOn &addOn, const AndroidRosterEntry &entry, b
                u"and save again."_s;
     if (const QString why = AndroidEntryCheck::unreadableName(entry.name); !why.isEmpty())
         return start() + u". "_s + why;
-    if (!TextLines::fitsLatin1(entry.team) || teamCode(addOn, entry.team).isNull())
+    if (teamCode(addOn, entry.team).isNull())
         return start() + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Assign\"."_s + pleaseChange;
     if (!AndroidEntryCheck::isSkill(entry.skill))
@@ -156,6 +158,17 @@ QString AndroidRosterFile::refusal(const AndroidAddOn &addOn, const AndroidOptio
     // The add-on takes a file without bots for a broken one.
     if (roster.isEmpty())
         return u"There are no bots to save. Add at least one bot first."_s;
+    if (const QString why = optionsRefusal(addOn, options); !why.isEmpty())
+        return why;
+    for (int row = 0; row < roster.size(); ++row) {
+        if (const QString why = botRefusal(addOn, roster.at(row), row == 0); !why.isEmpty())
+            return why;
+    }
+    return {};
+}
+
+QString AndroidRosterFile::optionsRefusal(const AndroidAddOn &addOn, const AndroidOptions &options)
+{
     const QString delay = textOr(options.entryDelay(), u"3"_s);
     if (!TextLines::fitsLatin1(delay) || !pauseValue(delay))
         return u"The option \"Time Before Bot Entry\" cannot be saved, because "_s + quoted(delay)
@@ -164,10 +177,6 @@ QString AndroidRosterFile::refusal(const AndroidAddOn &addOn, const AndroidOptio
         return u"The option \"Minimum Bot Skill\" cannot be saved, because it holds a character that a "
                u"Counter-Strike config file cannot carry."_s
             + pleaseChange;
-    for (int row = 0; row < roster.size(); ++row) {
-        if (const QString why = botRefusal(addOn, roster.at(row), row == 0); !why.isEmpty())
-            return why;
-    }
     return {};
 }
 
@@ -291,19 +300,19 @@ AndroidRosterFile::ReadResult AndroidRosterFile::parse(const QByteArray &bytes, 
                 return notValid;
             name = name.sliced(1, name.size() - 2);
         }
+        // A team the file can write again.
         const QString *team = teamOf(addOn, QChar::fromLatin1(line.at(p2 + 1)));
-        AndroidRosterEntry entry{QString::fromLatin1(name), QString::fromLatin1(line.sliced(p1 + 1, p2 - p1 - 1)),
-                                 team ? *team : QString()};
-        // Every bot keeps a name, and a team the file can write again.
-        if (entry.name.isEmpty() || NumberText::value(entry.name) || !NumberText::value(entry.skill) || !team)
+        if (!team)
+            return notValid;
+        AndroidRosterEntry entry{QString::fromLatin1(name), NumberText::sharedText(line.sliced(p1 + 1, p2 - p1 - 1)),
+                                 *team};
+        // What the editor could not save again as it was read is not taken, such as a line break inside a name.
+        if (!botRefusal(addOn, entry, entries.isEmpty()).isEmpty())
             return notValid;
         entries.append(std::move(entry));
     }
-    roster.assign(std::move(entries));
-    // What the editor could not save again as it was read is not taken, such as a line break inside a name.
-    if (!refusal(addOn, options, roster).isEmpty()) {
-        roster.assign({});
+    if (!optionsRefusal(addOn, options).isEmpty())
         return notValid;
-    }
+    roster.assign(std::move(entries));
     return {ReadStatus::Loaded, {}};
 }

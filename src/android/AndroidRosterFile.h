@@ -46,6 +46,8 @@ public:
     // blank, a character outside the 8-bit code page. The message names the bot or the option. Empty when the
     // roster can be written.
     static QString refusal(const AndroidAddOn &addOn, const AndroidOptions &options, const AndroidRoster &roster);
+    // The options alone.
+    static QString optionsRefusal(const AndroidAddOn &addOn, const AndroidOptions &options);
 
     // Writes the whole file at path, replacing a file of that name, through an atomic save. Empty on success;
     // otherwise the message to show, and the file is as it was.

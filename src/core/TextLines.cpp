@@ -1,12 +1,14 @@
 #include "TextLines.h"
 
+#include <cstring>
+
 bool TextLines::Cursor::next(QByteArrayView &line)
 {
     if (m_start >= m_bytes.size())
         return false;
-    qsizetype end = m_bytes.indexOf('\n', m_start);
-    if (end < 0)
-        end = m_bytes.size();
+    const char *data = m_bytes.data();
+    const void *lineFeed = std::memchr(data + m_start, '\n', size_t(m_bytes.size() - m_start));
+    const qsizetype end = lineFeed ? static_cast<const char *>(lineFeed) - data : m_bytes.size();
     qsizetype lineEnd = end;
     if (lineEnd > m_start && m_bytes.at(lineEnd - 1) == '\r')
         --lineEnd;
@@ -19,8 +21,15 @@ qsizetype TextLines::Cursor::remaining() const
 {
     if (m_start >= m_bytes.size())
         return 0;
-    const QByteArrayView rest = m_bytes.sliced(m_start);
-    return rest.count('\n') + (rest.endsWith('\n') ? 0 : 1);
+    qsizetype lines = 0;
+    const char *at = m_bytes.data() + m_start;
+    const char *end = m_bytes.data() + m_bytes.size();
+    while (at < end) {
+        const void *lineFeed = std::memchr(at, '\n', size_t(end - at));
+        ++lines;
+        at = lineFeed ? static_cast<const char *>(lineFeed) + 1 : end;
+    }
+    return lines;
 }
 
 QStringList TextLines::split(const QByteArray &bytes)

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <array>
+
 namespace {
 
 bool isAsciiDigit(QChar c)
@@ -67,4 +69,27 @@ std::optional<double> NumberText::value(QStringView text)
     if (!ok)
         return std::nullopt;
     return value;
+}
+
+QString NumberText::sharedText(QByteArrayView latin1)
+{
+    static const std::array<QString, 101> shared = [] {
+        std::array<QString, 101> texts;
+        for (int i = 0; i < int(texts.size()); ++i)
+            texts[i] = QString::number(i);
+        return texts;
+    }();
+    // Digits without a leading zero, as QString::number() writes them.
+    const qsizetype size = latin1.size();
+    if (size >= 1 && size <= 3 && (size == 1 || latin1[0] != '0')) {
+        int number = 0;
+        for (const char c : latin1) {
+            if (c < '0' || c > '9')
+                return QString::fromLatin1(latin1);
+            number = number * 10 + (c - '0');
+        }
+        if (number < int(shared.size()))
+            return shared[number];
+    }
+    return QString::fromLatin1(latin1);
 }

@@ -30,27 +30,49 @@ constexpr QChar unknownCode = u'0';
 
 QChar teamCode(QStringView team)
 {
-    if (team == terrorist)
+    // The length first, as for the skins below.
+    const auto is = [team](QLatin1StringView known) { return team.size() == known.size() && team == known; };
+    if (is(terrorist))
         return u'1';
-    if (team == counterTerrorist)
+    if (is(counterTerrorist))
         return u'2';
-    if (team == autoSelect)
+    if (is(autoSelect))
         return u'5';
     return unknownCode;
 }
 
-// The code follows from the skin text alone, whatever the bot's team.
+// Each skin text with its code; the code follows from the skin text alone, whatever the bot's team.
+struct SkinCode
+{
+    QLatin1StringView skin;
+    char16_t code;
+};
+
+constexpr std::array<SkinCode, 15> skinCodes{{
+    {terroristModels[0], u'1'},
+    {terroristModels[1], u'2'},
+    {terroristModels[2], u'3'},
+    {terroristModels[3], u'4'},
+    {counterTerroristModels[0], u'1'},
+    {counterTerroristModels[1], u'2'},
+    {counterTerroristModels[2], u'3'},
+    {counterTerroristModels[3], u'4'},
+    {combinedSkins[0], u'1'},
+    {combinedSkins[1], u'2'},
+    {combinedSkins[2], u'3'},
+    {combinedSkins[3], u'4'},
+    {autoSelectTerrorist, u'5'},
+    {autoSelectCounterTerrorist, u'5'},
+    {autoSelect, u'5'},
+}};
+
 QChar skinCode(QStringView skin)
 {
-    for (const auto &skins : {terroristModels, counterTerroristModels, combinedSkins}) {
-        for (qsizetype i = 0; i < qsizetype(skins.size()); ++i) {
-            // The length first: a roster of thousands compares each skin a dozen times.
-            if (skin.size() == skins[i].size() && skin == skins[i])
-                return QChar(u'1' + int(i));
-        }
+    for (const SkinCode &known : skinCodes) {
+        // The length first: a roster of thousands looks up a skin for every bot.
+        if (skin.size() == known.skin.size() && skin == known.skin)
+            return known.code;
     }
-    if (skin == autoSelectTerrorist || skin == autoSelectCounterTerrorist || skin == autoSelect)
-        return u'5';
     return unknownCode;
 }
 
@@ -137,42 +159,50 @@ QString botStart(const RosterEntry &entry)
     return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s;
 }
 
+} // namespace
+
 // The first bot line must hold exactly four blanks; on a later line a blank around the skill reads back as it was.
-QString botRefusal(const RosterEntry &entry, bool first)
+QString RosterFile::botRefusal(const RosterEntry &entry, bool first)
 {
     // A team or skin with a code is one of the file's own texts, which a line can carry.
     const bool teamKnown = teamCode(entry.team) != unknownCode;
     const bool skinKnown = skinCode(entry.skin) != unknownCode;
-    const std::array<std::pair<QLatin1StringView, const QString *>, 4> fields{{
-        {"name"_L1, &entry.name},
-        {"team"_L1, teamKnown ? nullptr : &entry.team},
-        {"skill"_L1, &entry.skill},
-        {"skin"_L1, skinKnown ? nullptr : &entry.skin},
-    }};
-    for (const auto &[what, text] : fields) {
-        if (!text)
-            continue;
-        if (const QString part = unwritablePart(*text); !part.isEmpty())
-            return botStart(entry) + u", because its "_s + what + u" holds "_s + part + characterEnd + pleaseChange;
+    if (!teamKnown) {
+        if (const QString part = unwritablePart(entry.team); !part.isEmpty())
+            return botStart(entry) + u", because its team holds "_s + part + characterEnd + pleaseChange;
     }
-    if (entry.name.isEmpty())
-        return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
-               u"and save again."_s;
-    if (const QString name = RosterFile::unreadableName(entry.name); !name.isEmpty())
-        return botStart(entry) + u". "_s + name;
+    if (!skinKnown) {
+        if (const QString part = unwritablePart(entry.skin); !part.isEmpty())
+            return botStart(entry) + u", because its skin holds "_s + part + characterEnd + pleaseChange;
+    }
+    if (const QString why = typedFieldsRefusal(entry, first); !why.isEmpty())
+        return why;
     if (!teamKnown)
         return botStart(entry) + u", because its team "_s + quoted(entry.team)
             + u" is none of \"Terrorist\", \"Counter Terrorist\" and \"Auto Select\"."_s + pleaseChange;
-    if ((first && entry.skill.contains(u' ')) || !readsAsNumber(entry.skill))
-        return botStart(entry) + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s
-            + pleaseChange;
     if (!skinKnown)
         return botStart(entry) + u", because its skin "_s + quoted(entry.skin)
             + u" is none of the skins a config file knows."_s + pleaseChange;
     return {};
 }
 
-} // namespace
+QString RosterFile::typedFieldsRefusal(const RosterEntry &entry, bool first)
+{
+    for (const auto &[what, text] : {std::pair{"name"_L1, &entry.name}, std::pair{"skill"_L1, &entry.skill}}) {
+        if (const QString part = unwritablePart(*text); !part.isEmpty())
+            return botStart(entry) + u", because its "_s + what + u" holds "_s + part + characterEnd + pleaseChange;
+    }
+    if (entry.name.isEmpty())
+        return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
+               u"and save again."_s;
+    // The name's characters were looked at above.
+    if (const QString name = misreadName(entry.name); !name.isEmpty())
+        return botStart(entry) + u". "_s + name;
+    if ((first && entry.skill.contains(u' ')) || !readsAsNumber(entry.skill))
+        return botStart(entry) + u", because its skill "_s + quoted(entry.skill) + u" is not a number."_s
+            + pleaseChange;
+    return {};
+}
 
 QString RosterFile::notValidMessage(QStringView botName)
 {
@@ -191,7 +221,12 @@ QString RosterFile::unreadableName(QStringView name)
         return u"The bot name holds "_s + part
             + u", a character that a Counter-Strike config file cannot carry. "
               u"Please use another name."_s;
-    if (name.contains(u' ') || name.contains(u'\t'))
+    return misreadName(name);
+}
+
+QString RosterFile::misreadName(QStringView name)
+{
+    if (std::any_of(name.begin(), name.end(), [](QChar c) { return c == u' ' || c == u'\t'; }))
         return u"A bot name cannot contain blanks, because the config file separates a bot's name from its skill "
                u"with a blank. Please use another name."_s;
     if (NumberText::value(name))
@@ -259,6 +294,19 @@ QByteArray RosterFile::bytes(const RosterAddOn &addOn, const RosterOptions &opti
 
 QString RosterFile::refusal(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
 {
+    if (const QString why = optionsRefusal(addOn, options); !why.isEmpty())
+        return why;
+    bool first = true;
+    for (const RosterEntry &entry : roster.entries()) {
+        if (const QString why = botRefusal(entry, first); !why.isEmpty())
+            return why;
+        first = false;
+    }
+    return {};
+}
+
+QString RosterFile::optionsRefusal(const RosterAddOn &addOn, const RosterOptions &options)
+{
     // The options in the order the file holds them, with what the reader takes each for. RealBot's Botskill is
     // kept as any text, and its skill range is written only with Auto Skill and Use Botskill Range both checked.
     struct Written
@@ -286,13 +334,6 @@ QString RosterFile::refusal(const RosterAddOn &addOn, const RosterOptions &optio
         return u"The option \"Min No Of Bots\" ("_s + options.text(Field::MinBots)
             + u") is more than \"Max No Of Bots\" ("_s + options.text(Field::MaxBots)
             + u"), so the server could never keep to both. Please change one of them and save again."_s;
-    }
-
-    bool first = true;
-    for (const RosterEntry &entry : roster.entries()) {
-        if (const QString why = botRefusal(entry, first); !why.isEmpty())
-            return why;
-        first = false;
     }
     return {};
 }
@@ -338,13 +379,11 @@ RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAd
         return {ReadStatus::OtherVersion, otherVersionMessage()};
     switch (RosterReader(bytes, addOn, options).read(entries)) {
     case ReadStatus::Loaded:
-        roster.assign(std::move(entries));
         // What the editor could not save again as it was read is not taken: a line break inside a line, a bot
-        // without a name, more bots at the least than at the most.
-        if (!refusal(addOn, options, roster).isEmpty()) {
-            roster.clear();
+        // without a name (the reader asks this of each bot as it reads it), more bots at the least than at the most.
+        if (!optionsRefusal(addOn, options).isEmpty())
             break;
-        }
+        roster.assign(std::move(entries));
         return {ReadStatus::Loaded, {}};
     case ReadStatus::OtherVersion:
         return {ReadStatus::OtherVersion, otherVersionMessage()};

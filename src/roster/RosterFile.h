@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class Roster;
+struct RosterEntry;
 class RosterOptions;
 struct RosterAddOn;
 
@@ -44,10 +45,18 @@ public:
     // character that an 8-bit line cannot carry; also more bots at the least than at the most. The message names
     // the bot or the option and what is wrong. Empty when the roster can be written.
     static QString refusal(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster);
+    // The parts of it: the options alone, and one bot (the first bot's line is held to stricter rules).
+    static QString optionsRefusal(const RosterAddOn &addOn, const RosterOptions &options);
+    static QString botRefusal(const RosterEntry &entry, bool first);
+    // The part of it that concerns what is typed, the name and the skill: a bot read from a file has a team and
+    // a skin of the file's own codes.
+    static QString typedFieldsRefusal(const RosterEntry &entry, bool first);
     // Why a typed bot name would not come back from the file as it was: it holds a blank (the file separates a bot's
     // fields by blanks), it is a number (the add-on would take it for the skill), or it holds a character that an
     // 8-bit line cannot carry. Empty when the name is fine.
     static QString unreadableName(QStringView name);
+    // The same for a name whose characters a line can carry: blanks, or a name that is a number.
+    static QString misreadName(QStringView name);
 
     // Writes the whole file at path, replacing a file of that name, through an atomic save. Returns an empty text
     // on success; then an empty Botskill field shows the default that was written. Otherwise returns the message

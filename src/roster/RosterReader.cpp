@@ -215,17 +215,17 @@ bool RosterReader::readBot(QByteArrayView line, bool first, RosterEntry &entry)
     if (first && line.count(' ') != 4)
         return false;
     std::array<qsizetype, 4> spaces{};
-    qsizetype from = 0;
+    qsizetype at = 0;
     for (qsizetype &space : spaces) {
-        space = line.indexOf(' ', from);
-        if (space < 0)
+        while (at < line.size() && line[at] != ' ')
+            ++at;
+        if (at == line.size())
             return false;
-        from = space + 1;
+        space = at++;
     }
 
-    entry.skill = QString::fromLatin1(line.sliced(spaces[3] + 1));
-    if (!NumberText::value(entry.skill))
-        return false;
+    // Whether the skill is a number and the name is none the caller asks of the bots read, as of the bots saved.
+    entry.skill = NumberText::sharedText(line.sliced(spaces[3] + 1));
     // Both code characters exist: each lies before the next space.
     const CodeTexts &texts = codeTexts();
     const char team = line[spaces[0] + 1];
@@ -237,10 +237,7 @@ bool RosterReader::readBot(QByteArrayView line, bool first, RosterEntry &entry)
         entry.team = texts.autoSelect;
     else
         return false;
-    // A name that is a number would be taken for a skill by the add-on.
     entry.name = QString::fromLatin1(line.sliced(spaces[2] + 1, spaces[3] - spaces[2] - 1));
-    if (NumberText::value(entry.name))
-        return false;
     const char skin = line[spaces[1] + 1];
     if (skin < '1' || skin > '5')
         return false;
@@ -251,5 +248,7 @@ bool RosterReader::readBot(QByteArrayView line, bool first, RosterEntry &entry)
         entry.skin = texts.counterTerroristSkins[position];
     else
         entry.skin = texts.autoSelect;
-    return true;
+    // Only what the editor could save again as it was read is taken, by the rule the writer follows; the team and
+    // skin came from codes.
+    return RosterFile::typedFieldsRefusal(entry, first).isEmpty();
 }
