@@ -1,8 +1,11 @@
 // A roster of 10,000 bots through the file format: written to disk (the refusal check, the lines and the atomic
 // save) and read back (the lines, the options through their rules, and the model filled in one reset). The same
-// for a PodBot roster of the second editor.
+// for a PodBot roster of the second editor. Beside them their floors: a plain read of the same file split into
+// one string per line, and a plain write of the same bytes flushed to the disk and renamed into place.
 
 #include "AndroidAddOn.h"
+#include "BenchPlatform.h"
+#include "FloorTable.h"
 #include "AndroidOptions.h"
 #include "AndroidRoster.h"
 #include "AndroidRosterFile.h"
@@ -11,10 +14,14 @@
 #include "RosterFile.h"
 #include "RosterOptions.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -152,11 +159,116 @@ void readPodBotRoster(benchmark::State &state)
     state.counters["bots"] = readRoster.size();
 }
 
+// The floor of reading: the file's bytes read whole and split into one string per line.
+void plainRead(benchmark::State &state, const QString &path)
+{
+    const std::string name = QFile::encodeName(path).toStdString();
+    std::size_t lineCount = 0;
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(name.c_str(), "rb");
+        std::string bytes;
+        char buffer[65536];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+            bytes.append(buffer, got);
+        std::fclose(file);
+        std::vector<std::string> lines;
+        for (std::size_t start = 0; start < bytes.size();) {
+            std::size_t end = bytes.find('\n', start);
+            if (end == std::string::npos)
+                end = bytes.size();
+            const std::size_t lineEnd = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
+            lines.emplace_back(bytes, start, lineEnd - start);
+            start = end + 1;
+        }
+        lineCount = lines.size();
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.counters["lines"] = double(lineCount);
+}
+
+// The floor of writing: the same bytes written to a file beside, flushed to the disk and renamed over the old one.
+void plainWrite(benchmark::State &state, const QString &path)
+{
+    QFile written(path);
+    if (!written.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("cannot read the roster written");
+        return;
+    }
+    const QByteArray bytes = written.readAll();
+    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string temporary = name + ".new";
+    for (auto _ : state) {
+        std::FILE *file = std::fopen(temporary.c_str(), "wb");
+        const bool whole = file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
+                == std::size_t(bytes.size());
+        const bool synced = file && BenchPlatform::syncToDisk(file);
+        if (file)
+            std::fclose(file);
+        if (!whole || !synced || std::rename(temporary.c_str(), name.c_str()) != 0) {
+            state.SkipWithError("the plain write failed");
+            break;
+        }
+    }
+}
+
+void plainReadRoster(benchmark::State &state)
+{
+    SavedRoster saved;
+    if (const QString problem = saved.write(); !problem.isEmpty()) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    plainRead(state, saved.path);
+}
+
+void plainWriteRoster(benchmark::State &state)
+{
+    SavedRoster saved;
+    if (const QString problem = saved.write(); !problem.isEmpty()) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    plainWrite(state, saved.path);
+}
+
+void plainReadPodBotRoster(benchmark::State &state)
+{
+    SavedPodBotRoster saved;
+    if (const QString problem = saved.write(); !problem.isEmpty()) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    plainRead(state, saved.path);
+}
+
 } // namespace
 
 BENCHMARK(writeRoster)->Name("write 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(readRoster)->Name("read 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(writePodBotRoster)->Name("write 10,000 PodBot bots")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(readPodBotRoster)->Name("read 10,000 PodBot bots")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(plainReadRoster)->Name("floor: plain read and split")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(plainReadPodBotRoster)
+    ->Name("floor: plain read and split, PodBot")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(plainWriteRoster)->Name("floor: plain write, sync and rename")->Unit(benchmark::kMillisecond)->UseRealTime();
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    FloorTable::Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    FloorTable::printHeader();
+    reporter.printRow("read a 10,000-bot roster", "read 10,000 bots", "floor: plain read and split", {3, 5});
+    reporter.printRow("read a 10,000-bot roster (PodBot)", "read 10,000 PodBot bots",
+                      "floor: plain read and split, PodBot", {3, 5});
+    reporter.printRow("write a 10,000-bot roster", "write 10,000 bots", "floor: plain write, sync and rename", {0, 3});
+    reporter.printRow("write a 10,000-bot roster (PodBot)", "write 10,000 PodBot bots",
+                      "floor: plain write, sync and rename", {0, 3});
+    return 0;
+}

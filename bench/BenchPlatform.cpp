@@ -1,0 +1,52 @@
+#include "BenchPlatform.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace BenchPlatform {
+
+bool syncToDisk(std::FILE *file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(fileno(file)) == 0;
+#endif
+}
+
+double peakMemoryMegabytes()
+{
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return double(counters.PeakWorkingSetSize) / (1024 * 1024);
+#else
+    // Linux keeps the peak as "VmHWM: <kB> kB" in the process's status.
+    std::FILE *status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0;
+    char line[256];
+    double kilobytes = 0;
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0) {
+            kilobytes = std::strtod(line + 6, nullptr);
+            break;
+        }
+    }
+    std::fclose(status);
+    return kilobytes / 1024;
+#endif
+}
+
+} // namespace BenchPlatform

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Every benchmark puts its figure beside the floor of the same work: the least any program could take for it on
+// this machine (a plain read and split of the same file, a plain listing of the same folder, a bare window). The
+// ratio of the two holds from machine to machine where absolute times drift. Each benchmark ends by printing its
+// rows of one table, which bench/run gathers:
+//
+//   | work | Trevlin | floor | ratio | target | verdict |
+namespace FloorTable {
+
+// What a row must stay within: a ratio to the floor, an absolute figure, or both (0 leaves one out).
+struct Target
+{
+    double ratio = 0;
+    double value = 0;
+};
+
+struct Row
+{
+    std::string work;
+    double value = 0;
+    double floor = 0; // 0: the work has no floor to stand beside
+    Target target;
+    std::string unit = "ms";
+};
+
+// The table's two header lines.
+void printHeader();
+// Prints the row; true when it is within its target.
+bool printRow(const Row &row);
+
+// Shows the benchmarks' results as the console does and keeps the median real time of each in milliseconds (one
+// figure per repetition, or the one run), so that the rows can be printed after the run.
+class Reporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &reports) override;
+
+    // The median of the named benchmark in milliseconds, or 0 when it did not run or failed.
+    double median(const std::string &name) const;
+
+    // A row of the work measured by the benchmark named trevlin beside the one named floor (empty for none).
+    // Prints nothing when the Trevlin benchmark did not run (filtered out).
+    bool printRow(const std::string &work, const std::string &trevlin, const std::string &floor,
+                  Target target) const;
+
+private:
+    std::map<std::string, std::vector<double>> m_milliseconds;
+};
+
+} // namespace FloorTable
