@@ -31,17 +31,33 @@ public:
     // errorMessage names its line.
     static NameList parse(const QByteArray &bytes, QString *errorMessage = nullptr);
 
-    int size() const { return int(m_names.size()); }
+    int size() const { return int(m_lines.size()); }
     // The names not drawn yet.
     int left() const { return m_left; }
-    const QStringList &names() const { return m_names; }
+    // Every name, in the order of the file.
+    QStringList names() const;
 
     // A name not drawn before, picked at random among all names; drawing again while the pick was drawn before.
     // None once every name has been drawn.
     std::optional<QString> draw(RandomSource &random);
 
 private:
-    QStringList m_names;
+    // Where a name lies in the file's text.
+    struct Line
+    {
+        qint32 start;
+        qint32 length;
+    };
+
+    template<typename Char>
+    static NameList fromText(const Char *text, qsizetype size, QString *errorMessage);
+    QString name(qsizetype line) const;
+
+    // A list of a hundred thousand names is drawn from twenty at a time: the names stay in the file's text (its
+    // 8-bit bytes, or its decoded text), and only those drawn become strings.
+    QByteArray m_latin1;
+    QString m_decoded;
+    QList<Line> m_lines;
     QList<bool> m_drawn;
     int m_left = 0;
 };
