@@ -1,7 +1,9 @@
 #include "FloorTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 namespace FloorTable {
 
@@ -30,6 +32,45 @@ std::string targetText(const Row &row)
 }
 
 } // namespace
+
+std::size_t plainReadAndSplit(const std::string &path)
+{
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return 0;
+    std::string bytes;
+    char buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, got);
+    std::fclose(file);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::size_t lineEnd = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
+        lines.emplace_back(bytes, start, lineEnd - start);
+        start = end + 1;
+    }
+    benchmark::DoNotOptimize(lines.data());
+    return lines.size();
+}
+
+std::size_t plainListAndSort(const std::string &folder)
+{
+    // Each name with its key in lower case, made once, as a careful sort does.
+    std::vector<std::pair<std::string, std::string>> names;
+    for (const std::filesystem::directory_entry &entry : std::filesystem::directory_iterator(folder)) {
+        std::string name = entry.path().filename().string();
+        std::string key = name;
+        for (char &c : key)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        names.emplace_back(std::move(key), std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    benchmark::DoNotOptimize(names.data());
+    return names.size();
+}
 
 void printHeader()
 {

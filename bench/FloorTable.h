@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ struct Row
     std::string unit = "ms";
 };
 
+// The floors' own work, in plain standard C++.
+// The file read whole and split into one string per line (a CR before a line feed left out); the line count.
+std::size_t plainReadAndSplit(const std::string &path);
+// The names in the folder, sorted without regard to letter case; their count.
+std::size_t plainListAndSort(const std::string &folder);
+
 // The table's two header lines.
 void printHeader();
 // Prints the row; true when it is within its target.
@@ -40,6 +47,10 @@ bool printRow(const Row &row);
 class Reporter : public benchmark::ConsoleReporter
 {
 public:
+    Reporter()
+        : ConsoleReporter(OO_Tabular)
+    { }
+
     void ReportRuns(const std::vector<Run> &reports) override;
 
     // The median of the named benchmark in milliseconds, or 0 when it did not run or failed.

@@ -10,6 +10,7 @@
 #include "AndroidRoster.h"
 #include "AppState.h"
 #include "EditScreen.h"
+#include "FloorTable.h"
 #include "RandomSource.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
@@ -171,6 +172,21 @@ void addMultiplePodBots(benchmark::State &state)
 }
 BENCHMARK(addMultiplePodBots)->Unit(benchmark::kMillisecond);
 
+// The floor of adding bots from the list: the list read whole and split into one string per line.
+void plainReadNameList(benchmark::State &state)
+{
+    QTemporaryDir gameDir;
+    const QString path = gameDir.filePath(u"TRNames.txt"_s);
+    if (!gameDir.isValid() || !writeNameList(path)) {
+        state.SkipWithError("cannot write the name list");
+        return;
+    }
+    const std::string name = QFile::encodeName(path).toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FloorTable::plainReadAndSplit(name));
+}
+BENCHMARK(plainReadNameList)->Name("floor: plain read and split of the name list")->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -178,7 +194,15 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    FloorTable::Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+
+    FloorTable::printHeader();
+    const std::string floor = "floor: plain read and split of the name list";
+    reporter.printRow("add 20 bots from a 100,000-name list", "addMultipleBots", floor, {2, 8});
+    reporter.printRow("add 20 bots from a 100,000-name list (PodBot)", "addMultiplePodBots", floor, {2, 8});
     return 0;
 }

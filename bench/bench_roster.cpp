@@ -4,11 +4,11 @@
 // one string per line, and a plain write of the same bytes flushed to the disk and renamed into place.
 
 #include "AndroidAddOn.h"
-#include "BenchPlatform.h"
-#include "FloorTable.h"
 #include "AndroidOptions.h"
 #include "AndroidRoster.h"
 #include "AndroidRosterFile.h"
+#include "BenchPlatform.h"
+#include "FloorTable.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterFile.h"
@@ -164,25 +164,8 @@ void plainRead(benchmark::State &state, const QString &path)
 {
     const std::string name = QFile::encodeName(path).toStdString();
     std::size_t lineCount = 0;
-    for (auto _ : state) {
-        std::FILE *file = std::fopen(name.c_str(), "rb");
-        std::string bytes;
-        char buffer[65536];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-            bytes.append(buffer, got);
-        std::fclose(file);
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < bytes.size();) {
-            std::size_t end = bytes.find('\n', start);
-            if (end == std::string::npos)
-                end = bytes.size();
-            const std::size_t lineEnd = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
-            lines.emplace_back(bytes, start, lineEnd - start);
-            start = end + 1;
-        }
-        lineCount = lines.size();
-        benchmark::DoNotOptimize(lines.data());
-    }
+    for (auto _ : state)
+        lineCount = FloorTable::plainReadAndSplit(name);
     state.counters["lines"] = double(lineCount);
 }
 
