@@ -176,6 +176,11 @@ QString AppSettings::location() const
 
 bool AppSettings::save(const QString &section, const QString &key, const QString &value)
 {
-    m_store->setValue(storedPath(section, key), value);
+    // A value the file already holds is not written again: every window saves its place when it hides, mostly the
+    // place it had, and each write waits for the disk.
+    const QString path = storedPath(section, key);
+    if (m_store->contains(path) && m_store->value(path).toString() == value)
+        return !m_readOnly || m_path.isEmpty();
+    m_store->setValue(path, value);
     return commit();
 }

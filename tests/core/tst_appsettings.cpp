@@ -17,6 +17,7 @@ private Q_SLOTS:
     void keysIgnoreLetterCase_data();
     void keysIgnoreLetterCase();
     void paddedKeysRoundTrip();
+    void unchangedValueIsNotWrittenAgain();
     void damagedFileIsSetAside();
 
 private:
@@ -75,6 +76,27 @@ void TestAppSettings::paddedKeysRoundTrip()
     AppSettings reopened(AppSettings::openFile(path));
     QCOMPARE(reopened.get(u"Versions"_s, padded), u"1.3"_s);
     QCOMPARE(reopened.get(u"Versions"_s, u"RamBot"_s), u"unpadded"_s);
+}
+
+// Windows save their place whenever they hide; the file is only written when a value changes.
+void TestAppSettings::unchangedValueIsNotWrittenAgain()
+{
+    const QString path = freshPath();
+    AppSettings settings(AppSettings::openFile(path));
+    QVERIFY(settings.save(u"Windows"_s, u"MainScreen"_s, u"AAAA"_s));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("; a note made by hand\n");
+    file.close();
+
+    QVERIFY(settings.save(u"windows"_s, u"mainscreen"_s, u"AAAA"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("; a note made by hand"));
+    file.close();
+
+    QVERIFY(settings.save(u"Windows"_s, u"MainScreen"_s, u"BBBB"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("; a note made by hand"));
 }
 
 void TestAppSettings::damagedFileIsSetAside()
