@@ -51,6 +51,18 @@ QString ServerText::tooLargeMessage(const QString &path, qsizetype limit)
         + u", far larger than such a file ever is, so Trevlin does not read or write it."_s;
 }
 
+QStringList ServerText::lines(const QByteArray &bytes)
+{
+    QStringList lines;
+    for (const QString &line : TextLines::split(bytes)) {
+        if (line.contains(u'\r'))
+            lines.append(line.split(u'\r'));
+        else
+            lines.append(line);
+    }
+    return lines;
+}
+
 QStringList ServerText::records(const QStringList &lines)
 {
     QStringList records;
