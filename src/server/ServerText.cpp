@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -36,8 +38,11 @@ ServerText::ReadResult ServerText::read(const QString &path, qsizetype limit)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
-    // The size may have grown since it was asked: one byte past the limit is enough to tell.
-    QByteArray bytes = file.read(limit + 1);
+    // The size may have grown since it was asked: one byte past the limit is enough to tell. The read asks for what
+    // the size promised first, so as not to set aside the whole limit for a file of a few lines.
+    QByteArray bytes = file.read(std::min(info.size(), limit) + 1);
+    if (bytes.size() > info.size() && bytes.size() <= limit && file.error() == QFileDevice::NoError)
+        bytes += file.read(limit + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
     if (bytes.size() > limit)
