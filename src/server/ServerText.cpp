@@ -1,6 +1,7 @@
 #include "ServerText.h"
 
 #include "AtomicFile.h"
+#include "BoundedFile.h"
 #include "TextLines.h"
 
 #include <QDir>
@@ -16,11 +17,6 @@ namespace {
 QString shown(const QString &path)
 {
     return u'"' + QDir::toNativeSeparators(path) + u'"';
-}
-
-QString kilobytes(qsizetype bytes)
-{
-    return QString::number(bytes / 1024) + u" KB"_s;
 }
 
 } // namespace
@@ -52,7 +48,7 @@ ServerText::ReadResult ServerText::read(const QString &path, qsizetype limit)
 
 QString ServerText::tooLargeMessage(const QString &path, qsizetype limit)
 {
-    return shown(path) + u" is larger than "_s + kilobytes(limit)
+    return shown(path) + u" is larger than "_s + BoundedFile::sizeText(limit)
         + u", far larger than such a file ever is, so Trevlin does not read or write it."_s;
 }
 

@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         TestFiles::write(dir.filePath(u"motd.txt"_s), "old");
         QVERIFY(MotdFile::write(dir.path(), u"Ω"_s).contains(u"8-bit"_s));
-        QVERIFY(MotdFile::write(dir.path(), QString(MotdFile::sizeLimit, u'x')).contains(u"1024 KB"_s));
+        QVERIFY(MotdFile::write(dir.path(), QString(MotdFile::sizeLimit, u'x')).contains(u"1 MB"_s));
         QCOMPARE(TestFiles::read(dir.filePath(u"motd.txt"_s)), "old"_ba);
     }
 };
