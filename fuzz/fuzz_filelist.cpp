@@ -35,8 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const UpdateFile &file : list.files) {
         FUZZ_CHECK(file.url.startsWith(itemFolder));
         FUZZ_CHECK(file.url.mid(itemFolder.size()) == file.shortAddress);
-        // The address the request goes to, its dot segments resolved, is still inside the item's folder.
-        const QString path = QUrl(file.url).adjusted(QUrl::NormalizePathSegments).path();
+        // The address as a server may read it, its escapes decoded, a backslash taken for a slash and its dot
+        // segments resolved, is still inside the item's folder.
+        QString decoded = QUrl::fromPercentEncoding(file.url.toUtf8());
+        decoded.replace(u'\\', u'/');
+        const QString path = QUrl(decoded).adjusted(QUrl::NormalizePathSegments).path();
         FUZZ_CHECK(path.startsWith(u"/files/RamBot/"_s));
         FUZZ_CHECK(file.sha256.isEmpty() || file.sha256.size() == 32);
         for (const QString &name : file.folders + QStringList{file.fileName})

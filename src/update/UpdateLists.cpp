@@ -80,10 +80,11 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
         UpdateFile file;
         const qsizetype urlLine = at++;
         file.url = lines[urlLine];
-        // Only files inside the item's own folder on the update server are fetched. The address is also judged as
-        // it is sent, where an encoded dot ("%2e") has become a dot.
-        const QString sent = QUrl(file.url).toString(QUrl::FullyEncoded);
-        if (!file.url.startsWith(itemFolder) || leadsOut(file.url) || leadsOut(sent) || file.url.contains(u'\\'))
+        // Only files inside the item's own folder on the update server are fetched. The address is also judged as a
+        // server may read it, its escapes decoded: an encoded dot ("%2e") is sent as a dot, and many servers take an
+        // encoded slash or a backslash for a slash.
+        const QString decoded = QUrl::fromPercentEncoding(file.url.toUtf8());
+        if (!file.url.startsWith(itemFolder) || leadsOut(file.url) || leadsOut(decoded) || decoded.contains(u'\\'))
             return refuse(urlLine, u"an address outside %1"_s.arg(itemFolder));
         file.shortAddress = file.url.mid(itemFolder.size());
         qsizetype line = at;
