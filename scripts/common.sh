@@ -40,16 +40,38 @@ build_trevlin() {
 }
 
 # Builds the fuzz targets with clang and libFuzzer in a folder of their own, then runs each for $1 seconds (600 by
-# default) on a scratch copy of its corpus, so that the inputs it finds do not land in the repository.
+# default) on a scratch copy of its corpus, so that the inputs it finds do not land in the repository. Names after
+# the seconds pick the targets to run (e.g. "mapcycle motd"); without any, all of them run, one after the other.
 fuzz_trevlin() {
     local seconds=${1:-600} build=$TREVLIN_BUILD-fuzz target name work log runs failed=0
+    [ $# -gt 0 ] && shift
+    local chosen=("$@")
+    case "$seconds" in
+    '' | *[!0-9]*)
+        echo "./test fuzz takes the seconds first, then target names: ./test fuzz 600 mapcycle motd" >&2
+        return 2
+        ;;
+    esac
+    for name in "${chosen[@]}"; do
+        if [ ! -d "$TREVLIN_ROOT/fuzz/corpus/$name" ]; then
+            echo "No fuzz target \"$name\"; there are: $(ls "$TREVLIN_ROOT/fuzz/corpus" | tr '\n' ' ')" >&2
+            return 2
+        fi
+    done
     ensure_packages clang libclang-rt-14-dev
     CC=clang CXX=clang++ cmake -S "$TREVLIN_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTREVLIN_WERROR=ON -DTREVLIN_FUZZ=ON >/dev/null
-    cmake --build "$build" --target trevlin_fuzz
+    if [ ${#chosen[@]} -eq 0 ]; then
+        cmake --build "$build" --target trevlin_fuzz
+    else
+        cmake --build "$build" --target "${chosen[@]/#/fuzz_}"
+    fi
     for target in "$build"/fuzz/fuzz_*; do
         [ -f "$target" ] && [ -x "$target" ] || continue # not the folders CMake keeps beside them
         name=${target##*/fuzz_}
+        if [ ${#chosen[@]} -gt 0 ] && [[ " ${chosen[*]} " != *" $name "* ]]; then
+            continue
+        fi
         work=$(mktemp -d)
         mkdir "$work/corpus"
         cp "$TREVLIN_ROOT/fuzz/corpus/$name/"* "$work/corpus/"

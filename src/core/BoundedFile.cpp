@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 QString BoundedFile::sizeText(qint64 bytes)
@@ -28,8 +30,11 @@ BoundedFile::Result BoundedFile::read(const QString &path, qint64 limit)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, u"Trevlin could not read \"%1\": %2"_s.arg(shown, file.errorString())};
-    // The file may have grown since its size was taken: one byte more than the cap tells.
-    QByteArray bytes = file.read(limit + 1);
+    // The file may have grown since its size was taken: one byte more than the cap tells. Asked for that many bytes
+    // at once, the read would set aside the whole cap each time; a file that kept its size is read in one go.
+    QByteArray bytes = file.read(std::min(info.size(), limit) + 1);
+    if (bytes.size() > info.size() && bytes.size() <= limit && file.error() == QFileDevice::NoError)
+        bytes += file.read(limit + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return {{}, u"Trevlin could not read \"%1\": %2"_s.arg(shown, file.errorString())};
     if (bytes.size() > limit) {

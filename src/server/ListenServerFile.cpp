@@ -116,7 +116,7 @@ ListenServerFile::ReadResult ListenServerFile::read(const QString &gameDir)
 
 ListenServerFile::ReadResult ListenServerFile::parse(const QByteArray &bytes)
 {
-    const QStringList lines = TextLines::split(bytes);
+    const QStringList lines = ServerText::lines(bytes);
     if (lines.isEmpty() || lines.first() != header)
         return {ReadStatus::Foreign, ListenServerConfig::defaults(), foreignMessage()};
     ListenServerConfig config;
@@ -128,12 +128,16 @@ ListenServerFile::ReadResult ListenServerFile::parse(const QByteArray &bytes)
             continue;
         const QStringView key = QStringView(record).left(space);
         QString value = record.mid(space + 1);
-        // The name is written between double quotes; a hand-written one may lack them, and keeps its letters.
+        // The name is written between double quotes, and the game ends it at the second one, whatever follows. A
+        // hand-written name may lack them, and keeps its letters up to a quote.
         if (key == u"hostname") {
-            if (value.startsWith(u'"'))
-                value.remove(0, 1);
-            if (value.endsWith(u'"'))
-                value.chop(1);
+            qsizetype start = 0;
+            while (start < value.size() && value[start] == u' ')
+                ++start;
+            if (start < value.size() && value[start] == u'"')
+                value.remove(0, start + 1);
+            if (const qsizetype quote = value.indexOf(u'"'); quote >= 0)
+                value.truncate(quote);
         }
         config.assign(key, value);
     }

@@ -1,7 +1,7 @@
 #include "MapCycleFile.h"
 
 #include "FolderListing.h"
-#include "TextLines.h"
+#include "ServerText.h"
 
 #include <QDir>
 
@@ -15,7 +15,7 @@ MapCycleFile::ReadResult MapCycleFile::read(const QString &gameDir)
 
 QStringList MapCycleFile::parse(const QByteArray &bytes)
 {
-    return ServerText::records(TextLines::split(bytes));
+    return ServerText::records(ServerText::lines(bytes));
 }
 
 QString MapCycleFile::refusal(const QStringList &entries)

@@ -18,7 +18,7 @@ QString MotdFile::parse(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (const QString &line : TextLines::split(bytes))
+    for (const QString &line : ServerText::lines(bytes))
         text += line + u'\n';
     return text;
 }

@@ -1,11 +1,14 @@
 #include "ServerText.h"
 
 #include "AtomicFile.h"
+#include "BoundedFile.h"
 #include "TextLines.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,11 +17,6 @@ namespace {
 QString shown(const QString &path)
 {
     return u'"' + QDir::toNativeSeparators(path) + u'"';
-}
-
-QString kilobytes(qsizetype bytes)
-{
-    return QString::number(bytes / 1024) + u" KB"_s;
 }
 
 } // namespace
@@ -36,8 +34,11 @@ ServerText::ReadResult ServerText::read(const QString &path, qsizetype limit)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
-    // The size may have grown since it was asked: one byte past the limit is enough to tell.
-    QByteArray bytes = file.read(limit + 1);
+    // The size may have grown since it was asked: one byte past the limit is enough to tell. The read asks for what
+    // the size promised first, so as not to set aside the whole limit for a file of a few lines.
+    QByteArray bytes = file.read(std::min(info.size(), limit) + 1);
+    if (bytes.size() > info.size() && bytes.size() <= limit && file.error() == QFileDevice::NoError)
+        bytes += file.read(limit + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         return {ReadStatus::Unreadable, {}, u"Trevlin could not read "_s + shown(path) + u": "_s + file.errorString()};
     if (bytes.size() > limit)
@@ -47,8 +48,20 @@ ServerText::ReadResult ServerText::read(const QString &path, qsizetype limit)
 
 QString ServerText::tooLargeMessage(const QString &path, qsizetype limit)
 {
-    return shown(path) + u" is larger than "_s + kilobytes(limit)
+    return shown(path) + u" is larger than "_s + BoundedFile::sizeText(limit)
         + u", far larger than such a file ever is, so Trevlin does not read or write it."_s;
+}
+
+QStringList ServerText::lines(const QByteArray &bytes)
+{
+    QStringList lines;
+    for (const QString &line : TextLines::split(bytes)) {
+        if (line.contains(u'\r'))
+            lines.append(line.split(u'\r'));
+        else
+            lines.append(line);
+    }
+    return lines;
 }
 
 QStringList ServerText::records(const QStringList &lines)

@@ -27,6 +27,9 @@ public:
     // The message for a file the readers refuse because of its size; a writer refuses with the same words.
     static QString tooLargeMessage(const QString &path, qsizetype limit);
 
+    // The lines of a server file. The game ends a line at a lone CR as well as at LF or CR LF, so no line holds a
+    // CR: a text typed into a box never holds one either, and comes back from the file as it was.
+    static QStringList lines(const QByteArray &bytes);
     // The records of lines: each line is cut at every comma, leading blanks of each piece are dropped, and the
     // pieces left empty are dropped too.
     static QStringList records(const QStringList &lines);

@@ -151,9 +151,16 @@ void ItemInstaller::fileArrived(const QString &error)
 
 QString ItemInstaller::placeAll()
 {
+    return place(m_roots, m_files, m_staging, m_itemName);
+}
+
+QString ItemInstaller::place(const Roots &roots, const QList<UpdateFile> &files, const QString &staging,
+                             const QString &itemName)
+{
     // First a copy of every file beside its target, then the renames: a full disk fails in the first step, and
     // then nothing has changed but what is cleaned up again.
     QStringList copies;
+    QStringList targets;
     QStringList madeFolders;
     const auto undo = [&](const QString &why) {
         for (const QString &copy : copies)
@@ -162,14 +169,14 @@ QString ItemInstaller::placeAll()
             QDir().rmdir(*it);
         return why;
     };
-    for (qsizetype i = 0; i < m_files.size(); ++i) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
         // The folders may have changed while the files arrived: a link put in since must not lead them out. Asked
         // again, a folder made for an earlier file is found in whatever case the list first named it.
         QString why;
-        m_targets[i] = targetPath(m_roots, m_files[i], &why);
-        if (m_targets[i].isEmpty())
-            return undo(u"The file list of %1 is refused: %2."_s.arg(m_itemName, why));
-        const QFileInfo target(m_targets[i]);
+        targets.append(targetPath(roots, files[i], &why));
+        if (targets[i].isEmpty())
+            return undo(u"The file list of %1 is refused: %2."_s.arg(itemName, why));
+        const QFileInfo target(targets[i]);
         QString folder = target.absolutePath();
         QStringList missing;
         while (!QFileInfo::exists(folder)) {
@@ -183,15 +190,15 @@ QString ItemInstaller::placeAll()
         }
         const QString copy = target.absoluteFilePath() + u".trevlin-update"_s;
         QFile::remove(copy);
-        if (!QFile::copy(QDir(m_staging).filePath(QString::number(i)), copy))
+        if (!QFile::copy(QDir(staging).filePath(QString::number(i)), copy))
             return undo(u"%1 could not be written"_s.arg(target.absoluteFilePath()));
         copies.append(copy);
     }
-    for (qsizetype i = 0; i < m_files.size(); ++i) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
         std::error_code error;
-        std::filesystem::rename(copies[i].toStdString(), m_targets[i].toStdString(), error);
+        std::filesystem::rename(copies[i].toStdString(), targets[i].toStdString(), error);
         if (error)
-            return undo(u"%1 could not be replaced: %2"_s.arg(m_targets[i], QString::fromStdString(error.message())));
+            return undo(u"%1 could not be replaced: %2"_s.arg(targets[i], QString::fromStdString(error.message())));
     }
     return {};
 }

@@ -37,6 +37,12 @@ public:
 
     // Where a file would go, after checking that no link leads it out of its root; empty with why set if not.
     static QString targetPath(const Roots &roots, const UpdateFile &file, QString *why);
+    // Moves an item's files in from staging, where the file at index i of files lies under the name "i". Every
+    // file is copied whole beside its target before the first one replaces its target. An empty text when all
+    // are in place, else the message to show: when a copy fails, every target is as it was, and no file or folder
+    // is left behind.
+    static QString place(const Roots &roots, const QList<UpdateFile> &files, const QString &staging,
+                         const QString &itemName);
 
 Q_SIGNALS:
     void logAdded(const QString &line);

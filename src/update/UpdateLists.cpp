@@ -3,6 +3,7 @@
 #include "TextLines.h"
 
 #include <QRegularExpression>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,6 +44,11 @@ namespace {
 
 constexpr QLatin1StringView endOfFolders("---EndSubDirectories---");
 
+bool leadsOut(const QString &url)
+{
+    return url.contains(u"/../"_s) || url.endsWith(u"/.."_s);
+}
+
 QByteArray hashFromLine(const QString &line)
 {
     static const QRegularExpression hash(u"^sha256:([0-9a-fA-F]{64})$"_s);
@@ -74,9 +80,11 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
         UpdateFile file;
         const qsizetype urlLine = at++;
         file.url = lines[urlLine];
-        // Only files inside the item's own folder on the update server are fetched.
-        if (!file.url.startsWith(itemFolder) || file.url.contains(u"/../"_s) || file.url.endsWith(u"/.."_s)
-            || file.url.contains(u'\\'))
+        // Only files inside the item's own folder on the update server are fetched. The address is also judged as a
+        // server may read it, its escapes decoded: an encoded dot ("%2e") is sent as a dot, and many servers take an
+        // encoded slash or a backslash for a slash.
+        const QString decoded = QUrl::fromPercentEncoding(file.url.toUtf8());
+        if (!file.url.startsWith(itemFolder) || leadsOut(file.url) || leadsOut(decoded) || decoded.contains(u'\\'))
             return refuse(urlLine, u"an address outside %1"_s.arg(itemFolder));
         file.shortAddress = file.url.mid(itemFolder.size());
         qsizetype line = at;

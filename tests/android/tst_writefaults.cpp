@@ -6,6 +6,10 @@
 #include "AutostartFile.h"
 #include "GameFolder.h"
 #include "GameLauncher.h"
+#include "ItemInstaller.h"
+#include "ListenServerFile.h"
+#include "MapCycleFile.h"
+#include "MotdFile.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterFile.h"
@@ -37,6 +41,10 @@ struct WritePath
     QByteArray old;
     std::function<void(const QString &folder, bool large)> prepare;
     std::function<QString(const QString &folder, bool large)> write;
+    // For a write that is one rename, which needs no room: the file (in the same folder) whose bytes then stand as
+    // the target on a full disk.
+    QString movedFrom = {};
+    QByteArray moved = {};
 };
 
 QByteArray rosterBytes(int bots)
@@ -54,7 +62,8 @@ int botCount(bool large)
     return large ? 5000 : 2;
 }
 
-// Outside the folder under test: the roster copied to the autostart file, and the settings it remembers it in.
+// Outside the folder under test: the roster copied to the autostart file, the settings it remembers it in, and the
+// staging folder of an update.
 QTemporaryDir &elsewhere()
 {
     static QTemporaryDir dir;
@@ -117,6 +126,47 @@ QList<WritePath> writePaths()
              const QString value = large ? QString(100000, u'x') : u"/games/cstrike"_s;
              return settings.save(u"Install"_s, u"Directory"_s, value) ? QString() : settings.location();
          }},
+        {u"listenserver.cfg"_s, u"listenserver.cfg"_s, "// Trevlin LISTENSERVER Config File\r\nold\r\n", nothing,
+         [](const QString &folder, bool large) {
+             ListenServerConfig config = ListenServerConfig::defaults();
+             // Just below the file's own cap, and larger than the scratch file system.
+             if (large)
+                 config.setText(ListenServerConfig::Field::ServerName, QString(63000, u'x'));
+             return ListenServerFile::write(folder, config);
+         }},
+        {u"game.cfg moved aside"_s, u"game.trb"_s, "// the older copy\r\n",
+         [](const QString &folder, bool) { TestFiles::write(QDir(folder).filePath(u"game.cfg"_s), "sv_aim 0\r\n"); },
+         [](const QString &folder, bool) { return ListenServerFile::moveGameConfigAside(folder); }, u"game.cfg"_s,
+         "sv_aim 0\r\n"},
+        {u"mapcycle.txt"_s, u"mapcycle.txt"_s, "de_dust\r\n", nothing,
+         [](const QString &folder, bool large) {
+             QStringList maps{u"de_dust2"_s, u"cs_office"_s};
+             for (int i = 0; large && i < 10000; ++i)
+                 maps << u"de_map%1"_s.arg(i);
+             return MapCycleFile::write(folder, maps);
+         }},
+        {u"motd.txt"_s, u"motd.txt"_s, "Welcome\r\n", nothing,
+         [](const QString &folder, bool large) {
+             return MotdFile::write(folder, large ? QString(100000, u'x') : u"Play fair\n"_s);
+         }},
+        // Two files, the one under test last; the first goes into a folder of its own.
+        {u"update installer"_s, u"rambot.dll"_s, "old dll",
+         [](const QString &folder, bool) { QVERIFY(QDir(folder).mkdir(u"rambot"_s)); },
+         [](const QString &folder, bool large) {
+             const QString staging = elsewhere().filePath(u"staging"_s);
+             TestFiles::write(staging + u"/0"_s, "Bot1\r\n");
+             TestFiles::write(staging + u"/1"_s, large ? QByteArray(100000, 'd') : QByteArray("new dll"));
+             const auto file = [](const QStringList &folders, const QString &name) {
+                 UpdateFile file;
+                 file.root = UpdateRoot::CounterStrike;
+                 file.folders = folders;
+                 file.fileName = name;
+                 return file;
+             };
+             return ItemInstaller::place({folder, folder},
+                                         {file({u"rambot"_s}, u"names.txt"_s), file({}, u"rambot.dll"_s)}, staging,
+                                         u"RamBot"_s);
+         }},
     };
 }
 
@@ -148,15 +198,17 @@ void TestWriteFaults::oldFileOrNewOneWhole_data()
         for (const QString &fault :
              {u"full disk, small write"_s, u"full disk, large write"_s, u"rename fails"_s,
               u"folder in the file's place"_s, u"read-only folder"_s, u"killed before the rename"_s}) {
-            // hl.bat is always three short lines.
-            if (paths.at(i).target == "hl.bat"_L1 && fault.endsWith("large write"_L1))
+            // hl.bat is always three short lines, and a rename writes nothing.
+            if ((paths.at(i).target == "hl.bat"_L1 || !paths.at(i).movedFrom.isEmpty())
+                && fault.endsWith("large write"_L1))
                 continue;
             QTest::newRow((paths.at(i).name + u", "_s + fault).toUtf8().constData()) << i << fault;
         }
     }
 }
 
-// Whatever goes wrong, a clear message, and the old file byte for byte, with no temporary file left beside it.
+// Whatever goes wrong, a clear message, and the old file byte for byte, with no temporary file left beside it. Only a
+// rename may go through on a full disk, and then the moved file stands whole in the old one's place.
 void TestWriteFaults::oldFileOrNewOneWhole()
 {
     QFETCH(int, path);
@@ -223,6 +275,13 @@ void TestWriteFaults::oldFileOrNewOneWhole()
     if (fault == "read-only folder"_L1)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
+    if (message.isEmpty() && fault.startsWith("full disk"_L1) && !write.movedFrom.isEmpty()) {
+        QCOMPARE(TestFiles::read(target), write.moved);
+        QStringList after = before;
+        after.removeOne(write.movedFrom);
+        QCOMPARE(entries(folder), after);
+        return;
+    }
     if (fault != "killed before the rename"_L1)
         QVERIFY2(!message.isEmpty(), "the write was reported as done");
     if (fault == "folder in the file's place"_L1)

@@ -97,6 +97,16 @@ private Q_SLOTS:
                                                              << ReadStatus::Loaded << QStringList{u"hostname=Dust"_s};
         QTest::newRow("hand-written name without quotes") << head + "hostname My Server\n"
                                                           << ReadStatus::Loaded << QStringList{u"hostname=My Server"_s};
+        // The game ends the name at its second quote; a name holding one could not be written back.
+        QTest::newRow("name ends at its closing quote")
+            << head + "hostname \"Dust\" Nights\"\r\nmp_c4timer 45\r\n"
+            << ReadStatus::Loaded << QStringList{u"hostname=Dust"_s, u"mp_c4timer=45"_s};
+        QTest::newRow("quoted name after two blanks, unquoted name up to a quote")
+            << head + "hostname  \"Dust\"\r\nhostname Dust\"2\r\n"
+            << ReadStatus::Loaded << QStringList{u"hostname=Dust"_s};
+        QTest::newRow("a lone CR ends a record") << head + "mp_c4timer 45\r\r\nmp_roundtime 5\rsv_cheats 1\r\n"
+                                                 << ReadStatus::Loaded
+                                                 << QStringList{u"mp_c4timer=45"_s, u"mp_roundtime=5"_s, u"sv_cheats=1"_s};
         QTest::newRow("records after commas, leading blanks, a later one wins, unknown keys")
             << head + "mp_roundtime 5,   mp_c4timer 45, mp_roundtime 9\nfoo 1\nsv_cheats 0\nMP_FOOTSTEPS 1\n"
             << ReadStatus::Loaded << QStringList{u"mp_roundtime=9"_s, u"mp_c4timer=45"_s};
@@ -114,6 +124,8 @@ private Q_SLOTS:
             QVERIFY(read.config == ListenServerConfig::defaults());
         } else {
             QVERIFY(read.config == assigned(expected));
+            // What is read can be written as it is.
+            QCOMPARE(ListenServerFile::refusal(read.config), QString());
         }
     }
 

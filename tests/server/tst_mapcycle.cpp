@@ -3,6 +3,7 @@
 #include "MotdFile.h"
 #include "RandomSource.h"
 #include "TestFiles.h"
+#include "TextLines.h"
 #include "WaypointCheck.h"
 
 #include <QDir>
@@ -39,6 +40,8 @@ private Q_SLOTS:
             << "de_dust, cs_italy,,\n   de_aztec  \nde_dust"_ba
             << QStringList{u"de_dust"_s, u"cs_italy"_s, u"de_aztec  "_s, u"de_dust"_s};
         QTest::newRow("empty") << QByteArray() << QStringList();
+        QTest::newRow("a lone CR ends an entry, as in the game")
+            << "de_dust\rde_aztec\r\r\ncs_office\r"_ba << QStringList{u"de_dust"_s, u"de_aztec"_s, u"cs_office"_s};
     }
 
     void readsEntries()
@@ -46,6 +49,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, entries);
         QCOMPARE(MapCycleFile::parse(bytes), entries);
+        QCOMPARE(MapCycleFile::refusal(entries), QString());
     }
 
     void writesWhatItReadsBack()
@@ -150,12 +154,29 @@ private Q_SLOTS:
         QCOMPARE(MotdFile::read(dir.path()).text, text.isEmpty() || text.endsWith(u'\n') ? text : text + u'\n');
     }
 
+    void readsTheMessage_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CR LF and a last line without one") << "Welcome\r\n\r\nHave fun"_ba << u"Welcome\n\nHave fun\n"_s;
+        // The editor writes a CR as a line break: read the same way, the message comes back as it was.
+        QTest::newRow("a lone CR ends a line") << "Welcome\rHave fun\r\r\n"_ba << u"Welcome\nHave fun\n\n"_s;
+    }
+
+    void readsTheMessage()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QCOMPARE(MotdFile::parse(file), text);
+        QCOMPARE(MotdFile::parse(TextLines::join(MotdFile::lines(text))), text);
+    }
+
     void refusesWhatAMessageFileCannotHold()
     {
         QTemporaryDir dir;
         TestFiles::write(dir.filePath(u"motd.txt"_s), "old");
         QVERIFY(MotdFile::write(dir.path(), u"Ω"_s).contains(u"8-bit"_s));
-        QVERIFY(MotdFile::write(dir.path(), QString(MotdFile::sizeLimit, u'x')).contains(u"1024 KB"_s));
+        QVERIFY(MotdFile::write(dir.path(), QString(MotdFile::sizeLimit, u'x')).contains(u"1 MB"_s));
         QCOMPARE(TestFiles::read(dir.filePath(u"motd.txt"_s)), "old"_ba);
     }
 };

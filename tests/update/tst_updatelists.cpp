@@ -118,6 +118,11 @@ void TestUpdateLists::refusedFileLists_data()
     QTest::newRow("unknown root keyword") << record("temp_dir", "", "f") << 2;
     QTest::newRow("address of another item") << QByteArray("http://u.test/RamBot/f\r\nhalf-life_dir\r\n") << 1;
     QTest::newRow("address leaving the item") << QByteArray("http://u.test/PLBot/../f\r\nhalf-life_dir\r\n") << 1;
+    // Sent, the encoded dots are dots; a server may take the encoded slash for a slash.
+    QTest::newRow("address leaving the item through encoded dots")
+        << QByteArray("http://u.test/PLBot/%2e%2E/f\r\nhalf-life_dir\r\n") << 1;
+    QTest::newRow("address leaving the item through an encoded slash")
+        << QByteArray("http://u.test/PLBot/a/..%2Ff\r\nhalf-life_dir\r\n") << 1;
     QTest::newRow("record cut short") << url + "half-life_dir\r\nx\r\ndlls\r\n" << 4;
 }
 
