@@ -1,12 +1,8 @@
 #include "SupportedMaps.h"
 
 #include "BotCatalogue.h"
+#include "FolderFiles.h"
 #include "FolderListing.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <algorithm>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,29 +23,10 @@ QString SupportedMaps::text(const QString &gameDir, const BotInfo &bot)
 QStringList SupportedMaps::mapNames(const QString &folder, const QString &suffix)
 {
     QStringList names;
-    if (folder.isEmpty())
-        return names;
-    // A plain walk and one sort beat QDir's sorted listing, which builds a file-info record for every entry; and
-    // folding each name's letter case once beats folding both sides of every comparison.
-    struct Entry
-    {
-        QString key;
-        QString name;
-    };
-    std::vector<Entry> entries;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        const QString fileName = it.fileName();
-        if (fileName.size() > suffix.size() && fileName.endsWith(suffix, Qt::CaseInsensitive)) {
-            QString name = fileName.chopped(suffix.size());
-            entries.push_back({name.toCaseFolded(), std::move(name)});
-        }
-    }
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return a.key != b.key ? a.key < b.key : a.name < b.name; });
-    names.reserve(qsizetype(entries.size()));
-    for (Entry &entry : entries)
-        names.append(std::move(entry.name));
+    FolderFiles::walk(folder, {suffix}, [&names, &suffix](qsizetype, QString name) {
+        name.chop(suffix.size());
+        names.append(std::move(name));
+    });
+    FolderFiles::sortCaseBlind(names);
     return names;
 }

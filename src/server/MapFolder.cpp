@@ -1,19 +1,18 @@
 #include "MapFolder.h"
 
+#include "FolderFiles.h"
 #include "FolderListing.h"
 #include "RandomSource.h"
 
-#include <QDirIterator>
 #include <QSet>
 
 #include <algorithm>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr QLatin1StringView mapSuffix(".bsp");
+constexpr QStringView mapSuffix(u".bsp");
 
 } // namespace
 
@@ -29,30 +28,17 @@ MapFolder::Listing MapFolder::list(const QString &gameDir, const QString &botNam
         return listing;
     listing.folderFound = true;
     QSet<QString> waypoints;
-    // Each name's letter case is folded once, not in every comparison of the sort.
-    struct Entry
-    {
-        QString key;
-        QString name;
-    };
-    std::vector<Entry> entries;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        QString name = it.fileName();
-        if (name.size() > mapSuffix.size() && name.endsWith(mapSuffix, Qt::CaseInsensitive))
-            entries.push_back({name.toCaseFolded(), std::move(name)});
-        else if (sameFolder && name.size() > waypointSuffix.size()
-                 && name.endsWith(waypointSuffix, Qt::CaseInsensitive))
-            waypoints.insert(name.chopped(waypointSuffix.size()).toCaseFolded());
-    }
+    // The map files and, in the same walk, the waypoint files.
+    FolderFiles::walk(folder, {mapSuffix, sameFolder ? QStringView(waypointSuffix) : QStringView()},
+                      [&](qsizetype suffix, QString name) {
+                          if (suffix == 0)
+                              listing.fileNames.append(std::move(name));
+                          else
+                              waypoints.insert(name.chopped(waypointSuffix.size()).toCaseFolded());
+                      });
     if (sameFolder)
         listing.waypoints = WaypointCheck(botName, std::move(waypoints));
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return a.key != b.key ? a.key < b.key : a.name < b.name; });
-    listing.fileNames.reserve(qsizetype(entries.size()));
-    for (Entry &entry : entries)
-        listing.fileNames.append(std::move(entry.name));
+    FolderFiles::sortCaseBlind(listing.fileNames);
     return listing;
 }
 

@@ -1,9 +1,8 @@
 #include "WaypointCheck.h"
 
 #include "BotCatalogue.h"
+#include "FolderFiles.h"
 #include "FolderListing.h"
-
-#include <QDirIterator>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -13,16 +12,10 @@ WaypointCheck::WaypointCheck(const QString &gameDir, const QString &botName)
     if (suffix.isEmpty())
         return;
     QSet<QString> maps;
-    if (!folder.isEmpty()) {
-        // Only looked up, never shown: no order needed.
-        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
-        while (it.hasNext()) {
-            it.next();
-            const QString name = it.fileName();
-            if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
-                maps.insert(name.chopped(suffix.size()).toCaseFolded());
-        }
-    }
+    // Only looked up, never shown: no order needed.
+    FolderFiles::walk(folder, {suffix}, [&maps, &suffix](qsizetype, const QString &name) {
+        maps.insert(name.chopped(suffix.size()).toCaseFolded());
+    });
     *this = WaypointCheck(botName, std::move(maps));
 }
 

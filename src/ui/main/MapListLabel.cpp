@@ -91,33 +91,50 @@ QString MapListLabel::spokenText() const
 qreal MapListLabel::advance(QChar c)
 {
     // A name's width is the sum of its characters' advances: close enough for placing whole names on lines,
-    // and cheap for thousands of them, as each character is measured once.
-    const auto it = m_advances.constFind(c.unicode());
-    if (it != m_advances.cend())
-        return *it;
+    // and cheap for thousands of them, as each character is measured once. Map names are nearly all Latin-1,
+    // whose advances are kept in a plain table.
+    const char16_t unit = c.unicode();
+    if (unit < m_latin1Advances.size() && m_latin1Advances[unit] >= 0)
+        return m_latin1Advances[unit];
+    if (unit >= m_latin1Advances.size()) {
+        const auto it = m_advances.constFind(unit);
+        if (it != m_advances.cend())
+            return *it;
+    }
     const qreal width = QFontMetricsF(font()).horizontalAdvance(c);
-    m_advances.insert(c.unicode(), width);
+    if (unit < m_latin1Advances.size())
+        m_latin1Advances[unit] = width;
+    else
+        m_advances.insert(unit, width);
     return width;
 }
 
 void MapListLabel::measure()
 {
     m_items.clear();
+    m_latin1Advances.fill(-1);
     m_advances.clear();
     m_lineHeight = QFontMetrics(font()).lineSpacing();
     const qreal comma = advance(u',');
+    // One pass over the text: a name ends at each ", ".
+    const QChar *text = m_text.constData();
+    const qsizetype size = m_text.size();
     qsizetype start = 0;
-    while (start < m_text.size()) {
-        qsizetype end = m_text.indexOf(separator, start);
-        const bool last = end < 0;
-        if (last)
-            end = m_text.size();
-        qreal width = last ? 0 : comma;
-        for (qsizetype i = start; i < end; ++i)
-            width += advance(m_text.at(i));
-        m_items.append({start, (last ? end : end + separator.size()) - start, width});
-        start = last ? end : end + separator.size();
+    qreal width = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] == u',' && i + 1 < size && text[i + 1] == u' ') {
+            m_items.append({start, i + separator.size() - start, width + comma});
+            start = i + separator.size();
+            width = 0;
+            ++i;
+        } else {
+            const char16_t unit = text[i].unicode();
+            width += unit < m_latin1Advances.size() && m_latin1Advances[unit] >= 0 ? m_latin1Advances[unit]
+                                                                                   : advance(text[i]);
+        }
     }
+    if (start < size)
+        m_items.append({start, size - start, width});
     wrap();
 }
 
@@ -146,20 +163,21 @@ void MapListLabel::paintEvent(QPaintEvent *)
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::WindowText));
     const int top = verticalScrollBar()->value();
-    const qreal blank = advance(u' ');
     const int ascent = QFontMetrics(font()).ascent();
     const qsizetype firstLine = m_lineHeight > 0 ? top / m_lineHeight : 0;
     for (qsizetype line = firstLine; line < m_lineStarts.size(); ++line) {
         const int y = int(line) * m_lineHeight - top;
         if (y > viewport()->height())
             break;
+        // A line is drawn as one run of text, its names with the ", " between them, rather than name by name:
+        // each run is shaped afresh.
         const qsizetype end = line + 1 < m_lineStarts.size() ? m_lineStarts.at(line + 1) : m_items.size();
-        qreal x = 0;
-        for (qsizetype i = m_lineStarts.at(line); i < end; ++i) {
-            const Item &item = m_items.at(i);
-            painter.drawText(QPointF(x, y + ascent), m_text.mid(item.start, item.length));
-            x += item.width + blank;
-        }
+        const qsizetype start = m_items.at(m_lineStarts.at(line)).start;
+        const Item &last = m_items.at(end - 1);
+        QStringView run = QStringView(m_text).sliced(start, last.start + last.length - start);
+        if (run.endsWith(separator))
+            run.chop(separator.size());
+        painter.drawText(QPointF(0, y + ascent), run.toString());
     }
 }
 

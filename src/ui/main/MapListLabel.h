@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 // Shows a list of names joined by ", " as flowing, wrapped text, like a word-wrapped label, but lays the names out
 // itself and paints only the lines in view: a maps folder can hold ten thousand waypoint files, and a plain label
 // would lay the whole paragraph out again on every size request.
@@ -42,7 +44,8 @@ private:
 
     QString m_text;
     QList<Item> m_items;
-    QList<qsizetype> m_lineStarts; // the first item of each line
-    QHash<char16_t, qreal> m_advances;
+    QList<qsizetype> m_lineStarts;           // the first item of each line
+    std::array<qreal, 256> m_latin1Advances; // below 0 where not measured yet
+    QHash<char16_t, qreal> m_advances;       // the other characters
     int m_lineHeight = 0;
 };
