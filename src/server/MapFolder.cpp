@@ -28,13 +28,14 @@ MapFolder::Listing MapFolder::list(const QString &gameDir, const QString &botNam
         return listing;
     listing.folderFound = true;
     QSet<QString> waypoints;
+    const qsizetype waypointSuffixSize = waypointSuffix.size(); // clang 14 cannot capture a structured binding
     // The map files and, in the same walk, the waypoint files.
     FolderFiles::walk(folder, {mapSuffix, sameFolder ? QStringView(waypointSuffix) : QStringView()},
                       [&](qsizetype suffix, QString name) {
                           if (suffix == 0)
                               listing.fileNames.append(std::move(name));
                           else
-                              waypoints.insert(name.chopped(waypointSuffix.size()).toCaseFolded());
+                              waypoints.insert(name.chopped(waypointSuffixSize).toCaseFolded());
                       });
     if (sameFolder)
         listing.waypoints = WaypointCheck(botName, std::move(waypoints));
