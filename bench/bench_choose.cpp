@@ -6,7 +6,7 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "BotCatalogue.h"
-#include "FloorTable.h"
+#include "FloorReporter.h"
 #include "MainScreen.h"
 #include "RandomSource.h"
 #include "ScratchGameFolder.h"

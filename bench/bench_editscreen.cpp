@@ -10,7 +10,7 @@
 #include "AndroidRoster.h"
 #include "AppState.h"
 #include "EditScreen.h"
-#include "FloorTable.h"
+#include "FloorReporter.h"
 #include "RandomSource.h"
 #include "Roster.h"
 #include "RosterAddOn.h"

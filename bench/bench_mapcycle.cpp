@@ -4,7 +4,7 @@
 // letter case, which the target leaves out: the window also reads the map cycle and looks up every map's waypoints.
 
 #include "AppState.h"
-#include "FloorTable.h"
+#include "FloorReporter.h"
 #include "MapCycle.h"
 #include "RandomSource.h"
 #include "ScratchGameFolder.h"

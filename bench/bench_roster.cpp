@@ -8,7 +8,7 @@
 #include "AndroidRoster.h"
 #include "AndroidRosterFile.h"
 #include "BenchPlatform.h"
-#include "FloorTable.h"
+#include "FloorReporter.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterFile.h"
