@@ -12,9 +12,10 @@ WaypointCheck::WaypointCheck(const QString &gameDir, const QString &botName)
     if (suffix.isEmpty())
         return;
     QSet<QString> maps;
+    const qsizetype suffixSize = suffix.size(); // clang 14 cannot capture a structured binding
     // Only looked up, never shown: no order needed.
-    FolderFiles::walk(folder, {suffix}, [&maps, &suffix](qsizetype, const QString &name) {
-        maps.insert(name.chopped(suffix.size()).toCaseFolded());
+    FolderFiles::walk(folder, {suffix}, [&maps, suffixSize](qsizetype, const QString &name) {
+        maps.insert(name.chopped(suffixSize).toCaseFolded());
     });
     *this = WaypointCheck(botName, std::move(maps));
 }
