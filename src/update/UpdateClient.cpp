@@ -1,8 +1,11 @@
 #include "UpdateClient.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QIODevice>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QPluginLoader>
+
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,12 +14,35 @@ namespace {
 // Bytes are taken from the reply in pieces of this size, so memory stays flat however large the file.
 constexpr qint64 chunkSize = 256 * 1024;
 
+// The network module: one linked into the program (as the tests link it), else the file beside the program, as
+// built and on Windows, or in the program's library folder once installed on Linux. Null, with the reason, when
+// none loads.
+HttpModule *networkModule(QString *problem)
+{
+    const QObjectList linkedIn = QPluginLoader::staticInstances();
+    for (QObject *instance : linkedIn) {
+        if (auto *module = qobject_cast<HttpModule *>(instance))
+            return module;
+    }
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QString firstProblem;
+    for (const QString &folder : {u"."_s, QStringLiteral(TREVLIN_INSTALLED_MODULE_DIR)}) {
+        QPluginLoader loader(programFolder.absoluteFilePath(folder + u"/trevlin_network"_s));
+        if (auto *module = qobject_cast<HttpModule *>(loader.instance()))
+            return module;
+        if (firstProblem.isEmpty())
+            firstProblem = loader.errorString();
+    }
+    *problem = u"The network module trevlin_network could not be loaded from %1: %2"_s.arg(
+        QDir::toNativeSeparators(programFolder.path()), firstProblem);
+    return nullptr;
+}
+
 } // namespace
 
 UpdateClient::UpdateClient(const QUrl &server, QObject *parent)
     : QObject(parent)
     , m_server(server)
-    , m_manager(new QNetworkAccessManager(this))
 {
     m_silence.setSingleShot(true);
     m_deadline.setSingleShot(true);
@@ -68,54 +94,69 @@ bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, bool
     m_failure.clear();
     Q_EMIT stateChanged(State::LookingUp);
     if (!onServer(url)) {
-        // Reported from the event loop, as every other ending, so callers see one order of events.
-        m_failure = u"The address %1 is not on the update server"_s.arg(url.toDisplayString());
-        QTimer::singleShot(0, this, [this] {
-            Q_EMIT stateChanged(State::Error);
-            Q_EMIT finished(m_failure);
-        });
+        refuseLater(u"The address %1 is not on the update server"_s.arg(url.toDisplayString()));
         return true;
     }
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(m_limits.maxRedirects);
-    // A compressed body would make the size cap and the length check count the wrong bytes.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setTransferTimeout(0);
-    m_reply = m_manager->get(request);
-    m_reply->setReadBufferSize(chunkSize);
-    connect(m_reply, &QNetworkReply::socketStartedConnecting, this, [this] { Q_EMIT stateChanged(State::Connecting); });
-    connect(m_reply, &QNetworkReply::requestSent, this, [this] {
-        Q_EMIT stateChanged(State::Requesting);
-        Q_EMIT stateChanged(State::RequestSent);
-    });
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] { Q_EMIT stateChanged(State::Receiving); });
-    connect(m_reply, &QNetworkReply::readyRead, this, &UpdateClient::readSome);
-    connect(m_reply, &QNetworkReply::downloadProgress, this,
-            [this](qint64, qint64 total) { Q_EMIT progress(m_received, total); });
-    connect(m_reply, &QNetworkReply::redirected, this, &UpdateClient::onRedirected);
-    connect(m_reply, &QNetworkReply::finished, this, &UpdateClient::onFinished);
+    if (!m_session) {
+        QString problem;
+        HttpModule *module = networkModule(&problem);
+        if (!module) {
+            refuseLater(problem);
+            return true;
+        }
+        m_session.reset(module->newSession());
+    }
+    m_get = m_session->get(url, m_limits.maxRedirects, chunkSize, this);
     m_silence.start(m_limits.silenceMs);
     m_deadline.start(m_limits.deadlineMs);
     return true;
 }
 
-void UpdateClient::readSome()
+void UpdateClient::refuseLater(const QString &error)
 {
-    if (!m_reply)
+    m_failure = error;
+    QTimer::singleShot(0, this, [this] {
+        Q_EMIT stateChanged(State::Error);
+        Q_EMIT finished(m_failure);
+    });
+}
+
+void UpdateClient::onConnecting()
+{
+    Q_EMIT stateChanged(State::Connecting);
+}
+
+void UpdateClient::onRequestSent()
+{
+    Q_EMIT stateChanged(State::Requesting);
+    Q_EMIT stateChanged(State::RequestSent);
+}
+
+void UpdateClient::onHeaders()
+{
+    Q_EMIT stateChanged(State::Receiving);
+}
+
+void UpdateClient::onProgress(qint64 total)
+{
+    Q_EMIT progress(m_received, total);
+}
+
+void UpdateClient::onBytes()
+{
+    if (!m_get)
         return;
     m_silence.start(m_limits.silenceMs);
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = m_get->status();
     if (status >= 300 && status < 400)
         return; // the body of a redirect is not the file
-    const qint64 length = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    if (length > m_cap) {
+    if (m_get->announcedLength().value_or(0) > m_cap) {
         fail(u"The file is larger than %1 bytes"_s.arg(m_cap));
         return;
     }
     char buffer[64 * 1024];
-    while (m_reply && m_reply->bytesAvailable() > 0) {
-        const qint64 read = m_reply->read(buffer, sizeof buffer);
+    while (m_get && m_get->bytesAvailable() > 0) {
+        const qint64 read = m_get->read(buffer, sizeof buffer);
         if (read <= 0)
             break;
         m_received += read;
@@ -141,42 +182,42 @@ void UpdateClient::onRedirected(const QUrl &url)
         fail(u"The server redirected too often"_s);
         return;
     }
-    Q_EMIT m_reply->redirectAllowed();
+    m_get->allowRedirect();
 }
 
 void UpdateClient::onFinished()
 {
-    if (!m_reply)
+    if (!m_get)
         return;
-    readSome();
-    if (!m_reply)
+    onBytes();
+    if (!m_get)
         return;
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = m_get->status();
     if (status >= 400) {
-        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_reply->url().toDisplayString()));
+        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_get->url().toDisplayString()));
         return;
     }
-    const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (announced.isValid() && announced.toLongLong() > m_received) {
-        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(announced.toLongLong()));
+    const std::optional<qint64> announced = m_get->announcedLength();
+    if (announced && *announced > m_received) {
+        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(*announced));
         return;
     }
     // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
     // without the length only a hash can tell a whole file from a part of one.
-    if (status == 200 && !announced.isValid() && !m_hashed) {
+    if (status == 200 && !announced && !m_hashed) {
         fail(u"The server did not say how large the file is, so a whole file cannot be told from a part"_s);
         return;
     }
-    if (m_reply->error() != QNetworkReply::NoError) {
-        fail(m_reply->errorString());
+    if (const QString error = m_get->networkError(); !error.isEmpty()) {
+        fail(error);
         return;
     }
     if (status != 200) {
-        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_reply->url().toDisplayString()));
+        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_get->url().toDisplayString()));
         return;
     }
-    if (announced.isValid() && announced.toLongLong() != m_received) {
-        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(announced.toLongLong()));
+    if (announced && *announced != m_received) {
+        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(*announced));
         return;
     }
     Q_EMIT progress(m_received, m_received);
@@ -186,7 +227,7 @@ void UpdateClient::onFinished()
 
 void UpdateClient::fail(const QString &error)
 {
-    if (!m_reply)
+    if (!m_get)
         return;
     Q_EMIT stateChanged(State::Error);
     end(error);
@@ -196,23 +237,15 @@ void UpdateClient::end(const QString &error)
 {
     m_silence.stop();
     m_deadline.stop();
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    std::exchange(m_get, nullptr)->release();
     Q_EMIT finished(error);
 }
 
 void UpdateClient::cancel()
 {
-    if (!m_reply)
+    if (!m_get)
         return;
     m_silence.stop();
     m_deadline.stop();
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    std::exchange(m_get, nullptr)->release();
 }

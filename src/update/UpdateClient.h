@@ -1,18 +1,22 @@
 #pragma once
 
-#include <QNetworkReply>
+#include "HttpModule.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 class QIODevice;
-class QNetworkAccessManager;
 
 // Fetches one address at a time from the update server into a sink, without ever blocking the event loop.
 // A transfer ends on its own when the server falls silent, when it outlasts its deadline, when the body grows past
 // its cap, when a redirect leads off the server or goes round, or when the body arrives short.
-class UpdateClient : public QObject
+//
+// The network itself is the network module's, loaded at the first fetch; a module that cannot be loaded ends that
+// fetch with a message as any other failure does.
+class UpdateClient : public QObject, private HttpGet::Listener
 {
     Q_OBJECT
 
@@ -48,7 +52,7 @@ public:
     // exactly once, unless cancel() comes first. Refused while another transfer runs. A body whose length the
     // server does not announce is refused unless hashed says that the caller checks its hash.
     bool fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes = 0, bool hashed = false);
-    bool isBusy() const { return m_reply != nullptr; }
+    bool isBusy() const { return m_get != nullptr; }
     // Ends a running transfer at once; no finished() follows.
     void cancel();
 
@@ -62,17 +66,25 @@ Q_SIGNALS:
     void finished(const QString &error);
 
 private:
-    void readSome();
-    void onRedirected(const QUrl &url);
-    void onFinished();
+    // What the transfer in flight tells.
+    void onConnecting() override;
+    void onRequestSent() override;
+    void onHeaders() override;
+    void onBytes() override;
+    void onProgress(qint64 total) override;
+    void onRedirected(const QUrl &url) override;
+    void onFinished() override;
+
+    // Ends the fetch from the event loop, as every other ending, so that callers see one order of events.
+    void refuseLater(const QString &error);
     void fail(const QString &error);
     void end(const QString &error);
     bool onServer(const QUrl &url) const;
 
     QUrl m_server;
     Limits m_limits;
-    QNetworkAccessManager *m_manager;
-    QPointer<QNetworkReply> m_reply;
+    std::unique_ptr<HttpSession> m_session;
+    HttpGet *m_get = nullptr;
     QIODevice *m_sink = nullptr;
     qint64 m_cap = 0;
     qint64 m_received = 0;

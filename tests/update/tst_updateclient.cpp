@@ -4,6 +4,7 @@
 #include "UpdateFixture.h"
 
 #include <QBuffer>
+#include <QPluginLoader>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void refusedItemsChangeNothing_data();
     void refusedItemsChangeNothing();
     void cancelInTheMiddle();
+    void moduleFileServesAFetch();
 };
 
 void TestUpdateClient::transfers_data()
@@ -224,6 +226,38 @@ void TestUpdateClient::cancelInTheMiddle()
     QTest::qWait(200);
     QCOMPARE(done.size(), 0);
     QCOMPARE(fixture.listing(), before);
+}
+
+// The program loads the network module from its file at the first fetch; the other tests link it in.
+void TestUpdateClient::moduleFileServesAFetch()
+{
+    QPluginLoader loader(QStringLiteral(TREVLIN_NETWORK_MODULE));
+    auto *module = qobject_cast<HttpModule *>(loader.instance());
+    QVERIFY2(module, qPrintable(loader.errorString()));
+
+    struct Listener : HttpGet::Listener
+    {
+        void onConnecting() override { }
+        void onRequestSent() override { }
+        void onHeaders() override { }
+        void onBytes() override { }
+        void onProgress(qint64) override { }
+        void onRedirected(const QUrl &) override { }
+        void onFinished() override { done = true; }
+        bool done = false;
+    } listener;
+    LoopbackServer server;
+    server.serve("/file", "the body");
+    const std::unique_ptr<HttpSession> session(module->newSession());
+    HttpGet *get = session->get(QUrl(server.baseUrl() + u"file"_s), 3, 1024, &listener);
+    QTRY_VERIFY(listener.done);
+    QCOMPARE(get->status(), 200);
+    QCOMPARE(get->announcedLength(), std::optional<qint64>(8));
+    char body[16] = {};
+    QCOMPARE(get->read(body, sizeof body), 8);
+    QCOMPARE(QByteArray(body), QByteArray("the body"));
+    QCOMPARE(get->networkError(), QString());
+    get->release();
 }
 
 QTEST_GUILESS_MAIN(TestUpdateClient)
