@@ -5,8 +5,8 @@
 
 #ifdef _WIN32
 #include <io.h>
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif

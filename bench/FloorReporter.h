@@ -26,8 +26,7 @@ public:
 
     // A row of the work measured by the benchmark named trevlin beside the one named floor (empty for none).
     // Prints nothing when the Trevlin benchmark did not run (filtered out).
-    bool printRow(const std::string &work, const std::string &trevlin, const std::string &floor,
-                  Target target) const;
+    bool printRow(const std::string &work, const std::string &trevlin, const std::string &floor, Target target) const;
 
 private:
     std::map<std::string, std::vector<double>> m_milliseconds;

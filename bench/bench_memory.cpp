@@ -93,8 +93,7 @@ std::optional<double> peakOf(const QString &program, const QStringList &argument
     environment.insert(u"TREVLIN_PRINT_PEAK_MEMORY"_s, u"1"_s);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0) {
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
         return std::nullopt;
     }

@@ -182,8 +182,8 @@ void plainWrite(benchmark::State &state, const QString &path)
     const std::string temporary = name + ".new";
     for (auto _ : state) {
         std::FILE *file = std::fopen(temporary.c_str(), "wb");
-        const bool whole = file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
-                == std::size_t(bytes.size());
+        const bool whole
+            = file && std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file) == std::size_t(bytes.size());
         const bool synced = file && BenchPlatform::syncToDisk(file);
         if (file)
             std::fclose(file);
