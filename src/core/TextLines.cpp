@@ -1,6 +1,12 @@
 #include "TextLines.h"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TREVLIN_SSE2
+#endif
 
 bool TextLines::Cursor::next(QByteArrayView &line)
 {
@@ -21,15 +27,76 @@ qsizetype TextLines::Cursor::remaining() const
 {
     if (m_start >= m_bytes.size())
         return 0;
-    qsizetype lines = 0;
-    const char *at = m_bytes.data() + m_start;
-    const char *end = m_bytes.data() + m_bytes.size();
-    while (at < end) {
-        const void *lineFeed = std::memchr(at, '\n', size_t(end - at));
-        ++lines;
-        at = lineFeed ? static_cast<const char *>(lineFeed) + 1 : end;
+    const QByteArrayView rest = m_bytes.sliced(m_start);
+    return count(rest, '\n') + (rest.endsWith('\n') ? 0 : 1);
+}
+
+qsizetype TextLines::count(QByteArrayView bytes, char c)
+{
+    const char *at = bytes.data();
+    const char *const end = at + bytes.size();
+    qsizetype found = 0;
+#ifdef TREVLIN_SSE2
+    // Each byte of the counters counts its column's matches, at most 255 rounds before they are summed.
+    const __m128i wanted = _mm_set1_epi8(c);
+    while (end - at >= 16) {
+        __m128i counters = _mm_setzero_si128();
+        for (int round = 0; round < 255 && end - at >= 16; ++round, at += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(chunk, wanted));
+        }
+        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+        found += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
     }
-    return lines;
+#endif
+    for (; at < end; ++at)
+        found += *at == c;
+    return found;
+}
+
+TextLines::LineBreaks TextLines::lineBreaks(QByteArrayView bytes, qsizetype from, qsizetype to)
+{
+    LineBreaks found;
+    const char *const begin = bytes.data();
+    const char *at = begin + from;
+    const char *const stop = begin + to;
+    const char *const end = begin + bytes.size();
+#ifdef TREVLIN_SSE2
+    // Each chunk beside the chunk one byte further on: a carriage return in the first without a line feed after
+    // it is bare. The line feeds are counted per column, as in count(); bare carriage returns are only noted, and
+    // looked for one by one in the rare stretch that has one.
+    const __m128i carriageReturn = _mm_set1_epi8('\r');
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (;;) {
+        const qsizetype rounds = std::min<qsizetype>(255, (std::min(stop, end - 1) - at) / 16);
+        if (rounds <= 0)
+            break;
+        const char *const stretch = at;
+        __m128i counters = _mm_setzero_si128();
+        __m128i bare = _mm_setzero_si128();
+        for (qsizetype round = 0; round < rounds; ++round, at += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 1));
+            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(chunk, lineFeed));
+            bare = _mm_or_si128(
+                bare, _mm_andnot_si128(_mm_cmpeq_epi8(next, lineFeed), _mm_cmpeq_epi8(chunk, carriageReturn)));
+        }
+        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+        found.lineFeeds += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
+        if (found.bareCarriageReturn < 0 && _mm_movemask_epi8(bare)) {
+            for (const char *c = stretch; c < at && found.bareCarriageReturn < 0; ++c) {
+                if (*c == '\r' && c[1] != '\n')
+                    found.bareCarriageReturn = c - begin;
+            }
+        }
+    }
+#endif
+    for (; at < stop; ++at) {
+        found.lineFeeds += *at == '\n';
+        if (*at == '\r' && at + 1 < end && at[1] != '\n' && found.bareCarriageReturn < 0)
+            found.bareCarriageReturn = at - begin;
+    }
+    return found;
 }
 
 QStringList TextLines::split(const QByteArray &bytes)

@@ -3,6 +3,7 @@
 #include "BoundedFile.h"
 #include "FolderListing.h"
 #include "RandomSource.h"
+#include "TextLines.h"
 
 #include <QStringDecoder>
 
@@ -26,27 +27,23 @@ std::optional<QStringConverter::Encoding> byteOrderMark(const QByteArray &bytes)
     return std::nullopt;
 }
 
-// The line feed ending the line that starts at from, or end.
-const char *lineFeed(const char *from, const char *end)
+// Where the names start: after the header's four line feeds; -1 when the text has fewer.
+qsizetype afterHeader(QByteArrayView text)
 {
-    const void *found = std::memchr(from, '\n', size_t(end - from));
-    return found ? static_cast<const char *>(found) : end;
+    qsizetype at = 0;
+    for (qsizetype line = 0; line < headerLines; ++line) {
+        at = text.indexOf('\n', at);
+        if (at < 0)
+            return -1;
+        ++at;
+    }
+    return at;
 }
 
-const char16_t *lineFeed(const char16_t *from, const char16_t *end)
+QString unwritableMessage(qsizetype line)
 {
-    return std::find(from, end, u'\n');
-}
-
-// Whether a config file can carry every character of a name: any of the 8-bit ones but a carriage return.
-bool carried(const char *from, const char *to)
-{
-    return !std::memchr(from, '\r', size_t(to - from));
-}
-
-bool carried(const char16_t *from, const char16_t *to)
-{
-    return std::all_of(from, to, [](char16_t c) { return c != u'\r' && c <= 0xff; });
+    return u"The File 'TRNames.txt' Holds A Name On Line %1 That A Config File Cannot Carry. "
+           u"Please Save It As Plain Text With One Name On Each Line."_s.arg(line + 1);
 }
 
 } // namespace
@@ -81,67 +78,108 @@ NameList NameList::read(const QString &path, QString *errorMessage)
 NameList NameList::parse(const QByteArray &bytes, QString *errorMessage)
 {
     // A list saved by an editor as UTF-8 or UTF-16 says so in its first bytes; without such a mark it is 8-bit.
-    if (const std::optional<QStringConverter::Encoding> encoding = byteOrderMark(bytes)) {
-        const QString text = QStringDecoder(*encoding).decode(bytes);
-        NameList list = fromText(reinterpret_cast<const char16_t *>(text.constData()), text.size(), errorMessage);
-        list.m_decoded = text;
-        return list;
+    const std::optional<QStringConverter::Encoding> encoding = byteOrderMark(bytes);
+    if (!encoding)
+        return fromLatin1(bytes, errorMessage);
+    // Decoded, its names must fit into 8 bits; then it is read as the 8-bit text they make. The header lines may
+    // hold any character: they are never names.
+    const QString text = QStringDecoder(*encoding).decode(bytes);
+    const QByteArray latin1 = text.toLatin1(); // one byte for each character: the lines lie where they did
+    if (const qsizetype start = afterHeader(latin1); start >= 0) {
+        const auto wide = std::find_if(text.cbegin() + start, text.cend(), [](QChar c) { return c.unicode() > 0xff; });
+        if (wide != text.cend()) {
+            const qsizetype before = (wide - text.cbegin()) - start;
+            if (errorMessage)
+                *errorMessage = unwritableMessage(headerLines + TextLines::count(latin1.sliced(start, before), '\n'));
+            return {};
+        }
     }
-    NameList list = fromText(bytes.constData(), bytes.size(), errorMessage);
-    list.m_latin1 = bytes;
-    return list;
+    return fromLatin1(latin1, errorMessage);
 }
 
-// The lines as TextLines::split() gives them: a line feed ends a line, a carriage return before it goes with it,
-// and a line feed at the very end starts no further line.
-template<typename Char>
-NameList NameList::fromText(const Char *text, qsizetype size, QString *errorMessage)
+NameList NameList::fromLatin1(const QByteArray &text, QString *errorMessage)
 {
     NameList list;
-    QList<Line> lines;
-    // The first name (a line after the header) holding what a config file cannot carry; -1 while none does.
-    qsizetype unwritable = -1;
-    const Char *const end = text + size;
-    for (const Char *start = text; start < end;) {
-        const Char *feed = lineFeed(start, end);
-        const Char *lineEnd = feed > start && feed[-1] == Char('\r') ? feed - 1 : feed;
-        if (unwritable < 0 && lines.size() >= headerLines && !carried(start, lineEnd))
-            unwritable = lines.size();
-        lines.append({qint32(start - text), qint32(lineEnd - start)});
-        start = feed + 1;
-    }
-    if (lines.size() <= headerLines)
+    const qsizetype start = afterHeader(text);
+    if (start < 0 || start == text.size())
         return list;
-    if (unwritable >= 0) {
-        if (errorMessage) {
-            *errorMessage = u"The File 'TRNames.txt' Holds A Name On Line %1 That A Config File Cannot Carry. "
-                            u"Please Save It As Plain Text With One Name On Each Line."_s.arg(unwritable + 1);
+    const QByteArrayView names = QByteArrayView(text).sliced(start);
+    // A carriage return belongs to the line break when a line feed or the end follows it; inside a name it cannot
+    // be written.
+    list.m_feedsBefore.reserve(names.size() / blockSize + 2);
+    qint32 feeds = 0;
+    for (qsizetype block = 0; block < names.size(); block += blockSize) {
+        list.m_feedsBefore.append(feeds);
+        const TextLines::LineBreaks breaks
+            = TextLines::lineBreaks(names, block, std::min(block + blockSize, names.size()));
+        if (breaks.bareCarriageReturn >= 0) {
+            if (errorMessage) {
+                const QByteArrayView before = names.first(breaks.bareCarriageReturn);
+                *errorMessage = unwritableMessage(headerLines + TextLines::count(before, '\n'));
+            }
+            return NameList();
         }
-        return list;
+        feeds += qint32(breaks.lineFeeds);
     }
-    lines.remove(0, headerLines);
-    if (lines.constLast().length == 0)
-        lines.removeLast();
-    list.m_lines = std::move(lines);
-    list.m_drawn.fill(false, list.m_lines.size());
-    list.m_left = int(list.m_lines.size());
+    list.m_feedsBefore.append(feeds);
+    // A line feed at the very end starts no further line, and one empty line at the end is no name.
+    qsizetype lines = feeds + (names.endsWith('\n') ? 0 : 1);
+    qsizetype end = text.size();
+    const qsizetype lastEnd = names.endsWith('\n') ? names.size() - 1 : names.size();
+    const qsizetype lastStart = names.first(lastEnd).lastIndexOf('\n') + 1;
+    if (lastEnd == lastStart || (lastEnd == lastStart + 1 && names.at(lastStart) == '\r')) {
+        --lines;
+        end = start + lastStart;
+    }
+    if (lines == 0)
+        return list;
+    list.m_text = text;
+    list.m_namesStart = start;
+    list.m_namesEnd = end;
+    list.m_size = int(lines);
+    list.m_drawn.fill(false, lines);
+    list.m_left = int(lines);
     return list;
 }
 
-QString NameList::name(qsizetype line) const
+qsizetype NameList::nameStart(int index) const
 {
-    const Line &at = m_lines.at(line);
-    if (!m_decoded.isNull())
-        return m_decoded.sliced(at.start, at.length);
-    return QString::fromLatin1(m_latin1.constData() + at.start, at.length);
+    if (index == 0)
+        return m_namesStart;
+    // The index-th line feed of the names ends the name before; its block is the last that starts with fewer.
+    const auto block = std::lower_bound(m_feedsBefore.cbegin(), m_feedsBefore.cend(), index) - 1;
+    int feedsLeft = index - *block;
+    const char *at = m_text.constData() + m_namesStart + (block - m_feedsBefore.cbegin()) * blockSize;
+    const char *const end = m_text.constData() + m_text.size();
+    for (;;) {
+        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at))) + 1;
+        if (--feedsLeft == 0)
+            return at - m_text.constData();
+    }
+}
+
+qsizetype NameList::nameEnd(qsizetype start) const
+{
+    const void *feed = std::memchr(m_text.constData() + start, '\n', size_t(m_namesEnd - start));
+    const qsizetype end = feed ? static_cast<const char *>(feed) - m_text.constData() : m_namesEnd;
+    return end > start && m_text.at(end - 1) == '\r' ? end - 1 : end;
+}
+
+QString NameList::name(qsizetype start) const
+{
+    return QString::fromLatin1(m_text.constData() + start, nameEnd(start) - start);
 }
 
 QStringList NameList::names() const
 {
     QStringList all;
-    all.reserve(m_lines.size());
-    for (qsizetype line = 0; line < m_lines.size(); ++line)
-        all << name(line);
+    all.reserve(m_size);
+    qsizetype start = m_namesStart;
+    for (int index = 0; index < m_size; ++index) {
+        all << name(start);
+        const void *feed = std::memchr(m_text.constData() + start, '\n', size_t(m_text.size() - start));
+        start = feed ? static_cast<const char *>(feed) - m_text.constData() + 1 : m_text.size();
+    }
     return all;
 }
 
@@ -154,5 +192,5 @@ std::optional<QString> NameList::draw(RandomSource &random)
         position = random.pick(size());
     m_drawn[position] = true;
     --m_left;
-    return name(position);
+    return name(nameStart(position));
 }

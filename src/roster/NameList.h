@@ -31,7 +31,7 @@ public:
     // errorMessage names its line.
     static NameList parse(const QByteArray &bytes, QString *errorMessage = nullptr);
 
-    int size() const { return int(m_lines.size()); }
+    int size() const { return m_size; }
     // The names not drawn yet.
     int left() const { return m_left; }
     // Every name, in the order of the file.
@@ -42,22 +42,23 @@ public:
     std::optional<QString> draw(RandomSource &random);
 
 private:
-    // Where a name lies in the file's text.
-    struct Line
-    {
-        qint32 start;
-        qint32 length;
-    };
+    static NameList fromLatin1(const QByteArray &text, QString *errorMessage);
+    // Where the line feed ending the name lies in the text, or where the names end.
+    qsizetype nameEnd(qsizetype start) const;
+    // Where the name with this index starts in the text.
+    qsizetype nameStart(int index) const;
+    QString name(qsizetype start) const;
 
-    template<typename Char>
-    static NameList fromText(const Char *text, qsizetype size, QString *errorMessage);
-    QString name(qsizetype line) const;
-
-    // A list of a hundred thousand names is drawn from twenty at a time: the names stay in the file's text (its
-    // 8-bit bytes, or its decoded text), and only those drawn become strings.
-    QByteArray m_latin1;
-    QString m_decoded;
-    QList<Line> m_lines;
+    // A list of a hundred thousand names is drawn from twenty at a time: the names stay in the file's 8-bit text,
+    // and only those drawn become strings. No name is indexed one by one either: the line feeds are counted per
+    // block of the text, and a name is found by counting within its block.
+    static constexpr qsizetype blockSize = 1024;
+    QByteArray m_text;
+    qsizetype m_namesStart = 0;
+    qsizetype m_namesEnd = 0;
+    // The line feeds of the names' text before each block of it, and then all of them.
+    QList<qint32> m_feedsBefore;
+    int m_size = 0;
     QList<bool> m_drawn;
     int m_left = 0;
 };

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void hlVersionIsDotted();
     void linesSplitOnCrLfAndLf_data();
     void linesSplitOnCrLfAndLf();
+    void bytesCountedSixteenAtATime_data();
+    void bytesCountedSixteenAtATime();
 };
 
 void TestLiblist::lineRule_data()
@@ -116,6 +118,48 @@ void TestLiblist::linesSplitOnCrLfAndLf()
     QCOMPARE(TextLines::split(bytes), lines);
     if (!bytes.contains('\r') || bytes.contains("\r\n"))
         QCOMPARE(TextLines::split(TextLines::join(lines)), lines);
+}
+
+void TestLiblist::bytesCountedSixteenAtATime_data()
+{
+    // Lengths around the sixteen-byte steps and past the 255 steps after which the counts are summed.
+    QTest::addColumn<QByteArray>("bytes");
+    quint32 seed = 7;
+    const auto random = [&seed] {
+        return (seed = seed * 1664525u + 1013904223u) >> 16;
+    };
+    for (const int size : {0, 1, 15, 16, 17, 31, 32, 33, 255 * 16, 255 * 16 + 17, 10'000}) {
+        for (const char *alphabet : {"\r\n", "\r\nab", "\nabcdefgh"}) {
+            QByteArray bytes;
+            for (int i = 0; i < size; ++i)
+                bytes += alphabet[random() % qstrlen(alphabet)];
+            QTest::addRow("%d of \"%s\"", size, QByteArray(alphabet).toPercentEncoding().constData()) << bytes;
+        }
+    }
+    QTest::newRow("carriage return last in a step") << QByteArray(15, 'a') + "\r" + QByteArray(16, 'a');
+    QTest::newRow("carriage return at the end") << QByteArray(40, '\n') + "\r";
+}
+
+void TestLiblist::bytesCountedSixteenAtATime()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(TextLines::count(bytes, '\n'), bytes.count('\n'));
+    qsizetype bare = -1;
+    for (qsizetype i = 0; i + 1 < bytes.size() && bare < 0; ++i) {
+        if (bytes.at(i) == '\r' && bytes.at(i + 1) != '\n')
+            bare = i;
+    }
+    // In one pass, and in pieces that may end between a carriage return and its line feed.
+    const TextLines::LineBreaks whole = TextLines::lineBreaks(bytes, 0, bytes.size());
+    QCOMPARE(whole.lineFeeds, bytes.count('\n'));
+    QCOMPARE(whole.bareCarriageReturn, bare);
+    const qsizetype half = bytes.size() / 2;
+    const TextLines::LineBreaks first = TextLines::lineBreaks(bytes, 0, half);
+    const TextLines::LineBreaks second = TextLines::lineBreaks(bytes, half, bytes.size());
+    QCOMPARE(first.lineFeeds + second.lineFeeds, bytes.count('\n'));
+    QCOMPARE(first.bareCarriageReturn >= 0 ? first.bareCarriageReturn : second.bareCarriageReturn, bare);
+    TextLines::Cursor cursor(bytes);
+    QCOMPARE(cursor.remaining(), TextLines::split(bytes).size());
 }
 
 QTEST_GUILESS_MAIN(TestLiblist)

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void drawsGivenFields();
     void drawsSkillTeamAndSkin();
     void drawingStopsWhenNamesRunOut();
+    void longListDrawsEveryNameOnce();
 };
 
 void TestMultipleBots::parsesNames_data()
@@ -71,6 +72,9 @@ void TestMultipleBots::parsesNames_data()
     // What no config file can carry empties the list.
     QTest::newRow("beyond 8 bits") << QByteArray("\xef\xbb\xbf") + header + "A\n\xe2\x82\xac\n" << QStringList();
     QTest::newRow("carriage return inside") << header + "A\rB\r\n" << QStringList();
+    // A carriage return at the very end ends the last line, as one before a line feed does.
+    QTest::newRow("carriage return at the end") << header + "A\r\nB\r" << QStringList{u"A"_s, u"B"_s};
+    QTest::newRow("empty last line of a carriage return") << header + "A\n\r" << QStringList{u"A"_s};
 }
 
 void TestMultipleBots::parsesNames()
@@ -181,6 +185,32 @@ void TestMultipleBots::drawingStopsWhenNamesRunOut()
     QCOMPARE(bots.draw(41, list, random).size(), 40);
     QCOMPARE(list.draw(random), std::nullopt);
     QCOMPARE(bots.draw(3, none, random).size(), 0);
+}
+
+// A long list is found name by name in blocks of its text: every name, whatever its block, is drawn once, and a
+// name that cannot be written is named by its line far into the list.
+void TestMultipleBots::longListDrawsEveryNameOnce()
+{
+    QByteArray bytes = header;
+    QStringList expected;
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray name = QByteArray(i % 37, 'x') + QByteArray::number(i);
+        bytes += name + (i % 3 ? "\r\n" : "\n");
+        expected << QString::fromLatin1(name);
+    }
+    NameList list = NameList::parse(bytes);
+    QCOMPARE(list.names(), expected);
+    RandomSource random;
+    QStringList drawn;
+    while (const std::optional<QString> name = list.draw(random))
+        drawn << *name;
+    drawn.sort();
+    expected.sort();
+    QCOMPARE(drawn, expected);
+
+    QString message;
+    QCOMPARE(NameList::parse(bytes + "A\rB\n", &message).size(), 0);
+    QVERIFY2(message.contains(u"On Line 5005 "_s), qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(TestMultipleBots)
