@@ -31,6 +31,8 @@ struct Row
 // The floors' own work, in plain standard C++.
 // The file read whole and split into one string per line (a CR before a line feed left out); the line count.
 std::size_t plainReadAndSplit(const std::string &path);
+// The file read whole; its size.
+std::size_t plainRead(const std::string &path);
 // The names in the folder, sorted without regard to letter case; their count.
 std::size_t plainListAndSort(const std::string &folder);
 
