@@ -1,13 +1,11 @@
 #include "AtomicFile.h"
 
+#include "Platform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,18 +16,8 @@ namespace {
 // would still point nowhere. Such a link is turned down instead.
 bool linkTargetCanBeNamed(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    const QByteArray encoded = QFile::encodeName(path);
-    QByteArray target(4096, Qt::Uninitialized);
-    const ssize_t length = ::readlink(encoded.constData(), target.data(), size_t(target.size()));
-    if (length < 0)
-        return true; // no link at all
-    target.truncate(length);
-    return QFile::encodeName(QFile::decodeName(target)) == target;
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
+    const std::optional<QByteArray> target = Platform::linkTarget(path);
+    return !target || QFile::encodeName(QFile::decodeName(*target)) == *target;
 }
 
 } // namespace

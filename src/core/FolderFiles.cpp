@@ -1,15 +1,12 @@
 #include "FolderFiles.h"
 
+#include "Platform.h"
+
 #include <QDirIterator>
 #include <QFile>
 
 #include <algorithm>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -29,8 +26,6 @@ qsizetype matchingSuffix(const QString &name, std::initializer_list<QStringView>
     }
     return -1;
 }
-
-#ifdef Q_OS_UNIX
 
 enum class Match { No, Yes, Undecided };
 
@@ -61,19 +56,6 @@ QString decodeName(QByteArrayView name)
     return QString::fromLocal8Bit(name);
 }
 
-bool isFolder(DIR *dir, const dirent *entry)
-{
-#ifdef DT_UNKNOWN
-    // Most file systems tell the type in the entry; only links and the rest need a look at what they name.
-    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
-        return entry->d_type == DT_DIR;
-#endif
-    struct stat status;
-    return ::fstatat(::dirfd(dir), entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
-}
-
-#endif
-
 // The exact order for any text: every name case-folded once, rather than both sides of every comparison.
 void sortByFoldedKeys(QStringList &names)
 {
@@ -100,40 +82,37 @@ void FolderFiles::walk(const QString &folder, std::initializer_list<QStringView>
     // An empty path would list the current folder, which is nobody's maps folder.
     if (folder.isEmpty())
         return;
-#ifdef Q_OS_UNIX
     const bool asciiSuffixes = std::all_of(suffixes.begin(), suffixes.end(), [](QStringView suffix) {
         return std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; });
     });
-    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
-    if (!dir)
+    if (Platform::readsFolders()) {
+        Platform::readFolder(folder, [&](const Platform::FolderEntry &entry) {
+            const QByteArrayView raw = entry.name();
+            qsizetype match = -1;
+            bool decided = asciiSuffixes;
+            qsizetype index = 0;
+            for (auto suffix = suffixes.begin(); decided && suffix != suffixes.end(); ++suffix, ++index) {
+                const Match found = endsInAscii(raw, *suffix);
+                if (found == Match::Undecided)
+                    decided = false;
+                else if (found == Match::Yes)
+                    break;
+            }
+            if (decided && index < qsizetype(suffixes.size()))
+                match = index;
+            QString name;
+            if (!decided) {
+                name = decodeName(raw);
+                match = matchingSuffix(name, suffixes);
+            }
+            if (match < 0 || entry.isFolder())
+                return;
+            if (decided)
+                name = decodeName(raw);
+            take(match, std::move(name));
+        });
         return;
-    while (const dirent *entry = ::readdir(dir)) {
-        const QByteArrayView raw(entry->d_name);
-        qsizetype match = -1;
-        bool decided = asciiSuffixes;
-        qsizetype index = 0;
-        for (auto suffix = suffixes.begin(); decided && suffix != suffixes.end(); ++suffix, ++index) {
-            const Match found = endsInAscii(raw, *suffix);
-            if (found == Match::Undecided)
-                decided = false;
-            else if (found == Match::Yes)
-                break;
-        }
-        if (decided && index < qsizetype(suffixes.size()))
-            match = index;
-        QString name;
-        if (!decided) {
-            name = decodeName(raw);
-            match = matchingSuffix(name, suffixes);
-        }
-        if (match < 0 || raw == "." || raw == ".." || isFolder(dir, entry))
-            continue;
-        if (decided)
-            name = decodeName(raw);
-        take(match, std::move(name));
     }
-    ::closedir(dir);
-#else
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
@@ -141,7 +120,6 @@ void FolderFiles::walk(const QString &folder, std::initializer_list<QStringView>
         if (const qsizetype match = matchingSuffix(name, suffixes); match >= 0)
             take(match, std::move(name));
     }
-#endif
 }
 
 void FolderFiles::sortCaseBlind(QStringList &names)

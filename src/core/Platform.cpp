@@ -3,12 +3,19 @@
 #include "FolderListing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -91,3 +98,82 @@ bool Platform::start(const LaunchCommand &command)
 {
     return QProcess::startDetached(command.program, command.arguments, command.workingDirectory);
 }
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+class DirectoryEntry : public Platform::FolderEntry
+{
+public:
+    DirectoryEntry(DIR *dir, const dirent *entry)
+        : m_dir(dir)
+        , m_entry(entry)
+    { }
+
+    QByteArrayView name() const override { return QByteArrayView(m_entry->d_name); }
+
+    bool isFolder() const override
+    {
+#ifdef DT_UNKNOWN
+        if (m_entry->d_type != DT_LNK && m_entry->d_type != DT_UNKNOWN)
+            return m_entry->d_type == DT_DIR;
+#endif
+        struct stat status;
+        return ::fstatat(::dirfd(m_dir), m_entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
+    }
+
+private:
+    DIR *m_dir;
+    const dirent *m_entry;
+};
+
+} // namespace
+
+std::optional<QByteArray> Platform::linkTarget(const QString &path)
+{
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), target.data(), size_t(target.size()));
+    if (length < 0)
+        return std::nullopt;
+    target.truncate(length);
+    return target;
+}
+
+bool Platform::readsFolders()
+{
+    return true;
+}
+
+bool Platform::readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        if (name != "." && name != "..")
+            take(DirectoryEntry(dir, entry));
+    }
+    ::closedir(dir);
+    return true;
+}
+
+#else
+
+std::optional<QByteArray> Platform::linkTarget(const QString &)
+{
+    return std::nullopt;
+}
+
+bool Platform::readsFolders()
+{
+    return false;
+}
+
+bool Platform::readFolder(const QString &, const std::function<void(const FolderEntry &)> &)
+{
+    return false;
+}
+
+#endif

@@ -2,6 +2,12 @@
 
 #include "LaunchCommand.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <functional>
+#include <optional>
+
 // The few things that differ between Windows and the other platforms.
 class Platform
 {
@@ -21,4 +27,26 @@ public:
     static bool hasDrives();
     // The position of the last path separator in path ('/', and '\\' on Windows), or -1.
     static qsizetype lastSeparator(QStringView path);
+
+    // The target of the link at path as the file system holds it (8-bit); none when path is no link, or on
+    // Windows.
+    static std::optional<QByteArray> linkTarget(const QString &path);
+
+    // An entry of a folder as readFolder() hands it over.
+    class FolderEntry
+    {
+    public:
+        // As the file system holds it: 8-bit, to be decoded as QFile::decodeName() does.
+        virtual QByteArrayView name() const = 0;
+        // Looked up only when asked, and only where the folder itself does not tell (links, some file systems).
+        virtual bool isFolder() const = 0;
+
+    protected:
+        ~FolderEntry() = default;
+    };
+    // Reads folder entry by entry, "." and ".." left out, without a file-info record for each: a maps folder can
+    // hold tens of thousands of files. False where the platform has no such reading (Windows: QDirIterator serves)
+    // or the folder cannot be opened.
+    static bool readsFolders();
+    static bool readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take);
 };
