@@ -8,8 +8,11 @@
 #include <psapi.h>
 #include <windows.h>
 #else
+#include <dirent.h>
 #include <unistd.h>
 #endif
+
+#include <filesystem>
 
 namespace BenchPlatform {
 
@@ -22,6 +25,25 @@ bool syncToDisk(std::FILE *file)
 #else
     return ::fsync(fileno(file)) == 0;
 #endif
+}
+
+std::vector<std::string> folderNames(const std::string &folder)
+{
+    std::vector<std::string> names;
+#ifdef _WIN32
+    for (const std::filesystem::directory_entry &entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+#else
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+#endif
+    return names;
 }
 
 double peakMemoryMegabytes()

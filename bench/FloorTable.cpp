@@ -1,9 +1,10 @@
 #include "FloorTable.h"
 
+#include "BenchPlatform.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 
 namespace FloorTable {
 
@@ -86,8 +87,7 @@ std::size_t plainListAndSort(const std::string &folder)
 {
     // Each name with its key in lower case, made once, as a careful sort does.
     std::vector<std::pair<std::string, std::string>> names;
-    for (const std::filesystem::directory_entry &entry : std::filesystem::directory_iterator(folder)) {
-        std::string name = entry.path().filename().string();
+    for (std::string &name : BenchPlatform::folderNames(folder)) {
         std::string key = name;
         for (char &c : key)
             c = char(std::tolower(static_cast<unsigned char>(c)));
