@@ -33,7 +33,9 @@ constexpr auto pleaseChange = " Please change it and save again."_L1;
 QChar teamCode(const AndroidAddOn &addOn, QStringView team)
 {
     // The length first: a roster of thousands looks up a team for every bot.
-    const auto is = [team](QLatin1StringView known) { return team.size() == known.size() && team == known; };
+    const auto is = [team](QLatin1StringView known) {
+        return team.size() == known.size() && team == known;
+    };
     if (is(terrorist))
         return addOn.terroristCode;
     if (is(counterTerrorist))
@@ -46,9 +48,9 @@ QChar teamCode(const AndroidAddOn &addOn, QStringView team)
 // The team a code stands for, one text shared by every bot read; none for a code the add-on does not have.
 const QString *teamOf(const AndroidAddOn &addOn, QChar code)
 {
-    static const QString terroristText = terrorist;
-    static const QString counterTerroristText = counterTerrorist;
-    static const QString autoAssignText = autoAssign;
+    static const QString terroristText = TextLines::lasting(terrorist);
+    static const QString counterTerroristText = TextLines::lasting(counterTerrorist);
+    static const QString autoAssignText = TextLines::lasting(autoAssign);
     if (code == addOn.terroristCode)
         return &terroristText;
     if (code == addOn.counterTerroristCode)
@@ -80,10 +82,34 @@ QString quoted(QStringView text)
     return u'"' + text.toString() + u'"';
 }
 
+// The common bot at a glance, for a roster of thousands read or saved: a name of printable 8-bit characters
+// without blanks that cannot start a number, a skill of up to fifteen digits, and a team the add-on knows. What
+// passes here passes every check of botRefusal(); what does not is looked at check by check.
+bool plainlyWritable(const AndroidAddOn &addOn, const AndroidRosterEntry &entry)
+{
+    const QStringView name = entry.name;
+    const QStringView skill = entry.skill;
+    if (name.isEmpty() || skill.isEmpty() || skill.size() > 15 || teamCode(addOn, entry.team).isNull())
+        return false;
+    const char16_t lead = name.front().unicode();
+    if (lead == u'+' || lead == u'-' || lead == u'.' || (lead >= u'0' && lead <= u'9'))
+        return false;
+    bool plain = true;
+    for (QChar c : name)
+        plain &= c.unicode() > u' ' && c.unicode() <= 0xff;
+    for (QChar c : skill)
+        plain &= c.unicode() >= u'0' && c.unicode() <= u'9';
+    return plain;
+}
+
 QString botRefusal(const AndroidAddOn &addOn, const AndroidRosterEntry &entry, bool first)
 {
+    if (plainlyWritable(addOn, entry))
+        return {};
     // Made only for a bot that is refused: a roster of thousands passes without one.
-    const auto start = [&entry] { return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s; };
+    const auto start = [&entry] {
+        return u"The bot "_s + quoted(entry.name) + u" cannot be saved"_s;
+    };
     if (entry.name.isEmpty())
         return u"A bot without a name cannot be saved: the config file would not read back. Please give it a name "
                u"and save again."_s;

@@ -146,3 +146,11 @@ bool TextLines::fitsLatin1(QStringView text)
     }
     return true;
 }
+
+QString TextLines::lasting(QLatin1StringView text)
+{
+    // Never freed: every copy of the text points into it, wherever it went.
+    auto *units = new char16_t[size_t(std::max<qsizetype>(text.size(), 1))];
+    std::transform(text.begin(), text.end(), units, [](char c) { return char16_t(static_cast<unsigned char>(c)); });
+    return QString::fromRawData(reinterpret_cast<const QChar *>(units), text.size());
+}

@@ -49,6 +49,10 @@ public:
     static QByteArray join(const QStringList &lines);
     // Appends text to bytes one byte per character; text must fit into Latin-1.
     static void appendLatin1(QByteArray &bytes, QStringView text);
+    // A copy of text made once for the life of the program and shared without a reference count: the texts that
+    // thousands of bots read from a file share (a team, a skin, a skill) cost no more to hand out than a pointer.
+    // Meant for a handful of texts made once, each kept until the program ends.
+    static QString lasting(QLatin1StringView text);
     // Whether every character of text fits into one byte of an 8-bit file.
     static bool fitsLatin1(QStringView text);
 };

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "TextLines.h"
+
 #include <QLocale>
 
 #include <array>
@@ -76,7 +78,7 @@ QString NumberText::sharedText(QByteArrayView latin1)
     static const std::array<QString, 101> shared = [] {
         std::array<QString, 101> texts;
         for (int i = 0; i < int(texts.size()); ++i)
-            texts[i] = QString::number(i);
+            texts[i] = TextLines::lasting(QLatin1StringView(QByteArray::number(i)));
         return texts;
     }();
     // Digits without a leading zero, as QString::number() writes them.

@@ -4,6 +4,7 @@
 #include "RosterAddOn.h"
 #include "RosterHeader.h"
 #include "RosterOptions.h"
+#include "TextLines.h"
 
 #include <array>
 #include <cmath>
@@ -23,15 +24,15 @@ using ReadStatus = RosterFile::ReadStatus;
 // of the "Auto Select" team.
 struct CodeTexts
 {
-    QString terrorist{RosterLines::terrorist};
-    QString counterTerrorist{RosterLines::counterTerrorist};
-    QString autoSelect{RosterLines::autoSelect};
-    std::array<QString, 5> terroristSkins{QString(terroristModels[0]), QString(terroristModels[1]),
-                                          QString(terroristModels[2]), QString(terroristModels[3]), autoSelect};
-    std::array<QString, 5> counterTerroristSkins{QString(counterTerroristModels[0]),
-                                                 QString(counterTerroristModels[1]),
-                                                 QString(counterTerroristModels[2]),
-                                                 QString(counterTerroristModels[3]), autoSelect};
+    QString terrorist = TextLines::lasting(RosterLines::terrorist);
+    QString counterTerrorist = TextLines::lasting(RosterLines::counterTerrorist);
+    QString autoSelect = TextLines::lasting(RosterLines::autoSelect);
+    std::array<QString, 5> terroristSkins{
+        TextLines::lasting(terroristModels[0]), TextLines::lasting(terroristModels[1]),
+        TextLines::lasting(terroristModels[2]), TextLines::lasting(terroristModels[3]), autoSelect};
+    std::array<QString, 5> counterTerroristSkins{
+        TextLines::lasting(counterTerroristModels[0]), TextLines::lasting(counterTerroristModels[1]),
+        TextLines::lasting(counterTerroristModels[2]), TextLines::lasting(counterTerroristModels[3]), autoSelect};
 };
 
 const CodeTexts &codeTexts()
@@ -199,10 +200,9 @@ bool RosterReader::readBots(QList<RosterEntry> &entries)
     bool first = true;
     QByteArrayView line;
     while (m_lines.next(line)) {
-        RosterEntry entry;
-        if (!readBot(line, first, entry))
+        // Read in place: a refused bot ends the whole read, and the list with it.
+        if (!readBot(line, first, entries.emplace_back()))
             return false;
-        entries.append(std::move(entry));
         first = false;
     }
     return !first;

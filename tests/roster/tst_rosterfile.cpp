@@ -291,6 +291,13 @@ void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
         u"The bot \"123\" cannot be saved. A bot name cannot be a number"_s);
     row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
     row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"A bot without a name cannot be saved"_s);
+    // Around the quick look that most bots pass: each refuses or writes as the check by check does.
+    row("a name that starts like a number", u"PLBot"_s, {}, u"+x|Terrorist|3|L337 Krew"_s, {});
+    row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"cannot be a number"_s);
+    row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
+    row("a name with a control character", u"PLBot"_s, {}, u"A\u0001B|Terrorist|3|L337 Krew"_s, {});
+    row("a name beyond 8 bits", u"PLBot"_s, {}, u"A\u20acB|Terrorist|3|L337 Krew"_s, u"\"\u20ac\""_s);
+    row("a skill of sixteen digits", u"PLBot"_s, {}, u"Alpha|Terrorist|0000000000000003|L337 Krew"_s, {});
 }
 
 void TestRosterFile::rosterThatWouldNotReadBackIsRefused()
