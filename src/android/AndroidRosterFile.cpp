@@ -82,29 +82,10 @@ QString quoted(QStringView text)
     return u'"' + text.toString() + u'"';
 }
 
-// The common bot at a glance, for a roster of thousands read or saved: a name of printable 8-bit characters
-// without blanks that cannot start a number, a skill of up to fifteen digits, and a team the add-on knows. What
-// passes here passes every check of botRefusal(); what does not is looked at check by check.
-bool plainlyWritable(const AndroidAddOn &addOn, const AndroidRosterEntry &entry)
-{
-    const QStringView name = entry.name;
-    const QStringView skill = entry.skill;
-    if (name.isEmpty() || skill.isEmpty() || skill.size() > 15 || teamCode(addOn, entry.team).isNull())
-        return false;
-    const char16_t lead = name.front().unicode();
-    if (lead == u'+' || lead == u'-' || lead == u'.' || (lead >= u'0' && lead <= u'9'))
-        return false;
-    bool plain = true;
-    for (QChar c : name)
-        plain &= c.unicode() > u' ' && c.unicode() <= 0xff;
-    for (QChar c : skill)
-        plain &= c.unicode() >= u'0' && c.unicode() <= u'9';
-    return plain;
-}
-
 QString botRefusal(const AndroidAddOn &addOn, const AndroidRosterEntry &entry, bool first)
 {
-    if (plainlyWritable(addOn, entry))
+    // The common bot, with a team the add-on knows, needs no look at each rule.
+    if (RosterFile::plainNameAndSkill(entry.name, entry.skill) && !teamCode(addOn, entry.team).isNull())
         return {};
     // Made only for a bot that is refused: a roster of thousands passes without one.
     const auto start = [&entry] {

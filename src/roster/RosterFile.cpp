@@ -157,26 +157,6 @@ QString optionRefusal(QLatin1StringView label, const QString &text, bool (*reads
     return {};
 }
 
-// The common bot at a glance, for a roster of thousands read or saved: a name of printable 8-bit characters
-// without blanks that cannot start a number, and a skill of up to fifteen digits. What passes here passes every
-// check of typedFieldsRefusal(); what does not is looked at check by check.
-bool plainlyWritable(const RosterEntry &entry)
-{
-    const QStringView name = entry.name;
-    const QStringView skill = entry.skill;
-    if (name.isEmpty() || skill.isEmpty() || skill.size() > 15)
-        return false;
-    const char16_t lead = name.front().unicode();
-    if (lead == u'+' || lead == u'-' || lead == u'.' || (lead >= u'0' && lead <= u'9'))
-        return false;
-    bool plain = true;
-    for (QChar c : name)
-        plain &= c.unicode() > u' ' && c.unicode() <= 0xff;
-    for (QChar c : skill)
-        plain &= c.unicode() >= u'0' && c.unicode() <= u'9';
-    return plain;
-}
-
 // The message starts are made only for a bot that is refused: a roster of thousands passes without one.
 QString botStart(const RosterEntry &entry)
 {
@@ -212,7 +192,7 @@ QString RosterFile::botRefusal(const RosterEntry &entry, bool first)
 
 QString RosterFile::typedFieldsRefusal(const RosterEntry &entry, bool first)
 {
-    if (plainlyWritable(entry))
+    if (plainNameAndSkill(entry.name, entry.skill))
         return {};
     for (const auto &[what, text] : {std::pair{"name"_L1, &entry.name}, std::pair{"skill"_L1, &entry.skill}}) {
         if (const QString part = unwritablePart(*text); !part.isEmpty())
@@ -259,6 +239,21 @@ QString RosterFile::misreadName(QStringView name)
         return u"A bot name cannot be a number, because the bot add-on would take it for the skill level. Please "
                u"use another name."_s;
     return {};
+}
+
+bool RosterFile::plainNameAndSkill(QStringView name, QStringView skill)
+{
+    if (name.isEmpty() || skill.isEmpty() || skill.size() > 15)
+        return false;
+    const char16_t lead = name.front().unicode();
+    if (lead == u'+' || lead == u'-' || lead == u'.' || (lead >= u'0' && lead <= u'9'))
+        return false;
+    bool plain = true;
+    for (QChar c : name)
+        plain &= c.unicode() > u' ' && c.unicode() <= 0xff;
+    for (QChar c : skill)
+        plain &= c.unicode() >= u'0' && c.unicode() <= u'9';
+    return plain;
 }
 
 QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)

@@ -57,6 +57,10 @@ public:
     static QString unreadableName(QStringView name);
     // The same for a name whose characters a line can carry: blanks, or a name that is a number.
     static QString misreadName(QStringView name);
+    // The common bot at a glance, for rosters of thousands read or saved: a name of printable 8-bit characters
+    // without blanks that cannot start a number, and a skill of up to fifteen digits. Such a name and skill pass
+    // every check either roster format makes of them; any other is checked one rule at a time.
+    static bool plainNameAndSkill(QStringView name, QStringView skill);
 
     // Writes the whole file at path, replacing a file of that name, through an atomic save. Returns an empty text
     // on success; then an empty Botskill field shows the default that was written. Otherwise returns the message
