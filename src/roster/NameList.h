@@ -43,7 +43,7 @@ public:
 
 private:
     static NameList fromLatin1(const QByteArray &text, QString *errorMessage);
-    // Where the line feed ending the name lies in the text, or where the names end.
+    // Where the name that starts at start ends in the text: before its line break, or where the names end.
     qsizetype nameEnd(qsizetype start) const;
     // Where the name with this index starts in the text.
     qsizetype nameStart(int index) const;
