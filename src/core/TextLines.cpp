@@ -57,6 +57,8 @@ qsizetype TextLines::count(QByteArrayView bytes, char c)
 TextLines::LineBreaks TextLines::lineBreaks(QByteArrayView bytes, qsizetype from, qsizetype to)
 {
     LineBreaks found;
+    if (from >= to)
+        return found; // also keeps an empty view's null data out of the pointer sums below
     const char *const begin = bytes.data();
     const char *at = begin + from;
     const char *const stop = begin + to;
