@@ -1,6 +1,7 @@
 #include "TextLines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -52,6 +53,33 @@ qsizetype TextLines::count(QByteArrayView bytes, char c)
     for (; at < end; ++at)
         found += *at == c;
     return found;
+}
+
+qsizetype TextLines::nthLineFeed(QByteArrayView bytes, qsizetype n)
+{
+    qsizetype at = 0;
+#ifdef TREVLIN_SSE2
+    // Sixteen bytes at a time: the line feeds of a chunk are counted from its mask, and the one sought is picked
+    // out of the mask of the chunk that holds it.
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (; bytes.size() - at >= 16; at += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + at));
+        unsigned feeds = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lineFeed)));
+        const int count = std::popcount(feeds);
+        if (count < n) {
+            n -= count;
+            continue;
+        }
+        while (--n > 0)
+            feeds &= feeds - 1;
+        return at + std::countr_zero(feeds);
+    }
+#endif
+    for (; at < bytes.size(); ++at) {
+        if (bytes[at] == '\n' && --n == 0)
+            return at;
+    }
+    return -1;
 }
 
 TextLines::LineBreaks TextLines::lineBreaks(QByteArrayView bytes, qsizetype from, qsizetype to)

@@ -31,6 +31,8 @@ public:
     // How often c occurs in bytes. Sixteen bytes at a time where the processor can: a list of a hundred thousand
     // names is counted in a small part of the time it takes to read.
     static qsizetype count(QByteArrayView bytes, char c);
+    // Where the n-th line feed of bytes lies (n from 1), or -1 when they hold fewer.
+    static qsizetype nthLineFeed(QByteArrayView bytes, qsizetype n);
     struct LineBreaks
     {
         qsizetype lineFeeds = 0;

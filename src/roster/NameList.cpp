@@ -148,14 +148,9 @@ qsizetype NameList::nameStart(int index) const
         return m_namesStart;
     // The index-th line feed of the names ends the name before; its block is the last that starts with fewer.
     const auto block = std::lower_bound(m_feedsBefore.cbegin(), m_feedsBefore.cend(), index) - 1;
-    int feedsLeft = index - *block;
-    const char *at = m_text.constData() + m_namesStart + (block - m_feedsBefore.cbegin()) * blockSize;
-    const char *const end = m_text.constData() + m_text.size();
-    for (;;) {
-        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at))) + 1;
-        if (--feedsLeft == 0)
-            return at - m_text.constData();
-    }
+    const qsizetype blockStart = m_namesStart + (block - m_feedsBefore.cbegin()) * blockSize;
+    const QByteArrayView rest = QByteArrayView(m_text).sliced(blockStart);
+    return blockStart + TextLines::nthLineFeed(rest, index - *block) + 1;
 }
 
 qsizetype NameList::nameEnd(qsizetype start) const

@@ -158,6 +158,12 @@ void TestLiblist::bytesCountedSixteenAtATime()
     const TextLines::LineBreaks second = TextLines::lineBreaks(bytes, half, bytes.size());
     QCOMPARE(first.lineFeeds + second.lineFeeds, bytes.count('\n'));
     QCOMPARE(first.bareCarriageReturn >= 0 ? first.bareCarriageReturn : second.bareCarriageReturn, bare);
+    qsizetype feeds = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) == '\n')
+            QCOMPARE(TextLines::nthLineFeed(bytes, ++feeds), i);
+    }
+    QCOMPARE(TextLines::nthLineFeed(bytes, feeds + 1), -1);
     TextLines::Cursor cursor(bytes);
     QCOMPARE(cursor.remaining(), TextLines::split(bytes).size());
 }
