@@ -29,30 +29,7 @@ qsizetype TextLines::Cursor::remaining() const
     if (m_start >= m_bytes.size())
         return 0;
     const QByteArrayView rest = m_bytes.sliced(m_start);
-    return count(rest, '\n') + (rest.endsWith('\n') ? 0 : 1);
-}
-
-qsizetype TextLines::count(QByteArrayView bytes, char c)
-{
-    const char *at = bytes.data();
-    const char *const end = at + bytes.size();
-    qsizetype found = 0;
-#ifdef TREVLIN_SSE2
-    // Each byte of the counters counts its column's matches, at most 255 rounds before they are summed.
-    const __m128i wanted = _mm_set1_epi8(c);
-    while (end - at >= 16) {
-        __m128i counters = _mm_setzero_si128();
-        for (int round = 0; round < 255 && end - at >= 16; ++round, at += 16) {
-            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
-            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(chunk, wanted));
-        }
-        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
-        found += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
-    }
-#endif
-    for (; at < end; ++at)
-        found += *at == c;
-    return found;
+    return lineBreaks(rest, 0, rest.size()).lineFeeds + (rest.endsWith('\n') ? 0 : 1);
 }
 
 qsizetype TextLines::nthLineFeed(QByteArrayView bytes, qsizetype n)
@@ -93,8 +70,8 @@ TextLines::LineBreaks TextLines::lineBreaks(QByteArrayView bytes, qsizetype from
     const char *const end = begin + bytes.size();
 #ifdef TREVLIN_SSE2
     // Each chunk beside the chunk one byte further on: a carriage return in the first without a line feed after
-    // it is bare. The line feeds are counted per column, as in count(); bare carriage returns are only noted, and
-    // looked for one by one in the rare stretch that has one.
+    // it is bare. Each byte of the counters counts its column's line feeds, at most 255 rounds before they are
+    // summed; bare carriage returns are only noted, and looked for one by one in the rare stretch that has one.
     const __m128i carriageReturn = _mm_set1_epi8('\r');
     const __m128i lineFeed = _mm_set1_epi8('\n');
     for (;;) {

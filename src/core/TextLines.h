@@ -28,9 +28,6 @@ public:
         qsizetype m_start = 0;
     };
 
-    // How often c occurs in bytes. Sixteen bytes at a time where the processor can: a list of a hundred thousand
-    // names is counted in a small part of the time it takes to read.
-    static qsizetype count(QByteArrayView bytes, char c);
     // Where the n-th line feed of bytes lies (n from 1), or -1 when they hold fewer.
     static qsizetype nthLineFeed(QByteArrayView bytes, qsizetype n);
     struct LineBreaks
@@ -40,7 +37,8 @@ public:
         // no line break accounts for), or -1.
         qsizetype bareCarriageReturn = -1;
     };
-    // The line breaks of bytes from index from up to to, in one pass.
+    // The line breaks of bytes from index from up to to, in one pass, sixteen bytes at a time where the processor
+    // can: a list of a hundred thousand names is counted in a small part of the time it takes to read.
     static LineBreaks lineBreaks(QByteArrayView bytes, qsizetype from, qsizetype to);
 
     // The lines of a file's bytes. A line break at the very end does not start another line.

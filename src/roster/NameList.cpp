@@ -90,7 +90,7 @@ NameList NameList::parse(const QByteArray &bytes, QString *errorMessage)
         if (wide != text.cend()) {
             const qsizetype before = (wide - text.cbegin()) - start;
             if (errorMessage)
-                *errorMessage = unwritableMessage(headerLines + TextLines::count(latin1.sliced(start, before), '\n'));
+                *errorMessage = unwritableMessage(headerLines + latin1.sliced(start, before).count('\n'));
             return {};
         }
     }
@@ -115,7 +115,7 @@ NameList NameList::fromLatin1(const QByteArray &text, QString *errorMessage)
         if (breaks.bareCarriageReturn >= 0) {
             if (errorMessage) {
                 const QByteArrayView before = names.first(breaks.bareCarriageReturn);
-                *errorMessage = unwritableMessage(headerLines + TextLines::count(before, '\n'));
+                *errorMessage = unwritableMessage(headerLines + before.count('\n'));
             }
             return NameList();
         }
