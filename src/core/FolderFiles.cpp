@@ -85,34 +85,35 @@ void FolderFiles::walk(const QString &folder, std::initializer_list<QStringView>
     const bool asciiSuffixes = std::all_of(suffixes.begin(), suffixes.end(), [](QStringView suffix) {
         return std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.unicode() < 0x80; });
     });
-    if (Platform::readsFolders()) {
-        Platform::readFolder(folder, [&](const Platform::FolderEntry &entry) {
-            const QByteArrayView raw = entry.name();
-            qsizetype match = -1;
-            bool decided = asciiSuffixes;
-            qsizetype index = 0;
-            for (auto suffix = suffixes.begin(); decided && suffix != suffixes.end(); ++suffix, ++index) {
-                const Match found = endsInAscii(raw, *suffix);
-                if (found == Match::Undecided)
-                    decided = false;
-                else if (found == Match::Yes)
-                    break;
-            }
-            if (decided && index < qsizetype(suffixes.size()))
-                match = index;
-            QString name;
-            if (!decided) {
-                name = decodeName(raw);
-                match = matchingSuffix(name, suffixes);
-            }
-            if (match < 0 || entry.isFolder())
-                return;
-            if (decided)
-                name = decodeName(raw);
-            take(match, std::move(name));
-        });
+    // Where the platform reads folders itself; elsewhere (or a folder it cannot open, which lists nothing either
+    // way) QDirIterator serves.
+    const bool read = Platform::readFolder(folder, [&](const Platform::FolderEntry &entry) {
+        const QByteArrayView raw = entry.name();
+        qsizetype match = -1;
+        bool decided = asciiSuffixes;
+        qsizetype index = 0;
+        for (auto suffix = suffixes.begin(); decided && suffix != suffixes.end(); ++suffix, ++index) {
+            const Match found = endsInAscii(raw, *suffix);
+            if (found == Match::Undecided)
+                decided = false;
+            else if (found == Match::Yes)
+                break;
+        }
+        if (decided && index < qsizetype(suffixes.size()))
+            match = index;
+        QString name;
+        if (!decided) {
+            name = decodeName(raw);
+            match = matchingSuffix(name, suffixes);
+        }
+        if (match < 0 || entry.isFolder())
+            return;
+        if (decided)
+            name = decodeName(raw);
+        take(match, std::move(name));
+    });
+    if (read)
         return;
-    }
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();

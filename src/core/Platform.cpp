@@ -140,11 +140,6 @@ std::optional<QByteArray> Platform::linkTarget(const QString &path)
     return target;
 }
 
-bool Platform::readsFolders()
-{
-    return true;
-}
-
 bool Platform::readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -164,11 +159,6 @@ bool Platform::readFolder(const QString &folder, const std::function<void(const 
 std::optional<QByteArray> Platform::linkTarget(const QString &)
 {
     return std::nullopt;
-}
-
-bool Platform::readsFolders()
-{
-    return false;
 }
 
 bool Platform::readFolder(const QString &, const std::function<void(const FolderEntry &)> &)

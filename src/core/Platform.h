@@ -47,6 +47,5 @@ public:
     // Reads folder entry by entry, "." and ".." left out, without a file-info record for each: a maps folder can
     // hold tens of thousands of files. False where the platform has no such reading (Windows: QDirIterator serves)
     // or the folder cannot be opened.
-    static bool readsFolders();
     static bool readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take);
 };
