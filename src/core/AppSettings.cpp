@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -34,6 +35,31 @@ QStringList matchesIgnoringCase(const QStringList &names, const QString &name)
     return matches;
 }
 
+// The scratch copies lie in the temporary folder, one folder a run, each with a lock that its run holds.
+const QString scratchPattern = u"Trevlin-settings-*"_s;
+const QString scratchLock = u"run.lock"_s;
+
+// A run that was killed outright could not remove its scratch copy: a copy whose lock no running program holds any
+// more is removed by the next run.
+void removeAbandonedScratchCopies()
+{
+    const QFileInfoList folders
+        = QDir(QDir::tempPath()).entryInfoList({scratchPattern}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &folder : folders) {
+        const QString lockPath = QDir(folder.filePath()).filePath(scratchLock);
+        // A folder without its lock is being made just now, or is not this program's.
+        if (folder.isSymLink() || !QFileInfo::exists(lockPath))
+            continue;
+        QLockFile lock(lockPath);
+        // Only a lock whose program has ended counts as abandoned, however old it is.
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0)) {
+            lock.unlock();
+            QDir(folder.filePath()).removeRecursively();
+        }
+    }
+}
+
 } // namespace
 
 AppSettings::AppSettings(std::unique_ptr<QSettings> store)
@@ -56,7 +82,12 @@ void AppSettings::takeFileOver()
 {
     m_path = m_store->fileName();
     m_store.reset();
-    m_scratch = std::make_unique<QTemporaryDir>();
+    removeAbandonedScratchCopies();
+    m_scratch
+        = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(scratchPattern.chopped(1) + u"XXXXXX"_s));
+    m_scratchLock = std::make_unique<QLockFile>(m_scratch->filePath(scratchLock));
+    m_scratchLock->setStaleLockTime(0);
+    m_scratchLock->tryLock(0);
     const QString shown = QDir::toNativeSeparators(m_path);
     QByteArray bytes;
     if (QFileInfo::exists(m_path)) {
@@ -119,6 +150,9 @@ bool AppSettings::commit()
     if (m_path.isEmpty())
         return true;
     if (m_readOnly)
+        return false;
+    // A user who has never run the program has no folder for its settings yet, nor perhaps the folders above it.
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
     // A store without any value writes no file at all.
     QFile scratch(m_store->fileName());

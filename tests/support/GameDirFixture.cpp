@@ -31,7 +31,8 @@ QString GameDirFixture::gameDir() const
 
 QString GameDirFixture::settingsPath() const
 {
-    return m_root.filePath(u"Trevlin.conf"_s);
+    // Where a user who has never run the program has no settings folder yet.
+    return m_root.filePath(u"home/.config/Trevlin/Trevlin.conf"_s);
 }
 
 std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const

@@ -100,6 +100,8 @@ void TestDirSelect::typedFolderIsAccepted()
     QVERIFY(h.state.directoryValid);
     QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
     QCOMPARE(h.settings->get(u"Install"_s, u"HL_Dir"_s), QDir::toNativeSeparators(h.game.halfLifeDir()));
+    // Remembered for the next start, though this home had no settings folder yet.
+    QCOMPARE(h.game.makeSettings()->get(u"Install"_s, u"Directory"_s), gameDir);
     QCOMPARE(h.game.read(u"hl.bat"_s), QByteArray("@echo off\r\ncd..\r\nhl.exe -console -game cstrike\r\n"));
     QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(!h.find(u"Command9"_s)->isHidden());
