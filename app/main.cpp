@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "MainScreen.h"
 #include "Motion.h"
+#include "Platform.h"
 #include "ProgramVersion.h"
 #include "QuickLaunch.h"
 #include "RandomSource.h"
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    Platform::exitOnTerminationRequest(app);
     // Desktops match the window with its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trevlin.Trevlin"));
     app.setProperty(Motion::noAnimationsProperty, options.noAnimations);

@@ -2,17 +2,21 @@
 
 #include "FolderListing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -154,7 +158,43 @@ bool Platform::readFolder(const QString &folder, const std::function<void(const 
     return true;
 }
 
+namespace {
+
+int terminationPipe[2] = {-1, -1};
+
+// A signal handler may do almost nothing: it hands the signal's number to the event loop through a pipe.
+void passOnTermination(int signal)
+{
+    const char number = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[1], &number, 1);
+}
+
+} // namespace
+
+void Platform::exitOnTerminationRequest(QCoreApplication &app)
+{
+    if (terminationPipe[0] >= 0 || ::pipe(terminationPipe) != 0)
+        return;
+    for (const int end : terminationPipe)
+        ::fcntl(end, F_SETFD, FD_CLOEXEC); // the game started from here does not inherit it
+    ::fcntl(terminationPipe[1], F_SETFL, O_NONBLOCK);
+    auto *notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
+        char number = 0;
+        if (::read(terminationPipe[0], &number, 1) == 1)
+            app.exit(128 + number); // as a shell reports a program ended by that signal
+    });
+    struct sigaction action = {};
+    action.sa_handler = passOnTermination;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
+
 #else
+
+void Platform::exitOnTerminationRequest(QCoreApplication &) { }
 
 std::optional<QByteArray> Platform::linkTarget(const QString &)
 {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QCoreApplication;
+
 // The few things that differ between Windows and the other platforms.
 class Platform
 {
@@ -48,4 +50,9 @@ public:
     // hold tens of thousands of files. False where the platform has no such reading (Windows: QDirIterator serves)
     // or the folder cannot be opened.
     static bool readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take);
+
+    // A request to end the program from outside (a logout, kill, Ctrl+C in a terminal) leaves its event loop as a
+    // quit does, so that everything it made for the run is removed on the way out. Unix only; Windows ends a
+    // windowed program through its windows.
+    static void exitOnTerminationRequest(QCoreApplication &app);
 };

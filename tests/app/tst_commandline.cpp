@@ -15,6 +15,8 @@ class TestCommandLine : public QObject
 private Q_SLOTS:
     void runs_data();
     void runs();
+    void leavesNothingBehind_data();
+    void leavesNothingBehind();
 };
 
 void TestCommandLine::runs_data()
@@ -85,6 +87,46 @@ void TestCommandLine::runs()
     // A folder given for the run is not remembered.
     settings.open(QIODevice::ReadOnly);
     QCOMPARE(settings.readAll().contains("Directory"), remembered);
+}
+
+void TestCommandLine::leavesNothingBehind_data()
+{
+    QTest::addColumn<bool>("killed"); // ended outright, so only the next run can clean up
+    QTest::newRow("a logout") << false;
+    QTest::newRow("killed, then started again") << true;
+}
+
+// However the program ends, its temporary folder holds nothing of it afterwards.
+void TestCommandLine::leavesNothingBehind()
+{
+    QFETCH(bool, killed);
+    GameDirFixture game;
+    game.makeSetUp();
+    QTemporaryDir temp;
+    QTemporaryDir runtime; // a desktop session's own, which Qt would otherwise make in the temporary folder
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"TMPDIR"_s, temp.path());
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, game.root());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess trevlin;
+    trevlin.setProcessEnvironment(environment);
+    trevlin.start(QStringLiteral(TREVLIN_EXECUTABLE), {u"--game-dir"_s, game.gameDir()});
+    // The settings' scratch copy is there once the program is up.
+    const QDir tempDir(temp.path());
+    QTRY_VERIFY_WITH_TIMEOUT(!tempDir.entryList({u"Trevlin-*"_s}, QDir::Dirs).isEmpty(), 20000);
+    if (killed) {
+        trevlin.kill();
+        QVERIFY(trevlin.waitForFinished(20000));
+        environment.insert(u"TREVLIN_QUIT_AFTER_SHOW"_s, u"1"_s);
+        trevlin.setProcessEnvironment(environment);
+        trevlin.start(QStringLiteral(TREVLIN_EXECUTABLE), {u"--game-dir"_s, game.gameDir()});
+    } else {
+        trevlin.terminate();
+    }
+    QVERIFY(trevlin.waitForFinished(20000));
+    QCOMPARE(trevlin.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tempDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u" "_s), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
