@@ -32,11 +32,14 @@ ensure_packages() {
         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Extra arguments go to CMake and override the defaults.
+# Extra arguments go to CMake and override the defaults. TREVLIN_TARGETS, when set, names the only targets to build
+# (./run needs the program, not its tests and benchmarks); by default everything is built.
 build_trevlin() {
+    local targets=()
+    [ -n "${TREVLIN_TARGETS:-}" ] && read -r -a targets <<<"--target $TREVLIN_TARGETS"
     cmake -S "$TREVLIN_ROOT" -B "$TREVLIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DTREVLIN_WERROR=ON -DTREVLIN_BENCH=ON "$@" >/dev/null &&
-        cmake --build "$TREVLIN_BUILD"
+        cmake --build "$TREVLIN_BUILD" "${targets[@]}"
 }
 
 # Builds the fuzz targets with clang and libFuzzer in a folder of their own, then runs each for $1 seconds (600 by
