@@ -3,6 +3,7 @@
 #include "ui_AboutScreen.h"
 
 #include "DialogKeys.h"
+#include "MessageBox.h"
 #include "Motion.h"
 #include "Pictures.h"
 #include "ProgramVersion.h"
@@ -61,8 +62,20 @@ AboutScreen::AboutScreen(RandomSource &random, QWidget *parent)
         colours.setColor(QPalette::ButtonText, colours.color(QPalette::Link));
         link->setPalette(colours);
     }
-    connect(m_ui->Label1, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(homePage()); });
-    connect(m_ui->Label6, &QPushButton::clicked, this, [] { QDesktopServices::openUrl(mailLink()); });
+    // Without a browser or a mail program the address is shown instead, where it can be selected and copied.
+    connect(m_ui->Label1, &QPushButton::clicked, this, [this] {
+        if (!QDesktopServices::openUrl(homePage())) {
+            MessageBox::information(
+                this,
+                u"No web browser is set up to open the home page. Its address is: %1"_s.arg(homePage().toString()));
+        }
+    });
+    connect(m_ui->Label6, &QPushButton::clicked, this, [this] {
+        if (!QDesktopServices::openUrl(mailLink())) {
+            MessageBox::information(
+                this, u"No mail program is set up to write the mail. Please write to: %1"_s.arg(mailLink().path()));
+        }
+    });
     connect(m_ui->Label7, &QPushButton::clicked, this, &AboutScreen::close);
 
     m_frames.setInterval(frameInterval);

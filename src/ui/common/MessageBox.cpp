@@ -10,6 +10,8 @@ QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QStr
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(defaultButton);
+    // A path or an address in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -18,6 +20,11 @@ QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QStr
 void MessageBox::information(QWidget *parent, const QString &text, const QString &title)
 {
     ask(parent, text, title, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool MessageBox::yesNo(QWidget *parent, const QString &text, const QString &title)
+{
+    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool MessageBox::okCancel(QWidget *parent, const QString &text, const QString &title)

@@ -12,6 +12,8 @@ namespace MessageBox {
 inline const QString programTitle = QStringLiteral("Trevlin");
 
 void information(QWidget *parent, const QString &text, const QString &title = programTitle);
+// A question whose Yes cannot be undone: No is the default, and Escape answers it. True for Yes.
+bool yesNo(QWidget *parent, const QString &text, const QString &title = programTitle);
 // True when the user answers OK.
 bool okCancel(QWidget *parent, const QString &text, const QString &title = programTitle);
 enum class Answer { Yes, No, Cancel };

@@ -1,5 +1,6 @@
 #include "AboutScreen.h"
 #include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
 #include "Motion.h"
 #include "Pictures.h"
 
@@ -136,21 +137,34 @@ void TestAboutScreen::linksAskTheShell_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<QUrl>("url");
-    QTest::newRow("home page") << u"Label1"_s << AboutScreen::homePage();
-    QTest::newRow("mail") << u"Label6"_s << AboutScreen::mailLink();
+    QTest::addColumn<bool>("handled");  // a program is set up to open the link
+    QTest::addColumn<QString>("shown"); // what the message says instead, with the address to copy
+    QTest::newRow("home page") << u"Label1"_s << AboutScreen::homePage() << true << QString();
+    QTest::newRow("mail") << u"Label6"_s << AboutScreen::mailLink() << true << QString();
+    QTest::newRow("no web browser") << u"Label1"_s << AboutScreen::homePage() << false
+                                    << AboutScreen::homePage().toString();
+    QTest::newRow("no mail program") << u"Label6"_s << AboutScreen::mailLink() << false
+                                     << AboutScreen::mailLink().path();
 }
 
 void TestAboutScreen::linksAskTheShell()
 {
     QFETCH(QString, link);
     QFETCH(QUrl, url);
+    QFETCH(bool, handled);
+    QFETCH(QString, shown);
     MainScreenHarness h;
     AboutScreen *about = open(h);
     FakeShell shell;
-    QDesktopServices::setUrlHandler(url.scheme(), &shell, "open");
+    if (handled)
+        QDesktopServices::setUrlHandler(url.scheme(), &shell, "open");
+    MessageAnswerer answerer;
+    answerer.arm();
     about->findChild<QAbstractButton *>(link)->click();
     QDesktopServices::unsetUrlHandler(url.scheme());
-    QCOMPARE(shell.opened, QList<QUrl>{url});
+    QCOMPARE(shell.opened, handled ? QList<QUrl>{url} : QList<QUrl>{});
+    QCOMPARE(answerer.answered(), !handled);
+    QVERIFY2(answerer.text().contains(shown), qPrintable(answerer.text()));
     QVERIFY(about->isVisible());
 }
 
