@@ -7,6 +7,7 @@
 #include "FileBrowser.h"
 #include "MessageBox.h"
 
+#include <QFileInfo>
 #include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,6 +22,11 @@ SaveScreen::SaveScreen(const QString &gameDir, EditorDocument &document, QWidget
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Save "_s + document.botName() + u" Config File"_s);
     m_ui->browser->showConfigFiles(gameDir);
+    // Saving again goes to the file the roster came from, unless another name is typed over it.
+    if (const QString current = document.fileName(); !current.isEmpty()) {
+        m_ui->Text1->setText(QFileInfo(current).fileName());
+        m_ui->Text1->selectAll();
+    }
     // Typing starts the file name at once.
     m_ui->Text1->setFocus();
 
@@ -52,7 +58,13 @@ void SaveScreen::save()
     if (!name.endsWith(".cfg"_L1, Qt::CaseSensitive))
         name += ".cfg"_L1;
 
-    if (const QString error = m_document.save(m_ui->browser->filePath(name)); !error.isEmpty()) {
+    const QString path = m_ui->browser->filePath(name);
+    // The roster's own file is saved over without a word; any other is another roster, which would be lost.
+    if (QFileInfo(path).isFile() && QFileInfo(path) != QFileInfo(m_document.fileName())
+        && !MessageBox::yesNo(this, u"%1 already exists. Replace it?"_s.arg(name))) {
+        return;
+    }
+    if (const QString error = m_document.save(path); !error.isEmpty()) {
         MessageBox::information(this, error);
         return;
     }

@@ -11,8 +11,9 @@ class SaveScreen;
 }
 
 // Writes the editor's document, for either editor, to a file the user names, in a folder picked as in the open dialog.
-// Every save asks for the name again. A file of that name is replaced without a question; a roster the file could not
-// give back, or a file that cannot be written, is reported and the dialog stays open.
+// Every save asks for the name again, starting from the name of the roster's own file. That file is replaced without a
+// question, any other only when the user agrees; a roster the file could not give back, or a file that cannot be
+// written, is reported and the dialog stays open.
 class SaveScreen : public QDialog
 {
     Q_OBJECT

@@ -192,27 +192,40 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed"); // empty: the listed file "Mine.cfg" is clicked instead
         QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << u"bots"_s << false << u"bots.cfg"_s;
-        QTest::newRow(".cfg") << u"bots.cfg"_s << false << u"bots.cfg"_s;
-        QTest::newRow(".CFG is not .cfg") << u"bots.CFG"_s << false << u"bots.CFG.cfg"_s;
-        QTest::newRow("blanks around") << u"  bots "_s << false << u"bots.cfg"_s;
-        QTest::newRow("listed file clicked, overwritten") << QString() << false << u"Mine.cfg"_s;
-        QTest::newRow("listed file double-clicked, overwritten") << QString() << true << u"Mine.cfg"_s;
+        QTest::addColumn<bool>("ownFile");    // the roster was last saved as "Mine.cfg"
+        QTest::addColumn<bool>("replace");    // the answer to the question before another roster is replaced
+        QTest::addColumn<QString>("written"); // empty: nothing is written, the dialog stays
+        QTest::newRow("no extension") << u"bots"_s << false << false << false << u"bots.cfg"_s;
+        QTest::newRow(".cfg") << u"bots.cfg"_s << false << false << false << u"bots.cfg"_s;
+        QTest::newRow(".CFG is not .cfg") << u"bots.CFG"_s << false << false << false << u"bots.CFG.cfg"_s;
+        QTest::newRow("blanks around") << u"  bots "_s << false << false << false << u"bots.cfg"_s;
+        QTest::newRow("another roster clicked, replaced") << QString() << false << false << true << u"Mine.cfg"_s;
+        QTest::newRow("another roster double-clicked, replaced") << QString() << true << false << true << u"Mine.cfg"_s;
+        QTest::newRow("another roster kept") << QString() << false << false << false << QString();
+        QTest::newRow("another roster typed, kept") << u"Mine"_s << false << false << false << QString();
+        QTest::newRow("its own file, filled in") << QString() << false << true << false << u"Mine.cfg"_s;
     }
     void saveWritesNamedFile()
     {
         QFETCH(QString, typed);
         QFETCH(bool, doubleClick);
+        QFETCH(bool, ownFile);
+        QFETCH(bool, replace);
         QFETCH(QString, written);
         Editor e;
         e.game.write(u"Mine.cfg"_s, "old");
+        if (ownFile) {
+            QCOMPARE(e.document.save(QDir(e.gameDir).filePath(u"Mine.cfg"_s)), QString());
+            e.document.append(oldBot);
+            e.document.remove(1);
+        }
         QPointer<SaveScreen> dialog = e.open<SaveScreen>();
         QSignalSpy saved(dialog, &SaveScreen::saved);
-        MessageAnswerer answerer;
+        MessageAnswerer answerer(replace ? QDialogButtonBox::Yes : QDialogButtonBox::No);
         answerer.arm();
         auto *text1 = child<QLineEdit>(dialog, u"Text1"_s);
-        if (typed.isEmpty())
+        QCOMPARE(text1->text(), ownFile ? u"Mine.cfg"_s : QString());
+        if (typed.isEmpty() && !ownFile)
             clickFile(dialog, u"Mine.cfg"_s, doubleClick);
         if (!doubleClick) {
             QTest::keyClicks(text1, typed);
@@ -220,7 +233,17 @@ private Q_SLOTS:
             child(dialog, u"Command1"_s)->click();
         }
 
-        QVERIFY2(!answerer.answered(), qPrintable(answerer.text()));
+        const bool asked = (typed.isEmpty() || typed == u"Mine"_s) && !ownFile;
+        QCOMPARE(answerer.texts(), asked ? QStringList(u"Mine.cfg already exists. Replace it?"_s) : QStringList());
+        if (asked)
+            QCOMPARE(answerer.buttons(), QStringList({u"Yes"_s, u"No"_s}));
+        if (written.isEmpty()) {
+            QCOMPARE(saved.size(), 0);
+            QCOMPARE(e.game.read(u"Mine.cfg"_s), QByteArray("old"));
+            QVERIFY(e.document.isModified());
+            QVERIFY(dialog->isVisible());
+            return;
+        }
         QCOMPARE(saved.size(), 1);
         QCOMPARE(e.game.read(written), oneBot);
         QCOMPARE(e.files().size(), written == u"Mine.cfg"_s ? 1 : 2);
