@@ -127,6 +127,15 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
     return {};
 }
 
+bool AutostartFile::isChosen(const QString &file, const QString &gameDir, const QString &botName,
+                             const AppSettings &settings)
+{
+    const QFileInfo info(file);
+    const QString chosen = settings.get(autoExecute, botName);
+    return chosen != AppSettings::none && info.fileName().compare(chosen, Qt::CaseInsensitive) == 0
+        && QFileInfo(info.absolutePath()) == QFileInfo(gameDir);
+}
+
 AutostartFile::Result AutostartFile::clear(const QString &gameDir, const QString &botName, AppSettings &settings)
 {
     const BotInfo *bot = BotCatalogue::find(botName);

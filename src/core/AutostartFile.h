@@ -30,6 +30,11 @@ public:
     // setting as they were.
     static Result choose(const QString &file, const QString &gameDir, const QString &botName, AppSettings &settings);
 
+    // Whether file is the roster chosen as botName's autostart file: the name remembered for it, in any letter case,
+    // in the game folder. Saving that roster again means choosing it again, so that the game runs what was saved.
+    static bool isChosen(const QString &file, const QString &gameDir, const QString &botName,
+                         const AppSettings &settings);
+
     // Deletes the autostart file that botName runs and remembers "None" for it: PodBot's and SwatBot's own files,
     // "bot.cfg" for every name but PodBot, PLBot and SwatBot (the plain game's too). A file already gone is no
     // fault; one that cannot be deleted is reported, and then nothing is remembered.

@@ -154,11 +154,6 @@ void AndroidMain::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void AndroidMain::preselectOpenFile(const QString &fileName)
-{
-    m_session->preselectOpenFile(fileName);
-}
-
 void AndroidMain::showAndroidAdd()
 {
     WindowHelper::showSingle(m_androidAdd, [this] {

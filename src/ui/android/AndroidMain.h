@@ -36,9 +36,8 @@ public:
     AndroidDocument &document() { return *m_document; }
     // The row selected in every column, or -1.
     int selectedRow() const;
-    // The open dialog, when next opened, starts with fileName selected (the autostart file's name, from the main
-    // window).
-    void preselectOpenFile(const QString &fileName);
+    // What the File menu's Open and Save work through.
+    EditorSession &session() { return *m_session; }
 
     // "&Done", and what ending the program asks of an open editor: with unsaved bots, asks whether to save them
     // first. True when the editor has closed; false when it stays open, with the save dialog in front (Yes) or as

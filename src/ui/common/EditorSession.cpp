@@ -72,24 +72,29 @@ bool EditorSession::mayClose()
     return true;
 }
 
-void EditorSession::preselectOpenFile(const QString &fileName)
+void EditorSession::openFile(const QString &path)
 {
-    m_preselectedFile = fileName;
-    if (m_openScreen)
-        m_openScreen->selectFile(fileName);
+    switch (OpenScreen::openInto(m_document, path, m_window)) {
+    case OpenScreen::Outcome::Opened:
+        Q_EMIT loaded();
+        break;
+    case OpenScreen::Outcome::SaveFirst:
+        showSaveScreen(true);
+        break;
+    case OpenScreen::Outcome::Stayed:
+        break;
+    }
 }
 
 void EditorSession::showOpenScreen()
 {
-    OpenScreen *shown = WindowHelper::showSingle(m_openScreen, [this] {
+    WindowHelper::showSingle(m_openScreen, [this] {
         auto *dialog = new OpenScreen(m_state.gameDir, m_document, m_window);
         dialog->setObjectName(m_openName);
         connect(dialog, &OpenScreen::loaded, this, &EditorSession::loaded);
         connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
         return dialog;
     });
-    if (!m_preselectedFile.isEmpty())
-        shown->selectFile(std::exchange(m_preselectedFile, QString()));
 }
 
 void EditorSession::showSaveScreen(bool askedFor)
@@ -97,6 +102,7 @@ void EditorSession::showSaveScreen(bool askedFor)
     SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
         auto *dialog = new SaveScreen(m_state.gameDir, m_document, m_window);
         dialog->setObjectName(m_saveName);
+        connect(dialog, &SaveScreen::saved, this, [this] { Q_EMIT saved(m_document.fileName()); });
         return dialog;
     });
     if (askedFor && !m_askedSaveCaption.isEmpty())

@@ -36,7 +36,9 @@ public:
     // The close box: whether the editor may close, asking unless Done has asked already.
     bool mayClose();
 
-    void preselectOpenFile(const QString &fileName);
+    // Reads path in place of the roster, asking first as the open dialog does; the save dialog comes up when the
+    // user wants to save first.
+    void openFile(const QString &path);
     void showOpenScreen();
     // askedFor: opened by a question about unsaved bots rather than by the File menu.
     void showSaveScreen(bool askedFor = false);
@@ -47,6 +49,8 @@ public:
 Q_SIGNALS:
     // A file was read in place of the roster.
     void loaded();
+    // The roster was written to path.
+    void saved(const QString &path);
 
 private:
     AppState &m_state;
@@ -55,7 +59,6 @@ private:
     const QString m_openName;
     const QString m_saveName;
     QString m_askedSaveCaption;
-    QString m_preselectedFile;
     bool m_closeConfirmed = false;
     QPointer<OpenScreen> m_openScreen;
     QPointer<SaveScreen> m_saveScreen;

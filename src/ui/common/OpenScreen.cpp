@@ -35,27 +35,38 @@ void OpenScreen::selectFile(const QString &fileName)
     m_ui->browser->selectFile(fileName);
 }
 
-void OpenScreen::load()
+OpenScreen::Outcome OpenScreen::openInto(EditorDocument &document, const QString &path, QWidget *asker)
 {
-    if (m_document.isModified()) {
-        switch (MessageBox::yesNoCancel(this,
+    if (document.isModified()) {
+        switch (MessageBox::yesNoCancel(asker,
                                         u"You Have Changed Your Current BotList. Do You Want To Save It Before "
                                         u"You Open A New One?"_s)) {
         case MessageBox::Answer::Yes:
-            Q_EMIT saveRequested();
-            return;
+            return Outcome::SaveFirst;
         case MessageBox::Answer::Cancel:
-            return;
+            return Outcome::Stayed;
         case MessageBox::Answer::No:
             break;
         }
     }
+    if (const QString error = document.open(path); !error.isEmpty()) {
+        MessageBox::information(asker, error);
+        return Outcome::Stayed;
+    }
+    return Outcome::Opened;
+}
 
+void OpenScreen::load()
+{
     // With no file selected the path names the folder itself, which the reader reports as not a valid file.
-    const QString error = m_document.open(m_ui->browser->filePath(m_ui->browser->selectedFile()));
-    if (!error.isEmpty()) {
-        MessageBox::information(this, error);
+    switch (openInto(m_document, m_ui->browser->filePath(m_ui->browser->selectedFile()), this)) {
+    case Outcome::SaveFirst:
+        Q_EMIT saveRequested();
         return;
+    case Outcome::Stayed:
+        return;
+    case Outcome::Opened:
+        break;
     }
     const QPointer<OpenScreen> self(this);
     Q_EMIT loaded();

@@ -24,6 +24,11 @@ public:
     // Selects fileName in the file list when the shown folder holds it.
     void selectFile(const QString &fileName);
 
+    enum class Outcome { Opened, SaveFirst, Stayed };
+    // Reads path into document, first asking whether to save unsaved changes (Yes: SaveFirst, and nothing is read;
+    // Cancel: Stayed). A file that cannot be read is reported over asker, and the document stays as it was.
+    static Outcome openInto(EditorDocument &document, const QString &path, QWidget *asker);
+
 Q_SIGNALS:
     // A file was read into the document; the dialog closes itself right after.
     void loaded();

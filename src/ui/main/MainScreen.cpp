@@ -7,11 +7,13 @@
 #include "AndroidMain.h"
 #include "AppSettings.h"
 #include "AppState.h"
+#include "AutostartFile.h"
 #include "AutostartFrame.h"
 #include "BotChoice.h"
 #include "ConfigScreen.h"
 #include "DirSelect.h"
 #include "EditScreen.h"
+#include "EditorSession.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
@@ -28,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -285,8 +288,11 @@ void MainScreen::editBots(BotType type, EditControl control)
     optionButton(type)->setChecked(true);
     m_state.botName = bot.botName;
     if (androidAddOn) {
-        if (!m_androidMain)
+        if (!m_androidMain) {
             m_androidMain = new AndroidMain(m_state, *androidAddOn, m_random, this);
+            connect(&m_androidMain->session(), &EditorSession::saved, this,
+                    [this, name = m_androidMain->botName()](const QString &file) { refreshAutostart(name, file); });
+        }
         m_androidMain->setWindowTitle(bot.editorCaption);
         WindowHelper::bringUp(m_androidMain);
         return;
@@ -295,8 +301,11 @@ void MainScreen::editBots(BotType type, EditControl control)
         return;
 
     const bool opening = !m_editScreen;
-    if (opening)
+    if (opening) {
         m_editScreen = new EditScreen(m_state, *addOn, m_random, this);
+        connect(&m_editScreen->session(), &EditorSession::saved, this,
+                [this, name = m_editScreen->botName()](const QString &file) { refreshAutostart(name, file); });
+    }
     m_editScreen->setWindowTitle(bot.editorCaption);
     // An editor that is open already keeps its values and its unsaved state; a new one takes the add-on's start
     // values as no unsaved change.
@@ -307,16 +316,35 @@ void MainScreen::editBots(BotType type, EditControl control)
 
 void MainScreen::editAutostartFile(const QString &fileName)
 {
-    // The editor of the add-on named now opens, its open dialog to start with the file selected. PLBot's file and
-    // the plain game's are not edited from here.
+    // The editor of the add-on named now opens with the file read in, asking first about unsaved bots as its Open
+    // does. PLBot's file and the plain game's are not edited from here.
     const BotInfo *bot = BotCatalogue::find(m_state.botName);
     if (!bot || !bot->autostartShown || (!RosterAddOn::find(m_state.botName) && !AndroidAddOn::find(m_state.botName)))
         return;
     editBots(bot->type, EditControl::Button);
+    QString path = FolderListing::findPath(m_state.gameDir, fileName);
+    if (path.isEmpty())
+        path = QDir(m_state.gameDir).filePath(fileName); // the reader says that it is not there
     if (m_editScreen && m_editScreen->botName() == m_state.botName)
-        m_editScreen->preselectOpenFile(fileName);
+        m_editScreen->session().openFile(path);
     if (m_androidMain && m_androidMain->botName() == m_state.botName)
-        m_androidMain->preselectOpenFile(fileName);
+        m_androidMain->session().openFile(path);
+}
+
+void MainScreen::refreshAutostart(const QString &botName, const QString &savedFile)
+{
+    // The game runs the copy, not the roster: a roster saved again that is the add-on's autostart file is copied
+    // again at once, with the checks of a first choice.
+    if (!AutostartFile::isChosen(savedFile, m_state.gameDir, botName, m_settings))
+        return;
+    const AutostartFile::Result result = AutostartFile::choose(savedFile, m_state.gameDir, botName, m_settings);
+    if (!result.isDone()) {
+        MessageBox::information(this, result.message);
+        return;
+    }
+    const QString copy = QDir(m_state.gameDir).relativeFilePath(AutostartFile::path(m_state.gameDir, botName));
+    m_ui->Text2->setText(u"%1 is saved and copied to %2, which %3 runs when the game starts."_s.arg(
+        QFileInfo(savedFile).fileName(), QDir::toNativeSeparators(copy), botName));
 }
 
 void MainScreen::launch()

@@ -70,6 +70,8 @@ private:
     void startGame(const LaunchCommand &command);
     // A double click on the autostart file's name: its add-on's editor, ready to open it.
     void editAutostartFile(const QString &fileName);
+    // A roster of botName was saved as savedFile.
+    void refreshAutostart(const QString &botName, const QString &savedFile);
     void enableGameControls();
     void showDirSelect();
     void showUpdate();

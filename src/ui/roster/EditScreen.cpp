@@ -231,11 +231,6 @@ void EditScreen::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void EditScreen::preselectOpenFile(const QString &fileName)
-{
-    m_session->preselectOpenFile(fileName);
-}
-
 void EditScreen::showAddScreen()
 {
     AddScreen *dialog = WindowHelper::showSingle(m_addScreen, [this] {

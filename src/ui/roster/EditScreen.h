@@ -51,9 +51,8 @@ public:
     int selectedRow() const;
     // The File menu's Save, which is never offered for an empty roster.
     void enableSave();
-    // The open dialog, when next opened, starts with fileName selected (the autostart file's name, from the main
-    // window).
-    void preselectOpenFile(const QString &fileName);
+    // What the File menu's Open and Save work through.
+    EditorSession &session() { return *m_session; }
 
     // "&Done", and what ending the program asks of an open editor: with unsaved bots, asks whether to save them
     // first. True when the editor has closed; false when it stays open, with the save dialog in front (Yes) or

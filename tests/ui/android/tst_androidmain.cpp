@@ -117,7 +117,7 @@ private Q_SLOTS:
     void doneQuestion_data();
     void doneQuestion();
     void endingTheProgramAsksAboutUnsavedBots();
-    void autostartDoubleClickPreselectsTheFile();
+    void autostartDoubleClickOpensTheFile();
 };
 
 void TestAndroidMain::editControlOpensTheEditor_data()
@@ -447,18 +447,20 @@ void TestAndroidMain::endingTheProgramAsksAboutUnsavedBots()
     QCOMPARE(podBot->windowTitle(), u"PodBot Bots"_s);
 }
 
-void TestAndroidMain::autostartDoubleClickPreselectsTheFile()
+void TestAndroidMain::autostartDoubleClickOpensTheFile()
 {
     Harness h;
-    h.game.write(u"pods.cfg"_s, "x");
+    h.game.write(u"pods.cfg"_s, "//PodBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+                                "botchat on\r\njasonmode off\r\nminbotskill 70\r\nmp_autoteambalance 0\r\n"
+                                "addbot 75 5 Alpha\r\n");
     h.settings->save(u"Auto Execute"_s, u"PodBot"_s, u"pods.cfg"_s);
     h.find<QAbstractButton>(u"Option8"_s)->click();
     QTest::mouseDClick(h.find(u"Label2"_s), Qt::LeftButton);
     AndroidMain *editor = h.editor();
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), u"PodBot Bots"_s);
-    control<QAction>(editor, u"Open"_s)->trigger();
-    QCOMPARE(dialog(editor, u"AndroidOpen"_s)->findChild<FileBrowser *>()->selectedFile(), u"pods.cfg"_s);
+    QCOMPARE(editor->document().roster().entries().value(0).name, u"Alpha"_s);
+    QVERIFY(!editor->document().isModified());
 }
 
 QTEST_MAIN(TestAndroidMain)

@@ -4,9 +4,13 @@
 #include "FileBrowser.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
+#include "Roster.h"
+#include "RosterDocument.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,7 +78,10 @@ private Q_SLOTS:
     void folderDoesNothingForThePlainGame();
     void cancelClears_data();
     void cancelClears();
-    void doubleClickOpensTheEditorWithTheFileSelected();
+    void doubleClickOpensTheFileInItsEditor_data();
+    void doubleClickOpensTheFileInItsEditor();
+    void savingTheChosenRosterCopiesItAgain_data();
+    void savingTheChosenRosterCopiesItAgain();
     void playTellsWhatWasStartedAndStartsOnce();
 };
 
@@ -200,19 +207,70 @@ void TestAutostart::cancelClears()
     QCOMPARE(f.settings->get(u"Auto Execute"_s, f.state.botName), u"None"_s);
 }
 
-void TestAutostart::doubleClickOpensTheEditorWithTheFileSelected()
+void TestAutostart::doubleClickOpensTheFileInItsEditor_data()
 {
+    QTest::addColumn<bool>("unsaved"); // the editor is open already, with bots no file holds
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::newRow("read in") << false << QDialogButtonBox::Ok;
+    QTest::newRow("unsaved bots given up") << true << QDialogButtonBox::No;
+    QTest::newRow("unsaved bots kept") << true << QDialogButtonBox::Cancel;
+}
+
+void TestAutostart::doubleClickOpensTheFileInItsEditor()
+{
+    QFETCH(bool, unsaved);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
     Frame f;
     f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
     f.choose(u"Option2"_s);
+    if (unsaved) {
+        f.find<QAbstractButton>(u"Command2"_s)->click(); // "Edit RamBot Bots"
+        f.window->findChild<EditScreen *>()->document().append({u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
+    }
+    MessageAnswerer answerer(answer);
+    answerer.arm();
     QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
     EditScreen *editor = f.window->findChild<EditScreen *>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->windowTitle(), u"RamBot Bots"_s);
-    editor->findChild<QAction *>(u"Open"_s)->trigger();
-    auto *browser = editor->findChild<FileBrowser *>();
-    QVERIFY(browser);
-    QCOMPARE(browser->selectedFile(), u"rambots.cfg"_s);
+    QCOMPARE(answerer.answered(), unsaved);
+    const bool read = answer != QDialogButtonBox::Cancel;
+    QCOMPARE(editor->document().roster().entries().value(0).name, read ? u"Alpha"_s : u"Unsaved"_s);
+    QCOMPARE(QFileInfo(editor->document().fileName()).fileName(), read ? u"rambots.cfg"_s : QString());
+}
+
+// The game runs the autostart copy: saving the chosen roster again copies it again, and saving another roster does
+// not touch the copy.
+void TestAutostart::savingTheChosenRosterCopiesItAgain_data()
+{
+    QTest::addColumn<QString>("savedAs");
+    QTest::newRow("the chosen roster") << u"rambots.cfg"_s;
+    QTest::newRow("another roster") << u"other.cfg"_s;
+}
+
+void TestAutostart::savingTheChosenRosterCopiesItAgain()
+{
+    QFETCH(QString, savedAs);
+    Frame f;
+    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.game.write(u"bot.cfg"_s, rosterOf(u"RamBot"_s));
+    f.choose(u"Option2"_s);
+    QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
+    auto *editor = f.window->findChild<EditScreen *>();
+    editor->document().append(editor->document().roster().entries().first());
+    editor->findChild<QAction *>(u"Save"_s)->trigger();
+    auto *save = editor->findChild<QDialog *>(u"SaveScreen"_s);
+    auto *name = save->findChild<QLineEdit *>(u"Text1"_s);
+    QCOMPARE(name->text(), u"rambots.cfg"_s); // the roster's own file, filled in
+    name->setText(savedAs);
+    save->findChild<QPushButton *>(u"Command1"_s)->click();
+
+    QCOMPARE(f.game.read(savedAs).count("addbot"), 2);
+    const bool copied = savedAs == u"rambots.cfg"_s;
+    QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : rosterOf(u"RamBot"_s));
+    QCOMPARE(f.find<QLineEdit>(u"Text2"_s)->text(),
+             copied ? u"rambots.cfg is saved and copied to bot.cfg, which RamBot runs when the game starts."_s
+                    : QString());
 }
 
 void TestAutostart::playTellsWhatWasStartedAndStartsOnce()
