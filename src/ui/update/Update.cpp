@@ -195,6 +195,7 @@ void Update::updateSelected()
         m_staging.reset();
         return;
     }
+    m_ui->Command2->setText(u"Cancel"_s);
     m_itemsDone = 0;
     m_itemCount = int(m_pending.size());
     m_ui->totalProgress->setRange(0, m_itemCount * stepsPerItem);
@@ -246,6 +247,8 @@ void Update::itemDone(const QString &error)
 
 void Update::endUpdate()
 {
+    // Nothing is left to cancel: the button only closes the window now.
+    m_ui->Command2->setText(u"Close"_s);
     m_current = -1;
     m_pending.clear();
     m_staging.reset();

@@ -211,6 +211,8 @@ void TestUpdate::updatesTwoItems()
     auto *total = m_window->findChild<QProgressBar *>(u"totalProgress"_s);
     QCOMPARE(total->value(), total->maximum());
     QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), u"Server Is Online And Responding"_s);
+    // Nothing is left to cancel.
+    QCOMPARE(m_window->findChild<QPushButton *>(u"Command2"_s)->text(), u"Close"_s);
     // The staging folder is gone with the update.
     QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
 }
