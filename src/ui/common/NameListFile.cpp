@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "MultipleBots.h"
+#include "UpDown.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -33,6 +34,8 @@ std::optional<NameListFile::Draw> NameListFile::prepareDraw(QWidget *dialog, con
         MessageBox::information(dialog, refusal);
         return std::nullopt;
     }
+    if (!UpDown::mayUseNumbers(dialog))
+        return std::nullopt;
     std::optional<NameList> names = read(dialog, gameDir);
     if (!names)
         return std::nullopt;

@@ -14,8 +14,9 @@ namespace NameListFile {
 
 // The names, or none after a message saying why there are none.
 std::optional<NameList> read(QWidget *parent, const QString &gameDir);
-// What Done of an add-several dialog starts from: the typed number and skill checked, the names read, and the
-// number of bots, no more than there are names (the number box then shows how many). None after a message.
+// What Done of an add-several dialog starts from: the typed number and skill checked, then the dialog's number
+// boxes against their up-downs, the names read, and the number of bots, no more than there are names (the number
+// box then shows how many). None after a message.
 struct Draw
 {
     NameList names;

@@ -108,6 +108,9 @@ void ConfigScreen::showConfig(const ListenServerConfig &config)
 
 void ConfigScreen::accept()
 {
+    // The game takes each of these settings as a number; an empty one would be written as a command without it.
+    if (!UpDown::mayUseNumbers(this))
+        return;
     if (const QString why = ListenServerFile::write(m_state.gameDir, config()); !why.isEmpty()) {
         MessageBox::information(this, why);
         return;

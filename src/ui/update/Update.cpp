@@ -14,7 +14,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
-#include <QFontDatabase>
+#include <QHeaderView>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,8 +47,11 @@ Update::Update(AppState &state, AppSettings &settings, QWidget *parent)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    // The rows line up in columns as they always have: padded names and tabs, in a font of even width.
-    m_ui->List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The name takes the room the versions and the date leave, each of which is shown whole.
+    QHeaderView *header = m_ui->List1->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
     m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(m_baseUrl));
 
     connect(m_client, &UpdateClient::stateChanged, this, &Update::showState);
@@ -138,12 +141,14 @@ QString Update::itemName(int index) const
     return name;
 }
 
-QString Update::rowText(int index) const
+void Update::showRow(QTreeWidgetItem *row, int index) const
 {
     const QString &key = m_state.updateNames[index];
     const QString installed = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
-    return key + u'\t' + m_serverVersions[index] + u"\t\t"_s + installed + u"\t\t"_s
-        + m_settings.get(datesSection, key, notAvailable);
+    const QString cells[]
+        = {itemName(index), m_serverVersions[index], installed, m_settings.get(datesSection, key, notAvailable)};
+    for (int column = 0; column < int(std::size(cells)); ++column)
+        row->setText(column, cells[column]);
 }
 
 void Update::fillRows()
@@ -159,10 +164,11 @@ void Update::fillRows()
             m_settings.save(datesSection, key, notAvailable);
         const QString installed
             = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
-        auto *row = new QListWidgetItem(rowText(index), m_ui->List1);
+        auto *row = new QTreeWidgetItem(m_ui->List1);
+        showRow(row, index);
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
-        row->setCheckState(VersionMarks::isNewer(index, m_serverVersions[index], installed) ? Qt::Checked
-                                                                                            : Qt::Unchecked);
+        row->setCheckState(
+            0, VersionMarks::isNewer(index, m_serverVersions[index], installed) ? Qt::Checked : Qt::Unchecked);
     }
 }
 
@@ -173,8 +179,8 @@ void Update::updateSelected()
         return;
     }
     m_pending.clear();
-    for (int index = 0; index < m_ui->List1->count(); ++index) {
-        if (m_ui->List1->item(index)->checkState() == Qt::Checked)
+    for (int index = 0; index < m_ui->List1->topLevelItemCount(); ++index) {
+        if (m_ui->List1->topLevelItem(index)->checkState(0) == Qt::Checked)
             m_pending.append(index);
     }
     if (m_pending.isEmpty())
@@ -189,6 +195,7 @@ void Update::updateSelected()
         m_staging.reset();
         return;
     }
+    m_ui->Command2->setText(u"Cancel"_s);
     m_itemsDone = 0;
     m_itemCount = int(m_pending.size());
     m_ui->totalProgress->setRange(0, m_itemCount * stepsPerItem);
@@ -230,9 +237,9 @@ void Update::itemDone(const QString &error)
     m_ui->List2->addItem(name + u" Sucessfully Updated"_s);
     m_settings.save(versionsSection, key, m_serverVersions[index]);
     m_settings.save(datesSection, key, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QListWidgetItem *row = m_ui->List1->item(index);
-    row->setText(rowText(index));
-    row->setCheckState(Qt::Unchecked);
+    QTreeWidgetItem *row = m_ui->List1->topLevelItem(index);
+    showRow(row, index);
+    row->setCheckState(0, Qt::Unchecked);
     ++m_itemsDone;
     m_ui->totalProgress->setValue(m_itemsDone * stepsPerItem);
     updateNext();
@@ -240,6 +247,8 @@ void Update::itemDone(const QString &error)
 
 void Update::endUpdate()
 {
+    // Nothing is left to cancel: the button only closes the window now.
+    m_ui->Command2->setText(u"Close"_s);
     m_current = -1;
     m_pending.clear();
     m_staging.reset();

@@ -12,6 +12,7 @@ struct AppState;
 class ItemInstaller;
 class QBuffer;
 class QTemporaryDir;
+class QTreeWidgetItem;
 
 namespace Ui {
 class Update;
@@ -49,7 +50,7 @@ private:
     void fetchVersions();
     void versionsArrived(const QString &error);
     void fillRows();
-    QString rowText(int index) const;
+    void showRow(QTreeWidgetItem *row, int index) const;
     QString itemName(int index) const;
 
     void updateSelected();

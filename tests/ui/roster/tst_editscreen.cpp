@@ -183,11 +183,12 @@ void TestEditScreen::openEditorIsRaisedNotReloaded()
     EditorHarness h;
     EditScreen *editor = h.open(u"Command5"_s);
     addBots(editor, 2);
+    QTest::keyClick(h.control<QLineEdit>(editor, u"Text5"_s), Qt::Key_Backspace);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text5"_s), u"5"_s);
     QVERIFY(h.state.rosterChanged);
     QCOMPARE(h.open(u"Command5"_s), editor);
     QCOMPARE(rosterOf(editor).size(), 2);
-    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"205"_s);
+    QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"25"_s);
     QVERIFY(h.state.rosterChanged);
 }
 
@@ -396,20 +397,22 @@ void TestEditScreen::optionControlsFollowTheRules()
 void TestEditScreen::spinnerSteps_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("taken"); // what the box holds after the typing
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("expected");
     // Time Before Bot Entry steps between 3 and 10.
-    QTest::newRow("up") << u"5"_s << int(Qt::Key_Up) << u"6"_s;
-    QTest::newRow("down") << u"5"_s << int(Qt::Key_Down) << u"4"_s;
-    QTest::newRow("at the top") << u"10"_s << int(Qt::Key_Up) << u"10"_s;
-    QTest::newRow("at the bottom") << u"3"_s << int(Qt::Key_Down) << u"3"_s;
-    QTest::newRow("typed beyond the range") << u"30"_s << int(Qt::Key_Down) << u"10"_s;
-    QTest::newRow("not a number") << u"soon"_s << int(Qt::Key_Up) << u"3"_s;
+    QTest::newRow("up") << u"5"_s << u"5"_s << int(Qt::Key_Up) << u"6"_s;
+    QTest::newRow("down") << u"5"_s << u"5"_s << int(Qt::Key_Down) << u"4"_s;
+    QTest::newRow("at the top") << u"10"_s << u"10"_s << int(Qt::Key_Up) << u"10"_s;
+    QTest::newRow("at the bottom") << u"3"_s << u"3"_s << int(Qt::Key_Down) << u"3"_s;
+    QTest::newRow("typed beyond the range") << u"30"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
+    QTest::newRow("not a number") << u"soon"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
 }
 
 void TestEditScreen::spinnerSteps()
 {
     QFETCH(QString, text);
+    QFETCH(QString, taken);
     QFETCH(int, key);
     QFETCH(QString, expected);
     EditorHarness h;
@@ -418,7 +421,7 @@ void TestEditScreen::spinnerSteps()
     field->selectAll();
     QTest::keyClicks(field, text);
     const RosterOptions &options = editor->document().options();
-    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), text);
+    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), taken);
     QTest::keyClick(field, Qt::Key(key));
     QCOMPARE(field->text(), expected);
     QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), expected);

@@ -173,6 +173,50 @@ private Q_SLOTS:
         QCOMPARE(text->text(), after);
     }
 
+    void numberBoxesTakeWhatTheirArrowsGive_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("written"); // the box's line in the file; none when Done tells instead
+        QTest::newRow("letters refused") << u"Text2"_s << true << u"1a2b"_s << u"12"_s << "mp_roundtime 12"_ba;
+        QTest::newRow("past the top refused, below the range told")
+            << u"Text2"_s << true << u"20"_s << u"2"_s << QByteArray();
+        QTest::newRow("a default past the range stands")
+            << u"Text7"_s << false << u"5"_s << u"120"_s << "max_shells 120"_ba;
+        QTest::newRow("kept as typed") << u"Text3"_s << false << u"5"_s << u"05"_s << "mp_timelimit 05"_ba;
+        QTest::newRow("empty told") << u"Text11"_s << true << QString() << QString() << QByteArray();
+    }
+
+    void numberBoxesTakeWhatTheirArrowsGive()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, cleared);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, written);
+        MapGame maps;
+        ConfigScreen screen(maps.state, maps.random);
+        MessageAnswerer answerer;
+        answerer.arm();
+        screen.load(); // the defaults, after the message that there is no file
+        auto *text = child<QLineEdit>(&screen, box);
+        if (cleared)
+            text->clear();
+        QTest::keyClicks(text, typed);
+        QCOMPARE(text->text(), shown);
+        child(&screen, u"Command1"_s)->click();
+        if (written.isEmpty()) {
+            QCOMPARE(answerer.texts().size(), 2);
+            QVERIFY2(answerer.text().contains(text->accessibleName()), qPrintable(answerer.text()));
+            QVERIFY(!maps.game.exists(u"listenserver.cfg"_s));
+        } else {
+            QCOMPARE(answerer.texts().size(), 1);
+            QVERIFY(maps.game.read(u"listenserver.cfg"_s).contains("\r\n" + written + "\r\n"));
+        }
+    }
+
     void everyControlIsNamed()
     {
         AppState state;

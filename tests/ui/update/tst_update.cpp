@@ -5,7 +5,9 @@
 #include "Update.h"
 #include "UpdateFixture.h"
 
+#include <QAccessible>
 #include <QDate>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,6 +43,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void rowsAndMarks();
+    void tableFitsItsWindow();
     void updatesTwoItems();
     void failedItemChangesNothing();
     void busyAndCancel();
@@ -47,7 +51,7 @@ private Q_SLOTS:
 
 private:
     // Opens the window and waits for its rows.
-    QListWidget *open();
+    QTreeWidget *open();
     QStringList rows() const;
     QList<bool> marks() const;
 
@@ -79,7 +83,7 @@ void TestUpdate::cleanup()
     m_server.reset();
 }
 
-QListWidget *TestUpdate::open()
+QTreeWidget *TestUpdate::open()
 {
     m_window = new Update(m_state, *m_settings);
     QSignalSpy filled(m_window.data(), &Update::rowsFilled);
@@ -87,24 +91,29 @@ QListWidget *TestUpdate::open()
     m_window->activateWindow();
     if (!filled.wait(5000))
         qWarning("the rows were not filled");
-    return m_window->findChild<QListWidget *>(u"List1"_s);
+    return m_window->findChild<QTreeWidget *>(u"List1"_s);
 }
 
+// Each row's cells, joined by '|'.
 QStringList TestUpdate::rows() const
 {
     QStringList texts;
-    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
+    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells.append(list->topLevelItem(i)->text(column));
+        texts.append(cells.join(u'|'));
+    }
     return texts;
 }
 
 QList<bool> TestUpdate::marks() const
 {
     QList<bool> checked;
-    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
-    for (int i = 0; i < list->count(); ++i)
-        checked.append(list->item(i)->checkState() == Qt::Checked);
+    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        checked.append(list->topLevelItem(i)->checkState(0) == Qt::Checked);
     return checked;
 }
 
@@ -118,9 +127,9 @@ void TestUpdate::rowsAndMarks()
     QCOMPARE(m_window->windowTitle(), u"Update Bots And Trevlin"_s);
     QVERIFY(m_window->findChild<QLabel *>(u"httpNotice"_s)->isVisible());
     QCOMPARE(rows().size(), 12);
-    QCOMPARE(rows()[0], pad(u"Trevlin"_s) + u"\t2.1\t\t2.0\t\tN/A"_s);
-    QCOMPARE(rows()[2], pad(u"RamBot"_s) + u"\t1.2\t\t1.2\t\t1/2/25"_s);
-    QCOMPARE(rows()[11], pad(u"BobaBot"_s) + u"\t\t\tN/A\t\tN/A"_s);
+    QCOMPARE(rows()[0], u"Trevlin|2.1|2.0|N/A"_s);
+    QCOMPARE(rows()[2], u"RamBot|1.2|1.2|1/2/25"_s);
+    QCOMPARE(rows()[11], u"BobaBot||N/A|N/A"_s);
     QCOMPARE(marks(), (QList<bool>{true, true, false, false, false, false, false, false, false, false, false, false}));
     // Every item now has its entries; the program has no version entry.
     QCOMPARE(m_settings->get(u"Versions"_s, pad(u"BobaBot"_s)), u"N/A"_s);
@@ -128,12 +137,43 @@ void TestUpdate::rowsAndMarks()
     QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none);
 
     // With nothing marked, Update Selected Bots does nothing.
-    auto *list = m_window->findChild<QListWidget *>(u"List1"_s);
-    list->item(0)->setCheckState(Qt::Unchecked);
-    list->item(1)->setCheckState(Qt::Unchecked);
+    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
+    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    list->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     QVERIFY(!m_window->isBusy());
     QCOMPARE(m_server->requests("/Trevlin.txt") + m_server->requests("/AndroidBot.txt"), 0);
+}
+
+void TestUpdate::tableFitsItsWindow()
+{
+    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n10.2.1b\r\n");
+    m_settings->save(u"Versions"_s, pad(u"AndroidBot"_s), u"10.1.17"_s);
+    m_settings->save(u"Dates"_s, pad(u"AndroidBot"_s),
+                     QLocale::system().toString(QDate(2025, 12, 31), QLocale::ShortFormat));
+    QTreeWidget *list = open();
+    QVERIFY(list && !list->isHeaderHidden());
+    // At the window's first size every cell and every header shows whole, with no scrolling sideways.
+    const QHeaderView *header = list->header();
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    for (int column = 0; column < list->columnCount(); ++column) {
+        QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QModelIndex cell = list->model()->index(row, column);
+            QVERIFY2(list->visualRect(cell).width() >= list->itemDelegate()->sizeHint(option, cell).width(),
+                     qPrintable(cell.data().toString()));
+        }
+    }
+    QVERIFY(header->length() <= list->viewport()->width());
+    // A screen reader hears each cell's column header as it is shown.
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(list)->tableInterface();
+    for (int column = 1; column < list->columnCount(); ++column) {
+        const QList<QAccessibleInterface *> heads = table->cellAt(1, column)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(heads.size(), 1);
+        QVERIFY(!list->headerItem()->text(column).isEmpty());
+        QCOMPARE(heads.first()->text(QAccessible::Name), list->headerItem()->text(column));
+    }
 }
 
 void TestUpdate::updatesTwoItems()
@@ -164,13 +204,15 @@ void TestUpdate::updatesTwoItems()
              (QStringList{u"Updating  RamBot"_s, line, u"Getting File : a.cfg ... Done"_s,
                           u"Getting File : b.cfg ... Done"_s, line, u"RamBot Sucessfully Updated"_s}));
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    QCOMPARE(rows()[1], pad(u"AndroidBot"_s) + u"\t1.1\t\t1.1\t\t"_s + today);
-    QCOMPARE(rows()[2], pad(u"RamBot"_s) + u"\t1.2\t\t1.2\t\t"_s + today);
+    QCOMPARE(rows()[1], u"AndroidBot|1.1|1.1|"_s + today);
+    QCOMPARE(rows()[2], u"RamBot|1.2|1.2|"_s + today);
     QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
     QCOMPARE(m_settings->get(u"Versions"_s, pad(u"RamBot"_s)), u"1.2"_s);
     auto *total = m_window->findChild<QProgressBar *>(u"totalProgress"_s);
     QCOMPARE(total->value(), total->maximum());
     QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), u"Server Is Online And Responding"_s);
+    // Nothing is left to cancel.
+    QCOMPARE(m_window->findChild<QPushButton *>(u"Command2"_s)->text(), u"Close"_s);
     // The staging folder is gone with the update.
     QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
 }
