@@ -4,12 +4,7 @@
 // the real windows (offscreen), painted synchronously. Adding 20 bots is measured in the AndroidBot and PodBot editor
 // too.
 
-#include "AndroidAddOn.h"
-#include "AndroidDocument.h"
-#include "AndroidMain.h"
-#include "AndroidRoster.h"
 #include "AppState.h"
-#include "EditScreen.h"
 #include "FloorReporter.h"
 #include "MultipleBots.h"
 #include "NameList.h"
@@ -17,6 +12,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "RosterWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,14 +42,14 @@ struct Editor
 {
     AppState state;
     RandomSource random;
-    std::unique_ptr<EditScreen> window;
+    std::unique_ptr<RosterWindow> window;
     QList<QListView *> lists;
 
-    explicit Editor(const QString &gameDir = {})
+    explicit Editor(const QString &gameDir = {}, const QString &botName = u"RamBot"_s)
     {
-        state.botName = u"RamBot"_s;
+        state.botName = botName;
         state.gameDir = gameDir;
-        window = std::make_unique<EditScreen>(state, *RosterAddOn::find(state.botName), random);
+        window = std::make_unique<RosterWindow>(state, *RosterAddOn::find(state.botName), random);
         window->show();
         lists = window->findChildren<QListView *>();
         QCoreApplication::processEvents();
@@ -108,14 +104,15 @@ bool writeNameList(const QString &path)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-void addMultipleBots(benchmark::State &state)
+// The same work in the two formats' dialogs: PodBot's draws its skills from 1 to 100 and has no skins.
+void addSeveral(benchmark::State &state, const QString &botName, const QString &dialogName)
 {
     QTemporaryDir gameDir;
     if (!gameDir.isValid() || !writeNameList(gameDir.filePath(u"TRNames.txt"_s))) {
         state.SkipWithError("cannot write the name list");
         return;
     }
-    Editor editor(gameDir.path());
+    Editor editor(gameDir.path(), botName);
     auto *addMultiple = editor.window->findChild<QPushButton *>(u"Command5"_s);
     for (auto _ : state) {
         state.PauseTiming();
@@ -123,7 +120,7 @@ void addMultipleBots(benchmark::State &state)
         // The dialog of the last round closed on Done; it goes now, so that the button opens a fresh one.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         addMultiple->click();
-        QWidget *dialog = editor.window->findChild<QWidget *>(u"AddMultiple"_s);
+        QWidget *dialog = editor.window->findChild<QWidget *>(dialogName);
         dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(QString::number(botsAdded));
         dialog->findChild<QLineEdit *>(u"Text2"_s)->setText(u"5"_s);
         editor.paint();
@@ -135,42 +132,16 @@ void addMultipleBots(benchmark::State &state)
     if (editor.window->document().roster().size() != botsAdded)
         state.SkipWithError("the bots were not added");
 }
+
+void addMultipleBots(benchmark::State &state)
+{
+    addSeveral(state, u"RamBot"_s, u"AddMultiple"_s);
+}
 BENCHMARK(addMultipleBots)->Unit(benchmark::kMillisecond);
 
 void addMultiplePodBots(benchmark::State &state)
 {
-    QTemporaryDir gameDir;
-    if (!gameDir.isValid() || !writeNameList(gameDir.filePath(u"TRNames.txt"_s))) {
-        state.SkipWithError("cannot write the name list");
-        return;
-    }
-    AppState appState;
-    appState.gameDir = gameDir.path();
-    RandomSource random;
-    AndroidMain window(appState, *AndroidAddOn::find(u"PodBot"), random);
-    window.show();
-    const QList<QListView *> lists = window.findChildren<QListView *>();
-    const auto paint = [&lists] {
-        QCoreApplication::processEvents();
-        for (QListView *list : lists)
-            list->viewport()->repaint();
-    };
-    auto *addMultiple = window.findChild<QPushButton *>(u"Command5"_s);
-    for (auto _ : state) {
-        state.PauseTiming();
-        window.document().renew();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        addMultiple->click();
-        QWidget *dialog = window.findChild<QWidget *>(u"AndroidMultiple"_s);
-        dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(QString::number(botsAdded));
-        paint();
-        state.ResumeTiming();
-
-        dialog->findChild<QPushButton *>(u"Command1"_s)->click();
-        paint();
-    }
-    if (window.document().roster().size() != botsAdded)
-        state.SkipWithError("the bots were not added");
+    addSeveral(state, u"PodBot"_s, u"AndroidMultiple"_s);
 }
 BENCHMARK(addMultiplePodBots)->Unit(benchmark::kMillisecond);
 

@@ -9,7 +9,6 @@
 #include "AppSettings.h"
 #include "AppState.h"
 #include "BenchPlatform.h"
-#include "EditScreen.h"
 #include "FloorTable.h"
 #include "MainScreen.h"
 #include "RandomSource.h"
@@ -17,7 +16,9 @@
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterFile.h"
+#include "RosterFormat.h"
 #include "RosterOptions.h"
+#include "RosterWindow.h"
 #include "ScratchGameFolder.h"
 
 #include <QAbstractItemView>
@@ -43,7 +44,7 @@ QString writeRoster(const QString &path)
 {
     const RosterAddOn &addOn = *RosterAddOn::find(botName);
     RosterOptions options(addOn);
-    Roster roster;
+    Roster roster(addOn.format->columns);
     QList<RosterEntry> bots;
     bots.reserve(botCount);
     for (int i = 0; i < botCount; ++i)
@@ -70,7 +71,7 @@ int openEditor(int argc, char **argv, const QString &rosterPath)
     window.startUp();
 
     state.botName = botName.toString();
-    EditScreen editor(state, *RosterAddOn::find(botName), random);
+    RosterWindow editor(state, *RosterAddOn::find(botName), random);
     editor.show();
     if (const RosterFile::ReadResult result = editor.document().load(rosterPath); !result.isLoaded()) {
         std::fprintf(stderr, "the roster did not load: %s\n", qPrintable(result.message));

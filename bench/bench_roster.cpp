@@ -3,15 +3,12 @@
 // for a PodBot roster of the second editor. Beside them their floors: a plain read of the same file split into
 // one string per line, and a plain write of the same bytes flushed to the disk and renamed into place.
 
-#include "AndroidAddOn.h"
-#include "AndroidOptions.h"
-#include "AndroidRoster.h"
-#include "AndroidRosterFile.h"
 #include "BenchPlatform.h"
 #include "FloorReporter.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterFile.h"
+#include "RosterFormat.h"
 #include "RosterOptions.h"
 
 #include <QFile>
@@ -28,7 +25,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int botCount = 10'000;
-constexpr QStringView botName = u"RamBot";
 
 QList<RosterEntry> manyBots()
 {
@@ -48,29 +44,42 @@ QList<RosterEntry> manyBots()
     return bots;
 }
 
-// A typical RamBot roster of 10,000 bots, waypoints shown for team 1 and a fixed skill, and the place its file goes.
+// A roster of 10,000 bots with some options set, and the place its file goes: a typical RamBot roster (waypoints
+// shown for team 1 and a fixed skill), or a PodBot one with every option set.
 struct SavedRoster
 {
     QTemporaryDir dir;
     QString path = dir.filePath(u"bots.cfg"_s);
-    const RosterAddOn &addOn = *RosterAddOn::find(botName);
+    const RosterAddOn &addOn;
     RosterOptions options{addOn};
-    Roster roster;
+    Roster roster{addOn.format->columns};
 
-    SavedRoster()
+    explicit SavedRoster(QStringView botName)
+        : addOn(*RosterAddOn::find(botName))
     {
-        options.setChecked(RosterOptions::Option::ViewWaypoints, true);
-        options.setChecked(RosterOptions::Option::WaypointsTeam1, true);
-        options.setText(RosterOptions::Field::Botskill, u"5"_s);
-        roster.assign(manyBots());
+        if (addOn.format->hasSkins()) {
+            options.setChecked(RosterOptions::Option::ViewWaypoints, true);
+            options.setChecked(RosterOptions::Option::WaypointsTeam1, true);
+            options.setText(RosterOptions::Field::Botskill, u"5"_s);
+            roster.assign(manyBots());
+            return;
+        }
+        options.setChecked(RosterOptions::Option::AutoTeamBalance, true);
+        options.setChecked(RosterOptions::Option::JasonMode, true);
+        const std::array<QString, 3> teams{u"Terrorist"_s, u"Counter Terrorist"_s, u"Auto Assign"_s};
+        QList<RosterEntry> bots;
+        bots.reserve(botCount);
+        for (int i = 0; i < botCount; ++i)
+            bots.append({u"Bot%1"_s.arg(i), teams[i % teams.size()], QString::number(i % 101), {}});
+        roster.assign(bots);
     }
 
     QString write() { return RosterFile::write(path, addOn, options, roster); }
 };
 
-void writeRoster(benchmark::State &state)
+void writeRoster(benchmark::State &state, QStringView botName)
 {
-    SavedRoster saved;
+    SavedRoster saved(botName);
     for (auto _ : state) {
         if (const QString problem = saved.write(); !problem.isEmpty()) {
             state.SkipWithError(qPrintable(problem));
@@ -80,16 +89,16 @@ void writeRoster(benchmark::State &state)
     state.counters["bots"] = saved.roster.size();
 }
 
-void readRoster(benchmark::State &state)
+void readRoster(benchmark::State &state, QStringView botName)
 {
-    SavedRoster saved;
+    SavedRoster saved(botName);
     if (const QString problem = saved.write(); !problem.isEmpty()) {
         state.SkipWithError(qPrintable(problem));
         return;
     }
     // Each read starts from an editor opened afresh, as after "New".
     RosterOptions readInto(saved.addOn);
-    Roster readRoster;
+    Roster readRoster(saved.addOn.format->columns);
     for (auto _ : state) {
         const RosterFile::ReadResult result = RosterFile::read(saved.path, saved.addOn, readInto, readRoster);
         if (!result.isLoaded() || readRoster.size() != botCount) {
@@ -99,62 +108,6 @@ void readRoster(benchmark::State &state)
         state.PauseTiming();
         readInto.renew();
         state.ResumeTiming();
-    }
-    state.counters["bots"] = readRoster.size();
-}
-
-// A PodBot roster of 10,000 bots with every option set, and the place its file goes.
-struct SavedPodBotRoster
-{
-    QTemporaryDir dir;
-    QString path = dir.filePath(u"pods.cfg"_s);
-    const AndroidAddOn &addOn = *AndroidAddOn::find(u"PodBot");
-    AndroidOptions options;
-    AndroidRoster roster;
-
-    SavedPodBotRoster()
-    {
-        options.setAutoTeamBalance(true);
-        options.setJasonMode(true);
-        const std::array<QString, 3> teams{u"Terrorist"_s, u"Counter Terrorist"_s, u"Auto Assign"_s};
-        QList<AndroidRosterEntry> bots;
-        bots.reserve(botCount);
-        for (int i = 0; i < botCount; ++i)
-            bots.append({u"Bot%1"_s.arg(i), QString::number(i % 101), teams[i % teams.size()]});
-        roster.assign(bots);
-    }
-
-    QString write() { return AndroidRosterFile::write(path, addOn, options, roster); }
-};
-
-void writePodBotRoster(benchmark::State &state)
-{
-    SavedPodBotRoster saved;
-    for (auto _ : state) {
-        if (const QString problem = saved.write(); !problem.isEmpty()) {
-            state.SkipWithError(qPrintable(problem));
-            break;
-        }
-    }
-    state.counters["bots"] = saved.roster.size();
-}
-
-void readPodBotRoster(benchmark::State &state)
-{
-    SavedPodBotRoster saved;
-    if (const QString problem = saved.write(); !problem.isEmpty()) {
-        state.SkipWithError(qPrintable(problem));
-        return;
-    }
-    AndroidOptions readInto;
-    AndroidRoster readRoster;
-    for (auto _ : state) {
-        const AndroidRosterFile::ReadResult result
-            = AndroidRosterFile::read(saved.path, saved.addOn, readInto, readRoster);
-        if (!result.isLoaded() || readRoster.size() != botCount) {
-            state.SkipWithError("the roster did not read back whole");
-            break;
-        }
     }
     state.counters["bots"] = readRoster.size();
 }
@@ -194,48 +147,50 @@ void plainWrite(benchmark::State &state, const QString &path)
     }
 }
 
-void plainReadRoster(benchmark::State &state)
+// The floors of the roster written by the program: read, or written again.
+void plainRoster(benchmark::State &state, QStringView botName, bool read)
 {
-    SavedRoster saved;
+    SavedRoster saved(botName);
     if (const QString problem = saved.write(); !problem.isEmpty()) {
         state.SkipWithError(qPrintable(problem));
         return;
     }
-    plainRead(state, saved.path);
-}
-
-void plainWriteRoster(benchmark::State &state)
-{
-    SavedRoster saved;
-    if (const QString problem = saved.write(); !problem.isEmpty()) {
-        state.SkipWithError(qPrintable(problem));
-        return;
-    }
-    plainWrite(state, saved.path);
-}
-
-void plainReadPodBotRoster(benchmark::State &state)
-{
-    SavedPodBotRoster saved;
-    if (const QString problem = saved.write(); !problem.isEmpty()) {
-        state.SkipWithError(qPrintable(problem));
-        return;
-    }
-    plainRead(state, saved.path);
+    if (read)
+        plainRead(state, saved.path);
+    else
+        plainWrite(state, saved.path);
 }
 
 } // namespace
 
-BENCHMARK(writeRoster)->Name("write 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(readRoster)->Name("read 10,000 bots")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(writePodBotRoster)->Name("write 10,000 PodBot bots")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(readPodBotRoster)->Name("read 10,000 PodBot bots")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(plainReadRoster)->Name("floor: plain read and split")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(plainReadPodBotRoster)
+BENCHMARK_CAPTURE(writeRoster, ramBot, u"RamBot")
+    ->Name("write 10,000 bots")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(readRoster, ramBot, u"RamBot")
+    ->Name("read 10,000 bots")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(writeRoster, podBot, u"PodBot")
+    ->Name("write 10,000 PodBot bots")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(readRoster, podBot, u"PodBot")
+    ->Name("read 10,000 PodBot bots")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(plainRoster, read, u"RamBot", true)
+    ->Name("floor: plain read and split")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(plainRoster, podBotRead, u"PodBot", true)
     ->Name("floor: plain read and split, PodBot")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(plainWriteRoster)->Name("floor: plain write, sync and rename")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(plainRoster, write, u"RamBot", false)
+    ->Name("floor: plain write, sync and rename")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 int main(int argc, char **argv)
 {

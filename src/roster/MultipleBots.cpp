@@ -3,26 +3,26 @@
 #include "NameList.h"
 #include "NumberText.h"
 #include "RandomSource.h"
-#include "RosterLines.h"
+#include "SkinTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
-using namespace RosterLines;
+using namespace SkinTable;
 
 QString MultipleBots::refusal(QStringView number, QStringView skill, bool autoSkill)
 {
     if (number.isEmpty())
-        return u"You Must Specify The Number Of Bots You Want To Add."_s;
+        return tr("You Must Specify The Number Of Bots You Want To Add.");
     if (skill.isEmpty() && !autoSkill)
-        return u"You Must Specify The Skill Level For The Bots, Or Enable Auto Skill."_s;
+        return tr("You Must Specify The Skill Level For The Bots, Or Enable Auto Skill.");
     if (!count(number))
-        return u"The Number Of Bots Must Be A Number, Such As 10."_s;
+        return tr("The Number Of Bots Must Be A Number, Such As 10.");
     // The skill goes into each bot's line as it stands, where a blank would split the line.
     if (!autoSkill && (!NumberText::value(skill) || skill.contains(u' ') || skill.contains(u'\t')))
-        return u"The Skill Level Must Be A Number, Such As 3, Or Enable Auto Skill."_s;
+        return tr("The Skill Level Must Be A Number, Such As 3, Or Enable Auto Skill.");
     return {};
 }
 

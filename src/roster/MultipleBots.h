@@ -2,6 +2,7 @@
 
 #include "RosterEntry.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ class RandomSource;
 // either given or drawn for each bot.
 struct MultipleBots
 {
+    Q_DECLARE_TR_FUNCTIONS(MultipleBots)
+
+public:
     QString skill; // taken as it stands unless autoSkill
     bool autoSkill = false;
     int skillMaximum = 5;

@@ -42,16 +42,18 @@ qsizetype afterHeader(QByteArrayView text)
 
 QString unwritableMessage(qsizetype line)
 {
-    return u"The File 'TRNames.txt' Holds A Name On Line %1 That A Config File Cannot Carry. "
-           u"Please Save It As Plain Text With One Name On Each Line."_s.arg(line + 1);
+    return NameList::tr("The File 'TRNames.txt' Holds A Name On Line %1 That A Config File Cannot Carry. "
+                        "Please Save It As Plain Text With One Name On Each Line.")
+        .arg(line + 1);
 }
 
 } // namespace
 
 QString NameList::missingMessage()
 {
-    return u"The File 'TRNames.txt' Was Not Found In Your Counter-Strike Directory. Please Install It Or Read The "
-           u"Documentation."_s;
+    return NameList::tr(
+        "The File 'TRNames.txt' Was Not Found In Your Counter-Strike Directory. Please Install It Or Read The "
+        "Documentation.");
 }
 
 QString NameList::find(const QString &gameDir)
@@ -64,13 +66,14 @@ NameList NameList::read(const QString &path, QString *errorMessage)
     errorMessage->clear();
     const BoundedFile::Result file = BoundedFile::read(path, BoundedFile::nameListLimit);
     if (!file.isRead()) {
-        *errorMessage = u"The File 'TRNames.txt' Could Not Be Read: %1"_s.arg(file.error);
+        *errorMessage = NameList::tr("The File 'TRNames.txt' Could Not Be Read: %1").arg(file.error);
         return {};
     }
     NameList list = parse(file.bytes, errorMessage);
     if (errorMessage->isEmpty() && list.size() == 0) {
-        *errorMessage = u"The File 'TRNames.txt' Holds No Bot Names. Please Put One Name On Each Line After Its "
-                        u"Four Header Lines."_s;
+        *errorMessage
+            = NameList::tr("The File 'TRNames.txt' Holds No Bot Names. Please Put One Name On Each Line After Its "
+                           "Four Header Lines.");
     }
     return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,8 @@ class RandomSource;
 // equal lines are two names; each is drawn at most once.
 class NameList
 {
+    Q_DECLARE_TR_FUNCTIONS(NameList)
+
 public:
     static constexpr QLatin1StringView fileName{"TRNames.txt"};
 

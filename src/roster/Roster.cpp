@@ -1,27 +1,8 @@
 #include "Roster.h"
 
-using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-const QString &fieldOf(const RosterEntry &entry, int column)
-{
-    switch (column) {
-    case Roster::Name:
-        return entry.name;
-    case Roster::Team:
-        return entry.team;
-    case Roster::Skill:
-        return entry.skill;
-    default:
-        return entry.skin;
-    }
-}
-
-} // namespace
-
-Roster::Roster(QObject *parent)
+Roster::Roster(QList<RosterEntry::Field> columns, QObject *parent)
     : QAbstractTableModel(parent)
+    , m_columns(std::move(columns))
 { }
 
 int Roster::rowCount(const QModelIndex &parent) const
@@ -31,43 +12,35 @@ int Roster::rowCount(const QModelIndex &parent) const
 
 int Roster::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 QVariant Roster::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.model() != this || index.row() >= size() || index.column() >= ColumnCount)
+    if (!index.isValid() || index.model() != this || index.row() >= size() || index.column() >= m_columns.size())
         return {};
     // A screen reader hears what the column shows.
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    return fieldOf(m_entries.at(index.row()), index.column());
+    return m_entries.at(index.row()).field(m_columns.at(index.column()));
 }
 
 QVariant Roster::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || section < 0
+        || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case Name:
-        return u"Bot Name"_s;
-    case Team:
-        return u"Team"_s;
-    case Skill:
-        return u"Skill"_s;
-    case Skin:
-        return u"Skin"_s;
-    default:
-        return {};
+    switch (m_columns.at(section)) {
+    case RosterEntry::Name:
+        return tr("Bot Name");
+    case RosterEntry::Team:
+        return tr("Team");
+    case RosterEntry::Skill:
+        return tr("Skill");
+    case RosterEntry::Skin:
+        break;
     }
-}
-
-void Roster::append(const RosterEntry &entry)
-{
-    const int row = size();
-    beginInsertRows({}, row, row);
-    m_entries.append(entry);
-    endInsertRows();
+    return tr("Skin");
 }
 
 void Roster::append(const QList<RosterEntry> &entries)
@@ -85,7 +58,7 @@ void Roster::replace(int row, const RosterEntry &entry)
     if (row < 0 || row >= size())
         return;
     m_entries[row] = entry;
-    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 void Roster::setAll(const QString &team, const QString &skill, const QString &skin)
@@ -97,7 +70,7 @@ void Roster::setAll(const QString &team, const QString &skill, const QString &sk
         entry.skill = skill;
         entry.skin = skin;
     }
-    Q_EMIT dataChanged(index(0, Team), index(size() - 1, Skin));
+    Q_EMIT dataChanged(index(0, 0), index(size() - 1, columnCount() - 1));
 }
 
 void Roster::remove(int row)
@@ -108,15 +81,6 @@ void Roster::remove(int row)
     beginRemoveRows({}, row, row);
     m_entries.removeAt(row);
     endRemoveRows();
-}
-
-void Roster::clear()
-{
-    if (m_entries.isEmpty())
-        return;
-    beginResetModel();
-    m_entries.clear();
-    endResetModel();
 }
 
 void Roster::assign(QList<RosterEntry> entries)

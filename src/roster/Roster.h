@@ -5,16 +5,15 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The bots of a generic roster, in the order they were added; nothing is ever sorted. The editor's four columns
-// (name, team, skill, skin) are views of this one model, so they always have the same number of rows.
+// The bots of a roster, in the order they were added or read; nothing is ever sorted. The editor's columns are views
+// of this one model, so they always have the same number of rows; which fields they show, in which order, the
+// roster's format says (name, team, skill and skin, or name, skill and team).
 class Roster : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { Name, Team, Skill, Skin, ColumnCount };
-
-    explicit Roster(QObject *parent = nullptr);
+    explicit Roster(QList<RosterEntry::Field> columns, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -27,17 +26,15 @@ public:
     const RosterEntry &at(int row) const { return m_entries.at(row); }
     const QList<RosterEntry> &entries() const { return m_entries; }
 
-    void append(const RosterEntry &entry);
-    // Appends several bots in one step, as adding several at a time does.
     void append(const QList<RosterEntry> &entries);
     void replace(int row, const RosterEntry &entry);
     // Gives every bot the same team, skill and skin; the names stay.
     void setAll(const QString &team, const QString &skill, const QString &skin);
     void remove(int row);
-    void clear();
-    // Replaces the whole roster in one step, as a file read does.
+    // Replaces the whole roster in one step, as a file read and New do.
     void assign(QList<RosterEntry> entries);
 
 private:
+    QList<RosterEntry::Field> m_columns;
     QList<RosterEntry> m_entries;
 };

@@ -1,113 +1,100 @@
 #include "RosterAddOn.h"
 
+#include "RosterFormat.h"
+
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// RealBot alone chooses skills at random within a range, and writes no waypoint lines. Of the others, those whose
-// files carry waypoint lines show the "Waypoints" frame; the rest have no use for it.
-constexpr std::array<RosterAddOn, 9> table{{
-    {
-        .botName = u"RealBot",
-        .waypointLines = false,
-        .skillLines = RosterAddOn::SkillLines::RandomRange,
-        .emptyBotskill = "10"_L1,
-        .startBotskill = "20"_L1,
-        .minBotSkillMaximum = 50,
-        .menuEntryAppliesLayout = false,
-        .offersAutoSelect = true,
-        .skillMaximum = 50,
-        .addCaption = "Add RealBot Bot"_L1,
-        .editCaption = "Edit RealBot Bot"_L1,
-    },
-    {
-        .botName = u"NNBot",
-        .waypointLines = true,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .menuEntryAppliesLayout = false,
-        .skillMaximum = 5,
-        .addCaption = "Add NNBot Bot"_L1,
-        .editCaption = "Edit NNBot Bot"_L1,
-    },
-    {
-        .botName = u"HPBBot",
-        .waypointLines = true,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .menuEntryAppliesLayout = false,
-        .skillMaximum = 5,
-        .addCaption = "Add HPBBot Bot"_L1,
-        .editCaption = "Edit HPB Bot"_L1,
-    },
-    {
-        .botName = u"RamBot",
-        .waypointLines = true,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .menuEntryAppliesLayout = false,
-        .offersAutoSelect = true,
-        .skillMaximum = 20,
-        .addCaption = "Add RamBot Bot"_L1,
-        .editCaption = "Edit RamBot Bot"_L1,
-    },
-    {
-        .botName = u"SwatBot",
-        .waypointLines = true,
-        .skillLines = RosterAddOn::SkillLines::BotSkillUnderscored,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .menuEntryAppliesLayout = false,
-        .offersAutoSelect = true,
-        .skillMaximum = 5,
-        .addCaption = "Add Swat Bot"_L1,
-        .editCaption = "Edit SwatBot Bot"_L1,
-    },
-    {
-        .botName = u"AGBBot",
-        .waypointLines = false,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .skillMaximum = 10,
-        .addCaption = "Add AGBBot Bot"_L1,
-        .editCaption = "Edit AGBBot Bot"_L1,
-    },
-    {
-        .botName = u"BobaBot",
-        .waypointLines = true,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .skillMaximum = 5,
-        .addCaption = "Add Boba Bot"_L1,
-        .editCaption = "Edit Boba Bot"_L1,
-    },
-    {
-        .botName = u"ReduBot",
-        .waypointLines = false,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .skillMaximum = 5,
-        .addCaption = "Add Redu Bot"_L1,
-        .editCaption = "Edit Redu Bot"_L1,
-    },
-    {
-        .botName = u"PLBot",
-        .waypointLines = false,
-        .emptyBotskill = "2"_L1,
-        .startBotskill = "2"_L1,
-        .skillMaximum = 5,
-        .addCaption = "Add PL Bot"_L1,
-        .editCaption = "Edit PL Bot"_L1,
-    },
-}};
+// Made at its first use, after the formats it points at.
+std::span<const RosterAddOn> table()
+{
+    // RealBot alone chooses skills at random within a range, and writes no waypoint lines. Of the others, those whose
+    // files carry waypoint lines show the "Waypoints" frame; the rest have no use for it.
+    static const std::array<RosterAddOn, 11> rows{{
+        {.botName = u"RealBot",
+         .format = &RosterFormat::addBot(),
+         .skillLines = RosterAddOn::SkillLines::RandomRange,
+         .emptyBotskill = "10"_L1,
+         .startBotskill = "20"_L1,
+         .minBotSkillMaximum = 50,
+         .menuEntryAppliesLayout = false,
+         .offersAutoSelect = true,
+         .skillMaximum = 50,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add RealBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit RealBot Bot")},
+        {.botName = u"NNBot",
+         .format = &RosterFormat::addBot(),
+         .waypointLines = true,
+         .menuEntryAppliesLayout = false,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add NNBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit NNBot Bot")},
+        {.botName = u"HPBBot",
+         .format = &RosterFormat::addBot(),
+         .waypointLines = true,
+         .menuEntryAppliesLayout = false,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add HPBBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit HPB Bot")},
+        {.botName = u"RamBot",
+         .format = &RosterFormat::addBot(),
+         .waypointLines = true,
+         .menuEntryAppliesLayout = false,
+         .offersAutoSelect = true,
+         .skillMaximum = 20,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add RamBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit RamBot Bot")},
+        {.botName = u"SwatBot",
+         .format = &RosterFormat::addBot(),
+         .waypointLines = true,
+         .skillLines = RosterAddOn::SkillLines::BotSkillUnderscored,
+         .menuEntryAppliesLayout = false,
+         .offersAutoSelect = true,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Swat Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit SwatBot Bot")},
+        {.botName = u"AGBBot",
+         .format = &RosterFormat::addBot(),
+         .skillMaximum = 10,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add AGBBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit AGBBot Bot")},
+        {.botName = u"BobaBot",
+         .format = &RosterFormat::addBot(),
+         .waypointLines = true,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Boba Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Boba Bot")},
+        {.botName = u"ReduBot",
+         .format = &RosterFormat::addBot(),
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Redu Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Redu Bot")},
+        {.botName = u"PLBot",
+         .format = &RosterFormat::addBot(),
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add PL Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit PL Bot")},
+        // AndroidBot writes a bot's name between double quotes, PodBot bare; PodBot's files carry three options more.
+        {.botName = u"AndroidBot",
+         .format = &RosterFormat::android(),
+         .quotedNames = true,
+         .autoAssignCode = u'0',
+         .skillMaximum = 100,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add AndroidBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Android Bot")},
+        {.botName = u"PodBot",
+         .format = &RosterFormat::android(),
+         .botOptionLines = true,
+         .autoAssignCode = u'5',
+         .skillMaximum = 100,
+         .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add PodBot Bot"),
+         .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Android Bot")},
+    }};
+    return rows;
+}
 
 } // namespace
 
 const RosterAddOn *RosterAddOn::find(QStringView botName)
 {
-    for (const RosterAddOn &addOn : table) {
+    for (const RosterAddOn &addOn : table()) {
         if (botName == addOn.botName)
             return &addOn;
     }
@@ -116,5 +103,5 @@ const RosterAddOn *RosterAddOn::find(QStringView botName)
 
 std::span<const RosterAddOn> RosterAddOn::all()
 {
-    return table;
+    return table();
 }

@@ -1,17 +1,25 @@
 #pragma once
 
+#include <QChar>
+#include <QCoreApplication>
 #include <QLatin1StringView>
 #include <QStringView>
 
 #include <span>
 
-// Everything that differs between the nine add-ons sharing the generic roster editor, in one place: what their
-// roster files carry, the skills they take, the values their options start from, which rows and frames their
-// editor shows, what their edit menu entry does, and what their entry dialogs offer. The file format, the option
-// rules and the windows all read it; a further add-on of this kind is one more entry in the table.
+class RosterFormat;
+
+// Everything that differs between the eleven add-ons with a roster editor, in one place: the format of their roster
+// files, what within that format their files carry, the skills they take, the values their options start from,
+// which rows and frames their editor shows, what their edit menu entry does, and the captions of their entry
+// dialogs. The formats, the option rules and the windows all read it; a further add-on of an existing format is one
+// more row in the table.
 struct RosterAddOn
 {
-    // How a roster file writes the default skill.
+    Q_DECLARE_TR_FUNCTIONS(RosterAddOn)
+
+public:
+    // How a roster file of the "addbot" format writes the default skill.
     enum class SkillLines {
         Botskill,            // "botskill N"
         BotSkillUnderscored, // "bot_skill N"
@@ -19,17 +27,26 @@ struct RosterAddOn
     };
 
     QStringView botName = {};
+    const RosterFormat *format = nullptr;
 
-    // The file: whether it carries the three waypoint lines after the team balance (the editor shows the
-    // "Waypoints" frame to these add-ons alone), and its skill lines.
+    // The "addbot" format: whether the file carries the three waypoint lines after the team balance (the editor
+    // shows the "Waypoints" frame to these add-ons alone), its skill lines, and what an empty Botskill field is
+    // written as (with Auto Skill cleared, for the range kind).
     bool waypointLines = false;
     SkillLines skillLines = SkillLines::Botskill;
-    // What an empty Botskill field is written as (with Auto Skill cleared, for the range kind).
-    QLatin1StringView emptyBotskill = {};
+    QLatin1StringView emptyBotskill = QLatin1StringView("2");
+    // The AndroidBot format: whether the file carries bot chatting, jason mode and the minimum bot skill (and the
+    // editor shows them), whether a bot's name stands between double quotes, and the codes of "Terrorist", "Counter
+    // Terrorist" and "Auto Assign".
+    bool botOptionLines = false;
+    bool quotedNames = false;
+    QChar terroristCode = u'1';
+    QChar counterTerroristCode = u'2';
+    QChar autoAssignCode = u'0';
 
     // The options: the Botskill an editor starts from with the add-on's layout, after New, and after Auto Skill is
     // cleared again.
-    QLatin1StringView startBotskill = {};
+    QLatin1StringView startBotskill = QLatin1StringView("2");
 
     // The editor: the upper bound of the Min Bot Skill spinner. The rows of the random skill range (Auto Skill, Use
     // Botskill Range, Min Bot Skill, Max Skill, Extra Skill) are shown where the file has lines for them.
@@ -39,13 +56,15 @@ struct RosterAddOn
     bool menuEntryAppliesLayout = true;
 
     // The entry dialogs: whether the game may choose team and skin ("Auto Select"), the highest skill, and the
-    // dialogs' captions.
+    // dialogs' captions, marked for translation in the context "RosterAddOn".
     bool offersAutoSelect = false;
     int skillMaximum = 5;
-    QLatin1StringView addCaption = {};
-    QLatin1StringView editCaption = {};
+    const char *addCaption = nullptr;
+    const char *editCaption = nullptr;
 
     bool hasSkillRange() const { return skillLines == SkillLines::RandomRange; }
+    QString addDialogCaption() const { return tr(addCaption); }
+    QString editDialogCaption() const { return tr(editCaption); }
 
     // The add-on whose name is exactly botName (letter case counts), or nullptr for any other name.
     static const RosterAddOn *find(QStringView botName);

@@ -2,18 +2,24 @@
 
 #include "Roster.h"
 #include "RosterAddOn.h"
+#include "RosterFormat.h"
 #include "RosterOptions.h"
 
 RosterDocument::RosterDocument(const RosterAddOn &addOn, QObject *parent)
     : EditorDocument(parent)
     , m_addOn(addOn)
-    , m_roster(new Roster(this))
+    , m_roster(new Roster(addOn.format->columns, this))
     , m_options(new RosterOptions(addOn, this))
 {
     connect(m_options, &RosterOptions::edited, this, [this] { setModified(true); });
 }
 
 RosterDocument::~RosterDocument() = default;
+
+const RosterFormat &RosterDocument::format() const
+{
+    return *m_addOn.format;
+}
 
 QString RosterDocument::botName() const
 {
@@ -32,8 +38,7 @@ bool RosterDocument::isEmpty() const
 
 void RosterDocument::append(const RosterEntry &entry)
 {
-    m_roster->append(entry);
-    setModified(true);
+    append(QList<RosterEntry>{entry});
 }
 
 void RosterDocument::append(const QList<RosterEntry> &entries)
@@ -44,6 +49,8 @@ void RosterDocument::append(const QList<RosterEntry> &entries)
 
 void RosterDocument::replace(int row, const RosterEntry &entry)
 {
+    if (row < 0 || row >= m_roster->size())
+        return;
     m_roster->replace(row, entry);
     setModified(true);
 }
@@ -62,14 +69,10 @@ void RosterDocument::remove(int row)
     setModified(true);
 }
 
-void RosterDocument::touch()
-{
-    setModified(true);
-}
-
 void RosterDocument::renew()
 {
-    m_roster->clear();
+    if (!m_roster->isEmpty())
+        m_roster->assign({});
     m_options->renew();
     setModified(false);
 }
@@ -83,8 +86,6 @@ void RosterDocument::applyAddOnStartValues()
 
 RosterFile::ReadResult RosterDocument::load(const QString &path)
 {
-    // Reading sets the options through their own rules, which mark the document modified; a file that fails
-    // halfway leaves them so.
     const RosterFile::ReadResult result = RosterFile::read(path, m_addOn, *m_options, *m_roster);
     if (result.isLoaded())
         setStored(path);
@@ -93,7 +94,6 @@ RosterFile::ReadResult RosterDocument::load(const QString &path)
 
 QString RosterDocument::save(const QString &path)
 {
-    // The writer may put a default into an empty Botskill field, which is what was saved all the same.
     const QString error = RosterFile::write(path, m_addOn, *m_options, *m_roster);
     if (error.isEmpty())
         setStored(path);

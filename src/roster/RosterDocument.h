@@ -8,13 +8,14 @@
 class QAbstractItemModel;
 class Roster;
 struct RosterAddOn;
+class RosterFormat;
 class RosterOptions;
 struct RosterEntry;
 
-// One roster being edited: the bots, the options, the file it was last read from or written to, and whether it
-// holds changes that no file has yet. The roster editor, its entry dialogs and its open and save dialogs all work
-// on it; every change made through it, or to its options, marks it modified, and a successful read or write, or
-// starting afresh, marks it unmodified again.
+// One roster being edited, of any add-on: the bots, the options, the file it was last read from or written to, and
+// whether it holds changes that no file has yet. The editor, its entry dialogs and its open and save dialogs all
+// work on it; every change made through it, or to its options, marks it modified, and a successful read or write,
+// or starting afresh, marks it unmodified again.
 class RosterDocument : public EditorDocument
 {
     Q_OBJECT
@@ -24,31 +25,32 @@ public:
     ~RosterDocument() override;
 
     const RosterAddOn &addOn() const { return m_addOn; }
+    const RosterFormat &format() const;
     QString botName() const override;
     bool isEmpty() const override;
 
     const Roster &roster() const { return *m_roster; }
-    // The bots as a table (name, team, skill, skin) for the editor's lists to show; changes go through the
+    // The bots as a table, in the format's columns, for the editor's lists to show; changes go through the
     // document.
     QAbstractItemModel *model() const;
     RosterOptions &options() { return *m_options; }
     const RosterOptions &options() const { return *m_options; }
 
     void append(const RosterEntry &entry);
+    // Several bots in one step; even none counts as an edit.
     void append(const QList<RosterEntry> &entries);
     void replace(int row, const RosterEntry &entry);
     // Gives every bot the same team, skill and skin; the names stay.
     void setAll(const QString &team, const QString &skill, const QString &skin);
     void remove(int row);
-    // Marks a change that the roster itself does not show, as adding no bots at all still counts as an edit.
-    void touch();
 
-    // The editor's "New": no bots, the options at their start values, nothing unsaved.
+    // The editor's "New", and the state it opens in: no bots, the options at their start values, nothing unsaved.
     void renew();
     // The add-on's own start values, as the editor opens with them; they are no unsaved change.
     void applyAddOnStartValues();
 
-    // Reads path in place of the document: see RosterFile::read. Marks the document unmodified on success only.
+    // Reads path in place of the document: see RosterFile::read. Marks the document unmodified on success only;
+    // the options a failed read had already set stay set, and count as a change.
     RosterFile::ReadResult load(const QString &path);
     QString open(const QString &path) override { return load(path).message; }
     // Writes the document to path: see RosterFile::write.

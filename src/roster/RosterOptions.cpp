@@ -1,5 +1,7 @@
 #include "RosterOptions.h"
 
+#include "RosterFormat.h"
+
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,6 +56,8 @@ RosterOptions::RosterOptions(const RosterAddOn &addOn, QObject *parent)
     m_texts[indexOf(Field::MinBotSkill)] = u"0"_s;
     m_texts[indexOf(Field::Botskill)] = u"2"_s;
     m_texts[indexOf(Field::MaxSkill)] = u"0"_s;
+    m_texts[indexOf(Field::MinimumBotSkill)] = u"60"_s;
+    m_checked[indexOf(Option::BotChatting)] = true;
 
     // The editor opens with the team waypoint boxes greyed (View Waypoints is cleared) and the skill range greyed
     // (Auto Skill is cleared).
@@ -109,6 +113,8 @@ RosterOptions::Range RosterOptions::spinnerRange(Field field) const
         return {0, 50};
     case Field::MaxSkill:
         return {1, 50};
+    case Field::MinimumBotSkill:
+        return {1, 100};
     }
     return {0, 0};
 }
@@ -130,11 +136,15 @@ void RosterOptions::renew()
     setText(Field::MinBots, u"0"_s);
     setText(Field::MaxBots, u"0"_s);
     setText(Field::Botskill, QString(m_addOn.startBotskill));
+    setText(Field::MinimumBotSkill, u"60"_s);
     // The team waypoint boxes are not cleared directly: clearing View Waypoints clears them. Min Bot Skill and
     // Max Skill go back to "0" when Use Botskill Range is cleared.
-    for (const Option option : {Option::AutoTeamBalance, Option::AutoSkill, Option::Observer, Option::BotsDontShoot,
-                                Option::ViewWaypoints, Option::ExtraSkill, Option::UseBotskillRange})
+    if (!m_addOn.format->newKeepsTeamBalance)
+        setChecked(Option::AutoTeamBalance, false);
+    for (const Option option : {Option::AutoSkill, Option::Observer, Option::BotsDontShoot, Option::ViewWaypoints,
+                                Option::ExtraSkill, Option::UseBotskillRange, Option::JasonMode})
         setChecked(option, false);
+    setChecked(Option::BotChatting, true);
 }
 
 void RosterOptions::applyAddOnStartValues()
@@ -194,6 +204,8 @@ void RosterOptions::applyChecked(Option option, bool checked)
     case Option::WaypointsTeam1:
     case Option::WaypointsTeam2:
     case Option::ExtraSkill:
+    case Option::BotChatting:
+    case Option::JasonMode:
         break;
     }
 }

@@ -7,7 +7,7 @@
 
 #include <array>
 
-// The options a generic roster file carries besides its bots, held as the editor shows them: texts exactly as
+// The options a roster file carries besides its bots, held as the editor shows them: texts exactly as
 // typed, check boxes on or off, and which controls are enabled. The rules by which one control fills, clears or
 // enables others live here, so that a click in the editor and a line read from a file have the same effect.
 // The rules that differ between add-ons take their values from the add-on's entry in the table of add-ons.
@@ -16,7 +16,7 @@ class RosterOptions : public QObject
     Q_OBJECT
 
 public:
-    // The text boxes, Text1 to Text6 in the editor.
+    // The text boxes: Text1 to Text6 of the "addbot" format's editor, and PodBot's "Minimum Bot Skill".
     enum class Field {
         TimeBeforeBotEntry, // Text1
         MinBots,            // Text2
@@ -24,10 +24,11 @@ public:
         MinBotSkill,        // Text4
         Botskill,           // Text5
         MaxSkill,           // Text6
+        MinimumBotSkill,    // PodBot's Text2
     };
-    static constexpr int fieldCount = 6;
+    static constexpr int fieldCount = 7;
 
-    // The check boxes, Check1 to Check9 in the editor.
+    // The check boxes: Check1 to Check9 of the "addbot" format's editor, and PodBot's two.
     enum class Option {
         AutoTeamBalance,  // Check1
         AutoSkill,        // Check2
@@ -38,11 +39,14 @@ public:
         WaypointsTeam2,   // Check7
         ExtraSkill,       // Check8
         UseBotskillRange, // Check9
+        BotChatting,      // PodBot's Check2
+        JasonMode,        // PodBot's Check3
     };
-    static constexpr int optionCount = 9;
+    static constexpr int optionCount = 11;
 
     // Starts with the values an editor opens with: Time Before Bot Entry "3", both numbers of bots "0",
-    // Botskill "2", Min Bot Skill and Max Skill "0", nothing checked.
+    // Botskill "2", Min Bot Skill and Max Skill "0", Minimum Bot Skill "60", Bot Chatting alone checked. A format
+    // that has no line for an option keeps its value but neither shows nor writes it.
     explicit RosterOptions(const RosterAddOn &addOn, QObject *parent = nullptr);
 
     QString text(Field field) const;
@@ -63,7 +67,8 @@ public:
     bool isEnabled(Option option) const;
 
     // The editor's "New": the texts back to their start values (the add-on's own Botskill, "20" for RealBot),
-    // then the check boxes cleared one by one, each through its own rule.
+    // then the check boxes back to theirs one by one, each through its own rule; Auto Team Balance stays where the
+    // format says so.
     void renew();
     // The values an add-on's editor starts with beyond the common ones: its own Botskill ("20" for RealBot) with
     // Min Bot Skill "0".

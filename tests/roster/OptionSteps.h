@@ -14,10 +14,10 @@ using Field = RosterOptions::Field;
 using Option = RosterOptions::Option;
 
 inline const QStringList fieldNames
-    = QStringLiteral("TimeBeforeBotEntry MinBots MaxBots MinBotSkill Botskill MaxSkill").split(u' ');
+    = QStringLiteral("TimeBeforeBotEntry MinBots MaxBots MinBotSkill Botskill MaxSkill MinimumBotSkill").split(u' ');
 inline const QStringList optionNames = QStringLiteral("AutoTeamBalance AutoSkill Observer BotsDontShoot "
                                                       "ViewWaypoints WaypointsTeam1 WaypointsTeam2 ExtraSkill "
-                                                      "UseBotskillRange")
+                                                      "UseBotskillRange BotChatting JasonMode")
                                            .split(u' ');
 
 template<typename Named> Named named(const QStringList &names, const QString &name)

@@ -1,5 +1,5 @@
 #include "EntryProfile.h"
-#include "RosterFile.h"
+#include "OptionSteps.h"
 
 #include <QTest>
 
@@ -25,6 +25,8 @@ private Q_SLOTS:
     void skinPositionAndPreview();
     void unreadableName_data();
     void unreadableName();
+    void entryChecksRunInOrder_data();
+    void entryChecksRunInOrder();
 };
 
 void TestEntryProfile::profileOfEachAddOn_data()
@@ -75,11 +77,15 @@ void TestEntryProfile::profileOfEachAddOn()
 
     QCOMPARE(profile->skillMaximum(), maximum);
     QCOMPARE(profile->skillLabel(), u"Skill 1 to %1 (1=best)"_s.arg(maximum));
+    // The skill is checked as the add dialog checks it, the other fields being fine.
+    const auto skillRefusal = [&profile](const QString &skill) {
+        return profile->refusal({u"A"_s, u"Terrorist"_s, skill, u"UK SAS"_s}, RosterFormat::Entry::Add);
+    };
     for (const QString &skill : {u"1"_s, u"3.0"_s, QString::number(maximum)})
-        QCOMPARE(profile->validateSkill(skill), QString());
+        QCOMPARE(skillRefusal(skill), QString());
     const QString message = u"The skill level must be between 1 and %1"_s.arg(maximum);
     for (const QString &skill : refused.split(u'|') + QStringList{u"0"_s, QString::number(maximum + 1)})
-        QCOMPARE(profile->validateSkill(skill), message);
+        QCOMPARE(skillRefusal(skill), message);
 }
 
 void TestEntryProfile::skinPositionAndPreview_data()
@@ -109,7 +115,6 @@ void TestEntryProfile::skinPositionAndPreview()
     QCOMPARE(EntryProfile::find(u"RamBot")->skinPosition(skin), withAuto);
     QCOMPARE(EntryProfile::find(u"ReduBot")->skinPosition(skin), withoutAuto);
     QCOMPARE(EntryProfile::skinPreview(skin), ownPicture ? skin : u"Auto Select"_s);
-    QCOMPARE(EntryProfile::pictureKeys().contains(skin), ownPicture);
 }
 
 void TestEntryProfile::unreadableName_data()
@@ -131,9 +136,68 @@ void TestEntryProfile::unreadableName()
     QFETCH(QString, name);
     QFETCH(bool, fine);
     QFETCH(QString, quoted);
-    const QString message = RosterFile::unreadableName(name);
+    const QString message = RosterFormat::addBot().unreadableName(name);
     QCOMPARE(message.isEmpty(), fine);
     QVERIFY2(message.contains(u'"' + quoted + u'"') == !quoted.isEmpty(), qPrintable(message));
+}
+
+void TestEntryProfile::entryChecksRunInOrder_data()
+{
+    using Entry = RosterFormat::Entry;
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("bot"); // name|team|skill|skin
+    QTest::addColumn<bool>("rowSelected");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char *name, const char *botName, Entry entry, const QString &bot, const QString &message,
+                        bool rowSelected = true) {
+        QTest::newRow(name) << QString::fromLatin1(botName) << int(entry) << bot << rowSelected << message;
+    };
+    // The add dialog checks the skill before the team, the edit dialog after it, in words of its own.
+    row("add, nothing", "RamBot", Entry::Add, u"|||"_s, u"You have to name the bot"_s);
+    row("add, no skill", "RamBot", Entry::Add, u"A|||"_s, u"You have to enter a skill level for the bot"_s);
+    row("add, 21", "RamBot", Entry::Add, u"A||21|"_s, u"The skill level must be between 1 and 20"_s);
+    row("add, no team", "RamBot", Entry::Add, u"A||3|"_s, u"You have to select a team for the bot"_s);
+    row("add, no skin", "RamBot", Entry::Add, u"A|Terrorist|3|"_s, u"You have to choose a skin for the bot"_s);
+    row("add, name with a blank", "RamBot", Entry::Add, u"A B|Terrorist|3|UK SAS"_s,
+        u"A bot name cannot contain blanks, because the config file separates a bot's name from its skill with a "
+        "blank. Please use another name."_s);
+    row("edit, no team", "RamBot", Entry::Edit, u"A|||"_s, u"You have to slect a team for the bot"_s);
+    row("edit, no skin", "RamBot", Entry::Edit, u"A|Terrorist|3|"_s, u"You Have to select a skin for the bot"_s);
+    row("edit, no row", "RamBot", Entry::Edit, u"A|Terrorist|3|UK SAS"_s,
+        u"There is no bot selected in the list. Please select the bot you want to change, then press Done again."_s,
+        false);
+    row("all, no name, no row", "RamBot", Entry::EditAll, u"|Terrorist|3|UK SAS"_s, {}, false);
+    // The AndroidBot format: name, team, a skill from 0 to 100; any typed team.
+    row("AndroidBot, nothing", "AndroidBot", Entry::Add, u"|||"_s, u"You have to name the bot"_s);
+    row("AndroidBot, no team", "AndroidBot", Entry::Add, u"A|||"_s, u"You have to select a team for the bot"_s);
+    row("AndroidBot, no skill", "AndroidBot", Entry::Add, u"A|Terrorist||"_s,
+        u"You have to enter a skill level for the bot"_s);
+    for (const QString &skill : {u"101"_s, u"-1"_s, u"high"_s, u"5 0"_s})
+        QTest::addRow("AndroidBot, skill %s", qPrintable(skill))
+            << u"AndroidBot"_s << int(Entry::Add) << u"A|Terrorist|"_s + skill + u'|' << true
+            << u"The skill level must be between 0 and 100"_s;
+    row("AndroidBot, 0, a typed team", "AndroidBot", Entry::Add, u"A|Spectator|0|"_s, {});
+    row("PodBot, 100, a name with a blank", "PodBot", Entry::Add, u"A B|Auto Assign|100|"_s, {});
+    row("PodBot, name a number", "PodBot", Entry::Edit, u"42|Terrorist|50|"_s,
+        u"A bot name cannot be a number, because the bot add-on would take it for the skill level. Please use "
+        "another name."_s);
+    row("PodBot, edit without a row", "PodBot", Entry::Edit, u"A|Terrorist|50|"_s,
+        u"There is no bot selected in the list. Please select the bot you want to change, then press Done again."_s,
+        false);
+    row("PodBot, all, no name", "PodBot", Entry::EditAll, u"|Terrorist|50|"_s, {}, false);
+}
+
+void TestEntryProfile::entryChecksRunInOrder()
+{
+    QFETCH(QString, botName);
+    QFETCH(int, entry);
+    QFETCH(QString, bot);
+    QFETCH(bool, rowSelected);
+    QFETCH(QString, message);
+    QCOMPARE(
+        EntryProfile::find(botName)->refusal(OptionSteps::bots(bot).value(0), RosterFormat::Entry(entry), rowSelected),
+        message);
 }
 
 QTEST_GUILESS_MAIN(TestEntryProfile)

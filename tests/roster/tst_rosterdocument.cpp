@@ -3,6 +3,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "RosterFormat.h"
 #include "TestFiles.h"
 
 #include <QSignalSpy>
@@ -12,10 +13,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString goodFile = u"//RamBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-                         u"mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
-                         u"botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"_s;
 
 // Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
 void apply(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
@@ -32,7 +29,7 @@ void apply(RosterDocument &document, const QString &step, const QTemporaryDir &d
     } else if (step.startsWith("remove "_L1)) {
         document.remove(step.sliced(7).toInt());
     } else if (step == "option"_L1) {
-        document.options().setText(RosterOptions::Field::MinBots, u"2"_s);
+        document.options().setText(RosterOptions::Field::TimeBeforeBotEntry, u"2"_s);
     } else if (step == "renew"_L1) {
         document.renew();
     } else if (step == "start values"_L1) {
@@ -40,17 +37,21 @@ void apply(RosterDocument &document, const QString &step, const QTemporaryDir &d
     } else if (step == "save"_L1) {
         QCOMPARE(document.save(dir.filePath(u"saved.cfg"_s)), QString());
     } else if (step == "save refused"_L1) {
-        document.options().setText(RosterOptions::Field::Botskill, u"abc"_s);
+        document.options().setText(RosterOptions::Field::TimeBeforeBotEntry, u"abc"_s);
         QVERIFY(!document.save(dir.filePath(u"refused.cfg"_s)).isEmpty());
     } else if (step.startsWith("load "_L1)) {
+        // A file of the add-on with one bot; a broken one has another pause and ends before its bot.
+        RosterDocument source(document.addOn());
+        source.append(bot);
         const QString kind = step.sliced(5);
-        QString text = goodFile;
-        if (kind == "broken"_L1)
-            text.replace(u"mp_autoteambalance 0"_s, u"mp_autoteambalance 7"_s).replace(u"pause 3"_s, u"pause 4"_s);
-        else if (kind == "other version"_L1)
-            text.replace(u"Trevlin 2.0"_s, u"Trevlin 1.0"_s);
         const QString path = dir.filePath(kind + u".cfg"_s);
-        TestFiles::write(path, text.toLatin1());
+        QCOMPARE(source.save(path), QString());
+        QByteArray text = TestFiles::read(path);
+        if (kind == "broken"_L1)
+            text = text.replace("pause 3", "pause 4").first(text.indexOf("addbot"));
+        else if (kind == "other version"_L1)
+            text.replace("Trevlin 2.0", "Trevlin 1.0");
+        TestFiles::write(path, text);
         QCOMPARE(document.load(path).isLoaded(), kind == "good"_L1);
     } else {
         qFatal("no step is called \"%s\"", qPrintable(step));
@@ -64,22 +65,23 @@ class TestRosterDocument : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyGenericAddOnHasItsEntry();
+    void everyEditedAddOnHasItsRow();
     void modifiedFollowsTheEdits_data();
     void modifiedFollowsTheEdits();
 };
 
-void TestRosterDocument::everyGenericAddOnHasItsEntry()
+void TestRosterDocument::everyEditedAddOnHasItsRow()
 {
-    // The add-ons the catalogue gives the generic editor are those of the roster's table, and no others.
+    // The add-ons the catalogue gives a roster editor are those of the table, each of the format of its editor.
     QStringList catalogue;
     for (const BotInfo &bot : BotCatalogue::all()) {
-        if (bot.editor == RosterEditor::Generic)
-            catalogue << QString(bot.botName);
+        if (bot.editor != RosterEditor::None)
+            catalogue << QString(bot.botName)
+                    + (bot.editor == RosterEditor::Generic ? u" EditScreen"_s : u" AndroidMain"_s);
     }
     QStringList table;
     for (const RosterAddOn &addOn : RosterAddOn::all())
-        table << addOn.botName.toString();
+        table << addOn.botName.toString() + u' ' + addOn.format->names.editor;
     catalogue.sort();
     table.sort();
     QCOMPARE(table, catalogue);
@@ -87,12 +89,14 @@ void TestRosterDocument::everyGenericAddOnHasItsEntry()
 
 void TestRosterDocument::modifiedFollowsTheEdits_data()
 {
+    QTest::addColumn<QString>("botName");
     QTest::addColumn<QString>("steps");
     QTest::addColumn<bool>("modified");
     QTest::addColumn<int>("bots");
     QTest::addColumn<QString>("fileName"); // the file last read or written
     const auto row = [](const char *name, const QString &steps, bool modified, int bots, const QString &file = {}) {
-        QTest::newRow(name) << steps << modified << bots << file;
+        for (const QString &botName : {u"RamBot"_s, u"PodBot"_s})
+            QTest::addRow("%s, %s", qPrintable(botName), name) << botName << steps << modified << bots << file;
     };
     row("a new document", {}, false, 0);
     row("a bot added", u"append"_s, true, 1);
@@ -115,12 +119,13 @@ void TestRosterDocument::modifiedFollowsTheEdits_data()
 
 void TestRosterDocument::modifiedFollowsTheEdits()
 {
+    QFETCH(QString, botName);
     QFETCH(QString, steps);
     QFETCH(bool, modified);
     QFETCH(int, bots);
     QFETCH(QString, fileName);
     QTemporaryDir dir;
-    RosterDocument document(*RosterAddOn::find(u"RamBot"));
+    RosterDocument document(*RosterAddOn::find(botName));
     QSignalSpy told(&document, &RosterDocument::modifiedChanged);
 
     for (const QString &step : steps.split(u"; "_s, Qt::SkipEmptyParts))

@@ -2,6 +2,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterFile.h"
+#include "RosterFormat.h"
 #include "RosterOptions.h"
 #include "ScratchMount.h"
 #include "TestFiles.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,7 +31,7 @@ struct Editor
 
     const RosterAddOn &addOn;
     RosterOptions options{addOn};
-    Roster roster;
+    Roster roster{addOn.format->columns};
     bool edited = false;
 };
 
@@ -56,6 +58,14 @@ const QStringList realBotSample = (header(u"RealBot"_s)
                                    + u"pause 5;mp_autoteambalance 0;observer 0;botsdontshoot 0;min_bots 0;max_bots 0;"
                                      "botskill -1;rb_minskill 5;rb_maxskill 30;rb_extraskill 1;addbot 5 5 Zed 12"_s)
                                       .split(u';');
+// The AndroidBot format: lines 2 pause, 3 team balance, 4 and 5 bots; PodBot's 3 to 5 its options, 6 the balance.
+const QStringList androidSample
+    = (header(u"AndroidBot"_s) + u"pause 5;mp_autoteambalance 0;addbot 80 2 \"Alpha\";addbot 5 0 \"Bravo\""_s)
+          .split(u';');
+const QStringList podBotSample = (header(u"PodBot"_s)
+                                  + u"pause 5;botchat on;jasonmode off;minbotskill 60;mp_autoteambalance 0;"
+                                    "addbot 1 1 Alpha;addbot 1 2 Bravo"_s)
+                                     .split(u';');
 
 // The sample with line `at` replaced by `line`, or with `line` appended one past the end; a null line ends the
 // file before line `at`.
@@ -65,6 +75,12 @@ QString broken(const QStringList &sample, qsizetype at, const QString &line)
 }
 
 const QString twoBots = u"Alpha|Terrorist|3|Phoenix Connection;Bravo|Counter Terrorist|5|French GIGN"_s;
+const QString twoAndroidBots = u"Alpha|Counter Terrorist|80|;Bravo|Auto Assign|5|"_s;
+
+bool isAndroidFormat(const QString &botName)
+{
+    return botName == "AndroidBot"_L1 || botName == "PodBot"_L1;
+}
 
 } // namespace
 
@@ -77,11 +93,14 @@ private Q_SLOTS:
     void writesExactFile();
     void brokenFileIsRefused_data();
     void brokenFileIsRefused();
+    void readsValuesAsTheAddOnDoes_data();
     void readsValuesAsTheAddOnDoes();
     void rosterThatWouldNotReadBackIsRefused_data();
     void rosterThatWouldNotReadBackIsRefused();
-    void refusedWriteKeepsTheOldFile();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
     void skillRangeBesideFixedSkillIsKept();
+    void unreadableFileSaysWhy_data();
     void unreadableFileSaysWhy();
 };
 
@@ -142,6 +161,24 @@ void TestRosterFile::writesExactFile_data()
         u"check AutoSkill; check UseBotskillRange; text MinBotSkill 5; text MaxSkill 30; check ExtraSkill"_s, twoBots,
         header(u"RealBot"_s) + noWaypoints + u"botskill -1;rb_minskill 5;rb_maxskill 30;rb_extraskill 1;"_s
             + twoBotLines);
+    row("AndroidBot, quoted names, PodBot's options not written",
+        u"text TimeBeforeBotEntry 5; check AutoTeamBalance; check JasonMode"_s, twoAndroidBots,
+        header(u"AndroidBot"_s) + u"pause 5;mp_autoteambalance 1;addbot 80 2 \"Alpha\";addbot 5 0 \"Bravo\""_s);
+    row("AndroidBot, empty delay written as 3, a Latin-1 name", u"text TimeBeforeBotEntry"_s,
+        u"Zo\u00eb|Terrorist|100|"_s,
+        header(u"AndroidBot"_s) + u"pause 3;mp_autoteambalance 0;addbot 100 1 \"Zo\u00eb\""_s);
+    row("PodBot, every option set, bare names, Auto Assign as 5",
+        u"text TimeBeforeBotEntry 7; uncheck BotChatting; check JasonMode; text MinimumBotSkill 85; "
+        "check AutoTeamBalance"_s,
+        twoAndroidBots,
+        header(u"PodBot"_s)
+            + u"pause 7;botchat off;jasonmode on;minbotskill 85;mp_autoteambalance 1;addbot 80 2 Alpha;"
+              "addbot 5 5 Bravo"_s);
+    row("PodBot, empty minimum skill written as 60, a later name with blanks", u"text MinimumBotSkill"_s,
+        u"Alpha|Terrorist|0|;Big Bad Bot|Counter Terrorist|50.5|"_s,
+        header(u"PodBot"_s)
+            + u"pause 3;botchat on;jasonmode off;minbotskill 60;mp_autoteambalance 0;addbot 0 1 Alpha;"
+              "addbot 50.5 2 Big Bad Bot"_s);
 }
 
 void TestRosterFile::writesExactFile()
@@ -160,7 +197,8 @@ void TestRosterFile::writesExactFile()
     QCOMPARE(RosterFile::write(path, saved.addOn, saved.options, saved.roster), QString());
     QCOMPARE(TestFiles::read(path), crlf(file));
     // An empty Botskill field now shows the skill that was written.
-    QCOMPARE(saved.options.text(Field::Botskill), file.split(u';').filter(u"skill "_s).constFirst().section(u' ', 1));
+    if (const QStringList skill = file.split(u';').filter(QRegularExpression(u"^bot_?skill "_s)); !skill.isEmpty())
+        QCOMPARE(saved.options.text(Field::Botskill), skill.constFirst().section(u' ', 1));
     if (!readsBack)
         return;
 
@@ -168,8 +206,8 @@ void TestRosterFile::writesExactFile()
     Editor loaded(botName);
     OptionSteps::apply(loaded.options,
                        u"text TimeBeforeBotEntry 9; text MinBots 7; check AutoTeamBalance; "
-                       "check Observer; check ViewWaypoints; check WaypointsTeam1; "
-                       "check AutoSkill; check UseBotskillRange; check ExtraSkill"_s);
+                       "check Observer; check ViewWaypoints; check WaypointsTeam1; check AutoSkill; "
+                       "check UseBotskillRange; check ExtraSkill; check JasonMode; text MinimumBotSkill 1"_s);
     loaded.roster.assign(OptionSteps::bots(u"Old|Terrorist|1|L337 Krew"_s));
     QVERIFY(RosterFile::read(path, loaded.addOn, loaded.options, loaded.roster).isLoaded());
     QCOMPARE(RosterFile::lines(loaded.addOn, loaded.options, loaded.roster), file.split(u';'));
@@ -207,6 +245,21 @@ void TestRosterFile::brokenFileIsRefused_data()
     row("bot without a name", nnBotSample, 12, u"addbot 1 1  3"_s);
     row("tab inside a later name", nnBotSample, 13, u"addbot 2 4 A\tB 5"_s);
     row("more bots at the least than at the most", nnBotSample, 9, u"min_bots 7"_s);
+    row("AndroidBot, another version", androidSample, 1, u"//Counter-Strike Trevlin 1.9"_s, ReadStatus::OtherVersion);
+    row("AndroidBot, a PodBot file", androidSample, 0, u"//PodBot Config File Created With"_s);
+    row("AndroidBot, pause without a blank", androidSample, 2, u"pause"_s);
+    row("AndroidBot, ends after the team balance", androidSample, 4, {});
+    row("AndroidBot, first name with a blank", androidSample, 4, u"addbot 1 1 \"A B\""_s);
+    row("AndroidBot, later line without a name", androidSample, 5, u"addbot 1 1"_s);
+    row("AndroidBot, name a number", androidSample, 4, u"addbot 1 1 \"42\""_s);
+    row("AndroidBot, name only quotes", androidSample, 4, u"addbot 1 1 \"\""_s);
+    row("AndroidBot, skill no number", androidSample, 4, u"addbot high 1 \"A\""_s);
+    row("AndroidBot, team 5", androidSample, 4, u"addbot 1 5 \"A\""_s);
+    row("PodBot, bot chatting neither on nor off", podBotSample, 3, u"botchat yes"_s);
+    row("PodBot, jason mode in capitals", podBotSample, 4, u"jasonmode ON"_s);
+    row("PodBot, minimum skill under another word", podBotSample, 5, u"minskill 60"_s);
+    row("PodBot, team 0", podBotSample, 7, u"addbot 1 0 A"_s);
+    row("PodBot, team 3", podBotSample, 8, u"addbot 1 3 B"_s);
     QTest::newRow("no such file") << u"HPBBot"_s << u"<none>"_s << ReadStatus::NotValid << 0;
 }
 
@@ -226,37 +279,64 @@ void TestRosterFile::brokenFileIsRefused()
     const RosterFile::ReadResult result = RosterFile::read(path, editor.addOn, editor.options, editor.roster);
 
     QCOMPARE(result.status, status);
-    QCOMPARE(result.message,
-             status == ReadStatus::OtherVersion
-                 ? u"This config file is made with another version. Unable to load."_s
-                 : u"The file you selected is not a valid Counter-Strike Trevlin "_s + botName + u" Config file"_s);
+    if (status != ReadStatus::OtherVersion)
+        QCOMPARE(result.message,
+                 u"The file you selected is not a valid Counter-Strike Trevlin "_s + botName + u" Config file"_s);
+    else if (isAndroidFormat(botName))
+        QCOMPARE(result.message, u"This config file is made with a previous version. Unable to load."_s);
+    else
+        QCOMPARE(result.message, u"This config file is made with another version. Unable to load."_s);
     QVERIFY(editor.roster.isEmpty());
     // The pause was read if the file broke after it, and counts as an unsaved change.
     QCOMPARE(editor.options.text(Field::TimeBeforeBotEntry), at > 2 ? u"5"_s : u"3"_s);
     QCOMPARE(editor.edited, at > 2);
 }
 
-void TestRosterFile::readsValuesAsTheAddOnDoes()
+void TestRosterFile::readsValuesAsTheAddOnDoes_data()
 {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("options"); // the option lines as written back
+    QTest::addColumn<QString>("bots");
     // The pause becomes a whole number, a half going to the even neighbour (so 32767.5 gives 32768 and is refused);
     // other numbers are kept as written. A team's waypoints show waypoints at all. The command word is not looked
     // at, of each code only the first character counts, a later bot line may end in a blank, and a line may end in
     // LF alone.
-    const QString file = header(u"NNBot"_s)
-        + u"wait 2.5;mp_autoteambalance 0;waypoint off;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
-          "min_bots +2;max_bots 5.;bot_skill 2E-1;addbot 1 4 T 1;bot 25 1 C 2\naddbot 2 5 CA 3;addbot 1 5 TA 4;"
-          "addbot 5 2 A 5 ;addbot 1 3 Zo\u00eb 6"_s;
-    Editor editor(u"NNBot"_s);
+    QTest::newRow("NNBot")
+        << header(u"NNBot"_s)
+            + u"wait 2.5;mp_autoteambalance 0;waypoint off;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
+              "min_bots +2;max_bots 5.;bot_skill 2E-1;addbot 1 4 T 1;bot 25 1 C 2\naddbot 2 5 CA 3;addbot 1 5 TA 4;"
+              "addbot 5 2 A 5 ;addbot 1 3 Zo\u00eb 6"_s
+        << u"pause 2;mp_autoteambalance 0;waypoint on;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
+           "min_bots +2;max_bots 5.;botskill 2E-1"_s
+        << u"T|Terrorist|1|Gorilla Warface;C|Counter Terrorist|2|Seal Team 6 (DEVGRU);"
+           "CA|Counter Terrorist|3|Auto Select;TA|Terrorist|4|Auto Select;"
+           "A|Auto Select|5 |Auto Select;Zo\u00eb|Terrorist|6|Arctic Avengers"_s;
+    // The AndroidBot format takes any word before the value, and any other balance line for the one it knows,
+    // leaving the option as it was (checked here). A later name may hold blanks.
+    const QString bots = u";addbot 1 1 \"A\";addbot 2 2 \"Mr Big Shot\""_s;
+    const QString read = u"A|Terrorist|1|;Mr Big Shot|Counter Terrorist|2|"_s;
+    QTest::newRow("AndroidBot 3.6") << header(u"AndroidBot"_s) + u"pause 3.6;mp_autoteambalance 0"_s + bots
+                                    << u"pause 4;mp_autoteambalance 0"_s << read;
+    QTest::newRow("AndroidBot 2.5, another word") << header(u"AndroidBot"_s) + u"wait 2.5;mp_autoteambalance 1"_s + bots
+                                                  << u"pause 2;mp_autoteambalance 1"_s << read;
+    QTest::newRow("AndroidBot -0.4, other balance line")
+        << header(u"AndroidBot"_s) + u"pause -0.4;mp_autoteambalance  0"_s + bots << u"pause 0;mp_autoteambalance 1"_s
+        << read;
+}
+
+void TestRosterFile::readsValuesAsTheAddOnDoes()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, options);
+    QFETCH(QString, bots);
+    Editor editor(file.sliced(2).section(u' ', 0, 0));
+    editor.options.setChecked(RosterOptions::Option::AutoTeamBalance, true);
 
     QVERIFY(RosterFile::parse(crlf(file), editor.addOn, editor.options, editor.roster).isLoaded());
 
-    QCOMPARE(RosterFile::lines(editor.addOn, editor.options, editor.roster).mid(2, 10),
-             u"pause 2;mp_autoteambalance 0;waypoint on;waypoint 1 off;waypoint 2 on;observer 0;botsdontshoot 0;"
-             "min_bots +2;max_bots 5.;botskill 2E-1"_s.split(u';'));
-    QCOMPARE(editor.roster.entries(),
-             OptionSteps::bots(u"T|Terrorist|1|Gorilla Warface;C|Counter Terrorist|2|Seal Team 6 (DEVGRU);"
-                               "CA|Counter Terrorist|3|Auto Select;TA|Terrorist|4|Auto Select;"
-                               "A|Auto Select|5 |Auto Select;Zo\u00eb|Terrorist|6|Arctic Avengers"_s));
+    const QStringList written = options.split(u';');
+    QCOMPARE(RosterFile::lines(editor.addOn, editor.options, editor.roster).mid(2, written.size()), written);
+    QCOMPARE(editor.roster.entries(), OptionSteps::bots(bots));
 }
 
 void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
@@ -298,6 +378,34 @@ void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
     row("a name with a control character", u"PLBot"_s, {}, u"A\u0001B|Terrorist|3|L337 Krew"_s, {});
     row("a name beyond 8 bits", u"PLBot"_s, {}, u"A\u20acB|Terrorist|3|L337 Krew"_s, u"\"\u20ac\""_s);
     row("a skill of sixteen digits", u"PLBot"_s, {}, u"Alpha|Terrorist|0000000000000003|L337 Krew"_s, {});
+    row("a line break in a name", u"PLBot"_s, {}, u"Two\nLines|Terrorist|3|L337 Krew"_s,
+        u"its name holds a line break, a character that a Counter-Strike config file cannot carry. Please change "
+        "it and save again."_s);
+    row("an empty Botskill", u"NNBot"_s, u"text Botskill"_s, fine, {});
+    const QString android = u"Alpha|Terrorist|50|"_s;
+    row("AndroidBot, no bots", u"AndroidBot"_s, {}, {}, u"There are no bots to save. Add at least one bot first."_s);
+    row("AndroidBot, delay no number", u"AndroidBot"_s, u"text TimeBeforeBotEntry soon"_s, android,
+        u"The option \"Time Before Bot Entry\" cannot be saved, because \"soon\" is not a number from -32768 to "
+        "32767. Please change it and save again."_s);
+    row("AndroidBot, delay beyond 16 bits", u"AndroidBot"_s, u"text TimeBeforeBotEntry 40000"_s, android,
+        u"\"40000\" is not a number"_s);
+    row("AndroidBot, first name with a blank", u"AndroidBot"_s, {}, u"Big Shot|Terrorist|50|;"_s + android,
+        u"The bot \"Big Shot\" cannot be saved as the first bot, because the first bot's name cannot contain "
+        "blanks. Please change its name, or delete it and add it again after another bot."_s);
+    row("AndroidBot, a later name with a blank", u"AndroidBot"_s, {}, android + u";Big Shot|Terrorist|50|"_s, {});
+    row("AndroidBot, name a number", u"AndroidBot"_s, {}, android + u";42|Terrorist|50|"_s,
+        u"The bot \"42\" cannot be saved. A bot name cannot be a number"_s);
+    row("AndroidBot, name beyond Latin-1", u"AndroidBot"_s, {}, android + u";\u0416ora|Terrorist|50|"_s,
+        u"The bot \"\u0416ora\" cannot be saved. The bot name holds a character"_s);
+    row("AndroidBot, typed team", u"AndroidBot"_s, {}, u"Alpha|Spectator|50|"_s,
+        u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of \"Terrorist\", \"Counter "
+        "Terrorist\" and \"Auto Assign\". Please change it and save again."_s);
+    row("AndroidBot, skill with a blank", u"AndroidBot"_s, {}, u"Alpha|Terrorist|5 0|"_s,
+        u"The bot \"Alpha\" cannot be saved, because its skill \"5 0\" is not a number."_s);
+    row("PodBot, minimum skill beyond 8 bits", u"PodBot"_s, u"text MinimumBotSkill \u20ac"_s, android,
+        u"The option \"Minimum Bot Skill\" cannot be saved"_s);
+    row("AndroidBot keeps a minimum skill it does not write", u"AndroidBot"_s, u"text MinimumBotSkill \u20ac"_s,
+        android, {});
 }
 
 void TestRosterFile::rosterThatWouldNotReadBackIsRefused()
@@ -326,35 +434,45 @@ void TestRosterFile::rosterThatWouldNotReadBackIsRefused()
     QCOMPARE(TestFiles::read(path), QByteArray("old"));
 }
 
-void TestRosterFile::refusedWriteKeepsTheOldFile()
+void TestRosterFile::failedWriteKeepsTheOldFile_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"bots.cfg"_s);
-    TestFiles::write(path, "old");
-    Editor editor(u"NNBot"_s);
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("NNBot, full file system") << u"NNBot"_s << int(ScratchMount::Kind::Tiny);
+    QTest::newRow("AndroidBot, full file system") << u"AndroidBot"_s << int(ScratchMount::Kind::Tiny);
+    QTest::newRow("PodBot, read-only file system") << u"PodBot"_s << int(ScratchMount::Kind::ReadOnly);
+}
+
+void TestRosterFile::failedWriteKeepsTheOldFile()
+{
+    QFETCH(QString, botName);
+    QFETCH(int, kind);
+    ScratchMount mount{ScratchMount::Kind(kind)};
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.skipReason()));
+    if (kind == int(ScratchMount::Kind::ReadOnly)) {
+        mount.remount(false);
+        mount.write(u"bots.cfg"_s, "old");
+        mount.remount(true);
+    } else {
+        mount.write(u"bots.cfg"_s, "old");
+        mount.fill();
+    }
+    Editor editor(botName);
     OptionSteps::apply(editor.options, u"text Botskill"_s); // a successful save would show "2"
-    editor.roster.assign(OptionSteps::bots(u"\u0141ukasz|Terrorist|2|L337 Krew"_s));
+    QList<RosterEntry> many;
+    for (int i = 0; i < 2000; ++i)
+        many.append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"50"_s, u"L337 Krew"_s});
+    editor.roster.assign(many);
     editor.edited = false;
+    const QString path = QDir(mount.path()).filePath(u"bots.cfg"_s);
 
-    QCOMPARE(RosterFile::write(path, editor.addOn, editor.options, editor.roster),
-             u"The bot \"\u0141ukasz\" cannot be saved, because its name holds \"\u0141\", a character that a "
-             "Counter-Strike config file cannot carry. Please change it and save again."_s);
-    editor.roster.assign(OptionSteps::bots(u"Two\nLines|Terrorist|2|L337 Krew"_s));
-    QVERIFY(RosterFile::write(path, editor.addOn, editor.options, editor.roster).contains("holds a line break"_L1));
-    QCOMPARE(TestFiles::read(path), QByteArray("old"));
+    const QString message = RosterFile::write(path, editor.addOn, editor.options, editor.roster);
 
-    ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
-    const QString onFullDisk = disk.path() + u"/bots.cfg"_s;
-    TestFiles::write(onFullDisk, "old");
-    disk.fill();
-    editor.roster.assign(OptionSteps::bots(twoBots));
-    const QString message = RosterFile::write(onFullDisk, editor.addOn, editor.options, editor.roster);
-    QVERIFY2(message.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(onFullDisk) + u"\": "_s)
+    QVERIFY2(message.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s)
                  && message.endsWith(u"\n\nNothing was written; the bots are still in the editor."_s),
              qPrintable(message));
-    QCOMPARE(TestFiles::read(onFullDisk), QByteArray("old"));
+    QCOMPARE(mount.read(u"bots.cfg"_s), QByteArray("old"));
     QCOMPARE(editor.options.text(Field::Botskill), QString());
     QVERIFY(!editor.edited);
 }
@@ -369,18 +487,31 @@ void TestRosterFile::skillRangeBesideFixedSkillIsKept()
     QCOMPARE(RosterFile::lines(editor.addOn, editor.options, editor.roster), file);
 }
 
+void TestRosterFile::unreadableFileSaysWhy_data()
+{
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<QString>("start"); // what the message starts with before the reason
+    QTest::newRow("NNBot") << u"NNBot"_s << QString();
+    // The AndroidBot format calls such a file not valid first.
+    QTest::newRow("PodBot") << u"PodBot"_s
+                            << u"The file you selected is not a valid Counter-Strike Trevlin PodBot Config file\n\n"_s;
+}
+
 void TestRosterFile::unreadableFileSaysWhy()
 {
+    QFETCH(QString, botName);
+    QFETCH(QString, start);
     if (Unprivileged::ranAsNobody())
         return;
     QTemporaryDir dir;
     const QString path = dir.filePath(u"bots.cfg"_s);
     TestFiles::write(path, crlf(nnBotSample.join(u';')));
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    Editor editor(u"NNBot"_s);
+    Editor editor(botName);
     const RosterFile::ReadResult result = RosterFile::read(path, editor.addOn, editor.options, editor.roster);
     QCOMPARE(result.status, ReadStatus::NotRead);
-    QVERIFY2(result.message.contains(QDir::toNativeSeparators(path)) && result.message.contains(u"ermission"_s),
+    QVERIFY2(result.message.startsWith(start + u"Trevlin could not read \""_s + QDir::toNativeSeparators(path))
+                 && result.message.contains(u"ermission"_s),
              qPrintable(result.message));
 }
 

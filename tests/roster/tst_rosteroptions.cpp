@@ -23,8 +23,8 @@ QString describe(const RosterOptions &options, const RosterAddOn &addOn)
             parts << (options.isEnabled(Field(i)) ? u"live:"_s : u"greyed:"_s) + fieldNames[i];
     }
     for (int i = 0; i < RosterOptions::optionCount; ++i) {
-        if (options.isChecked(Option(i)))
-            parts << u"[x]"_s + optionNames[i];
+        if (options.isChecked(Option(i)) != start.isChecked(Option(i)))
+            parts << (options.isChecked(Option(i)) ? u"[x]"_s : u"[ ]"_s) + optionNames[i];
         if (options.isEnabled(Option(i)) != start.isEnabled(Option(i)))
             parts << (options.isEnabled(Option(i)) ? u"live:"_s : u"greyed:"_s) + optionNames[i];
     }
@@ -78,6 +78,14 @@ void TestRosterOptions::rules_data()
     row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew"_s, u"Botskill=20"_s, true, 3);
     row("clearing auto skill puts the add-on's own default", u"check AutoSkill; uncheck AutoSkill"_s, {}, true, 2,
         u"SwatBot"_s);
+    // The AndroidBot format's New leaves the team balance as it is.
+    const QString podBot = u"check AutoTeamBalance; uncheck BotChatting; check JasonMode; text MinimumBotSkill 80; "
+                           "text TimeBeforeBotEntry 9; "_s;
+    row("PodBot's options", podBot,
+        u"TimeBeforeBotEntry=9 MinimumBotSkill=80 [x]AutoTeamBalance [ ]BotChatting "
+        "[x]JasonMode"_s,
+        true, 5, u"PodBot"_s);
+    row("New for PodBot", podBot + u"renew"_s, u"[x]AutoTeamBalance"_s, true, 6, u"PodBot"_s);
 }
 
 void TestRosterOptions::rules()

@@ -3,21 +3,21 @@
 // program runs with. "dark" as the third argument gives the windows a dark palette, as a dark desktop theme does.
 #include "AppSettings.h"
 #include "AppState.h"
-#include "EditScreen.h"
 #include "MainScreen.h"
 #include "OpenScreen.h"
 #include "RandomSource.h"
+#include "RosterWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPalette>
 #include <QPushButton>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QEventLoop>
 
 #include <cstdio>
 
@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     bool saved = save(&window, prefix + u"main.png"_s);
 
     window.findChild<QAbstractButton *>(u"Command2"_s)->click();
-    auto *editor = window.findChild<EditScreen *>();
+    auto *editor = window.findChild<RosterWindow *>();
     editor->findChild<QAction *>(u"Open"_s)->trigger();
     auto *open = editor->findChild<OpenScreen *>();
     open->selectFile(u"rambots.cfg"_s);

@@ -1,41 +1,33 @@
 #include "EditorSession.h"
 
 #include "AppState.h"
-#include "EditorDocument.h"
 #include "MessageBox.h"
 #include "OpenScreen.h"
+#include "RosterDocument.h"
+#include "RosterFormat.h"
 #include "SaveScreen.h"
 #include "WindowHelper.h"
 
 #include <QWidget>
 
-using namespace Qt::Literals::StringLiterals;
+QString EditorSession::exitQuestion()
+{
+    return tr("You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?");
+}
 
-const QString EditorSession::exitQuestion
-    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
-const QString EditorSession::newQuestion
-    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
+QString EditorSession::newQuestion()
+{
+    return tr("You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?");
+}
 
-EditorSession::EditorSession(AppState &state, EditorDocument &document, QWidget *window, const QString &openName,
-                             const QString &saveName)
+EditorSession::EditorSession(AppState &state, RosterDocument &document, QWidget *window)
     : QObject(window)
     , m_state(state)
     , m_document(document)
     , m_window(window)
-    , m_openName(openName)
-    , m_saveName(saveName)
-{
-    connect(&m_document, &EditorDocument::modifiedChanged, this,
-            [this](bool modified) { m_state.rosterChanged = modified; });
-    // An editor opens with nothing unsaved.
-    m_state.rosterChanged = false;
-}
+{ }
 
-EditorSession::~EditorSession()
-{
-    // Whatever the editor held is gone with it.
-    m_state.rosterChanged = false;
-}
+EditorSession::~EditorSession() = default;
 
 bool EditorSession::mayDiscard(const QString &question)
 {
@@ -56,7 +48,7 @@ bool EditorSession::mayDiscard(const QString &question)
 
 bool EditorSession::finish()
 {
-    if (!mayDiscard(exitQuestion))
+    if (!mayDiscard(exitQuestion()))
         return false;
     m_closeConfirmed = true;
     m_window->close();
@@ -66,7 +58,7 @@ bool EditorSession::finish()
 bool EditorSession::mayClose()
 {
     // The dialogs of this roster go with it.
-    if (!m_closeConfirmed && !mayDiscard(exitQuestion))
+    if (!m_closeConfirmed && !mayDiscard(exitQuestion()))
         return false;
     m_closeConfirmed = true;
     return true;
@@ -90,7 +82,7 @@ void EditorSession::showOpenScreen()
 {
     WindowHelper::showSingle(m_openScreen, [this] {
         auto *dialog = new OpenScreen(m_state.gameDir, m_document, m_window);
-        dialog->setObjectName(m_openName);
+        dialog->setObjectName(m_document.format().names.open);
         connect(dialog, &OpenScreen::loaded, this, &EditorSession::loaded);
         connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
         return dialog;
@@ -101,12 +93,10 @@ void EditorSession::showSaveScreen(bool askedFor)
 {
     SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
         auto *dialog = new SaveScreen(m_state.gameDir, m_document, m_window);
-        dialog->setObjectName(m_saveName);
+        dialog->setObjectName(m_document.format().names.save);
         connect(dialog, &SaveScreen::saved, this, [this] { Q_EMIT saved(m_document.fileName()); });
         return dialog;
     });
-    if (askedFor && !m_askedSaveCaption.isEmpty())
-        shown->setWindowTitle(m_askedSaveCaption);
-    else
-        shown->setWindowTitle(u"Save "_s + m_document.botName() + u" Config File"_s);
+    const char *asked = m_document.format().askedSaveCaption;
+    shown->setWindowTitle(askedFor && asked ? RosterFormat::tr(asked) : SaveScreen::caption(m_document.botName()));
 }

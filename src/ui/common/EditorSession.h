@@ -5,28 +5,27 @@
 #include <QString>
 
 struct AppState;
-class EditorDocument;
 class OpenScreen;
 class QWidget;
+class RosterDocument;
 class SaveScreen;
 
-// What both roster editors do alike around their document: the question before unsaved bots are lost (Yes opens the
-// save dialog and keeps the editor, No lets them go, Cancel and Escape go back), Done and the close box that ask it,
-// the open and save dialogs (the open one ready to start with a file selected), and the state's flag of unsaved
-// edits, kept in step with the document while the editor is open.
+// What the roster editor does around its document: the question before unsaved bots are lost (Yes opens the save
+// dialog and keeps the editor, No lets them go, Cancel and Escape go back), Done and the close box that ask it, and
+// the open and save dialogs (the open one ready to start with a file selected), named and captioned as the
+// document's format has them.
 class EditorSession : public QObject
 {
     Q_OBJECT
 
 public:
     // "You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"
-    static const QString exitQuestion;
+    static QString exitQuestion();
     // The same before New empties the roster.
-    static const QString newQuestion;
+    static QString newQuestion();
 
-    // window is the editor; the dialogs are its children and take openName and saveName as their object names.
-    EditorSession(AppState &state, EditorDocument &document, QWidget *window, const QString &openName,
-                  const QString &saveName);
+    // window is the editor; the dialogs are its children.
+    EditorSession(AppState &state, RosterDocument &document, QWidget *window);
     ~EditorSession() override;
 
     // Asks question when the document holds unsaved bots: true when they may go.
@@ -40,11 +39,9 @@ public:
     // user wants to save first.
     void openFile(const QString &path);
     void showOpenScreen();
-    // askedFor: opened by a question about unsaved bots rather than by the File menu.
+    // askedFor: opened by a question about unsaved bots rather than by the File menu, which some formats caption
+    // apart.
     void showSaveScreen(bool askedFor = false);
-
-    // The caption of the save dialog when a question opened it; by default the File menu's.
-    void setAskedSaveCaption(const QString &caption) { m_askedSaveCaption = caption; }
 
 Q_SIGNALS:
     // A file was read in place of the roster.
@@ -54,11 +51,8 @@ Q_SIGNALS:
 
 private:
     AppState &m_state;
-    EditorDocument &m_document;
+    RosterDocument &m_document;
     QWidget *m_window;
-    const QString m_openName;
-    const QString m_saveName;
-    QString m_askedSaveCaption;
     bool m_closeConfirmed = false;
     QPointer<OpenScreen> m_openScreen;
     QPointer<SaveScreen> m_saveScreen;

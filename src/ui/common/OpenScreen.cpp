@@ -19,7 +19,7 @@ OpenScreen::OpenScreen(const QString &gameDir, EditorDocument &document, QWidget
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Open "_s + document.botName() + u" Config File"_s);
+    setWindowTitle(tr("Open %1 Config File").arg(document.botName()));
     m_ui->browser->showConfigFiles(gameDir);
     m_ui->browser->focusFileList();
 
@@ -39,8 +39,8 @@ OpenScreen::Outcome OpenScreen::openInto(EditorDocument &document, const QString
 {
     if (document.isModified()) {
         switch (MessageBox::yesNoCancel(asker,
-                                        u"You Have Changed Your Current BotList. Do You Want To Save It Before "
-                                        u"You Open A New One?"_s)) {
+                                        tr("You Have Changed Your Current BotList. Do You Want To Save It "
+                                           "Before You Open A New One?"))) {
         case MessageBox::Answer::Yes:
             return Outcome::SaveFirst;
         case MessageBox::Answer::Cancel:

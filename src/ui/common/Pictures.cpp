@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "SkinTable.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QImage>
@@ -32,17 +34,18 @@ struct Picture
 };
 
 constexpr std::array pictures{
-    Picture{"Phoenix Connection"_L1, ":/skins/phoenix-connection.svg"_L1},
-    Picture{"L337 Krew"_L1, ":/skins/l337-krew.svg"_L1},
-    Picture{"Arctic Avengers"_L1, ":/skins/arctic-avengers.svg"_L1},
-    Picture{"Gorilla Warface"_L1, ":/skins/gorilla-warface.svg"_L1},
-    Picture{"Seal Team 6 (DEVGRU)"_L1, ":/skins/seal-team-6.svg"_L1},
-    Picture{"German GSG-9"_L1, ":/skins/german-gsg-9.svg"_L1},
-    Picture{"UK SAS"_L1, ":/skins/uk-sas.svg"_L1},
-    Picture{"French GIGN"_L1, ":/skins/french-gign.svg"_L1},
-    Picture{"Auto Select Terrorist"_L1, ":/skins/auto-select-terrorist.svg"_L1},
-    Picture{"Auto Select Counter Terrorist"_L1, ":/skins/auto-select-counter-terrorist.svg"_L1},
-    Picture{"Auto Select"_L1, ":/skins/auto-select.svg"_L1},
+    // The skin previews, keyed by the skins' own names.
+    Picture{SkinTable::skins[0].name, ":/skins/phoenix-connection.svg"_L1},
+    Picture{SkinTable::skins[1].name, ":/skins/l337-krew.svg"_L1},
+    Picture{SkinTable::skins[2].name, ":/skins/arctic-avengers.svg"_L1},
+    Picture{SkinTable::skins[3].name, ":/skins/gorilla-warface.svg"_L1},
+    Picture{SkinTable::skins[4].name, ":/skins/seal-team-6.svg"_L1},
+    Picture{SkinTable::skins[5].name, ":/skins/german-gsg-9.svg"_L1},
+    Picture{SkinTable::skins[6].name, ":/skins/uk-sas.svg"_L1},
+    Picture{SkinTable::skins[7].name, ":/skins/french-gign.svg"_L1},
+    Picture{SkinTable::skins[12].name, ":/skins/auto-select-terrorist.svg"_L1},
+    Picture{SkinTable::skins[13].name, ":/skins/auto-select-counter-terrorist.svg"_L1},
+    Picture{SkinTable::skins[14].name, ":/skins/auto-select.svg"_L1},
     Picture{Pictures::play, ":/icons/play.svg"_L1},
     Picture{Pictures::exit, ":/icons/exit.svg"_L1},
     Picture{Pictures::serverConfig, ":/icons/server-config.svg"_L1},

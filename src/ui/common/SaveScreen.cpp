@@ -6,6 +6,7 @@
 #include "EditorDocument.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
+#include "RosterFormat.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -20,7 +21,7 @@ SaveScreen::SaveScreen(const QString &gameDir, EditorDocument &document, QWidget
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Save "_s + document.botName() + u" Config File"_s);
+    setWindowTitle(caption(document.botName()));
     m_ui->browser->showConfigFiles(gameDir);
     // Saving again goes to the file the roster came from, unless another name is typed over it.
     if (const QString current = document.fileName(); !current.isEmpty()) {
@@ -41,17 +42,22 @@ SaveScreen::SaveScreen(const QString &gameDir, EditorDocument &document, QWidget
 
 SaveScreen::~SaveScreen() = default;
 
+QString SaveScreen::caption(const QString &botName)
+{
+    return tr("Save %1 Config File").arg(botName);
+}
+
 void SaveScreen::save()
 {
     // The dialog stays usable while the editor deletes bots; a file without bots could not be opened again.
     if (m_document.isEmpty()) {
-        MessageBox::information(this, u"There are no bots to save. Add at least one bot first."_s);
+        MessageBox::information(this, RosterFormat::noBotsMessage());
         return;
     }
     // Blanks around a typed name are slips of the keyboard, not part of the name.
     QString name = m_ui->Text1->text().trimmed();
     if (name.isEmpty()) {
-        MessageBox::information(this, u"You have to enter a filename"_s);
+        MessageBox::information(this, tr("You have to enter a filename"));
         return;
     }
     // Exactly ".cfg": a name typed as "bots.CFG" still gets the extension the game looks for.
@@ -61,7 +67,7 @@ void SaveScreen::save()
     const QString path = m_ui->browser->filePath(name);
     // The roster's own file is saved over without a word; any other is another roster, which would be lost.
     if (QFileInfo(path).isFile() && QFileInfo(path) != QFileInfo(m_document.fileName())
-        && !MessageBox::yesNo(this, u"%1 already exists. Replace it?"_s.arg(name))) {
+        && !MessageBox::yesNo(this, tr("%1 already exists. Replace it?").arg(name))) {
         return;
     }
     if (const QString error = m_document.save(path); !error.isEmpty()) {

@@ -22,6 +22,9 @@ public:
     SaveScreen(const QString &gameDir, EditorDocument &document, QWidget *parent = nullptr);
     ~SaveScreen() override;
 
+    // "Save RamBot Config File", the File menu's caption of the dialog.
+    static QString caption(const QString &botName);
+
 Q_SIGNALS:
     // The file was written; the dialog closes itself right after.
     void saved();

@@ -76,8 +76,8 @@ UpDown::UpDown(QWidget *parent)
     }
     m_up->setObjectName(u"up"_s);
     m_down->setObjectName(u"down"_s);
-    m_up->setAccessibleName(u"Increase"_s);
-    m_down->setAccessibleName(u"Decrease"_s);
+    m_up->setAccessibleName(tr("Increase"));
+    m_down->setAccessibleName(tr("Decrease"));
     connect(m_up, &QToolButton::clicked, this, [this] { Q_EMIT stepRequested(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { Q_EMIT stepRequested(-1); });
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -123,8 +123,8 @@ bool UpDown::mayUseNumbers(QWidget *window)
             continue;
         MessageBox::information(
             window,
-            u"The box \"%1\" needs a number from %2 to %3. Please enter one and try again."_s.arg(
-                box->accessibleName(), QString::number(upDown->m_minimum), QString::number(upDown->m_maximum)));
+            tr("The box \"%1\" needs a number from %2 to %3. Please enter one and try again.")
+                .arg(box->accessibleName(), QString::number(upDown->m_minimum), QString::number(upDown->m_maximum)));
         box->setFocus();
         box->selectAll();
         return false;

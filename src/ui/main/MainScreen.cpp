@@ -3,8 +3,6 @@
 #include "ui_MainScreen.h"
 
 #include "AboutScreen.h"
-#include "AndroidAddOn.h"
-#include "AndroidMain.h"
 #include "AppSettings.h"
 #include "AppState.h"
 #include "AutostartFile.h"
@@ -12,7 +10,6 @@
 #include "BotChoice.h"
 #include "ConfigScreen.h"
 #include "DirSelect.h"
-#include "EditScreen.h"
 #include "EditorSession.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
@@ -23,6 +20,7 @@
 #include "Platform.h"
 #include "RadioGroupFocus.h"
 #include "RosterAddOn.h"
+#include "RosterWindow.h"
 #include "Update.h"
 #include "WindowHelper.h"
 
@@ -264,54 +262,34 @@ void MainScreen::editBots(BotType type, EditControl control)
 {
     const BotInfo &bot = BotCatalogue::info(type);
     const RosterAddOn *addOn = RosterAddOn::find(QString(bot.botName));
-    const AndroidAddOn *androidAddOn = AndroidAddOn::find(QString(bot.botName));
     // A closed editor may linger a moment before it is deleted; it counts as gone.
-    if (m_editScreen && !m_editScreen->isVisible())
-        m_editScreen = nullptr;
-    if (m_androidMain && !m_androidMain->isVisible())
-        m_androidMain = nullptr;
-    // An editor open for another add-on, of either kind, closes first (asking about unsaved bots), so that no
-    // roster is ever saved under another add-on's header and one editor at a time keeps the unsaved state.
-    if (addOn || androidAddOn) {
-        if (m_editScreen && m_editScreen->botName() != bot.botName) {
-            if (!m_editScreen->finish())
-                return;
-            m_editScreen = nullptr;
-        }
-        if (m_androidMain && m_androidMain->botName() != bot.botName) {
-            if (!m_androidMain->finish())
-                return;
-            m_androidMain = nullptr;
-        }
+    if (m_editor && !m_editor->isVisible())
+        m_editor = nullptr;
+    // An editor open for another add-on closes first (asking about unsaved bots), so that no roster is ever saved
+    // under another add-on's header and one editor at a time keeps the unsaved state.
+    if (addOn && m_editor && m_editor->botName() != bot.botName) {
+        if (!m_editor->finish())
+            return;
+        m_editor = nullptr;
     }
 
     optionButton(type)->setChecked(true);
     m_state.botName = bot.botName;
-    if (androidAddOn) {
-        if (!m_androidMain) {
-            m_androidMain = new AndroidMain(m_state, *androidAddOn, m_random, this);
-            connect(&m_androidMain->session(), &EditorSession::saved, this,
-                    [this, name = m_androidMain->botName()](const QString &file) { refreshAutostart(name, file); });
-        }
-        m_androidMain->setWindowTitle(bot.editorCaption);
-        WindowHelper::bringUp(m_androidMain);
-        return;
-    }
     if (!addOn)
         return;
 
-    const bool opening = !m_editScreen;
+    const bool opening = !m_editor;
     if (opening) {
-        m_editScreen = new EditScreen(m_state, *addOn, m_random, this);
-        connect(&m_editScreen->session(), &EditorSession::saved, this,
-                [this, name = m_editScreen->botName()](const QString &file) { refreshAutostart(name, file); });
+        m_editor = new RosterWindow(m_state, *addOn, m_random, this);
+        connect(&m_editor->session(), &EditorSession::saved, this,
+                [this, name = m_editor->botName()](const QString &file) { refreshAutostart(name, file); });
     }
-    m_editScreen->setWindowTitle(bot.editorCaption);
+    m_editor->setWindowTitle(bot.editorCaption);
     // An editor that is open already keeps its values and its unsaved state; a new one takes the add-on's start
     // values as no unsaved change.
     if (control == EditControl::Button || addOn->menuEntryAppliesLayout)
-        m_editScreen->applyOptionLayout(opening);
-    WindowHelper::bringUp(m_editScreen);
+        m_editor->applyOptionLayout(opening);
+    WindowHelper::bringUp(m_editor);
 }
 
 void MainScreen::editAutostartFile(const QString &fileName)
@@ -319,16 +297,14 @@ void MainScreen::editAutostartFile(const QString &fileName)
     // The editor of the add-on named now opens with the file read in, asking first about unsaved bots as its Open
     // does. PLBot's file and the plain game's are not edited from here.
     const BotInfo *bot = BotCatalogue::find(m_state.botName);
-    if (!bot || !bot->autostartShown || (!RosterAddOn::find(m_state.botName) && !AndroidAddOn::find(m_state.botName)))
+    if (!bot || !bot->autostartShown || !RosterAddOn::find(m_state.botName))
         return;
     editBots(bot->type, EditControl::Button);
     QString path = FolderListing::findPath(m_state.gameDir, fileName);
     if (path.isEmpty())
         path = QDir(m_state.gameDir).filePath(fileName); // the reader says that it is not there
-    if (m_editScreen && m_editScreen->botName() == m_state.botName)
-        m_editScreen->session().openFile(path);
-    if (m_androidMain && m_androidMain->botName() == m_state.botName)
-        m_androidMain->session().openFile(path);
+    if (m_editor && m_editor->botName() == m_state.botName)
+        m_editor->session().openFile(path);
 }
 
 void MainScreen::refreshAutostart(const QString &botName, const QString &savedFile)

@@ -9,12 +9,11 @@
 
 #include <memory>
 
-class AndroidMain;
 class AppSettings;
 struct AppState;
 class AutostartFrame;
 class DirSelect;
-class EditScreen;
+class RosterWindow;
 class QAbstractButton;
 class QAction;
 class QRadioButton;
@@ -84,7 +83,6 @@ private:
     QElapsedTimer m_lastStart;
     QHash<QObject *, QString> m_statusTexts;
     QPointer<DirSelect> m_dirSelect;
-    QPointer<EditScreen> m_editScreen;
-    QPointer<AndroidMain> m_androidMain;
+    QPointer<RosterWindow> m_editor;
     QPointer<Update> m_update;
 };

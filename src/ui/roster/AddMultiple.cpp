@@ -4,46 +4,64 @@
 
 #include "CaptionClick.h"
 #include "DialogKeys.h"
-#include "EntryProfile.h"
+#include "MessageBox.h"
 #include "MultipleBots.h"
 #include "NameList.h"
-#include "NameListFile.h"
+#include "RandomSource.h"
 #include "RosterDocument.h"
 #include "SkinChooser.h"
 
-using namespace Qt::Literals::StringLiterals;
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 
-AddMultiple::AddMultiple(const QString &gameDir, const EntryProfile &profile, RosterDocument &document,
-                         RandomSource &random, QWidget *parent)
+AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AddMultiple>())
     , m_gameDir(gameDir)
-    , m_profile(profile)
     , m_document(document)
+    , m_profile(document.addOn())
     , m_random(random)
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Add Multiple %1 Bots"_s.arg(profile.botName()));
-    m_ui->Text1->setText(u"10"_s);
+    const RosterFormat &format = m_profile.format();
+    setObjectName(format.names.several);
+    setWindowTitle(tr("Add Multiple %1 Bots").arg(m_profile.botName()));
+    m_ui->Text1->setText(QString::number(10));
+    m_ui->Text2->setText(format.severalStartSkill);
+    if (format.hasSkins()) {
+        CaptionClick::attach(m_ui->Label6, m_ui->Check1);
+    } else {
+        for (QWidget *control :
+             std::initializer_list<QWidget *>{m_ui->Label4, m_ui->List1, m_ui->Label6, m_ui->Check1, m_ui->Label5})
+            delete control;
+        m_ui->List1 = nullptr;
+        m_ui->Check1 = nullptr;
+        adjustSize();
+    }
+    m_ui->Label7->setObjectName(format.names.autoSkillLabel);
+    m_ui->Check2->setObjectName(format.names.autoSkillBox);
+    m_ui->Label3->setObjectName(format.names.severalTeamLabel);
+    m_skins
+        = new SkinChooser(m_profile, m_profile.severalTeams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+    m_skins->setTeams();
+    m_skins->pickTeam(0);
 
-    m_skins = new SkinChooser(profile, m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
-
-    const std::initializer_list<std::pair<UpDown *, QLineEdit *>> spinners{{m_ui->UpDown1, m_ui->Text1},
-                                                                           {m_ui->UpDown2, m_ui->Text2}};
-    for (const auto &[spinner, box] : spinners) {
+    const int skillMaximum
+        = format.severalSkillSpinnerMaximum ? format.severalSkillSpinnerMaximum : m_profile.skillMaximum();
+    for (const auto &[spinner, box, maximum] : {std::tuple{m_ui->UpDown1, m_ui->Text1, format.severalCountMaximum},
+                                                std::tuple{m_ui->UpDown2, m_ui->Text2, skillMaximum}}) {
         spinner->setBuddy(box);
+        spinner->setRange(spinner == m_ui->UpDown1 ? 1 : 0, maximum);
         spinner->setAccessibleName(box->accessibleName());
         connect(spinner, &UpDown::stepRequested, box,
                 [spinner, box](int delta) { box->setText(spinner->stepped(box->text(), delta)); });
     }
-    m_ui->UpDown1->setRange(1, 20);
-    m_ui->UpDown2->setRange(0, profile.skillMaximum());
 
     CaptionClick::attach(m_ui->Label7, m_ui->Check2);
-    CaptionClick::attach(m_ui->Label6, m_ui->Check1);
-    connect(m_ui->Check2, &QCheckBox::clicked, this, &AddMultiple::setAutoSkill);
+    connect(m_ui->Check2, &QCheckBox::toggled, this, &AddMultiple::setAutoSkill);
     connect(m_ui->Command3, &QPushButton::clicked, this, &AddMultiple::editBotNames);
     connect(m_ui->Command1, &QPushButton::clicked, this, &AddMultiple::addBots);
     connect(m_ui->Command2, &QPushButton::clicked, this, &AddMultiple::reject);
@@ -53,40 +71,73 @@ AddMultiple::~AddMultiple() = default;
 
 void AddMultiple::prepare()
 {
+    if (!m_profile.format().addPicksFirstTeam)
+        return;
     m_skins->setTeams();
     m_skins->pickTeam(0);
 }
 
 void AddMultiple::setAutoSkill(bool checked)
 {
-    // Auto Skill draws a skill for each bot, so the typed one goes either way.
-    m_ui->Text2->clear();
+    // Auto Skill draws a skill for each bot, so the typed one is out of use, and where the format says so, goes.
+    if (m_profile.format().autoSkillClearsSkill)
+        m_ui->Text2->clear();
     for (QWidget *control : std::initializer_list<QWidget *>{m_ui->Text2, m_ui->Label2, m_ui->UpDown2})
         control->setEnabled(!checked);
 }
 
 void AddMultiple::editBotNames()
 {
-    NameListFile::openInEditor(this, m_gameDir);
+    const QString path = NameList::find(m_gameDir);
+    if (path.isEmpty()) {
+        MessageBox::information(this, NameList::missingMessage());
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        MessageBox::information(this,
+                                tr("No program is set up to open 'TRNames.txt'. Please open it in a text "
+                                   "editor: %1")
+                                    .arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void AddMultiple::addBots()
 {
+    const RosterFormat &format = m_profile.format();
+    if (format.severalReseeds)
+        m_random.reseedFromClock();
     const bool autoSkill = m_ui->Check2->isChecked();
-    std::optional<NameListFile::Draw> draw
-        = NameListFile::prepareDraw(this, m_gameDir, m_ui->Text1, m_ui->Text2->text(), autoSkill);
-    if (!draw)
+    const QString skill = m_ui->Text2->text();
+    if (const QString refusal = MultipleBots::refusal(m_ui->Text1->text(), skill, autoSkill); !refusal.isEmpty()) {
+        MessageBox::information(this, refusal);
         return;
+    }
+    if (!UpDown::mayUseNumbers(this))
+        return;
+    const QString path = NameList::find(m_gameDir);
+    QString error = path.isEmpty() ? NameList::missingMessage() : QString();
+    NameList names = path.isEmpty() ? NameList() : NameList::read(path, &error);
+    if (!error.isEmpty()) {
+        MessageBox::information(this, error);
+        return;
+    }
+    // No more bots than there are names; the number box then shows how many.
+    int count = *MultipleBots::count(m_ui->Text1->text());
+    if (count > names.size()) {
+        count = names.size();
+        m_ui->Text1->setText(QString::number(count));
+    }
+
     MultipleBots bots;
-    bots.skill = m_ui->Text2->text();
+    bots.skill = skill;
     bots.autoSkill = autoSkill;
     bots.skillMaximum = m_profile.skillMaximum();
     bots.team = m_skins->team();
     bots.skins = m_skins->skins();
     bots.selectedSkin = m_skins->selectedSkinRow();
-    bots.autoSelectSkin = m_ui->Check1->isChecked();
+    bots.autoSelectSkin = m_ui->Check1 && m_ui->Check1->isChecked();
     // Even no bots at all count as an edit of the roster.
-    m_document.append(bots.draw(draw->count, draw->names, m_random));
+    m_document.append(bots.draw(count, names, m_random));
     m_ui->Text2->setText(bots.skill);
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "EntryProfile.h"
 #include "Pictures.h"
+#include "SkinTable.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -12,19 +13,14 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWidget *skins, QBoxLayout *previewLayout,
-                         QObject *parent)
+SkinChooser::SkinChooser(const EntryProfile &profile, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
+                         QBoxLayout *previewLayout, QObject *parent)
     : QObject(parent)
     , m_profile(profile)
-    , m_teams(teams)
+    , m_teamList(teams)
+    , m_teams(teamBox)
     , m_skins(skins)
 {
-    auto *preview = new QToolBar(previewLayout->parentWidget());
-    preview->setObjectName(u"Toolbar1"_s);
-    preview->setAccessibleName(u"Skin Preview"_s);
-    previewLayout->insertWidget(1, preview);
-    m_picture = new QAction(preview);
-
     // The box keeps whatever the user types, exactly; only a pick from its list changes the skins. An editable box
     // would otherwise complete the typing, and pick the entry that matches the typed text, in any letter case,
     // when the typing ends: when Enter is pressed or the box loses focus.
@@ -34,9 +30,17 @@ SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWid
         QObject::disconnect(typing, &QLineEdit::editingFinished, m_teams, nullptr);
         QObject::disconnect(typing, &QLineEdit::returnPressed, m_teams, nullptr);
     }
+    connect(m_teams, &QComboBox::activated, this, [this](int index) { fillSkinList(m_teams->itemText(index)); });
+    if (!m_skins)
+        return;
     m_skins->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    const QSize largest = Pictures::size(u"Phoenix Connection"_s);
+    auto *preview = new QToolBar(previewLayout->parentWidget());
+    preview->setObjectName(u"Toolbar1"_s);
+    preview->setAccessibleName(tr("Skin Preview"));
+    previewLayout->insertWidget(1, preview);
+    m_picture = new QAction(preview);
+    const QSize largest = Pictures::size(QString(SkinTable::skins.front().name));
     preview->setIconSize(largest);
     preview->setMovable(false);
     preview->setFloatable(false);
@@ -49,7 +53,6 @@ SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWid
         button->setObjectName(u"Toolbar1Picture"_s);
     }
 
-    connect(m_teams, &QComboBox::activated, this, [this](int index) { fillSkinList(m_teams->itemText(index)); });
     connect(m_skins, &QListWidget::itemSelectionChanged, this, &SkinChooser::showPreview);
     showPreview();
 }
@@ -57,7 +60,7 @@ SkinChooser::SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWid
 void SkinChooser::setTeams()
 {
     m_teams->clear();
-    m_teams->addItems(m_profile.teams());
+    m_teams->addItems(m_teamList);
     m_teams->setCurrentIndex(-1);
     m_teams->setEditText(QString());
 }
@@ -70,7 +73,7 @@ void SkinChooser::pickTeam(int index)
 
 void SkinChooser::selectSkin(int index)
 {
-    if (index >= 0 && index < m_skins->count())
+    if (m_skins && index >= 0 && index < m_skins->count())
         m_skins->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -82,13 +85,15 @@ QString SkinChooser::team() const
 QStringList SkinChooser::skins() const
 {
     QStringList skins;
-    for (int row = 0; row < m_skins->count(); ++row)
+    for (int row = 0; m_skins && row < m_skins->count(); ++row)
         skins << m_skins->item(row)->text();
     return skins;
 }
 
 int SkinChooser::selectedSkinRow() const
 {
+    if (!m_skins)
+        return -1;
     const QList<QListWidgetItem *> selected = m_skins->selectedItems();
     return selected.isEmpty() ? -1 : m_skins->row(selected.constFirst());
 }
@@ -103,11 +108,14 @@ void SkinChooser::clear()
 {
     m_teams->clear();
     m_teams->setEditText(QString());
-    m_skins->clear();
+    if (m_skins)
+        m_skins->clear();
 }
 
 void SkinChooser::fillSkinList(const QString &team)
 {
+    if (!m_skins)
+        return;
     m_skins->clear();
     m_skins->addItems(m_profile.fillSkinList(team));
     selectSkin(0);
@@ -118,10 +126,10 @@ void SkinChooser::showPreview()
     const QString skin = selectedSkin();
     if (skin.isNull()) {
         // An empty picture of the same size keeps the dialog's layout still.
-        QPixmap empty(Pictures::size(u"Phoenix Connection"_s));
+        QPixmap empty(Pictures::size(QString(SkinTable::skins.front().name)));
         empty.fill(Qt::transparent);
         m_picture->setIcon(QIcon(empty));
-        m_picture->setText(u"No skin selected"_s);
+        m_picture->setText(tr("No skin selected"));
         m_picture->setToolTip(QString());
         return;
     }

@@ -10,18 +10,20 @@ class QComboBox;
 class QListWidget;
 class QBoxLayout;
 
-// The team box, the skin list and the skin preview that the three entry dialogs share: picking a team fills the
-// skin list with that team's skins, and the preview shows the picture of the selected skin.
+// The team box, the skin list and the skin preview that the entry dialogs share: picking a team fills the skin list
+// with that team's skins, and the preview shows the picture of the selected skin. For a format without skins it is
+// the team box alone.
 class SkinChooser : public QObject
 {
     Q_OBJECT
 
 public:
-    // The preview, the one-button toolbar "Toolbar1", goes into previewLayout below its caption.
-    SkinChooser(const EntryProfile &profile, QComboBox *teams, QListWidget *skins, QBoxLayout *previewLayout,
-                QObject *parent);
+    // The preview, the one-button toolbar "Toolbar1", goes into previewLayout below its caption; without skins there
+    // is neither. teams are the dialog's teams.
+    SkinChooser(const EntryProfile &profile, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
+                QBoxLayout *previewLayout, QObject *parent);
 
-    // Empties the team box and puts the add-on's teams in, none of them picked.
+    // Empties the team box and puts the dialog's teams in, none of them picked.
     void setTeams();
     // Picks the team at index as the user would, which fills the skin list and selects its first skin.
     void pickTeam(int index);
@@ -43,7 +45,8 @@ private:
     void showPreview();
 
     const EntryProfile &m_profile;
+    const QStringList m_teamList;
     QComboBox *m_teams;
     QListWidget *m_skins;
-    QAction *m_picture;
+    QAction *m_picture = nullptr;
 };

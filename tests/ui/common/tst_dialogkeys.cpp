@@ -1,8 +1,9 @@
-#include "EditScreen.h"
+#include "EditorSession.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "Roster.h"
 #include "RosterDocument.h"
+#include "RosterWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,7 +45,7 @@ protected:
 // nothing unsaved, from which every dialog opens.
 struct Dialogs : MainScreenHarness
 {
-    EditScreen *editor = nullptr;
+    RosterWindow *editor = nullptr;
 
     Dialogs()
     {
@@ -63,11 +64,12 @@ struct Dialogs : MainScreenHarness
         }
         if (!editor) {
             find<QAbstractButton>(u"Command6"_s)->click();
-            editor = window->findChild<EditScreen *>();
+            editor = window->findChild<RosterWindow *>();
             editor->document().append({u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s});
-            editor->enableSave();
             if (!editor->document().save(game.gameDir() + u"/start.cfg"_s).isEmpty())
                 qFatal("the start roster could not be saved");
+            // Read back, as a roster saved before, which offers File > Save.
+            editor->session().openFile(game.gameDir() + u"/start.cfg"_s);
         }
         const QHash<QString, QString> openers{{u"AddScreen"_s, u"Command3"_s},
                                               {u"EditBotScreen"_s, u"Command1"_s},

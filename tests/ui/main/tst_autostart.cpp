@@ -1,11 +1,11 @@
 #include "AutostartFile.h"
 #include "AutostartFrame.h"
-#include "EditScreen.h"
 #include "FileBrowser.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "Roster.h"
 #include "RosterDocument.h"
+#include "RosterWindow.h"
 
 #include <QDialog>
 #include <QDir>
@@ -225,12 +225,12 @@ void TestAutostart::doubleClickOpensTheFileInItsEditor()
     f.choose(u"Option2"_s);
     if (unsaved) {
         f.find<QAbstractButton>(u"Command2"_s)->click(); // "Edit RamBot Bots"
-        f.window->findChild<EditScreen *>()->document().append({u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
+        f.window->findChild<RosterWindow *>()->document().append({u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
     }
     MessageAnswerer answerer(answer);
     answerer.arm();
     QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
-    EditScreen *editor = f.window->findChild<EditScreen *>();
+    RosterWindow *editor = f.window->findChild<RosterWindow *>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->windowTitle(), u"RamBot Bots"_s);
     QCOMPARE(answerer.answered(), unsaved);
@@ -256,7 +256,7 @@ void TestAutostart::savingTheChosenRosterCopiesItAgain()
     f.game.write(u"bot.cfg"_s, rosterOf(u"RamBot"_s));
     f.choose(u"Option2"_s);
     QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
-    auto *editor = f.window->findChild<EditScreen *>();
+    auto *editor = f.window->findChild<RosterWindow *>();
     editor->document().append(editor->document().roster().entries().first());
     editor->findChild<QAction *>(u"Save"_s)->trigger();
     auto *save = editor->findChild<QDialog *>(u"SaveScreen"_s);

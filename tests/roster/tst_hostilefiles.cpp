@@ -1,0 +1,148 @@
+#include "BoundedFile.h"
+#include "GameDirFixture.h"
+#include "GameFolder.h"
+#include "GameLauncher.h"
+#include "Liblist.h"
+#include "ListenServerFile.h"
+#include "MapCycleFile.h"
+#include "MotdFile.h"
+#include "NameList.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
+#include "RosterFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A reader of one file in the game folder: what it tells the user, or "<none>" for one that only falls back.
+using Reader = std::function<QString(const GameDirFixture &)>;
+
+struct Target
+{
+    QString name; // the file the reader reads, below the game folder
+    qint64 limit;
+    Reader read;
+};
+
+QList<Target> targets()
+{
+    return {
+        {u"bots.cfg"_s, RosterAddOn::find(u"RamBot")->format->readCap,
+         [](const GameDirFixture &game) {
+             RosterDocument document(*RosterAddOn::find(u"RamBot"));
+             return document.open(QDir(game.gameDir()).filePath(u"bots.cfg"_s));
+         }},
+        {u"podbot.cfg"_s, RosterAddOn::find(u"PodBot")->format->readCap,
+         [](const GameDirFixture &game) {
+             RosterDocument document(*RosterAddOn::find(u"PodBot"));
+             return document.open(QDir(game.gameDir()).filePath(u"podbot.cfg"_s));
+         }},
+        {u"TRNames.txt"_s, BoundedFile::nameListLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             NameList::read(QDir(game.gameDir()).filePath(u"TRNames.txt"_s), &error);
+             return error;
+         }},
+        {u"OLD liblist.gam"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             Liblist::read(QDir(game.gameDir()).filePath(u"OLD liblist.gam"_s), &error);
+             return error;
+         }},
+        {u"RamBot liblist.gam"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             QString error;
+             GameLauncher::activateVariant(game.gameDir(), u"RamBot"_s, &error);
+             return error;
+         }},
+        {u"hl.bat"_s, BoundedFile::smallFileLimit,
+         [](const GameDirFixture &game) {
+             // The arguments fall back to those hl.bat would hold.
+             return GameFolder::gameArguments(game.gameDir()) == QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}
+                 ? u"<none>"_s
+                 : u"other arguments"_s;
+         }},
+        {u"listenserver.cfg"_s, ListenServerFile::sizeLimit,
+         [](const GameDirFixture &game) {
+             const ListenServerFile::ReadResult read = ListenServerFile::read(game.gameDir());
+             return read.config == ListenServerConfig::defaults() ? read.message : u"not the defaults"_s;
+         }},
+        {u"mapcycle.txt"_s, MapCycleFile::sizeLimit,
+         [](const GameDirFixture &game) {
+             const MapCycleFile::ReadResult read = MapCycleFile::read(game.gameDir());
+             return read.entries.isEmpty() ? read.message : u"entries read"_s;
+         }},
+        {u"motd.txt"_s, MotdFile::sizeLimit,
+         [](const GameDirFixture &game) {
+             const MotdFile::ReadResult read = MotdFile::read(game.gameDir());
+             return read.text.isEmpty() ? read.message : u"a message read"_s;
+         }},
+    };
+}
+
+} // namespace
+
+class TestHostileFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readersTurnDownWhatIsNoFileOfTheirs_data();
+    void readersTurnDownWhatIsNoFileOfTheirs();
+};
+
+void TestHostileFiles::readersTurnDownWhatIsNoFileOfTheirs_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("kind");
+    for (int i = 0; i < int(targets().size()); ++i) {
+        for (const QString &kind : {u"pipe"_s, u"link to /dev/zero"_s, u"folder"_s, u"too large"_s}) {
+            const QByteArray tag = (targets().at(i).name + u", "_s + kind).toUtf8();
+            QTest::newRow(tag.constData()) << i << kind;
+        }
+    }
+}
+
+// A pipe used to block the window for ever and /dev/zero to fill the memory; each now ends at once with a message
+// naming the file, and one that is too large names the cap too.
+void TestHostileFiles::readersTurnDownWhatIsNoFileOfTheirs()
+{
+    QFETCH(int, target);
+    QFETCH(QString, kind);
+    const Target reader = targets().at(target);
+    GameDirFixture game;
+    const QString path = QDir(game.gameDir()).filePath(reader.name);
+    const QByteArray encoded = QFile::encodeName(path);
+    if (kind == "pipe"_L1) {
+        QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+    } else if (kind == "link to /dev/zero"_L1) {
+        QCOMPARE(::symlink("/dev/zero", encoded.constData()), 0);
+    } else if (kind == "folder"_L1) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        // A sparse file one byte above the cap: large on paper, no room on the disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(reader.limit + 1));
+    }
+    // A reader that blocked on the pipe would run into the test's time limit.
+    const QString message = reader.read(game);
+    // A folder is what the open dialog hands over when no file is chosen: the roster reader calls that not valid.
+    if (message != "<none>"_L1 && !(kind == "folder"_L1 && message.contains(u"not a valid"_s)))
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    if (kind == "too large"_L1 && message != "<none>"_L1)
+        QVERIFY2(message.contains(BoundedFile::sizeText(reader.limit)), qPrintable(message));
+}
+
+QTEST_GUILESS_MAIN(TestHostileFiles)
+#include "tst_hostilefiles.moc"

@@ -1,0 +1,753 @@
+#include "FileBrowser.h"
+#include "MainScreenHarness.h"
+#include "MessageAnswerer.h"
+#include "Roster.h"
+#include "RosterDocument.h"
+#include "RosterOptions.h"
+#include "RosterWindow.h"
+#include "UpDown.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSet>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
+const QString newQuestion
+    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
+
+const QByteArray nnBotFile
+    = "//NNBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+      "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
+      "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"
+      "addbot 2 4 Bravo 5\r\n";
+
+// The edit buttons of the main window: RamBot's of the "addbot" format, PodBot's of the AndroidBot format.
+const QString ramBot = u"Command2"_s;
+const QString podBot = u"Command10"_s;
+
+bool isAndroidFormat(const RosterWindow *editor)
+{
+    return editor->objectName() == u"AndroidMain";
+}
+
+// A main window over a set-up game folder, with every add-on that has an editor installed and a name list of
+// twelve names.
+struct EditorHarness : MainScreenHarness
+{
+    EditorHarness()
+    {
+        QStringList installed;
+        for (const char *bot : {"RAMBOT", "REALBOT", "NNBOT", "HPBBOT", "SWATBOT", "AGBBOT", "PLBOT", "REDUBOT",
+                                "BOBABOT", "AndroidBot", "PodBot"})
+            installed << QString::fromLatin1(bot) + u" liblist.gam"_s;
+        setUp(installed);
+        QByteArray names = "header\r\nheader\r\nheader\r\nheader\r\n";
+        for (int i = 1; i <= 12; ++i)
+            names += "Name" + QByteArray::number(i) + "\r\n";
+        game.write(u"TRNAMES.TXT"_s, names);
+        window->show();
+        window->startUp();
+    }
+
+    RosterWindow *open(const QString &control)
+    {
+        if (QAction *entry = window->findChild<QAction *>(control))
+            entry->trigger();
+        else
+            find<QAbstractButton>(control)->click();
+        return editor();
+    }
+
+    RosterWindow *editor() const
+    {
+        for (RosterWindow *editor : window->findChildren<RosterWindow *>()) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
+};
+
+template<typename T = QWidget> T *control(QWidget *parent, const QString &name)
+{
+    T *found = parent->findChild<T *>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+// The visible dialog of that objectName.
+QDialog *dialog(QWidget *editor, const QString &name)
+{
+    auto *found = editor->findChild<QDialog *>(name);
+    return found && found->isVisible() ? found : nullptr;
+}
+
+// Adds one bot through the editor's add dialog, as its user would.
+void addBot(RosterWindow *editor, const QString &name = u"Alpha"_s)
+{
+    const bool android = isAndroidFormat(editor);
+    control<QPushButton>(editor, android ? u"Command4"_s : u"Command3"_s)->click();
+    QDialog *add = dialog(editor, android ? u"AndroidAdd"_s : u"AddScreen"_s);
+    QVERIFY(add);
+    control<QLineEdit>(add, u"Text1"_s)->setText(name);
+    control<QLineEdit>(add, u"Text2"_s)->setText(u"3"_s);
+    if (android)
+        control<QComboBox>(add, u"Combo1"_s)->setEditText(u"Terrorist"_s);
+    control<QPushButton>(add, u"Command1"_s)->click();
+    QVERIFY(!dialog(editor, add->objectName()));
+}
+
+// With savedIn, writes the roster to a file there, so that nothing is unsaved.
+void addBots(RosterWindow *editor, int count, const QString &savedIn = {})
+{
+    for (int i = 0; i < count; ++i)
+        addBot(editor, u"Bot%1"_s.arg(i));
+    if (!savedIn.isEmpty())
+        QCOMPARE(editor->document().save(savedIn + u"/saved.cfg"_s), QString());
+}
+
+const Roster &rosterOf(RosterWindow *editor)
+{
+    return editor->document().roster();
+}
+
+QAction *saveEntry(QWidget *editor)
+{
+    return control<QAction>(editor, u"Save"_s);
+}
+
+void selectRow(RosterWindow *editor, int row)
+{
+    auto *names = control<QListView>(editor, u"List1"_s);
+    names->setCurrentIndex(names->model()->index(row, 0));
+}
+
+} // namespace
+
+class TestRosterWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void editControlOpensWithLayout_data();
+    void editControlOpensWithLayout();
+    void everyControlIsNamedAndEveryDialogHasADefault_data();
+    void everyControlIsNamedAndEveryDialogHasADefault();
+    void openEditorIsRaisedNotReloaded();
+    void otherAddOnClosesTheOpenEditorFirst_data();
+    void otherAddOnClosesTheOpenEditorFirst();
+    void columnsShareOneSelectedRow_data();
+    void columnsShareOneSelectedRow();
+    void saveEntryFollowsTheRoster_data();
+    void saveEntryFollowsTheRoster();
+    void doneQuestion_data();
+    void doneQuestion();
+    void newStartsAfresh_data();
+    void newStartsAfresh();
+    void optionControlsFollowTheRules();
+    void spinnerSteps_data();
+    void spinnerSteps();
+    void openChangeAndSaveUnderANewName();
+    void editDialogActsOnTheRowSelectedAtDone();
+    void endingTheProgramAsksAboutUnsavedBots_data();
+    void endingTheProgramAsksAboutUnsavedBots();
+    void autostartDoubleClickOpensTheFile();
+};
+
+void TestRosterWindow::editControlOpensWithLayout_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("texts"); // what the boxes hold
+    QTest::addColumn<QString>("shown"); // controls shown, and those hidden after a "|"
+    const QString common = u"Text1=3;Text5=2"_s;
+    const QString layout = u"Check3 Check4"_s, realBotRows = u"Check2 Check9 Check8 Text6 Text4"_s;
+    const auto row = [](const char *name, const QString &control, const QString &caption, const QString &texts,
+                        const QString &shown, const QString &hidden) {
+        QTest::newRow(name) << control << caption << texts << shown + u'|' + hidden;
+    };
+    row("RealBot", u"Command5"_s, u"RealBot Bots"_s, u"Text1=3;Text5=20"_s, layout + u' ' + realBotRows, u"Frame4"_s);
+    row("RamBot", ramBot, u"RamBot Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    row("NNBot", u"Command6"_s, u"NNBot Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    row("HPBBot", u"Command7"_s, u"HPB Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    row("SwatBot", u"Command8"_s, u"Swat Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    row("BobaBot", u"Command14"_s, u"Boba Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    // Their files carry no waypoint lines, so the frame would set nothing.
+    row("AGBBot", u"Command11"_s, u"AGB Bots"_s, common, layout, realBotRows + u" Frame4"_s);
+    row("PLBot", u"Command12"_s, u"PL Bots"_s, common, layout, realBotRows + u" Frame4"_s);
+    row("ReduBot", u"Command13"_s, u"Redu Bots"_s, common, layout, realBotRows + u" Frame4"_s);
+    // The first five add-ons' menu entries show only the options every add-on has; the others' do what their
+    // buttons do.
+    row("rambots entry", u"rambots"_s, u"RamBot Bots"_s, common, u"Frame4"_s, layout + u' ' + realBotRows);
+    row("realbots entry", u"realbots"_s, u"RealBot Bots"_s, common, u"Frame4"_s, layout + u' ' + realBotRows);
+    row("bobabots entry", u"bobabots"_s, u"Boba Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    // PodBot's own options stand in a frame of their own.
+    row("AndroidBot", u"Command1"_s, u"Android Bots"_s, u"Text1=3"_s, u"Frame2"_s, u"Frame3"_s);
+    row("andbots entry", u"andbots"_s, u"Android Bots"_s, u"Text1=3"_s, u"Frame2"_s, u"Frame3"_s);
+    row("PodBot", podBot, u"PodBot Bots"_s, u"Text1=3;Text2=60"_s, u"Frame2 Frame3 Check2"_s, {});
+    row("Podbot entry", u"Podbot"_s, u"PodBot Bots"_s, u"Text1=3;Text2=60"_s, u"Frame3"_s, {});
+}
+
+void TestRosterWindow::editControlOpensWithLayout()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, texts);
+    QFETCH(QString, shown);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), caption);
+    QCOMPARE(editor->objectName(),
+             caption.contains(u"Android") || caption.contains(u"PodBot") ? u"AndroidMain"_s : u"EditScreen"_s);
+    QVERIFY(!editor->document().isModified());
+    QVERIFY(!saveEntry(editor)->isEnabled());
+    for (const QString &text : texts.split(u';'))
+        QCOMPARE(::control<QLineEdit>(editor, text.section(u'=', 0, 0))->text(), text.section(u'=', 1));
+    for (const QString &name : shown.section(u'|', 0, 0).split(u' ', Qt::SkipEmptyParts))
+        QVERIFY2(::control(editor, name)->isVisible(), qPrintable(name));
+    for (const QString &name : shown.section(u'|', 1).split(u' ', Qt::SkipEmptyParts))
+        QVERIFY2(!::control(editor, name)->isVisible(), qPrintable(name));
+    if (QWidget *minBotSkill = editor->findChild<QWidget *>(u"Text4"_s); minBotSkill && minBotSkill->isVisible())
+        QCOMPARE(::control<UpDown>(editor, u"UpDown2"_s)->maximum(), 50);
+    // The team balance is an option of every add-on, and a change of it an unsaved change.
+    ::control<QCheckBox>(editor, u"Check1"_s)->click();
+    QVERIFY(editor->document().isModified());
+}
+
+void TestRosterWindow::everyControlIsNamedAndEveryDialogHasADefault_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("dialogs"); // add, edit, add several, open, save: name=caption
+    QTest::addColumn<QString>("names");   // accessible names of some controls
+    QTest::newRow("RealBot") << u"Command5"_s
+                             << u"AddScreen=Add RealBot Bot;EditBotScreen=Edit RealBot Bot;"
+                                "AddMultiple=Add Multiple RealBot Bots;OpenScreen=Open RealBot Config File;"
+                                "SaveScreen=Save RealBot Config File"_s
+                             << u"Text5=Botskill;UpDown5=Botskill;Check9=Use Botskill Range;List4=Skin"_s;
+    QTest::newRow("PodBot") << podBot
+                            << u"AndroidAdd=Add PodBot Bot;AndroidEdit=Edit Android Bot;"
+                               "AndroidMultiple=Add Multiple PodBot Bots;AndroidOpen=Open PodBot Config File;"
+                               "AndroidSave=Save PodBot Config File"_s
+                            << u"Text2=Minimum Bot Skill;UpDown2=Minimum Bot Skill;Check2=Bot Chatting;List3=Team"_s;
+}
+
+void TestRosterWindow::everyControlIsNamedAndEveryDialogHasADefault()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, dialogs);
+    QFETCH(QString, names);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    addBot(editor);
+    selectRow(editor, 0);
+    for (const QString &button :
+         {isAndroidFormat(editor) ? u"Command4"_s : u"Command3"_s, u"Command1"_s, u"Command5"_s})
+        ::control<QPushButton>(editor, button)->click();
+    ::control<QAction>(editor, u"Open"_s)->trigger();
+    saveEntry(editor)->trigger();
+    QList<QWidget *> windows{editor};
+    for (const QString &shown : dialogs.split(u';')) {
+        QDialog *opened = dialog(editor, shown.section(u'=', 0, 0));
+        QVERIFY2(opened, qPrintable(shown));
+        QCOMPARE(opened->windowTitle(), shown.section(u'=', 1));
+        windows << opened;
+        bool hasDefault = false;
+        for (QPushButton *button : opened->findChildren<QPushButton *>())
+            hasDefault = hasDefault || button->isDefault();
+        QVERIFY2(hasDefault, qPrintable(shown));
+    }
+    // Assistive tools read each control by its caption, or a box and its spinner by their label's.
+    for (QWidget *window : std::as_const(windows)) {
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            const bool named = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget)
+                || qobject_cast<QComboBox *>(widget) || qobject_cast<QListView *>(widget)
+                || qobject_cast<UpDown *>(widget);
+            if (!named || !widget->isVisibleTo(window) || qobject_cast<QComboBox *>(widget->parent()))
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).remove(u'&').isEmpty(),
+                     qPrintable(window->objectName() + u'/' + widget->objectName()));
+        }
+    }
+    for (const QString &name : names.split(u';'))
+        QCOMPARE(::control(editor, name.section(u'=', 0, 0))->accessibleName(), name.section(u'=', 1));
+    // Escape closes a dialog as Cancel does.
+    const QString add = dialogs.section(u'=', 0, 0);
+    QTest::keyClick(dialog(editor, add), Qt::Key_Escape);
+    QVERIFY(!dialog(editor, add));
+}
+
+void TestRosterWindow::openEditorIsRaisedNotReloaded()
+{
+    EditorHarness h;
+    RosterWindow *editor = h.open(u"Command5"_s);
+    addBots(editor, 2);
+    QTest::keyClick(control<QLineEdit>(editor, u"Text5"_s), Qt::Key_Backspace);
+    QTest::keyClicks(control<QLineEdit>(editor, u"Text5"_s), u"5"_s);
+    QCOMPARE(h.open(u"Command5"_s), editor);
+    QCOMPARE(rosterOf(editor).size(), 2);
+    QCOMPARE(control<QLineEdit>(editor, u"Text5"_s)->text(), u"25"_s);
+    QVERIFY(editor->document().isModified());
+}
+
+void TestRosterWindow::otherAddOnClosesTheOpenEditorFirst_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::newRow("discard") << ramBot << u"Command6"_s << QDialogButtonBox::No;
+    QTest::newRow("save first") << ramBot << u"Command6"_s << QDialogButtonBox::Yes;
+    QTest::newRow("cancel") << ramBot << u"Command6"_s << QDialogButtonBox::Cancel;
+    // Editors of the two formats are one at a time too.
+    QTest::newRow("AndroidBot, then RamBot, discard") << u"Command1"_s << ramBot << QDialogButtonBox::No;
+    QTest::newRow("AndroidBot, then PodBot, save first") << u"Command1"_s << podBot << QDialogButtonBox::Yes;
+}
+
+void TestRosterWindow::otherAddOnClosesTheOpenEditorFirst()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    EditorHarness h;
+    RosterWindow *first = h.open(from);
+    const QString botName = first->botName();
+    addBots(first, 1);
+    QPointer<RosterWindow> guard(first);
+    MessageAnswerer answerer(answer);
+    answerer.arm();
+    RosterWindow *next = h.open(to);
+    QCOMPARE(answerer.texts(), QStringList{exitQuestion});
+    if (answer != QDialogButtonBox::No) {
+        // The first roster stays in front, with its save dialog on Yes; nothing has switched.
+        QCOMPARE(next, first);
+        QCOMPARE(h.state.botName, botName);
+        QCOMPARE(rosterOf(first).size(), 1);
+        const QString save = isAndroidFormat(first) ? u"AndroidSave"_s : u"SaveScreen"_s;
+        QCOMPARE(dialog(first, save) != nullptr, answer == QDialogButtonBox::Yes);
+        return;
+    }
+    QVERIFY(next && next != first);
+    QCOMPARE(next->botName(), h.state.botName);
+    QVERIFY(rosterOf(next).isEmpty());
+    QTRY_VERIFY(guard.isNull());
+}
+
+void TestRosterWindow::columnsShareOneSelectedRow_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("columns"); // what each list shows, top to bottom
+    QTest::newRow("four columns") << ramBot
+                                  << QStringList{u"Alpha Bravo Charlie"_s, u"Terrorist Auto_Select Terrorist"_s,
+                                                 u"3 5 1"_s, u"Phoenix_Connection Auto_Select L337_Krew"_s};
+    QTest::newRow("three columns") << podBot
+                                   << QStringList{u"Alpha Bravo Charlie"_s, u"3 5 1"_s,
+                                                  u"Terrorist Auto_Select Terrorist"_s};
+}
+
+void TestRosterWindow::columnsShareOneSelectedRow()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, columns);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    const bool skins = !isAndroidFormat(editor);
+    editor->document().append(
+        QList<RosterEntry>{{u"Alpha"_s, u"Terrorist"_s, u"3"_s, skins ? u"Phoenix Connection"_s : QString()},
+                           {u"Bravo"_s, u"Auto Select"_s, u"5"_s, skins ? u"Auto Select"_s : QString()},
+                           {u"Charlie"_s, u"Terrorist"_s, u"1"_s, skins ? u"L337 Krew"_s : QString()}});
+    // What a screen reader hears of each list: its own column's cells, and which of them is selected.
+    const auto heard = [&](int column) {
+        QAccessibleInterface *list
+            = QAccessible::queryAccessibleInterface(::control(editor, u"List%1"_s.arg(column + 1)));
+        QStringList cells;
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface *cell = list->child(i);
+            cells.append(cell->text(QAccessible::Name).replace(u' ', u'_')
+                         + (cell->state().selected ? u"*"_s : QString()));
+        }
+        return cells.join(u' ');
+    };
+    const auto selected = [](const QString &column, int row) {
+        QStringList cells = column.split(u' ');
+        cells[row] += u'*';
+        return cells.join(u' ');
+    };
+    QVERIFY(!editor->findChild<QWidget *>(u"List%1"_s.arg(columns.size() + 1)));
+    for (int column = 0; column < columns.size(); ++column)
+        QCOMPARE(heard(column), columns.at(column));
+
+    // A click in one column selects the bot in every column; the keys in another move them all.
+    auto *last = ::control<QListView>(editor, u"List%1"_s.arg(columns.size()));
+    QTest::mouseClick(last->viewport(), Qt::LeftButton, {}, last->visualRect(last->model()->index(1, 0)).center());
+    QCOMPARE(editor->selectedRow(), 1);
+    for (int column = 0; column < columns.size(); ++column)
+        QCOMPARE(heard(column), selected(columns.at(column), 1));
+    auto *second = ::control<QListView>(editor, u"List2"_s);
+    second->setFocus();
+    QTest::keyClick(second, Qt::Key_Down);
+    QCOMPARE(editor->selectedRow(), 2);
+    for (int column = 0; column < columns.size(); ++column)
+        QCOMPARE(heard(column), selected(columns.at(column), 2));
+}
+
+void TestRosterWindow::saveEntryFollowsTheRoster_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("done");
+    QTest::addColumn<QString>("several");
+    QTest::newRow("RamBot") << ramBot << u"Command4"_s << u"AddMultiple"_s;
+    QTest::newRow("AndroidBot") << u"Command1"_s << u"Command3"_s << u"AndroidMultiple"_s;
+}
+
+void TestRosterWindow::saveEntryFollowsTheRoster()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, done);
+    QFETCH(QString, several);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    auto *deleteBot = ::control<QPushButton>(editor, u"Command2"_s);
+    addBots(editor, 1, h.game.gameDir());
+    QVERIFY(saveEntry(editor)->isEnabled());
+    deleteBot->click(); // nothing selected: nothing happens
+    QCOMPARE(rosterOf(editor).size(), 1);
+    QVERIFY(!editor->document().isModified());
+    selectRow(editor, 0);
+    deleteBot->click();
+    QVERIFY(rosterOf(editor).isEmpty());
+    QCOMPARE(editor->selectedRow(), -1);
+    QVERIFY(!saveEntry(editor)->isEnabled());
+    QVERIFY(editor->document().isModified());
+
+    // Adding several bots leaves it as it is.
+    ::control<QPushButton>(editor, u"Command5"_s)->click();
+    ::control<QLineEdit>(dialog(editor, several), u"Text2"_s)->setText(u"3"_s);
+    ::control<QPushButton>(dialog(editor, several), u"Command1"_s)->click();
+    QCOMPARE(rosterOf(editor).size(), 10);
+    QVERIFY(!saveEntry(editor)->isEnabled());
+
+    // A file that fails to read leaves nothing to save.
+    h.game.write(u"broken.cfg"_s,
+                 "//" + editor->botName().toLatin1() + " Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\n");
+    MessageAnswerer no{QDialogButtonBox::No};
+    no.arm();
+    ::control<QAction>(editor, u"Open"_s)->trigger();
+    QDialog *open = editor->findChild<QDialog *>(isAndroidFormat(editor) ? u"AndroidOpen"_s : u"OpenScreen"_s);
+    QVERIFY(open->findChild<FileBrowser *>()->selectFile(u"broken.cfg"_s));
+    ::control<QPushButton>(open, u"Command1"_s)->click();
+    QCOMPARE(no.texts(),
+             (QStringList{u"You Have Changed Your Current BotList. Do You Want To Save It Before You Open A New One?"_s,
+                          u"The file you selected is not a valid Counter-Strike Trevlin "_s + editor->botName()
+                              + u" Config file"_s}));
+    QVERIFY(open->isVisible());
+    QVERIFY(rosterOf(editor).isEmpty());
+    QVERIFY(!saveEntry(editor)->isEnabled());
+
+    // Nothing is left to lose, so Done asks nothing.
+    MessageAnswerer answerer;
+    answerer.arm();
+    ::control<QPushButton>(editor, done)->click();
+    QVERIFY(!answerer.answered());
+    QVERIFY(!editor->isVisible());
+}
+
+void TestRosterWindow::doneQuestion_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("how"); // "Done", "close box" or "New"
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::addColumn<QString>("outcome"); // "gone", "kept", "save dialog" or "renewed"
+    const auto row = [](const char *name, const QString &control, const QString &how, bool changed,
+                        QDialogButtonBox::StandardButton answer, const QString &outcome) {
+        QTest::addRow("%s, %s", control == podBot ? "PodBot" : "RamBot", name)
+            << control << how << changed << answer << outcome;
+    };
+    for (const QString &control : {ramBot, podBot}) {
+        for (const QString &how : {u"Done"_s, u"close box"_s}) {
+            const QByteArray name = how.toLatin1();
+            row(name + ", saved", control, how, false, QDialogButtonBox::No, u"gone"_s);
+            row(name + ", no", control, how, true, QDialogButtonBox::No, u"gone"_s);
+            row(name + ", yes", control, how, true, QDialogButtonBox::Yes, u"save dialog"_s);
+            row(name + ", cancel", control, how, true, QDialogButtonBox::Cancel, u"kept"_s);
+            row(name + ", escape", control, how, true, MessageAnswerer::pressEscape, u"kept"_s);
+        }
+        row("New, saved", control, u"New"_s, false, QDialogButtonBox::No, u"renewed"_s);
+        row("New, no", control, u"New"_s, true, QDialogButtonBox::No, u"renewed"_s);
+        row("New, yes", control, u"New"_s, true, QDialogButtonBox::Yes, u"save dialog"_s);
+        row("New, escape", control, u"New"_s, true, MessageAnswerer::pressEscape, u"kept"_s);
+    }
+}
+
+void TestRosterWindow::doneQuestion()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, how);
+    QFETCH(bool, changed);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    QFETCH(QString, outcome);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    const bool android = isAndroidFormat(editor);
+    addBots(editor, 2, changed ? QString() : h.game.gameDir());
+    MessageAnswerer answerer(answer);
+    answerer.arm();
+    if (how == "Done"_L1)
+        ::control<QPushButton>(editor, android ? u"Command3"_s : u"Command4"_s)->click();
+    else if (how == "close box"_L1)
+        editor->close();
+    else
+        ::control<QAction>(editor, u"new"_s)->trigger();
+
+    QCOMPARE(answerer.answered(), changed);
+    if (changed) {
+        QCOMPARE(answerer.text(), how == "New"_L1 ? newQuestion : exitQuestion);
+        // In the platform's order of buttons.
+        QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
+                 (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
+    }
+    QCOMPARE(editor->isVisible(), outcome != "gone"_L1);
+    QDialog *save = dialog(editor, android ? u"AndroidSave"_s : u"SaveScreen"_s);
+    QCOMPARE(save != nullptr, outcome == "save dialog"_L1);
+    if (outcome != "gone"_L1)
+        QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
+    if (!save)
+        return;
+    // The save a question offers keeps AndroidBot's name for PodBot too; once saved, Done asks nothing.
+    QCOMPARE(save->windowTitle(), android ? u"Save Android Config File"_s : u"Save RamBot Config File"_s);
+    ::control<QLineEdit>(save, u"Text1"_s)->setText(u"asked.cfg"_s);
+    ::control<QPushButton>(save, u"Command1"_s)->click();
+    QVERIFY(h.game.exists(u"asked.cfg"_s));
+    ::control<QPushButton>(editor, android ? u"Command3"_s : u"Command4"_s)->click();
+    QVERIFY(!h.editor());
+}
+
+void TestRosterWindow::newStartsAfresh_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("checks"); // clicked before New
+    QTest::addColumn<QString>("after");  // the boxes after New, a check box as 0 or 1
+    QTest::newRow("RealBot") << u"Command5"_s << u"Check1 Check3"_s << u"Text1=3;Text5=20;Check1=0;Check3=0"_s;
+    // PodBot's New leaves the team balance as it is.
+    QTest::newRow("PodBot") << podBot << u"Check1 Check2 Check3"_s << u"Text1=3;Text2=60;Check1=1;Check2=1;Check3=0"_s;
+}
+
+void TestRosterWindow::newStartsAfresh()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, checks);
+    QFETCH(QString, after);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    addBots(editor, 3);
+    QTest::keyClicks(::control<QLineEdit>(editor, u"Text1"_s), u"7"_s);
+    for (const QString &check : checks.split(u' '))
+        ::control<QCheckBox>(editor, check)->click();
+    MessageAnswerer answerer(QDialogButtonBox::No);
+    answerer.arm();
+    ::control<QAction>(editor, u"new"_s)->trigger();
+    QVERIFY(rosterOf(editor).isEmpty());
+    QVERIFY(!editor->document().isModified());
+    QVERIFY(!saveEntry(editor)->isEnabled());
+    for (const QString &box : after.split(u';')) {
+        const QString name = box.section(u'=', 0, 0), value = box.section(u'=', 1);
+        if (auto *check = qobject_cast<QCheckBox *>(::control(editor, name)))
+            QVERIFY2(check->isChecked() == (value == u"1"), qPrintable(name));
+        else
+            QCOMPARE(::control<QLineEdit>(editor, name)->text(), value);
+    }
+}
+
+void TestRosterWindow::optionControlsFollowTheRules()
+{
+    EditorHarness h;
+    RosterWindow *editor = h.open(u"Command5"_s);
+    auto *botskill = control<QLineEdit>(editor, u"Text5"_s);
+    auto *range = control<QCheckBox>(editor, u"Check9"_s);
+    QVERIFY(!range->isEnabled());
+    // A click on the caption works the box beside it; the rule then greys and fills the controls it touches.
+    QTest::mouseClick(control(editor, u"Label13"_s), Qt::LeftButton);
+    QVERIFY(control<QCheckBox>(editor, u"Check2"_s)->isChecked());
+    QCOMPARE(botskill->text(), u"-1"_s);
+    QVERIFY(!botskill->isEnabled() && !control(editor, u"UpDown5"_s)->isEnabled());
+    QVERIFY(range->isEnabled());
+    range->click();
+    QCOMPARE(control<QLineEdit>(editor, u"Text6"_s)->text(), u"40"_s);
+    QVERIFY(control(editor, u"Text6"_s)->isEnabled());
+    QVERIFY(editor->document().isModified());
+}
+
+void TestRosterWindow::spinnerSteps_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("taken"); // what the box holds after the typing
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    // Time Before Bot Entry steps between 3 and 10, in either format.
+    QTest::newRow("up") << ramBot << u"5"_s << u"5"_s << int(Qt::Key_Up) << u"6"_s;
+    QTest::newRow("down") << ramBot << u"5"_s << u"5"_s << int(Qt::Key_Down) << u"4"_s;
+    QTest::newRow("at the top") << ramBot << u"10"_s << u"10"_s << int(Qt::Key_Up) << u"10"_s;
+    QTest::newRow("at the bottom") << podBot << u"3"_s << u"3"_s << int(Qt::Key_Down) << u"3"_s;
+    QTest::newRow("typed beyond the range") << podBot << u"30"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
+    QTest::newRow("not a number") << ramBot << u"soon"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
+}
+
+void TestRosterWindow::spinnerSteps()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(QString, taken);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    EditorHarness h;
+    RosterWindow *editor = h.open(control);
+    auto *field = ::control<QLineEdit>(editor, u"Text1"_s);
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    const RosterOptions &options = editor->document().options();
+    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), taken);
+    QTest::keyClick(field, Qt::Key(key));
+    QCOMPARE(field->text(), expected);
+    QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), expected);
+}
+
+void TestRosterWindow::openChangeAndSaveUnderANewName()
+{
+    EditorHarness h;
+    h.game.write(u"nnbots.cfg"_s, nnBotFile);
+    RosterWindow *editor = h.open(u"Command6"_s);
+    control<QAction>(editor, u"Open"_s)->trigger();
+    QDialog *openScreen = dialog(editor, u"OpenScreen"_s);
+    QVERIFY(openScreen);
+    QVERIFY(openScreen->findChild<FileBrowser *>()->selectFile(u"nnbots.cfg"_s));
+    QPointer<QWidget> openGuard(openScreen);
+    control<QPushButton>(openScreen, u"Command1"_s)->click();
+    QTRY_VERIFY(openGuard.isNull());
+    QCOMPARE(rosterOf(editor).size(), 2);
+    QCOMPARE(rosterOf(editor).at(1), (RosterEntry{u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+    QVERIFY(saveEntry(editor)->isEnabled());
+    QVERIFY(!editor->document().isModified());
+
+    control<QCheckBox>(editor, u"Check4"_s)->click();
+    QVERIFY(editor->document().isModified());
+    saveEntry(editor)->trigger();
+    QDialog *saveScreen = dialog(editor, u"SaveScreen"_s);
+    QVERIFY(saveScreen);
+    QCOMPARE(saveScreen->windowTitle(), u"Save NNBot Config File"_s);
+    control<QLineEdit>(saveScreen, u"Text1"_s)->selectAll();
+    QTest::keyClicks(control<QLineEdit>(saveScreen, u"Text1"_s), u"peaceful"_s);
+    control<QPushButton>(saveScreen, u"Command1"_s)->click();
+    QVERIFY(!editor->document().isModified());
+    QByteArray expected = nnBotFile;
+    expected.replace("botsdontshoot 0", "botsdontshoot 1");
+    QCOMPARE(h.game.read(u"peaceful.cfg"_s), expected);
+    QCOMPARE(h.game.read(u"nnbots.cfg"_s), nnBotFile);
+}
+
+void TestRosterWindow::editDialogActsOnTheRowSelectedAtDone()
+{
+    EditorHarness h;
+    RosterWindow *editor = h.open(podBot);
+    editor->document().append(
+        QList<RosterEntry>{{u"A"_s, u"Terrorist"_s, u"10"_s, {}}, {u"B"_s, u"Terrorist"_s, u"20"_s, {}}});
+    // Without a selected row the edit button opens nothing.
+    control<QPushButton>(editor, u"Command1"_s)->click();
+    QVERIFY(!dialog(editor, u"AndroidEdit"_s));
+    selectRow(editor, 0);
+    control<QPushButton>(editor, u"Command1"_s)->click();
+    QDialog *edit = dialog(editor, u"AndroidEdit"_s);
+    control<QLineEdit>(edit, u"Text1"_s)->setText(u"C"_s);
+    // The editor stays usable while the dialog is open: Done changes the row selected then.
+    selectRow(editor, 1);
+    control<QPushButton>(edit, u"Command1"_s)->click();
+    QCOMPARE(rosterOf(editor).at(0).name, u"A"_s);
+    QCOMPARE(rosterOf(editor).at(1).name, u"C"_s);
+
+    control<QPushButton>(editor, u"Command1"_s)->click();
+    edit = dialog(editor, u"AndroidEdit"_s);
+    control<QPushButton>(editor, u"Command2"_s)->click();
+    MessageAnswerer ok;
+    ok.arm();
+    control<QPushButton>(edit, u"Command1"_s)->click();
+    QVERIFY(ok.text().startsWith(u"There is no bot selected in the list."_s));
+    QVERIFY(dialog(editor, u"AndroidEdit"_s));
+}
+
+void TestRosterWindow::endingTheProgramAsksAboutUnsavedBots_data()
+{
+    QTest::addColumn<QString>("control"); // the main window's exit button, or its close box
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::addColumn<bool>("ends");
+    for (const QString &control : {u"Command4"_s, u"close box"_s}) {
+        const QByteArray name = control.toLatin1();
+        QTest::newRow(name + ", saved") << control << false << QDialogButtonBox::No << true;
+        QTest::newRow(name + ", no") << control << true << QDialogButtonBox::No << true;
+        QTest::newRow(name + ", yes") << control << true << QDialogButtonBox::Yes << false;
+        QTest::newRow(name + ", escape") << control << true << MessageAnswerer::pressEscape << false;
+    }
+}
+
+void TestRosterWindow::endingTheProgramAsksAboutUnsavedBots()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, changed);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    QFETCH(bool, ends);
+    EditorHarness h;
+    RosterWindow *editor = h.open(ramBot);
+    addBots(editor, 1, changed ? QString() : h.game.gameDir());
+    QPointer<RosterWindow> guard(editor);
+    MessageAnswerer answerer(answer);
+    answerer.arm();
+    if (control == "Command4"_L1)
+        h.find<QAbstractButton>(control)->click();
+    else
+        h.window->close();
+
+    QCOMPARE(answerer.texts(), changed ? QStringList{exitQuestion} : QStringList());
+    if (ends) {
+        QVERIFY(!h.window->isVisible());
+        QVERIFY(!guard || !guard->isVisible());
+        return;
+    }
+    // The program goes on, with the roster in its editor and, on Yes, the save dialog in front.
+    QVERIFY(h.window->isVisible());
+    QVERIFY(guard && guard->isVisible());
+    QCOMPARE(rosterOf(editor).size(), 1);
+    QCOMPARE(dialog(editor, u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
+}
+
+void TestRosterWindow::autostartDoubleClickOpensTheFile()
+{
+    EditorHarness h;
+    h.game.write(u"pods.cfg"_s,
+                 "//PodBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+                 "botchat on\r\njasonmode off\r\nminbotskill 70\r\nmp_autoteambalance 0\r\n"
+                 "addbot 75 5 Alpha\r\n");
+    h.settings->save(u"Auto Execute"_s, u"PodBot"_s, u"pods.cfg"_s);
+    h.find<QAbstractButton>(u"Option8"_s)->click();
+    QTest::mouseDClick(h.find(u"Label2"_s), Qt::LeftButton);
+    RosterWindow *editor = h.editor();
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), u"PodBot Bots"_s);
+    QCOMPARE(rosterOf(editor).entries().value(0), (RosterEntry{u"Alpha"_s, u"Auto Assign"_s, u"75"_s, {}}));
+    QCOMPARE(control<QLineEdit>(editor, u"Text2"_s)->text(), u"70"_s);
+    QVERIFY(!editor->document().isModified());
+}
+
+QTEST_MAIN(TestRosterWindow)
+#include "tst_rosterwindow.moc"
