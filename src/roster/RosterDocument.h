@@ -26,8 +26,11 @@ public:
 
     const RosterAddOn &addOn() const { return m_addOn; }
     const RosterFormat &format() const;
-    QString botName() const override;
-    bool isEmpty() const override;
+    // The add-on the roster is for, as the dialogs' captions name it.
+    QString botName() const;
+    bool isEmpty() const;
+    // Whether closing the document would lose bots that no file holds: it is modified and has bots at all.
+    bool hasUnsavedBots() const { return isModified() && !isEmpty(); }
 
     const Roster &roster() const { return *m_roster; }
     // The bots as a table, in the format's columns, for the editor's lists to show; changes go through the
@@ -52,9 +55,11 @@ public:
     // Reads path in place of the document: see RosterFile::read. Marks the document unmodified on success only;
     // the options a failed read had already set stay set, and count as a change.
     RosterFile::ReadResult load(const QString &path);
-    QString open(const QString &path) override { return load(path).message; }
-    // Writes the document to path: see RosterFile::write.
-    QString save(const QString &path) override;
+    // The same, with the message to show; empty on success.
+    QString open(const QString &path) { return load(path).message; }
+    // Writes the document to path: see RosterFile::write. Empty on success, when the document is unmodified;
+    // otherwise the message to show, and the file is as it was.
+    QString save(const QString &path);
 
 private:
     const RosterAddOn &m_addOn;

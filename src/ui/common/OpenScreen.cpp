@@ -3,15 +3,15 @@
 #include "ui_OpenScreen.h"
 
 #include "DialogKeys.h"
-#include "EditorDocument.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
+#include "RosterDocument.h"
 
 #include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
-OpenScreen::OpenScreen(const QString &gameDir, EditorDocument &document, QWidget *parent)
+OpenScreen::OpenScreen(const QString &gameDir, RosterDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::OpenScreen>())
     , m_document(document)
@@ -35,7 +35,7 @@ void OpenScreen::selectFile(const QString &fileName)
     m_ui->browser->selectFile(fileName);
 }
 
-OpenScreen::Outcome OpenScreen::openInto(EditorDocument &document, const QString &path, QWidget *asker)
+OpenScreen::Outcome OpenScreen::openInto(RosterDocument &document, const QString &path, QWidget *asker)
 {
     if (document.isModified()) {
         switch (MessageBox::yesNoCancel(asker,

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class EditorDocument;
+class RosterDocument;
 
 namespace Ui {
 class OpenScreen;
@@ -18,7 +18,7 @@ class OpenScreen : public QDialog
     Q_OBJECT
 
 public:
-    OpenScreen(const QString &gameDir, EditorDocument &document, QWidget *parent = nullptr);
+    OpenScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
     ~OpenScreen() override;
 
     // Selects fileName in the file list when the shown folder holds it.
@@ -27,7 +27,7 @@ public:
     enum class Outcome { Opened, SaveFirst, Stayed };
     // Reads path into document, first asking whether to save unsaved changes (Yes: SaveFirst, and nothing is read;
     // Cancel: Stayed). A file that cannot be read is reported over asker, and the document stays as it was.
-    static Outcome openInto(EditorDocument &document, const QString &path, QWidget *asker);
+    static Outcome openInto(RosterDocument &document, const QString &path, QWidget *asker);
 
 Q_SIGNALS:
     // A file was read into the document; the dialog closes itself right after.
@@ -39,5 +39,5 @@ private:
     void load();
 
     std::unique_ptr<Ui::OpenScreen> m_ui;
-    EditorDocument &m_document;
+    RosterDocument &m_document;
 };

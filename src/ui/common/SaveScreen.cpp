@@ -3,9 +3,9 @@
 #include "ui_SaveScreen.h"
 
 #include "DialogKeys.h"
-#include "EditorDocument.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
+#include "RosterDocument.h"
 #include "RosterFormat.h"
 
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SaveScreen::SaveScreen(const QString &gameDir, EditorDocument &document, QWidget *parent)
+SaveScreen::SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SaveScreen>())
     , m_document(document)

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class EditorDocument;
+class RosterDocument;
 
 namespace Ui {
 class SaveScreen;
@@ -19,7 +19,7 @@ class SaveScreen : public QDialog
     Q_OBJECT
 
 public:
-    SaveScreen(const QString &gameDir, EditorDocument &document, QWidget *parent = nullptr);
+    SaveScreen(const QString &gameDir, RosterDocument &document, QWidget *parent = nullptr);
     ~SaveScreen() override;
 
     // "Save RamBot Config File", the File menu's caption of the dialog.
@@ -33,5 +33,5 @@ private:
     void save();
 
     std::unique_ptr<Ui::SaveScreen> m_ui;
-    EditorDocument &m_document;
+    RosterDocument &m_document;
 };

@@ -10,7 +10,6 @@
 #include "BotChoice.h"
 #include "ConfigScreen.h"
 #include "DirSelect.h"
-#include "EditorSession.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
@@ -281,7 +280,7 @@ void MainScreen::editBots(BotType type, EditControl control)
     const bool opening = !m_editor;
     if (opening) {
         m_editor = new RosterWindow(m_state, *addOn, m_random, this);
-        connect(&m_editor->session(), &EditorSession::saved, this,
+        connect(m_editor, &RosterWindow::saved, this,
                 [this, name = m_editor->botName()](const QString &file) { refreshAutostart(name, file); });
     }
     m_editor->setWindowTitle(bot.editorCaption);
@@ -304,7 +303,7 @@ void MainScreen::editAutostartFile(const QString &fileName)
     if (path.isEmpty())
         path = QDir(m_state.gameDir).filePath(fileName); // the reader says that it is not there
     if (m_editor && m_editor->botName() == m_state.botName)
-        m_editor->session().openFile(path);
+        m_editor->openFile(path);
 }
 
 void MainScreen::refreshAutostart(const QString &botName, const QString &savedFile)

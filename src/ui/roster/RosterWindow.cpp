@@ -6,11 +6,13 @@
 #include "AppState.h"
 #include "BotDialog.h"
 #include "ColumnLists.h"
-#include "EditorSession.h"
+#include "MessageBox.h"
+#include "OpenScreen.h"
 #include "OptionPanel.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterFormat.h"
+#include "SaveScreen.h"
 #include "WindowHelper.h"
 
 #include <QCloseEvent>
@@ -25,7 +27,6 @@ RosterWindow::RosterWindow(AppState &state, const RosterAddOn &addOn, RandomSour
     , m_state(state)
     , m_random(random)
     , m_document(new RosterDocument(addOn, this))
-    , m_session(new EditorSession(state, *m_document, this))
 {
     m_ui->setupUi(this);
     setObjectName(addOn.format->names.editor);
@@ -54,12 +55,8 @@ RosterWindow::RosterWindow(AppState &state, const RosterAddOn &addOn, RandomSour
     connect(m_panel->button(Button::Several), &QPushButton::clicked, this, &RosterWindow::showAddMultiple);
     connect(m_panel->button(Button::Done), &QPushButton::clicked, this, &RosterWindow::finish);
     connect(m_ui->newEntry, &QAction::triggered, this, &RosterWindow::startAfresh);
-    connect(m_ui->Open, &QAction::triggered, m_session, &EditorSession::showOpenScreen);
-    connect(m_ui->Save, &QAction::triggered, m_session, [this] { m_session->showSaveScreen(); });
-    connect(m_session, &EditorSession::loaded, this, [this] {
-        m_ui->Save->setEnabled(true);
-        m_lists->clearSelection();
-    });
+    connect(m_ui->Open, &QAction::triggered, this, &RosterWindow::showOpenScreen);
+    connect(m_ui->Save, &QAction::triggered, this, [this] { showSaveScreen(); });
     // However the roster comes to be empty (the last bot deleted, a file that failed to load), there is nothing
     // left to save.
     const auto disableSaveWhenEmpty = [this] {
@@ -101,24 +98,99 @@ void RosterWindow::deleteBot()
 
 void RosterWindow::startAfresh()
 {
-    if (!m_session->mayDiscard(EditorSession::newQuestion()))
+    if (!mayDiscard(tr("You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?")))
         return;
     m_ui->Save->setEnabled(false);
     m_document->renew();
 }
 
+bool RosterWindow::mayClose()
+{
+    // The dialogs of this roster go with it.
+    if (!m_closeConfirmed
+        && !mayDiscard(tr("You Have Changed Your Current BotList. Do You Want To Save It Before You "
+                          "Exit?")))
+        return false;
+    m_closeConfirmed = true;
+    return true;
+}
+
 bool RosterWindow::finish()
 {
-    return m_session->finish();
+    if (!mayClose())
+        return false;
+    close();
+    return true;
 }
 
 void RosterWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_session->mayClose()) {
+    // Asked once, by Done or here.
+    if (!mayClose()) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+bool RosterWindow::mayDiscard(const QString &question)
+{
+    if (!m_document->hasUnsavedBots())
+        return true;
+    switch (MessageBox::yesNoCancel(this, question)) {
+    case MessageBox::Answer::Yes:
+        raise();
+        showSaveScreen(true);
+        return false;
+    case MessageBox::Answer::Cancel:
+        return false;
+    case MessageBox::Answer::No:
+        break;
+    }
+    return true;
+}
+
+void RosterWindow::loaded()
+{
+    m_ui->Save->setEnabled(true);
+    m_lists->clearSelection();
+}
+
+void RosterWindow::openFile(const QString &path)
+{
+    switch (OpenScreen::openInto(*m_document, path, this)) {
+    case OpenScreen::Outcome::Opened:
+        loaded();
+        break;
+    case OpenScreen::Outcome::SaveFirst:
+        showSaveScreen(true);
+        break;
+    case OpenScreen::Outcome::Stayed:
+        break;
+    }
+}
+
+void RosterWindow::showOpenScreen()
+{
+    WindowHelper::showSingle(m_openScreen, [this] {
+        auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
+        dialog->setObjectName(m_document->format().names.open);
+        connect(dialog, &OpenScreen::loaded, this, &RosterWindow::loaded);
+        connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
+        return dialog;
+    });
+}
+
+void RosterWindow::showSaveScreen(bool askedFor)
+{
+    SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
+        auto *dialog = new SaveScreen(m_state.gameDir, *m_document, this);
+        dialog->setObjectName(m_document->format().names.save);
+        connect(dialog, &SaveScreen::saved, this, [this] { Q_EMIT saved(m_document->fileName()); });
+        return dialog;
+    });
+    const char *asked = m_document->format().askedSaveCaption;
+    shown->setWindowTitle(askedFor && asked ? RosterFormat::tr(asked) : SaveScreen::caption(botName()));
 }
 
 void RosterWindow::showAddScreen()

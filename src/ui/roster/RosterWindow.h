@@ -9,11 +9,12 @@ class AddMultiple;
 struct AppState;
 class BotDialog;
 class ColumnLists;
-class EditorSession;
+class OpenScreen;
 class OptionPanel;
 class RandomSource;
 struct RosterAddOn;
 class RosterDocument;
+class SaveScreen;
 
 namespace Ui {
 class RosterWindow;
@@ -22,7 +23,8 @@ class RosterWindow;
 // The roster editor of every add-on that has one: the bots as columns of one list, the add-on's options, and the
 // File menu that starts afresh, opens and saves roster files. Its object name, the columns and the option panel
 // come from the add-on's format (EditScreen, AndroidMain). It owns its roster while it is open and discards it when
-// it closes, never without asking while it holds unsaved bots.
+// it closes, never without asking while it holds unsaved bots: closing, New and Open ask first (Yes opens the save
+// dialog and keeps the editor, No lets them go, Cancel and Escape go back).
 class RosterWindow : public QMainWindow
 {
     Q_OBJECT
@@ -42,19 +44,34 @@ public:
 
     // The row selected in every column, or -1.
     int selectedRow() const;
-    // What the File menu's Open and Save work through.
-    EditorSession &session() { return *m_session; }
+
+    // Reads path in place of the roster, asking first as the open dialog does; the save dialog comes up when the
+    // user wants to save first.
+    void openFile(const QString &path);
 
     // "&Done", and what ending the program asks of an open editor: with unsaved bots, asks whether to save them
     // first. True when the editor has closed; false when it stays open, with the save dialog in front (Yes) or
     // as it was (Cancel).
     bool finish();
 
+Q_SIGNALS:
+    // The roster was written to path.
+    void saved(const QString &path);
+
 protected:
     // The close box asks as "&Done" does.
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Asks question when the document holds unsaved bots: true when they may go.
+    bool mayDiscard(const QString &question);
+    // Whether the editor may close, asking unless Done has asked already.
+    bool mayClose();
+    void loaded();
+    void showOpenScreen();
+    // askedFor: opened by a question about unsaved bots rather than by the File menu, which some formats caption
+    // apart.
+    void showSaveScreen(bool askedFor = false);
     void deleteBot();
     void startAfresh();
     void showAddScreen();
@@ -65,10 +82,12 @@ private:
     AppState &m_state;
     RandomSource &m_random;
     RosterDocument *m_document;
-    EditorSession *m_session;
+    bool m_closeConfirmed = false;
     OptionPanel *m_panel;
     ColumnLists *m_lists;
     QPointer<BotDialog> m_addScreen;
     QPointer<BotDialog> m_editBotScreen;
     QPointer<AddMultiple> m_addMultiple;
+    QPointer<OpenScreen> m_openScreen;
+    QPointer<SaveScreen> m_saveScreen;
 };

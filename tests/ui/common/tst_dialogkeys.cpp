@@ -1,4 +1,3 @@
-#include "EditorSession.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "Roster.h"
@@ -69,7 +68,7 @@ struct Dialogs : MainScreenHarness
             if (!editor->document().save(game.gameDir() + u"/start.cfg"_s).isEmpty())
                 qFatal("the start roster could not be saved");
             // Read back, as a roster saved before, which offers File > Save.
-            editor->session().openFile(game.gameDir() + u"/start.cfg"_s);
+            editor->openFile(game.gameDir() + u"/start.cfg"_s);
         }
         const QHash<QString, QString> openers{{u"AddScreen"_s, u"Command3"_s},
                                               {u"EditBotScreen"_s, u"Command1"_s},
