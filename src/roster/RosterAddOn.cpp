@@ -1,6 +1,7 @@
 #include "RosterAddOn.h"
 
 #include "RosterFormat.h"
+#include "SkinTable.h"
 
 #include <array>
 
@@ -104,4 +105,66 @@ const RosterAddOn *RosterAddOn::find(QStringView botName)
 std::span<const RosterAddOn> RosterAddOn::all()
 {
     return table();
+}
+
+QStringList RosterAddOn::teams() const
+{
+    return format->teams(*this);
+}
+
+QStringList RosterAddOn::severalTeams() const
+{
+    return format->severalTeams(*this);
+}
+
+QString RosterAddOn::skillLabel() const
+{
+    return format->skillLabel(*this);
+}
+
+QString RosterAddOn::entryRefusal(const RosterEntry &bot, RosterFormat::Entry entry, bool rowSelected) const
+{
+    return format->entryRefusal(*this, bot, entry, rowSelected);
+}
+
+QStringList RosterAddOn::fillSkinList(QStringView team) const
+{
+    SkinTable::Group group;
+    if (team == SkinTable::terrorist)
+        group = SkinTable::Group::Terrorist;
+    else if (team == SkinTable::counterTerrorist)
+        group = SkinTable::Group::CounterTerrorist;
+    else if (team == SkinTable::autoSelect && offersAutoSelect)
+        group = SkinTable::Group::Combined;
+    else
+        return {};
+    // The skins that leave the choice to the game come last, for the add-ons that let it choose.
+    QStringList skins;
+    for (const SkinTable::Skin &skin : SkinTable::skins) {
+        if (skin.group == group && (skin.code != '5' || offersAutoSelect))
+            skins << skin.name;
+    }
+    return skins;
+}
+
+int RosterAddOn::skinPosition(QStringView skin) const
+{
+    for (const SkinTable::Skin &known : SkinTable::skins) {
+        if (skin != known.name)
+            continue;
+        // Of the automatic skins only "Auto Select" has a place, the fifth of the "Auto Select" team's.
+        if (known.group == SkinTable::Group::Combined ? !offersAutoSelect : known.code == '5')
+            return 0;
+        return known.code - '0';
+    }
+    return 0;
+}
+
+QString RosterAddOn::skinPreview(QStringView skin)
+{
+    for (const SkinTable::Skin &known : SkinTable::skins) {
+        if (known.pictured && skin == known.name)
+            return known.name;
+    }
+    return SkinTable::fallbackPicture.name;
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "RosterFormat.h"
+
 #include <QChar>
 #include <QCoreApplication>
 #include <QLatin1StringView>
+#include <QStringList>
 #include <QStringView>
 
 #include <span>
-
-class RosterFormat;
 
 // Everything that differs between the eleven add-ons with a roster editor, in one place: the format of their roster
 // files, what within that format their files carry, the skills they take, the values their options start from,
@@ -65,6 +66,23 @@ public:
     bool hasSkillRange() const { return skillLines == SkillLines::RandomRange; }
     QString addDialogCaption() const { return tr(addCaption); }
     QString editDialogCaption() const { return tr(editCaption); }
+
+    // What the entry dialogs offer, as the format says it for this add-on: the teams of the add and edit dialogs
+    // ("Terrorist", "Counter Terrorist" and, where the add-on lets the game choose, "Auto Select"; AndroidBot's
+    // "Auto Assign"), those of the add-several dialog, and the skill label ("Skill 1 to 20 (1=best)").
+    QStringList teams() const;
+    QStringList severalTeams() const;
+    QString skillLabel() const;
+    // Why an entry dialog cannot take bot: see RosterFormat::entryRefusal. An empty skin is no skin selected.
+    QString entryRefusal(const RosterEntry &bot, RosterFormat::Entry entry, bool rowSelected = true) const;
+    // The skins that fill the skin list when team is picked, in order; empty for a team the add-on doesn't have
+    // (FillSkinList in the dialogs' terms).
+    QStringList fillSkinList(QStringView team) const;
+    // The position, counted from 1, that a bot's skin selects in the skin list when the bot is edited, whatever its
+    // team; 0 when the skin selects none.
+    int skinPosition(QStringView skin) const;
+    // The key of the preview picture of skin: the skin itself when a picture has that key, "Auto Select" otherwise.
+    static QString skinPreview(QStringView skin);
 
     // The add-on whose name is exactly botName (letter case counts), or nullptr for any other name.
     static const RosterAddOn *find(QStringView botName);

@@ -20,15 +20,15 @@ AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, Rando
     , m_ui(std::make_unique<Ui::AddMultiple>())
     , m_gameDir(gameDir)
     , m_document(document)
-    , m_profile(document.addOn())
+    , m_addOn(document.addOn())
     , m_random(random)
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    const RosterFormat &format = m_profile.format();
+    const RosterFormat &format = *m_addOn.format;
     setObjectName(format.names.several);
-    setWindowTitle(tr("Add Multiple %1 Bots").arg(m_profile.botName()));
+    setWindowTitle(tr("Add Multiple %1 Bots").arg(m_addOn.botName));
     m_ui->Text1->setText(QString::number(10));
     m_ui->Text2->setText(format.severalStartSkill);
     if (format.hasSkins()) {
@@ -44,13 +44,12 @@ AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, Rando
     m_ui->Label7->setObjectName(format.names.autoSkillLabel);
     m_ui->Check2->setObjectName(format.names.autoSkillBox);
     m_ui->Label3->setObjectName(format.names.severalTeamLabel);
-    m_skins
-        = new SkinChooser(m_profile, m_profile.severalTeams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+    m_skins = new SkinChooser(m_addOn, m_addOn.severalTeams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
     m_skins->setTeams();
     m_skins->pickTeam(0);
 
     const int skillMaximum
-        = format.severalSkillSpinnerMaximum ? format.severalSkillSpinnerMaximum : m_profile.skillMaximum();
+        = format.severalSkillSpinnerMaximum ? format.severalSkillSpinnerMaximum : m_addOn.skillMaximum;
     for (const auto &[spinner, box, maximum] : {std::tuple{m_ui->UpDown1, m_ui->Text1, format.severalCountMaximum},
                                                 std::tuple{m_ui->UpDown2, m_ui->Text2, skillMaximum}}) {
         spinner->setBuddy(box);
@@ -71,7 +70,7 @@ AddMultiple::~AddMultiple() = default;
 
 void AddMultiple::prepare()
 {
-    if (!m_profile.format().addPicksFirstTeam)
+    if (!m_addOn.format->addPicksFirstTeam)
         return;
     m_skins->setTeams();
     m_skins->pickTeam(0);
@@ -80,7 +79,7 @@ void AddMultiple::prepare()
 void AddMultiple::setAutoSkill(bool checked)
 {
     // Auto Skill draws a skill for each bot, so the typed one is out of use, and where the format says so, goes.
-    if (m_profile.format().autoSkillClearsSkill)
+    if (m_addOn.format->autoSkillClearsSkill)
         m_ui->Text2->clear();
     for (QWidget *control : std::initializer_list<QWidget *>{m_ui->Text2, m_ui->Label2, m_ui->UpDown2})
         control->setEnabled(!checked);
@@ -103,7 +102,7 @@ void AddMultiple::editBotNames()
 
 void AddMultiple::addBots()
 {
-    const RosterFormat &format = m_profile.format();
+    const RosterFormat &format = *m_addOn.format;
     if (format.severalReseeds)
         m_random.reseedFromClock();
     const bool autoSkill = m_ui->Check2->isChecked();
@@ -131,7 +130,7 @@ void AddMultiple::addBots()
     MultipleBots bots;
     bots.skill = skill;
     bots.autoSkill = autoSkill;
-    bots.skillMaximum = m_profile.skillMaximum();
+    bots.skillMaximum = m_addOn.skillMaximum;
     bots.team = m_skins->team();
     bots.skins = m_skins->skins();
     bots.selectedSkin = m_skins->selectedSkinRow();

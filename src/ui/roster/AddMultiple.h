@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EntryProfile.h"
+#include "RosterAddOn.h"
 
 #include <QDialog>
 
@@ -39,7 +39,7 @@ private:
     std::unique_ptr<Ui::AddMultiple> m_ui;
     const QString m_gameDir;
     RosterDocument &m_document;
-    const EntryProfile m_profile;
+    const RosterAddOn &m_addOn;
     RandomSource &m_random;
     SkinChooser *m_skins;
 };

@@ -12,19 +12,19 @@ BotDialog::BotDialog(RosterDocument &document, std::function<int()> selectedRow,
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::BotDialog>())
     , m_document(document)
-    , m_profile(document.addOn())
+    , m_addOn(document.addOn())
     , m_selectedRow(std::move(selectedRow))
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    const RosterFormat &format = m_profile.format();
+    const RosterFormat &format = *m_addOn.format;
     const bool editing = bool(m_selectedRow);
     setObjectName(editing ? format.names.edit : format.names.add);
-    setWindowTitle(editing ? m_profile.editCaption() : m_profile.addCaption());
+    setWindowTitle(editing ? m_addOn.editDialogCaption() : m_addOn.addDialogCaption());
     m_ui->Frame1->setTitle(editing ? tr("Edit Bot") : tr("Add Bot"));
-    m_ui->Label3->setText(m_profile.skillLabel());
-    m_ui->Text2->setAccessibleName(m_profile.skillLabel());
+    m_ui->Label3->setText(m_addOn.skillLabel());
+    m_ui->Text2->setAccessibleName(m_addOn.skillLabel());
     m_ui->Label2->setObjectName(format.names.teamLabel);
     m_ui->Label3->setObjectName(format.names.skillLabel);
     if (editing) {
@@ -50,7 +50,7 @@ BotDialog::BotDialog(RosterDocument &document, std::function<int()> selectedRow,
         m_ui->List1 = nullptr;
         adjustSize();
     }
-    m_skins = new SkinChooser(m_profile, m_profile.teams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+    m_skins = new SkinChooser(m_addOn, m_addOn.teams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
     m_skins->setTeams();
 
     connect(m_ui->Command1, &QPushButton::clicked, this, &BotDialog::takeBot);
@@ -71,7 +71,7 @@ BotDialog::~BotDialog() = default;
 
 void BotDialog::prepare()
 {
-    if (!m_profile.format().addPicksFirstTeam)
+    if (!m_addOn.format->addPicksFirstTeam)
         return;
     m_skins->setTeams();
     m_skins->pickTeam(0);
@@ -93,12 +93,12 @@ void BotDialog::fillFrom(int row)
     const RosterEntry &bot = roster.at(row);
     m_ui->Text1->setText(bot.name);
     // A team that no list offers leaves the team box and the skin list empty, or shows as typed.
-    if (const int team = int(m_profile.teams().indexOf(bot.team)); team >= 0)
+    if (const int team = int(m_addOn.teams().indexOf(bot.team)); team >= 0)
         m_skins->pickTeam(team);
-    else if (m_profile.format().editShowsTypedTeam)
+    else if (m_addOn.format->editShowsTypedTeam)
         m_ui->Combo1->setEditText(bot.team);
     m_ui->Text2->setText(bot.skill);
-    if (const int position = m_profile.skinPosition(bot.skin))
+    if (const int position = m_addOn.skinPosition(bot.skin))
         m_skins->selectSkin(position - 1);
 }
 
@@ -106,7 +106,7 @@ void BotDialog::takeBot()
 {
     const RosterEntry bot{m_ui->Text1->text(), m_skins->team(), m_ui->Text2->text(), m_skins->selectedSkin()};
     if (!m_selectedRow) {
-        if (const QString refusal = m_profile.refusal(bot, RosterFormat::Entry::Add); !refusal.isEmpty()) {
+        if (const QString refusal = m_addOn.entryRefusal(bot, RosterFormat::Entry::Add); !refusal.isEmpty()) {
             MessageBox::information(this, refusal);
             return;
         }
@@ -118,7 +118,7 @@ void BotDialog::takeBot()
     const bool applyToAll = m_ui->Check1->isChecked();
     const int row = m_selectedRow();
     const auto entry = applyToAll ? RosterFormat::Entry::EditAll : RosterFormat::Entry::Edit;
-    if (const QString refusal = m_profile.refusal(bot, entry, row >= 0); !refusal.isEmpty()) {
+    if (const QString refusal = m_addOn.entryRefusal(bot, entry, row >= 0); !refusal.isEmpty()) {
         MessageBox::information(this, refusal);
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EntryProfile.h"
+#include "RosterAddOn.h"
 
 #include <QDialog>
 
@@ -45,7 +45,7 @@ private:
 
     std::unique_ptr<Ui::BotDialog> m_ui;
     RosterDocument &m_document;
-    const EntryProfile m_profile;
+    const RosterAddOn &m_addOn;
     // Empty for the add dialog.
     std::function<int()> m_selectedRow;
     SkinChooser *m_skins;

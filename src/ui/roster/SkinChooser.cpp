@@ -1,7 +1,7 @@
 #include "SkinChooser.h"
 
-#include "EntryProfile.h"
 #include "Pictures.h"
+#include "RosterAddOn.h"
 #include "SkinTable.h"
 
 #include <QAction>
@@ -13,10 +13,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-SkinChooser::SkinChooser(const EntryProfile &profile, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
+SkinChooser::SkinChooser(const RosterAddOn &addOn, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
                          QBoxLayout *previewLayout, QObject *parent)
     : QObject(parent)
-    , m_profile(profile)
+    , m_addOn(addOn)
     , m_teamList(teams)
     , m_teams(teamBox)
     , m_skins(skins)
@@ -117,7 +117,7 @@ void SkinChooser::fillSkinList(const QString &team)
     if (!m_skins)
         return;
     m_skins->clear();
-    m_skins->addItems(m_profile.fillSkinList(team));
+    m_skins->addItems(m_addOn.fillSkinList(team));
     selectSkin(0);
 }
 
@@ -133,7 +133,7 @@ void SkinChooser::showPreview()
         m_picture->setToolTip(QString());
         return;
     }
-    const QString key = EntryProfile::skinPreview(skin);
+    const QString key = RosterAddOn::skinPreview(skin);
     m_picture->setIcon(Pictures::icon(key));
     // What the picture shows, for whoever cannot see it.
     m_picture->setText(key);

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class EntryProfile;
+struct RosterAddOn;
 class QAction;
 class QComboBox;
 class QListWidget;
@@ -20,7 +20,7 @@ class SkinChooser : public QObject
 public:
     // The preview, the one-button toolbar "Toolbar1", goes into previewLayout below its caption; without skins there
     // is neither. teams are the dialog's teams.
-    SkinChooser(const EntryProfile &profile, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
+    SkinChooser(const RosterAddOn &addOn, const QStringList &teams, QComboBox *teamBox, QListWidget *skins,
                 QBoxLayout *previewLayout, QObject *parent);
 
     // Empties the team box and puts the dialog's teams in, none of them picked.
@@ -44,7 +44,7 @@ private:
     void fillSkinList(const QString &team);
     void showPreview();
 
-    const EntryProfile &m_profile;
+    const RosterAddOn &m_addOn;
     const QStringList m_teamList;
     QComboBox *m_teams;
     QListWidget *m_skins;

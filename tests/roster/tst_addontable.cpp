@@ -1,5 +1,5 @@
-#include "EntryProfile.h"
 #include "OptionSteps.h"
+#include "RosterAddOn.h"
 
 #include <QTest>
 
@@ -14,7 +14,7 @@ const QStringList combinedSkins{u"Seal Team 6 / Phoenix"_s, u"German GSG-9 / L33
 
 } // namespace
 
-class TestEntryProfile : public QObject
+class TestAddOnTable : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private Q_SLOTS:
     void entryChecksRunInOrder();
 };
 
-void TestEntryProfile::profileOfEachAddOn_data()
+void TestAddOnTable::profileOfEachAddOn_data()
 {
     QTest::addColumn<QString>("botName");
     QTest::addColumn<bool>("autoSelect");
@@ -51,21 +51,21 @@ void TestEntryProfile::profileOfEachAddOn_data()
     row("PLBot", false, 5, u"Add PL Bot|Edit PL Bot"_s, u"\u0663"_s); // an Arabic-Indic three
 }
 
-void TestEntryProfile::profileOfEachAddOn()
+void TestAddOnTable::profileOfEachAddOn()
 {
     QFETCH(QString, botName);
     QFETCH(bool, autoSelect);
     QFETCH(int, maximum);
     QFETCH(QString, captions);
     QFETCH(QString, refused);
-    const std::optional<EntryProfile> profile = EntryProfile::find(botName);
+    const RosterAddOn *profile = RosterAddOn::find(botName);
     QVERIFY(profile);
-    QVERIFY(!EntryProfile::find(botName.toLower()));
-    QVERIFY(!EntryProfile::find(botName + u' '));
+    QVERIFY(!RosterAddOn::find(botName.toLower()));
+    QVERIFY(!RosterAddOn::find(botName + u' '));
 
-    QCOMPARE(QString(profile->addCaption()) + u'|' + profile->editCaption(), captions);
+    QCOMPARE(profile->addDialogCaption() + u'|' + profile->editDialogCaption(), captions);
     const QStringList autoOnly = autoSelect ? QStringList{u"Auto Select"_s} : QStringList();
-    QCOMPARE(profile->offersAutoSelect(), autoSelect);
+    QCOMPARE(profile->offersAutoSelect, autoSelect);
     QCOMPARE(profile->teams(), QStringList({u"Terrorist"_s, u"Counter Terrorist"_s}) + autoOnly);
     QCOMPARE(profile->fillSkinList(u"Terrorist"),
              terroristSkins + (autoSelect ? QStringList{u"Auto Select Terrorist"_s} : QStringList()));
@@ -75,11 +75,11 @@ void TestEntryProfile::profileOfEachAddOn()
     for (const QString &team : {u"terrorist"_s, u"Terorist"_s, QString(), u"Counter-Terrorist"_s})
         QVERIFY2(profile->fillSkinList(team).isEmpty(), qPrintable(team));
 
-    QCOMPARE(profile->skillMaximum(), maximum);
+    QCOMPARE(profile->skillMaximum, maximum);
     QCOMPARE(profile->skillLabel(), u"Skill 1 to %1 (1=best)"_s.arg(maximum));
     // The skill is checked as the add dialog checks it, the other fields being fine.
     const auto skillRefusal = [&profile](const QString &skill) {
-        return profile->refusal({u"A"_s, u"Terrorist"_s, skill, u"UK SAS"_s}, RosterFormat::Entry::Add);
+        return profile->entryRefusal({u"A"_s, u"Terrorist"_s, skill, u"UK SAS"_s}, RosterFormat::Entry::Add);
     };
     for (const QString &skill : {u"1"_s, u"3.0"_s, QString::number(maximum)})
         QCOMPARE(skillRefusal(skill), QString());
@@ -88,7 +88,7 @@ void TestEntryProfile::profileOfEachAddOn()
         QCOMPARE(skillRefusal(skill), message);
 }
 
-void TestEntryProfile::skinPositionAndPreview_data()
+void TestAddOnTable::skinPositionAndPreview_data()
 {
     QTest::addColumn<QString>("skin");
     QTest::addColumn<int>("withAuto");    // position for RamBot
@@ -106,18 +106,18 @@ void TestEntryProfile::skinPositionAndPreview_data()
     QTest::newRow("empty") << QString() << 0 << 0 << false;
 }
 
-void TestEntryProfile::skinPositionAndPreview()
+void TestAddOnTable::skinPositionAndPreview()
 {
     QFETCH(QString, skin);
     QFETCH(int, withAuto);
     QFETCH(int, withoutAuto);
     QFETCH(bool, ownPicture);
-    QCOMPARE(EntryProfile::find(u"RamBot")->skinPosition(skin), withAuto);
-    QCOMPARE(EntryProfile::find(u"ReduBot")->skinPosition(skin), withoutAuto);
-    QCOMPARE(EntryProfile::skinPreview(skin), ownPicture ? skin : u"Auto Select"_s);
+    QCOMPARE(RosterAddOn::find(u"RamBot")->skinPosition(skin), withAuto);
+    QCOMPARE(RosterAddOn::find(u"ReduBot")->skinPosition(skin), withoutAuto);
+    QCOMPARE(RosterAddOn::skinPreview(skin), ownPicture ? skin : u"Auto Select"_s);
 }
 
-void TestEntryProfile::unreadableName_data()
+void TestAddOnTable::unreadableName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("fine");
@@ -131,7 +131,7 @@ void TestEntryProfile::unreadableName_data()
     QTest::newRow("emoji") << u"Ace\U0001F600"_s << false << u"\U0001F600"_s;
 }
 
-void TestEntryProfile::unreadableName()
+void TestAddOnTable::unreadableName()
 {
     QFETCH(QString, name);
     QFETCH(bool, fine);
@@ -141,7 +141,7 @@ void TestEntryProfile::unreadableName()
     QVERIFY2(message.contains(u'"' + quoted + u'"') == !quoted.isEmpty(), qPrintable(message));
 }
 
-void TestEntryProfile::entryChecksRunInOrder_data()
+void TestAddOnTable::entryChecksRunInOrder_data()
 {
     using Entry = RosterFormat::Entry;
     QTest::addColumn<QString>("botName");
@@ -188,17 +188,17 @@ void TestEntryProfile::entryChecksRunInOrder_data()
     row("PodBot, all, no name", "PodBot", Entry::EditAll, u"|Terrorist|50|"_s, {}, false);
 }
 
-void TestEntryProfile::entryChecksRunInOrder()
+void TestAddOnTable::entryChecksRunInOrder()
 {
     QFETCH(QString, botName);
     QFETCH(int, entry);
     QFETCH(QString, bot);
     QFETCH(bool, rowSelected);
     QFETCH(QString, message);
-    QCOMPARE(
-        EntryProfile::find(botName)->refusal(OptionSteps::bots(bot).value(0), RosterFormat::Entry(entry), rowSelected),
-        message);
+    QCOMPARE(RosterAddOn::find(botName)->entryRefusal(OptionSteps::bots(bot).value(0), RosterFormat::Entry(entry),
+                                                      rowSelected),
+             message);
 }
 
-QTEST_GUILESS_MAIN(TestEntryProfile)
-#include "tst_entryprofile.moc"
+QTEST_GUILESS_MAIN(TestAddOnTable)
+#include "tst_addontable.moc"
