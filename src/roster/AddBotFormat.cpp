@@ -37,26 +37,20 @@ constexpr CheckLine botsDontShoot{"botsdontshoot 0"_L1, "botsdontshoot 1"_L1, Op
 // A team or skin that no dialog offers still gets a code, one the reader refuses, rather than a malformed line.
 constexpr char unknownCode = '0';
 
-// The length first: a roster of thousands looks up a team and a skin for every bot.
-bool is(QStringView text, QLatin1StringView known)
-{
-    return text.size() == known.size() && text == known;
-}
-
 char teamCode(QStringView team)
 {
-    if (is(team, SkinTable::terrorist))
+    if (RosterFormat::is(team, SkinTable::terrorist))
         return '1';
-    if (is(team, SkinTable::counterTerrorist))
+    if (RosterFormat::is(team, SkinTable::counterTerrorist))
         return '2';
-    return is(team, SkinTable::autoSelect) ? '5' : unknownCode;
+    return RosterFormat::is(team, SkinTable::autoSelect) ? '5' : unknownCode;
 }
 
 // The code follows from the skin text alone, whatever the bot's team.
 char skinCode(QStringView skin)
 {
     for (const SkinTable::Skin &known : SkinTable::skins) {
-        if (is(skin, known.name))
+        if (RosterFormat::is(skin, known.name))
             return known.code;
     }
     return unknownCode;
@@ -93,12 +87,6 @@ const CodeTexts &codeTexts()
 QString checkLine(const CheckLine &line, const RosterOptions &options)
 {
     return options.isChecked(line.option) ? QString(line.on) : QString(line.off);
-}
-
-QString textOr(const RosterOptions &options, Field field, const QString &fallback)
-{
-    const QString text = options.text(field);
-    return text.isEmpty() ? fallback : text;
 }
 
 // The default written for an empty Botskill field, which the field then shows; empty when the field is not empty
@@ -342,17 +330,17 @@ public:
 
     void writeOptions(const RosterAddOn &addOn, const RosterOptions &options, QStringList &lines) const override
     {
-        lines << u"pause "_s + textOr(options, Field::TimeBeforeBotEntry, u"3"_s);
+        lines << u"pause "_s + textOr(options.text(Field::TimeBeforeBotEntry), u"3"_s);
         lines << checkLine(autoTeamBalance, options);
         if (addOn.waypointLines) {
             for (const CheckLine &line : waypoints)
                 lines << checkLine(line, options);
         }
         lines << checkLine(observer, options) << checkLine(botsDontShoot, options);
-        lines << u"min_bots "_s + textOr(options, Field::MinBots, u"0"_s);
-        lines << u"max_bots "_s + textOr(options, Field::MaxBots, u"0"_s);
+        lines << u"min_bots "_s + textOr(options.text(Field::MinBots), u"0"_s);
+        lines << u"max_bots "_s + textOr(options.text(Field::MaxBots), u"0"_s);
 
-        const QString botskill = textOr(options, Field::Botskill, botskillDefault(addOn, options));
+        const QString botskill = textOr(options.text(Field::Botskill), botskillDefault(addOn, options));
         switch (addOn.skillLines) {
         case RosterAddOn::SkillLines::RandomRange:
             lines << (options.isChecked(Option::AutoSkill) ? u"botskill -1"_s : u"botskill "_s + botskill);

@@ -21,15 +21,11 @@ constexpr auto balanceOn = "mp_autoteambalance 1"_L1;
 // The team's code, or a null character for a team the file has no code for.
 QChar teamCode(const RosterAddOn &addOn, QStringView team)
 {
-    // The length first: a roster of thousands looks up a team for every bot.
-    const auto is = [team](QLatin1StringView known) {
-        return team.size() == known.size() && team == known;
-    };
-    if (is(SkinTable::terrorist))
+    if (RosterFormat::is(team, SkinTable::terrorist))
         return addOn.terroristCode;
-    if (is(SkinTable::counterTerrorist))
+    if (RosterFormat::is(team, SkinTable::counterTerrorist))
         return addOn.counterTerroristCode;
-    if (is(autoAssign))
+    if (RosterFormat::is(team, autoAssign))
         return addOn.autoAssignCode;
     return {};
 }
@@ -47,11 +43,6 @@ const QString *teamOf(const RosterAddOn &addOn, QChar code)
     if (code == addOn.autoAssignCode)
         return &autoAssignText;
     return nullptr;
-}
-
-QString textOr(const QString &text, const QString &fallback)
-{
-    return text.isEmpty() ? fallback : text;
 }
 
 // Whether text fits into one line of an 8-bit file; one pass, as a roster of thousands asks it of every name.

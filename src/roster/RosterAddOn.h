@@ -28,7 +28,8 @@ public:
     };
 
     QStringView botName = {};
-    const RosterFormat *format = nullptr;
+    // The format of the add-on's roster files: the "addbot" lines, unless the row names another.
+    const RosterFormat *format = &RosterFormat::addBot();
 
     // The "addbot" format: whether the file carries the three waypoint lines after the team balance (the editor
     // shows the "Waypoints" frame to these add-ons alone), its skill lines, and what an empty Botskill field is

@@ -118,6 +118,10 @@ public:
     // every check either format makes of them; any other is checked one rule at a time.
     static bool plainNameAndSkill(QStringView name, QStringView skill);
     static QString quoted(QStringView text) { return u'"' + text.toString() + u'"'; }
+    // The text of a field, or what an empty one is written as.
+    static QString textOr(const QString &text, const QString &fallback) { return text.isEmpty() ? fallback : text; }
+    // The length first: a roster of thousands looks up a team for every bot.
+    static bool is(QStringView text, QLatin1StringView known) { return text.size() == known.size() && text == known; }
     // "The bot "Alpha" cannot be saved", made only for a bot that is refused.
     static QString botStart(const RosterEntry &entry);
     static QString namelessBotMessage();
