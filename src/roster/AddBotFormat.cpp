@@ -178,12 +178,9 @@ QString optionRefusal(const char *label, const QString &text, bool (*readsBack)(
 // The value after the command word is kept as the file writes it; the command word goes unchecked.
 bool readNumberField(TextLines::Cursor &lines, RosterOptions &options, Field field)
 {
-    QByteArrayView line;
-    if (!lines.next(line))
-        return false;
-    const QString text = QString::fromLatin1(line);
-    const QStringView value = RosterFormat::afterFirstSpace(text);
-    if (!NumberText::value(value))
+    const std::optional<QString> line = RosterFormat::nextLine(lines);
+    const QStringView value = line ? RosterFormat::afterFirstSpace(*line) : QStringView();
+    if (!line || !NumberText::value(value))
         return false;
     options.setText(field, value.toString());
     return true;
@@ -214,11 +211,10 @@ QStringView commandWord(QStringView line)
 // the file's range replaces the "20" and "40" that checking Use Botskill Range puts in.
 bool readRangeSkill(TextLines::Cursor &lines, RosterOptions &options)
 {
-    QByteArrayView bytes;
-    if (!lines.next(bytes))
+    std::optional<QString> line = RosterFormat::nextLine(lines);
+    if (!line)
         return false;
-    QString line = QString::fromLatin1(bytes);
-    const QStringView skill = RosterFormat::afterFirstSpace(line);
+    const QStringView skill = RosterFormat::afterFirstSpace(*line);
     if (skill == "-1"_L1) {
         options.setChecked(Option::AutoSkill, true);
     } else {
@@ -226,34 +222,32 @@ bool readRangeSkill(TextLines::Cursor &lines, RosterOptions &options)
         options.setText(Field::Botskill, skill.toString());
     }
 
-    if (!lines.next(bytes))
+    if (line = RosterFormat::nextLine(lines); !line)
         return false;
-    line = QString::fromLatin1(bytes);
-    if (commandWord(line) == "rb_minskill"_L1) {
+    if (commandWord(*line) == "rb_minskill"_L1) {
         options.setChecked(Option::UseBotskillRange, true);
-        options.setText(Field::MinBotSkill, RosterFormat::afterFirstSpace(line).toString());
-    } else if (commandWord(line) == "//rb_minskill"_L1) {
+        options.setText(Field::MinBotSkill, RosterFormat::afterFirstSpace(*line).toString());
+    } else if (commandWord(*line) == "//rb_minskill"_L1) {
         options.setChecked(Option::UseBotskillRange, false);
     } else {
         return false;
     }
 
-    if (!lines.next(bytes))
+    if (line = RosterFormat::nextLine(lines); !line)
         return false;
-    line = QString::fromLatin1(bytes);
-    if (commandWord(line) == "rb_maxskill"_L1)
-        options.setText(Field::MaxSkill, RosterFormat::afterFirstSpace(line).toString());
-    else if (commandWord(line) == "//rb_maxskill"_L1)
+    if (commandWord(*line) == "rb_maxskill"_L1)
+        options.setText(Field::MaxSkill, RosterFormat::afterFirstSpace(*line).toString());
+    else if (commandWord(*line) == "//rb_maxskill"_L1)
         options.setChecked(Option::UseBotskillRange, false);
     else
         return false;
 
-    if (!lines.next(bytes) || bytes.isEmpty())
+    if (line = RosterFormat::nextLine(lines); !line || line->isEmpty())
         return false;
-    const char extra = bytes.back();
-    if (extra != '0' && extra != '1')
+    const QChar extra = line->back();
+    if (extra != u'0' && extra != u'1')
         return false;
-    options.setChecked(Option::ExtraSkill, extra == '1');
+    options.setChecked(Option::ExtraSkill, extra == u'1');
     return true;
 }
 

@@ -61,16 +61,13 @@ bool isSkill(QStringView skill)
 // The text after the line's first blank; none when there is no line or it has no blank.
 std::optional<QString> valueOf(TextLines::Cursor &lines, QString *whole = nullptr)
 {
-    QByteArrayView bytes;
-    if (!lines.next(bytes))
-        return std::nullopt;
-    const QString line = QString::fromLatin1(bytes);
-    const qsizetype blank = line.indexOf(u' ');
+    const std::optional<QString> line = RosterFormat::nextLine(lines);
+    const qsizetype blank = line ? line->indexOf(u' ') : -1;
     if (blank < 0)
         return std::nullopt;
     if (whole)
-        *whole = line.first(blank);
-    return line.sliced(blank + 1);
+        *whole = line->first(blank);
+    return line->sliced(blank + 1);
 }
 
 class AndroidFormat final : public RosterFormat

@@ -30,17 +30,9 @@ QVariant Roster::headerData(int section, Qt::Orientation orientation, int role) 
     if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || section < 0
         || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (m_columns.at(section)) {
-    case RosterEntry::Name:
-        return tr("Bot Name");
-    case RosterEntry::Team:
-        return tr("Team");
-    case RosterEntry::Skill:
-        return tr("Skill");
-    case RosterEntry::Skin:
-        break;
-    }
-    return tr("Skin");
+    static const char *const captions[]
+        = {QT_TR_NOOP("Bot Name"), QT_TR_NOOP("Team"), QT_TR_NOOP("Skill"), QT_TR_NOOP("Skin")};
+    return tr(captions[m_columns.at(section)]);
 }
 
 void Roster::append(const QList<RosterEntry> &entries)

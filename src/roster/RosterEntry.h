@@ -16,17 +16,9 @@ struct RosterEntry
 
     const QString &field(Field field) const
     {
-        switch (field) {
-        case Name:
-            return name;
-        case Team:
-            return team;
-        case Skill:
-            return skill;
-        case Skin:
-            break;
-        }
-        return skin;
+        static constexpr QString RosterEntry::*fields[]
+            = {&RosterEntry::name, &RosterEntry::team, &RosterEntry::skill, &RosterEntry::skin};
+        return this->*fields[field];
     }
 
     friend bool operator==(const RosterEntry &, const RosterEntry &) = default;

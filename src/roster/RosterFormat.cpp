@@ -75,6 +75,14 @@ QString RosterFormat::pleaseChange()
     return tr(" Please change it and save again.");
 }
 
+std::optional<QString> RosterFormat::nextLine(TextLines::Cursor &lines)
+{
+    QByteArrayView line;
+    if (!lines.next(line))
+        return std::nullopt;
+    return QString::fromLatin1(line);
+}
+
 QStringView RosterFormat::afterFirstSpace(QStringView line)
 {
     const qsizetype space = line.indexOf(u' ');

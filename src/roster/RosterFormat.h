@@ -128,6 +128,8 @@ public:
     static QString numberNameMessage();
     static QString noBotsMessage();
     static QString pleaseChange();
+    // The next line as text; none at the end of the file.
+    static std::optional<QString> nextLine(TextLines::Cursor &lines);
     // The text after a line's first blank, or the whole line without one.
     static QStringView afterFirstSpace(QStringView line);
     // The pause is stored as a whole number within 16 bits, halves going to the even neighbour; none for a text
