@@ -282,8 +282,7 @@ void TestAndroidRosterFile::unwritableFileIsReportedAndKept()
 {
     QFETCH(int, kind);
     ScratchMount mount{ScratchMount::Kind(kind)};
-    if (!mount.isMounted())
-        QSKIP(qPrintable(mount.skipReason()));
+    SKIP_UNLESS_MOUNTED(mount);
     if (kind == int(ScratchMount::Kind::ReadOnly)) {
         mount.remount(false);
         mount.write(u"bots.cfg"_s, "old");

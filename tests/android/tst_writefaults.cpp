@@ -229,8 +229,7 @@ void TestWriteFaults::oldFileOrNewOneWhole()
     QString folder = scratch.path();
     if (fault.startsWith("full disk"_L1)) {
         disk = std::make_unique<ScratchMount>(ScratchMount::Kind::Tiny);
-        if (!disk->isMounted())
-            QSKIP(qPrintable(disk->skipReason()));
+        SKIP_UNLESS_MOUNTED(*disk);
         folder = disk->path();
     }
     const bool large = fault.endsWith("large write"_L1);

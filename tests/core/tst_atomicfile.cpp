@@ -58,8 +58,7 @@ void TestAtomicFile::fullDiskKeepsOldFile()
 {
     QFETCH(int, newSize);
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"liblist.gam"_s, "game \"Counter-Strike\"\r\n");
     disk.fill();
     const QString path = QDir(disk.path()).filePath(u"liblist.gam"_s);
@@ -74,8 +73,7 @@ void TestAtomicFile::fullDiskKeepsOldFile()
 void TestAtomicFile::readOnlyDiskKeepsOldFile()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"hl.bat"_s, "old");
     QVERIFY(disk.remount(true));
     const QString path = QDir(disk.path()).filePath(u"hl.bat"_s);

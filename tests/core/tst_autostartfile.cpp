@@ -91,8 +91,7 @@ void TestAutostartFile::choose()
 void TestAutostartFile::copyThatFailsKeepsTheOldFile()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     GameDirFixture elsewhere;
     const std::unique_ptr<AppSettings> settings = elsewhere.makeSettings();
     elsewhere.write(u"mine.cfg"_s, rosterOf(u"RamBot"_s) + QByteArray(8192, 'x'));
@@ -152,8 +151,7 @@ void TestAutostartFile::clear()
 void TestAutostartFile::deleteThatFailsIsReported()
 {
     ScratchMount disk(ScratchMount::Kind::ReadOnly);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     QVERIFY(disk.remount(false));
     disk.write(u"bot.cfg"_s, "x");
     QVERIFY(disk.remount(true));

@@ -70,8 +70,7 @@ void TestLaunch::missingVariantKeepsLiblist()
 void TestLaunch::fullDiskKeepsLiblist()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"liblist.gam"_s, "game \"cs\"\r\n");
     disk.write(u"RamBot liblist.gam"_s, QByteArray(2000, 'r'));
     disk.fill();

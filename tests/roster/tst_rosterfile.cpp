@@ -344,8 +344,7 @@ void TestRosterFile::refusedWriteKeepsTheOldFile()
     QCOMPARE(TestFiles::read(path), QByteArray("old"));
 
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     const QString onFullDisk = disk.path() + u"/bots.cfg"_s;
     TestFiles::write(onFullDisk, "old");
     disk.fill();

@@ -104,9 +104,9 @@ private Q_SLOTS:
         QTest::newRow("quoted name after two blanks, unquoted name up to a quote")
             << head + "hostname  \"Dust\"\r\nhostname Dust\"2\r\n"
             << ReadStatus::Loaded << QStringList{u"hostname=Dust"_s};
-        QTest::newRow("a lone CR ends a record") << head + "mp_c4timer 45\r\r\nmp_roundtime 5\rsv_cheats 1\r\n"
-                                                 << ReadStatus::Loaded
-                                                 << QStringList{u"mp_c4timer=45"_s, u"mp_roundtime=5"_s, u"sv_cheats=1"_s};
+        QTest::newRow("a lone CR ends a record")
+            << head + "mp_c4timer 45\r\r\nmp_roundtime 5\rsv_cheats 1\r\n"
+            << ReadStatus::Loaded << QStringList{u"mp_c4timer=45"_s, u"mp_roundtime=5"_s, u"sv_cheats=1"_s};
         QTest::newRow("records after commas, leading blanks, a later one wins, unknown keys")
             << head + "mp_roundtime 5,   mp_c4timer 45, mp_roundtime 9\nfoo 1\nsv_cheats 0\nMP_FOOTSTEPS 1\n"
             << ReadStatus::Loaded << QStringList{u"mp_roundtime=9"_s, u"mp_c4timer=45"_s};
@@ -191,8 +191,7 @@ private Q_SLOTS:
     void leavesFilesAsTheyWereOnAFolderThatCannotBeWritten()
     {
         ScratchMount disk(ScratchMount::Kind::ReadOnly);
-        if (!disk.isMounted())
-            QSKIP(qPrintable(disk.skipReason()));
+        SKIP_UNLESS_MOUNTED(disk);
         QVERIFY(disk.remount(false));
         disk.write(u"game.cfg"_s, "new");
         disk.write(u"game.trb"_s, "old");
@@ -210,8 +209,7 @@ private Q_SLOTS:
     void keepsTheOldFileOnAFullDisk()
     {
         ScratchMount disk(ScratchMount::Kind::Tiny);
-        if (!disk.isMounted())
-            QSKIP(qPrintable(disk.skipReason()));
+        SKIP_UNLESS_MOUNTED(disk);
         disk.write(u"listenserver.cfg"_s, "old");
         disk.fill();
         const QString message = ListenServerFile::write(disk.path(), everyValue());

@@ -547,8 +547,7 @@ void TestMainScreen::versionQuestion()
 void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"cstrike/cstrike.ico"_s, "icon");
     disk.write(u"cstrike/OLD liblist.gam"_s, "version \"1.5\"\r\n");
     disk.write(u"cstrike/liblist.gam"_s, "version \"1.5\"\r\n");
