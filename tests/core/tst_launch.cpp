@@ -38,6 +38,8 @@ void TestLaunch::variantReplacesLiblist_data()
     QTest::newRow("variant in upper case") << u"ReduBot"_s << u"REDUBOT LIBLIST.GAM"_s << u"liblist.gam"_s;
     QTest::newRow("no liblist.gam yet") << u"RamBot"_s << u"RamBot liblist.gam"_s << QString();
     QTest::newRow("liblist.gam in upper case") << u"RamBot"_s << u"RamBot liblist.gam"_s << u"LIBLIST.GAM"_s;
+    QTest::newRow("the plain game") << u"Original CS"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s;
+    QTest::newRow("the plain game after a launch") << u"OLD"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s;
 }
 
 void TestLaunch::variantReplacesLiblist()

@@ -1,4 +1,3 @@
-#include "BotCatalogue.h"
 #include "OptionSteps.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
@@ -12,10 +11,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString goodFile = u"//RamBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-                         u"mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
-                         u"botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"_s;
 
 // Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
 void apply(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
@@ -44,7 +39,7 @@ void apply(RosterDocument &document, const QString &step, const QTemporaryDir &d
         QVERIFY(!document.save(dir.filePath(u"refused.cfg"_s)).isEmpty());
     } else if (step.startsWith("load "_L1)) {
         const QString kind = step.sliced(5);
-        QString text = goodFile;
+        QString text = QString::fromLatin1(TestFiles::roster(u"RamBot"_s));
         if (kind == "broken"_L1)
             text.replace(u"mp_autoteambalance 0"_s, u"mp_autoteambalance 7"_s).replace(u"pause 3"_s, u"pause 4"_s);
         else if (kind == "other version"_L1)
@@ -64,26 +59,9 @@ class TestRosterDocument : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyGenericAddOnHasItsEntry();
     void modifiedFollowsTheEdits_data();
     void modifiedFollowsTheEdits();
 };
-
-void TestRosterDocument::everyGenericAddOnHasItsEntry()
-{
-    // The add-ons the catalogue gives the generic editor are those of the roster's table, and no others.
-    QStringList catalogue;
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        if (bot.editor == RosterEditor::Generic)
-            catalogue << QString(bot.botName);
-    }
-    QStringList table;
-    for (const RosterAddOn &addOn : RosterAddOn::all())
-        table << addOn.botName.toString();
-    catalogue.sort();
-    table.sort();
-    QCOMPARE(table, catalogue);
-}
 
 void TestRosterDocument::modifiedFollowsTheEdits_data()
 {
