@@ -28,24 +28,19 @@ void TestAndroidDocument::entryChecksRunInOrder_data()
     QTest::addColumn<QString>("skill");
     QTest::addColumn<QString>("team");
     QTest::addColumn<bool>("withName");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // a part of it; empty: none, the bot is taken
 
-    QTest::newRow("all empty") << QString() << QString() << QString() << true << u"You have to name the bot"_s;
-    QTest::newRow("no team") << u"A"_s << QString() << QString() << true << u"You have to select a team for the bot"_s;
-    QTest::newRow("no skill") << u"A"_s << QString() << u"Terrorist"_s << true
-                              << u"You have to enter a skill level for the bot"_s;
-    QTest::newRow("101") << u"A"_s << u"101"_s << u"Terrorist"_s << true
-                         << u"The skill level must be between 0 and 100"_s;
-    QTest::newRow("-1") << u"A"_s << u"-1"_s << u"Terrorist"_s << true
-                        << u"The skill level must be between 0 and 100"_s;
+    const QString range = u"between 0 and 100"_s;
+    QTest::newRow("all empty") << QString() << QString() << QString() << true << u"name the bot"_s;
+    QTest::newRow("no team") << u"A"_s << QString() << QString() << true << u"select a team"_s;
+    QTest::newRow("no skill") << u"A"_s << QString() << u"Terrorist"_s << true << u"enter a skill level"_s;
+    QTest::newRow("101") << u"A"_s << u"101"_s << u"Terrorist"_s << true << range;
+    QTest::newRow("-1") << u"A"_s << u"-1"_s << u"Terrorist"_s << true << range;
     // A skill that is no number is no skill from 0 to 100 either.
-    QTest::newRow("no number") << u"A"_s << u"high"_s << u"Terrorist"_s << true
-                               << u"The skill level must be between 0 and 100"_s;
+    QTest::newRow("no number") << u"A"_s << u"high"_s << u"Terrorist"_s << true << range;
     QTest::newRow("0, a typed team") << u"A"_s << u"0"_s << u"Spectator"_s << true << QString();
     QTest::newRow("100") << u"A B"_s << u"100"_s << u"Auto Assign"_s << true << QString();
-    QTest::newRow("name a number") << u"42"_s << u"50"_s << u"Terrorist"_s << true
-                                   << u"A bot name cannot be a number, because the bot add-on would take it for the "
-                                      "skill level. Please use another name."_s;
+    QTest::newRow("name a number") << u"42"_s << u"50"_s << u"Terrorist"_s << true << u"cannot be a number"_s;
     QTest::newRow("to all, no name") << QString() << u"50"_s << u"Terrorist"_s << false << QString();
 }
 
@@ -56,7 +51,8 @@ void TestAndroidDocument::entryChecksRunInOrder()
     QFETCH(QString, team);
     QFETCH(bool, withName);
     QFETCH(QString, message);
-    QCOMPARE(AndroidEntryCheck::refusal({name, skill, team}, withName), message);
+    const QString refusal = AndroidEntryCheck::refusal({name, skill, team}, withName);
+    QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.contains(message), qPrintable(refusal));
 }
 
 void TestAndroidDocument::tracksUnsavedChanges()
@@ -99,8 +95,7 @@ void TestAndroidDocument::failedReadLeavesReadOptionsAsAChange()
     document.append({u"A"_s, u"50"_s, u"Terrorist"_s});
     QCOMPARE(document.save(dir.filePath(u"good.cfg"_s)), QString());
 
-    QCOMPARE(document.open(path),
-             u"The file you selected is not a valid Counter-Strike Trevlin AndroidBot Config file"_s);
+    QVERIFY(!document.open(path).isEmpty());
     QVERIFY(document.isEmpty());
     QCOMPARE(document.options().entryDelay(), u"9"_s);
     QVERIFY(document.isModified());

@@ -187,10 +187,7 @@ void TestAndroidRosterFile::brokenFileIsRefused()
     const AndroidRosterFile::ReadResult result
         = AndroidRosterFile::parse(bytes, editor.addOn, editor.options, editor.roster);
     QCOMPARE(int(result.status), status);
-    QCOMPARE(result.message,
-             status == int(ReadStatus::PreviousVersion)
-                 ? u"This config file is made with a previous version. Unable to load."_s
-                 : u"The file you selected is not a valid Counter-Strike Trevlin "_s + botName + u" Config file"_s);
+    QVERIFY(!result.message.isEmpty());
     QVERIFY(editor.roster.isEmpty());
 }
 
@@ -232,27 +229,17 @@ void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused_data()
     QTest::addColumn<QString>("bots");
     QTest::addColumn<QString>("message");
 
+    // The refusal names the value that would not read back.
     const QString fine = u"Alpha|50|Terrorist"_s;
-    QTest::newRow("no bots") << u"3"_s << QString() << u"There are no bots to save. Add at least one bot first."_s;
-    QTest::newRow("delay no number") << u"soon"_s << fine
-                                     << u"The option \"Time Before Bot Entry\" cannot be saved, because \"soon\" is "
-                                        "not a number from -32768 to 32767. Please change it and save again."_s;
-    QTest::newRow("delay beyond 16 bits") << u"40000"_s << fine << u"\"40000\" is not a number"_s;
-    QTest::newRow("first name with a blank")
-        << u"3"_s << u"Big Shot|50|Terrorist;Alpha|50|Terrorist"_s
-        << u"The bot \"Big Shot\" cannot be saved as the first bot, because the first bot's name cannot contain "
-           "blanks. Please change its name, or delete it and add it again after another bot."_s;
-    QTest::newRow("name a number") << u"3"_s << fine + u";42|50|Terrorist"_s
-                                   << u"The bot \"42\" cannot be saved. A bot name cannot be a number"_s;
-    QTest::newRow("name beyond Latin-1") << u"3"_s << fine + u";\u0416ora|50|Terrorist"_s
-                                         << u"The bot \"\u0416ora\" cannot be saved. The bot name holds a character"_s;
-    QTest::newRow("typed team") << u"3"_s << u"Alpha|50|Spectator"_s
-                                << u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of "
-                                   "\"Terrorist\", \"Counter Terrorist\" and \"Auto Assign\". Please change it and "
-                                   "save again."_s;
-    QTest::newRow("skill with a blank") << u"3"_s << u"Alpha|5 0|Terrorist"_s
-                                        << u"The bot \"Alpha\" cannot be saved, because its skill \"5 0\" is not a "
-                                           "number."_s;
+    QTest::newRow("no bots") << u"3"_s << QString() << u"no bots to save"_s;
+    QTest::newRow("delay no number") << u"soon"_s << fine << u"\"soon\""_s;
+    QTest::newRow("delay beyond 16 bits") << u"40000"_s << fine << u"\"40000\""_s;
+    QTest::newRow("first name with a blank") << u"3"_s << u"Big Shot|50|Terrorist;Alpha|50|Terrorist"_s
+                                             << u"\"Big Shot\" cannot be saved as the first bot"_s;
+    QTest::newRow("name a number") << u"3"_s << fine + u";42|50|Terrorist"_s << u"\"42\""_s;
+    QTest::newRow("name beyond Latin-1") << u"3"_s << fine + u";\u0416ora|50|Terrorist"_s << u"\"\u0416ora\""_s;
+    QTest::newRow("typed team") << u"3"_s << u"Alpha|50|Spectator"_s << u"\"Spectator\""_s;
+    QTest::newRow("skill with a blank") << u"3"_s << u"Alpha|5 0|Terrorist"_s << u"\"5 0\""_s;
 }
 
 void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused()
@@ -298,8 +285,7 @@ void TestAndroidRosterFile::unwritableFileIsReportedAndKept()
     editor.roster.assign(many);
     const QString path = QDir(mount.path()).filePath(u"bots.cfg"_s);
     const QString error = AndroidRosterFile::write(path, editor.addOn, editor.options, editor.roster);
-    QVERIFY2(error.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s),
-             qPrintable(error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
     QCOMPARE(mount.read(u"bots.cfg"_s), "old");
 }
 
