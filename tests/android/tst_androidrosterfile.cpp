@@ -2,7 +2,6 @@
 #include "AndroidOptions.h"
 #include "AndroidRoster.h"
 #include "AndroidRosterFile.h"
-#include "ScratchMount.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -67,9 +66,6 @@ private Q_SLOTS:
     void readsValuesAsTheAddOnDoes();
     void rosterThatWouldNotReadBackIsRefused_data();
     void rosterThatWouldNotReadBackIsRefused();
-    void unwritableFileIsReportedAndKept_data();
-    void unwritableFileIsReportedAndKept();
-    void hugeFileIsNotRead();
 };
 
 void TestAndroidRosterFile::writesExactFileThatReadsBack_data()
@@ -256,55 +252,6 @@ void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused()
     const QString refusal = AndroidRosterFile::write(path, editor.addOn, editor.options, editor.roster);
     QVERIFY2(refusal.contains(message), qPrintable(refusal));
     QCOMPARE(TestFiles::read(path), "old");
-}
-
-void TestAndroidRosterFile::unwritableFileIsReportedAndKept_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::newRow("read-only file system") << int(ScratchMount::Kind::ReadOnly);
-    QTest::newRow("full file system") << int(ScratchMount::Kind::Tiny);
-}
-
-void TestAndroidRosterFile::unwritableFileIsReportedAndKept()
-{
-    QFETCH(int, kind);
-    ScratchMount mount{ScratchMount::Kind(kind)};
-    SKIP_UNLESS_MOUNTED(mount);
-    if (kind == int(ScratchMount::Kind::ReadOnly)) {
-        mount.remount(false);
-        mount.write(u"bots.cfg"_s, "old");
-        mount.remount(true);
-    } else {
-        mount.write(u"bots.cfg"_s, "old");
-        mount.fill();
-    }
-    Editor editor(u"PodBot"_s);
-    QList<AndroidRosterEntry> many;
-    for (int i = 0; i < 2000; ++i)
-        many.append({u"Bot%1"_s.arg(i), u"50"_s, u"Terrorist"_s});
-    editor.roster.assign(many);
-    const QString path = QDir(mount.path()).filePath(u"bots.cfg"_s);
-    const QString error = AndroidRosterFile::write(path, editor.addOn, editor.options, editor.roster);
-    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-    QCOMPARE(mount.read(u"bots.cfg"_s), "old");
-}
-
-void TestAndroidRosterFile::hugeFileIsNotRead()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"huge.cfg"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(AndroidRosterFile::sizeLimit + 1));
-    file.close();
-    Editor editor(u"AndroidBot"_s);
-    const AndroidRosterFile::ReadResult result
-        = AndroidRosterFile::read(path, editor.addOn, editor.options, editor.roster);
-    QCOMPARE(result.status, ReadStatus::TooLarge);
-    QVERIFY(result.message.contains(QDir::toNativeSeparators(path)));
-    // A folder is no roster file.
-    QCOMPARE(AndroidRosterFile::read(dir.path(), editor.addOn, editor.options, editor.roster).status,
-             ReadStatus::NotValid);
 }
 
 QTEST_GUILESS_MAIN(TestAndroidRosterFile)

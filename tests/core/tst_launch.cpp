@@ -2,7 +2,6 @@
 #include "GameFolder.h"
 #include "GameLauncher.h"
 #include "Platform.h"
-#include "ScratchMount.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +18,6 @@ private Q_SLOTS:
     void variantReplacesLiblist_data();
     void variantReplacesLiblist();
     void missingVariantKeepsLiblist();
-    void fullDiskKeepsLiblist();
 #ifndef Q_OS_WIN
     void nativeLauncherGetsBatchArguments_data();
     void nativeLauncherGetsBatchArguments();
@@ -67,19 +65,6 @@ void TestLaunch::missingVariantKeepsLiblist()
     for (const QString &botName : {u"RamBot"_s, QString()})
         QCOMPARE(GameLauncher::activateVariant(game.gameDir(), botName), GameLauncher::Result::VariantMissing);
     QCOMPARE(game.read(u"liblist.gam"_s), QByteArray("mine"));
-}
-
-void TestLaunch::fullDiskKeepsLiblist()
-{
-    ScratchMount disk(ScratchMount::Kind::Tiny);
-    SKIP_UNLESS_MOUNTED(disk);
-    disk.write(u"liblist.gam"_s, "game \"cs\"\r\n");
-    disk.write(u"RamBot liblist.gam"_s, QByteArray(2000, 'r'));
-    disk.fill();
-    QString error;
-    QCOMPARE(GameLauncher::activateVariant(disk.path(), u"RamBot"_s, &error), GameLauncher::Result::WriteFailed);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(disk.read(u"liblist.gam"_s), QByteArray("game \"cs\"\r\n"));
 }
 
 #ifndef Q_OS_WIN
