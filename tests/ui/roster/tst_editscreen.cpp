@@ -74,18 +74,14 @@ private Q_SLOTS:
     void editControlOpensWithLayout();
     void everyControlIsNamed();
     void openEditorIsRaisedNotReloaded();
-    void otherAddOnClosesTheOpenEditorFirst_data();
-    void otherAddOnClosesTheOpenEditorFirst();
+    void unsavedBotsAreAskedAbout_data();
+    void unsavedBotsAreAskedAbout();
     void columnsShareOneSelectedRow();
     void deletingTheLastBotDisablesSave();
-    void doneQuestion_data();
-    void doneQuestion();
     void optionControlsFollowTheRules();
     void spinnerSteps_data();
     void spinnerSteps();
     void openChangeAndSaveUnderANewName();
-    void endingTheProgramAsksAboutUnsavedBots_data();
-    void endingTheProgramAsksAboutUnsavedBots();
 };
 
 void TestEditScreen::everyEditControlOpensItsEditor()
@@ -167,37 +163,95 @@ void TestEditScreen::openEditorIsRaisedNotReloaded()
     QVERIFY(h.state.rosterChanged);
 }
 
-void TestEditScreen::otherAddOnClosesTheOpenEditorFirst_data()
+void TestEditScreen::unsavedBotsAreAskedAbout_data()
 {
+    QTest::addColumn<QString>("how"); // what would let the bots go
+    QTest::addColumn<bool>("changed");
     QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::newRow("discard") << QDialogButtonBox::No;
-    QTest::newRow("save first") << QDialogButtonBox::Yes;
-    QTest::newRow("cancel") << QDialogButtonBox::Cancel;
+    // "gone", "kept", "save dialog", "renewed" (New), "switched" (to NNBot's editor) or "ended" (the program)
+    QTest::addColumn<QString>("outcome");
+    // The answer to the question, or "saved" when there is nothing to ask about.
+    const auto row = [](const QString &how, const QString &answer, const QString &outcome) {
+        const QHash<QString, QDialogButtonBox::StandardButton> buttons{{u"no"_s, QDialogButtonBox::No},
+                                                                       {u"yes"_s, QDialogButtonBox::Yes},
+                                                                       {u"cancel"_s, QDialogButtonBox::Cancel}};
+        QTest::addRow("%s, %s", qPrintable(how), qPrintable(answer))
+            << how << (answer != "saved"_L1) << buttons.value(answer, MessageAnswerer::pressEscape) << outcome;
+    };
+    for (const QString &how : {u"Done"_s, u"close box"_s}) {
+        row(how, u"saved"_s, u"gone"_s);
+        row(how, u"no"_s, u"gone"_s);
+        row(how, u"yes"_s, u"save dialog"_s);
+        row(how, u"cancel"_s, u"kept"_s);
+        row(how, u"escape"_s, u"kept"_s);
+    }
+    row(u"New"_s, u"saved"_s, u"renewed"_s);
+    row(u"New"_s, u"no"_s, u"renewed"_s);
+    row(u"New"_s, u"yes"_s, u"save dialog"_s);
+    row(u"New"_s, u"escape"_s, u"kept"_s);
+    row(u"other add-on"_s, u"no"_s, u"switched"_s);
+    row(u"other add-on"_s, u"yes"_s, u"save dialog"_s);
+    row(u"other add-on"_s, u"cancel"_s, u"kept"_s);
+    // The main window's exit button and its close box end the program.
+    for (const QString &how : {u"Command4"_s, u"main close box"_s}) {
+        row(how, u"saved"_s, u"ended"_s);
+        row(how, u"no"_s, u"ended"_s);
+        row(how, u"yes"_s, u"save dialog"_s);
+        row(how, u"escape"_s, u"kept"_s);
+    }
 }
 
-void TestEditScreen::otherAddOnClosesTheOpenEditorFirst()
+void TestEditScreen::unsavedBotsAreAskedAbout()
 {
+    QFETCH(QString, how);
+    QFETCH(bool, changed);
     QFETCH(QDialogButtonBox::StandardButton, answer);
+    QFETCH(QString, outcome);
     EditorHarness h;
-    EditScreen *ramBot = h.open(u"Command2"_s);
-    addBots(ramBot, 1);
-    QPointer<EditScreen> guard(ramBot);
+    QPointer<EditScreen> editor = h.open(u"Command2"_s);
+    auto *entryTime = child<QLineEdit>(editor, u"Text1"_s);
+    QTest::keyClicks(entryTime, u"7"_s);
+    addBots(editor, 2, changed ? QString() : h.game.gameDir());
     MessageAnswerer answerer(answer);
     answerer.arm();
-    EditScreen *next = h.open(u"Command6"_s);
-    QCOMPARE(answerer.texts().size(), 1);
-    if (answer != QDialogButtonBox::No) {
-        // The RamBot roster stays in front, with its save dialog on Yes; nothing has switched to NNBot.
-        QCOMPARE(next, ramBot);
-        QCOMPARE(h.state.botName, u"RamBot"_s);
-        QCOMPARE(rosterOf(ramBot).size(), 1);
-        QCOMPARE(ramBot->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
+    EditScreen *next = nullptr;
+    if (how == "Done"_L1)
+        child<QPushButton>(editor, u"Command4"_s)->click();
+    else if (how == "close box"_L1)
+        editor->close();
+    else if (how == "New"_L1)
+        child<QAction>(editor, u"new"_s)->trigger();
+    else if (how == "other add-on"_L1)
+        next = h.open(u"Command6"_s);
+    else if (how == "main close box"_L1)
+        h.window->close();
+    else
+        h.press(how);
+
+    QCOMPARE(answerer.texts().size(), changed ? 1 : 0);
+    if (changed) {
+        QVERIFY2(answerer.text().contains(how == "New"_L1 ? "A New One"_L1 : "Before You Exit"_L1),
+                 qPrintable(answerer.text()));
+        // In the platform's order of buttons.
+        QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
+                 (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
+    }
+    QCOMPARE(h.window->isVisible(), outcome != "ended"_L1);
+    if (outcome == "gone"_L1 || outcome == "ended"_L1 || outcome == "switched"_L1) {
+        QVERIFY(!editor || !editor->isVisible());
+        if (outcome == "switched"_L1)
+            QVERIFY(next && next->botName() == "NNBot"_L1 && rosterOf(next).isEmpty());
         return;
     }
-    QVERIFY(next && next != ramBot);
-    QCOMPARE(next->botName(), u"NNBot"_s);
-    QVERIFY(rosterOf(next).isEmpty());
-    QTRY_VERIFY(guard.isNull());
+    // Still in front, with the save dialog on Yes; nothing has switched to another add-on.
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(h.state.botName, u"RamBot"_s);
+    QCOMPARE(editor->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, outcome == "save dialog"_L1);
+    QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
+    // New starts afresh: the options at their start, nothing to save.
+    QCOMPARE(entryTime->text(), outcome == "renewed"_L1 ? u"3"_s : u"37"_s);
+    if (outcome == "renewed"_L1)
+        QVERIFY(!child<QAction>(editor, u"Save"_s)->isEnabled() && !h.state.rosterChanged);
 }
 
 void TestEditScreen::columnsShareOneSelectedRow()
@@ -259,72 +313,6 @@ void TestEditScreen::deletingTheLastBotDisablesSave()
     child<QPushButton>(editor, u"Command4"_s)->click();
     QVERIFY(!answerer.answered());
     QVERIFY(!editor->isVisible());
-}
-
-void TestEditScreen::doneQuestion_data()
-{
-    QTest::addColumn<QString>("how"); // "Done", "close box" or "New"
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::addColumn<QString>("outcome"); // "gone", "kept", "save dialog" or "renewed"
-    const auto row = [](const char *name, const QString &how, bool changed, QDialogButtonBox::StandardButton answer,
-                        const QString &outcome) {
-        QTest::newRow(name) << how << changed << answer << outcome;
-    };
-    const QString gone = u"gone"_s;
-    const QString kept = u"kept"_s;
-    const QString saveDialog = u"save dialog"_s;
-    for (const QString &how : {u"Done"_s, u"close box"_s}) {
-        const QByteArray name = how.toLatin1();
-        row(name + ", saved", how, false, QDialogButtonBox::No, gone);
-        row(name + ", no", how, true, QDialogButtonBox::No, gone);
-        row(name + ", yes", how, true, QDialogButtonBox::Yes, saveDialog);
-        row(name + ", cancel", how, true, QDialogButtonBox::Cancel, kept);
-        row(name + ", escape", how, true, MessageAnswerer::pressEscape, kept);
-    }
-    row("New, saved", u"New"_s, false, QDialogButtonBox::No, u"renewed"_s);
-    row("New, no", u"New"_s, true, QDialogButtonBox::No, u"renewed"_s);
-    row("New, yes", u"New"_s, true, QDialogButtonBox::Yes, saveDialog);
-    row("New, escape", u"New"_s, true, MessageAnswerer::pressEscape, kept);
-}
-
-void TestEditScreen::doneQuestion()
-{
-    QFETCH(QString, how);
-    QFETCH(bool, changed);
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    QFETCH(QString, outcome);
-    EditorHarness h;
-    EditScreen *editor = h.open(u"Command2"_s);
-    auto *entryTime = child<QLineEdit>(editor, u"Text1"_s);
-    QTest::keyClicks(entryTime, u"7"_s);
-    addBots(editor, 2, changed ? QString() : h.game.gameDir());
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    if (how == "Done"_L1)
-        child<QPushButton>(editor, u"Command4"_s)->click();
-    else if (how == "close box"_L1)
-        editor->close();
-    else
-        child<QAction>(editor, u"new"_s)->trigger();
-
-    QCOMPARE(answerer.texts().size(), changed ? 1 : 0);
-    if (changed) {
-        QVERIFY2(answerer.text().contains(how == "New"_L1 ? "A New One"_L1 : "Before You Exit"_L1),
-                 qPrintable(answerer.text()));
-        // In the platform's order of buttons.
-        QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
-                 (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
-    }
-    QCOMPARE(editor->isVisible(), outcome != "gone"_L1);
-    QCOMPARE(editor->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, outcome == "save dialog"_L1);
-    if (outcome == "gone"_L1)
-        return;
-    QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
-    // New starts afresh: the options at their start, nothing to save.
-    QCOMPARE(entryTime->text(), outcome == "renewed"_L1 ? u"3"_s : u"37"_s);
-    if (outcome == "renewed"_L1)
-        QVERIFY(!child<QAction>(editor, u"Save"_s)->isEnabled() && !h.state.rosterChanged);
 }
 
 void TestEditScreen::optionControlsFollowTheRules()
@@ -414,51 +402,6 @@ void TestEditScreen::openChangeAndSaveUnderANewName()
     child<QPushButton>(editor, u"Command4"_s)->click();
     QVERIFY(!answerer.answered());
     QVERIFY(!editor->isVisible());
-}
-
-void TestEditScreen::endingTheProgramAsksAboutUnsavedBots_data()
-{
-    QTest::addColumn<QString>("control"); // the main window's exit button, or its close box
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::addColumn<bool>("ends");
-    for (const QString &control : {u"Command4"_s, u"close box"_s}) {
-        const QByteArray name = control.toLatin1();
-        QTest::newRow(name + ", saved") << control << false << QDialogButtonBox::No << true;
-        QTest::newRow(name + ", no") << control << true << QDialogButtonBox::No << true;
-        QTest::newRow(name + ", yes") << control << true << QDialogButtonBox::Yes << false;
-        QTest::newRow(name + ", escape") << control << true << MessageAnswerer::pressEscape << false;
-    }
-}
-
-void TestEditScreen::endingTheProgramAsksAboutUnsavedBots()
-{
-    QFETCH(QString, control);
-    QFETCH(bool, changed);
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    QFETCH(bool, ends);
-    EditorHarness h;
-    EditScreen *editor = h.open(u"Command2"_s);
-    addBots(editor, 1, changed ? QString() : h.game.gameDir());
-    QPointer<EditScreen> guard(editor);
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    if (control == "Command4"_L1)
-        h.find<QAbstractButton>(control)->click();
-    else
-        h.window->close();
-
-    QCOMPARE(answerer.texts().size(), changed ? 1 : 0);
-    if (ends) {
-        QVERIFY(!h.window->isVisible());
-        QVERIFY(!guard || !guard->isVisible());
-        return;
-    }
-    // The program goes on, with the roster in its editor and, on Yes, the save dialog in front.
-    QVERIFY(h.window->isVisible());
-    QVERIFY(guard && guard->isVisible());
-    QCOMPARE(rosterOf(editor).size(), 1);
-    QCOMPARE(editor->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
 }
 
 QTEST_MAIN(TestEditScreen)
