@@ -101,9 +101,8 @@ private Q_SLOTS:
     void saveEntryFollowsTheRoster();
     void editDialogActsOnTheRowSelectedAtDone();
     void addEditApplyToAllAddSeveralSaveAndReopen();
-    void doneQuestion_data();
-    void doneQuestion();
-    void endingTheProgramAsksAboutUnsavedBots();
+    void unsavedBotsAreAskedAbout_data();
+    void unsavedBotsAreAskedAbout();
     void autostartDoubleClickPreselectsTheFile();
 };
 
@@ -339,41 +338,49 @@ void TestAndroidMain::addEditApplyToAllAddSeveralSaveAndReopen()
     QVERIFY(!h.state.rosterChanged);
 }
 
-void TestAndroidMain::doneQuestion_data()
+void TestAndroidMain::unsavedBotsAreAskedAbout_data()
 {
-    QTest::addColumn<bool>("closeBox"); // the window's close box rather than Done
+    QTest::addColumn<QString>("how"); // what would let the bots go
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("saveShown");
-    QTest::newRow("Yes saves first") << false << int(QDialogButtonBox::Yes) << false << true;
-    QTest::newRow("No discards") << false << int(QDialogButtonBox::No) << true << false;
-    QTest::newRow("Cancel goes back") << false << int(QDialogButtonBox::Cancel) << false << false;
-    QTest::newRow("Escape goes back") << false << int(MessageAnswerer::pressEscape) << false << false;
-    QTest::newRow("close box, Yes") << true << int(QDialogButtonBox::Yes) << false << true;
-    QTest::newRow("close box, Escape") << true << int(MessageAnswerer::pressEscape) << false << false;
+    QTest::addColumn<QString>("outcome"); // "gone", "kept", "save dialog" or "switched" (to AndroidBot's editor)
+    QTest::newRow("Done, Yes saves first") << u"Done"_s << int(QDialogButtonBox::Yes) << u"save dialog"_s;
+    QTest::newRow("Done, No discards") << u"Done"_s << int(QDialogButtonBox::No) << u"gone"_s;
+    QTest::newRow("Done, Cancel goes back") << u"Done"_s << int(QDialogButtonBox::Cancel) << u"kept"_s;
+    QTest::newRow("Done, Escape goes back") << u"Done"_s << int(MessageAnswerer::pressEscape) << u"kept"_s;
+    QTest::newRow("close box, Yes") << u"close box"_s << int(QDialogButtonBox::Yes) << u"save dialog"_s;
+    QTest::newRow("close box, Escape") << u"close box"_s << int(MessageAnswerer::pressEscape) << u"kept"_s;
+    QTest::newRow("ending the program, Cancel") << u"end"_s << int(QDialogButtonBox::Cancel) << u"kept"_s;
+    QTest::newRow("the other add-on's editor, No") << u"other"_s << int(QDialogButtonBox::No) << u"switched"_s;
 }
 
-void TestAndroidMain::doneQuestion()
+void TestAndroidMain::unsavedBotsAreAskedAbout()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     QFETCH(int, answer);
-    QFETCH(bool, closes);
-    QFETCH(bool, saveShown);
+    QFETCH(QString, outcome);
     Harness h;
     AndroidMain *editor = h.open(u"Command10"_s);
     addBot(editor, u"A"_s, u"50"_s, u"Terrorist"_s);
     MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
     answerer.arm();
-    if (closeBox)
+    AndroidMain *next = nullptr;
+    if (how == "close box"_L1)
         editor->close();
+    else if (how == "end"_L1)
+        h.window->close();
+    else if (how == "other"_L1)
+        next = h.open(u"Command1"_s);
     else
         child<QPushButton>(editor, u"Command3"_s)->click();
     QStringList buttons = answerer.buttons();
     buttons.sort();
     QCOMPARE(buttons, (QStringList{u"Cancel"_s, u"No"_s, u"Yes"_s}));
-    QCOMPARE(h.editor() == nullptr, closes);
-    QDialog *save = closes ? nullptr : dialog(editor, u"AndroidSave"_s);
-    QCOMPARE(save != nullptr, saveShown);
+    QVERIFY(h.window->isVisible());
+    if (outcome == "switched"_L1)
+        QVERIFY(next && next != editor && h.state.botName == "AndroidBot"_L1);
+    QCOMPARE(h.editor() == editor, outcome == "kept"_L1 || outcome == "save dialog"_L1);
+    QDialog *save = h.editor() == editor ? dialog(editor, u"AndroidSave"_s) : nullptr;
+    QCOMPARE(save != nullptr, outcome == "save dialog"_L1);
     if (!save)
         return;
     // Once saved, Done asks nothing.
@@ -382,27 +389,6 @@ void TestAndroidMain::doneQuestion()
     QVERIFY(h.game.exists(u"asked.cfg"_s));
     child<QPushButton>(editor, u"Command3"_s)->click();
     QVERIFY(!h.editor());
-}
-
-void TestAndroidMain::endingTheProgramAsksAboutUnsavedBots()
-{
-    Harness h;
-    AndroidMain *editor = h.open(u"Command1"_s);
-    addBot(editor, u"A"_s, u"50"_s, u"Terrorist"_s);
-    {
-        MessageAnswerer cancel{QDialogButtonBox::Cancel};
-        cancel.arm();
-        QVERIFY(!h.window->close());
-        QVERIFY(cancel.answered());
-        QVERIFY(h.editor());
-    }
-    // Opening the other add-on's editor asks too, and No lets the roster go.
-    MessageAnswerer no{QDialogButtonBox::No};
-    no.arm();
-    AndroidMain *podBot = h.open(u"Command10"_s);
-    QVERIFY(no.answered());
-    QVERIFY(podBot && podBot != editor);
-    QCOMPARE(h.state.botName, u"PodBot"_s);
 }
 
 void TestAndroidMain::autostartDoubleClickPreselectsTheFile()
