@@ -97,81 +97,67 @@ private Q_SLOTS:
         QCOMPARE(e.game.read(u"bots.cfg"_s), "x");
     }
 
-    void loadReadsFileAndCloses_data()
+    void load_data()
     {
-        QTest::addColumn<bool>("doubleClick"); // otherwise clicked, then Load
-        QTest::addColumn<bool>("changed");     // answered No to the question about saving first
-        QTest::newRow("click, Load") << false << false;
-        QTest::newRow("double-click") << true << false;
-        QTest::newRow("unsaved changes, No") << false << true;
+        QTest::addColumn<QByteArray>("bytes"); // of bots.cfg
+        QTest::addColumn<QString>("how");      // "click, Load", "double-click" or "Load" with nothing selected
+        QTest::addColumn<bool>("changed");     // unsaved changes: asked about saving them first
+        QTest::addColumn<int>("answer");       // to the one message box shown, if any
+        QTest::addColumn<bool>("loaded");      // read and closed; otherwise the dialog stays with nothing read
+        const int no = QDialogButtonBox::No, yes = QDialogButtonBox::Yes, ok = QDialogButtonBox::Ok;
+        const QString click = u"click, Load"_s;
+        QTest::newRow("click, Load") << twoBots << click << false << ok << true;
+        QTest::newRow("double-click") << twoBots << u"double-click"_s << false << ok << true;
+        QTest::newRow("unsaved changes, No") << twoBots << click << true << no << true;
+        QTest::newRow("unsaved changes, Yes") << twoBots << click << true << yes << false;
+        QTest::newRow("unsaved changes, Cancel") << twoBots << click << true << int(QDialogButtonBox::Cancel) << false;
+        QTest::newRow("unsaved changes, Escape")
+            << twoBots << click << true << int(MessageAnswerer::pressEscape) << false;
+        QTest::newRow("another add-on's file")
+            << QByteArray(twoBots).replace("NNBot", "RamBot") << click << false << ok << false;
+        QTest::newRow("another version") << QByteArray(twoBots).replace("2.0", "1.9") << click << false << ok << false;
+        QTest::newRow("nothing selected") << twoBots << u"Load"_s << false << ok << false;
     }
-    void loadReadsFileAndCloses()
+    void load()
     {
-        QFETCH(bool, doubleClick);
+        QFETCH(QString, how);
         QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(bool, loaded);
         Editor e;
         if (!changed)
             e.save();
-        e.game.write(u"Bots.cfg"_s, twoBots);
+        QFETCH(QByteArray, bytes);
+        e.game.write(u"Bots.cfg"_s, bytes);
         QPointer<OpenScreen> dialog = e.open<OpenScreen>();
-        QSignalSpy loaded(dialog, &OpenScreen::loaded);
-        MessageAnswerer answerer(QDialogButtonBox::No);
+        QSignalSpy read(dialog, &OpenScreen::loaded);
+        QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
+        MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
         answerer.arm();
-        clickFile(dialog, u"Bots.cfg"_s, doubleClick);
-        if (!doubleClick)
+        if (how != "Load"_L1)
+            clickFile(dialog, u"Bots.cfg"_s, how == "double-click"_L1);
+        if (how != "double-click"_L1)
             child(dialog, u"Command1"_s)->click();
 
-        QCOMPARE(answerer.texts().size(), changed ? 1 : 0);
-        QVERIFY(!changed || answerer.text().endsWith(saveFirst));
-        QCOMPARE(loaded.size(), 1);
-        QCOMPARE(e.roster().size(), 2);
-        QCOMPARE(e.roster().at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
-        QVERIFY(!e.document.isModified());
-        QTRY_VERIFY(dialog.isNull());
-    }
-
-    void loadThatStopsKeepsDialogOpen_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // empty: a good file is there, but none is selected
-        QTest::addColumn<bool>("asked");       // about saving first; otherwise told why nothing was read
-        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-        QTest::newRow("unsaved changes, Yes") << twoBots << true << QDialogButtonBox::Yes;
-        QTest::newRow("unsaved changes, Cancel") << twoBots << true << QDialogButtonBox::Cancel;
-        QTest::newRow("unsaved changes, Escape") << twoBots << true << MessageAnswerer::pressEscape;
-        QTest::newRow("another add-on's file")
-            << QByteArray(twoBots).replace("NNBot", "RamBot") << false << QDialogButtonBox::Ok;
-        QTest::newRow("another version") << QByteArray(twoBots).replace("2.0", "1.9") << false << QDialogButtonBox::Ok;
-        QTest::newRow("nothing selected") << QByteArray() << false << QDialogButtonBox::Ok;
-    }
-    void loadThatStopsKeepsDialogOpen()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, asked);
-        QFETCH(QDialogButtonBox::StandardButton, answer);
-        // Asked about saving first and not answered No: nothing is read, not even the roster cleared.
-        Editor e;
-        if (!asked)
-            e.save();
-        e.game.write(u"bots.cfg"_s, bytes.isEmpty() ? twoBots : bytes);
-        OpenScreen *dialog = e.open<OpenScreen>();
-        if (!bytes.isEmpty())
-            dialog->selectFile(u"bots.cfg"_s);
-        QSignalSpy loaded(dialog, &OpenScreen::loaded);
-        QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
-        MessageAnswerer answerer(answer);
-        answerer.arm();
-        child(dialog, u"Command1"_s)->click();
-        QCOMPARE(answerer.texts().size(), 1);
-        QCOMPARE(answerer.text().endsWith(saveFirst), asked);
+        QCOMPARE(answerer.texts().size(), changed || !loaded ? 1 : 0);
+        QCOMPARE(answerer.text().endsWith(saveFirst), changed);
         // The buttons come in the platform's order.
-        if (asked) {
+        if (changed) {
             QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
                      (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
         }
         QCOMPARE(saveRequested.size(), answer == QDialogButtonBox::Yes ? 1 : 0);
-        QCOMPARE(loaded.size(), 0);
-        QCOMPARE(e.roster().entries(), asked ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
-        QVERIFY(dialog->isVisible());
+        QCOMPARE(read.size(), loaded ? 1 : 0);
+        QCOMPARE(e.document.isModified(), changed && !loaded);
+        if (!loaded) {
+            // Asked and not answered No: nothing is read, not even the roster cleared.
+            QCOMPARE(e.roster().entries(), changed ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
+            QVERIFY(dialog->isVisible());
+            return;
+        }
+        QCOMPARE(e.roster().size(), 2);
+        QCOMPARE(e.roster().at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+        QTRY_VERIFY(dialog.isNull());
     }
 
     void saveWritesNamedFile_data()
