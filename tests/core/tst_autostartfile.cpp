@@ -2,6 +2,7 @@
 #include "AutostartFile.h"
 #include "GameDirFixture.h"
 #include "ScratchMount.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -12,8 +13,7 @@ namespace {
 
 QByteArray rosterOf(const QString &botName, const QByteArray &version = "2.0")
 {
-    return "//" + botName.toLatin1() + " Config File Created With\r\n//Counter-Strike Trevlin " + version
-        + "\r\npause 3\r\naddbot 1 1 Alpha 3\r\n";
+    return TestFiles::roster(botName).replace("Trevlin 2.0", "Trevlin " + version);
 }
 
 const QString otherVersion = u"another version"_s;

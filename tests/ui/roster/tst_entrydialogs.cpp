@@ -330,10 +330,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern"); // that every bot added matches
         QTest::newRow("fewer names than asked")
             << 3 << u"Text2=7"_s << 3 << u"Name[1-3], Terrorist, 7, Phoenix Connection"_s;
-        QTest::newRow("auto skill") << 8 << u"Text1=6;Text2=7;Check2"_s << 6
-                                    << u"Name[1-8], Terrorist, ([1-9]|1[0-9]|20), Phoenix Connection"_s;
-        QTest::newRow("auto team") << 8 << u"Text1=6;Text2=7;team=Auto Select"_s << 6
-                                   << u"Name[1-8], (Counter )?Terrorist, 7, Seal Team 6 / Phoenix"_s;
+        QTest::newRow("auto skill and team")
+            << 8 << u"Text1=6;Text2=7;Check2;team=Auto Select"_s << 6
+            << u"Name[1-8], (Counter )?Terrorist, ([1-9]|1[0-9]|20), Seal Team 6 / Phoenix"_s;
         QTest::newRow("no skin") << 8 << u"Text1=2;Text2=7;team=Counter Terrorist;skin=-1"_s << 2
                                  << u"Name[1-8], Counter Terrorist, 7, "_s;
         QTest::newRow("none") << 3 << u"Text1=0;Text2=7"_s << 0 << QString();
