@@ -14,7 +14,6 @@ private Q_SLOTS:
     void versions();
     void marks_data();
     void marks();
-    void fileList();
     void refusedFileLists_data();
     void refusedFileLists();
 };
@@ -66,26 +65,6 @@ void TestUpdateLists::marks()
     QFETCH(QString, server);
     QFETCH(QString, installed);
     QTEST(VersionMarks::isNewer(index, server, installed), "marked");
-}
-
-void TestUpdateLists::fileList()
-{
-    const QString base = u"http://u.test/"_s;
-    const QByteArray bytes = "http://u.test/RamBot/dlls/rambot.dll\r\nCounter-Strike_Dir\r\nunused\r\n"
-                             "dlls\r\nsub\r\n---EndSubDirectories---\r\n\\rambot.dll\r\n-----\r\n"
-                             "http://u.test/RamBot/hl.txt\r\nhalf-life_dir\r\nsha256:"
-        + QByteArray(64, 'a') + "\r\n---EndSubDirectories---\r\nhl.txt\r\n---\r\n\r\nignored\r\n";
-    const FileList list = UpdateLists::parseFileList(bytes, base, u"RamBot"_s);
-    QCOMPARE(list.error, QString());
-    QCOMPARE(list.files.size(), 2);
-    QCOMPARE(list.files[0].shortAddress, u"dlls/rambot.dll"_s);
-    QCOMPARE(list.files[0].root, UpdateRoot::CounterStrike);
-    QCOMPARE(list.files[0].folders, (QStringList{u"dlls"_s, u"sub"_s}));
-    QCOMPARE(list.files[0].fileName, u"rambot.dll"_s);
-    QVERIFY(list.files[0].sha256.isEmpty());
-    QCOMPARE(list.files[1].root, UpdateRoot::HalfLife);
-    QCOMPARE(list.files[1].sha256, QByteArray(32, char(0xaa)));
-    QVERIFY(UpdateLists::parseFileList("\r\n", base, u"RamBot"_s).files.isEmpty());
 }
 
 void TestUpdateLists::refusedFileLists_data()
