@@ -1,7 +1,6 @@
 #include "ListenServerFile.h"
 #include "TestFiles.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,17 +136,6 @@ private Q_SLOTS:
         const QString message = ListenServerFile::write(dir.path(), config);
         QVERIFY2(message.startsWith(u"The box "_s + named), qPrintable(message));
         QCOMPARE(TestFiles::read(dir.filePath(u"listenserver.cfg"_s)), "old"_ba);
-    }
-
-    void movesGameConfigAside()
-    {
-        QTemporaryDir dir;
-        QCOMPARE(ListenServerFile::moveGameConfigAside(dir.path()), QString());
-        TestFiles::write(dir.filePath(u"GAME.CFG"_s), "exec skill.cfg\r\n");
-        TestFiles::write(dir.filePath(u"game.trb"_s), "older copy\r\n");
-        QCOMPARE(ListenServerFile::moveGameConfigAside(dir.path()), QString());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"game.trb"_s});
-        QCOMPARE(TestFiles::read(dir.filePath(u"game.trb"_s)), "exec skill.cfg\r\n"_ba);
     }
 };
 
