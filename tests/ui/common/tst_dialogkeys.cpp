@@ -47,12 +47,7 @@ struct Dialogs : MainScreenHarness
 {
     EditScreen *editor = nullptr;
 
-    Dialogs()
-    {
-        setUp({u"NNBOT liblist.gam"_s});
-        window->show();
-        window->startUp();
-    }
+    Dialogs() { start({u"NNBOT liblist.gam"_s}); }
 
     // The dialog opened afresh, with the control of that name focused.
     QWidget *focused(const QString &name, const QString &control)
