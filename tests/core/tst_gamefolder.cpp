@@ -7,8 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -26,7 +29,6 @@ private Q_SLOTS:
     void danglingLinkToUnnamableFileIsNotWritten();
     void supportedMaps_data();
     void supportedMaps();
-    void sortsByFoldedNames_data();
     void sortsByFoldedNames();
     void picksFilesByTheirEnd();
 };
@@ -118,32 +120,29 @@ void TestGameFolder::supportedMaps()
     QTEST(SupportedMaps::text(game.gameDir(), BotCatalogue::info(bot)), "shown");
 }
 
-void TestGameFolder::sortsByFoldedNames_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("sorted");
-    QTest::newRow("case alone tells apart, shorter first")
-        << QStringList{u"b"_s, u"abc"_s, u"a"_s, u"B"_s, u"ab"_s, u"A"_s, u"AB"_s}
-        << QStringList{u"A"_s, u"a"_s, u"AB"_s, u"ab"_s, u"abc"_s, u"B"_s, u"b"_s};
-    // '_' lies between the upper and the lower case letters: only folded names put it first.
-    QTest::newRow("folded before compared") << QStringList{u"DEB"_s, u"de_x"_s} << QStringList{u"de_x"_s, u"DEB"_s};
-    QTest::newRow("past sixteen characters")
-        << QStringList{u"de_bench_long_nameB"_s, u"de_bench_long_namea"_s, u"DE_BENCH_LONG_NAMEA"_s,
-                       u"de_bench_long_nam"_s, u"de_bench_long_na"_s}
-        << QStringList{u"de_bench_long_na"_s, u"de_bench_long_nam"_s, u"DE_BENCH_LONG_NAMEA"_s,
-                       u"de_bench_long_namea"_s, u"de_bench_long_nameB"_s};
-    QTest::newRow("outside ASCII") << QStringList{u"\u00c9mile"_s, u"zulu"_s, u"emile"_s, u"\u00e9a"_s}
-                                   << QStringList{u"emile"_s, u"zulu"_s, u"\u00e9a"_s, u"\u00c9mile"_s};
-    // The Kelvin sign folds to a plain k.
-    QTest::newRow("folds to ASCII") << QStringList{u"kb"_s, u"\u212aa"_s, u"Ka"_s}
-                                    << QStringList{u"Ka"_s, u"\u212aa"_s, u"kb"_s};
-}
-
 void TestGameFolder::sortsByFoldedNames()
 {
-    QFETCH(QStringList, names);
-    FolderFiles::sortCaseBlind(names);
-    QTEST(names, "sorted");
+    // Names of letters that fold together, of '_' (between the upper and the lower case letters), of letters
+    // outside ASCII (the Kelvin sign folds to a plain k), sharing prefixes up to and past the sixteen characters
+    // compared at once: sorted by their folded names, and names that fold alike by their own.
+    const QString letters = u"aAbB_kK\u212a\u00e9\u00c9"_s;
+    QRandomGenerator random(3);
+    for (int round = 0; round < 300; ++round) {
+        const bool ascii = round % 2 == 0;
+        QStringList names;
+        for (int count = random.bounded(9); count > 0; --count) {
+            QString name = u"de_bench_long_name"_s.left(random.bounded(19));
+            for (int tail = random.bounded(4); tail > 0; --tail)
+                name += letters.at(random.bounded(ascii ? 7 : int(letters.size())));
+            names.append(name);
+        }
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+            return a.toCaseFolded() != b.toCaseFolded() ? a.toCaseFolded() < b.toCaseFolded() : a < b;
+        });
+        FolderFiles::sortCaseBlind(names);
+        QCOMPARE(names, sorted);
+    }
 }
 
 void TestGameFolder::picksFilesByTheirEnd()
