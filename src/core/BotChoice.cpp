@@ -12,7 +12,7 @@ BotChoice BotChoice::describe(const QString &gameDir, const AppSettings &setting
     BotChoice choice;
     choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(QString(bot.botName))));
     choice.supportedMaps = SupportedMaps::text(gameDir, bot);
-    choice.autostartFile
-        = bot.autostartShown ? settings.get(u"Auto Execute"_s, QString(bot.botName)) : u"Not Available"_s;
+    choice.autostartFile = bot.autostartShown ? settings.value(AppSettings::Family::AutostartFile, QString(bot.botName))
+                                              : u"Not Available"_s;
     return choice;
 }

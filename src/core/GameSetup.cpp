@@ -10,21 +10,16 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString install = u"Install"_s;
-
-} // namespace
-
 GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings, const QString &gameDir,
                                       QString *warning)
 {
     state.updateNames = BotCatalogue::updateNames();
-    const QString directory = gameDir.isEmpty() ? settings.get(install, u"Directory"_s) : gameDir;
+    const QString directory = gameDir.isEmpty() ? settings.value(AppSettings::Key::GameDir) : gameDir;
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
     state.gameDir = directory;
-    state.halfLifeDir = gameDir.isEmpty() ? settings.get(install, u"HL_dir"_s) : GameFolder::halfLifeDir(gameDir);
+    state.halfLifeDir
+        = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir) : GameFolder::halfLifeDir(gameDir);
 
     const QString oldLiblist = FolderListing(state.gameDir).find(u"OLD liblist.gam"_s);
     if (oldLiblist.isEmpty())
@@ -48,8 +43,8 @@ GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &se
     if (!GameFolder::isValid(path))
         return Selection::NotValid;
     // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
-    const bool remembered = settings.save(install, u"Directory"_s, path)
-        && settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(path));
+    const bool remembered = settings.setValue(AppSettings::Key::GameDir, path)
+        && settings.setValue(AppSettings::Key::HalfLifeDir, GameFolder::halfLifeDir(path));
     if (!GameFolder::writeBatchFile(path, errorString))
         return Selection::BatchFileFailed;
     state.directoryValid = true;

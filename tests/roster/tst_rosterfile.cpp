@@ -351,57 +351,47 @@ void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
     };
     const QString fine = u"Alpha|Terrorist|3|Phoenix Connection"_s;
 
-    row("a skill that is no number", u"NNBot"_s, u"text Botskill abc"_s, fine,
-        u"The option \"Botskill\" cannot be saved, because \"abc\" is not a number."_s);
+    // The refusal names the value that would not read back.
+    row("a skill that is no number", u"NNBot"_s, u"text Botskill abc"_s, fine, u"\"Botskill\" cannot be saved"_s);
     row("RealBot keeps any fixed skill", u"RealBot"_s, u"text Botskill abc"_s, fine, {});
-    row("a pause that is no number", u"HPBBot"_s, u"text TimeBeforeBotEntry soon"_s, fine,
-        u"\"Time Before Bot Entry\" cannot be saved, because \"soon\""_s);
-    row("a pause beyond 16 bits", u"HPBBot"_s, u"text TimeBeforeBotEntry 40000"_s, fine,
-        u"\"Time Before Bot Entry\" cannot be saved"_s);
-    row("a number of bots that is no number", u"AGBBot"_s, u"text MaxBots ten"_s, fine, u"\"Max No Of Bots\""_s);
-    row("more bots at the least than at the most", u"AGBBot"_s, u"text MinBots 6; text MaxBots 4"_s, fine,
-        u"The option \"Min No Of Bots\" (6) is more than \"Max No Of Bots\" (4)"_s);
+    row("a pause that is no number", u"HPBBot"_s, u"text TimeBeforeBotEntry soon"_s, fine, u"\"soon\""_s);
+    row("a pause beyond 16 bits", u"HPBBot"_s, u"text TimeBeforeBotEntry 40000"_s, fine, u"\"40000\""_s);
+    row("a number of bots that is no number", u"AGBBot"_s, u"text MaxBots ten"_s, fine, u"\"ten\""_s);
+    row("more bots at the least than at the most", u"AGBBot"_s, u"text MinBots 6; text MaxBots 4"_s, fine, u"(6)"_s);
     row("as many at the least as at the most", u"AGBBot"_s, u"text MinBots 4; text MaxBots 4"_s, fine, {});
-    row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s,
-        u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of"_s);
-    row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"its skin \"Leet\" is none of"_s);
-    row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s,
-        u"its skill \"3 4\" is not a number"_s);
-    row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s,
-        u"The bot \"123\" cannot be saved. A bot name cannot be a number"_s);
-    row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
-    row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"A bot without a name cannot be saved"_s);
+    row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s, u"\"Spectator\""_s);
+    row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"\"Leet\""_s);
+    row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s, u"\"3 4\""_s);
+    row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s, u"\"123\""_s);
+    row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"\"Two Words\""_s);
+    row("a name ending in a blank", u"PLBot"_s, {}, u"Alpha |Terrorist|3|L337 Krew"_s, u"\"Alpha \""_s);
+    row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"without a name"_s);
     // Around the quick look that most bots pass: each refuses or writes as the check by check does.
     row("a name that starts like a number", u"PLBot"_s, {}, u"+x|Terrorist|3|L337 Krew"_s, {});
-    row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"cannot be a number"_s);
-    row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
+    row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"\".5\""_s);
+    row("a name that is a power of ten", u"PLBot"_s, {}, u"1e3|Terrorist|3|L337 Krew"_s, u"\"1e3\""_s);
+    row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"\"A\tB\""_s);
     row("a name with a control character", u"PLBot"_s, {}, u"A\u0001B|Terrorist|3|L337 Krew"_s, {});
+    // The message quotes the character, not half of it.
     row("a name beyond 8 bits", u"PLBot"_s, {}, u"A\u20acB|Terrorist|3|L337 Krew"_s, u"\"\u20ac\""_s);
+    row("a name with an emoji", u"PLBot"_s, {}, u"Ace\U0001F600|Terrorist|3|L337 Krew"_s, u"\"\U0001F600\""_s);
     row("a skill of sixteen digits", u"PLBot"_s, {}, u"Alpha|Terrorist|0000000000000003|L337 Krew"_s, {});
-    row("a line break in a name", u"PLBot"_s, {}, u"Two\nLines|Terrorist|3|L337 Krew"_s,
-        u"its name holds a line break, a character that a Counter-Strike config file cannot carry. Please change "
-        "it and save again."_s);
+    row("a line break in a name", u"PLBot"_s, {}, u"Two\nLines|Terrorist|3|L337 Krew"_s, u"holds a line break"_s);
     row("an empty Botskill", u"NNBot"_s, u"text Botskill"_s, fine, {});
     const QString android = u"Alpha|Terrorist|50|"_s;
     row("AndroidBot, no bots", u"AndroidBot"_s, {}, {}, u"There are no bots to save. Add at least one bot first."_s);
     row("AndroidBot, delay no number", u"AndroidBot"_s, u"text TimeBeforeBotEntry soon"_s, android,
-        u"The option \"Time Before Bot Entry\" cannot be saved, because \"soon\" is not a number from -32768 to "
-        "32767. Please change it and save again."_s);
+        u"\"soon\" is not a number from -32768 to 32767"_s);
     row("AndroidBot, delay beyond 16 bits", u"AndroidBot"_s, u"text TimeBeforeBotEntry 40000"_s, android,
         u"\"40000\" is not a number"_s);
     row("AndroidBot, first name with a blank", u"AndroidBot"_s, {}, u"Big Shot|Terrorist|50|;"_s + android,
-        u"The bot \"Big Shot\" cannot be saved as the first bot, because the first bot's name cannot contain "
-        "blanks. Please change its name, or delete it and add it again after another bot."_s);
+        u"\"Big Shot\" cannot be saved as the first bot"_s);
     row("AndroidBot, a later name with a blank", u"AndroidBot"_s, {}, android + u";Big Shot|Terrorist|50|"_s, {});
-    row("AndroidBot, name a number", u"AndroidBot"_s, {}, android + u";42|Terrorist|50|"_s,
-        u"The bot \"42\" cannot be saved. A bot name cannot be a number"_s);
+    row("AndroidBot, name a number", u"AndroidBot"_s, {}, android + u";42|Terrorist|50|"_s, u"\"42\""_s);
     row("AndroidBot, name beyond Latin-1", u"AndroidBot"_s, {}, android + u";\u0416ora|Terrorist|50|"_s,
-        u"The bot \"\u0416ora\" cannot be saved. The bot name holds a character"_s);
-    row("AndroidBot, typed team", u"AndroidBot"_s, {}, u"Alpha|Spectator|50|"_s,
-        u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of \"Terrorist\", \"Counter "
-        "Terrorist\" and \"Auto Assign\". Please change it and save again."_s);
-    row("AndroidBot, skill with a blank", u"AndroidBot"_s, {}, u"Alpha|Terrorist|5 0|"_s,
-        u"The bot \"Alpha\" cannot be saved, because its skill \"5 0\" is not a number."_s);
+        u"\"\u0416ora\""_s);
+    row("AndroidBot, typed team", u"AndroidBot"_s, {}, u"Alpha|Spectator|50|"_s, u"\"Auto Assign\""_s);
+    row("AndroidBot, skill with a blank", u"AndroidBot"_s, {}, u"Alpha|Terrorist|5 0|"_s, u"\"5 0\""_s);
     row("PodBot, minimum skill beyond 8 bits", u"PodBot"_s, u"text MinimumBotSkill \u20ac"_s, android,
         u"The option \"Minimum Bot Skill\" cannot be saved"_s);
     row("AndroidBot keeps a minimum skill it does not write", u"AndroidBot"_s, u"text MinimumBotSkill \u20ac"_s,
@@ -448,8 +438,7 @@ void TestRosterFile::failedWriteKeepsTheOldFile()
     QFETCH(QString, botName);
     QFETCH(int, kind);
     ScratchMount mount{ScratchMount::Kind(kind)};
-    if (!mount.isMounted())
-        QSKIP(qPrintable(mount.skipReason()));
+    SKIP_UNLESS_MOUNTED(mount);
     if (kind == int(ScratchMount::Kind::ReadOnly)) {
         mount.remount(false);
         mount.write(u"bots.cfg"_s, "old");
@@ -469,9 +458,7 @@ void TestRosterFile::failedWriteKeepsTheOldFile()
 
     const QString message = RosterFile::write(path, editor.addOn, editor.options, editor.roster);
 
-    QVERIFY2(message.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s)
-                 && message.endsWith(u"\n\nNothing was written; the bots are still in the editor."_s),
-             qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
     QCOMPARE(mount.read(u"bots.cfg"_s), QByteArray("old"));
     QCOMPARE(editor.options.text(Field::Botskill), QString());
     QVERIFY(!editor.edited);

