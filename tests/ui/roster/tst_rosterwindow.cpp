@@ -137,14 +137,12 @@ private Q_SLOTS:
     void everyControlIsNamedAndEveryDialogHasADefault_data();
     void everyControlIsNamedAndEveryDialogHasADefault();
     void openEditorIsRaisedNotReloaded();
-    void otherAddOnClosesTheOpenEditorFirst_data();
-    void otherAddOnClosesTheOpenEditorFirst();
     void columnsShareOneSelectedRow_data();
     void columnsShareOneSelectedRow();
     void saveEntryFollowsTheRoster_data();
     void saveEntryFollowsTheRoster();
-    void doneQuestion_data();
-    void doneQuestion();
+    void unsavedBotsAreAskedAbout_data();
+    void unsavedBotsAreAskedAbout();
     void newStartsAfresh_data();
     void newStartsAfresh();
     void optionControlsFollowTheRules();
@@ -152,8 +150,6 @@ private Q_SLOTS:
     void spinnerSteps();
     void openChangeAndSaveUnderANewName();
     void editDialogActsOnTheRowSelectedAtDone();
-    void endingTheProgramAsksAboutUnsavedBots_data();
-    void endingTheProgramAsksAboutUnsavedBots();
     void autostartDoubleClickOpensTheFile();
 };
 
@@ -286,48 +282,6 @@ void TestRosterWindow::openEditorIsRaisedNotReloaded()
     QVERIFY(editor->document().isModified());
 }
 
-void TestRosterWindow::otherAddOnClosesTheOpenEditorFirst_data()
-{
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::newRow("discard") << ramBot << u"Command6"_s << QDialogButtonBox::No;
-    QTest::newRow("save first") << ramBot << u"Command6"_s << QDialogButtonBox::Yes;
-    QTest::newRow("cancel") << ramBot << u"Command6"_s << QDialogButtonBox::Cancel;
-    // Editors of the two formats are one at a time too.
-    QTest::newRow("AndroidBot, then RamBot, discard") << u"Command1"_s << ramBot << QDialogButtonBox::No;
-    QTest::newRow("AndroidBot, then PodBot, save first") << u"Command1"_s << podBot << QDialogButtonBox::Yes;
-}
-
-void TestRosterWindow::otherAddOnClosesTheOpenEditorFirst()
-{
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    EditorHarness h;
-    RosterWindow *first = h.open(from);
-    const QString botName = first->botName();
-    addBots(first, 1);
-    QPointer<RosterWindow> guard(first);
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    RosterWindow *next = h.open(to);
-    QCOMPARE(answerer.texts(), QStringList{exitQuestion});
-    if (answer != QDialogButtonBox::No) {
-        // The first roster stays in front, with its save dialog on Yes; nothing has switched.
-        QCOMPARE(next, first);
-        QCOMPARE(h.state.botName, botName);
-        QCOMPARE(rosterOf(first).size(), 1);
-        const QString save = isAndroidFormat(first) ? u"AndroidSave"_s : u"SaveScreen"_s;
-        QCOMPARE(dialog(first, save) != nullptr, answer == QDialogButtonBox::Yes);
-        return;
-    }
-    QVERIFY(next && next != first);
-    QCOMPARE(next->botName(), h.state.botName);
-    QVERIFY(rosterOf(next).isEmpty());
-    QTRY_VERIFY(guard.isNull());
-}
-
 void TestRosterWindow::columnsShareOneSelectedRow_data()
 {
     QTest::addColumn<QString>("control");
@@ -441,35 +395,54 @@ void TestRosterWindow::saveEntryFollowsTheRoster()
     QVERIFY(!editor->isVisible());
 }
 
-void TestRosterWindow::doneQuestion_data()
+void TestRosterWindow::unsavedBotsAreAskedAbout_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("how"); // "Done", "close box" or "New"
+    QTest::addColumn<QString>("control"); // the edit button that opened the editor
+    QTest::addColumn<QString>("how");     // what would let the bots go
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::addColumn<QString>("outcome"); // "gone", "kept", "save dialog" or "renewed"
-    const auto row = [](const char *name, const QString &control, const QString &how, bool changed,
-                        QDialogButtonBox::StandardButton answer, const QString &outcome) {
-        QTest::addRow("%s, %s", control == podBot ? "PodBot" : "RamBot", name)
-            << control << how << changed << answer << outcome;
+    // "gone", "kept", "save dialog", "renewed" (New), "switched" (to another add-on's editor) or "ended" (the program)
+    QTest::addColumn<QString>("outcome");
+    // The answer to the question, or "saved" when there is nothing to ask about.
+    const auto row = [](const QString &control, const QString &how, const QString &answer, const QString &outcome) {
+        const QHash<QString, QDialogButtonBox::StandardButton> buttons{{u"no"_s, QDialogButtonBox::No},
+                                                                       {u"yes"_s, QDialogButtonBox::Yes},
+                                                                       {u"cancel"_s, QDialogButtonBox::Cancel}};
+        QTest::addRow("%s, %s, %s", control == podBot ? "PodBot" : "RamBot", qPrintable(how), qPrintable(answer))
+            << control << how << (answer != "saved"_L1) << buttons.value(answer, MessageAnswerer::pressEscape)
+            << outcome;
     };
-    for (const QString &control : {ramBot, podBot}) {
-        for (const QString &how : {u"Done"_s, u"close box"_s}) {
-            const QByteArray name = how.toLatin1();
-            row(name + ", saved", control, how, false, QDialogButtonBox::No, u"gone"_s);
-            row(name + ", no", control, how, true, QDialogButtonBox::No, u"gone"_s);
-            row(name + ", yes", control, how, true, QDialogButtonBox::Yes, u"save dialog"_s);
-            row(name + ", cancel", control, how, true, QDialogButtonBox::Cancel, u"kept"_s);
-            row(name + ", escape", control, how, true, MessageAnswerer::pressEscape, u"kept"_s);
-        }
-        row("New, saved", control, u"New"_s, false, QDialogButtonBox::No, u"renewed"_s);
-        row("New, no", control, u"New"_s, true, QDialogButtonBox::No, u"renewed"_s);
-        row("New, yes", control, u"New"_s, true, QDialogButtonBox::Yes, u"save dialog"_s);
-        row("New, escape", control, u"New"_s, true, MessageAnswerer::pressEscape, u"kept"_s);
+    for (const QString &how : {u"Done"_s, u"close box"_s}) {
+        row(ramBot, how, u"saved"_s, u"gone"_s);
+        row(ramBot, how, u"no"_s, u"gone"_s);
+        row(ramBot, how, u"yes"_s, u"save dialog"_s);
+        row(ramBot, how, u"cancel"_s, u"kept"_s);
+        row(ramBot, how, u"escape"_s, u"kept"_s);
     }
+    row(ramBot, u"New"_s, u"saved"_s, u"renewed"_s);
+    row(ramBot, u"New"_s, u"no"_s, u"renewed"_s);
+    row(ramBot, u"New"_s, u"yes"_s, u"save dialog"_s);
+    row(ramBot, u"New"_s, u"escape"_s, u"kept"_s);
+    // Editors of either format are one at a time.
+    row(ramBot, u"Command6"_s, u"no"_s, u"switched"_s);
+    row(ramBot, podBot, u"yes"_s, u"save dialog"_s);
+    row(ramBot, u"Command6"_s, u"cancel"_s, u"kept"_s);
+    // The main window's exit button and its close box end the program.
+    for (const QString &how : {u"Command4"_s, u"main close box"_s}) {
+        row(ramBot, how, u"saved"_s, u"ended"_s);
+        row(ramBot, how, u"no"_s, u"ended"_s);
+        row(ramBot, how, u"yes"_s, u"save dialog"_s);
+        row(ramBot, how, u"escape"_s, u"kept"_s);
+    }
+    // The other format's editor asks alike; the save a question offers has a caption of its own there.
+    row(podBot, u"Done"_s, u"yes"_s, u"save dialog"_s);
+    row(podBot, u"Done"_s, u"no"_s, u"gone"_s);
+    row(podBot, u"close box"_s, u"escape"_s, u"kept"_s);
+    row(podBot, u"New"_s, u"no"_s, u"renewed"_s);
+    row(podBot, ramBot, u"no"_s, u"switched"_s);
 }
 
-void TestRosterWindow::doneQuestion()
+void TestRosterWindow::unsavedBotsAreAskedAbout()
 {
     QFETCH(QString, control);
     QFETCH(QString, how);
@@ -477,30 +450,45 @@ void TestRosterWindow::doneQuestion()
     QFETCH(QDialogButtonBox::StandardButton, answer);
     QFETCH(QString, outcome);
     EditorHarness h;
-    RosterWindow *editor = h.open(control);
+    QPointer<RosterWindow> editor = h.open(control);
+    const QString botName = editor->botName();
     const bool android = isAndroidFormat(editor);
     addBots(editor, 2, changed ? QString() : h.game.gameDir());
     MessageAnswerer answerer(answer);
     answerer.arm();
+    RosterWindow *next = nullptr;
     if (how == "Done"_L1)
         ::control<QPushButton>(editor, android ? u"Command3"_s : u"Command4"_s)->click();
     else if (how == "close box"_L1)
         editor->close();
-    else
+    else if (how == "New"_L1)
         ::control<QAction>(editor, u"new"_s)->trigger();
+    else if (how == "main close box"_L1)
+        h.window->close();
+    else if (how == "Command4"_L1)
+        h.press(how);
+    else
+        next = h.open(how);
 
-    QCOMPARE(answerer.answered(), changed);
+    QCOMPARE(answerer.texts(), changed ? QStringList{how == "New"_L1 ? newQuestion : exitQuestion} : QStringList());
     if (changed) {
-        QCOMPARE(answerer.text(), how == "New"_L1 ? newQuestion : exitQuestion);
         // In the platform's order of buttons.
         QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
                  (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
     }
-    QCOMPARE(editor->isVisible(), outcome != "gone"_L1);
+    QCOMPARE(h.window->isVisible(), outcome != "ended"_L1);
+    if (outcome == "gone"_L1 || outcome == "ended"_L1 || outcome == "switched"_L1) {
+        QVERIFY(!editor || !editor->isVisible());
+        if (outcome == "switched"_L1)
+            QVERIFY(next && next->botName() != botName && rosterOf(next).isEmpty());
+        return;
+    }
+    // Still in front, with the save dialog on Yes; nothing has switched to another add-on.
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(h.state.botName, botName);
+    QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
     QDialog *save = dialog(editor, android ? u"AndroidSave"_s : u"SaveScreen"_s);
     QCOMPARE(save != nullptr, outcome == "save dialog"_L1);
-    if (outcome != "gone"_L1)
-        QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
     if (!save)
         return;
     // The save a question offers keeps AndroidBot's name for PodBot too; once saved, Done asks nothing.
@@ -662,51 +650,6 @@ void TestRosterWindow::editDialogActsOnTheRowSelectedAtDone()
     control<QPushButton>(edit, u"Command1"_s)->click();
     QVERIFY(ok.text().startsWith(u"There is no bot selected in the list."_s));
     QVERIFY(dialog(editor, u"AndroidEdit"_s));
-}
-
-void TestRosterWindow::endingTheProgramAsksAboutUnsavedBots_data()
-{
-    QTest::addColumn<QString>("control"); // the main window's exit button, or its close box
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::addColumn<bool>("ends");
-    for (const QString &control : {u"Command4"_s, u"close box"_s}) {
-        const QByteArray name = control.toLatin1();
-        QTest::newRow(name + ", saved") << control << false << QDialogButtonBox::No << true;
-        QTest::newRow(name + ", no") << control << true << QDialogButtonBox::No << true;
-        QTest::newRow(name + ", yes") << control << true << QDialogButtonBox::Yes << false;
-        QTest::newRow(name + ", escape") << control << true << MessageAnswerer::pressEscape << false;
-    }
-}
-
-void TestRosterWindow::endingTheProgramAsksAboutUnsavedBots()
-{
-    QFETCH(QString, control);
-    QFETCH(bool, changed);
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    QFETCH(bool, ends);
-    EditorHarness h;
-    RosterWindow *editor = h.open(ramBot);
-    addBots(editor, 1, changed ? QString() : h.game.gameDir());
-    QPointer<RosterWindow> guard(editor);
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    if (control == "Command4"_L1)
-        h.find<QAbstractButton>(control)->click();
-    else
-        h.window->close();
-
-    QCOMPARE(answerer.texts(), changed ? QStringList{exitQuestion} : QStringList());
-    if (ends) {
-        QVERIFY(!h.window->isVisible());
-        QVERIFY(!guard || !guard->isVisible());
-        return;
-    }
-    // The program goes on, with the roster in its editor and, on Yes, the save dialog in front.
-    QVERIFY(h.window->isVisible());
-    QVERIFY(guard && guard->isVisible());
-    QCOMPARE(rosterOf(editor).size(), 1);
-    QCOMPARE(dialog(editor, u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
 }
 
 void TestRosterWindow::autostartDoubleClickOpensTheFile()
