@@ -281,18 +281,6 @@ public:
         return tr("Skill 1 to %1 (1=best)").arg(addOn.skillMaximum);
     }
 
-    // Empty when skill is a number from 1 to the add-on's maximum; otherwise the message to show, such as "The skill
-    // level must be between 1 and 20", for a text that is no number too.
-    static QString validateSkill(const RosterAddOn &addOn, QStringView skill)
-    {
-        // A blank around the number would split the bot's line in the file, so only the number itself counts.
-        const bool blank = skill.contains(u' ') || skill.contains(u'\t');
-        const std::optional<double> value = NumberText::value(skill);
-        if (!blank && value && *value >= 1 && *value <= addOn.skillMaximum)
-            return {};
-        return tr("The skill level must be between 1 and %1").arg(addOn.skillMaximum);
-    }
-
     QString unreadableName(QStringView name) const override
     {
         if (const QString part = unwritablePart(name); !part.isEmpty())
@@ -312,8 +300,11 @@ public:
             return tr("You have to slect a team for the bot");
         if (bot.skill.isEmpty())
             return tr("You have to enter a skill level for the bot");
-        if (const QString range = validateSkill(addOn, bot.skill); !range.isEmpty())
-            return range;
+        // A blank around the number would split the bot's line in the file, so only the number itself counts.
+        const std::optional<double> skill = NumberText::value(bot.skill);
+        if (bot.skill.contains(u' ') || bot.skill.contains(u'\t') || !skill || *skill < 1
+            || *skill > addOn.skillMaximum)
+            return tr("The skill level must be between 1 and %1").arg(addOn.skillMaximum);
         if (entry == Entry::Add && bot.team.isEmpty())
             return tr("You have to select a team for the bot");
         if (bot.skin.isEmpty())

@@ -98,26 +98,6 @@ std::span<const RosterAddOn> RosterAddOn::all()
     return table();
 }
 
-QStringList RosterAddOn::teams() const
-{
-    return format->teams(*this);
-}
-
-QStringList RosterAddOn::severalTeams() const
-{
-    return format->severalTeams(*this);
-}
-
-QString RosterAddOn::skillLabel() const
-{
-    return format->skillLabel(*this);
-}
-
-QString RosterAddOn::entryRefusal(const RosterEntry &bot, RosterFormat::Entry entry, bool rowSelected) const
-{
-    return format->entryRefusal(*this, bot, entry, rowSelected);
-}
-
 QStringList RosterAddOn::fillSkinList(QStringView team) const
 {
     SkinTable::Group group;

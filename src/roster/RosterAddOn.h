@@ -68,14 +68,6 @@ public:
     QString addDialogCaption() const { return tr(addCaption); }
     QString editDialogCaption() const { return tr(editCaption); }
 
-    // What the entry dialogs offer, as the format says it for this add-on: the teams of the add and edit dialogs
-    // ("Terrorist", "Counter Terrorist" and, where the add-on lets the game choose, "Auto Select"; AndroidBot's
-    // "Auto Assign"), those of the add-several dialog, and the skill label ("Skill 1 to 20 (1=best)").
-    QStringList teams() const;
-    QStringList severalTeams() const;
-    QString skillLabel() const;
-    // Why an entry dialog cannot take bot: see RosterFormat::entryRefusal. An empty skin is no skin selected.
-    QString entryRefusal(const RosterEntry &bot, RosterFormat::Entry entry, bool rowSelected = true) const;
     // The skins that fill the skin list when team is picked, in order; empty for a team the add-on doesn't have
     // (FillSkinList in the dialogs' terms).
     QStringList fillSkinList(QStringView team) const;

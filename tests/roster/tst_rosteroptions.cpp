@@ -132,7 +132,8 @@ void TestRosterOptions::skillInRange()
     QFETCH(QString, skill);
     // As the add dialog checks it, the other fields being fine.
     const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, skill, u"UK SAS"_s};
-    QTEST(RosterAddOn::find(botName)->entryRefusal(bot, RosterFormat::Entry::Add).isEmpty(), "taken");
+    const RosterAddOn &addOn = *RosterAddOn::find(botName);
+    QTEST(addOn.format->entryRefusal(addOn, bot, RosterFormat::Entry::Add, true).isEmpty(), "taken");
 }
 
 QTEST_GUILESS_MAIN(TestRosterOptions)

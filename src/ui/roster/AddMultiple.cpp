@@ -44,7 +44,8 @@ AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, Rando
     m_ui->Label7->setObjectName(format.names.autoSkillLabel);
     m_ui->Check2->setObjectName(format.names.autoSkillBox);
     m_ui->Label3->setObjectName(format.names.severalTeamLabel);
-    m_skins = new SkinChooser(m_addOn, m_addOn.severalTeams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+    m_skins
+        = new SkinChooser(m_addOn, format.severalTeams(m_addOn), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
     m_skins->setTeams();
     m_skins->pickTeam(0);
 

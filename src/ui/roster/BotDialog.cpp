@@ -23,8 +23,8 @@ BotDialog::BotDialog(RosterDocument &document, std::function<int()> selectedRow,
     setObjectName(editing ? format.names.edit : format.names.add);
     setWindowTitle(editing ? m_addOn.editDialogCaption() : m_addOn.addDialogCaption());
     m_ui->Frame1->setTitle(editing ? tr("Edit Bot") : tr("Add Bot"));
-    m_ui->Label3->setText(m_addOn.skillLabel());
-    m_ui->Text2->setAccessibleName(m_addOn.skillLabel());
+    m_ui->Label3->setText(format.skillLabel(m_addOn));
+    m_ui->Text2->setAccessibleName(m_ui->Label3->text());
     m_ui->Label2->setObjectName(format.names.teamLabel);
     m_ui->Label3->setObjectName(format.names.skillLabel);
     if (editing) {
@@ -50,7 +50,7 @@ BotDialog::BotDialog(RosterDocument &document, std::function<int()> selectedRow,
         m_ui->List1 = nullptr;
         adjustSize();
     }
-    m_skins = new SkinChooser(m_addOn, m_addOn.teams(), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
+    m_skins = new SkinChooser(m_addOn, format.teams(m_addOn), m_ui->Combo1, m_ui->List1, m_ui->previewLayout, this);
     m_skins->setTeams();
 
     connect(m_ui->Command1, &QPushButton::clicked, this, &BotDialog::takeBot);
@@ -93,7 +93,7 @@ void BotDialog::fillFrom(int row)
     const RosterEntry &bot = roster.at(row);
     m_ui->Text1->setText(bot.name);
     // A team that no list offers leaves the team box and the skin list empty, or shows as typed.
-    if (const int team = int(m_addOn.teams().indexOf(bot.team)); team >= 0)
+    if (const int team = int(m_addOn.format->teams(m_addOn).indexOf(bot.team)); team >= 0)
         m_skins->pickTeam(team);
     else if (m_addOn.format->editShowsTypedTeam)
         m_ui->Combo1->setEditText(bot.team);
@@ -106,7 +106,8 @@ void BotDialog::takeBot()
 {
     const RosterEntry bot{m_ui->Text1->text(), m_skins->team(), m_ui->Text2->text(), m_skins->selectedSkin()};
     if (!m_selectedRow) {
-        if (const QString refusal = m_addOn.entryRefusal(bot, RosterFormat::Entry::Add); !refusal.isEmpty()) {
+        if (const QString refusal = m_addOn.format->entryRefusal(m_addOn, bot, RosterFormat::Entry::Add, true);
+            !refusal.isEmpty()) {
             MessageBox::information(this, refusal);
             return;
         }
@@ -118,7 +119,7 @@ void BotDialog::takeBot()
     const bool applyToAll = m_ui->Check1->isChecked();
     const int row = m_selectedRow();
     const auto entry = applyToAll ? RosterFormat::Entry::EditAll : RosterFormat::Entry::Edit;
-    if (const QString refusal = m_addOn.entryRefusal(bot, entry, row >= 0); !refusal.isEmpty()) {
+    if (const QString refusal = m_addOn.format->entryRefusal(m_addOn, bot, entry, row >= 0); !refusal.isEmpty()) {
         MessageBox::information(this, refusal);
         return;
     }
