@@ -56,7 +56,7 @@ public:
     bool refusesEmptyRoster = false;
 
     // The editor: New leaves Auto Team Balance as it is; Edit Bot without a selected row opens nothing; the save
-    // dialog that a question opens has a caption of its own (empty: the File menu's).
+    // dialog that a question opens has a caption of its own (none: the File menu's).
     bool newKeepsTeamBalance = false;
     bool editNeedsSelectedRow = false;
     const char *askedSaveCaption = nullptr;
@@ -71,12 +71,12 @@ public:
     // The tooltip of the edit dialog's Apply To All.
     const char *applyToAllTip = nullptr;
     // Adding several: the spinners' upper bounds (a skill bound of 0 is the add-on's skill maximum), the skill the
-    // box starts with, and whether the random source is seeded afresh from the clock at each Done.
+    // box starts with, whether checking Auto Skill empties the box, and whether the random source is seeded afresh
+    // from the clock at each Done.
     int severalCountMaximum = 20;
-    // Checking Auto Skill empties the skill box.
-    bool autoSkillClearsSkill = true;
     int severalSkillSpinnerMaximum = 0;
     QLatin1StringView severalStartSkill;
+    bool autoSkillClearsSkill = true;
     bool severalReseeds = false;
 
     // The teams the add and edit dialogs offer, and those of the add-several dialog.
