@@ -8,7 +8,6 @@
 #include "AndroidDocument.h"
 #include "AndroidMain.h"
 #include "AndroidRoster.h"
-#include "AppState.h"
 #include "EditScreen.h"
 #include "FloorReporter.h"
 #include "MultipleBots.h"
@@ -17,6 +16,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "Session.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,16 +44,16 @@ QList<RosterEntry> manyBots()
 
 struct Editor
 {
-    AppState state;
+    Session session;
     RandomSource random;
     std::unique_ptr<EditScreen> window;
     QList<QListView *> lists;
 
     explicit Editor(const QString &gameDir = {})
     {
-        state.botName = u"RamBot"_s;
-        state.gameDir = gameDir;
-        window = std::make_unique<EditScreen>(state, *RosterAddOn::find(state.botName), random);
+        session.setBotName(u"RamBot"_s);
+        session.setGameDir(gameDir);
+        window = std::make_unique<EditScreen>(session, *RosterAddOn::find(session.botName()), random);
         window->show();
         lists = window->findChildren<QListView *>();
         QCoreApplication::processEvents();
@@ -144,10 +144,10 @@ void addMultiplePodBots(benchmark::State &state)
         state.SkipWithError("cannot write the name list");
         return;
     }
-    AppState appState;
-    appState.gameDir = gameDir.path();
+    Session session;
+    session.setGameDir(gameDir.path());
     RandomSource random;
-    AndroidMain window(appState, *AndroidAddOn::find(u"PodBot"), random);
+    AndroidMain window(session, *AndroidAddOn::find(u"PodBot"), random);
     window.show();
     const QList<QListView *> lists = window.findChildren<QListView *>();
     const auto paint = [&lists] {

@@ -33,7 +33,8 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
 
 LaunchCommand GameLauncher::command(const QString &gameDir)
 {
-    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir(gameDir).absolutePath()),
+    // The game folder is absolute: the folder above it is found without asking the process where it is.
+    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir::cleanPath(gameDir)),
                                   GameFolder::batchFilePath(gameDir), GameFolder::gameArguments(gameDir)});
 }
 

@@ -3,7 +3,6 @@
 #include <QString>
 
 class AppSettings;
-struct AppState;
 
 // Starts the game with an add-on as the play button does, from the command line and without any window: the game
 // folder must be set up and the add-on installed. The game is started and not waited for.

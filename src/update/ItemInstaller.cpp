@@ -35,11 +35,10 @@ QByteArray sha256Of(const QString &path)
 
 } // namespace
 
-ItemInstaller::ItemInstaller(UpdateClient &client, const QString &baseUrl, const Roots &roots, QObject *parent)
+ItemInstaller::ItemInstaller(UpdateClient &client, const QString &baseUrl, QObject *parent)
     : QObject(parent)
     , m_client(client)
     , m_baseUrl(baseUrl)
-    , m_roots(roots)
 { }
 
 ItemInstaller::~ItemInstaller() = default;
@@ -70,8 +69,9 @@ QString ItemInstaller::targetPath(const Roots &roots, const UpdateFile &file, QS
     return path;
 }
 
-void ItemInstaller::start(const QString &itemName, const QString &staging)
+void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots)
 {
+    m_roots = roots;
     m_itemName = itemName;
     m_staging = staging;
     m_running = true;

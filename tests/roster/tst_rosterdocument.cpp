@@ -1,4 +1,3 @@
-#include "BotCatalogue.h"
 #include "OptionSteps.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
@@ -64,26 +63,9 @@ class TestRosterDocument : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyGenericAddOnHasItsEntry();
     void modifiedFollowsTheEdits_data();
     void modifiedFollowsTheEdits();
 };
-
-void TestRosterDocument::everyGenericAddOnHasItsEntry()
-{
-    // The add-ons the catalogue gives the generic editor are those of the roster's table, and no others.
-    QStringList catalogue;
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        if (bot.editor == RosterEditor::Generic)
-            catalogue << QString(bot.botName);
-    }
-    QStringList table;
-    for (const RosterAddOn &addOn : RosterAddOn::all())
-        table << addOn.botName.toString();
-    catalogue.sort();
-    table.sort();
-    QCOMPARE(table, catalogue);
-}
 
 void TestRosterDocument::modifiedFollowsTheEdits_data()
 {

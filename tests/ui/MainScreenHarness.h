@@ -1,22 +1,22 @@
 #pragma once
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "GameDirFixture.h"
 #include "MainScreen.h"
 #include "RandomSource.h"
+#include "Session.h"
 
 #include <QAction>
 #include <QTest>
 
-// A main window of its own for one test: its own game folder, settings file and shared state.
+// A main window of its own for one test: its own game folder, settings file and session.
 struct MainScreenHarness
 {
     GameDirFixture game;
     std::unique_ptr<AppSettings> settings = game.makeSettings();
-    AppState state;
+    Session session;
     RandomSource random;
-    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(state, *settings, random);
+    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(session, *settings, random);
 
     // A folder that is set up with the given add-ons' prepared liblist.gam copies, remembered in the settings.
     void setUp(const QStringList &variantFiles)

@@ -107,12 +107,12 @@ QString install(LoopbackServer &server, UpdateFixture &fixture, const QString &i
 {
     UpdateClient client{QUrl(server.baseUrl())};
     client.setLimits({.silenceMs = 1000, .deadlineMs = 3000});
-    ItemInstaller installer(client, server.baseUrl(), {fixture.halfLife, fixture.cstrike});
+    ItemInstaller installer(client, server.baseUrl());
     QStringList lines;
     QObject::connect(&installer, &ItemInstaller::logAdded, [&](const QString &line) { lines.append(line); });
     QObject::connect(&installer, &ItemInstaller::lastLogChanged, [&](const QString &line) { lines.last() = line; });
     QSignalSpy done(&installer, &ItemInstaller::done);
-    installer.start(item, fixture.staging);
+    installer.start(item, fixture.staging, {fixture.halfLife, fixture.cstrike});
     if (!done.wait(8000))
         return u"no end"_s;
     if (log)
@@ -214,11 +214,11 @@ void TestUpdateClient::cancelInTheMiddle()
                  record(base, "SwatBot/one", "counter-strike_dir", "", "one")
                      + record(base, "SwatBot/two", "counter-strike_dir", "", "two"));
     UpdateClient client{QUrl(base)};
-    ItemInstaller installer(client, base, {fixture.halfLife, fixture.cstrike});
+    ItemInstaller installer(client, base);
     QSignalSpy done(&installer, &ItemInstaller::done);
     QSignalSpy files(&installer, &ItemInstaller::itemProgress);
     const QStringList before = fixture.listing();
-    installer.start(u"SwatBot"_s, fixture.staging);
+    installer.start(u"SwatBot"_s, fixture.staging, {fixture.halfLife, fixture.cstrike});
     QTRY_VERIFY(files.size() >= 2); // the first file has arrived
     QTest::qWait(100);
     installer.cancel();

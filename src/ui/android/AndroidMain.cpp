@@ -8,10 +8,10 @@
 #include "AndroidEdit.h"
 #include "AndroidMultiple.h"
 #include "AndroidOptions.h"
-#include "AppState.h"
 #include "CaptionClick.h"
 #include "ColumnLists.h"
 #include "EditorSession.h"
+#include "Session.h"
 #include "UpDown.h"
 #include "WindowHelper.h"
 
@@ -19,13 +19,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-AndroidMain::AndroidMain(AppState &state, const AndroidAddOn &addOn, RandomSource &random, QWidget *parent)
+AndroidMain::AndroidMain(Session &session, const AndroidAddOn &addOn, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::AndroidMain>())
-    , m_state(state)
+    , m_appSession(session)
     , m_random(random)
     , m_document(new AndroidDocument(addOn, this))
-    , m_session(new EditorSession(state, *m_document, this, u"AndroidOpen"_s, u"AndroidSave"_s))
+    , m_session(new EditorSession(session, *m_document, this, u"AndroidOpen"_s, u"AndroidSave"_s))
 {
     // The save that a question offers keeps AndroidBot's name for both add-ons.
     m_session->setAskedSaveCaption(u"Save Android Config File"_s);
@@ -177,6 +177,6 @@ void AndroidMain::showAndroidEdit()
 
 void AndroidMain::showAndroidMultiple()
 {
-    WindowHelper::showSingle(m_androidMultiple,
-                             [this] { return new AndroidMultiple(m_state.gameDir, *m_document, m_random, this); });
+    WindowHelper::showSingle(
+        m_androidMultiple, [this] { return new AndroidMultiple(m_appSession.gameDir(), *m_document, m_random, this); });
 }

@@ -10,7 +10,7 @@ struct AndroidAddOn;
 class AndroidDocument;
 class AndroidEdit;
 class AndroidMultiple;
-struct AppState;
+class Session;
 class ColumnLists;
 class EditorSession;
 class RandomSource;
@@ -27,9 +27,8 @@ class AndroidMain : public QMainWindow
     Q_OBJECT
 
 public:
-    // Opens for addOn and keeps to it for as long as it is open. While open, it keeps the state's flag of unsaved
-    // roster edits in step with its document.
-    AndroidMain(AppState &state, const AndroidAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
+    // Opens for addOn and keeps to it for as long as it is open.
+    AndroidMain(Session &session, const AndroidAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
     ~AndroidMain() override;
 
     QString botName() const;
@@ -59,7 +58,7 @@ private:
     void showAndroidMultiple();
 
     std::unique_ptr<Ui::AndroidMain> m_ui;
-    AppState &m_state;
+    Session &m_appSession;
     RandomSource &m_random;
     AndroidDocument *m_document;
     EditorSession *m_session;

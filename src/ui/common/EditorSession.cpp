@@ -1,10 +1,10 @@
 #include "EditorSession.h"
 
-#include "AppState.h"
 #include "EditorDocument.h"
 #include "MessageBox.h"
 #include "OpenScreen.h"
 #include "SaveScreen.h"
+#include "Session.h"
 #include "WindowHelper.h"
 
 #include <QWidget>
@@ -16,26 +16,17 @@ const QString EditorSession::exitQuestion
 const QString EditorSession::newQuestion
     = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
 
-EditorSession::EditorSession(AppState &state, EditorDocument &document, QWidget *window, const QString &openName,
+EditorSession::EditorSession(Session &session, EditorDocument &document, QWidget *window, const QString &openName,
                              const QString &saveName)
     : QObject(window)
-    , m_state(state)
+    , m_session(session)
     , m_document(document)
     , m_window(window)
     , m_openName(openName)
     , m_saveName(saveName)
-{
-    connect(&m_document, &EditorDocument::modifiedChanged, this,
-            [this](bool modified) { m_state.rosterChanged = modified; });
-    // An editor opens with nothing unsaved.
-    m_state.rosterChanged = false;
-}
+{ }
 
-EditorSession::~EditorSession()
-{
-    // Whatever the editor held is gone with it.
-    m_state.rosterChanged = false;
-}
+EditorSession::~EditorSession() = default;
 
 bool EditorSession::mayDiscard(const QString &question)
 {
@@ -89,7 +80,7 @@ void EditorSession::openFile(const QString &path)
 void EditorSession::showOpenScreen()
 {
     WindowHelper::showSingle(m_openScreen, [this] {
-        auto *dialog = new OpenScreen(m_state.gameDir, m_document, m_window);
+        auto *dialog = new OpenScreen(m_session.gameDir(), m_document, m_window);
         dialog->setObjectName(m_openName);
         connect(dialog, &OpenScreen::loaded, this, &EditorSession::loaded);
         connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
@@ -100,7 +91,7 @@ void EditorSession::showOpenScreen()
 void EditorSession::showSaveScreen(bool askedFor)
 {
     SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
-        auto *dialog = new SaveScreen(m_state.gameDir, m_document, m_window);
+        auto *dialog = new SaveScreen(m_session.gameDir(), m_document, m_window);
         dialog->setObjectName(m_saveName);
         connect(dialog, &SaveScreen::saved, this, [this] { Q_EMIT saved(m_document.fileName()); });
         return dialog;

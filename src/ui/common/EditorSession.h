@@ -4,16 +4,15 @@
 #include <QPointer>
 #include <QString>
 
-struct AppState;
 class EditorDocument;
 class OpenScreen;
 class QWidget;
 class SaveScreen;
+class Session;
 
 // What both roster editors do alike around their document: the question before unsaved bots are lost (Yes opens the
 // save dialog and keeps the editor, No lets them go, Cancel and Escape go back), Done and the close box that ask it,
-// the open and save dialogs (the open one ready to start with a file selected), and the state's flag of unsaved
-// edits, kept in step with the document while the editor is open.
+// and the open and save dialogs (the open one ready to start with a file selected).
 class EditorSession : public QObject
 {
     Q_OBJECT
@@ -25,7 +24,7 @@ public:
     static const QString newQuestion;
 
     // window is the editor; the dialogs are its children and take openName and saveName as their object names.
-    EditorSession(AppState &state, EditorDocument &document, QWidget *window, const QString &openName,
+    EditorSession(Session &session, EditorDocument &document, QWidget *window, const QString &openName,
                   const QString &saveName);
     ~EditorSession() override;
 
@@ -53,7 +52,7 @@ Q_SIGNALS:
     void saved(const QString &path);
 
 private:
-    AppState &m_state;
+    Session &m_session;
     EditorDocument &m_document;
     QWidget *m_window;
     const QString m_openName;

@@ -4,7 +4,6 @@
 
 #include "AddMultiple.h"
 #include "AddScreen.h"
-#include "AppState.h"
 #include "CaptionClick.h"
 #include "ColumnLists.h"
 #include "EditBotScreen.h"
@@ -14,6 +13,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "Session.h"
 #include "UpDown.h"
 #include "WindowHelper.h"
 
@@ -31,15 +31,15 @@ QString withoutColon(const QString &caption)
 
 } // namespace
 
-EditScreen::EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent)
+EditScreen::EditScreen(Session &session, const RosterAddOn &addOn, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::EditScreen>())
-    , m_state(state)
+    , m_appSession(session)
     , m_random(random)
     , m_profile(addOn)
     , m_document(new RosterDocument(addOn, this))
     , m_options(&m_document->options())
-    , m_session(new EditorSession(state, *m_document, this, u"OpenScreen"_s, u"SaveScreen"_s))
+    , m_session(new EditorSession(session, *m_document, this, u"OpenScreen"_s, u"SaveScreen"_s))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -252,7 +252,8 @@ void EditScreen::showEditBotScreen()
 
 void EditScreen::showAddMultiple()
 {
-    AddMultiple *dialog = WindowHelper::showSingle(
-        m_addMultiple, [this] { return new AddMultiple(m_state.gameDir, m_profile, *m_document, m_random, this); });
+    AddMultiple *dialog = WindowHelper::showSingle(m_addMultiple, [this] {
+        return new AddMultiple(m_appSession.gameDir(), m_profile, *m_document, m_random, this);
+    });
     dialog->prepare();
 }

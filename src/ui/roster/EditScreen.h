@@ -11,7 +11,7 @@
 
 class AddMultiple;
 class AddScreen;
-struct AppState;
+class Session;
 class EditBotScreen;
 class EditorSession;
 class QCheckBox;
@@ -35,9 +35,8 @@ class EditScreen : public QMainWindow
     Q_OBJECT
 
 public:
-    // Opens for addOn and keeps to it for as long as it is open. While open, it keeps the state's flag of unsaved
-    // roster edits in step with its document.
-    EditScreen(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
+    // Opens for addOn and keeps to it for as long as it is open.
+    EditScreen(Session &session, const RosterAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
     ~EditScreen() override;
 
     QString botName() const;
@@ -89,7 +88,7 @@ private:
     void setSaveEnabled(bool enabled);
 
     std::unique_ptr<Ui::EditScreen> m_ui;
-    AppState &m_state;
+    Session &m_appSession;
     RandomSource &m_random;
     const EntryProfile m_profile;
     RosterDocument *m_document;

@@ -2,13 +2,13 @@
 
 #include "ui_ConfigScreen.h"
 
-#include "AppState.h"
 #include "DialogKeys.h"
 #include "ListenServerFile.h"
 #include "MapCycle.h"
 #include "MessageBox.h"
 #include "MotdScreen.h"
 #include "Pictures.h"
+#include "Session.h"
 #include "UpDown.h"
 #include "WindowHelper.h"
 
@@ -17,10 +17,10 @@ using namespace Qt::Literals::StringLiterals;
 using Field = ListenServerConfig::Field;
 using Flag = ListenServerConfig::Flag;
 
-ConfigScreen::ConfigScreen(AppState &state, RandomSource &random, QWidget *parent)
+ConfigScreen::ConfigScreen(Session &session, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ConfigScreen>())
-    , m_state(state)
+    , m_session(session)
     , m_random(random)
 {
     m_ui->setupUi(this);
@@ -79,9 +79,9 @@ QCheckBox *ConfigScreen::checkBox(Flag flag) const
 void ConfigScreen::load()
 {
     QWidget *over = isVisible() ? this : parentWidget();
-    if (const QString why = ListenServerFile::moveGameConfigAside(m_state.gameDir); !why.isEmpty())
+    if (const QString why = ListenServerFile::moveGameConfigAside(m_session.gameDir()); !why.isEmpty())
         MessageBox::information(over, why);
-    const ListenServerFile::ReadResult read = ListenServerFile::read(m_state.gameDir);
+    const ListenServerFile::ReadResult read = ListenServerFile::read(m_session.gameDir());
     if (!read.message.isEmpty())
         MessageBox::information(over, read.message);
     showConfig(read.config);
@@ -111,7 +111,7 @@ void ConfigScreen::accept()
     // The game takes each of these settings as a number; an empty one would be written as a command without it.
     if (!UpDown::mayUseNumbers(this))
         return;
-    if (const QString why = ListenServerFile::write(m_state.gameDir, config()); !why.isEmpty()) {
+    if (const QString why = ListenServerFile::write(m_session.gameDir(), config()); !why.isEmpty()) {
         MessageBox::information(this, why);
         return;
     }
@@ -158,14 +158,14 @@ QWidget *ConfigScreen::editorOwner()
 
 void ConfigScreen::showMotdScreen()
 {
-    if (!m_state.directoryValid)
+    if (!m_session.isDirectoryValid())
         return;
-    showEditor<MotdScreen>(editorOwner(), [this](QWidget *owner) { return new MotdScreen(m_state.gameDir, owner); });
+    showEditor<MotdScreen>(editorOwner(), [this](QWidget *owner) { return new MotdScreen(m_session, owner); });
 }
 
 void ConfigScreen::showMapCycle()
 {
-    if (!m_state.directoryValid)
+    if (!m_session.isDirectoryValid())
         return;
-    showEditor<MapCycle>(editorOwner(), [this](QWidget *owner) { return new MapCycle(m_state, m_random, owner); });
+    showEditor<MapCycle>(editorOwner(), [this](QWidget *owner) { return new MapCycle(m_session, m_random, owner); });
 }

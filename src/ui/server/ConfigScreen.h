@@ -6,10 +6,10 @@
 
 #include <memory>
 
-struct AppState;
 class QCheckBox;
 class QLineEdit;
 class RandomSource;
+class Session;
 
 namespace Ui {
 class ConfigScreen;
@@ -22,7 +22,7 @@ class ConfigScreen : public QDialog
     Q_OBJECT
 
 public:
-    ConfigScreen(AppState &state, RandomSource &random, QWidget *parent = nullptr);
+    ConfigScreen(Session &session, RandomSource &random, QWidget *parent = nullptr);
     ~ConfigScreen() override;
 
     // What a new window does first: moves the game's "game.cfg" aside and shows what "listenserver.cfg" holds, or
@@ -53,7 +53,7 @@ private:
     void showMapCycle();
 
     std::unique_ptr<Ui::ConfigScreen> m_ui;
-    AppState &m_state;
+    Session &m_session;
     RandomSource &m_random;
     ListenServerConfig m_kept; // as last read or written
 };

@@ -3,10 +3,10 @@
 #include "ui_Update.h"
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "ItemInstaller.h"
 #include "MessageBox.h"
 #include "ProgramVersion.h"
+#include "Session.h"
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
@@ -36,14 +36,14 @@ constexpr int stepsPerItem = 1000;
 
 } // namespace
 
-Update::Update(AppState &state, AppSettings &settings, QWidget *parent)
+Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::Update>())
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
     , m_baseUrl(UpdateServer::baseUrl())
     , m_client(new UpdateClient(QUrl(m_baseUrl), this))
-    , m_installer(new ItemInstaller(*m_client, m_baseUrl, {state.halfLifeDir, state.gameDir}, this))
+    , m_installer(new ItemInstaller(*m_client, m_baseUrl, this))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -135,7 +135,7 @@ void Update::versionsArrived(const QString &error)
 
 QString Update::itemName(int index) const
 {
-    QString name = m_state.updateNames[index];
+    QString name = m_session.updateNames()[index];
     while (name.endsWith(u' '))
         name.chop(1);
     return name;
@@ -143,7 +143,7 @@ QString Update::itemName(int index) const
 
 void Update::showRow(QTreeWidgetItem *row, int index) const
 {
-    const QString &key = m_state.updateNames[index];
+    const QString &key = m_session.updateNames()[index];
     const QString installed = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
     const QString cells[]
         = {itemName(index), m_serverVersions[index], installed, m_settings.get(datesSection, key, notAvailable)};
@@ -155,7 +155,7 @@ void Update::fillRows()
 {
     m_ui->List1->clear();
     for (int index = 0; index < BotCatalogue::updateNameCount; ++index) {
-        const QString &key = m_state.updateNames[index];
+        const QString &key = m_session.updateNames()[index];
         // Every item gets its entries, "N/A" until installed through this window; the program has no version
         // entry of its own to show, only its date.
         if (index > 0 && m_settings.get(versionsSection, key, notAvailable) == notAvailable)
@@ -218,7 +218,7 @@ void Update::updateNext()
     m_ui->fileProgress->setValue(0);
     const QString folder = m_staging->filePath(name);
     QDir().mkpath(folder);
-    m_installer->start(name, folder);
+    m_installer->start(name, folder, {m_session.halfLifeDir(), m_session.gameDir()});
 }
 
 void Update::itemDone(const QString &error)
@@ -232,7 +232,7 @@ void Update::itemDone(const QString &error)
     }
     const int index = m_current;
     const QString name = itemName(index);
-    const QString &key = m_state.updateNames[index];
+    const QString &key = m_session.updateNames()[index];
     m_ui->List2->addItem(separator);
     m_ui->List2->addItem(name + u" Sucessfully Updated"_s);
     m_settings.save(versionsSection, key, m_serverVersions[index]);

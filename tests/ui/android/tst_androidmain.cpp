@@ -53,6 +53,9 @@ struct Harness : MainScreenHarness
         }
         return nullptr;
     }
+
+    // Whether the open editor holds edits that no file has.
+    bool editsUnsaved() const { return editor() && editor()->document().isModified(); }
 };
 
 template<typename T = QWidget> T *control(QWidget *parent, const QString &name)
@@ -137,12 +140,11 @@ void TestAndroidMain::editControlOpensTheEditor()
     QFETCH(QString, caption);
     QFETCH(bool, podBot);
     Harness h;
-    h.state.rosterChanged = true;
     AndroidMain *editor = h.open(control);
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), caption);
     QCOMPARE(editor->objectName(), u"AndroidMain"_s);
-    QCOMPARE(h.state.botName, podBot ? u"PodBot"_s : u"AndroidBot"_s);
+    QCOMPARE(h.session.botName(), podBot ? u"PodBot"_s : u"AndroidBot"_s);
     QCOMPARE(::control(editor, u"Frame3"_s)->isVisible(), podBot);
     QCOMPARE(::control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
     QVERIFY(!::control<QCheckBox>(editor, u"Check1"_s)->isChecked());
@@ -152,10 +154,10 @@ void TestAndroidMain::editControlOpensTheEditor()
         QCOMPARE(::control<QLineEdit>(editor, u"Text2"_s)->text(), u"60"_s);
     }
     QVERIFY(!saveEntry(editor)->isEnabled());
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
     // An option change is an unsaved change.
     ::control<QCheckBox>(editor, u"Check1"_s)->click();
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
     QVERIFY(editor->document().options().autoTeamBalance());
 }
 
@@ -362,7 +364,7 @@ void TestAndroidMain::addEditApplyToAllAddSeveralSaveAndReopen()
     type(save, u"Text1"_s, u"pods"_s);
     control<QPushButton>(save, u"Command1"_s)->click();
     QVERIFY(!dialog(editor, u"AndroidSave"_s));
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
     QVERIFY(h.game.read(u"pods.cfg"_s)
                 .startsWith("//PodBot Config File Created With\r\n//Counter-Strike Trevlin "
                             "2.0\r\npause 3\r\nbotchat on\r\njasonmode off\r\nminbotskill "
@@ -379,7 +381,7 @@ void TestAndroidMain::addEditApplyToAllAddSeveralSaveAndReopen()
     QCOMPARE(editor->document().roster().entries(), saved);
     QCOMPARE(::control<QLineEdit>(editor, u"Text2"_s)->text(), u"70"_s);
     QVERIFY(saveEntry(editor)->isEnabled());
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
 }
 
 void TestAndroidMain::doneQuestion_data()
@@ -453,9 +455,10 @@ void TestAndroidMain::endingTheProgramAsksAboutUnsavedBots()
 void TestAndroidMain::autostartDoubleClickOpensTheFile()
 {
     Harness h;
-    h.game.write(u"pods.cfg"_s, "//PodBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-                                "botchat on\r\njasonmode off\r\nminbotskill 70\r\nmp_autoteambalance 0\r\n"
-                                "addbot 75 5 Alpha\r\n");
+    h.game.write(u"pods.cfg"_s,
+                 "//PodBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
+                 "botchat on\r\njasonmode off\r\nminbotskill 70\r\nmp_autoteambalance 0\r\n"
+                 "addbot 75 5 Alpha\r\n");
     h.settings->save(u"Auto Execute"_s, u"PodBot"_s, u"pods.cfg"_s);
     h.find<QAbstractButton>(u"Option8"_s)->click();
     QTest::mouseDClick(h.find(u"Label2"_s), Qt::LeftButton);

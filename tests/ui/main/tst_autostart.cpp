@@ -204,7 +204,7 @@ void TestAutostart::cancelClears()
     f.press(u"cancel"_s);
     QTEST(f.label(), "label");
     QTEST(f.game.exists(u"bot.cfg"_s), "botCfgLeft");
-    QCOMPARE(f.settings->get(u"Auto Execute"_s, f.state.botName), u"None"_s);
+    QCOMPARE(f.settings->get(u"Auto Execute"_s, f.session.botName()), u"None"_s);
 }
 
 void TestAutostart::doubleClickOpensTheFileInItsEditor_data()

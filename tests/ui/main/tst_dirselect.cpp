@@ -40,7 +40,7 @@ private:
 void TestDirSelect::opensOnceShowingGameDir()
 {
     MainScreenHarness h;
-    h.state.gameDir = h.game.gameDir();
+    h.session.setGameDir(h.game.gameDir());
     DirSelect *dialog = open(h);
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), u"Directory Selection"_s);
@@ -65,7 +65,7 @@ void TestDirSelect::refusedFolderKeepsDialogOpen()
     QCOMPARE(answerer.text(), u"This Is Not A Valid Counter-Strike Directory"_s);
     QVERIFY(dialog->isVisible());
     QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
-    QCOMPARE(h.state.gameDir, h.game.gameDir()); // taken before the check, as the game folder in memory
+    QCOMPARE(h.session.gameDir(), h.game.gameDir()); // taken before the check, as the game folder in memory
     QVERIFY(!h.find(u"Option7"_s)->isEnabled());
     QVERIFY(!h.game.exists(u"hl.bat"_s));
 }
@@ -96,8 +96,8 @@ void TestDirSelect::typedFolderIsAccepted()
     QCOMPARE(selected.size(), 1);
     QTRY_VERIFY(guard.isNull());
     const QString gameDir = QDir::toNativeSeparators(h.game.gameDir());
-    QCOMPARE(h.state.gameDir, gameDir);
-    QVERIFY(h.state.directoryValid);
+    QCOMPARE(h.session.gameDir(), gameDir);
+    QVERIFY(h.session.isDirectoryValid());
     QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
     QCOMPARE(h.settings->get(u"Install"_s, u"HL_Dir"_s), QDir::toNativeSeparators(h.game.halfLifeDir()));
     // Remembered for the next start, though this home had no settings folder yet.
@@ -109,7 +109,7 @@ void TestDirSelect::typedFolderIsAccepted()
     QVERIFY(h.find(u"Option7"_s)->isEnabled());
     QVERIFY(!h.find(u"Option3"_s)->isEnabled());
     // The installed game's version is read only at start-up.
-    QVERIFY(h.state.installedCsVersion.isEmpty());
+    QVERIFY(h.session.installedCsVersion().isEmpty());
 }
 
 void TestDirSelect::treeFollowsTypedPath()

@@ -59,6 +59,9 @@ struct EditorHarness : MainScreenHarness
         return nullptr;
     }
 
+    // Whether the open editor holds edits that no file has.
+    bool editsUnsaved() const { return editor() && editor()->document().isModified(); }
+
     template<typename T = QWidget> static T *control(QWidget *editor, const QString &name)
     {
         return editor->findChild<T *>(name);
@@ -140,11 +143,10 @@ void TestEditScreen::editControlOpensWithLayout()
     QFETCH(bool, realBotRows);
     QFETCH(bool, waypoints);
     EditorHarness h;
-    h.state.rosterChanged = true;
     EditScreen *editor = h.open(control);
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), caption);
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), botskill);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
@@ -185,11 +187,11 @@ void TestEditScreen::openEditorIsRaisedNotReloaded()
     addBots(editor, 2);
     QTest::keyClick(h.control<QLineEdit>(editor, u"Text5"_s), Qt::Key_Backspace);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text5"_s), u"5"_s);
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
     QCOMPARE(h.open(u"Command5"_s), editor);
     QCOMPARE(rosterOf(editor).size(), 2);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"25"_s);
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
 }
 
 void TestEditScreen::otherAddOnClosesTheOpenEditorFirst_data()
@@ -214,7 +216,7 @@ void TestEditScreen::otherAddOnClosesTheOpenEditorFirst()
     if (answer != QDialogButtonBox::No) {
         // The RamBot roster stays in front, with its save dialog on Yes; nothing has switched to NNBot.
         QCOMPARE(next, ramBot);
-        QCOMPARE(h.state.botName, u"RamBot"_s);
+        QCOMPARE(h.session.botName(), u"RamBot"_s);
         QCOMPARE(rosterOf(ramBot).size(), 1);
         QCOMPARE(ramBot->findChild<QWidget *>(u"SaveScreen"_s) != nullptr, answer == QDialogButtonBox::Yes);
         return;
@@ -277,7 +279,7 @@ void TestEditScreen::deletingTheLastBotDisablesSave()
     addBots(editor, 1, h.game.gameDir());
     deleteButton->click(); // nothing selected: nothing happens
     QCOMPARE(rosterOf(editor).size(), 1);
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
 
     auto *names = h.control<QListView>(editor, u"List1"_s);
     names->setCurrentIndex(names->model()->index(0, 0));
@@ -285,7 +287,7 @@ void TestEditScreen::deletingTheLastBotDisablesSave()
     QVERIFY(rosterOf(editor).isEmpty());
     QCOMPARE(editor->selectedRow(), -1);
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
 
     // Nothing is left to lose, so Done asks nothing.
     MessageAnswerer answerer;
@@ -363,12 +365,12 @@ void TestEditScreen::newStartsAfresh()
     addBots(editor, 3);
     QTest::keyClicks(h.control<QLineEdit>(editor, u"Text1"_s), u"7"_s);
     h.control<QCheckBox>(editor, u"Check3"_s)->click();
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
     MessageAnswerer answerer(QDialogButtonBox::No);
     answerer.arm();
     h.control<QAction>(editor, u"new"_s)->trigger();
     QVERIFY(rosterOf(editor).isEmpty());
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
     QVERIFY(!h.control<QAction>(editor, u"Save"_s)->isEnabled());
     QCOMPARE(h.control<QLineEdit>(editor, u"Text1"_s)->text(), u"3"_s);
     QCOMPARE(h.control<QLineEdit>(editor, u"Text5"_s)->text(), u"20"_s);
@@ -391,7 +393,7 @@ void TestEditScreen::optionControlsFollowTheRules()
     range->click();
     QCOMPARE(h.control<QLineEdit>(editor, u"Text6"_s)->text(), u"40"_s);
     QVERIFY(h.control(editor, u"Text6"_s)->isEnabled());
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
 }
 
 void TestEditScreen::spinnerSteps_data()
@@ -442,16 +444,16 @@ void TestEditScreen::openChangeAndSaveUnderANewName()
     QCOMPARE(rosterOf(editor).size(), 2);
     QCOMPARE(rosterOf(editor).at(1), (RosterEntry{u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
     QVERIFY(h.control<QAction>(editor, u"Save"_s)->isEnabled());
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
 
     h.control<QCheckBox>(editor, u"Check4"_s)->click();
-    QVERIFY(h.state.rosterChanged);
+    QVERIFY(h.editsUnsaved());
     h.control<QAction>(editor, u"Save"_s)->trigger();
     QWidget *saveScreen = editor->findChild<QWidget *>(u"SaveScreen"_s);
     QVERIFY(saveScreen && saveScreen->isVisible());
     QTest::keyClicks(h.control<QLineEdit>(saveScreen, u"Text1"_s), u"peaceful"_s);
     h.control<QPushButton>(saveScreen, u"Command1"_s)->click();
-    QVERIFY(!h.state.rosterChanged);
+    QVERIFY(!h.editsUnsaved());
     QByteArray expected = nnBotFile;
     expected.replace("botsdontshoot 0", "botsdontshoot 1");
     QCOMPARE(h.game.read(u"peaceful.cfg"_s), expected);

@@ -1,6 +1,5 @@
 #include "AddMultiple.h"
 #include "AddScreen.h"
-#include "AppState.h"
 #include "EditBotScreen.h"
 #include "EditScreen.h"
 #include "GameDirFixture.h"
@@ -9,6 +8,7 @@
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "Session.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -61,16 +61,16 @@ template<typename W = QPushButton> W *child(QObject *parent, const QString &name
 struct Editor
 {
     GameDirFixture game;
-    AppState state;
+    Session session;
     RandomSource random;
     std::unique_ptr<EditScreen> window;
     MessageAnswerer answerer;
 
     explicit Editor(const QString &bot, const QStringList &bots = twoBots)
     {
-        state.botName = bot;
-        state.gameDir = game.gameDir();
-        window = std::make_unique<EditScreen>(state, *RosterAddOn::find(bot), random);
+        session.setBotName(bot);
+        session.setGameDir(game.gameDir());
+        window = std::make_unique<EditScreen>(session, *RosterAddOn::find(bot), random);
         for (const QString &line : bots) {
             const QStringList f = line.split(u", "_s);
             window->document().append(RosterEntry{f.at(0), f.at(1), f.at(2), f.at(3)});
@@ -283,7 +283,7 @@ private Q_SLOTS:
         if (!message.isEmpty())
             QCOMPARE(shown.constFirst(), message);
         QCOMPARE(e.bots(), twoBots);
-        QVERIFY(!e.state.rosterChanged);
+        QVERIFY(!e.window->document().isModified());
         QVERIFY(window && window->isVisible());
     }
 
@@ -329,7 +329,7 @@ private Q_SLOTS:
         }
         QCOMPARE(e.press(window, button), QStringList());
         QTEST(e.bots(), "bots");
-        QCOMPARE(e.state.rosterChanged, button == u"Command1"_s);
+        QCOMPARE(e.window->document().isModified(), button == u"Command1"_s);
         QTEST(e.saveEnabled(), "save");
         QTRY_VERIFY(!window);
     }
@@ -373,7 +373,7 @@ private Q_SLOTS:
                 drawnNames.insert(bot.section(u", "_s, 0, 0));
             }
             QCOMPARE(drawnNames.size(), added); // each name at most once
-            QVERIFY(e.state.rosterChanged);
+            QVERIFY(e.window->document().isModified());
             QTRY_VERIFY(!dialog);
         }
         QCOMPARE(drawn[0], drawn[1]);

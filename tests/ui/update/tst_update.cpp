@@ -1,7 +1,7 @@
 #include "AppSettings.h"
-#include "AppState.h"
 #include "LoopbackServer.h"
 #include "MessageAnswerer.h"
+#include "Session.h"
 #include "Update.h"
 #include "UpdateFixture.h"
 
@@ -59,7 +59,7 @@ private:
     std::unique_ptr<UpdateFixture> m_game;
     std::unique_ptr<QTemporaryDir> m_cache;
     std::unique_ptr<AppSettings> m_settings;
-    AppState m_state;
+    std::unique_ptr<Session> m_session;
     QPointer<Update> m_window;
 };
 
@@ -71,10 +71,9 @@ void TestUpdate::init()
     qputenv("TREVLIN_UPDATE_URL", m_server->baseUrl().toLatin1());
     qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
     m_settings = std::make_unique<AppSettings>(AppSettings::openFile(m_game->dir.filePath(u"Trevlin.conf"_s)));
-    m_state = AppState();
-    m_state.updateNames = BotCatalogue::updateNames();
-    m_state.gameDir = m_game->cstrike;
-    m_state.halfLifeDir = m_game->halfLife;
+    m_session = std::make_unique<Session>();
+    m_session->setGameDir(m_game->cstrike);
+    m_session->setHalfLifeDir(m_game->halfLife);
 }
 
 void TestUpdate::cleanup()
@@ -85,7 +84,7 @@ void TestUpdate::cleanup()
 
 QTreeWidget *TestUpdate::open()
 {
-    m_window = new Update(m_state, *m_settings);
+    m_window = new Update(*m_session, *m_settings);
     QSignalSpy filled(m_window.data(), &Update::rowsFilled);
     m_window->show();
     m_window->activateWindow();
