@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class AppSettings;
@@ -8,11 +9,13 @@ class AppSettings;
 // folder must be set up and the add-on installed. The game is started and not waited for.
 class QuickLaunch
 {
+    Q_DECLARE_TR_FUNCTIONS(QuickLaunch)
+
 public:
     struct Outcome
     {
         int exitCode = 0; // 0 when the game was started, 1 when it could not be
-        QString message;  // one line: what was started, or why nothing was
+        QString message;  // what was started, or why nothing was
     };
 
     // addOn is an add-on's name in any letter case ("rambot"), or "Original CS" for the game without bots; gameDir,

@@ -20,7 +20,6 @@
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Pictures.h"
-#include "Platform.h"
 #include "RadioGroupFocus.h"
 #include "RosterAddOn.h"
 #include "Session.h"
@@ -332,58 +331,44 @@ void MainScreen::launch()
         m_ui->Text2->setText(tr("Counter-Strike is starting already."));
         return;
     }
+    // The version compared is the one shown, of the add-on chosen, even when an update entry has named another.
+    const auto versionAccepted = [this] {
+        return m_ui->Label6->text() == m_session.installedCsVersion()
+            || MessageBox::okCancel(
+                   this,
+                   tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
+                   tr("Error In Liblist.gam File"));
+    };
+    const GameLauncher::Launch launch
+        = GameLauncher::launch(m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted);
     const QString directoryMessage
         = tr("Please select your Half-Life\\Counterstrike directory under the File -> Config menu");
-    if (!m_session.isDirectoryValid()) {
+    switch (launch.outcome) {
+    case GameLauncher::Launch::Outcome::NotSetUp:
         MessageBox::information(this, directoryMessage);
         return;
-    }
-    if (m_ui->Label6->text() != m_session.installedCsVersion()
-        && !MessageBox::okCancel(
-            this, tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
-            tr("Error In Liblist.gam File")))
+    case GameLauncher::Launch::Outcome::Declined:
         return;
-    if (!m_session.enterGameDir()) {
-        MessageBox::information(this, directoryMessage);
-        return;
-    }
-    if (m_addOns->of(BotType::OriginalCS).option->isChecked())
-        m_session.setBotName(BotCatalogue::plainGameName);
-    const QString gameDir = m_session.gameDir();
-    const QString botName = m_session.botName();
-    QString error;
-    switch (GameLauncher::activateVariant(gameDir, botName, &error)) {
-    case GameLauncher::Result::VariantMissing:
+    case GameLauncher::Launch::Outcome::VariantMissing:
         // A copy that is there but cannot be taken (a pipe, far too large, unreadable) gets its reason as well.
-        MessageBox::information(this, error.isEmpty() ? directoryMessage : directoryMessage + u"\n\n"_s + error);
+        MessageBox::information(
+            this, launch.error.isEmpty() ? directoryMessage : directoryMessage + u"\n\n"_s + launch.error);
         return;
-    case GameLauncher::Result::WriteFailed:
-        MessageBox::information(this,
-                                u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
-                                "%3\n\nThe game folder still holds its previous liblist.gam."_s.arg(
-                                    BotCatalogue::liblistVariant(botName), QDir::toNativeSeparators(gameDir), error));
+    case GameLauncher::Launch::Outcome::WriteFailed:
+        MessageBox::information(this, launch.message());
         return;
-    case GameLauncher::Result::Done:
-        break;
-    }
-    startGame(GameLauncher::command(gameDir));
-}
-
-// What hl.bat's run by the command interpreter (ExecCmd) comes to on this platform. The game is started and never
-// waited for; the status line tells what was started, or why nothing was.
-void MainScreen::startGame(const LaunchCommand &command)
-{
-    if (!command.isRunnable()) {
-        m_ui->Text2->setText(command.problem);
-        MessageBox::information(this, command.problem);
+    case GameLauncher::Launch::Outcome::NotRunnable:
+        m_ui->Text2->setText(launch.message());
+        MessageBox::information(this, launch.message());
+        return;
+    case GameLauncher::Launch::Outcome::NotStarted:
+        m_ui->Text2->setText(launch.message());
+        return;
+    case GameLauncher::Launch::Outcome::Started:
+        m_lastStart.start();
+        m_ui->Text2->setText(launch.message());
         return;
     }
-    if (!Platform::start(command)) {
-        m_ui->Text2->setText(u"Counter-Strike could not be started: %1 did not run."_s.arg(command.commandLine()));
-        return;
-    }
-    m_lastStart.start();
-    m_ui->Text2->setText(GameLauncher::startedMessage(m_session.botName(), command));
 }
 
 void MainScreen::showDirSelect()

@@ -18,7 +18,6 @@ class EditScreen;
 class RandomSource;
 class Session;
 class Update;
-struct LaunchCommand;
 struct LiblistInfo;
 
 namespace Ui {
@@ -61,7 +60,6 @@ private:
     // An edit button, or an edit menu entry (which for some add-ons leaves out the option layout).
     enum class EditControl { Button, MenuEntry };
     void editBots(BotType type, EditControl control);
-    void startGame(const LaunchCommand &command);
     // A double click on the autostart file's name: its add-on's editor, ready to open it.
     void editAutostartFile(const QString &fileName);
     // A roster of botName was saved as savedFile.
