@@ -26,7 +26,7 @@ ConfigScreen::ConfigScreen(Session &session, RandomSource &random, QWidget *pare
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::serverConfig, devicePixelRatioF()));
-    setUpSpinners();
+    setUpControls();
     connect(m_ui->Command1, &QPushButton::clicked, this, &ConfigScreen::accept);
     connect(m_ui->Command2, &QPushButton::clicked, this, &ConfigScreen::discard);
     connect(m_ui->Command3, &QPushButton::clicked, this, &ConfigScreen::showMotdScreen);
@@ -36,26 +36,37 @@ ConfigScreen::ConfigScreen(Session &session, RandomSource &random, QWidget *pare
 
 ConfigScreen::~ConfigScreen() = default;
 
-void ConfigScreen::setUpSpinners()
+void ConfigScreen::setUpControls()
 {
+    // Each setting's box and spinner, in the order of the settings, with the range and the step of the spinner.
     struct Spinner
     {
+        QLineEdit *box;
         UpDown *upDown;
-        Field field;
         int minimum;
         int maximum;
         int step;
     };
-    const std::initializer_list<Spinner> spinners{
-        {m_ui->UpDown1, Field::Roundtime, 3, 15, 1},     {m_ui->UpDown2, Field::Timelimit, 0, 60, 1},
-        {m_ui->UpDown3, Field::Freezetime, 0, 60, 1},    {m_ui->UpDown4, Field::RestartRound, 0, 60, 1},
-        {m_ui->UpDown5, Field::C4Timer, 15, 90, 1},      {m_ui->UpDown6, Field::MaxShells, 0, 60, 1},
-        {m_ui->UpDown7, Field::MaxSmokePuffs, 0, 60, 1}, {m_ui->UpDown8, Field::HostagePenalty, 0, 60, 1},
-        {m_ui->UpDown9, Field::LimitTeams, 0, 60, 1},    {m_ui->UpDown10, Field::MaxClientSpeed, 100, 1000, 10},
-    };
-    for (const Spinner &spinner : spinners) {
+    const std::array<Spinner, ListenServerConfig::fieldCount> boxes{{
+        {m_ui->Text1, nullptr, 0, 0, 0},
+        {m_ui->Text2, m_ui->UpDown1, 3, 15, 1},
+        {m_ui->Text3, m_ui->UpDown2, 0, 60, 1},
+        {m_ui->Text4, m_ui->UpDown3, 0, 60, 1},
+        {m_ui->Text5, m_ui->UpDown4, 0, 60, 1},
+        {m_ui->Text6, m_ui->UpDown5, 15, 90, 1},
+        {m_ui->Text7, m_ui->UpDown6, 0, 60, 1},
+        {m_ui->Text8, m_ui->UpDown7, 0, 60, 1},
+        {m_ui->Text9, m_ui->UpDown8, 0, 60, 1},
+        {m_ui->Text10, m_ui->UpDown9, 0, 60, 1},
+        {m_ui->Text11, m_ui->UpDown10, 100, 1000, 10},
+    }};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const Spinner &spinner = boxes[i];
+        QLineEdit *text = spinner.box;
+        m_boxes[i] = text;
         UpDown *upDown = spinner.upDown;
-        QLineEdit *text = box(spinner.field);
+        if (!upDown)
+            continue;
         upDown->setBuddy(text);
         upDown->setAccessibleName(text->accessibleName());
         upDown->setToolTip(text->toolTip());
@@ -64,16 +75,9 @@ void ConfigScreen::setUpSpinners()
             text->setText(upDown->stepped(text->text(), delta * step));
         });
     }
-}
-
-QLineEdit *ConfigScreen::box(Field field) const
-{
-    return findChild<QLineEdit *>(u"Text"_s + QString::number(int(field) + 1));
-}
-
-QCheckBox *ConfigScreen::checkBox(Flag flag) const
-{
-    return findChild<QCheckBox *>(u"Check"_s + QString::number(int(flag) + 1));
+    m_checkBoxes = {m_ui->Check1,  m_ui->Check2,  m_ui->Check3,  m_ui->Check4,  m_ui->Check5,  m_ui->Check6,
+                    m_ui->Check7,  m_ui->Check8,  m_ui->Check9,  m_ui->Check10, m_ui->Check11, m_ui->Check12,
+                    m_ui->Check13, m_ui->Check14, m_ui->Check15, m_ui->Check16, m_ui->Check17};
 }
 
 void ConfigScreen::load()
@@ -122,8 +126,9 @@ void ConfigScreen::accept()
 void ConfigScreen::reject()
 {
     // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
-    if (MessageBox::mayCloseDialog(this, !(config() == m_kept),
-                                   u"The server settings have changes that are not saved. Do you want to save them?"_s))
+    if (MessageBox::mayCloseDialog(
+            this, !(config() == m_kept),
+            tr("The server settings have changes that are not saved. Do you want to save them?")))
         discard();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 
 class QCheckBox;
@@ -45,9 +46,9 @@ public Q_SLOTS:
     void discard();
 
 private:
-    QLineEdit *box(ListenServerConfig::Field field) const;
-    QCheckBox *checkBox(ListenServerConfig::Flag flag) const;
-    void setUpSpinners();
+    QLineEdit *box(ListenServerConfig::Field field) const { return m_boxes[int(field)]; }
+    QCheckBox *checkBox(ListenServerConfig::Flag flag) const { return m_checkBoxes[int(flag)]; }
+    void setUpControls();
     QWidget *editorOwner();
     void showMotdScreen();
     void showMapCycle();
@@ -55,5 +56,7 @@ private:
     std::unique_ptr<Ui::ConfigScreen> m_ui;
     Session &m_session;
     RandomSource &m_random;
+    std::array<QLineEdit *, ListenServerConfig::fieldCount> m_boxes{};
+    std::array<QCheckBox *, ListenServerConfig::flagCount> m_checkBoxes{};
     ListenServerConfig m_kept; // as last read or written
 };
