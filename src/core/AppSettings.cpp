@@ -35,6 +35,41 @@ QStringList matchesIgnoringCase(const QStringList &names, const QString &name)
     return matches;
 }
 
+// Where each value lies in the store. Both spellings of a key are matched without regard to letter case, so that
+// either finds what the other wrote; a key new to the store is written in the first spelling.
+struct KeyPlace
+{
+    QString section;
+    QString writtenKey;
+    QString readKey;
+};
+const KeyPlace keyPlaces[] = {
+    {u"Install"_s, u"Directory"_s, u"Directory"_s},
+    {u"Install"_s, u"HL_Dir"_s, u"HL_dir"_s},
+};
+
+struct FamilyPlace
+{
+    QString section;
+    QString defaultValue;
+};
+const FamilyPlace familyPlaces[] = {
+    {u"Auto Execute"_s, AppSettings::none},
+    {u"Versions"_s, u"N/A"_s},
+    {u"Dates"_s, u"N/A"_s},
+    {u"Windows"_s, QString()},
+};
+
+const KeyPlace &place(AppSettings::Key key)
+{
+    return keyPlaces[int(key)];
+}
+
+const FamilyPlace &place(AppSettings::Family family)
+{
+    return familyPlaces[int(family)];
+}
+
 // The scratch copies lie in the temporary folder, one folder a run, each with a lock that its run holds.
 const QString scratchPattern = u"Trevlin-settings-*"_s;
 const QString scratchLock = u"run.lock"_s;
@@ -217,4 +252,29 @@ bool AppSettings::save(const QString &section, const QString &key, const QString
         return !m_readOnly || m_path.isEmpty();
     m_store->setValue(path, value);
     return commit();
+}
+
+QString AppSettings::value(Key key) const
+{
+    return get(place(key).section, place(key).readKey);
+}
+
+QString AppSettings::value(Family family, const QString &member) const
+{
+    return get(place(family).section, member, place(family).defaultValue);
+}
+
+bool AppSettings::setValue(Key key, const QString &value)
+{
+    return save(place(key).section, place(key).writtenKey, value);
+}
+
+bool AppSettings::setValue(Family family, const QString &member, const QString &value)
+{
+    return save(place(family).section, member, value);
+}
+
+QString AppSettings::defaultValue(Family family)
+{
+    return place(family).defaultValue;
 }

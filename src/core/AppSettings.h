@@ -28,6 +28,27 @@ public:
     // An INI file at the given path.
     static std::unique_ptr<QSettings> openFile(const QString &path);
 
+    // Every value the program keeps. A single value has one key; a value of a family is kept for each member (each
+    // add-on, each update item, each window) under the member's name.
+    enum class Key {
+        GameDir,     // the mod folder chosen last
+        HalfLifeDir, // the folder above it, as it was when chosen
+    };
+    enum class Family {
+        AutostartFile,    // per add-on: the roster file it runs at start, "None" for none
+        InstalledVersion, // per update item: the version installed through the update window, "N/A" before
+        UpdateDate,       // per update item: the day of that update, "N/A" before
+        WindowPlace,      // per window: where it was last, as Qt saves a window's geometry; empty before
+    };
+    QString value(Key key) const;
+    QString value(Family family, const QString &member) const;
+    // Save at once; false when the file could not be written, and then it is as it was.
+    bool setValue(Key key, const QString &value);
+    bool setValue(Family family, const QString &member, const QString &value);
+    // What a value of family is before anything is saved for it.
+    static QString defaultValue(Family family);
+
+    // Any value by section and key, as a settings file written by hand may hold it.
     QString get(const QString &section, const QString &key, const QString &defaultValue = none) const;
     // Saves at once; false when the file could not be written, and then it is as it was.
     bool save(const QString &section, const QString &key, const QString &value);

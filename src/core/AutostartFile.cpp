@@ -15,8 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString autoExecute = u"Auto Execute"_s;
-
 // A roster file of ten thousand bots is a quarter of a megabyte; anything near this is no roster file.
 constexpr qint64 largestFile = 16 * 1024 * 1024;
 // The two header lines are short; reading stops after this much whatever the file holds.
@@ -120,7 +118,7 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
         return {u"Trevlin could not copy \"%1\" to \"%2\": %3\n\nThe autostart file is as it was."_s.arg(
             native(file), native(target), error)};
     }
-    if (!settings.save(autoExecute, botName, info.fileName())) {
+    if (!settings.setValue(AppSettings::Family::AutostartFile, botName, info.fileName())) {
         return {u"\"%1\" is now the autostart file, but Trevlin could not remember that in \"%2\"."_s.arg(
             info.fileName(), settings.location())};
     }
@@ -131,7 +129,7 @@ bool AutostartFile::isChosen(const QString &file, const QString &gameDir, const 
                              const AppSettings &settings)
 {
     const QFileInfo info(file);
-    const QString chosen = settings.get(autoExecute, botName);
+    const QString chosen = settings.value(AppSettings::Family::AutostartFile, botName);
     return chosen != AppSettings::none && info.fileName().compare(chosen, Qt::CaseInsensitive) == 0
         && QFileInfo(info.absolutePath()) == QFileInfo(gameDir);
 }
@@ -145,7 +143,7 @@ AutostartFile::Result AutostartFile::clear(const QString &gameDir, const QString
         if (!existing.isEmpty() && !file.remove() && file.exists())
             return {u"Trevlin could not delete \"%1\": %2"_s.arg(native(existing), file.errorString())};
     }
-    if (!botName.isEmpty() && !settings.save(autoExecute, botName, AppSettings::none))
+    if (!botName.isEmpty() && !settings.setValue(AppSettings::Family::AutostartFile, botName, AppSettings::none))
         return {u"The autostart file is cleared, but Trevlin could not remember that in \"%1\"."_s.arg(
             settings.location())};
     return {};

@@ -13,7 +13,7 @@ BotChoice BotChoice::describe(const QString &gameDir, const AppSettings &setting
     choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(type)));
     choice.supportedMaps = SupportedMaps::text(gameDir, bot);
     if (bot.autostartShown) {
-        const QString file = settings.get(u"Auto Execute"_s, QString(bot.botName));
+        const QString file = settings.value(AppSettings::Family::AutostartFile, QString(bot.botName));
         choice.autostartFile = file == AppSettings::none ? QString() : file;
     }
     return choice;

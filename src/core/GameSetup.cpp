@@ -9,21 +9,15 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString install = u"Install"_s;
-
-} // namespace
-
 GameSetup::StartUp GameSetup::startUp(Session &session, const AppSettings &settings, const QString &gameDir,
                                       QString *warning)
 {
-    const QString directory = gameDir.isEmpty() ? settings.get(install, u"Directory"_s) : gameDir;
+    const QString directory = gameDir.isEmpty() ? settings.value(AppSettings::Key::GameDir) : gameDir;
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
     session.setGameDir(directory);
     const QString halfLifeDir
-        = gameDir.isEmpty() ? settings.get(install, u"HL_dir"_s) : GameFolder::halfLifeDir(session.gameDir());
+        = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir) : GameFolder::halfLifeDir(session.gameDir());
     session.setHalfLifeDir(halfLifeDir == AppSettings::none ? QString() : halfLifeDir);
 
     const QString oldLiblist = FolderListing(session.gameDir()).find(BotCatalogue::liblistVariant(BotType::OriginalCS));
@@ -49,8 +43,8 @@ GameSetup::Selection GameSetup::selectDirectory(Session &session, AppSettings &s
     if (!GameFolder::isValid(gameDir))
         return Selection::NotValid;
     // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
-    const bool remembered = settings.save(install, u"Directory"_s, gameDir)
-        && settings.save(install, u"HL_Dir"_s, GameFolder::halfLifeDir(gameDir));
+    const bool remembered = settings.setValue(AppSettings::Key::GameDir, gameDir)
+        && settings.setValue(AppSettings::Key::HalfLifeDir, GameFolder::halfLifeDir(gameDir));
     if (!GameFolder::writeBatchFile(gameDir, errorString))
         return Selection::BatchFileFailed;
     session.setDirectoryValid(true);

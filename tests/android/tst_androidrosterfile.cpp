@@ -1,12 +1,14 @@
 #include "AndroidAddOn.h"
+#include "AndroidDocument.h"
+#include "AndroidEntryCheck.h"
 #include "AndroidOptions.h"
 #include "AndroidRoster.h"
 #include "AndroidRosterFile.h"
-#include "ScratchMount.h"
 #include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,9 +69,10 @@ private Q_SLOTS:
     void readsValuesAsTheAddOnDoes();
     void rosterThatWouldNotReadBackIsRefused_data();
     void rosterThatWouldNotReadBackIsRefused();
-    void unwritableFileIsReportedAndKept_data();
-    void unwritableFileIsReportedAndKept();
-    void hugeFileIsNotRead();
+    void entryChecksRunInOrder_data();
+    void entryChecksRunInOrder();
+    void tracksUnsavedChanges();
+    void failedReadLeavesReadOptionsAsAChange();
 };
 
 void TestAndroidRosterFile::writesExactFileThatReadsBack_data()
@@ -187,10 +190,7 @@ void TestAndroidRosterFile::brokenFileIsRefused()
     const AndroidRosterFile::ReadResult result
         = AndroidRosterFile::parse(bytes, editor.addOn, editor.options, editor.roster);
     QCOMPARE(int(result.status), status);
-    QCOMPARE(result.message,
-             status == int(ReadStatus::PreviousVersion)
-                 ? u"This config file is made with a previous version. Unable to load."_s
-                 : u"The file you selected is not a valid Counter-Strike Trevlin "_s + botName + u" Config file"_s);
+    QVERIFY(!result.message.isEmpty());
     QVERIFY(editor.roster.isEmpty());
 }
 
@@ -232,27 +232,17 @@ void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused_data()
     QTest::addColumn<QString>("bots");
     QTest::addColumn<QString>("message");
 
+    // The refusal names the value that would not read back.
     const QString fine = u"Alpha|50|Terrorist"_s;
-    QTest::newRow("no bots") << u"3"_s << QString() << u"There are no bots to save. Add at least one bot first."_s;
-    QTest::newRow("delay no number") << u"soon"_s << fine
-                                     << u"The option \"Time Before Bot Entry\" cannot be saved, because \"soon\" is "
-                                        "not a number from -32768 to 32767. Please change it and save again."_s;
-    QTest::newRow("delay beyond 16 bits") << u"40000"_s << fine << u"\"40000\" is not a number"_s;
-    QTest::newRow("first name with a blank")
-        << u"3"_s << u"Big Shot|50|Terrorist;Alpha|50|Terrorist"_s
-        << u"The bot \"Big Shot\" cannot be saved as the first bot, because the first bot's name cannot contain "
-           "blanks. Please change its name, or delete it and add it again after another bot."_s;
-    QTest::newRow("name a number") << u"3"_s << fine + u";42|50|Terrorist"_s
-                                   << u"The bot \"42\" cannot be saved. A bot name cannot be a number"_s;
-    QTest::newRow("name beyond Latin-1") << u"3"_s << fine + u";\u0416ora|50|Terrorist"_s
-                                         << u"The bot \"\u0416ora\" cannot be saved. The bot name holds a character"_s;
-    QTest::newRow("typed team") << u"3"_s << u"Alpha|50|Spectator"_s
-                                << u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of "
-                                   "\"Terrorist\", \"Counter Terrorist\" and \"Auto Assign\". Please change it and "
-                                   "save again."_s;
-    QTest::newRow("skill with a blank") << u"3"_s << u"Alpha|5 0|Terrorist"_s
-                                        << u"The bot \"Alpha\" cannot be saved, because its skill \"5 0\" is not a "
-                                           "number."_s;
+    QTest::newRow("no bots") << u"3"_s << QString() << u"no bots to save"_s;
+    QTest::newRow("delay no number") << u"soon"_s << fine << u"\"soon\""_s;
+    QTest::newRow("delay beyond 16 bits") << u"40000"_s << fine << u"\"40000\""_s;
+    QTest::newRow("first name with a blank") << u"3"_s << u"Big Shot|50|Terrorist;Alpha|50|Terrorist"_s
+                                             << u"\"Big Shot\" cannot be saved as the first bot"_s;
+    QTest::newRow("name a number") << u"3"_s << fine + u";42|50|Terrorist"_s << u"\"42\""_s;
+    QTest::newRow("name beyond Latin-1") << u"3"_s << fine + u";\u0416ora|50|Terrorist"_s << u"\"\u0416ora\""_s;
+    QTest::newRow("typed team") << u"3"_s << u"Alpha|50|Spectator"_s << u"\"Spectator\""_s;
+    QTest::newRow("skill with a blank") << u"3"_s << u"Alpha|5 0|Terrorist"_s << u"\"5 0\""_s;
 }
 
 void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused()
@@ -271,55 +261,84 @@ void TestAndroidRosterFile::rosterThatWouldNotReadBackIsRefused()
     QCOMPARE(TestFiles::read(path), "old");
 }
 
-void TestAndroidRosterFile::unwritableFileIsReportedAndKept_data()
+void TestAndroidRosterFile::entryChecksRunInOrder_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::newRow("read-only file system") << int(ScratchMount::Kind::ReadOnly);
-    QTest::newRow("full file system") << int(ScratchMount::Kind::Tiny);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("skill");
+    QTest::addColumn<QString>("team");
+    QTest::addColumn<bool>("withName");
+    QTest::addColumn<QString>("message"); // a part of it; empty: none, the bot is taken
+
+    const QString range = u"between 0 and 100"_s;
+    QTest::newRow("all empty") << QString() << QString() << QString() << true << u"name the bot"_s;
+    QTest::newRow("no team") << u"A"_s << QString() << QString() << true << u"select a team"_s;
+    QTest::newRow("no skill") << u"A"_s << QString() << u"Terrorist"_s << true << u"enter a skill level"_s;
+    QTest::newRow("101") << u"A"_s << u"101"_s << u"Terrorist"_s << true << range;
+    QTest::newRow("-1") << u"A"_s << u"-1"_s << u"Terrorist"_s << true << range;
+    // A skill that is no number is no skill from 0 to 100 either.
+    QTest::newRow("no number") << u"A"_s << u"high"_s << u"Terrorist"_s << true << range;
+    QTest::newRow("0, a typed team") << u"A"_s << u"0"_s << u"Spectator"_s << true << QString();
+    QTest::newRow("100") << u"A B"_s << u"100"_s << u"Auto Assign"_s << true << QString();
+    QTest::newRow("name a number") << u"42"_s << u"50"_s << u"Terrorist"_s << true << u"cannot be a number"_s;
+    QTest::newRow("to all, no name") << QString() << u"50"_s << u"Terrorist"_s << false << QString();
 }
 
-void TestAndroidRosterFile::unwritableFileIsReportedAndKept()
+void TestAndroidRosterFile::entryChecksRunInOrder()
 {
-    QFETCH(int, kind);
-    ScratchMount mount{ScratchMount::Kind(kind)};
-    if (!mount.isMounted())
-        QSKIP(qPrintable(mount.skipReason()));
-    if (kind == int(ScratchMount::Kind::ReadOnly)) {
-        mount.remount(false);
-        mount.write(u"bots.cfg"_s, "old");
-        mount.remount(true);
-    } else {
-        mount.write(u"bots.cfg"_s, "old");
-        mount.fill();
-    }
-    Editor editor(u"PodBot"_s);
-    QList<AndroidRosterEntry> many;
-    for (int i = 0; i < 2000; ++i)
-        many.append({u"Bot%1"_s.arg(i), u"50"_s, u"Terrorist"_s});
-    editor.roster.assign(many);
-    const QString path = QDir(mount.path()).filePath(u"bots.cfg"_s);
-    const QString error = AndroidRosterFile::write(path, editor.addOn, editor.options, editor.roster);
-    QVERIFY2(error.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s),
-             qPrintable(error));
-    QCOMPARE(mount.read(u"bots.cfg"_s), "old");
+    QFETCH(QString, name);
+    QFETCH(QString, skill);
+    QFETCH(QString, team);
+    QFETCH(bool, withName);
+    QFETCH(QString, message);
+    const QString refusal = AndroidEntryCheck::refusal({name, skill, team}, withName);
+    QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.contains(message), qPrintable(refusal));
 }
 
-void TestAndroidRosterFile::hugeFileIsNotRead()
+void TestAndroidRosterFile::tracksUnsavedChanges()
 {
+    AndroidDocument document(*AndroidAddOn::find(u"PodBot"));
+    QSignalSpy modified(&document, &EditorDocument::modifiedChanged);
+    document.options().setJasonMode(true);
+    QVERIFY(document.isModified());
+    QVERIFY(!document.hasUnsavedBots());
+    document.append({u"A"_s, u"50"_s, u"Terrorist"_s});
+    QVERIFY(document.hasUnsavedBots());
+
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"huge.cfg"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(AndroidRosterFile::sizeLimit + 1));
-    file.close();
-    Editor editor(u"AndroidBot"_s);
-    const AndroidRosterFile::ReadResult result
-        = AndroidRosterFile::read(path, editor.addOn, editor.options, editor.roster);
-    QCOMPARE(result.status, ReadStatus::TooLarge);
-    QVERIFY(result.message.contains(QDir::toNativeSeparators(path)));
-    // A folder is no roster file.
-    QCOMPARE(AndroidRosterFile::read(dir.path(), editor.addOn, editor.options, editor.roster).status,
-             ReadStatus::NotValid);
+    const QString path = dir.filePath(u"pod.cfg"_s);
+    QCOMPARE(document.save(path), QString());
+    QVERIFY(!document.isModified());
+    QCOMPARE(document.fileName(), path);
+
+    document.setAll(u"7"_s, u"Auto Assign"_s);
+    document.renew();
+    QVERIFY(!document.isModified());
+    QVERIFY(document.isEmpty());
+    QCOMPARE(document.options().minBotSkill(), u"60"_s);
+    QVERIFY(document.options().botChatting());
+    QVERIFY(!document.options().jasonMode());
+    QCOMPARE(modified.size(), 4);
+
+    QCOMPARE(document.open(path), QString());
+    QCOMPARE(document.roster().at(0), (AndroidRosterEntry{u"A"_s, u"50"_s, u"Terrorist"_s}));
+    QVERIFY(document.options().jasonMode());
+    QVERIFY(!document.isModified());
+}
+
+void TestAndroidRosterFile::failedReadLeavesReadOptionsAsAChange()
+{
+    AndroidDocument document(*AndroidAddOn::find(u"AndroidBot"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"broken.cfg"_s);
+    TestFiles::write(path, "//AndroidBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 9\r\n");
+    document.append({u"A"_s, u"50"_s, u"Terrorist"_s});
+    QCOMPARE(document.save(dir.filePath(u"good.cfg"_s)), QString());
+
+    QVERIFY(!document.open(path).isEmpty());
+    QVERIFY(document.isEmpty());
+    QCOMPARE(document.options().entryDelay(), u"9"_s);
+    QVERIFY(document.isModified());
+    QCOMPARE(document.fileName(), dir.filePath(u"good.cfg"_s));
 }
 
 QTEST_GUILESS_MAIN(TestAndroidRosterFile)

@@ -49,12 +49,10 @@ struct WritePath
 
 QByteArray rosterBytes(int bots)
 {
-    QByteArray bytes = "//RamBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-                       "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
-                       "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\n";
+    QByteArray lines;
     for (int i = 0; i < bots; ++i)
-        bytes += "addbot 1 1 Bot" + QByteArray::number(i) + " 3\r\n";
-    return bytes;
+        lines += "addbot 1 1 Bot" + QByteArray::number(i) + " 3\r\n";
+    return TestFiles::roster(u"RamBot"_s, lines);
 }
 
 int botCount(bool large)
@@ -229,8 +227,7 @@ void TestWriteFaults::oldFileOrNewOneWhole()
     QString folder = scratch.path();
     if (fault.startsWith("full disk"_L1)) {
         disk = std::make_unique<ScratchMount>(ScratchMount::Kind::Tiny);
-        if (!disk->isMounted())
-            QSKIP(qPrintable(disk->skipReason()));
+        SKIP_UNLESS_MOUNTED(*disk);
         folder = disk->path();
     }
     const bool large = fault.endsWith("large write"_L1);

@@ -14,6 +14,8 @@ class TestAppSettings : public QObject
 
 private Q_SLOTS:
     void unsetValuesReadAsNone();
+    void valuesLieWhereEarlierRunsKeptThem_data();
+    void valuesLieWhereEarlierRunsKeptThem();
     void keysIgnoreLetterCase_data();
     void keysIgnoreLetterCase();
     void paddedKeysRoundTrip();
@@ -31,6 +33,78 @@ void TestAppSettings::unsetValuesReadAsNone()
     AppSettings settings(AppSettings::openFile(freshPath()));
     QCOMPARE(settings.get(u"Install"_s, u"Directory"_s), u"None"_s);
     QCOMPARE(settings.get(u"Versions"_s, u"RamBot"_s, u"0"_s), u"0"_s);
+}
+
+namespace {
+
+// One value of each kind: the game folder, the Half-Life folder, and RamBot's autostart file.
+enum class Kept { GameDir, HalfLifeDir, Autostart };
+
+QString valueOf(const AppSettings &settings, Kept kept)
+{
+    switch (kept) {
+    case Kept::GameDir:
+        return settings.value(AppSettings::Key::GameDir);
+    case Kept::HalfLifeDir:
+        return settings.value(AppSettings::Key::HalfLifeDir);
+    case Kept::Autostart:
+        break;
+    }
+    return settings.value(AppSettings::Family::AutostartFile, u"RamBot"_s);
+}
+
+bool keep(AppSettings &settings, Kept kept, const QString &value)
+{
+    switch (kept) {
+    case Kept::GameDir:
+        return settings.setValue(AppSettings::Key::GameDir, value);
+    case Kept::HalfLifeDir:
+        return settings.setValue(AppSettings::Key::HalfLifeDir, value);
+    case Kept::Autostart:
+        break;
+    }
+    return settings.setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, value);
+}
+
+} // namespace
+
+// A settings file written by an earlier version of the program, or by hand, is read as it is, and a fresh one is
+// written in the same places.
+void TestAppSettings::valuesLieWhereEarlierRunsKeptThem_data()
+{
+    QTest::addColumn<Kept>("kept");
+    QTest::addColumn<QByteArray>("earlier"); // the file an earlier run left
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("written"); // what a fresh file holds once the same value is saved
+    QTest::newRow("game folder") << Kept::GameDir << QByteArray("[Install]\nDirectory=/games/cstrike\n")
+                                 << u"/games/cstrike"_s << QByteArray("[Install]\nDirectory=/games/cstrike\n");
+    QTest::newRow("Half-Life folder") << Kept::HalfLifeDir << QByteArray("[install]\nhl_dir=/games\n") << u"/games"_s
+                                      << QByteArray("[Install]\nHL_Dir=/games\n");
+    QTest::newRow("autostart file") << Kept::Autostart << QByteArray("[Auto%20Execute]\nRamBot=mine.cfg\n")
+                                    << u"mine.cfg"_s << QByteArray("[Auto%20Execute]\nRamBot=mine.cfg\n");
+}
+
+void TestAppSettings::valuesLieWhereEarlierRunsKeptThem()
+{
+    QFETCH(Kept, kept);
+    QFETCH(QByteArray, earlier);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, written);
+    const QString earlierPath = freshPath();
+    QFile file(earlierPath);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+    file.close();
+    QCOMPARE(valueOf(AppSettings(AppSettings::openFile(earlierPath)), kept), value);
+
+    const QString freshFile = freshPath();
+    {
+        AppSettings fresh(AppSettings::openFile(freshFile));
+        QCOMPARE(valueOf(fresh, kept), AppSettings::none);
+        QVERIFY(keep(fresh, kept, value));
+    }
+    QFile saved(freshFile);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), written);
 }
 
 void TestAppSettings::keysIgnoreLetterCase_data()

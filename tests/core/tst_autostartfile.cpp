@@ -2,6 +2,7 @@
 #include "AutostartFile.h"
 #include "GameDirFixture.h"
 #include "ScratchMount.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -12,11 +13,10 @@ namespace {
 
 QByteArray rosterOf(const QString &botName, const QByteArray &version = "2.0")
 {
-    return "//" + botName.toLatin1() + " Config File Created With\r\n//Counter-Strike Trevlin " + version
-        + "\r\npause 3\r\naddbot 1 1 Alpha 3\r\n";
+    return TestFiles::roster(botName).replace("Trevlin 2.0", "Trevlin " + version);
 }
 
-const QString otherVersion = u"This config file is made with another version. Unable to load."_s;
+const QString otherVersion = u"another version"_s;
 
 } // namespace
 
@@ -38,7 +38,7 @@ void TestAutostartFile::choose_data()
     QTest::addColumn<QString>("botName");
     QTest::addColumn<QString>("file");     // below the game folder; "mine.cfg" is written with the bytes
     QTest::addColumn<QByteArray>("bytes"); // of mine.cfg
-    QTest::addColumn<QString>("message");  // empty when taken
+    QTest::addColumn<QString>("message");  // a part of it; empty when taken
     QTest::addColumn<QString>("target");   // where the copy lands, below the game folder
     const auto row = [](const char *name, const QString &botName, const QByteArray &bytes, const QString &message,
                         const QString &target = {}, const QString &file = u"mine.cfg"_s) {
@@ -55,7 +55,7 @@ void TestAutostartFile::choose_data()
     row("the plain game after a launch", u"OLD"_s, rosterOf(u"RamBot"_s), AutostartFile::notValidMessage());
     row("an empty file", u"RamBot"_s, {}, AutostartFile::notValidMessage());
     row("one line, the right one", u"RamBot"_s, rosterOf(u"RamBot"_s).first(35), AutostartFile::notValidMessage());
-    row("no file selected", u"RamBot"_s, {}, u"Please select a config file in the list first."_s, {}, {});
+    row("no file selected", u"RamBot"_s, {}, u"select a config file"_s, {}, {});
     row("a folder named like a config file", u"RamBot"_s, {}, u"is not a config file but a folder"_s, {},
         u"folder.cfg"_s);
     row("gone meanwhile", u"RamBot"_s, {}, u"is not there any more"_s, {}, u"gone.cfg"_s);
@@ -91,8 +91,7 @@ void TestAutostartFile::choose()
 void TestAutostartFile::copyThatFailsKeepsTheOldFile()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     GameDirFixture elsewhere;
     const std::unique_ptr<AppSettings> settings = elsewhere.makeSettings();
     elsewhere.write(u"mine.cfg"_s, rosterOf(u"RamBot"_s) + QByteArray(8192, 'x'));
@@ -102,9 +101,8 @@ void TestAutostartFile::copyThatFailsKeepsTheOldFile()
     const AutostartFile::Result result
         = AutostartFile::choose(QDir(elsewhere.gameDir()).filePath(u"mine.cfg"_s), disk.path(), u"RamBot"_s, *settings);
 
-    QVERIFY(result.message.startsWith(u"Trevlin could not copy \""_s));
-    QVERIFY(result.message.contains(QDir::toNativeSeparators(disk.path() + u"/bot.cfg"_s)));
-    QVERIFY(result.message.endsWith(u"The autostart file is as it was."_s));
+    QVERIFY2(result.message.contains(QDir::toNativeSeparators(disk.path() + u"/bot.cfg"_s)),
+             qPrintable(result.message));
     QCOMPARE(disk.read(u"bot.cfg"_s), QByteArray("old"));
     QCOMPARE(settings->get(u"Auto Execute"_s, u"RamBot"_s), AppSettings::none);
 }
@@ -152,8 +150,7 @@ void TestAutostartFile::clear()
 void TestAutostartFile::deleteThatFailsIsReported()
 {
     ScratchMount disk(ScratchMount::Kind::ReadOnly);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     QVERIFY(disk.remount(false));
     disk.write(u"bot.cfg"_s, "x");
     QVERIFY(disk.remount(true));
@@ -163,7 +160,8 @@ void TestAutostartFile::deleteThatFailsIsReported()
 
     const AutostartFile::Result result = AutostartFile::clear(disk.path(), u"RamBot"_s, *settings);
 
-    QVERIFY2(result.message.startsWith(u"Trevlin could not delete \""_s), qPrintable(result.message));
+    QVERIFY2(result.message.contains(QDir::toNativeSeparators(disk.path() + u"/bot.cfg"_s)),
+             qPrintable(result.message));
     QCOMPARE(disk.read(u"bot.cfg"_s), QByteArray("x"));
     // The file is still run by the game, so the choice is not forgotten.
     QCOMPARE(settings->get(u"Auto Execute"_s, u"RamBot"_s), u"mine.cfg"_s);

@@ -78,8 +78,7 @@ void TestGameSetup::acceptedFolderIsRemembered()
 void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"cstrike/cstrike.ico"_s, "icon");
     disk.write(u"cstrike/hl.bat"_s, "@echo off\r\nmy own\r\n");
     QVERIFY(disk.remount(true));

@@ -2,7 +2,6 @@
 #include "GameFolder.h"
 #include "GameLauncher.h"
 #include "Platform.h"
-#include "ScratchMount.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +18,6 @@ private Q_SLOTS:
     void variantReplacesLiblist_data();
     void variantReplacesLiblist();
     void missingVariantKeepsLiblist();
-    void fullDiskKeepsLiblist();
 #ifndef Q_OS_WIN
     void nativeLauncherGetsBatchArguments_data();
     void nativeLauncherGetsBatchArguments();
@@ -38,6 +36,8 @@ void TestLaunch::variantReplacesLiblist_data()
     QTest::newRow("variant in upper case") << u"ReduBot"_s << u"REDUBOT LIBLIST.GAM"_s << u"liblist.gam"_s;
     QTest::newRow("no liblist.gam yet") << u"RamBot"_s << u"RamBot liblist.gam"_s << QString();
     QTest::newRow("liblist.gam in upper case") << u"RamBot"_s << u"RamBot liblist.gam"_s << u"LIBLIST.GAM"_s;
+    QTest::newRow("the plain game") << u"Original CS"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s;
+    QTest::newRow("the plain game after a launch") << u"OLD"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s;
 }
 
 void TestLaunch::variantReplacesLiblist()
@@ -65,20 +65,6 @@ void TestLaunch::missingVariantKeepsLiblist()
     for (const QString &botName : {u"RamBot"_s, QString()})
         QCOMPARE(GameLauncher::activateVariant(game.gameDir(), botName), GameLauncher::Result::VariantMissing);
     QCOMPARE(game.read(u"liblist.gam"_s), QByteArray("mine"));
-}
-
-void TestLaunch::fullDiskKeepsLiblist()
-{
-    ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
-    disk.write(u"liblist.gam"_s, "game \"cs\"\r\n");
-    disk.write(u"RamBot liblist.gam"_s, QByteArray(2000, 'r'));
-    disk.fill();
-    QString error;
-    QCOMPARE(GameLauncher::activateVariant(disk.path(), u"RamBot"_s, &error), GameLauncher::Result::WriteFailed);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(disk.read(u"liblist.gam"_s), QByteArray("game \"cs\"\r\n"));
 }
 
 #ifndef Q_OS_WIN

@@ -4,6 +4,7 @@
 #include "RosterDocument.h"
 #include "TestFiles.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,10 +12,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString goodFile = u"//RamBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-                         u"mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
-                         u"botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n"_s;
 
 // Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
 void apply(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
@@ -43,7 +40,7 @@ void apply(RosterDocument &document, const QString &step, const QTemporaryDir &d
         QVERIFY(!document.save(dir.filePath(u"refused.cfg"_s)).isEmpty());
     } else if (step.startsWith("load "_L1)) {
         const QString kind = step.sliced(5);
-        QString text = goodFile;
+        QString text = QString::fromLatin1(TestFiles::roster(u"RamBot"_s));
         if (kind == "broken"_L1)
             text.replace(u"mp_autoteambalance 0"_s, u"mp_autoteambalance 7"_s).replace(u"pause 3"_s, u"pause 4"_s);
         else if (kind == "other version"_L1)
@@ -65,6 +62,7 @@ class TestRosterDocument : public QObject
 private Q_SLOTS:
     void modifiedFollowsTheEdits_data();
     void modifiedFollowsTheEdits();
+    void editsReachTheColumns();
 };
 
 void TestRosterDocument::modifiedFollowsTheEdits_data()
@@ -117,6 +115,33 @@ void TestRosterDocument::modifiedFollowsTheEdits()
         QVERIFY(told.at(i).constFirst().toBool() != told.at(i - 1).constFirst().toBool());
     if (!told.isEmpty())
         QCOMPARE(told.constLast().constFirst().toBool(), modified);
+}
+
+void TestRosterDocument::editsReachTheColumns()
+{
+    Roster roster;
+    QAbstractItemModelTester tester(&roster, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy changed(&roster, &QAbstractItemModel::dataChanged);
+    roster.assign(OptionSteps::bots(u"A|Terrorist|3|L337 Krew;B|Terrorist|4|UK SAS"_s));
+    roster.append(OptionSteps::bots(u"C|Terrorist|5|"_s).constFirst());
+    roster.replace(1, OptionSteps::bots(u"Bea|Counter Terrorist|1|UK SAS"_s).constFirst());
+    QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(1, Roster::Name), roster.index(1, Roster::Skin)}));
+    roster.setAll(u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s);
+    QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(0, Roster::Team), roster.index(2, Roster::Skin)}));
+    roster.remove(-1); // Delete with no row selected
+    roster.remove(0);
+
+    QCOMPARE(roster.entries(),
+             OptionSteps::bots(u"Bea|Counter Terrorist|2|French GIGN;C|Counter Terrorist|2|French GIGN"_s));
+    QStringList headers, shown;
+    for (int column = 0; column < Roster::ColumnCount; ++column) {
+        headers << roster.headerData(column, Qt::Horizontal).toString();
+        shown << roster.index(1, column).data().toString();
+        // A screen reader reads what the column shows.
+        QCOMPARE(roster.index(1, column).data(Qt::AccessibleTextRole), roster.index(1, column).data());
+    }
+    QCOMPARE(headers, QStringList({u"Bot Name"_s, u"Team"_s, u"Skill"_s, u"Skin"_s}));
+    QCOMPARE(shown, QStringList({u"C"_s, u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestRosterDocument)

@@ -226,10 +226,7 @@ void TestRosterFile::brokenFileIsRefused()
     const RosterFile::ReadResult result = RosterFile::read(path, editor.addOn, editor.options, editor.roster);
 
     QCOMPARE(result.status, status);
-    QCOMPARE(result.message,
-             status == ReadStatus::OtherVersion
-                 ? u"This config file is made with another version. Unable to load."_s
-                 : u"The file you selected is not a valid Counter-Strike Trevlin "_s + botName + u" Config file"_s);
+    QVERIFY(!result.message.isEmpty());
     QVERIFY(editor.roster.isEmpty());
     // The pause was read if the file broke after it, and counts as an unsaved change.
     QCOMPARE(editor.options.text(Field::TimeBeforeBotEntry), at > 2 ? u"5"_s : u"3"_s);
@@ -271,32 +268,30 @@ void TestRosterFile::rosterThatWouldNotReadBackIsRefused_data()
     };
     const QString fine = u"Alpha|Terrorist|3|Phoenix Connection"_s;
 
-    row("a skill that is no number", u"NNBot"_s, u"text Botskill abc"_s, fine,
-        u"The option \"Botskill\" cannot be saved, because \"abc\" is not a number."_s);
+    // The refusal names the value that would not read back.
+    row("a skill that is no number", u"NNBot"_s, u"text Botskill abc"_s, fine, u"\"Botskill\" cannot be saved"_s);
     row("RealBot keeps any fixed skill", u"RealBot"_s, u"text Botskill abc"_s, fine, {});
-    row("a pause that is no number", u"HPBBot"_s, u"text TimeBeforeBotEntry soon"_s, fine,
-        u"\"Time Before Bot Entry\" cannot be saved, because \"soon\""_s);
-    row("a pause beyond 16 bits", u"HPBBot"_s, u"text TimeBeforeBotEntry 40000"_s, fine,
-        u"\"Time Before Bot Entry\" cannot be saved"_s);
-    row("a number of bots that is no number", u"AGBBot"_s, u"text MaxBots ten"_s, fine, u"\"Max No Of Bots\""_s);
-    row("more bots at the least than at the most", u"AGBBot"_s, u"text MinBots 6; text MaxBots 4"_s, fine,
-        u"The option \"Min No Of Bots\" (6) is more than \"Max No Of Bots\" (4)"_s);
+    row("a pause that is no number", u"HPBBot"_s, u"text TimeBeforeBotEntry soon"_s, fine, u"\"soon\""_s);
+    row("a pause beyond 16 bits", u"HPBBot"_s, u"text TimeBeforeBotEntry 40000"_s, fine, u"\"40000\""_s);
+    row("a number of bots that is no number", u"AGBBot"_s, u"text MaxBots ten"_s, fine, u"\"ten\""_s);
+    row("more bots at the least than at the most", u"AGBBot"_s, u"text MinBots 6; text MaxBots 4"_s, fine, u"(6)"_s);
     row("as many at the least as at the most", u"AGBBot"_s, u"text MinBots 4; text MaxBots 4"_s, fine, {});
-    row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s,
-        u"The bot \"Alpha\" cannot be saved, because its team \"Spectator\" is none of"_s);
-    row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"its skin \"Leet\" is none of"_s);
-    row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s,
-        u"its skill \"3 4\" is not a number"_s);
-    row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s,
-        u"The bot \"123\" cannot be saved. A bot name cannot be a number"_s);
-    row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
-    row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"A bot without a name cannot be saved"_s);
+    row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s, u"\"Spectator\""_s);
+    row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"\"Leet\""_s);
+    row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s, u"\"3 4\""_s);
+    row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s, u"\"123\""_s);
+    row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"\"Two Words\""_s);
+    row("a name ending in a blank", u"PLBot"_s, {}, u"Alpha |Terrorist|3|L337 Krew"_s, u"\"Alpha \""_s);
+    row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"without a name"_s);
     // Around the quick look that most bots pass: each refuses or writes as the check by check does.
     row("a name that starts like a number", u"PLBot"_s, {}, u"+x|Terrorist|3|L337 Krew"_s, {});
-    row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"cannot be a number"_s);
-    row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"cannot contain blanks"_s);
+    row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"\".5\""_s);
+    row("a name that is a power of ten", u"PLBot"_s, {}, u"1e3|Terrorist|3|L337 Krew"_s, u"\"1e3\""_s);
+    row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"\"A\tB\""_s);
     row("a name with a control character", u"PLBot"_s, {}, u"A\u0001B|Terrorist|3|L337 Krew"_s, {});
+    // The message quotes the character, not half of it.
     row("a name beyond 8 bits", u"PLBot"_s, {}, u"A\u20acB|Terrorist|3|L337 Krew"_s, u"\"\u20ac\""_s);
+    row("a name with an emoji", u"PLBot"_s, {}, u"Ace\U0001F600|Terrorist|3|L337 Krew"_s, u"\"\U0001F600\""_s);
     row("a skill of sixteen digits", u"PLBot"_s, {}, u"Alpha|Terrorist|0000000000000003|L337 Krew"_s, {});
 }
 
@@ -336,24 +331,19 @@ void TestRosterFile::refusedWriteKeepsTheOldFile()
     editor.roster.assign(OptionSteps::bots(u"\u0141ukasz|Terrorist|2|L337 Krew"_s));
     editor.edited = false;
 
-    QCOMPARE(RosterFile::write(path, editor.addOn, editor.options, editor.roster),
-             u"The bot \"\u0141ukasz\" cannot be saved, because its name holds \"\u0141\", a character that a "
-             "Counter-Strike config file cannot carry. Please change it and save again."_s);
+    QVERIFY(RosterFile::write(path, editor.addOn, editor.options, editor.roster).contains(u"\"\u0141\""_s));
     editor.roster.assign(OptionSteps::bots(u"Two\nLines|Terrorist|2|L337 Krew"_s));
     QVERIFY(RosterFile::write(path, editor.addOn, editor.options, editor.roster).contains("holds a line break"_L1));
     QCOMPARE(TestFiles::read(path), QByteArray("old"));
 
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     const QString onFullDisk = disk.path() + u"/bots.cfg"_s;
     TestFiles::write(onFullDisk, "old");
     disk.fill();
     editor.roster.assign(OptionSteps::bots(twoBots));
     const QString message = RosterFile::write(onFullDisk, editor.addOn, editor.options, editor.roster);
-    QVERIFY2(message.startsWith(u"Trevlin could not save \""_s + QDir::toNativeSeparators(onFullDisk) + u"\": "_s)
-                 && message.endsWith(u"\n\nNothing was written; the bots are still in the editor."_s),
-             qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(onFullDisk)), qPrintable(message));
     QCOMPARE(TestFiles::read(onFullDisk), QByteArray("old"));
     QCOMPARE(editor.options.text(Field::Botskill), QString());
     QVERIFY(!editor.edited);

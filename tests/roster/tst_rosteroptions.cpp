@@ -1,3 +1,4 @@
+#include "EntryProfile.h"
 #include "OptionSteps.h"
 #include "RosterAddOn.h"
 #include "RosterOptions.h"
@@ -40,6 +41,8 @@ class TestRosterOptions : public QObject
 private Q_SLOTS:
     void rules_data();
     void rules();
+    void skillInRange_data();
+    void skillInRange();
 };
 
 void TestRosterOptions::rules_data()
@@ -97,6 +100,30 @@ void TestRosterOptions::rules()
     // One signal per step that changed anything, after all the rules it set off: a window refreshing on it never
     // sees a rule half done.
     QTEST(int(changed.count()), "signals");
+}
+
+void TestRosterOptions::skillInRange_data()
+{
+    QTest::addColumn<QString>("botName");
+    QTest::addColumn<QString>("skill");
+    QTest::addColumn<bool>("taken");
+    // A skill the add-on would read as another number, or not at all, never reaches its file.
+    const auto rows = [](const char *bot, const QString &taken, const QString &refused) {
+        for (const QString &skill : taken.split(u'|'))
+            QTest::addRow("%s %s", bot, qPrintable(skill)) << QString::fromLatin1(bot) << skill << true;
+        for (const QString &skill : refused.split(u'|'))
+            QTest::addRow("%s '%s'", bot, qPrintable(skill)) << QString::fromLatin1(bot) << skill << false;
+    };
+    rows("RealBot", u"1|3.0|50"_s, u"0|51|50.5| 3|3 "_s);
+    rows("RamBot", u"20"_s, u"21|nan|inf|0x3|\u0663"_s); // the last an Arabic-Indic three
+    rows("NNBot", u"5"_s, u"6|-1|0.5|abc|3x|3\t|+|1 0|5.01"_s);
+}
+
+void TestRosterOptions::skillInRange()
+{
+    QFETCH(QString, botName);
+    QFETCH(QString, skill);
+    QTEST(EntryProfile::find(botName)->validateSkill(skill).isEmpty(), "taken");
 }
 
 QTEST_GUILESS_MAIN(TestRosterOptions)

@@ -1,5 +1,4 @@
 #include "ListenServerFile.h"
-#include "ScratchMount.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -104,9 +103,9 @@ private Q_SLOTS:
         QTest::newRow("quoted name after two blanks, unquoted name up to a quote")
             << head + "hostname  \"Dust\"\r\nhostname Dust\"2\r\n"
             << ReadStatus::Loaded << QStringList{u"hostname=Dust"_s};
-        QTest::newRow("a lone CR ends a record") << head + "mp_c4timer 45\r\r\nmp_roundtime 5\rsv_cheats 1\r\n"
-                                                 << ReadStatus::Loaded
-                                                 << QStringList{u"mp_c4timer=45"_s, u"mp_roundtime=5"_s, u"sv_cheats=1"_s};
+        QTest::newRow("a lone CR ends a record")
+            << head + "mp_c4timer 45\r\r\nmp_roundtime 5\rsv_cheats 1\r\n"
+            << ReadStatus::Loaded << QStringList{u"mp_c4timer=45"_s, u"mp_roundtime=5"_s, u"sv_cheats=1"_s};
         QTest::newRow("records after commas, leading blanks, a later one wins, unknown keys")
             << head + "mp_roundtime 5,   mp_c4timer 45, mp_roundtime 9\nfoo 1\nsv_cheats 0\nMP_FOOTSTEPS 1\n"
             << ReadStatus::Loaded << QStringList{u"mp_roundtime=9"_s, u"mp_c4timer=45"_s};
@@ -154,27 +153,17 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(dir.filePath(u"listenserver.cfg"_s)), "old"_ba);
     }
 
-    void unreadableFilesGiveTheDefaults()
+    void missingFileGivesTheDefaults()
     {
         QTemporaryDir dir;
         ListenServerFile::ReadResult read = ListenServerFile::read(dir.path());
         QCOMPARE(read.status, ReadStatus::Missing);
-        QCOMPARE(read.message, u"The File 'LISTENSERVER.CFG' Was Not Found. Default Trevlin Settings Were Loaded."_s);
+        QVERIFY(!read.message.isEmpty());
         QVERIFY(read.config == ListenServerConfig::defaults());
 
-        // Found in any letter case; far too large, it is refused by name and size before being read.
-        const QString path = dir.filePath(u"ListenServer.CFG"_s);
-        TestFiles::write(path, head + QByteArray(ListenServerFile::sizeLimit, ' '));
-        read = ListenServerFile::read(dir.path());
-        QCOMPARE(read.status, ReadStatus::Foreign);
-        QVERIFY2(read.message.contains(QDir::toNativeSeparators(path)) && read.message.contains(u"64 KB"_s)
-                     && read.message.endsWith(ListenServerFile::foreignMessage()),
-                 qPrintable(read.message));
-
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(u"listenserver.cfg"_s));
-        read = ListenServerFile::read(dir.path());
-        QCOMPARE(read.status, ReadStatus::Foreign);
-        QVERIFY(read.config == ListenServerConfig::defaults());
+        // Found in any letter case. (A file far too large, a folder, a pipe are turned down in tst_hostilefiles.)
+        TestFiles::write(dir.filePath(u"ListenServer.CFG"_s), head + "mp_c4timer 45\r\n");
+        QCOMPARE(ListenServerFile::read(dir.path()).config.text(Field::C4Timer), u"45"_s);
     }
 
     void movesGameConfigAside()
@@ -186,37 +175,6 @@ private Q_SLOTS:
         QCOMPARE(ListenServerFile::moveGameConfigAside(dir.path()), QString());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"game.trb"_s});
         QCOMPARE(TestFiles::read(dir.filePath(u"game.trb"_s)), "exec skill.cfg\r\n"_ba);
-    }
-
-    void leavesFilesAsTheyWereOnAFolderThatCannotBeWritten()
-    {
-        ScratchMount disk(ScratchMount::Kind::ReadOnly);
-        if (!disk.isMounted())
-            QSKIP(qPrintable(disk.skipReason()));
-        QVERIFY(disk.remount(false));
-        disk.write(u"game.cfg"_s, "new");
-        disk.write(u"game.trb"_s, "old");
-        disk.write(u"listenserver.cfg"_s, defaultsFile);
-        QVERIFY(disk.remount(true));
-        const QString moved = ListenServerFile::moveGameConfigAside(disk.path());
-        QVERIFY2(moved.startsWith(u"Trevlin could not move \""_s) && moved.endsWith(u"Both files are as they were."_s),
-                 qPrintable(moved));
-        QCOMPARE(disk.read(u"game.cfg"_s), "new"_ba);
-        QCOMPARE(disk.read(u"game.trb"_s), "old"_ba);
-        QVERIFY(ListenServerFile::write(disk.path(), everyValue()).startsWith(u"Trevlin could not save"_s));
-        QCOMPARE(disk.read(u"listenserver.cfg"_s), defaultsFile);
-    }
-
-    void keepsTheOldFileOnAFullDisk()
-    {
-        ScratchMount disk(ScratchMount::Kind::Tiny);
-        if (!disk.isMounted())
-            QSKIP(qPrintable(disk.skipReason()));
-        disk.write(u"listenserver.cfg"_s, "old");
-        disk.fill();
-        const QString message = ListenServerFile::write(disk.path(), everyValue());
-        QVERIFY2(message.endsWith(u"\n\nNothing was written."_s), qPrintable(message));
-        QCOMPARE(disk.read(u"listenserver.cfg"_s), "old"_ba);
     }
 };
 

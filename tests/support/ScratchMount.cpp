@@ -33,10 +33,10 @@ ScratchMount::ScratchMount(Kind kind)
     const QString options = kind == Kind::ReadOnly ? u"size=64k,ro"_s : u"size=64k"_s;
     m_mounted = run(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, options, u"trevlin-test"_s, m_dir.path()}, &output);
     if (!m_mounted)
-        m_skipReason = u"cannot mount a scratch file system here (needs root): "_s + output;
+        m_skipReason = u"needs root: mounts a small tmpfs (mount said: %1)"_s.arg(output.section(u'\n', 0, 0));
 #else
     Q_UNUSED(kind);
-    m_skipReason = u"scratch file systems are mounted on Linux only"_s;
+    m_skipReason = u"needs Linux and root: mounts a small tmpfs"_s;
 #endif
 }
 

@@ -2,9 +2,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 // A tiny file system of its own, mounted for one test: full after a few kilobytes, or read-only. Mounting needs
-// the right to mount (root on Linux); where it is missing, isMounted() is false and skipReason() says why.
+// the right to mount (root on Linux); where it is missing, isMounted() is false and skipReason() says so.
 class ScratchMount
 {
 public:
@@ -29,3 +30,10 @@ private:
     bool m_mounted = false;
     QString m_skipReason;
 };
+
+// Skips the running test when its scratch file system is not mounted, saying that the test needs root (CI runs it).
+#define SKIP_UNLESS_MOUNTED(mount)                                                                                     \
+    do {                                                                                                               \
+        if (!(mount).isMounted())                                                                                      \
+            QSKIP(qPrintable((mount).skipReason()));                                                                   \
+    } while (false)

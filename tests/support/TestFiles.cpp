@@ -18,3 +18,12 @@ QByteArray TestFiles::read(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
+
+QByteArray TestFiles::roster(const QString &botName, const QByteArray &bots)
+{
+    return "//" + botName.toLatin1()
+        + " Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\nmp_autoteambalance 0\r\n"
+          "waypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\nbotsdontshoot 0\r\nmin_bots 0\r\n"
+          "max_bots 0\r\nbotskill 2\r\n"
+        + bots;
+}

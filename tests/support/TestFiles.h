@@ -10,5 +10,8 @@ namespace TestFiles {
 void write(const QString &path, const QByteArray &bytes);
 // The file's bytes, or "<unreadable>", which no test writes, when it cannot be read.
 QByteArray read(const QString &path);
+// A roster file as the RamBot, NNBot, HPBBot and BobaBot editors save it with every option at its start, holding
+// the given bot lines.
+QByteArray roster(const QString &botName, const QByteArray &bots = "addbot 1 1 Alpha 3\r\n");
 
 } // namespace TestFiles

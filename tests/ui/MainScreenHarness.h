@@ -5,6 +5,7 @@
 #include "MainScreen.h"
 #include "RandomSource.h"
 #include "Session.h"
+#include "Widgets.h"
 
 #include <QAction>
 #include <QTest>
@@ -32,11 +33,14 @@ struct MainScreenHarness
         settings->save(QStringLiteral("Install"), QStringLiteral("HL_Dir"), game.halfLifeDir());
     }
 
-    template<typename T = QWidget> T *find(const QString &name) const
+    // A set-up folder as above, and the window shown and started as the program starts it.
+    void start(const QStringList &variantFiles)
     {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qWarning("no control named %s", qPrintable(name));
-        return child;
+        setUp(variantFiles);
+        window->show();
+        window->startUp();
     }
+
+    template<typename T = QWidget> T *find(const QString &name) const { return Widgets::child<T>(window.get(), name); }
+    void press(const QString &name) const { Widgets::press(window.get(), name); }
 };

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QPluginLoader>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -85,19 +86,22 @@ void TestUpdateClient::statesReachTheStatusLine()
     LoopbackServer server;
     server.serve("/v", "x");
     UpdateClient client{QUrl(server.baseUrl())};
-    QStringList texts;
-    connect(&client, &UpdateClient::stateChanged, this,
-            [&](UpdateClient::State state) { texts.append(UpdateClient::stateText(state)); });
+    QList<UpdateClient::State> states;
+    connect(&client, &UpdateClient::stateChanged, this, [&](UpdateClient::State state) { states.append(state); });
     QSignalSpy finished(&client, &UpdateClient::finished);
     QBuffer sink;
     sink.open(QIODevice::WriteOnly);
     client.fetch(QUrl(server.baseUrl() + u"v"_s), &sink);
     QVERIFY(finished.wait(5000));
-    QCOMPARE(texts.first(), u"Looking Up Server"_s);
-    QVERIFY(texts.contains(u"Connecting To Server"_s));
-    QVERIFY(texts.contains(u"Request Acknowleged By Server"_s));
-    QVERIFY(texts.contains(u"Recieving File From Server"_s));
-    QCOMPARE(texts.last(), u"Server Is Online And Responding"_s);
+    // The status line goes through the states in the order of a fetch.
+    using State = UpdateClient::State;
+    QCOMPARE(states.first(), State::LookingUp);
+    QCOMPARE(states.last(), State::ResponseReceived);
+    QList<State> order = states;
+    std::sort(order.begin(), order.end());
+    QCOMPARE(states, order);
+    for (const State state : {State::Connecting, State::RequestSent, State::Receiving})
+        QVERIFY(states.contains(state));
 }
 
 namespace {
@@ -172,9 +176,8 @@ void TestUpdateClient::refusedItemsChangeNothing_data()
         return record(u"BASE"_s, "NNBot/a.dll", "counter-strike_dir", folders, name, third);
     };
     const QByteArray good = rec("dlls\r\n", "a.dll");
-    QTest::newRow("traversal") << good + rec("..\r\n..\r\n", "a.dll") << u"line 11"_s << 0;
-    QTest::newRow("absolute path") << good + rec("", "/etc/a.dll") << u"line 12"_s << 0;
-    QTest::newRow("reserved name") << good + rec("", "NUL") << u"reserved device name"_s << 0;
+    // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by tst_updatelists'
+    // rows before anything is fetched; these are refused on the way.
     QTest::newRow("link leading outside") << good + rec("outside\r\n", "a.dll") << u"leads outside"_s << 0;
     QTest::newRow("hash mismatch") << good + rec("", "b.dll", "sha256:" + QByteArray(64, '0')) << u"sha256"_s << 2;
     QTest::newRow("second file missing") << good

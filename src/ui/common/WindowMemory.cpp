@@ -10,7 +10,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString section = u"Windows"_s;
 // Set on a window once its place has been put back, so that showing it again keeps where the user has put it since.
 constexpr const char restored[] = "trevlinPlaceRestored";
 
@@ -42,12 +41,13 @@ bool WindowMemory::eventFilter(QObject *watched, QEvent *event)
         // Shown before the system maps it, so the window appears where it was, not first where it was made.
         if (!window->property(restored).toBool()) {
             window->setProperty(restored, true);
-            const QString saved = m_settings.get(section, window->objectName(), {});
+            const QString saved = m_settings.value(AppSettings::Family::WindowPlace, window->objectName());
             if (!saved.isEmpty())
                 window->restoreGeometry(QByteArray::fromBase64(saved.toLatin1()));
         }
     } else {
-        m_settings.save(section, window->objectName(), QString::fromLatin1(window->saveGeometry().toBase64()));
+        m_settings.setValue(AppSettings::Family::WindowPlace, window->objectName(),
+                            QString::fromLatin1(window->saveGeometry().toBase64()));
     }
     return false;
 }

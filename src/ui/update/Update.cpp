@@ -23,9 +23,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString versionsSection = u"Versions"_s;
-const QString datesSection = u"Dates"_s;
-const QString notAvailable = u"N/A"_s;
 const QString separator(50, u'-');
 const QString stillExecutingMessage = u"Still Executing Last Request. Please Wait."_s;
 
@@ -144,9 +141,10 @@ QString Update::itemName(int index) const
 void Update::showRow(QTreeWidgetItem *row, int index) const
 {
     const QString &key = m_session.updateNames()[index];
-    const QString installed = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
+    const QString installed
+        = index == 0 ? QString(programVersion) : m_settings.value(AppSettings::Family::InstalledVersion, key);
     const QString cells[]
-        = {itemName(index), m_serverVersions[index], installed, m_settings.get(datesSection, key, notAvailable)};
+        = {itemName(index), m_serverVersions[index], installed, m_settings.value(AppSettings::Family::UpdateDate, key)};
     for (int column = 0; column < int(std::size(cells)); ++column)
         row->setText(column, cells[column]);
 }
@@ -158,12 +156,16 @@ void Update::fillRows()
         const QString &key = m_session.updateNames()[index];
         // Every item gets its entries, "N/A" until installed through this window; the program has no version
         // entry of its own to show, only its date.
-        if (index > 0 && m_settings.get(versionsSection, key, notAvailable) == notAvailable)
-            m_settings.save(versionsSection, key, notAvailable);
-        if (m_settings.get(datesSection, key, notAvailable) == notAvailable)
-            m_settings.save(datesSection, key, notAvailable);
+        const auto writeDefault = [this, &key](AppSettings::Family family) {
+            const QString never = AppSettings::defaultValue(family);
+            if (m_settings.value(family, key) == never)
+                m_settings.setValue(family, key, never);
+        };
+        if (index > 0)
+            writeDefault(AppSettings::Family::InstalledVersion);
+        writeDefault(AppSettings::Family::UpdateDate);
         const QString installed
-            = index == 0 ? QString(programVersion) : m_settings.get(versionsSection, key, notAvailable);
+            = index == 0 ? QString(programVersion) : m_settings.value(AppSettings::Family::InstalledVersion, key);
         auto *row = new QTreeWidgetItem(m_ui->List1);
         showRow(row, index);
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
@@ -235,8 +237,9 @@ void Update::itemDone(const QString &error)
     const QString &key = m_session.updateNames()[index];
     m_ui->List2->addItem(separator);
     m_ui->List2->addItem(name + u" Sucessfully Updated"_s);
-    m_settings.save(versionsSection, key, m_serverVersions[index]);
-    m_settings.save(datesSection, key, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_settings.setValue(AppSettings::Family::InstalledVersion, key, m_serverVersions[index]);
+    m_settings.setValue(AppSettings::Family::UpdateDate, key,
+                        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     QTreeWidgetItem *row = m_ui->List1->topLevelItem(index);
     showRow(row, index);
     row->setCheckState(0, Qt::Unchecked);

@@ -53,7 +53,7 @@ class TestAboutScreen : public QObject
 private Q_SLOTS:
     void cleanup() { qApp->setProperty(Motion::noAnimationsProperty, QVariant()); }
 
-    void opensOnceWithItsCaption();
+    void opensOnceWithEveryControlNamed();
     void staysResponsiveWhileTheTitleIsRevealed();
     void showsTitleAtOnceWithoutAnimations();
     void linksAskTheShell_data();
@@ -62,16 +62,13 @@ private Q_SLOTS:
     void closes();
 };
 
-void TestAboutScreen::opensOnceWithItsCaption()
+void TestAboutScreen::opensOnceWithEveryControlNamed()
 {
     MainScreenHarness h;
     QVERIFY(h.find<QAction>(u"about"_s)->isEnabled());
     AboutScreen *about = open(h);
     QVERIFY(about && about->isVisible());
-    QCOMPARE(about->windowTitle(), u"Counter-Strike Trevlin Version 2.0"_s);
-    QCOMPARE(about->findChild<QAbstractButton *>(u"Label1"_s)->text(), u"Trevlin Homepage"_s);
-    QCOMPARE(about->findChild<QAbstractButton *>(u"Label6"_s)->text(), u"Mail Me"_s);
-    QCOMPARE(about->findChild<QAbstractButton *>(u"Label7"_s)->text(), u"E&XIT      "_s);
+    QCOMPARE(Widgets::unnamedControls(about), QStringList());
     QCOMPARE(open(h), about);
     QCOMPARE(h.window->findChildren<AboutScreen *>().size(), qsizetype(1));
 }

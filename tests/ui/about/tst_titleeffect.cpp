@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QRandomGenerator>
-#include <QSet>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -32,10 +31,6 @@ class TestTitleEffect : public QObject
 private Q_SLOTS:
     void revealsTitle_data();
     void revealsTitle();
-    void stormCopiesEachPixelOnce();
-    void fraSidenSlidesEachRowInOnce();
-    void linjerOpensEachRowFromTheMiddle_data();
-    void linjerOpensEachRowFromTheMiddle();
 };
 
 void TestTitleEffect::revealsTitle_data()
@@ -71,76 +66,6 @@ void TestTitleEffect::revealsTitle()
         done = due;
     }
     QCOMPARE(canvas, title);
-}
-
-void TestTitleEffect::stormCopiesEachPixelOnce()
-{
-    RandomSource random;
-    const TitleEffect effect(Kind::Storm, random, TitleEffect::stormArea, TitleEffect::stormArea.width());
-    QCOMPARE(effect.steps().size(), qsizetype(4218));
-    QSet<QPoint> copied;
-    for (const TitleCopy &step : effect.steps()) {
-        QCOMPARE(step.source.size(), QSize(1, 1));
-        QCOMPARE(step.target, step.source.topLeft());
-        QVERIFY(QRect(QPoint(0, 0), TitleEffect::stormArea).contains(step.target));
-        copied.insert(step.target);
-    }
-    QCOMPARE(copied.size(), qsizetype(4218));
-}
-
-void TestTitleEffect::fraSidenSlidesEachRowInOnce()
-{
-    constexpr int width = 222;
-    QSet<bool> sides;
-    // The rows and sides are drawn afresh each time; whatever they are, each row comes in once and comes to rest.
-    for (int run = 0; run < 10; ++run) {
-        RandomSource random;
-        const QList<TitleCopy> steps = TitleEffect(Kind::FraSiden, random, QSize(width, 19), width).steps();
-        QSet<int> rows;
-        for (qsizetype start = 0; start < steps.size();) {
-            const int row = steps.at(start).source.y();
-            QVERIFY2(!rows.contains(row), "a row slides in twice");
-            rows.insert(row);
-            const bool fromRight = steps.at(start).target.x() > 0;
-            sides.insert(fromRight);
-            const int count = fromRight ? width : width + 2;
-            for (int i = 0; i < count; ++i) {
-                const TitleCopy &step = steps.at(start + i);
-                QCOMPARE(step.source, QRect(0, row, width, 1));
-                QCOMPARE(step.target, QPoint(fromRight ? width - 1 - i : -width - 1 + i, row));
-            }
-            start += count;
-        }
-        QCOMPARE(rows.size(), qsizetype(19));
-    }
-    QCOMPARE(sides.size(), qsizetype(2));
-}
-
-void TestTitleEffect::linjerOpensEachRowFromTheMiddle_data()
-{
-    QTest::addColumn<QSize>("title");
-    QTest::addColumn<int>("canvasWidth");
-    QTest::addColumn<int>("shift");
-    QTest::newRow("10 wide") << QSize(10, 4) << 10 << 0;
-    QTest::newRow("on a wider canvas") << QSize(10, 4) << 14 << 2;
-    QTest::newRow("the title") << QSize(222, 19) << 222 << 0;
-}
-
-void TestTitleEffect::linjerOpensEachRowFromTheMiddle()
-{
-    QFETCH(QSize, title);
-    QFETCH(int, canvasWidth);
-    QFETCH(int, shift);
-    const QList<TitleCopy> steps = TitleEffect::linjer(title, canvasWidth);
-    const int perRow = title.width() / 2;
-    QCOMPARE(steps.size(), qsizetype(perRow * title.height()));
-    for (qsizetype s = 0; s < steps.size(); ++s) {
-        const int i = int(s % perRow) + 1;
-        const int row = int(s / perRow);
-        // Strips 2, 4, 6, ... wide, each centred on the middle of the title and of the canvas.
-        QCOMPARE(steps.at(s).source, QRect(title.width() / 2 - i, row, 2 * i, 3));
-        QCOMPARE(steps.at(s).target, QPoint(title.width() / 2 - i + shift, row));
-    }
 }
 
 QTEST_GUILESS_MAIN(TestTitleEffect)

@@ -1,4 +1,3 @@
-#include "AutostartFile.h"
 #include "AutostartFrame.h"
 #include "EditScreen.h"
 #include "FileBrowser.h"
@@ -6,6 +5,7 @@
 #include "MessageAnswerer.h"
 #include "Roster.h"
 #include "RosterDocument.h"
+#include "TestFiles.h"
 
 #include <QDialog>
 #include <QDir>
@@ -23,28 +23,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QByteArray rosterOf(const QString &botName)
-{
-    return "//" + botName.toLatin1()
-        + " Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
-          "mp_autoteambalance 0\r\nwaypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\n"
-          "botsdontshoot 0\r\nmin_bots 0\r\nmax_bots 0\r\nbotskill 2\r\naddbot 1 1 Alpha 3\r\n";
-}
-
-const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
-const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
-
 // A main window over a set-up game folder with RamBot, NNBot, PLBot and the plain game, and a roster file of each
 // add-on in the game folder.
 struct Frame : MainScreenHarness
 {
     Frame()
     {
-        setUp({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PLBot liblist.gam"_s});
         for (const QString &bot : {u"RamBot"_s, u"NNBot"_s, u"PLBot"_s})
-            game.write(bot.toLower() + u"s.cfg"_s, rosterOf(bot));
-        window->show();
-        window->startUp();
+            game.write(bot.toLower() + u"s.cfg"_s, TestFiles::roster(bot));
+        start({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PLBot liblist.gam"_s});
     }
 
     QString label() const { return find<QLabel>(u"Label2"_s)->text(); }
@@ -55,11 +42,7 @@ struct Frame : MainScreenHarness
     // Picks name in the open selection dialog, as the pointer does.
     void pick(const QString &name, bool twice = false) const
     {
-        auto *list = dialog()->findChild<QListWidget *>(u"File1"_s);
-        const QPoint centre = list->visualItemRect(list->findItems(name, Qt::MatchExactly).value(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        if (twice)
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        Widgets::clickItem(dialog()->findChild<QListWidget *>(u"File1"_s), name, twice);
     }
 };
 
@@ -115,41 +98,43 @@ void TestAutostart::statusTextFollowsThePointer()
     const int boundary
         = AutostartFrame::statusBoundary(toolbar->logicalDpiX(), f.find(u"folderButton"_s)->geometry().right(),
                                          f.find(u"cancelButton"_s)->geometry().left());
-    for (const auto &[x, text] : {std::pair{boundary, folderStatus}, std::pair{boundary + 1, cancelStatus}}) {
+    // One hint up to the boundary, the other from the next pixel on.
+    QStringList hints;
+    for (const int x : {boundary, boundary + 1}) {
         // Over the button itself, as the pointer is.
         QWidget *button = toolbar->childAt(x, toolbar->height() / 2);
         QWidget *target = button ? button : toolbar;
         const QPointF at = target->mapFrom(toolbar, QPointF(x, toolbar->height() / 2));
         QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &move);
-        QCOMPARE(status->text(), text);
+        hints.append(status->text());
     }
+    QVERIFY2(!hints.contains(QString()) && hints.at(0) != hints.at(1), qPrintable(hints.join(u" | "_s)));
 }
 
 void TestAutostart::chooseFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("how"); // "OK", "double click" or "typed"
-    QTest::addColumn<QString>("message");
-    QTest::newRow("picked, OK") << u"rambots.cfg"_s << u"OK"_s << QString();
-    QTest::newRow("double click") << u"rambots.cfg"_s << u"double click"_s << QString();
-    QTest::newRow("typed") << u"rambots.cfg"_s << u"typed"_s << QString();
-    QTest::newRow("another add-on's roster") << u"nnbots.cfg"_s << u"OK"_s << AutostartFile::notValidMessage();
-    QTest::newRow("nothing picked") << QString() << u"OK"_s << u"Please select a config file in the list first."_s;
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("picked, OK") << u"rambots.cfg"_s << u"OK"_s << false;
+    QTest::newRow("double click") << u"rambots.cfg"_s << u"double click"_s << false;
+    QTest::newRow("typed") << u"rambots.cfg"_s << u"typed"_s << false;
+    QTest::newRow("another add-on's roster") << u"nnbots.cfg"_s << u"OK"_s << true;
+    QTest::newRow("nothing picked") << QString() << u"OK"_s << true;
 }
 
 void TestAutostart::chooseFile()
 {
     QFETCH(QString, file);
     QFETCH(QString, how);
-    QFETCH(QString, message);
+    QFETCH(bool, refused);
     Frame f;
     f.game.write(u"bot.cfg"_s, "old");
     f.choose(u"Option2"_s);
     f.press(u"folder"_s);
     QPointer<QWidget> dialog = f.dialog();
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), u"Select RamBot Autostart File"_s);
 
     MessageAnswerer answerer;
     answerer.arm();
@@ -162,8 +147,8 @@ void TestAutostart::chooseFile()
     if (how != "double click"_L1)
         dialog->findChild<QPushButton *>(u"Command1"_s)->click();
 
-    QCOMPARE(answerer.text(), message);
-    if (!message.isEmpty()) {
+    QCOMPARE(answerer.answered(), refused);
+    if (refused) {
         QVERIFY(dialog->isVisible());
         QCOMPARE(f.label(), u"None"_s);
         QCOMPARE(f.game.read(u"bot.cfg"_s), QByteArray("old"));
@@ -173,7 +158,7 @@ void TestAutostart::chooseFile()
     }
     QTRY_VERIFY(!dialog);
     QCOMPARE(f.label(), file);
-    QCOMPARE(f.game.read(u"bot.cfg"_s), rosterOf(u"RamBot"_s));
+    QCOMPARE(f.game.read(u"bot.cfg"_s), TestFiles::roster(u"RamBot"_s));
     QCOMPARE(f.settings->get(u"Auto Execute"_s, u"RamBot"_s), file);
 }
 
@@ -253,7 +238,7 @@ void TestAutostart::savingTheChosenRosterCopiesItAgain()
     QFETCH(QString, savedAs);
     Frame f;
     f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
-    f.game.write(u"bot.cfg"_s, rosterOf(u"RamBot"_s));
+    f.game.write(u"bot.cfg"_s, TestFiles::roster(u"RamBot"_s));
     f.choose(u"Option2"_s);
     QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
     auto *editor = f.window->findChild<EditScreen *>();
@@ -267,7 +252,7 @@ void TestAutostart::savingTheChosenRosterCopiesItAgain()
 
     QCOMPARE(f.game.read(savedAs).count("addbot"), 2);
     const bool copied = savedAs == u"rambots.cfg"_s;
-    QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : rosterOf(u"RamBot"_s));
+    QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : TestFiles::roster(u"RamBot"_s));
     QCOMPARE(f.find<QLineEdit>(u"Text2"_s)->text(),
              copied ? u"rambots.cfg is saved and copied to bot.cfg, which RamBot runs when the game starts."_s
                     : QString());
@@ -281,13 +266,14 @@ void TestAutostart::playTellsWhatWasStartedAndStartsOnce()
     auto *play = f.find<QAbstractButton>(u"Command3"_s);
     auto *status = f.find<QLineEdit>(u"Text2"_s);
     play->click();
-    QVERIFY(status->text().startsWith(u"Counter-Strike was started with RamBot: "_s));
-    QVERIFY(status->text().endsWith(u"hl.sh -console -game cstrike"_s));
+    // What was started, and how.
+    QVERIFY2(status->text().contains(u"RamBot"_s) && status->text().endsWith(u"hl.sh -console -game cstrike"_s),
+             qPrintable(status->text()));
     QVERIFY(!f.game.recordedRun().isEmpty());
 
     QVERIFY(QFile::remove(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
     play->click();
-    QCOMPARE(status->text(), u"Counter-Strike is starting already."_s);
+    QVERIFY2(status->text().contains(u"already"_s), qPrintable(status->text()));
     QTest::qWait(300);
     QVERIFY(!QFile::exists(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
 }

@@ -18,15 +18,17 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString launchDirectoryMessage
-    = u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
-
-// The bot information as shown: CS version, Half-Life version, game library, maps, then the start-up config file.
+// The bot information as shown, each value as a screen reader hears it too: CS version, Half-Life version, game
+// library, maps, then the start-up config file.
 QStringList shownInfo(const MainScreenHarness &h)
 {
     QStringList texts;
-    for (const QString &name : {u"Label6"_s, u"Label7"_s, u"Label8"_s, u"Label1"_s, u"Label2"_s})
-        texts.append(h.find(name)->property("text").toString());
+    for (const QString &name : {u"Label6"_s, u"Label7"_s, u"Label8"_s, u"Label1"_s, u"Label2"_s}) {
+        QWidget *label = h.find(name);
+        const QString text = label->property("text").toString();
+        const QString heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        texts.append(heard == text ? text : text + u" heard as "_s + heard);
+    }
     return texts;
 }
 
@@ -81,11 +83,6 @@ bool related(QWidget *from, QAccessible::Relation relation, QWidget *to)
                        [to](const auto &pair) { return pair.first->object() == to; });
 }
 
-QString accessibleName(QWidget *widget)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
 } // namespace
 
 class TestMainScreen : public QObject
@@ -93,15 +90,13 @@ class TestMainScreen : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initialState();
     void everyControlCanBeReachedAndNamed();
     void startUpMessages_data();
     void startUpMessages();
     void startUpEnablesInstalledAddOns();
     void chooseShowsBotInfoThenPlay();
     void updateEntriesOpenOneWindow();
-    void valuesAreReadAsShown_data();
-    void valuesAreReadAsShown();
+    void valuesAreLabelledByTheirCaptions();
     void longMapListIsReadInShort_data();
     void longMapListIsReadInShort();
     void tabComesToTheChosenAddOn_data();
@@ -112,42 +107,17 @@ private Q_SLOTS:
     void controlsChooseTheirAddOn();
     void statusLine_data();
     void statusLine();
-    void launchRefusals_data();
-    void launchRefusals();
-    void versionQuestion_data();
-    void versionQuestion();
+    void play_data();
+    void play();
     void launchOnReadOnlyFolderKeepsLiblist();
     void exitClosesEveryWindow();
 };
-
-void TestMainScreen::initialState()
-{
-    MainScreenHarness h;
-    QCOMPARE(h.window->windowTitle(), u"Counter-Strike Trevlin"_s);
-    QCOMPARE(enabledAddOnControls(h), (QStringList{u"Properties"_s, u"updAll"_s}));
-    QVERIFY(h.find(u"Command9"_s)->isHidden());
-    QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
-    // The edit entries come first in the File menu, which ends with the entry the start-up message points to.
-    QStringList fileMenu;
-    for (const QAction *entry : h.find<QMenu>(u"file"_s)->actions())
-        fileMenu << entry->objectName();
-    QCOMPARE(fileMenu,
-             (QStringList{u"andbots"_s, u"rambots"_s, u"realbots"_s, u"nnbots"_s, u"hpbbots"_s, u"swatbots"_s,
-                          u"Podbot"_s, u"agbbots"_s, u"plbot"_s, u"redubot"_s, u"bobabots"_s, u"separator1"_s,
-                          u"config"_s, u"Properties"_s}));
-}
 
 void TestMainScreen::everyControlCanBeReachedAndNamed()
 {
     MainScreenHarness h;
     h.window->show();
-    for (QAbstractButton *button : h.window->findChildren<QAbstractButton *>()) {
-        if (!button->isVisibleTo(h.window.get()))
-            continue;
-        QString name = button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
-        QVERIFY2(!name.remove(u'&').isEmpty(), qPrintable(button->objectName()));
-    }
-
+    QCOMPARE(Widgets::unnamedControls(h.window.get()), QStringList());
     // Tab goes in reading order from the last edit button through the toolbar to play.
     QStringList tabOrder;
     for (QWidget *w = h.find(u"Command14"_s); tabOrder.size() < 4; w = w->nextInFocusChain()) {
@@ -160,18 +130,16 @@ void TestMainScreen::everyControlCanBeReachedAndNamed()
 void TestMainScreen::startUpMessages_data()
 {
     QTest::addColumn<bool>("directoryStored");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no folder yet") << false
-                                   << u"Please select your Half-Life\\Counter-Strike directory under the File -> "
-                                      "Select Directory menu"_s;
-    QTest::newRow("folder not set up") << true
-                                       << u"You Have Not Properly Set Up The Trevlin. Please Read The "
-                                          "Documentation, Or Select Your Directory Again."_s;
+    QTest::addColumn<QString>("message"); // a part of it
+    // The menu entry the first message points to is there.
+    QTest::newRow("no folder yet") << false << u"File -> Select Directory menu"_s;
+    QTest::newRow("folder not set up") << true << u"Not Properly Set Up"_s;
 }
 
 void TestMainScreen::startUpMessages()
 {
     QFETCH(bool, directoryStored);
+    QFETCH(QString, message);
     MainScreenHarness h;
     h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
     if (directoryStored)
@@ -179,12 +147,14 @@ void TestMainScreen::startUpMessages()
     MessageAnswerer answerer;
     answerer.arm();
     h.window->startUp();
-    QTEST(answerer.text(), "message");
+    QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
     QCOMPARE(answerer.title(), u"Trevlin"_s);
     QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
     QVERIFY(!answerer.hasIcon());
-    QVERIFY(!h.find(u"Option2"_s)->isEnabled());
-    QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
+    QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
+    // Nothing of an add-on can be used yet.
+    QCOMPARE(enabledAddOnControls(h), (QStringList{u"Properties"_s, u"updAll"_s}));
+    QVERIFY(h.find(u"Command9"_s)->isHidden());
 }
 
 void TestMainScreen::startUpEnablesInstalledAddOns()
@@ -225,7 +195,6 @@ void TestMainScreen::updateEntriesOpenOneWindow()
     const QList<Update *> windows = h.window->findChildren<Update *>();
     QCOMPARE(windows.size(), 1);
     QVERIFY(windows.first()->isVisible());
-    QCOMPARE(windows.first()->windowTitle(), u"Update Bots And Trevlin"_s);
 }
 
 void TestMainScreen::chooseShowsBotInfoThenPlay()
@@ -242,6 +211,8 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
     h.settings->save(u"Auto Execute"_s, u"PLBot"_s, u"pl.cfg"_s);
     h.window->startUp();
+    // An empty value is heard as nothing, never as its caption.
+    QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
 
     h.find<QAbstractButton>(u"Option2"_s)->click();
     QCOMPARE(h.session.botName(), u"RamBot"_s);
@@ -266,47 +237,22 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     QVERIFY(!h.game.recordedRun().isEmpty());
 }
 
-void TestMainScreen::valuesAreReadAsShown_data()
+// Each caption is heard once, as its value's label.
+void TestMainScreen::valuesAreLabelledByTheirCaptions()
 {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("before"); // nothing chosen yet
-    QTest::addColumn<QString>("ramBot");
-    QTest::addColumn<QString>("plBot");
-    QTest::newRow("CS version") << u"Label6"_s << u"Label3"_s << QString() << u"1.6"_s << u"1.5"_s;
-    QTest::newRow("Half-Life version") << u"Label7"_s << u"Label4"_s << QString() << u"1.1.0."_s << u"1.1.0.8"_s;
-    QTest::newRow("game library") << u"Label8"_s << u"Label5"_s << QString() << u"dlls\\rambot.dll"_s
-                                  << u"dlls\\plbot.dll"_s;
-    QTest::newRow("maps") << u"Label1"_s << u"Frame3"_s << QString() << u"cs_office, de_dust"_s << u"All"_s;
-    QTest::newRow("autostart file") << u"Label2"_s << u"Frame2"_s << u"None"_s << u"ram.cfg"_s << u"Not Available"_s;
-}
-
-void TestMainScreen::valuesAreReadAsShown()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, caption);
     MainScreenHarness h;
-    h.setUp({u"PLBot liblist.gam"_s});
-    h.game.write(u"RamBot liblist.gam"_s, "version \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
-    h.game.write(u"maps/de_dust.rw1"_s);
-    h.game.write(u"maps/cs_office.rw1"_s);
-    h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
+    h.setUp({u"RamBot liblist.gam"_s});
     h.window->startUp();
-    QWidget *valueLabel = h.find(value);
-    QWidget *captionWidget = h.find(caption);
-
-    // An empty value is read as nothing, never as its caption; a value follows every choice.
-    QTEST(accessibleName(valueLabel), "before");
     h.find<QAbstractButton>(u"Option2"_s)->click();
-    QTEST(accessibleName(valueLabel), "ramBot");
-    h.find<QAbstractButton>(u"Option10"_s)->click();
-    QTEST(accessibleName(valueLabel), "plBot");
-    QCOMPARE(QAccessible::queryAccessibleInterface(valueLabel)->role(), QAccessible::StaticText);
-
-    // The caption is heard once, as the value's label.
-    QVERIFY(related(valueLabel, QAccessible::Label, captionWidget));
-    QVERIFY(related(captionWidget, QAccessible::Labelled, valueLabel));
-    QVERIFY(accessibleName(valueLabel) != accessibleName(captionWidget));
+    for (const auto &[value, caption] :
+         {std::pair{u"Label6"_s, u"Label3"_s}, std::pair{u"Label7"_s, u"Label4"_s}, std::pair{u"Label8"_s, u"Label5"_s},
+          std::pair{u"Label1"_s, u"Frame3"_s}, std::pair{u"Label2"_s, u"Frame2"_s}}) {
+        QWidget *valueLabel = h.find(value);
+        QWidget *captionWidget = h.find(caption);
+        QCOMPARE(QAccessible::queryAccessibleInterface(valueLabel)->role(), QAccessible::StaticText);
+        QVERIFY2(related(valueLabel, QAccessible::Label, captionWidget), qPrintable(value));
+        QVERIFY2(related(captionWidget, QAccessible::Labelled, valueLabel), qPrintable(value));
+    }
 }
 
 void TestMainScreen::longMapListIsReadInShort_data()
@@ -423,7 +369,6 @@ void TestMainScreen::controlsChooseTheirAddOn_data()
     QTest::newRow("Android entry") << u"andbots"_s << u"Option1"_s << u"AndroidBot"_s << u"dlls\\androidbot.dll"_s;
     // An entry whose button has no twin in the menu does what its button does.
     QTest::newRow("PLBot entry") << u"plbot"_s << u"Option10"_s << u"PLBot"_s << u"dlls\\plbot.dll"_s;
-    QTest::newRow("BobaBot entry") << u"bobabots"_s << u"Option12"_s << u"BobaBot"_s << u"dlls\\bobabot.dll"_s;
 }
 
 void TestMainScreen::controlsChooseTheirAddOn()
@@ -437,10 +382,7 @@ void TestMainScreen::controlsChooseTheirAddOn()
     h.window->startUp();
     h.find<QAbstractButton>(u"Option3"_s)->click();
 
-    if (auto *button = h.window->findChild<QAbstractButton *>(control))
-        button->click();
-    else
-        h.find<QAction>(control)->trigger();
+    h.press(control);
     QVERIFY(h.find<QRadioButton>(option)->isChecked());
     QCOMPARE(h.session.botName(), botName);
     QTEST(shownInfo(h).at(2), "library");
@@ -453,50 +395,61 @@ void TestMainScreen::controlsChooseTheirAddOn()
 void TestMainScreen::statusLine_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("play") << u"Command3"_s << u"Play Counter-Strike With The Selected Bot!"_s;
-    QTest::newRow("bot info") << u"Frame4"_s
-                              << u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s;
-    QTest::newRow("autostart file") << u"Label2"_s
-                                    << u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
-                                       "Double click to edit this file."_s;
-    QTest::newRow("background") << u"centralwidget"_s << QString();
+    QTest::addColumn<QString>("shows"); // "a hint", "nothing" or "unchanged"
+    QTest::newRow("play") << u"Command3"_s << u"a hint"_s;
+    QTest::newRow("bot info") << u"Frame4"_s << u"a hint"_s;
+    QTest::newRow("autostart file") << u"Label2"_s << u"a hint"_s;
+    QTest::newRow("background") << u"centralwidget"_s << u"nothing"_s;
     QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
 }
 
 void TestMainScreen::statusLine()
 {
     QFETCH(QString, control);
+    QFETCH(QString, shows);
     MainScreenHarness h;
     h.window->show();
     auto *status = h.find<QLineEdit>(u"Text2"_s);
     status->setText(u"unchanged"_s);
     QWidget *widget = h.find(control);
-    QVERIFY(widget);
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
     QCoreApplication::sendEvent(widget, &enter);
-    QTEST(status->text(), "text");
+    if (shows == "a hint"_L1)
+        QVERIFY2(!status->text().isEmpty() && status->text() != "unchanged"_L1, qPrintable(status->text()));
+    else
+        QCOMPARE(status->text(), shows == "nothing"_L1 ? QString() : shows);
 }
 
-void TestMainScreen::launchRefusals_data()
+void TestMainScreen::play_data()
 {
     QTest::addColumn<bool>("setUp");
     QTest::addColumn<bool>("launcher");
     QTest::addColumn<QString>("choose");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("folder not set up") << false << true << QString() << launchDirectoryMessage;
-    QTest::newRow("nothing chosen") << true << true << QString() << launchDirectoryMessage;
-    QTest::newRow("variant gone") << true << true << u"Option2"_s << launchDirectoryMessage;
-    QTest::newRow("no launcher") << true << false << u"Option7"_s << u"hl.sh or hl_linux"_s;
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("message"); // a part of it, or the buttons of the question asked
+    QTest::addColumn<bool>("started");
+    const int ok = QDialogButtonBox::Ok;
+    const QString chooseFolder = u"File -> Config"_s, question = u"OK|Cancel"_s;
+    QTest::newRow("folder not set up") << false << true << QString() << ok << chooseFolder << false;
+    QTest::newRow("nothing chosen") << true << true << QString() << ok << chooseFolder << false;
+    QTest::newRow("variant gone") << true << true << u"Option2"_s << ok << chooseFolder << false;
+    QTest::newRow("no launcher") << true << false << u"Option7"_s << ok << u"hl.sh or hl_linux"_s << false;
+    // NNBot's copy names a newer game version than the one installed: the user is asked first.
+    QTest::newRow("newer version, Cancel")
+        << true << true << u"Option4"_s << int(QDialogButtonBox::Cancel) << question << false;
+    QTest::newRow("newer version, OK") << true << true << u"Option4"_s << ok << question << true;
 }
 
-void TestMainScreen::launchRefusals()
+void TestMainScreen::play()
 {
     QFETCH(bool, setUp);
     QFETCH(bool, launcher);
     QFETCH(QString, choose);
+    QFETCH(int, answer);
     QFETCH(QString, message);
+    QFETCH(bool, started);
     MainScreenHarness h;
+    h.game.write(u"NNBot liblist.gam"_s, "version \"1.6\"\r\ngamedll \"dlls\\nnbot.dll\"\r\n");
     if (setUp) {
         h.setUp({u"RamBot liblist.gam"_s});
         h.window->startUp();
@@ -508,52 +461,24 @@ void TestMainScreen::launchRefusals()
     QFile::remove(QDir(h.game.gameDir()).filePath(u"RamBot liblist.gam"_s));
     const QByteArray liblist = h.game.read(u"liblist.gam"_s);
 
-    MessageAnswerer answerer;
+    MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
     answerer.arm();
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
-    QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
-}
-
-void TestMainScreen::versionQuestion_data()
-{
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::newRow("cancel") << QDialogButtonBox::Cancel;
-    QTest::newRow("ok") << QDialogButtonBox::Ok;
-}
-
-void TestMainScreen::versionQuestion()
-{
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    MainScreenHarness h;
-    h.setUp({});
-    h.game.write(u"NNBot liblist.gam"_s, "version \"1.6\"\r\ngamedll \"dlls\\nnbot.dll\"\r\n");
-    h.game.writeRecordingScript(u"hl.sh"_s);
-    h.window->startUp();
-    h.find<QAbstractButton>(u"Option4"_s)->click();
-    const QByteArray before = h.game.read(u"liblist.gam"_s);
-
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(answerer.text(),
-             u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s);
-    QCOMPARE(answerer.title(), u"Error In Liblist.gam File"_s);
-    QCOMPARE(answerer.buttons(), (QStringList{u"OK"_s, u"Cancel"_s}));
-    if (answer == QDialogButtonBox::Cancel) {
-        QCOMPARE(h.game.read(u"liblist.gam"_s), before);
-        QVERIFY(!h.game.exists(u"../../recorded-run.txt"_s));
-    } else {
+    const QString shown = message.contains(u'|') ? answerer.buttons().join(u'|') : answerer.text();
+    QVERIFY2(shown.contains(message), qPrintable(shown));
+    if (started) {
         QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"NNBot liblist.gam"_s));
         QCOMPARE(h.game.recordedRun().mid(1), (QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}));
+    } else {
+        QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
+        QVERIFY(!h.game.exists(u"../../recorded-run.txt"_s));
     }
 }
 
 void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
 {
     ScratchMount disk(ScratchMount::Kind::Tiny);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.skipReason()));
+    SKIP_UNLESS_MOUNTED(disk);
     disk.write(u"cstrike/cstrike.ico"_s, "icon");
     disk.write(u"cstrike/OLD liblist.gam"_s, "version \"1.5\"\r\n");
     disk.write(u"cstrike/liblist.gam"_s, "version \"1.5\"\r\n");
