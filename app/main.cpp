@@ -8,6 +8,7 @@
 #include "RandomSource.h"
 #include "Session.h"
 #include "WindowMemory.h"
+#include "WindowPlaces.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -57,7 +58,7 @@ int main(int argc, char *argv[])
     app.setProperty(Motion::noAnimationsProperty, options.noAnimations);
     Session session;
     AppSettings settings(AppSettings::openUserStore());
-    WindowMemory windowMemory(settings);
+    WindowMemory windowMemory(settings, WindowPlaces::all());
     app.installEventFilter(&windowMemory);
     RandomSource random;
     MainScreen window(session, settings, random);
