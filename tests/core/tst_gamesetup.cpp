@@ -44,8 +44,8 @@ void TestGameSetup::startUpOutcomes()
     GameDirFixture game;
     const auto settings = game.makeSettings();
     if (directoryStored) {
-        settings->save(u"Install"_s, u"Directory"_s, game.gameDir());
-        settings->save(u"Install"_s, u"HL_Dir"_s, u"/remembered"_s);
+        settings->setValue(AppSettings::Key::GameDir, game.gameDir());
+        settings->setValue(AppSettings::Key::HalfLifeDir, u"/remembered"_s);
     }
     if (!oldLiblist.isEmpty())
         game.write(u"old LIBLIST.gam"_s, oldLiblist);
@@ -68,8 +68,8 @@ void TestGameSetup::acceptedFolderIsRemembered()
     // Choosing the same folder again gives the same Half-Life folder.
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir()), GameSetup::Selection::Done);
-        QCOMPARE(settings->get(u"Install"_s, u"Directory"_s), game.gameDir());
-        QCOMPARE(settings->get(u"Install"_s, u"HL_dir"_s), game.halfLifeDir());
+        QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
+        QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
     }
     QVERIFY(session.isDirectoryValid());
     QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with

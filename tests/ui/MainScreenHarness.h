@@ -29,8 +29,8 @@ struct MainScreenHarness
                        GameDirFixture::liblist({QStringLiteral("version \"1.5\""), QStringLiteral("hlversion \"1108\""),
                                                 QStringLiteral("gamedll \"dlls\\%1.dll\"").arg(bot.toLower())}));
         }
-        settings->save(QStringLiteral("Install"), QStringLiteral("Directory"), game.gameDir());
-        settings->save(QStringLiteral("Install"), QStringLiteral("HL_Dir"), game.halfLifeDir());
+        settings->setValue(AppSettings::Key::GameDir, game.gameDir());
+        settings->setValue(AppSettings::Key::HalfLifeDir, game.halfLifeDir());
     }
 
     // A set-up folder as above, and the window shown and started as the program starts it.

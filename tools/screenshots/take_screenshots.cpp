@@ -76,8 +76,8 @@ int main(int argc, char *argv[])
 
     Session session;
     AppSettings settings(AppSettings::openFile(QDir(gameDir).filePath(u"../screenshots.conf"_s)));
-    settings.save(u"Install"_s, u"Directory"_s, gameDir);
-    settings.save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    settings.setValue(AppSettings::Key::GameDir, gameDir);
+    settings.setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
     RandomSource random;
     MainScreen window(session, settings, random);
     window.show();

@@ -403,7 +403,7 @@ void TestAndroidMain::autostartDoubleClickOpensTheFile()
                  "//PodBot Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\npause 3\r\n"
                  "botchat on\r\njasonmode off\r\nminbotskill 70\r\nmp_autoteambalance 0\r\n"
                  "addbot 75 5 Alpha\r\n");
-    h.settings->save(u"Auto Execute"_s, u"PodBot"_s, u"pods.cfg"_s);
+    h.settings->setValue(AppSettings::Family::AutostartFile, u"PodBot"_s, u"pods.cfg"_s);
     h.find<QAbstractButton>(u"Option8"_s)->click();
     QTest::mouseDClick(h.find(u"Label2"_s), Qt::LeftButton);
     AndroidMain *editor = h.editor();

@@ -143,7 +143,7 @@ void TestMainScreen::startUpMessages()
     MainScreenHarness h;
     h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
     if (directoryStored)
-        h.settings->save(u"Install"_s, u"Directory"_s, h.game.gameDir());
+        h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
     MessageAnswerer answerer;
     answerer.arm();
     h.window->startUp();
@@ -208,8 +208,8 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
     h.game.write(u"maps/de_dust.rw1"_s);
     h.game.write(u"maps/cs_office.rw1"_s);
-    h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
-    h.settings->save(u"Auto Execute"_s, u"PLBot"_s, u"pl.cfg"_s);
+    h.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"ram.cfg"_s);
+    h.settings->setValue(AppSettings::Family::AutostartFile, u"PLBot"_s, u"pl.cfg"_s);
     h.window->startUp();
     // An empty value is heard as nothing, never as its caption.
     QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
@@ -485,7 +485,7 @@ void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
     disk.write(u"cstrike/RamBot liblist.gam"_s, "version \"1.5\"\r\nx \"y\"\r\n");
     QVERIFY(disk.remount(true));
     MainScreenHarness h;
-    h.settings->save(u"Install"_s, u"Directory"_s, QDir(disk.path()).filePath(u"cstrike"_s));
+    h.settings->setValue(AppSettings::Key::GameDir, QDir(disk.path()).filePath(u"cstrike"_s));
     h.window->startUp();
     h.find<QAbstractButton>(u"Option2"_s)->click();
 
