@@ -16,8 +16,8 @@ GameSetup::StartUp GameSetup::startUp(Session &session, const AppSettings &setti
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
     session.setGameDir(directory);
-    const QString halfLifeDir
-        = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir) : GameFolder::halfLifeDir(session.gameDir());
+    const QString halfLifeDir = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir)
+                                                  : GameFolder::halfLifeDir(session.gameDir());
     session.setHalfLifeDir(halfLifeDir == AppSettings::none ? QString() : halfLifeDir);
 
     const QString oldLiblist = FolderListing(session.gameDir()).find(BotCatalogue::liblistVariant(BotType::OriginalCS));
@@ -27,9 +27,9 @@ GameSetup::StartUp GameSetup::startUp(Session &session, const AppSettings &setti
     if (const std::optional<QString> version = Liblist::read(oldLiblist, &error).version)
         session.setInstalledCsVersion(*version);
     if (!error.isEmpty() && warning) {
-        *warning = error
-            + u"\n\nWithout it Trevlin does not know the installed Counter-Strike version, and asks about the "
-              u"version at every launch."_s;
+        *warning = error + u"\n\n"_s
+            + tr("Without it Trevlin does not know the installed Counter-Strike version, and asks about the version at "
+                 "every launch.");
     }
     session.setDirectoryValid(true);
     return StartUp::Ready;

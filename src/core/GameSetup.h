@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class AppSettings;
@@ -9,6 +10,8 @@ class Session;
 // session and the settings. The main window shows the outcome.
 class GameSetup
 {
+    Q_DECLARE_TR_FUNCTIONS(GameSetup)
+
 public:
     enum class StartUp {
         NoDirectory, // nothing remembered yet: the user is asked to choose a folder

@@ -50,7 +50,7 @@ QString MapFolder::entryName(const QString &fileName)
 
 QString MapFolder::tooManyMessage()
 {
-    return u"Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available"_s;
+    return tr("Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available");
 }
 
 MapFolder::Draw MapFolder::random(const QStringList &fileNames, const QString &countText, RandomSource &random)

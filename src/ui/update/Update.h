@@ -73,4 +73,5 @@ private:
     int m_current = -1;
     int m_itemsDone = 0;
     int m_itemCount = 0;
+    QString m_cancelCaption; // the form's, while there is something to cancel
 };
