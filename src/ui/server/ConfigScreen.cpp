@@ -115,7 +115,11 @@ void ConfigScreen::accept()
     // The game takes each of these settings as a number; an empty one would be written as a command without it.
     if (!UpDown::mayUseNumbers(this))
         return;
-    if (const QString why = ListenServerFile::write(m_session.gameDir(), config()); !why.isEmpty()) {
+    // A refusal names the box as assistive tools call it.
+    ListenServerFile::BoxNames boxNames;
+    for (int i = 0; i < ListenServerConfig::fieldCount; ++i)
+        boxNames[i] = m_boxes[i]->accessibleName();
+    if (const QString why = ListenServerFile::write(m_session.gameDir(), config(), boxNames); !why.isEmpty()) {
         MessageBox::information(this, why);
         return;
     }
