@@ -1,5 +1,7 @@
 #include "BotCatalogue.h"
 
+#include "GameFolder.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -10,50 +12,50 @@ constexpr std::array<BotInfo, 12> table{{
         .type = BotType::AndroidBot,
         .botName = "AndroidBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".awp"_L1,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 1,
     },
     {
         .type = BotType::RamBot,
         .botName = "RamBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".rw1"_L1,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 2,
     },
     {
         .type = BotType::RealBot,
         .botName = "RealBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 3,
     },
     {
         .type = BotType::NNBot,
         .botName = "NNBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".nwp"_L1,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 4,
     },
     {
         .type = BotType::HPBBot,
         .botName = "HPBBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".wpt"_L1,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 5,
     },
     {
         .type = BotType::SwatBot,
         .botName = "SwatBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".swat"_L1,
         .autostartPath = "swat.cfg"_L1,
         .updateIndex = 6,
@@ -77,14 +79,14 @@ constexpr std::array<BotInfo, 12> table{{
         .type = BotType::AGBBot,
         .botName = "AGBBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 8,
     },
     {
         .type = BotType::PLBot,
         .botName = "PLBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .autostartShown = false,
         .updateIndex = 9,
     },
@@ -92,16 +94,16 @@ constexpr std::array<BotInfo, 12> table{{
         .type = BotType::ReduBot,
         .botName = "ReduBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 10,
     },
     {
         .type = BotType::BobaBot,
         .botName = "BobaBot"_L1,
         .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = "maps"_L1,
+        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".csb"_L1,
-        .autostartPath = "bot.cfg"_L1,
+        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 11,
     },
 }};
@@ -140,7 +142,7 @@ const BotInfo *BotCatalogue::find(QStringView botName)
 QString BotCatalogue::liblistVariant(QStringView botName)
 {
     const QString prefix = botName == info(BotType::OriginalCS).botName ? QString(plainGameName) : botName.toString();
-    return prefix + " liblist.gam"_L1;
+    return prefix + u' ' + BotCatalogue::liblistName;
 }
 
 QString BotCatalogue::liblistVariant(BotType type)

@@ -58,6 +58,10 @@ public:
     // The choice whose BotName is exactly botName (letter case counts), or nullptr: "OLD" and "" name none.
     static const BotInfo *find(QStringView botName);
 
+    // The game's descriptor in the game folder, which names the game library it loads.
+    static constexpr QLatin1StringView liblistName{"liblist.gam"};
+    // The autostart file of most add-ons, below the game folder.
+    static constexpr QLatin1StringView commonAutostartPath{"bot.cfg"};
     // The plain game's prepared copy is "OLD liblist.gam", and the launch names the current choice so once it has
     // launched the plain game.
     static constexpr QLatin1StringView plainGameName{"OLD"};

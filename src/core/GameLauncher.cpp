@@ -89,8 +89,8 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
         return Result::VariantMissing;
     }
     const QByteArray &bytes = variant.bytes;
-    const QString existing = folder.find(u"liblist.gam"_s);
-    const QString target = existing.isEmpty() ? QDir(gameDir).filePath(u"liblist.gam"_s) : existing;
+    const QString existing = folder.find(BotCatalogue::liblistName);
+    const QString target = existing.isEmpty() ? QDir(gameDir).filePath(BotCatalogue::liblistName) : existing;
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;
 }
 

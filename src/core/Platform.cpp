@@ -65,7 +65,7 @@ LaunchCommand Platform::gameCommand(const GameStart &game)
                "Wine, which runs it here, is not installed.")
                 .arg(nativeDir));
     }
-    return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, game.gameDir, {}};
+    return {wine, {u"cmd"_s, u"/c"_s, QFileInfo(game.batchFile).fileName()}, game.gameDir, {}};
 }
 
 #endif

@@ -25,7 +25,8 @@ public:
     AutostartFrame(Session &session, AppSettings &settings, QBoxLayout *layout, QLabel *label, QWidget *tabAfter,
                    QObject *parent);
 
-    QToolBar *toolbar() const { return m_toolbar; }
+    // The last of the frame's controls on Tab.
+    QWidget *cancelButton() const { return m_cancelButton; }
 
     // Shows the autostart file remembered for the add-on chosen: its name, "None" for an empty one, and "Not
     // Available" for an add-on whose autostart file is not chosen here.

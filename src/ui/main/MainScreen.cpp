@@ -72,7 +72,7 @@ void MainScreen::setUpAutostartFrame()
 {
     m_autostart = new AutostartFrame(m_session, m_settings, m_ui->frame2Layout, m_ui->Label2,
                                      m_addOns->of(BotType::BobaBot).edit, this);
-    QWidget::setTabOrder(m_autostart->toolbar()->widgetForAction(findChild<QAction *>(u"cancel"_s)), m_ui->Command3);
+    QWidget::setTabOrder(m_autostart->cancelButton(), m_ui->Command3);
     connect(m_autostart, &AutostartFrame::statusText, m_ui->Text2, &QLineEdit::setText);
     connect(m_autostart, &AutostartFrame::editRequested, this, &MainScreen::editAutostartFile);
 }
