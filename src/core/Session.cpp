@@ -11,7 +11,10 @@ Session::Session(QObject *parent)
 
 QString Session::absolute(const QString &path) const
 {
-    return path.isEmpty() ? path : QDir(m_currentFolder).absoluteFilePath(path);
+    // A path that is absolute already is kept as it was given, in the platform's own separators.
+    if (path.isEmpty() || !QDir::isRelativePath(path))
+        return path;
+    return QDir::cleanPath(QDir(m_currentFolder).absoluteFilePath(path));
 }
 
 void Session::setGameDir(const QString &path)

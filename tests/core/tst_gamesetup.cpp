@@ -22,6 +22,7 @@ private Q_SLOTS:
     void batchFileFailureKeepsFolderUnchanged();
     void unsavedSettingsAreReported();
     void unreadableOldLiblistIsReported();
+    void relativeFolderIsTakenFromTheCurrentOne();
 };
 
 void TestGameSetup::startUpOutcomes_data()
@@ -123,6 +124,21 @@ void TestGameSetup::unreadableOldLiblistIsReported()
     QCOMPARE(GameSetup::startUp(session, *settings, game.gameDir(), &warning), GameSetup::StartUp::Ready);
     QVERIFY2(warning.contains(u"OLD liblist.gam"_s), qPrintable(warning));
     QCOMPARE(session.installedCsVersion(), QString());
+}
+
+void TestGameSetup::relativeFolderIsTakenFromTheCurrentOne()
+{
+    GameDirFixture game;
+    game.makeSetUp();
+    const auto settings = game.makeSettings();
+    Session session;
+    const QString relative = QDir(session.currentFolder()).relativeFilePath(game.gameDir());
+    QCOMPARE(GameSetup::startUp(session, *settings, relative), GameSetup::StartUp::Ready);
+    // Held whole, so that no later change of the current folder moves it.
+    QCOMPARE(session.gameDir(), game.gameDir());
+    QCOMPARE(session.halfLifeDir(), game.halfLifeDir());
+    QVERIFY(session.enterGameDir());
+    QCOMPARE(session.currentFolder(), game.gameDir());
 }
 
 QTEST_GUILESS_MAIN(TestGameSetup)
