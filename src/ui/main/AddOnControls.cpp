@@ -186,20 +186,18 @@ QAction *entry(QWidget *window, QLatin1StringView name, const QString &caption)
 }
 
 // Made after the rest of the form, the buttons would come last on Tab: they take their frame's place instead, as
-// if the form held them.
-void takeFramesPlace(QWidget *window, QWidget *frame, const QWidgetList &made)
+// if the form held them. Qt puts a widget in the tab order only after one that takes the focus, which the frame
+// does for that moment.
+void takeFramesPlace(QWidget *frame, const QWidgetList &made)
 {
-    QWidgetList order;
-    for (QWidget *widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
-        if (made.contains(widget))
-            continue;
-        if (widget->focusPolicy() != Qt::NoFocus)
-            order.append(widget);
-        if (widget == frame)
-            order.append(made);
+    const Qt::FocusPolicy policy = frame->focusPolicy();
+    frame->setFocusPolicy(Qt::TabFocus);
+    QWidget *previous = frame;
+    for (QWidget *widget : made) {
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
     }
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    frame->setFocusPolicy(policy);
 }
 
 } // namespace
@@ -232,5 +230,5 @@ AddOnControls::AddOnControls(QWidget *window, QGridLayout *grid, QMenu *editMenu
         controls.editorCaption = tr(row.editorCaption);
         controls.editStatusText = tr(row.editStatusText);
     }
-    takeFramesPlace(window, frame, made);
+    takeFramesPlace(frame, made);
 }
