@@ -1,4 +1,5 @@
 #include "SteamLibraries.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,18 +7,6 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-void write(const QString &path, const QByteArray &bytes = {})
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestSteamLibraries : public QObject
 {
@@ -45,7 +34,6 @@ void TestSteamLibraries::parse_data()
         << QStringList{u"D:\\Steam Library"_s} << true;
     QTest::newRow("escaped quotes") << QByteArray("\"libraryfolders\" { \"0\" { \"path\" \"/a \\\"b\\\"\" } }")
                                     << QStringList{u"/a \"b\""_s} << true;
-    QTest::newRow("no libraries") << QByteArray("\"libraryfolders\" { }") << QStringList() << true;
     QTest::newRow("empty") << QByteArray() << QStringList() << false;
     QTest::newRow("a brace too few") << QByteArray("\"libraryfolders\" { \"0\" { \"path\" \"/x\" }") << QStringList()
                                      << false;
@@ -70,19 +58,21 @@ void TestSteamLibraries::findsTheGameInEveryLibrary()
     QTemporaryDir games;
     const QString steam = home.filePath(u".local/share/Steam"_s);
     // Steam's own library, a second one it lists, one it lists that is gone, and a Wine prefix with the boxed game.
-    write(steam + u"/steamapps/libraryfolders.vdf"_s,
-          u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } \"1\" { \"path\" \"%2\" } \"2\" { \"path\" \"/gone\" } }"_s
-              .arg(steam, games.path())
-              .toUtf8());
-    write(steam + u"/steamapps/common/Half-Life/cstrike/cstrike.ico"_s);
-    write(games.filePath(u"steamapps/common/Half-Life/CSTRIKE/liblist.gam"_s));
-    write(home.filePath(u".wine/drive_c/Sierra/Half-Life/cstrike/liblist.gam"_s));
+    TestFiles::write(
+        steam + u"/steamapps/libraryfolders.vdf"_s,
+        u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } \"1\" { \"path\" \"%2\" } \"2\" { \"path\" \"/gone\" } }"_s
+            .arg(steam, games.path())
+            .toUtf8());
+    TestFiles::write(steam + u"/steamapps/common/Half-Life/cstrike/cstrike.ico"_s, {});
+    TestFiles::write(games.filePath(u"steamapps/common/Half-Life/CSTRIKE/liblist.gam"_s), {});
+    TestFiles::write(home.filePath(u".wine/drive_c/Sierra/Half-Life/cstrike/liblist.gam"_s), {});
     // The same Steam install, reached by the older client's link, counts once.
     QVERIFY(QDir(home.path()).mkdir(u".steam"_s));
     QVERIFY(QFile::link(steam, home.filePath(u".steam/steam"_s)));
     // A broken library file is passed over.
-    write(home.filePath(u".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/libraryfolders.vdf"_s),
-          "\"libraryfolders\" {");
+    TestFiles::write(
+        home.filePath(u".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/libraryfolders.vdf"_s),
+        "\"libraryfolders\" {");
 
     const QStringList found = SteamLibraries::findGameFolders(home.path());
 

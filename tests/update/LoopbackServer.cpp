@@ -73,8 +73,6 @@ void LoopbackServer::answer(QTcpSocket *socket, const QByteArray &path)
         head += "Location: " + route.location + "\r\n";
     if (route.length == Route::Length::Announced)
         head += "Content-Length: " + QByteArray::number(route.endless ? (qint64(1) << 40) : route.body.size()) + "\r\n";
-    if (route.length == Route::Length::Chunked)
-        head += "Transfer-Encoding: chunked\r\n";
     socket->write(head + "\r\n");
     if (route.stall)
         return;
@@ -95,13 +93,6 @@ void LoopbackServer::answer(QTcpSocket *socket, const QByteArray &path)
         });
         return;
     }
-    QByteArray body = route.cutAfter >= 0 ? route.body.left(route.cutAfter) : route.body;
-    if (route.length == Route::Length::Chunked) {
-        QByteArray chunked = QByteArray::number(route.body.size(), 16) + "\r\n" + body;
-        if (route.cutAfter < 0)
-            chunked += "\r\n0\r\n\r\n";
-        body = chunked;
-    }
-    socket->write(body);
+    socket->write(route.cutAfter >= 0 ? route.body.left(route.cutAfter) : route.body);
     socket->disconnectFromHost();
 }

@@ -18,7 +18,7 @@ public:
     {
         int status = 200;
         QByteArray body = {};
-        enum class Length { Announced, Unannounced, Chunked } length = Length::Announced;
+        enum class Length { Announced, Unannounced } length = Length::Announced;
         qint64 cutAfter = -1;     // close after this many body bytes (with the full length announced)
         bool stall = false;       // send the headers and then nothing
         int dripMs = 0;           // send the body one byte every dripMs

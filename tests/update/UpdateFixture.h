@@ -1,9 +1,10 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -18,23 +19,11 @@ struct UpdateFixture
 
     UpdateFixture()
     {
-        QDir().mkpath(cstrike);
         QDir().mkpath(staging);
-        write(cstrike + QStringLiteral("/liblist.gam"), "game \"Counter-Strike\"\r\n");
+        TestFiles::write(cstrike + QStringLiteral("/liblist.gam"), "game \"Counter-Strike\"\r\n");
     }
 
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray read(const QString &path) { return TestFiles::read(path); }
 
     QStringList listing() const
     {

@@ -41,16 +41,22 @@ protected:
 };
 
 // A main window over a set-up game folder with NNBot installed, and NNBot's roster editor holding one bot with
-// nothing unsaved, from which every dialog opens.
+// nothing unsaved, from which the dialogs open: one of each kind, an entry dialog (AddMultiple), a file dialog
+// (SaveScreen) and the folder dialog (DirSelect).
 struct Dialogs : MainScreenHarness
 {
     EditScreen *editor = nullptr;
 
-    Dialogs()
+    Dialogs() { start({u"NNBOT liblist.gam"_s}); }
+
+    // The dialog opened afresh, with the control of that name focused.
+    QWidget *focused(const QString &name, const QString &control)
     {
-        setUp({u"NNBOT liblist.gam"_s});
-        window->show();
-        window->startUp();
+        QDialog *dialog = open(name);
+        QWidget *widget = dialog ? dialog->findChild<QWidget *>(control) : nullptr;
+        if (widget)
+            widget->setFocus(Qt::TabFocusReason);
+        return widget;
     }
 
     QDialog *open(const QString &name)
@@ -69,15 +75,10 @@ struct Dialogs : MainScreenHarness
             if (!editor->document().save(game.gameDir() + u"/start.cfg"_s).isEmpty())
                 qFatal("the start roster could not be saved");
         }
-        const QHash<QString, QString> openers{{u"AddScreen"_s, u"Command3"_s},
-                                              {u"EditBotScreen"_s, u"Command1"_s},
-                                              {u"AddMultiple"_s, u"Command5"_s},
-                                              {u"OpenScreen"_s, u"Open"_s},
-                                              {u"SaveScreen"_s, u"Save"_s}};
-        if (QAction *entry = editor->findChild<QAction *>(openers.value(name)))
-            entry->trigger();
+        if (name == u"SaveScreen")
+            editor->findChild<QAction *>(u"Save"_s)->trigger();
         else
-            editor->findChild<QAbstractButton *>(openers.value(name))->click();
+            editor->findChild<QAbstractButton *>(u"Command5"_s)->click();
         return activated(editor->findChild<QDialog *>(name));
     }
 
@@ -106,27 +107,6 @@ struct Dialogs : MainScreenHarness
     }
 };
 
-QString describe(const QString &dialog, const QWidget *control)
-{
-    return dialog + u' ' + control->objectName();
-}
-
-void dialogRows()
-{
-    QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("defaultButton");
-    QTest::addColumn<QStringList>("stops"); // what Tab goes through, from the control focused first
-    QTest::newRow("add") << u"AddScreen"_s << u"Command1"_s
-                         << u"Text1 Combo1 Text2 List1 Command1 Command3"_s.split(u' ');
-    QTest::newRow("edit") << u"EditBotScreen"_s << u"Command1"_s
-                          << u"Text1 Combo1 Text2 List1 Check1 Command1 Command2"_s.split(u' ');
-    QTest::newRow("add several") << u"AddMultiple"_s << u"Command1"_s
-                                 << u"Text1 Text2 Check2 Combo1 List1 Check1 Command3 Command1 Command2"_s.split(u' ');
-    QTest::newRow("open") << u"OpenScreen"_s << u"Command1"_s << u"File1 Command1 Command2 Dir1"_s.split(u' ');
-    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 Dir1 File1"_s.split(u' ');
-    QTest::newRow("folder") << u"DirSelect"_s << u"Command1"_s << u"Path1 Dir1 Command1 Command2"_s.split(u' ');
-}
-
 } // namespace
 
 class TestDialogKeys : public QObject
@@ -134,13 +114,22 @@ class TestDialogKeys : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void enterPressesTheDefaultButtonFromEveryControl_data() { dialogRows(); }
-    void enterPressesTheDefaultButtonFromEveryControl();
-    void escapeClosesFromEveryControl_data() { dialogRows(); }
-    void escapeClosesFromEveryControl();
+    void enterAndEscapeFromEveryControl_data();
+    void enterAndEscapeFromEveryControl();
 };
 
-void TestDialogKeys::enterPressesTheDefaultButtonFromEveryControl()
+void TestDialogKeys::enterAndEscapeFromEveryControl_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QStringList>("stops"); // what Tab goes through, from the control focused first
+    QTest::newRow("add several") << u"AddMultiple"_s << u"Command1"_s
+                                 << u"Text1 Text2 Check2 Combo1 List1 Check1 Command3 Command1 Command2"_s.split(u' ');
+    QTest::newRow("save") << u"SaveScreen"_s << u"Command1"_s << u"Text1 Command1 Command2 Dir1 File1"_s.split(u' ');
+    QTest::newRow("folder") << u"DirSelect"_s << u"Command1"_s << u"Path1 Dir1 Command1 Command2"_s.split(u' ');
+}
+
+void TestDialogKeys::enterAndEscapeFromEveryControl()
 {
     QFETCH(QString, dialog);
     QFETCH(QString, defaultButton);
@@ -150,13 +139,12 @@ void TestDialogKeys::enterPressesTheDefaultButtonFromEveryControl()
     for (const QWidget *control : Dialogs::tabStops(d.open(dialog)))
         order.append(control->objectName());
     QCOMPARE(order, stops);
-    // From every stop Enter presses the one default button: a second default, or a button that takes its place
-    // while it has the focus, would be pressed instead.
-    for (qsizetype stop = 0; stop < stops.size(); ++stop) {
-        QPointer<QDialog> window = d.open(dialog);
-        QVERIFY(window);
-        QWidget *control = window->findChild<QWidget *>(stops.at(stop));
+    for (const QString &stop : std::as_const(stops)) {
+        // From every stop Enter presses the one default button: a second default, or a button that takes its place
+        // while it has the focus, would be pressed instead.
+        QPointer<QWidget> control = d.focused(dialog, stop);
         QVERIFY(control);
+        QPointer<QWidget> window = control->window();
         QList<std::pair<QAbstractButton *, std::shared_ptr<QSignalSpy>>> clicks;
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
             clicks.append({button, std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked)});
@@ -164,44 +152,30 @@ void TestDialogKeys::enterPressesTheDefaultButtonFromEveryControl()
         QList<EnterWatcher *> watchers;
         for (QWidget *widget = control; widget != window; widget = widget->parentWidget())
             watchers.append(new EnterWatcher(widget));
-        control->setFocus(Qt::TabFocusReason);
-
+        const QString where = dialog + u' ' + stop;
         MessageAnswerer answerer;
         answerer.arm();
         QTest::keyClick(control, Qt::Key_Return);
-        for (const auto &[button, spy] : clicks) {
-            const bool isDefault = button->objectName() == defaultButton;
-            QVERIFY2(spy->size() == (isDefault ? 1 : 0),
-                     qPrintable(describe(dialog, control) + u" clicked "_s + button->objectName()));
-        }
+        for (const auto &[button, spy] : clicks)
+            QVERIFY2(spy->size() == (button->objectName() == defaultButton ? 1 : 0),
+                     qPrintable(where + u" clicked "_s + button->objectName()));
         // Whatever a platform theme makes of Enter on a button (GNOME's presses a focused one, ticks a check box,
         // and has every group box take it), the key never reaches a button other than the default one, nor the
         // frames around a control that leaves it: the dialog takes it first.
-        if (!qobject_cast<QAbstractButton *>(control) || control->objectName() == defaultButton)
+        if (!qobject_cast<QAbstractButton *>(control) || stop == defaultButton)
             watchers.removeFirst();
         for (const EnterWatcher *watcher : std::as_const(watchers))
-            QVERIFY2(watcher->count == 0,
-                     qPrintable(describe(dialog, control) + u" to "_s + watcher->parent()->objectName()));
+            QVERIFY2(watcher->count == 0, qPrintable(where + u" to "_s + watcher->parent()->objectName()));
         if (window && window->isVisible())
-            window->reject();
-    }
-}
+            static_cast<QDialog *>(window.get())->reject();
 
-void TestDialogKeys::escapeClosesFromEveryControl()
-{
-    QFETCH(QString, dialog);
-    QFETCH(QStringList, stops);
-    Dialogs d;
-    for (qsizetype stop = 0; stop < stops.size(); ++stop) {
-        QPointer<QDialog> window = d.open(dialog);
-        QVERIFY(window);
-        QSignalSpy rejected(window.get(), &QDialog::rejected);
-        QWidget *control = window->findChild<QWidget *>(stops.at(stop));
+        // From every stop Escape closes the dialog.
+        control = d.focused(dialog, stop);
         QVERIFY(control);
-        control->setFocus(Qt::TabFocusReason);
+        QSignalSpy rejected(static_cast<QDialog *>(control->window()), &QDialog::rejected);
         QTest::keyClick(control, Qt::Key_Escape);
-        QVERIFY2(rejected.size() == 1, qPrintable(describe(dialog, control)));
-        QVERIFY(!window || !window->isVisible());
+        QVERIFY2(rejected.size() == 1, qPrintable(where));
+        QVERIFY(!control || !control->isVisible());
     }
 }
 
