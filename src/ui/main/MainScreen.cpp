@@ -33,7 +33,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
 
