@@ -1,5 +1,4 @@
 #include "AppSettings.h"
-#include "AppState.h"
 #include "CommandLine.h"
 #include "MainScreen.h"
 #include "Motion.h"
@@ -7,7 +6,9 @@
 #include "ProgramVersion.h"
 #include "QuickLaunch.h"
 #include "RandomSource.h"
+#include "Session.h"
 #include "WindowMemory.h"
+#include "WindowPlaces.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -55,12 +56,12 @@ int main(int argc, char *argv[])
     // Desktops match the window with its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trevlin.Trevlin"));
     app.setProperty(Motion::noAnimationsProperty, options.noAnimations);
-    AppState state;
+    Session session;
     AppSettings settings(AppSettings::openUserStore());
-    WindowMemory windowMemory(settings);
+    WindowMemory windowMemory(settings, WindowPlaces::all());
     app.installEventFilter(&windowMemory);
     RandomSource random;
-    MainScreen window(state, settings, random);
+    MainScreen window(session, settings, random);
     window.show();
     window.startUp(options.gameDir);
 

@@ -4,12 +4,12 @@
 // same folder sorted without regard to letter case.
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "BotCatalogue.h"
 #include "FloorReporter.h"
 #include "MainScreen.h"
 #include "RandomSource.h"
 #include "ScratchGameFolder.h"
+#include "Session.h"
 #include "SupportedMaps.h"
 
 #include <QAbstractScrollArea>
@@ -32,7 +32,7 @@ constexpr int extraWaypointFiles = 10'000;
 struct Setup
 {
     ScratchGameFolder folder;
-    AppState state;
+    Session session;
     RandomSource random;
     std::unique_ptr<AppSettings> settings;
     std::unique_ptr<MainScreen> window;
@@ -110,7 +110,7 @@ QString prepare(Setup &s)
     if (!s.folder.writeSettings(settingsPath))
         return u"cannot write the settings file"_s;
     s.settings = std::make_unique<AppSettings>(AppSettings::openFile(settingsPath));
-    s.window = std::make_unique<MainScreen>(s.state, *s.settings, s.random);
+    s.window = std::make_unique<MainScreen>(s.session, *s.settings, s.random);
     s.window->show();
     s.window->startUp();
     if (!QTest::qWaitForWindowExposed(s.window.get()))
@@ -156,7 +156,7 @@ void supportedMapsText(benchmark::State &state)
     const BotInfo &ramBot = BotCatalogue::info(BotType::RamBot);
     qsizetype length = 0;
     for (auto _ : state) {
-        const QString text = SupportedMaps::text(setup->state.gameDir, ramBot);
+        const QString text = SupportedMaps::text(setup->session.gameDir(), ramBot);
         length = text.size();
         benchmark::DoNotOptimize(text);
     }
@@ -166,7 +166,7 @@ void supportedMapsText(benchmark::State &state)
 
 void plainListing(benchmark::State &state)
 {
-    const std::string maps = QFile::encodeName(setup->state.gameDir + u"/maps"_s).toStdString();
+    const std::string maps = QFile::encodeName(setup->session.gameDir() + u"/maps"_s).toStdString();
     std::size_t names = 0;
     for (auto _ : state)
         names = FloorTable::plainListAndSort(maps);

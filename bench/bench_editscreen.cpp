@@ -4,7 +4,6 @@
 // the real windows (offscreen), painted synchronously. Adding 20 bots is measured in the AndroidBot and PodBot editor
 // too.
 
-#include "AppState.h"
 #include "FloorReporter.h"
 #include "MultipleBots.h"
 #include "NameList.h"
@@ -13,6 +12,7 @@
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterWindow.h"
+#include "Session.h"
 
 #include <QApplication>
 #include <QFile>
@@ -40,16 +40,16 @@ QList<RosterEntry> manyBots()
 
 struct Editor
 {
-    AppState state;
+    Session session;
     RandomSource random;
     std::unique_ptr<RosterWindow> window;
     QList<QListView *> lists;
 
     explicit Editor(const QString &gameDir = {}, const QString &botName = u"RamBot"_s)
     {
-        state.botName = botName;
-        state.gameDir = gameDir;
-        window = std::make_unique<RosterWindow>(state, *RosterAddOn::find(state.botName), random);
+        session.setBotName(botName);
+        session.setGameDir(gameDir);
+        window = std::make_unique<RosterWindow>(session, *RosterAddOn::find(botName), random);
         window->show();
         lists = window->findChildren<QListView *>();
         QCoreApplication::processEvents();

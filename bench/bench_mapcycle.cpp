@@ -3,11 +3,11 @@
 // painted, then the window is closed again. Beside it a plain listing of the same folder sorted without regard to
 // letter case, which the target leaves out: the window also reads the map cycle and looks up every map's waypoints.
 
-#include "AppState.h"
 #include "FloorReporter.h"
 #include "MapCycle.h"
 #include "RandomSource.h"
 #include "ScratchGameFolder.h"
+#include "Session.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,7 +24,7 @@ constexpr int mapCount = 10'000;
 struct Setup
 {
     ScratchGameFolder folder;
-    AppState state;
+    Session session;
     RandomSource random;
 };
 
@@ -67,9 +67,9 @@ QString prepare(Setup &s)
     QFile file(s.folder.gameDir() + u"/mapcycle.txt"_s);
     if (!file.open(QIODevice::WriteOnly) || file.write(cycle) != cycle.size())
         return u"cannot write mapcycle.txt"_s;
-    s.state.gameDir = s.folder.gameDir();
-    s.state.botName = u"RamBot"_s;
-    s.state.directoryValid = true;
+    s.session.setGameDir(s.folder.gameDir());
+    s.session.setBotName(u"RamBot"_s);
+    s.session.setDirectoryValid(true);
     return {};
 }
 
@@ -80,7 +80,7 @@ void openMapCycle(benchmark::State &state)
     qsizetype listed = 0;
     for (auto _ : state) {
         const int paintsBefore = counter.paints;
-        auto *window = new MapCycle(setup->state, setup->random);
+        auto *window = new MapCycle(setup->session, setup->random);
         window->show();
         for (int pass = 0; pass < 20 && counter.paints == paintsBefore; ++pass)
             QCoreApplication::processEvents();
@@ -103,7 +103,7 @@ void openMapCycle(benchmark::State &state)
 
 void plainListing(benchmark::State &state)
 {
-    const std::string maps = QFile::encodeName(setup->state.gameDir + u"/maps"_s).toStdString();
+    const std::string maps = QFile::encodeName(setup->session.gameDir() + u"/maps"_s).toStdString();
     for (auto _ : state)
         benchmark::DoNotOptimize(FloorTable::plainListAndSort(maps));
 }

@@ -7,7 +7,6 @@
 //   bench_memory --editor F    (a round's own process) opens the editor on the roster file F and reports its peak
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "BenchPlatform.h"
 #include "FloorTable.h"
 #include "MainScreen.h"
@@ -20,6 +19,7 @@
 #include "RosterOptions.h"
 #include "RosterWindow.h"
 #include "ScratchGameFolder.h"
+#include "Session.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -63,15 +63,15 @@ int openEditor(int argc, char **argv, const QString &rosterPath)
         std::fprintf(stderr, "cannot prepare the scratch game folder: %s\n", qPrintable(folder.error()));
         return 1;
     }
-    AppState state;
+    Session session;
     AppSettings settings(AppSettings::openFile(settingsPath));
     RandomSource random;
-    MainScreen window(state, settings, random);
+    MainScreen window(session, settings, random);
     window.show();
     window.startUp();
 
-    state.botName = botName.toString();
-    RosterWindow editor(state, *RosterAddOn::find(botName), random);
+    session.setBotName(botName.toString());
+    RosterWindow editor(session, *RosterAddOn::find(botName), random);
     editor.show();
     if (const RosterFile::ReadResult result = editor.document().load(rosterPath); !result.isLoaded()) {
         std::fprintf(stderr, "the roster did not load: %s\n", qPrintable(result.message));

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     FUZZ_CHECK(read.message.isEmpty());
-    FUZZ_CHECK(ListenServerFile::refusal(read.config).isEmpty());
+    FUZZ_CHECK(ListenServerFile::refusal(read.config, {}).isEmpty());
     const QByteArray written = TextLines::join(ListenServerFile::lines(read.config));
     const ListenServerFile::ReadResult again = ListenServerFile::parse(written);
     FUZZ_CHECK(again.status == ListenServerFile::ReadStatus::Loaded);

@@ -130,7 +130,7 @@ void AppSettings::takeFileOver()
         if (!file.isRead()) {
             // Saving would replace what could not be read: the settings are read-only for this run.
             m_readOnly = true;
-            m_notice = file.error + u"\n\nTrevlin starts without its settings and will not change them."_s;
+            m_notice = file.error + u"\n\n"_s + tr("Trevlin starts without its settings and will not change them.");
         }
         bytes = file.bytes;
     }
@@ -166,14 +166,16 @@ void AppSettings::setDamagedFileAside()
     for (int i = 2; QFile::exists(backup); ++i)
         backup = m_path + u".damaged"_s + QString::number(i);
     if (!m_readOnly && QFile::copy(m_path, backup) && commit()) {
-        m_notice = u"The settings file \"%1\" was damaged. Trevlin kept it as \"%2\" and goes on with the settings "
-                   u"it could read from it."_s.arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup));
+        m_notice = tr("The settings file \"%1\" was damaged. Trevlin kept it as \"%2\" and goes on with the settings "
+                      "it could read from it.")
+                       .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup));
     } else {
         QFile::remove(backup);
         m_readOnly = true;
-        m_notice = u"The settings file \"%1\" is damaged, and Trevlin could not keep a copy of it aside. Trevlin goes "
-                   u"on with the settings it could read from it, and will not change them."_s.arg(
-                       QDir::toNativeSeparators(m_path));
+        m_notice
+            = tr("The settings file \"%1\" is damaged, and Trevlin could not keep a copy of it aside. Trevlin goes "
+                 "on with the settings it could read from it, and will not change them.")
+                  .arg(QDir::toNativeSeparators(m_path));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -12,6 +13,8 @@ class QTemporaryDir;
 // matched without regard to letter case, whatever the store underneath does, and keys keep their trailing blanks.
 class AppSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(AppSettings)
+
 public:
     static inline const QString none = QStringLiteral("None");
 

@@ -26,7 +26,7 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
 {
     if (!linkTargetCanBeNamed(path)) {
         if (errorString)
-            *errorString = u"it is a link to a file whose name Trevlin cannot write"_s;
+            *errorString = tr("it is a link to a file whose name Trevlin cannot write");
         return false;
     }
     QSaveFile file(path);
@@ -58,7 +58,6 @@ QString AtomicFile::save(const QString &path, const QByteArray &bytes, const QSt
     if (write(path, bytes, &reason))
         return {};
     if (reason.isEmpty())
-        reason = u"the file could not be written"_s;
-    return u"Trevlin could not save \""_s + QDir::toNativeSeparators(path) + u"\": "_s + reason + u"\n\n"_s
-        + afterwards;
+        reason = tr("the file could not be written");
+    return tr("Trevlin could not save \"%1\": %2").arg(QDir::toNativeSeparators(path), reason) + u"\n\n"_s + afterwards;
 }

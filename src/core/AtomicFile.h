@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Every file the program writes goes through here: the bytes go to a temporary file beside the target, which is
@@ -8,6 +9,8 @@
 // never a broken one.
 class AtomicFile
 {
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+
 public:
     // True when path now holds exactly bytes. Otherwise the target is untouched and errorString says why.
     static bool write(const QString &path, const QByteArray &bytes, QString *errorString = nullptr);

@@ -24,7 +24,7 @@ constexpr qint64 headerBytes = 4096;
 QString relativePath(const QString &botName)
 {
     const BotInfo *bot = BotCatalogue::find(botName);
-    return bot && !bot->autostartPath.isEmpty() ? QString(bot->autostartPath) : u"bot.cfg"_s;
+    return QString(bot && !bot->autostartPath.isEmpty() ? bot->autostartPath : BotCatalogue::commonAutostartPath);
 }
 
 QString native(const QString &path)
@@ -53,7 +53,7 @@ bool readHeader(QFile &file, QString *first, QString *second, QString *error)
 
 QString AutostartFile::notValidMessage()
 {
-    return u"This Is Not A Valid Config File For The Selected Bot"_s;
+    return tr("This Is Not A Valid Config File For The Selected Bot");
 }
 
 QString AutostartFile::path(const QString &gameDir, const QString &botName)
@@ -74,15 +74,16 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
                                             AppSettings &settings)
 {
     if (file.isEmpty())
-        return {u"Please select a config file in the list first."_s};
+        return {tr("Please select a config file in the list first.")};
     const QFileInfo info(file);
     if (!info.isFile()) {
-        return {info.exists() ? u"\"%1\" is not a config file but a folder or a device."_s.arg(native(file))
-                              : u"The file \"%1\" is not there any more."_s.arg(native(file))};
+        return {info.exists() ? tr("\"%1\" is not a config file but a folder or a device.").arg(native(file))
+                              : tr("The file \"%1\" is not there any more.").arg(native(file))};
     }
     if (info.size() > largestFile) {
-        return {u"\"%1\" is too large for a config file: it holds %2 MB, and config files are never larger than "
-                "%3 MB."_s.arg(native(file))
+        return {tr("\"%1\" is too large for a config file: it holds %2 MB, and config files are never larger than "
+                   "%3 MB.")
+                    .arg(native(file))
                     .arg(info.size() / (1024 * 1024))
                     .arg(largestFile / (1024 * 1024))};
     }
@@ -93,7 +94,7 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
     QString error;
     const bool twoLines = readHeader(source, &first, &second, &error);
     if (!error.isEmpty())
-        return {u"Trevlin could not read \"%1\": %2"_s.arg(native(file), error)};
+        return {tr("Trevlin could not read \"%1\": %2").arg(native(file), error)};
     // A file of fewer than two lines is no roster file, whatever its one line says.
     if (!twoLines)
         return {notValidMessage()};
@@ -101,7 +102,7 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
     case RosterHeader::Match::OtherAddOn:
         return {notValidMessage()};
     case RosterHeader::Match::OtherVersion:
-        return {u"This config file is made with another version. Unable to load."_s};
+        return {tr("This config file is made with another version. Unable to load.")};
     case RosterHeader::Match::Matches:
         break;
     }
@@ -109,18 +110,18 @@ AutostartFile::Result AutostartFile::choose(const QString &file, const QString &
     source.seek(0);
     const QByteArray bytes = source.read(largestFile);
     if (source.error() != QFileDevice::NoError)
-        return {u"Trevlin could not read \"%1\": %2"_s.arg(native(file), source.errorString())};
+        return {tr("Trevlin could not read \"%1\": %2").arg(native(file), source.errorString())};
     const QString target = path(gameDir, botName);
     // PodBot's file lies in a folder of its own, which a fresh install may lack.
     if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !AtomicFile::write(target, bytes, &error)) {
         if (error.isEmpty())
-            error = u"its folder could not be made"_s;
-        return {u"Trevlin could not copy \"%1\" to \"%2\": %3\n\nThe autostart file is as it was."_s.arg(
-            native(file), native(target), error)};
+            error = tr("its folder could not be made");
+        return {tr("Trevlin could not copy \"%1\" to \"%2\": %3\n\nThe autostart file is as it was.")
+                    .arg(native(file), native(target), error)};
     }
     if (!settings.setValue(AppSettings::Family::AutostartFile, botName, info.fileName())) {
-        return {u"\"%1\" is now the autostart file, but Trevlin could not remember that in \"%2\"."_s.arg(
-            info.fileName(), settings.location())};
+        return {tr("\"%1\" is now the autostart file, but Trevlin could not remember that in \"%2\".")
+                    .arg(info.fileName(), settings.location())};
     }
     return {};
 }
@@ -141,10 +142,10 @@ AutostartFile::Result AutostartFile::clear(const QString &gameDir, const QString
         const QString existing = FolderListing::findPath(gameDir, relativePath(botName));
         QFile file(existing);
         if (!existing.isEmpty() && !file.remove() && file.exists())
-            return {u"Trevlin could not delete \"%1\": %2"_s.arg(native(existing), file.errorString())};
+            return {tr("Trevlin could not delete \"%1\": %2").arg(native(existing), file.errorString())};
     }
     if (!botName.isEmpty() && !settings.setValue(AppSettings::Family::AutostartFile, botName, AppSettings::none))
-        return {u"The autostart file is cleared, but Trevlin could not remember that in \"%1\"."_s.arg(
-            settings.location())};
+        return {tr("The autostart file is cleared, but Trevlin could not remember that in \"%1\".")
+                    .arg(settings.location())};
     return {};
 }

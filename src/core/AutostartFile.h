@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class AppSettings;
@@ -10,6 +11,8 @@ class AppSettings;
 // in the main window. The autostart file can also be cleared.
 class AutostartFile
 {
+    Q_DECLARE_TR_FUNCTIONS(AutostartFile)
+
 public:
     // "This Is Not A Valid Config File For The Selected Bot"
     static QString notValidMessage();

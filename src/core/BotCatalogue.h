@@ -22,13 +22,6 @@ enum class BotType {
     BobaBot,
 };
 
-// Which roster editor edits a choice's bots.
-enum class RosterEditor {
-    None,
-    Generic, // EditScreen
-    Android, // AndroidMain
-};
-
 // Where a choice's supported maps come from.
 enum class MapsSource {
     Nothing,       // an empty text
@@ -36,33 +29,23 @@ enum class MapsSource {
     WaypointFiles, // files with waypointSuffix in waypointFolder
 };
 
-// The fixed facts of one choice. Every text is shown or compared exactly as it stands here.
+// The fixed facts of one choice, as the game and its files know them. Every text is compared exactly as it stands
+// here. How the main window shows a choice is the window's own affair.
 struct BotInfo
 {
     BotType type;
-    QLatin1StringView botName = {};
-    QLatin1StringView optionButton = {};
-    QLatin1StringView editButton = {}; // empty for the plain game
-    QLatin1StringView editCaption = {};
-    QLatin1StringView editMenuEntry = {};
-    QLatin1StringView editMenuCaption = {};
-    QLatin1StringView updateMenuEntry = {};
-    QLatin1StringView updateMenuCaption = {};
-    QLatin1StringView installedFile = {}; // looked up without regard to case
-    RosterEditor editor;
-    QLatin1StringView editorCaption = {};
-    QLatin1StringView editStatusText = {};
+    QLatin1StringView botName = {}; // also the settings key, the prefix of its files and its roster files' header
     MapsSource mapsSource;
     QLatin1StringView waypointFolder = {}; // below the game folder
     QLatin1StringView waypointSuffix = {}; // with its dot, e.g. ".rw1"
     QLatin1StringView autostartPath = {};  // below the game folder, '/'-separated; empty for the plain game
-    // Whether the main window shows and clears the autostart file: PLBot's label reads "Not Available" instead,
-    // and clearing leaves its "bot.cfg" alone.
+    // Whether the add-on's autostart file is chosen and cleared from the main window: PLBot's is not, and clearing
+    // leaves its "bot.cfg" alone.
     bool autostartShown = true;
     int updateIndex; // index into UpdateNames; -1 for the plain game
 };
 
-// The read-only table of everything the launcher knows about each choice, compiled into the program.
+// The read-only table of what the game and its files tell of each choice, compiled into the program.
 class BotCatalogue
 {
 public:
@@ -75,9 +58,19 @@ public:
     // The choice whose BotName is exactly botName (letter case counts), or nullptr: "OLD" and "" name none.
     static const BotInfo *find(QStringView botName);
 
-    // The name of a choice's prepared copy of liblist.gam: "RamBot liblist.gam", "OLD liblist.gam" for the
-    // plain game. Any other text is taken as a BotName, as the launch does with "OLD".
+    // The game's descriptor in the game folder, which names the game library it loads.
+    static constexpr QLatin1StringView liblistName{"liblist.gam"};
+    // The autostart file of most add-ons, below the game folder.
+    static constexpr QLatin1StringView commonAutostartPath{"bot.cfg"};
+    // The plain game's prepared copy is "OLD liblist.gam", and the launch names the current choice so once it has
+    // launched the plain game.
+    static constexpr QLatin1StringView plainGameName{"OLD"};
+
+    // The name of a choice's prepared copy of liblist.gam, which marks it installed when it lies in the game folder
+    // in any letter case: "RamBot liblist.gam", "OLD liblist.gam" for the plain game. Any other text is taken as a
+    // BotName, as the launch does with "OLD".
     static QString liblistVariant(QStringView botName);
+    static QString liblistVariant(BotType type);
 
     // The twelve 23-character item names of the update list, blank-padded: the program itself, then the add-ons.
     static UpdateNames updateNames();

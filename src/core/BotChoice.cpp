@@ -10,9 +10,11 @@ BotChoice BotChoice::describe(const QString &gameDir, const AppSettings &setting
 {
     const BotInfo &bot = BotCatalogue::info(type);
     BotChoice choice;
-    choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(QString(bot.botName))));
+    choice.liblist = Liblist::read(FolderListing(gameDir).find(BotCatalogue::liblistVariant(type)));
     choice.supportedMaps = SupportedMaps::text(gameDir, bot);
-    choice.autostartFile = bot.autostartShown ? settings.value(AppSettings::Family::AutostartFile, QString(bot.botName))
-                                              : u"Not Available"_s;
+    if (bot.autostartShown) {
+        const QString file = settings.value(AppSettings::Family::AutostartFile, QString(bot.botName));
+        choice.autostartFile = file == AppSettings::none ? QString() : file;
+    }
     return choice;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class AppSettings;
 
 // What the main window shows when the user chooses an add-on: what its prepared liblist.gam says, the maps it
@@ -13,7 +15,9 @@ struct BotChoice
 {
     LiblistInfo liblist;
     QString supportedMaps;
-    QString autostartFile; // the remembered file's name, "None", or "Not Available" where there is no choice
+    // The autostart file remembered for the add-on, empty when none is; none for an add-on whose autostart file is
+    // not chosen from the main window (PLBot).
+    std::optional<QString> autostartFile;
 
     static BotChoice describe(const QString &gameDir, const AppSettings &settings, BotType type);
 };

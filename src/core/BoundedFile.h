@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Reads a whole file that the program understands, but only a regular file of a sensible size: a pipe would block
@@ -8,6 +9,8 @@
 // like a roster would take minutes to be turned down.
 class BoundedFile
 {
+    Q_DECLARE_TR_FUNCTIONS(BoundedFile)
+
 public:
     // Caps far above any real file: a roster of a hundred thousand bots or a name list of as many names fits.
     static constexpr qint64 rosterLimit = 4 * 1024 * 1024;

@@ -10,20 +10,20 @@ using namespace Qt::Literals::StringLiterals;
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Trevlin starts Counter-Strike with a bot add-on of your choice and edits the "
-                                     "add-ons' bot rosters and options."_s);
+    parser.setApplicationDescription(tr("Trevlin starts Counter-Strike with a bot add-on of your choice and edits the "
+                                        "add-ons' bot rosters and options."));
     // Qt's own options (-platform and the like) are not taken here: its environment variables serve instead.
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help."_s);
-    const QCommandLineOption version(u"version"_s, u"Shows the program's version and Qt's."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, tr("Shows this help."));
+    const QCommandLineOption version(u"version"_s, tr("Shows the program's version and Qt's."));
     const QCommandLineOption gameDir(u"game-dir"_s,
-                                     u"Uses this Counter-Strike folder (the one holding cstrike.ico) for this run, "
-                                     "without changing the folder remembered in the settings."_s,
+                                     tr("Uses this Counter-Strike folder (the one holding cstrike.ico) for this run, "
+                                        "without changing the folder remembered in the settings."),
                                      u"path"_s);
     const QCommandLineOption launch(u"launch"_s,
-                                    u"Starts the game with this add-on (for example RamBot, or \"Original CS\" for "
-                                    "none) without showing the window."_s,
+                                    tr("Starts the game with this add-on (for example RamBot, or \"Original CS\" for "
+                                       "none) without showing the window."),
                                     u"add-on"_s);
-    const QCommandLineOption noAnimations(u"no-animations"_s, u"Shows pictures at once, without moving effects."_s);
+    const QCommandLineOption noAnimations(u"no-animations"_s, tr("Shows pictures at once, without moving effects."));
     parser.addOptions({help, version, gameDir, launch, noAnimations});
 
     // Without a running application the parser cannot know the program's name.
@@ -40,7 +40,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty()) {
         result.ends = true;
         result.exitCode = 2;
-        result.output = u"Unexpected argument: %1\n\n"_s.arg(parser.positionalArguments().constFirst()) + helpText();
+        result.output
+            = tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()) + u"\n\n"_s + helpText();
         return result;
     }
     if (parser.isSet(help)) {

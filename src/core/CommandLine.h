@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,9 @@
 // and end.
 struct CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     QString gameDir; // --game-dir: the game folder of this run; the settings keep theirs
     QString launch;  // --launch: the add-on to start the game with, without the window
     bool noAnimations = false;

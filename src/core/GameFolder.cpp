@@ -33,8 +33,8 @@ QStringList GameFolder::batchFileLines(const QString &gameDir)
 
 QString GameFolder::batchFilePath(const QString &gameDir)
 {
-    const QString existing = FolderListing(gameDir).find(u"hl.bat"_s);
-    return existing.isEmpty() ? QDir(gameDir).filePath(u"hl.bat"_s) : existing;
+    const QString existing = FolderListing(gameDir).find(batchFileName);
+    return existing.isEmpty() ? QDir(gameDir).filePath(batchFileName) : existing;
 }
 
 bool GameFolder::writeBatchFile(const QString &gameDir, QString *errorString)
@@ -45,7 +45,7 @@ bool GameFolder::writeBatchFile(const QString &gameDir, QString *errorString)
 QStringList GameFolder::gameArguments(const QString &gameDir)
 {
     QStringList lines = batchFileLines(gameDir);
-    const QString written = FolderListing(gameDir).find(u"hl.bat"_s);
+    const QString written = FolderListing(gameDir).find(batchFileName);
     // A batch file that is not a small regular file is not ours: the arguments are those it would hold.
     if (!written.isEmpty()) {
         const BoundedFile::Result file = BoundedFile::read(written, BoundedFile::smallFileLimit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,10 @@
 class GameFolder
 {
 public:
+    // The batch file that starts the game, and the folder of the game's maps, in the game folder.
+    static constexpr QLatin1StringView batchFileName{"hl.bat"};
+    static constexpr QLatin1StringView mapsFolder{"maps"};
+
     // A folder is a game folder when it holds "cstrike.ico" in any letter case.
     static bool isValid(const QString &gameDir);
 

@@ -6,11 +6,74 @@
 #include "FolderListing.h"
 #include "GameFolder.h"
 #include "Platform.h"
+#include "Session.h"
 
 #include <QDir>
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
+
+GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn)
+{
+    using enum Launch::Outcome;
+    Launch launch{NotSetUp, session.botName(), session.gameDir(), {}, {}};
+    if (!session.isDirectoryValid())
+        return launch;
+    if (goOn && !goOn()) {
+        launch.outcome = Declined;
+        return launch;
+    }
+    if (!session.enterGameDir())
+        return launch;
+    if (plainGameChosen)
+        session.setBotName(BotCatalogue::plainGameName);
+    launch.botName = session.botName();
+    switch (activateVariant(launch.gameDir, launch.botName, &launch.error)) {
+    case Result::VariantMissing:
+        launch.outcome = VariantMissing;
+        return launch;
+    case Result::WriteFailed:
+        launch.outcome = WriteFailed;
+        return launch;
+    case Result::Done:
+        break;
+    }
+    launch.command = command(launch.gameDir);
+    if (!launch.command.isRunnable())
+        launch.outcome = NotRunnable;
+    else
+        launch.outcome = Platform::start(launch.command) ? Started : NotStarted;
+    return launch;
+}
+
+QString GameLauncher::Launch::message() const
+{
+    switch (outcome) {
+    case Outcome::NotSetUp:
+    case Outcome::Declined:
+        break;
+    case Outcome::VariantMissing: {
+        const QString missing = tr("There is no readable \"%1\" in the folder \"%2\".")
+                                    .arg(BotCatalogue::liblistVariant(botName), QDir::toNativeSeparators(gameDir));
+        return error.isEmpty() ? missing : missing + u"\n\n"_s + error;
+    }
+    case Outcome::WriteFailed:
+        return tr("Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": %3\n\nThe game folder "
+                  "still holds its previous liblist.gam.")
+            .arg(BotCatalogue::liblistVariant(botName), QDir::toNativeSeparators(gameDir), error);
+    case Outcome::NotRunnable:
+        return command.problem;
+    case Outcome::NotStarted:
+        return tr("Counter-Strike could not be started: %1 did not run.").arg(command.commandLine());
+    case Outcome::Started: {
+        const BotInfo *bot = BotCatalogue::find(botName);
+        return bot && bot->type != BotType::OriginalCS
+            ? tr("Counter-Strike was started with %1: %2").arg(botName, command.commandLine())
+            : tr("Counter-Strike was started without bots: %1").arg(command.commandLine());
+    }
+    }
+    return {};
+}
 
 GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName, QString *errorString)
 {
@@ -26,22 +89,16 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
         return Result::VariantMissing;
     }
     const QByteArray &bytes = variant.bytes;
-    const QString existing = folder.find(u"liblist.gam"_s);
-    const QString target = existing.isEmpty() ? QDir(gameDir).filePath(u"liblist.gam"_s) : existing;
+    const QString existing = folder.find(BotCatalogue::liblistName);
+    const QString target = existing.isEmpty() ? QDir(gameDir).filePath(BotCatalogue::liblistName) : existing;
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;
 }
 
 LaunchCommand GameLauncher::command(const QString &gameDir)
 {
-    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir(gameDir).absolutePath()),
+    // The game folder is absolute: the folder above it is found without asking the process where it is.
+    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir::cleanPath(gameDir)),
                                   GameFolder::batchFilePath(gameDir), GameFolder::gameArguments(gameDir)});
-}
-
-QString GameLauncher::startedMessage(const QString &botName, const LaunchCommand &command)
-{
-    const BotInfo *bot = BotCatalogue::find(botName);
-    const QString with = bot && bot->type != BotType::OriginalCS ? u"with "_s + botName : u"without bots"_s;
-    return u"Counter-Strike was started %1: %2"_s.arg(with, command.commandLine());
 }
 
 QString LaunchCommand::commandLine() const

@@ -2,12 +2,19 @@
 
 #include "LaunchCommand.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-// Activates an add-on for the game's next start: the add-on's prepared copy of liblist.gam replaces the game's
-// own. The replacement is atomic, so the game folder always holds a liblist.gam.
+#include <functional>
+
+class Session;
+
+// Starts the game with the current add-on active: the add-on's prepared copy of liblist.gam replaces the game's own
+// (atomically, so the game folder always holds a liblist.gam), and the game is started and never waited for.
 class GameLauncher
 {
+    Q_DECLARE_TR_FUNCTIONS(GameLauncher)
+
 public:
     enum class Result {
         Done,
@@ -16,11 +23,37 @@ public:
         WriteFailed,    // liblist.gam could not be replaced: it is left as it was
     };
 
+    // What came of a launch, in the order of its steps.
+    struct Launch
+    {
+        enum class Outcome {
+            NotSetUp,       // no game folder is set up, or it cannot be entered
+            Declined,       // the caller's question was answered no: nothing is changed
+            VariantMissing, // activateVariant() failed so
+            WriteFailed,    // activateVariant() failed so
+            NotRunnable,    // the game cannot be started here: command.problem says why
+            NotStarted,     // the command did not run
+            Started,
+        };
+        Outcome outcome;
+        QString botName; // the current name once the launch is done
+        QString gameDir;
+        QString error;
+        LaunchCommand command;
+
+        // What the user is told of every outcome past the folder: why nothing was started, or what was.
+        QString message() const;
+    };
+
+    // The launch of the play button and of the command line, one for both: enters the game folder, names the plain
+    // game after its prepared copy when it is the one chosen (the name stays after the launch), activates the
+    // current add-on and starts the game. goOn, when given, is asked once the folder is known to be set up; the
+    // play button asks there whether to go on despite another game version.
+    static Launch launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn = {});
+
     // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir.
     static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr);
 
     // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it.
     static LaunchCommand command(const QString &gameDir);
-    // "Counter-Strike was started with RamBot: <command>", or "without bots" for the plain game ("OLD").
-    static QString startedMessage(const QString &botName, const LaunchCommand &command);
 };

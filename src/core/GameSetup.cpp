@@ -1,62 +1,57 @@
 #include "GameSetup.h"
 
 #include "AppSettings.h"
-#include "AppState.h"
+#include "BotCatalogue.h"
 #include "FolderListing.h"
 #include "GameFolder.h"
 #include "Liblist.h"
-
-#include <QDir>
+#include "Session.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-GameSetup::StartUp GameSetup::startUp(AppState &state, const AppSettings &settings, const QString &gameDir,
+GameSetup::StartUp GameSetup::startUp(Session &session, const AppSettings &settings, const QString &gameDir,
                                       QString *warning)
 {
-    state.updateNames = BotCatalogue::updateNames();
     const QString directory = gameDir.isEmpty() ? settings.value(AppSettings::Key::GameDir) : gameDir;
     if (directory == AppSettings::none)
         return StartUp::NoDirectory;
-    state.gameDir = directory;
-    state.halfLifeDir
-        = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir) : GameFolder::halfLifeDir(gameDir);
+    session.setGameDir(directory);
+    const QString halfLifeDir = gameDir.isEmpty() ? settings.value(AppSettings::Key::HalfLifeDir)
+                                                  : GameFolder::halfLifeDir(session.gameDir());
+    session.setHalfLifeDir(halfLifeDir == AppSettings::none ? QString() : halfLifeDir);
 
-    const QString oldLiblist = FolderListing(state.gameDir).find(u"OLD liblist.gam"_s);
+    const QString oldLiblist = FolderListing(session.gameDir()).find(BotCatalogue::liblistVariant(BotType::OriginalCS));
     if (oldLiblist.isEmpty())
         return StartUp::NotSetUp;
     QString error;
     if (const std::optional<QString> version = Liblist::read(oldLiblist, &error).version)
-        state.installedCsVersion = *version;
+        session.setInstalledCsVersion(*version);
     if (!error.isEmpty() && warning) {
-        *warning = error
-            + u"\n\nWithout it Trevlin does not know the installed Counter-Strike version, and asks about the "
-              u"version at every launch."_s;
+        *warning = error + u"\n\n"_s
+            + tr("Without it Trevlin does not know the installed Counter-Strike version, and asks about the version at "
+                 "every launch.");
     }
-    state.directoryValid = true;
+    session.setDirectoryValid(true);
     return StartUp::Ready;
 }
 
-GameSetup::Selection GameSetup::selectDirectory(AppState &state, AppSettings &settings, const QString &path,
+GameSetup::Selection GameSetup::selectDirectory(Session &session, AppSettings &settings, const QString &path,
                                                 QString *errorString)
 {
-    state.gameDir = path;
-    if (!GameFolder::isValid(path))
+    session.setGameDir(path);
+    const QString gameDir = session.gameDir();
+    if (!GameFolder::isValid(gameDir))
         return Selection::NotValid;
     // The Half-Life folder is remembered for the next start; this run keeps the one it started with.
-    const bool remembered = settings.setValue(AppSettings::Key::GameDir, path)
-        && settings.setValue(AppSettings::Key::HalfLifeDir, GameFolder::halfLifeDir(path));
-    if (!GameFolder::writeBatchFile(path, errorString))
+    const bool remembered = settings.setValue(AppSettings::Key::GameDir, gameDir)
+        && settings.setValue(AppSettings::Key::HalfLifeDir, GameFolder::halfLifeDir(gameDir));
+    if (!GameFolder::writeBatchFile(gameDir, errorString))
         return Selection::BatchFileFailed;
-    state.directoryValid = true;
+    session.setDirectoryValid(true);
     if (!remembered) {
         if (errorString)
             *errorString = settings.location();
         return Selection::NotRemembered;
     }
     return Selection::Done;
-}
-
-bool GameSetup::enterGameDir(const AppState &state)
-{
-    return !state.gameDir.isEmpty() && QDir::setCurrent(state.gameDir);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class AppSettings;
-struct AppState;
+class Session;
 
 // Start-up and the choice of the game folder: what the remembered folder and a newly chosen one mean for the
-// shared state and the settings. The main window shows the outcome.
+// session and the settings. The main window shows the outcome.
 class GameSetup
 {
+    Q_DECLARE_TR_FUNCTIONS(GameSetup)
+
 public:
     enum class StartUp {
         NoDirectory, // nothing remembered yet: the user is asked to choose a folder
@@ -23,17 +26,14 @@ public:
         Done,
     };
 
-    // Fills the update names, reads the remembered folder (or gameDir, for this run alone, when it is given) and
-    // the installed game's version. When "OLD liblist.gam" is there but cannot be read, the start goes on without
-    // the version and warning says why.
-    static StartUp startUp(AppState &state, const AppSettings &settings, const QString &gameDir = {},
+    // Reads the remembered folder (or gameDir, for this run alone, when it is given) and the installed game's
+    // version. When "OLD liblist.gam" is there but cannot be read, the start goes on without the version and
+    // warning says why.
+    static StartUp startUp(Session &session, const AppSettings &settings, const QString &gameDir = {},
                            QString *warning = nullptr);
 
-    // Takes path as the game folder: GameDir changes even when the folder is refused; a valid one is remembered,
-    // gets a fresh hl.bat and becomes the current folder.
-    static Selection selectDirectory(AppState &state, AppSettings &settings, const QString &path,
+    // Takes path as the game folder: GameDir changes even when the folder is refused; a valid one is remembered
+    // and gets a fresh hl.bat.
+    static Selection selectDirectory(Session &session, AppSettings &settings, const QString &path,
                                      QString *errorString = nullptr);
-
-    // Makes GameDir the process's current folder, as later file names without a folder rely on it.
-    static bool enterGameDir(const AppState &state);
 };

@@ -37,8 +37,8 @@ LaunchCommand Platform::gameCommand(const GameStart &game)
     const QString &halfLifeDir = game.halfLifeDir;
     if (halfLifeDir.isEmpty()) {
         return LaunchCommand::refused(
-            u"The game cannot be started: the game folder \"%1\" has no Half-Life folder above it."_s.arg(
-                QDir::toNativeSeparators(game.gameDir)));
+            tr("The game cannot be started: the game folder \"%1\" has no Half-Life folder above it.")
+                .arg(QDir::toNativeSeparators(game.gameDir)));
     }
     const FolderListing halfLife(halfLifeDir);
     for (const QString &launcher : {u"hl.sh"_s, u"hl_linux"_s}) {
@@ -54,16 +54,18 @@ LaunchCommand Platform::gameCommand(const GameStart &game)
     const QString nativeDir = QDir::toNativeSeparators(halfLifeDir);
     if (halfLife.find(u"hl.exe"_s).isEmpty()) {
         return LaunchCommand::refused(
-            u"The game cannot be started: the Half-Life folder \"%1\" holds neither the game's Linux launcher "
-            "(hl.sh or hl_linux) nor hl.exe."_s.arg(nativeDir));
+            tr("The game cannot be started: the Half-Life folder \"%1\" holds neither the game's Linux launcher "
+               "(hl.sh or hl_linux) nor hl.exe.")
+                .arg(nativeDir));
     }
     const QString wine = QStandardPaths::findExecutable(u"wine"_s);
     if (wine.isEmpty()) {
         return LaunchCommand::refused(
-            u"The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
-            "Wine, which runs it here, is not installed."_s.arg(nativeDir));
+            tr("The game cannot be started: the Half-Life folder \"%1\" holds only the Windows game (hl.exe), and "
+               "Wine, which runs it here, is not installed.")
+                .arg(nativeDir));
     }
-    return {wine, {u"cmd"_s, u"/c"_s, u"hl.bat"_s}, game.gameDir, {}};
+    return {wine, {u"cmd"_s, u"/c"_s, QFileInfo(game.batchFile).fileName()}, game.gameDir, {}};
 }
 
 #endif

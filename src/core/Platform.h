@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <functional>
 #include <optional>
@@ -13,6 +14,8 @@ class QCoreApplication;
 // The few things that differ between Windows and the other platforms.
 class Platform
 {
+    Q_DECLARE_TR_FUNCTIONS(Platform)
+
 public:
     // The command that runs the batch file, or its equivalent. On Windows the command interpreter runs it.
     // Elsewhere the Half-Life folder's native launcher (hl.sh, else hl_linux) gets the batch file's arguments, and

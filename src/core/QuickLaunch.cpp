@@ -1,12 +1,11 @@
 #include "QuickLaunch.h"
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "BotCatalogue.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
-#include "Platform.h"
+#include "Session.h"
 
 #include <QDir>
 
@@ -37,39 +36,30 @@ QuickLaunch::Outcome QuickLaunch::run(const QString &addOn, const AppSettings &s
 {
     const BotInfo *bot = addOnNamed(addOn);
     if (!bot)
-        return {1, u"Trevlin knows no add-on called \"%1\"; it knows %2."_s.arg(addOn, names())};
+        return {1, tr("Trevlin knows no add-on called \"%1\"; it knows %2.").arg(addOn, names())};
 
-    AppState state;
-    switch (GameSetup::startUp(state, settings, gameDir)) {
+    Session session;
+    switch (GameSetup::startUp(session, settings, gameDir)) {
     case GameSetup::StartUp::NoDirectory:
         return {1,
-                u"No Counter-Strike folder is chosen yet: choose it in Trevlin's window, or give it with "
-                "--game-dir."_s};
+                tr("No Counter-Strike folder is chosen yet: choose it in Trevlin's window, or give it with "
+                   "--game-dir.")};
     case GameSetup::StartUp::NotSetUp:
-        return {1,
-                u"The folder \"%1\" is not set up for Trevlin: it holds no \"OLD liblist.gam\"."_s.arg(
-                    QDir::toNativeSeparators(state.gameDir))};
+        return {
+            1,
+            tr("The folder \"%1\" is not set up for Trevlin: it holds no \"%2\".")
+                .arg(QDir::toNativeSeparators(session.gameDir()), BotCatalogue::liblistVariant(BotType::OriginalCS))};
     case GameSetup::StartUp::Ready:
         break;
     }
     const QString botName(bot->botName);
-    if (FolderListing(state.gameDir).find(bot->installedFile).isEmpty()) {
+    const QString variant = BotCatalogue::liblistVariant(bot->type);
+    if (FolderListing(session.gameDir()).find(variant).isEmpty()) {
         return {1,
-                u"%1 is not installed in \"%2\": there is no \"%3\"."_s.arg(
-                    botName, QDir::toNativeSeparators(state.gameDir), bot->installedFile)};
+                tr("%1 is not installed in \"%2\": there is no \"%3\".")
+                    .arg(botName, QDir::toNativeSeparators(session.gameDir()), variant)};
     }
-    // The plain game is activated as the play button does it, by the name its prepared copy bears.
-    const QString activated = bot->type == BotType::OriginalCS ? u"OLD"_s : botName;
-    QString error;
-    if (GameLauncher::activateVariant(state.gameDir, activated, &error) != GameLauncher::Result::Done) {
-        return {1,
-                u"Trevlin could not put \"%1\" in place of liblist.gam: %2"_s.arg(
-                    BotCatalogue::liblistVariant(activated), error)};
-    }
-    const LaunchCommand command = GameLauncher::command(state.gameDir);
-    if (!command.isRunnable())
-        return {1, command.problem};
-    if (!Platform::start(command))
-        return {1, u"Counter-Strike could not be started: %1 did not run."_s.arg(command.commandLine())};
-    return {0, GameLauncher::startedMessage(activated, command)};
+    session.setBotName(botName);
+    const GameLauncher::Launch launch = GameLauncher::launch(session, bot->type == BotType::OriginalCS);
+    return {launch.outcome == GameLauncher::Launch::Outcome::Started ? 0 : 1, launch.message()};
 }

@@ -14,7 +14,7 @@ QString SupportedMaps::text(const QString &gameDir, const BotInfo &bot)
     case MapsSource::Nothing:
         return {};
     case MapsSource::All:
-        return u"All"_s;
+        return tr("All");
     case MapsSource::WaypointFiles:
         break;
     }

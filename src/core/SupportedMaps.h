@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@ struct BotInfo;
 // The maps an add-on can play: the names of its waypoint files, or "All" for the add-ons that need none.
 class SupportedMaps
 {
+    Q_DECLARE_TR_FUNCTIONS(SupportedMaps)
+
 public:
     // The text shown for bot: the map names joined by ", ", "All", or an empty text.
     static QString text(const QString &gameDir, const BotInfo &bot);

@@ -33,14 +33,6 @@ const std::array<Setting, 27> fileOrder{
     Field::RestartRound,  Flag::HintMessages,      Flag::MapBriefings,
 };
 
-// The box captions that a refusal names, in the order of Field.
-const std::array<QLatin1StringView, ListenServerConfig::fieldCount> boxCaptions{
-    "Server Name"_L1,          "Roundtime (Minutes)"_L1,     "Timelimit (Minutes)"_L1,
-    "Freezetime (Seconds)"_L1, "Restart Round (Seconds)"_L1, "C4 Timer (Seconds)"_L1,
-    "Maximum Shells"_L1,       "Maximum Smoke Puffs"_L1,     "Hostage Penalty"_L1,
-    "Limit Teams"_L1,          "Maximum Client Speed"_L1,
-};
-
 QString pathIn(const QString &gameDir, QLatin1StringView name)
 {
     const QString found = FolderListing(gameDir).find(name);
@@ -51,12 +43,12 @@ QString pathIn(const QString &gameDir, QLatin1StringView name)
 
 QString ListenServerFile::missingMessage()
 {
-    return u"The File 'LISTENSERVER.CFG' Was Not Found. Default Trevlin Settings Were Loaded."_s;
+    return tr("The File 'LISTENSERVER.CFG' Was Not Found. Default Trevlin Settings Were Loaded.");
 }
 
 QString ListenServerFile::foreignMessage()
 {
-    return u"Your Listenserver File Is Not A Trevlin Config File. Default Trevlin Settings Were Loaded."_s;
+    return tr("Your Listenserver File Is Not A Trevlin Config File. Default Trevlin Settings Were Loaded.");
 }
 
 QStringList ListenServerFile::lines(const ListenServerConfig &config)
@@ -76,23 +68,27 @@ QStringList ListenServerFile::lines(const ListenServerConfig &config)
     return lines;
 }
 
-QString ListenServerFile::refusal(const ListenServerConfig &config)
+QString ListenServerFile::refusal(const ListenServerConfig &config, const BoxNames &boxNames)
 {
+    const auto box = [&boxNames](Field field) {
+        return tr("The box \"%1\"").arg(boxNames[int(field)]);
+    };
     for (int i = 0; i < ListenServerConfig::fieldCount; ++i) {
-        const QString what = u"The box \""_s + boxCaptions[i] + u'"';
-        if (QString why = ServerText::unreadable(what, config.text(Field(i))); !why.isEmpty())
+        if (QString why = ServerText::unreadable(box(Field(i)), config.text(Field(i))); !why.isEmpty())
             return why;
     }
     // The game ends the name at a second quote, and the server window would not read it back either.
-    if (config.text(Field::ServerName).contains(u'"'))
-        return u"The box \"Server Name\" holds a double quote, which the game takes for the end of the name. "
-               u"Please change it and try again."_s;
+    if (config.text(Field::ServerName).contains(u'"')) {
+        return tr("%1 holds a double quote, which the game takes for the end of the name. Please change it and try "
+                  "again.")
+            .arg(box(Field::ServerName));
+    }
     return {};
 }
 
-QString ListenServerFile::write(const QString &gameDir, const ListenServerConfig &config)
+QString ListenServerFile::write(const QString &gameDir, const ListenServerConfig &config, const BoxNames &boxNames)
 {
-    if (QString why = refusal(config); !why.isEmpty())
+    if (QString why = refusal(config, boxNames); !why.isEmpty())
         return why;
     return ServerText::write(pathIn(gameDir, fileName), lines(config), sizeLimit);
 }
@@ -158,6 +154,6 @@ QString ListenServerFile::moveGameConfigAside(const QString &gameDir)
                             std::filesystem::path(target.toStdU16String()), error);
     if (!error)
         return {};
-    return u"Trevlin could not move \""_s + QDir::toNativeSeparators(source) + u"\" aside as \"game.trb\": "_s
-        + QString::fromLocal8Bit(error.message()) + u". Both files are as they were."_s;
+    return tr("Trevlin could not move \"%1\" aside as \"game.trb\": %2. Both files are as they were.")
+        .arg(QDir::toNativeSeparators(source), QString::fromLocal8Bit(error.message()));
 }

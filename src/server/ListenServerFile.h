@@ -2,6 +2,7 @@
 
 #include "ListenServerConfig.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,8 @@
 // fixed order, every line ended by CR LF. The server window reads back only files that carry its header.
 class ListenServerFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ListenServerFile)
+
 public:
     static constexpr QLatin1StringView fileName{"listenserver.cfg"};
     static constexpr QLatin1StringView header{"// Trevlin LISTENSERVER Config File"};
@@ -32,11 +35,13 @@ public:
     static QString foreignMessage();
 
     static QStringList lines(const ListenServerConfig &config);
+    // What the window calls the box of each text, in the order of Field.
+    using BoxNames = std::array<QString, ListenServerConfig::fieldCount>;
     // The reason config cannot be written so that it reads back as it is, naming the box; empty when it can.
-    static QString refusal(const ListenServerConfig &config);
+    static QString refusal(const ListenServerConfig &config, const BoxNames &boxNames);
     // Writes the file in gameDir through an atomic save, replacing it. An empty text on success, else the message
     // to show, and the file is as it was.
-    static QString write(const QString &gameDir, const ListenServerConfig &config);
+    static QString write(const QString &gameDir, const ListenServerConfig &config, const BoxNames &boxNames);
 
     static ReadResult read(const QString &gameDir);
     // Reads a file's bytes. Settings the file does not name stay empty or off.

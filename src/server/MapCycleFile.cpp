@@ -21,11 +21,11 @@ QStringList MapCycleFile::parse(const QByteArray &bytes)
 QString MapCycleFile::refusal(const QStringList &entries)
 {
     for (const QString &entry : entries) {
-        const QString what = u"The map \""_s + entry + u'"';
+        const QString what = tr("The map \"%1\"").arg(entry);
         if (QString why = ServerText::unreadable(what, entry); !why.isEmpty())
             return why;
         if (entry.startsWith(u' '))
-            return what + u" begins with a blank, which the game drops. Please remove it and try again."_s;
+            return tr("%1 begins with a blank, which the game drops. Please remove it and try again.").arg(what);
     }
     return {};
 }

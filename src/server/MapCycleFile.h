@@ -2,6 +2,7 @@
 
 #include "ServerText.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,8 @@
 // that end at a line end or a comma.
 class MapCycleFile
 {
+    Q_DECLARE_TR_FUNCTIONS(MapCycleFile)
+
 public:
     static constexpr QLatin1StringView fileName{"mapcycle.txt"};
     // Ten thousand maps with long names fit several times over.

@@ -2,6 +2,7 @@
 
 #include "FolderFiles.h"
 #include "FolderListing.h"
+#include "GameFolder.h"
 #include "RandomSource.h"
 
 #include <QSet>
@@ -19,7 +20,7 @@ constexpr QStringView mapSuffix(u".bsp");
 MapFolder::Listing MapFolder::list(const QString &gameDir, const QString &botName)
 {
     Listing listing;
-    const QString folder = FolderListing::findPath(gameDir, u"maps"_s);
+    const QString folder = FolderListing::findPath(gameDir, GameFolder::mapsFolder);
     const auto [waypointFolder, waypointSuffix] = WaypointCheck::waypointFiles(gameDir, botName);
     const bool sameFolder = !folder.isEmpty() && waypointFolder == folder;
     if (!sameFolder)
@@ -50,7 +51,7 @@ QString MapFolder::entryName(const QString &fileName)
 
 QString MapFolder::tooManyMessage()
 {
-    return u"Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available"_s;
+    return tr("Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available");
 }
 
 MapFolder::Draw MapFolder::random(const QStringList &fileNames, const QString &countText, RandomSource &random)

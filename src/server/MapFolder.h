@@ -2,6 +2,7 @@
 
 #include "WaypointCheck.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class RandomSource;
 // The map files of the game's "maps" folder, as the map cycle editor lists them, and the cycle's Random.
 class MapFolder
 {
+    Q_DECLARE_TR_FUNCTIONS(MapFolder)
+
 public:
     struct Listing
     {

@@ -39,8 +39,8 @@ QStringList MotdFile::lines(const QString &text)
 QString MotdFile::write(const QString &gameDir, const QString &text)
 {
     if (!TextLines::fitsLatin1(text))
-        return u"The message holds a character that the game's 8-bit files cannot carry. Please change it and try "
-               u"again."_s;
+        return tr("The message holds a character that the game's 8-bit files cannot carry. Please change it and try "
+                  "again.");
     const QString found = FolderListing(gameDir).find(fileName);
     return ServerText::write(found.isEmpty() ? QDir(gameDir).filePath(fileName) : found, lines(text), sizeLimit);
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // "motd.txt" in the game folder: the message the server shows each player who joins, plain text with CR LF.
 class MotdFile
 {
+    Q_DECLARE_TR_FUNCTIONS(MotdFile)
+
 public:
     static constexpr QLatin1StringView fileName{"motd.txt"};
     // The game shows a screenful at most; this leaves room for far more.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@
 // what a typed text must not hold to come back from them as it was.
 class ServerText
 {
+    Q_DECLARE_TR_FUNCTIONS(ServerText)
+
 public:
     enum class ReadStatus {
         Loaded,

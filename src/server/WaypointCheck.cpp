@@ -42,5 +42,5 @@ bool WaypointCheck::lacks(const QString &entryName) const
 
 QString WaypointCheck::lackMessage() const
 {
-    return m_botName + u" has no waypoints for this map: its bots will not find their way on it."_s;
+    return tr("%1 has no waypoints for this map: its bots will not find their way on it.").arg(m_botName);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 
@@ -9,6 +10,8 @@
 // every map, and the plain game, lack none.
 class WaypointCheck
 {
+    Q_DECLARE_TR_FUNCTIONS(WaypointCheck)
+
 public:
     WaypointCheck() = default;
     WaypointCheck(const QString &gameDir, const QString &botName);

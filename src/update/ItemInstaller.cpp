@@ -35,11 +35,10 @@ QByteArray sha256Of(const QString &path)
 
 } // namespace
 
-ItemInstaller::ItemInstaller(UpdateClient &client, const QString &baseUrl, const Roots &roots, QObject *parent)
+ItemInstaller::ItemInstaller(UpdateClient &client, const QString &baseUrl, QObject *parent)
     : QObject(parent)
     , m_client(client)
     , m_baseUrl(baseUrl)
-    , m_roots(roots)
 { }
 
 ItemInstaller::~ItemInstaller() = default;
@@ -49,7 +48,7 @@ QString ItemInstaller::targetPath(const Roots &roots, const UpdateFile &file, QS
     const QString root = file.root == UpdateRoot::HalfLife ? roots.halfLife : roots.counterStrike;
     const QString realRoot = QFileInfo(root).canonicalFilePath();
     if (root.isEmpty() || realRoot.isEmpty()) {
-        *why = u"its root folder %1 is not there"_s.arg(root);
+        *why = tr("its root folder %1 is not there").arg(root);
         return {};
     }
     // Names are matched without regard to case, as the game's own files are; a folder not there yet is made later.
@@ -62,7 +61,7 @@ QString ItemInstaller::targetPath(const Roots &roots, const UpdateFile &file, QS
         if (info.exists() || info.isSymLink()) {
             const QString real = info.canonicalFilePath();
             if (real.isEmpty() || !inside(realRoot, real)) {
-                *why = u"%1 leads outside %2"_s.arg(path, root);
+                *why = tr("%1 leads outside %2").arg(path, root);
                 return {};
             }
         }
@@ -70,8 +69,9 @@ QString ItemInstaller::targetPath(const Roots &roots, const UpdateFile &file, QS
     return path;
 }
 
-void ItemInstaller::start(const QString &itemName, const QString &staging)
+void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots)
 {
+    m_roots = roots;
     m_itemName = itemName;
     m_staging = staging;
     m_running = true;
@@ -87,7 +87,7 @@ void ItemInstaller::start(const QString &itemName, const QString &staging)
 void ItemInstaller::listArrived(const QString &error)
 {
     if (!error.isEmpty()) {
-        finish(u"The file list of %1 could not be fetched: %2"_s.arg(m_itemName, error));
+        finish(tr("The file list of %1 could not be fetched: %2").arg(m_itemName, error));
         return;
     }
     // The list is written with a line end after it, as it always was, so that its last line is whole.
@@ -102,7 +102,7 @@ void ItemInstaller::listArrived(const QString &error)
         QString why;
         const QString target = targetPath(m_roots, file, &why);
         if (target.isEmpty()) {
-            finish(u"The file list of %1 is refused: %2."_s.arg(m_itemName, why));
+            finish(tr("The file list of %1 is refused: %2.").arg(m_itemName, why));
             return;
         }
         m_targets.append(target);
@@ -119,10 +119,10 @@ void ItemInstaller::fetchNext()
         return;
     }
     const UpdateFile &file = m_files[m_next];
-    Q_EMIT logAdded(u"Getting File : "_s + file.shortAddress);
+    Q_EMIT logAdded(tr("Getting File : %1").arg(file.shortAddress));
     m_file = std::make_unique<QFile>(QDir(m_staging).filePath(QString::number(m_next)));
     if (!m_file->open(QIODevice::WriteOnly)) {
-        finish(u"The download could not be stored: %1"_s.arg(m_file->errorString()));
+        finish(tr("The download could not be stored: %1").arg(m_file->errorString()));
         return;
     }
     connect(&m_client, &UpdateClient::finished, this, &ItemInstaller::fileArrived, Qt::SingleShotConnection);
@@ -136,14 +136,14 @@ void ItemInstaller::fileArrived(const QString &error)
     const bool flushed = m_file->flush();
     m_file->close();
     if (!error.isEmpty() || !flushed) {
-        finish(u"%1 could not be fetched: %2"_s.arg(file.shortAddress, flushed ? error : m_file->errorString()));
+        finish(tr("%1 could not be fetched: %2").arg(file.shortAddress, flushed ? error : m_file->errorString()));
         return;
     }
     if (!file.sha256.isEmpty() && sha256Of(m_file->fileName()) != file.sha256) {
-        finish(u"%1 does not match its sha256 hash in the file list"_s.arg(file.shortAddress));
+        finish(tr("%1 does not match its sha256 hash in the file list").arg(file.shortAddress));
         return;
     }
-    Q_EMIT lastLogChanged(u"Getting File : "_s + file.shortAddress + u" ... Done"_s);
+    Q_EMIT lastLogChanged(tr("Getting File : %1 ... Done").arg(file.shortAddress));
     ++m_next;
     Q_EMIT itemProgress(m_next, int(m_files.size()));
     fetchNext();
@@ -175,7 +175,7 @@ QString ItemInstaller::place(const Roots &roots, const QList<UpdateFile> &files,
         QString why;
         targets.append(targetPath(roots, files[i], &why));
         if (targets[i].isEmpty())
-            return undo(u"The file list of %1 is refused: %2."_s.arg(itemName, why));
+            return undo(tr("The file list of %1 is refused: %2.").arg(itemName, why));
         const QFileInfo target(targets[i]);
         QString folder = target.absolutePath();
         QStringList missing;
@@ -185,20 +185,20 @@ QString ItemInstaller::place(const Roots &roots, const QList<UpdateFile> &files,
         }
         for (const QString &made : missing) {
             if (!QDir().mkdir(made))
-                return undo(u"The folder %1 could not be made"_s.arg(made));
+                return undo(tr("The folder %1 could not be made").arg(made));
             madeFolders.append(made);
         }
         const QString copy = target.absoluteFilePath() + u".trevlin-update"_s;
         QFile::remove(copy);
         if (!QFile::copy(QDir(staging).filePath(QString::number(i)), copy))
-            return undo(u"%1 could not be written"_s.arg(target.absoluteFilePath()));
+            return undo(tr("%1 could not be written").arg(target.absoluteFilePath()));
         copies.append(copy);
     }
     for (qsizetype i = 0; i < files.size(); ++i) {
         std::error_code error;
         std::filesystem::rename(copies[i].toStdString(), targets[i].toStdString(), error);
         if (error)
-            return undo(u"%1 could not be replaced: %2"_s.arg(targets[i], QString::fromStdString(error.message())));
+            return undo(tr("%1 could not be replaced: %2").arg(targets[i], QString::fromStdString(error.message())));
     }
     return {};
 }

@@ -26,12 +26,13 @@ public:
         QString counterStrike; // GameDir
     };
 
-    // client carries every transfer; staging is an empty folder of this item's own, which the caller removes.
-    ItemInstaller(UpdateClient &client, const QString &baseUrl, const Roots &roots, QObject *parent = nullptr);
+    // client carries every transfer.
+    ItemInstaller(UpdateClient &client, const QString &baseUrl, QObject *parent = nullptr);
     ~ItemInstaller() override;
 
-    // Starts bringing in the item of that name (without padding) into staging; done() follows unless cancelled.
-    void start(const QString &itemName, const QString &staging);
+    // Starts bringing in the item of that name (without padding) into staging, an empty folder of this item's own
+    // that the caller removes, and from there below roots; done() follows unless cancelled.
+    void start(const QString &itemName, const QString &staging, const Roots &roots);
     void cancel();
     bool isRunning() const { return m_running; }
 

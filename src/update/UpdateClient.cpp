@@ -33,8 +33,8 @@ HttpModule *networkModule(QString *problem)
         if (firstProblem.isEmpty())
             firstProblem = loader.errorString();
     }
-    *problem = u"The network module trevlin_network could not be loaded from %1: %2"_s.arg(
-        QDir::toNativeSeparators(programFolder.path()), firstProblem);
+    *problem = UpdateClient::tr("The network module trevlin_network could not be loaded from %1: %2")
+                   .arg(QDir::toNativeSeparators(programFolder.path()), firstProblem);
     return nullptr;
 }
 
@@ -46,8 +46,8 @@ UpdateClient::UpdateClient(const QUrl &server, QObject *parent)
 {
     m_silence.setSingleShot(true);
     m_deadline.setSingleShot(true);
-    connect(&m_silence, &QTimer::timeout, this, [this] { fail(u"The server stopped sending"_s); });
-    connect(&m_deadline, &QTimer::timeout, this, [this] { fail(u"The download took too long"_s); });
+    connect(&m_silence, &QTimer::timeout, this, [this] { fail(tr("The server stopped sending")); });
+    connect(&m_deadline, &QTimer::timeout, this, [this] { fail(tr("The download took too long")); });
 }
 
 UpdateClient::~UpdateClient()
@@ -59,19 +59,19 @@ QString UpdateClient::stateText(State state)
 {
     switch (state) {
     case State::LookingUp:
-        return u"Looking Up Server"_s;
+        return tr("Looking Up Server");
     case State::Connecting:
-        return u"Connecting To Server"_s;
+        return tr("Connecting To Server");
     case State::Requesting:
-        return u"Requesting File From Server"_s;
+        return tr("Requesting File From Server");
     case State::RequestSent:
-        return u"Request Acknowleged By Server"_s;
+        return tr("Request Acknowleged By Server");
     case State::Receiving:
-        return u"Recieving File From Server"_s;
+        return tr("Recieving File From Server");
     case State::ResponseReceived:
-        return u"Server Is Online And Responding"_s;
+        return tr("Server Is Online And Responding");
     case State::Error:
-        return u"An Error Has Occured"_s;
+        return tr("An Error Has Occured");
     }
     return {};
 }
@@ -94,7 +94,7 @@ bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, bool
     m_failure.clear();
     Q_EMIT stateChanged(State::LookingUp);
     if (!onServer(url)) {
-        refuseLater(u"The address %1 is not on the update server"_s.arg(url.toDisplayString()));
+        refuseLater(tr("The address %1 is not on the update server").arg(url.toDisplayString()));
         return true;
     }
     if (!m_session) {
@@ -151,7 +151,7 @@ void UpdateClient::onBytes()
     if (status >= 300 && status < 400)
         return; // the body of a redirect is not the file
     if (m_get->announcedLength().value_or(0) > m_cap) {
-        fail(u"The file is larger than %1 bytes"_s.arg(m_cap));
+        fail(tr("The file is larger than %1 bytes").arg(m_cap));
         return;
     }
     char buffer[64 * 1024];
@@ -161,11 +161,11 @@ void UpdateClient::onBytes()
             break;
         m_received += read;
         if (m_received > m_cap) {
-            fail(u"The file is larger than %1 bytes"_s.arg(m_cap));
+            fail(tr("The file is larger than %1 bytes").arg(m_cap));
             return;
         }
         if (m_sink->write(buffer, read) != read) {
-            fail(u"The download could not be stored: %1"_s.arg(m_sink->errorString()));
+            fail(tr("The download could not be stored: %1").arg(m_sink->errorString()));
             return;
         }
     }
@@ -175,11 +175,11 @@ void UpdateClient::onRedirected(const QUrl &url)
 {
     // A redirect may move a file on the update server, never off it, and only a few times.
     if (!onServer(url)) {
-        fail(u"The server sent the download to another address: %1"_s.arg(url.toDisplayString()));
+        fail(tr("The server sent the download to another address: %1").arg(url.toDisplayString()));
         return;
     }
     if (++m_redirects > m_limits.maxRedirects) {
-        fail(u"The server redirected too often"_s);
+        fail(tr("The server redirected too often"));
         return;
     }
     m_get->allowRedirect();
@@ -194,18 +194,18 @@ void UpdateClient::onFinished()
         return;
     const int status = m_get->status();
     if (status >= 400) {
-        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_get->url().toDisplayString()));
+        fail(tr("The server answered %1 for %2").arg(QString::number(status), m_get->url().toDisplayString()));
         return;
     }
     const std::optional<qint64> announced = m_get->announcedLength();
     if (announced && *announced > m_received) {
-        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(*announced));
+        fail(tr("The file arrived incomplete: %1 of %2 bytes").arg(m_received).arg(*announced));
         return;
     }
     // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
     // without the length only a hash can tell a whole file from a part of one.
     if (status == 200 && !announced && !m_hashed) {
-        fail(u"The server did not say how large the file is, so a whole file cannot be told from a part"_s);
+        fail(tr("The server did not say how large the file is, so a whole file cannot be told from a part"));
         return;
     }
     if (const QString error = m_get->networkError(); !error.isEmpty()) {
@@ -213,11 +213,11 @@ void UpdateClient::onFinished()
         return;
     }
     if (status != 200) {
-        fail(u"The server answered %1 for %2"_s.arg(QString::number(status), m_get->url().toDisplayString()));
+        fail(tr("The server answered %1 for %2").arg(QString::number(status), m_get->url().toDisplayString()));
         return;
     }
     if (announced && *announced != m_received) {
-        fail(u"The file arrived incomplete: %1 of %2 bytes"_s.arg(m_received).arg(*announced));
+        fail(tr("The file arrived incomplete: %1 of %2 bytes").arg(m_received).arg(*announced));
         return;
     }
     Q_EMIT progress(m_received, m_received);

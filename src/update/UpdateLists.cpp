@@ -2,6 +2,7 @@
 
 #include "TextLines.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -23,20 +24,20 @@ ServerVersions UpdateLists::parseVersions(const QByteArray &bytes)
 std::optional<QString> UpdateLists::refuseName(const QString &name)
 {
     if (name.isEmpty())
-        return u"an empty name"_s;
+        return QCoreApplication::translate("UpdateLists", "an empty name");
     if (name == "."_L1 || name == ".."_L1)
-        return u"a name that leads out of its folder"_s;
+        return QCoreApplication::translate("UpdateLists", "a name that leads out of its folder");
     for (const QChar c : name) {
         if (c == '/'_L1 || c == '\\'_L1 || c == ':'_L1)
-            return u"a folder separator or drive letter inside a name"_s;
+            return QCoreApplication::translate("UpdateLists", "a folder separator or drive letter inside a name");
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return u"a control character"_s;
+            return QCoreApplication::translate("UpdateLists", "a control character");
     }
     // The game runs on Windows too, where these names are devices whatever their extension.
     static const QRegularExpression device(u"^(con|prn|aux|nul|com[0-9]|lpt[0-9])(\\..*)?$"_s,
                                            QRegularExpression::CaseInsensitiveOption);
     if (device.match(name.trimmed()).hasMatch())
-        return u"a reserved device name"_s;
+        return QCoreApplication::translate("UpdateLists", "a reserved device name");
     return std::nullopt;
 }
 
@@ -66,8 +67,9 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
     qsizetype at = 0;
     const auto refuse = [&](qsizetype line, const QString &why) {
         list.files.clear();
-        list.error = u"The file list of %1 is refused: line %2 (\"%3\") holds %4."_s.arg(
-            itemName, QString::number(line + 1), line < lines.size() ? lines[line] : QString(), why);
+        list.error
+            = QCoreApplication::translate("UpdateLists", "The file list of %1 is refused: line %2 (\"%3\") holds %4.")
+                  .arg(itemName, QString::number(line + 1), line < lines.size() ? lines[line] : QString(), why);
         return list;
     };
     const auto next = [&](qsizetype &line) -> std::optional<QString> {
@@ -85,26 +87,26 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
         // encoded slash or a backslash for a slash.
         const QString decoded = QUrl::fromPercentEncoding(file.url.toUtf8());
         if (!file.url.startsWith(itemFolder) || leadsOut(file.url) || leadsOut(decoded) || decoded.contains(u'\\'))
-            return refuse(urlLine, u"an address outside %1"_s.arg(itemFolder));
+            return refuse(urlLine, QCoreApplication::translate("UpdateLists", "an address outside %1").arg(itemFolder));
         file.shortAddress = file.url.mid(itemFolder.size());
         qsizetype line = at;
         const std::optional<QString> keyword = next(line);
         if (!keyword)
-            return refuse(line, u"no root folder keyword"_s);
+            return refuse(line, QCoreApplication::translate("UpdateLists", "no root folder keyword"));
         if (keyword->compare("half-life_dir"_L1, Qt::CaseInsensitive) == 0)
             file.root = UpdateRoot::HalfLife;
         else if (keyword->compare("counter-strike_dir"_L1, Qt::CaseInsensitive) == 0)
             file.root = UpdateRoot::CounterStrike;
         else
-            return refuse(line, u"an unknown root folder keyword"_s);
+            return refuse(line, QCoreApplication::translate("UpdateLists", "an unknown root folder keyword"));
         const std::optional<QString> unused = next(line);
         if (!unused)
-            return refuse(line, u"no third line"_s);
+            return refuse(line, QCoreApplication::translate("UpdateLists", "no third line"));
         file.sha256 = hashFromLine(*unused);
         for (;;) {
             const std::optional<QString> folder = next(line);
             if (!folder)
-                return refuse(line, u"no \"---EndSubDirectories---\""_s);
+                return refuse(line, QCoreApplication::translate("UpdateLists", "no \"---EndSubDirectories---\""));
             if (*folder == endOfFolders)
                 break;
             if (const auto why = refuseName(*folder))
@@ -113,7 +115,7 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
         }
         const std::optional<QString> name = next(line);
         if (!name)
-            return refuse(line, u"no file name"_s);
+            return refuse(line, QCoreApplication::translate("UpdateLists", "no file name"));
         // The file name is appended directly to the folder path: a leading separator is the server's habit.
         QString fileName = *name;
         if (fileName.startsWith(u'\\') || fileName.startsWith(u'/'))

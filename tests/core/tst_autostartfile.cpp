@@ -70,7 +70,7 @@ void TestAutostartFile::choose()
     QFETCH(QString, target);
     GameDirFixture game;
     const std::unique_ptr<AppSettings> settings = game.makeSettings();
-    settings->save(u"Auto Execute"_s, botName, u"old.cfg"_s);
+    settings->setValue(AppSettings::Family::AutostartFile, botName, u"old.cfg"_s);
     game.write(u"mine.cfg"_s, bytes);
     game.write(u"BOT.CFG"_s, "old");
     game.write(u"swat.cfg"_s, "old");
@@ -80,7 +80,7 @@ void TestAutostartFile::choose()
     const AutostartFile::Result result = AutostartFile::choose(path, game.gameDir(), botName, *settings);
 
     QVERIFY2(message.isEmpty() ? result.isDone() : result.message.contains(message), qPrintable(result.message));
-    QCOMPARE(settings->get(u"Auto Execute"_s, botName), message.isEmpty() ? file : u"old.cfg"_s);
+    QCOMPARE(settings->value(AppSettings::Family::AutostartFile, botName), message.isEmpty() ? file : u"old.cfg"_s);
     const QString autostart = target.isEmpty() ? u"BOT.CFG"_s : target;
     QCOMPARE(game.read(autostart), message.isEmpty() ? bytes : QByteArray("old"));
     // Nothing else in the game folder is touched.
@@ -104,7 +104,7 @@ void TestAutostartFile::copyThatFailsKeepsTheOldFile()
     QVERIFY2(result.message.contains(QDir::toNativeSeparators(disk.path() + u"/bot.cfg"_s)),
              qPrintable(result.message));
     QCOMPARE(disk.read(u"bot.cfg"_s), QByteArray("old"));
-    QCOMPARE(settings->get(u"Auto Execute"_s, u"RamBot"_s), AppSettings::none);
+    QCOMPARE(settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), AppSettings::none);
 }
 
 void TestAutostartFile::clear_data()
@@ -128,7 +128,7 @@ void TestAutostartFile::clear()
     QFETCH(bool, remembered);
     GameDirFixture game;
     const std::unique_ptr<AppSettings> settings = game.makeSettings();
-    settings->save(u"Auto Execute"_s, botName.isEmpty() ? u"x"_s : botName, u"mine.cfg"_s);
+    settings->setValue(AppSettings::Family::AutostartFile, botName.isEmpty() ? u"x"_s : botName, u"mine.cfg"_s);
     const QStringList all{u"SWAT.cfg"_s, u"bot.cfg"_s, u"podbot/PodBot.cfg"_s};
     for (const QString &file : all)
         game.write(file, "x");
@@ -141,7 +141,7 @@ void TestAutostartFile::clear()
             present << file;
     }
     QCOMPARE(present, left);
-    QCOMPARE(settings->get(u"Auto Execute"_s, botName.isEmpty() ? u"x"_s : botName),
+    QCOMPARE(settings->value(AppSettings::Family::AutostartFile, botName.isEmpty() ? u"x"_s : botName),
              remembered ? AppSettings::none : u"mine.cfg"_s);
     // Cleared again, with the file gone: no fault.
     QVERIFY(AutostartFile::clear(game.gameDir(), botName, *settings).isDone());
@@ -156,7 +156,7 @@ void TestAutostartFile::deleteThatFailsIsReported()
     QVERIFY(disk.remount(true));
     GameDirFixture elsewhere;
     const std::unique_ptr<AppSettings> settings = elsewhere.makeSettings();
-    settings->save(u"Auto Execute"_s, u"RamBot"_s, u"mine.cfg"_s);
+    settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"mine.cfg"_s);
 
     const AutostartFile::Result result = AutostartFile::clear(disk.path(), u"RamBot"_s, *settings);
 
@@ -164,7 +164,7 @@ void TestAutostartFile::deleteThatFailsIsReported()
              qPrintable(result.message));
     QCOMPARE(disk.read(u"bot.cfg"_s), QByteArray("x"));
     // The file is still run by the game, so the choice is not forgotten.
-    QCOMPARE(settings->get(u"Auto Execute"_s, u"RamBot"_s), u"mine.cfg"_s);
+    QCOMPARE(settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), u"mine.cfg"_s);
 }
 
 QTEST_GUILESS_MAIN(TestAutostartFile)

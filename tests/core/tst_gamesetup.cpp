@@ -1,8 +1,8 @@
 #include "AppSettings.h"
-#include "AppState.h"
 #include "GameDirFixture.h"
 #include "GameSetup.h"
 #include "ScratchMount.h"
+#include "Session.h"
 
 #include <QSettings>
 
@@ -22,6 +22,7 @@ private Q_SLOTS:
     void batchFileFailureKeepsFolderUnchanged();
     void unsavedSettingsAreReported();
     void unreadableOldLiblistIsReported();
+    void relativeFolderIsTakenFromTheCurrentOne();
 };
 
 void TestGameSetup::startUpOutcomes_data()
@@ -44,18 +45,18 @@ void TestGameSetup::startUpOutcomes()
     GameDirFixture game;
     const auto settings = game.makeSettings();
     if (directoryStored) {
-        settings->save(u"Install"_s, u"Directory"_s, game.gameDir());
-        settings->save(u"Install"_s, u"HL_Dir"_s, u"/remembered"_s);
+        settings->setValue(AppSettings::Key::GameDir, game.gameDir());
+        settings->setValue(AppSettings::Key::HalfLifeDir, u"/remembered"_s);
     }
     if (!oldLiblist.isEmpty())
         game.write(u"old LIBLIST.gam"_s, oldLiblist);
 
-    AppState state;
-    QCOMPARE(GameSetup::startUp(state, *settings), outcome);
-    QCOMPARE(state.directoryValid, outcome == GameSetup::StartUp::Ready);
-    QTEST(state.installedCsVersion, "installedVersion");
-    QCOMPARE(state.gameDir, directoryStored ? game.gameDir() : QString());
-    QCOMPARE(state.halfLifeDir, directoryStored ? u"/remembered"_s : QString());
+    Session session;
+    QCOMPARE(GameSetup::startUp(session, *settings), outcome);
+    QCOMPARE(session.isDirectoryValid(), outcome == GameSetup::StartUp::Ready);
+    QTEST(session.installedCsVersion(), "installedVersion");
+    QCOMPARE(session.gameDir(), directoryStored ? game.gameDir() : QString());
+    QCOMPARE(session.halfLifeDir(), directoryStored ? u"/remembered"_s : QString());
 }
 
 void TestGameSetup::acceptedFolderIsRemembered()
@@ -63,16 +64,16 @@ void TestGameSetup::acceptedFolderIsRemembered()
     GameDirFixture game;
     game.makeSetUp();
     const auto settings = game.makeSettings();
-    AppState state;
-    state.halfLifeDir = u"from start-up"_s;
+    Session session;
+    session.setHalfLifeDir(u"/from start-up"_s);
     // Choosing the same folder again gives the same Half-Life folder.
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(GameSetup::selectDirectory(state, *settings, game.gameDir()), GameSetup::Selection::Done);
-        QCOMPARE(settings->get(u"Install"_s, u"Directory"_s), game.gameDir());
-        QCOMPARE(settings->get(u"Install"_s, u"HL_dir"_s), game.halfLifeDir());
+        QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir()), GameSetup::Selection::Done);
+        QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
+        QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
     }
-    QVERIFY(state.directoryValid);
-    QCOMPARE(state.halfLifeDir, u"from start-up"_s); // this run keeps the folder it started with
+    QVERIFY(session.isDirectoryValid());
+    QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with
 }
 
 void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
@@ -86,11 +87,11 @@ void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
 
     GameDirFixture elsewhere;
     const auto settings = elsewhere.makeSettings();
-    AppState state;
+    Session session;
     QString error;
-    QCOMPARE(GameSetup::selectDirectory(state, *settings, gameDir, &error), GameSetup::Selection::BatchFileFailed);
+    QCOMPARE(GameSetup::selectDirectory(session, *settings, gameDir, &error), GameSetup::Selection::BatchFileFailed);
     QVERIFY(!error.isEmpty());
-    QVERIFY(!state.directoryValid);
+    QVERIFY(!session.isDirectoryValid());
     QCOMPARE(disk.read(u"cstrike/hl.bat"_s), QByteArray("@echo off\r\nmy own\r\n"));
 }
 
@@ -101,12 +102,13 @@ void TestGameSetup::unsavedSettingsAreReported()
     // A folder where the settings file should be: the store cannot be written.
     QVERIFY(QDir().mkpath(game.settingsPath()));
     AppSettings settings(AppSettings::openFile(game.settingsPath()));
-    AppState state;
+    Session session;
     QString error;
-    QCOMPARE(GameSetup::selectDirectory(state, settings, game.gameDir(), &error), GameSetup::Selection::NotRemembered);
+    QCOMPARE(GameSetup::selectDirectory(session, settings, game.gameDir(), &error),
+             GameSetup::Selection::NotRemembered);
     QCOMPARE(error, QDir::toNativeSeparators(game.settingsPath()));
     // The folder still serves this run.
-    QVERIFY(state.directoryValid);
+    QVERIFY(session.isDirectoryValid());
     QVERIFY(game.exists(u"hl.bat"_s));
 }
 
@@ -117,11 +119,26 @@ void TestGameSetup::unreadableOldLiblistIsReported()
     // Found by name, but no file that can be read.
     QVERIFY(QDir(game.gameDir()).mkdir(u"OLD liblist.gam"_s));
     const auto settings = game.makeSettings();
-    AppState state;
+    Session session;
     QString warning;
-    QCOMPARE(GameSetup::startUp(state, *settings, game.gameDir(), &warning), GameSetup::StartUp::Ready);
+    QCOMPARE(GameSetup::startUp(session, *settings, game.gameDir(), &warning), GameSetup::StartUp::Ready);
     QVERIFY2(warning.contains(u"OLD liblist.gam"_s), qPrintable(warning));
-    QCOMPARE(state.installedCsVersion, QString());
+    QCOMPARE(session.installedCsVersion(), QString());
+}
+
+void TestGameSetup::relativeFolderIsTakenFromTheCurrentOne()
+{
+    GameDirFixture game;
+    game.makeSetUp();
+    const auto settings = game.makeSettings();
+    Session session;
+    const QString relative = QDir(session.currentFolder()).relativeFilePath(game.gameDir());
+    QCOMPARE(GameSetup::startUp(session, *settings, relative), GameSetup::StartUp::Ready);
+    // Held whole, so that no later change of the current folder moves it.
+    QCOMPARE(session.gameDir(), game.gameDir());
+    QCOMPARE(session.halfLifeDir(), game.halfLifeDir());
+    QVERIFY(session.enterGameDir());
+    QCOMPARE(session.currentFolder(), game.gameDir());
 }
 
 QTEST_GUILESS_MAIN(TestGameSetup)

@@ -121,7 +121,7 @@ QList<WritePath> writePaths()
              // Just below the file's own cap, and larger than the scratch file system.
              if (large)
                  config.setText(ListenServerConfig::Field::ServerName, QString(63000, u'x'));
-             return ListenServerFile::write(folder, config);
+             return ListenServerFile::write(folder, config, {});
          }},
         {u"game.cfg moved aside"_s, u"game.trb"_s, "// the older copy\r\n",
          [](const QString &folder, bool) { TestFiles::write(QDir(folder).filePath(u"game.cfg"_s), "sv_aim 0\r\n"); },

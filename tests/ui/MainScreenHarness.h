@@ -1,23 +1,23 @@
 #pragma once
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "GameDirFixture.h"
 #include "MainScreen.h"
 #include "RandomSource.h"
+#include "Session.h"
 #include "Widgets.h"
 
 #include <QAction>
 #include <QTest>
 
-// A main window of its own for one test: its own game folder, settings file and shared state.
+// A main window of its own for one test: its own game folder, settings file and session.
 struct MainScreenHarness
 {
     GameDirFixture game;
     std::unique_ptr<AppSettings> settings = game.makeSettings();
-    AppState state;
+    Session session;
     RandomSource random;
-    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(state, *settings, random);
+    std::unique_ptr<MainScreen> window = std::make_unique<MainScreen>(session, *settings, random);
 
     // A folder that is set up with the given add-ons' prepared liblist.gam copies, remembered in the settings.
     void setUp(const QStringList &variantFiles)
@@ -29,8 +29,8 @@ struct MainScreenHarness
                        GameDirFixture::liblist({QStringLiteral("version \"1.5\""), QStringLiteral("hlversion \"1108\""),
                                                 QStringLiteral("gamedll \"dlls\\%1.dll\"").arg(bot.toLower())}));
         }
-        settings->save(QStringLiteral("Install"), QStringLiteral("Directory"), game.gameDir());
-        settings->save(QStringLiteral("Install"), QStringLiteral("HL_Dir"), game.halfLifeDir());
+        settings->setValue(AppSettings::Key::GameDir, game.gameDir());
+        settings->setValue(AppSettings::Key::HalfLifeDir, game.halfLifeDir());
     }
 
     // A set-up folder as above, and the window shown and started as the program starts it.

@@ -24,9 +24,9 @@ QString install(LoopbackServer &server, UpdateFixture &fixture, const QString &i
 {
     UpdateClient client{QUrl(server.baseUrl())};
     client.setLimits({.silenceMs = 1000, .deadlineMs = 3000});
-    ItemInstaller installer(client, server.baseUrl(), {fixture.halfLife, fixture.cstrike});
+    ItemInstaller installer(client, server.baseUrl());
     QSignalSpy done(&installer, &ItemInstaller::done);
-    installer.start(item, fixture.staging);
+    installer.start(item, fixture.staging, {fixture.halfLife, fixture.cstrike});
     return done.wait(8000) ? done.first().first().toString() : u"no end"_s;
 }
 

@@ -2,11 +2,11 @@
 // dialog, and saves a picture of each window into a folder: what a user sees, in the palette and at the scale the
 // program runs with. "dark" as the third argument gives the windows a dark palette, as a dark desktop theme does.
 #include "AppSettings.h"
-#include "AppState.h"
 #include "MainScreen.h"
 #include "OpenScreen.h"
 #include "RandomSource.h"
 #include "RosterWindow.h"
+#include "Session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -74,12 +74,12 @@ int main(int argc, char *argv[])
         QApplication::setPalette(darkPalette());
     }
 
-    AppState state;
+    Session session;
     AppSettings settings(AppSettings::openFile(QDir(gameDir).filePath(u"../screenshots.conf"_s)));
-    settings.save(u"Install"_s, u"Directory"_s, gameDir);
-    settings.save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    settings.setValue(AppSettings::Key::GameDir, gameDir);
+    settings.setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
     RandomSource random;
-    MainScreen window(state, settings, random);
+    MainScreen window(session, settings, random);
     window.show();
     window.startUp();
     window.findChild<QAbstractButton *>(u"Option2"_s)->click();

@@ -32,7 +32,7 @@ AboutScreen::AboutScreen(RandomSource &random, QWidget *parent)
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Counter-Strike Trevlin Version "_L1 + programVersion);
+    setWindowTitle(tr("Counter-Strike Trevlin Version %1").arg(programVersion));
 
     // The effects copy between images in plain pixels; only the pixmap shown carries the pixel ratio.
     m_scale = std::max(1, int(std::ceil(devicePixelRatioF())));
@@ -67,13 +67,13 @@ AboutScreen::AboutScreen(RandomSource &random, QWidget *parent)
         if (!QDesktopServices::openUrl(homePage())) {
             MessageBox::information(
                 this,
-                u"No web browser is set up to open the home page. Its address is: %1"_s.arg(homePage().toString()));
+                tr("No web browser is set up to open the home page. Its address is: %1").arg(homePage().toString()));
         }
     });
     connect(m_ui->Label6, &QPushButton::clicked, this, [this] {
         if (!QDesktopServices::openUrl(mailLink())) {
             MessageBox::information(
-                this, u"No mail program is set up to write the mail. Please write to: %1"_s.arg(mailLink().path()));
+                this, tr("No mail program is set up to write the mail. Please write to: %1").arg(mailLink().path()));
         }
     });
     connect(m_ui->Label7, &QPushButton::clicked, this, &AboutScreen::close);

@@ -15,7 +15,7 @@ FolderTree::FolderTree(QWidget *parent)
 {
     setHeaderHidden(true);
     setUniformRowHeights(true);
-    setAccessibleName(u"Folders"_s);
+    setAccessibleName(tr("Folders"));
 
     m_model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     m_model->setRootPath(QString());

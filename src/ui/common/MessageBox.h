@@ -9,6 +9,7 @@ class QWidget;
 // the buttons each question needs. It waits for the answer; the windows behind it stay as they were.
 namespace MessageBox {
 
+// The program's name, which no language changes.
 inline const QString programTitle = QStringLiteral("Trevlin");
 
 void information(QWidget *parent, const QString &text, const QString &title = programTitle);

@@ -1,11 +1,11 @@
 #include "AutostartFrame.h"
 
-#include "AppState.h"
 #include "AutostartFile.h"
 #include "BotCatalogue.h"
 #include "ConfigFile.h"
 #include "MessageBox.h"
 #include "Pictures.h"
+#include "Session.h"
 #include "WindowHelper.h"
 
 #include <QAction>
@@ -20,31 +20,20 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString folderStatus = u"This Will Allow You To Select The Config File To Launch On Startup"_s;
-const QString cancelStatus = u"This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"_s;
-const QString labelStatus = u"This Is The Config File Wich Will Launch Automaticly When CS Starts   "
-                            "Double click to edit this file."_s;
-const QString none = u"None"_s;
-const QString notAvailable = u"Not Available"_s;
-
-} // namespace
-
-AutostartFrame::AutostartFrame(AppState &state, AppSettings &settings, QBoxLayout *layout, QLabel *label,
+AutostartFrame::AutostartFrame(Session &session, AppSettings &settings, QBoxLayout *layout, QLabel *label,
                                QWidget *tabAfter, QObject *parent)
     : QObject(parent)
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
     , m_label(label)
     , m_toolbar(new QToolBar(label->parentWidget()))
 {
     m_toolbar->setObjectName(u"Toolbar1"_s);
-    m_toolbar->setAccessibleName(u"Config File To Run"_s);
+    m_toolbar->setAccessibleName(tr("Config File To Run"));
     m_toolbar->setIconSize(QSize(24, 24));
-    QAction *folder = m_toolbar->addAction(Pictures::icon(Pictures::folder), u"Select Autostart File"_s);
+    QAction *folder = m_toolbar->addAction(Pictures::icon(Pictures::folder), tr("Select Autostart File"));
     folder->setObjectName(u"folder"_s);
-    QAction *cancel = m_toolbar->addAction(Pictures::icon(Pictures::cancel), u"No Autostart File"_s);
+    QAction *cancel = m_toolbar->addAction(Pictures::icon(Pictures::cancel), tr("No Autostart File"));
     cancel->setObjectName(u"cancel"_s);
     connect(folder, &QAction::triggered, this, &AutostartFrame::chooseFile);
     connect(cancel, &QAction::triggered, this, &AutostartFrame::clearFile);
@@ -52,6 +41,12 @@ AutostartFrame::AutostartFrame(AppState &state, AppSettings &settings, QBoxLayou
     layout->setStretchFactor(label, 1);
     m_folderButton = m_toolbar->widgetForAction(folder);
     m_cancelButton = m_toolbar->widgetForAction(cancel);
+    // What the status line says of each, and what assistive tools say of it further.
+    m_folderButton->setAccessibleDescription(tr("This Will Allow You To Select The Config File To Launch On Startup"));
+    m_cancelButton->setAccessibleDescription(
+        tr("This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly"));
+    m_label->setAccessibleDescription(
+        tr("This Is The Config File Wich Will Launch Automaticly When CS Starts   Double click to edit this file."));
 
     // The toolbar's buttons are reached by the keyboard too, in reading order.
     QWidget *previous = tabAfter;
@@ -59,16 +54,15 @@ AutostartFrame::AutostartFrame(AppState &state, AppSettings &settings, QBoxLayou
         QWidget *button = m_toolbar->widgetForAction(entry);
         button->setObjectName(entry->objectName() + u"Button"_s);
         button->setAccessibleName(entry->text());
-        button->setAccessibleDescription(entry == folder ? folderStatus : cancelStatus);
         button->setFocusPolicy(Qt::TabFocus);
         QWidget::setTabOrder(previous, button);
         previous = button;
     }
-    m_label->setAccessibleDescription(labelStatus);
     for (QWidget *watched : std::initializer_list<QWidget *>{m_toolbar, m_folderButton, m_cancelButton, m_label}) {
         watched->setMouseTracking(true);
         watched->installEventFilter(this);
     }
+    showFile(QString());
 }
 
 int AutostartFrame::statusBoundary(qreal logicalDpi, int folderRight, int cancelLeft)
@@ -77,31 +71,42 @@ int AutostartFrame::statusBoundary(qreal logicalDpi, int folderRight, int cancel
     return std::clamp(scaled, folderRight, std::max(folderRight, cancelLeft - 1));
 }
 
+void AutostartFrame::showFile(const std::optional<QString> &fileName)
+{
+    m_fileName = fileName.value_or(QString());
+    if (!fileName)
+        m_label->setText(tr("Not Available"));
+    else
+        m_label->setText(fileName->isEmpty() ? tr("None") : *fileName);
+}
+
 void AutostartFrame::chooseFile()
 {
     // The plain game runs no roster file, and nothing is chosen before an add-on is.
-    if (m_state.botName.isEmpty() || m_state.botName == BotCatalogue::info(BotType::OriginalCS).botName)
+    const QString botName = m_session.botName();
+    if (botName.isEmpty() || botName == BotCatalogue::info(BotType::OriginalCS).botName)
         return;
     // A dialog open for an add-on chosen before makes way for one of the add-on chosen now.
-    if (m_dialog && m_dialog->windowTitle() != u"Select "_s + m_state.botName + u" Autostart File"_s)
+    if (m_dialog && m_dialog->botName() != botName)
         m_dialog->close();
     WindowHelper::showSingle(m_dialog, [this] {
-        auto *dialog = new ConfigFile(m_state, m_settings, m_label->window());
-        connect(dialog, &ConfigFile::fileChosen, m_label, &QLabel::setText);
+        auto *dialog = new ConfigFile(m_session, m_settings, m_label->window());
+        connect(dialog, &ConfigFile::fileChosen, this, [this](const QString &fileName) { showFile(fileName); });
         return dialog;
     });
 }
 
 void AutostartFrame::clearFile()
 {
-    const AutostartFile::Result result = AutostartFile::clear(m_state.gameDir, m_state.botName, m_settings);
+    const QString botName = m_session.botName();
+    const AutostartFile::Result result = AutostartFile::clear(m_session.gameDir(), botName, m_settings);
     if (!result.isDone()) {
         MessageBox::information(m_label->window(), result.message);
         return;
     }
-    const BotInfo *bot = BotCatalogue::find(m_state.botName);
+    const BotInfo *bot = BotCatalogue::find(botName);
     if (!bot || bot->autostartShown)
-        m_label->setText(none);
+        showFile(QString());
 }
 
 bool AutostartFrame::eventFilter(QObject *watched, QEvent *event)
@@ -115,8 +120,8 @@ bool AutostartFrame::eventFilter(QObject *watched, QEvent *event)
         pointerAt(widget, int(static_cast<QMouseEvent *>(event)->position().x()));
         break;
     case QEvent::MouseButtonDblClick:
-        if (watched == m_label && m_label->text() != none && m_label->text() != notAvailable)
-            Q_EMIT editRequested(m_label->text());
+        if (watched == m_label && !m_fileName.isEmpty())
+            Q_EMIT editRequested(m_fileName);
         break;
     default:
         break;
@@ -127,12 +132,12 @@ bool AutostartFrame::eventFilter(QObject *watched, QEvent *event)
 void AutostartFrame::pointerAt(QWidget *over, int x)
 {
     if (over == m_label) {
-        Q_EMIT statusText(labelStatus);
+        Q_EMIT statusText(m_label->accessibleDescription());
         return;
     }
     // A button reports the pointer in its own pixels; the boundary is counted from the toolbar's left edge.
     const int inToolbar = over == m_toolbar ? x : over->mapTo(m_toolbar, QPoint(x, 0)).x();
     const int boundary = statusBoundary(m_toolbar->logicalDpiX(), m_folderButton->geometry().right(),
                                         m_cancelButton->geometry().left());
-    Q_EMIT statusText(inToolbar <= boundary ? folderStatus : cancelStatus);
+    Q_EMIT statusText((inToolbar <= boundary ? m_folderButton : m_cancelButton)->accessibleDescription());
 }

@@ -3,13 +3,15 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class AppSettings;
-struct AppState;
 class ConfigFile;
 class QBoxLayout;
 class QLabel;
 class QToolBar;
 class QWidget;
+class Session;
 
 // The main window's "Config File To Run" frame: the toolbar whose "folder" button chooses the add-on's autostart
 // file and whose "cancel" button clears it, and the label that shows the file chosen. Pointing at them explains
@@ -20,10 +22,15 @@ class AutostartFrame : public QObject
 
 public:
     // The toolbar goes first into layout, before label; the keyboard reaches its buttons after tabAfter.
-    AutostartFrame(AppState &state, AppSettings &settings, QBoxLayout *layout, QLabel *label, QWidget *tabAfter,
+    AutostartFrame(Session &session, AppSettings &settings, QBoxLayout *layout, QLabel *label, QWidget *tabAfter,
                    QObject *parent);
 
-    QToolBar *toolbar() const { return m_toolbar; }
+    // The last of the frame's controls on Tab.
+    QWidget *cancelButton() const { return m_cancelButton; }
+
+    // Shows the autostart file remembered for the add-on chosen: its name, "None" for an empty one, and "Not
+    // Available" for an add-on whose autostart file is not chosen here.
+    void showFile(const std::optional<QString> &fileName);
 
     // "folder": the selection dialog, for a current add-on that runs an autostart file at all.
     void chooseFile();
@@ -38,7 +45,7 @@ public:
 Q_SIGNALS:
     // The status line's text for where the pointer is.
     void statusText(const QString &text);
-    // The label was double-clicked while it names a file of the current add-on.
+    // The label was double-clicked while it names a file.
     void editRequested(const QString &fileName);
 
 protected:
@@ -47,11 +54,12 @@ protected:
 private:
     void pointerAt(QWidget *over, int x);
 
-    AppState &m_state;
+    Session &m_session;
     AppSettings &m_settings;
     QLabel *m_label;
     QToolBar *m_toolbar;
     QWidget *m_folderButton;
     QWidget *m_cancelButton;
+    QString m_fileName; // the file the label names, empty when it names none
     QPointer<ConfigFile> m_dialog;
 };

@@ -2,11 +2,11 @@
 
 #include "ui_ConfigFile.h"
 
-#include "AppState.h"
 #include "AutostartFile.h"
 #include "DialogKeys.h"
 #include "FileBrowser.h"
 #include "MessageBox.h"
+#include "Session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,21 +14,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ConfigFile::ConfigFile(AppState &state, AppSettings &settings, QWidget *parent)
+ConfigFile::ConfigFile(Session &session, AppSettings &settings, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ConfigFile>())
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
-    , m_botName(state.botName)
+    , m_botName(session.botName())
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Select "_s + m_botName + u" Autostart File"_s);
-    m_ui->Command1->setAccessibleName(u"OK"_s);
-    m_ui->Command2->setAccessibleName(u"Cancel"_s);
+    setWindowTitle(tr("Select %1 Autostart File").arg(m_botName));
 
-    m_ui->browser->showConfigFiles(state.gameDir);
+    m_ui->browser->showConfigFiles(session.currentFolder());
     m_ui->browser->focusFileList();
 
     connect(m_ui->browser, &FileBrowser::fileSelected, this, [this](const QString &name) {
@@ -49,7 +47,7 @@ QString ConfigFile::chosenFile() const
 {
     const QString typed = m_ui->Path1->text().trimmed();
     if (!typed.isEmpty())
-        return QDir::cleanPath(QDir(m_state.gameDir).absoluteFilePath(QDir::fromNativeSeparators(typed)));
+        return QDir::cleanPath(QDir(m_session.currentFolder()).absoluteFilePath(QDir::fromNativeSeparators(typed)));
     const QString selected = m_ui->browser->selectedFile();
     return selected.isEmpty() ? QString() : m_ui->browser->filePath(selected);
 }
@@ -57,7 +55,7 @@ QString ConfigFile::chosenFile() const
 // A typed folder is shown in the browser; a typed file is shown in its folder, selected.
 void ConfigFile::pathTyped(const QString &text)
 {
-    const QFileInfo typed(QDir(m_state.gameDir).absoluteFilePath(QDir::fromNativeSeparators(text.trimmed())));
+    const QFileInfo typed(QDir(m_session.currentFolder()).absoluteFilePath(QDir::fromNativeSeparators(text.trimmed())));
     if (typed.isDir()) {
         m_ui->browser->showFolder(typed.absoluteFilePath());
     } else if (typed.isFile()) {
@@ -69,7 +67,7 @@ void ConfigFile::pathTyped(const QString &text)
 void ConfigFile::accept()
 {
     const QString file = chosenFile();
-    const AutostartFile::Result result = AutostartFile::choose(file, m_state.gameDir, m_botName, m_settings);
+    const AutostartFile::Result result = AutostartFile::choose(file, m_session.gameDir(), m_botName, m_settings);
     if (!result.isDone()) {
         MessageBox::information(this, result.message);
         return;

@@ -5,23 +5,25 @@
 #include <memory>
 
 class AppSettings;
-struct AppState;
+class Session;
 
 namespace Ui {
 class ConfigFile;
 }
 
 // Chooses the roster file that the current add-on runs when the game starts: a folder tree and a list of "*.cfg"
-// files, starting in the game folder, and a field for a typed path. OK (or a double click on a file) takes a file
-// written for the add-on and closes; any other file is refused with a message and the dialog stays open.
+// files, starting in the current folder, and a field for a typed path. OK (or a double click on a file) takes a
+// file written for the add-on and closes; any other file is refused with a message and the dialog stays open.
 class ConfigFile : public QDialog
 {
     Q_OBJECT
 
 public:
-    ConfigFile(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    // Serves the add-on the session names now, for as long as it is open.
+    ConfigFile(Session &session, AppSettings &settings, QWidget *parent = nullptr);
     ~ConfigFile() override;
 
+    QString botName() const { return m_botName; }
     // The file OK would take: the one typed into the path field, else the one selected in the list.
     QString chosenFile() const;
 
@@ -34,8 +36,8 @@ private:
     void accept() override;
 
     std::unique_ptr<Ui::ConfigFile> m_ui;
-    AppState &m_state;
+    Session &m_session;
     AppSettings &m_settings;
-    // Fixed when the dialog opens: a choice made in the main window meanwhile changes the caption's add-on.
+    // Fixed when the dialog opens: a choice made in the main window meanwhile does not change its add-on.
     const QString m_botName;
 };

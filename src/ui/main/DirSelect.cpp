@@ -3,13 +3,13 @@
 #include "ui_DirSelect.h"
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "DialogKeys.h"
 #include "FolderTree.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "Session.h"
 #include "SteamLibraries.h"
 
 #include <QDir>
@@ -17,10 +17,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
+DirSelect::DirSelect(Session &session, AppSettings &settings, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::DirSelect>())
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
 {
     m_ui->setupUi(this);
@@ -44,10 +44,10 @@ DirSelect::DirSelect(AppState &state, AppSettings &settings, QWidget *parent)
 
     // Without a game folder yet, the dialog starts where the user's own files are, and offers the Counter-Strike
     // folders it finds there and in the Steam libraries; any other folder can still be chosen below.
-    showFolder(m_state.gameDir.isEmpty() ? QDir::homePath() : m_state.gameDir);
-    const QStringList found = m_state.gameDir.isEmpty()
-        ? SteamLibraries::findGameFolders(QDir::homePath(), Platform::steamRoots())
-        : QStringList();
+    const QString gameDir = m_session.gameDir();
+    showFolder(gameDir.isEmpty() ? QDir::homePath() : gameDir);
+    const QStringList found
+        = gameDir.isEmpty() ? SteamLibraries::findGameFolders(QDir::homePath(), Platform::steamRoots()) : QStringList();
     m_ui->Found1->addItems(found);
     m_ui->foundLabel->setVisible(!found.isEmpty());
     m_ui->Found1->setVisible(!found.isEmpty());
@@ -70,7 +70,12 @@ void DirSelect::pathTyped(const QString &text)
     if (path == u'~' || path.startsWith("~/"_L1))
         path = QDir::homePath() + path.mid(1);
     m_ui->Label2->setText(path);
-    m_ui->Dir1->reveal(path);
+    m_ui->Dir1->reveal(absolute(path));
+}
+
+QString DirSelect::absolute(const QString &path) const
+{
+    return QDir::cleanPath(QDir(m_session.currentFolder()).absoluteFilePath(QDir::fromNativeSeparators(path)));
 }
 
 QString DirSelect::chosenPath() const
@@ -79,25 +84,27 @@ QString DirSelect::chosenPath() const
     if (shown.isEmpty())
         return {};
     // A folder typed with a trailing separator is the same folder; the root stays the root.
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(shown).absolutePath()));
+    return QDir::toNativeSeparators(absolute(shown));
 }
 
 void DirSelect::accept()
 {
     QString error;
-    switch (GameSetup::selectDirectory(m_state, m_settings, chosenPath(), &error)) {
+    switch (GameSetup::selectDirectory(m_session, m_settings, chosenPath(), &error)) {
     case GameSetup::Selection::NotValid:
-        MessageBox::information(this, u"This Is Not A Valid Counter-Strike Directory"_s);
+        MessageBox::information(this, tr("This Is Not A Valid Counter-Strike Directory"));
         return;
     case GameSetup::Selection::BatchFileFailed:
         MessageBox::information(this,
-                                u"Trevlin could not write hl.bat, the file that starts the game, in the "
-                                "folder \"%1\": %2"_s.arg(chosenPath(), error));
+                                tr("Trevlin could not write hl.bat, the file that starts the game, in the "
+                                   "folder \"%1\": %2")
+                                    .arg(chosenPath(), error));
         return;
     case GameSetup::Selection::NotRemembered:
         MessageBox::information(this,
-                                u"The folder is taken for now, but Trevlin could not save its settings in "
-                                "\"%1\", so you will have to choose the folder again at the next start."_s.arg(error));
+                                tr("The folder is taken for now, but Trevlin could not save its settings in "
+                                   "\"%1\", so you will have to choose the folder again at the next start.")
+                                    .arg(error));
         break;
     case GameSetup::Selection::Done:
         break;

@@ -5,7 +5,7 @@
 #include <memory>
 
 class AppSettings;
-struct AppState;
+class Session;
 
 namespace Ui {
 class DirSelect;
@@ -18,10 +18,11 @@ class DirSelect : public QDialog
     Q_OBJECT
 
 public:
-    DirSelect(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    DirSelect(Session &session, AppSettings &settings, QWidget *parent = nullptr);
     ~DirSelect() override;
 
-    // The folder the dialog would take: the path shown in Label2, cleaned of a trailing separator.
+    // The folder the dialog would take: the path shown in Label2, from the current folder when it is relative, cleaned
+    // of a trailing separator.
     QString chosenPath() const;
 
 Q_SIGNALS:
@@ -30,10 +31,11 @@ Q_SIGNALS:
 
 private:
     void showFolder(const QString &path);
+    QString absolute(const QString &path) const;
     void pathTyped(const QString &text);
     void accept() override;
 
     std::unique_ptr<Ui::DirSelect> m_ui;
-    AppState &m_state;
+    Session &m_session;
     AppSettings &m_settings;
 };

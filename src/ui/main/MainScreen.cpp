@@ -3,8 +3,8 @@
 #include "ui_MainScreen.h"
 
 #include "AboutScreen.h"
+#include "AddOnControls.h"
 #include "AppSettings.h"
-#include "AppState.h"
 #include "AutostartFile.h"
 #include "AutostartFrame.h"
 #include "BotChoice.h"
@@ -16,10 +16,10 @@
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Pictures.h"
-#include "Platform.h"
 #include "RadioGroupFocus.h"
 #include "RosterAddOn.h"
 #include "RosterWindow.h"
+#include "Session.h"
 #include "Update.h"
 #include "WindowHelper.h"
 
@@ -28,31 +28,22 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QToolBar>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString selectDirectoryMessage
-    = u"Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"_s;
-const QString notSetUpMessage = u"You Have Not Properly Set Up The Trevlin. Please Read The Documentation, Or "
-                                "Select Your Directory Again."_s;
-const QString launchDirectoryMessage
-    = u"Please select your Half-Life\\Counterstrike directory under the File -> Config menu"_s;
-const QString versionMessage
-    = u"This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."_s;
-const QString versionTitle = u"Error In Liblist.gam File"_s;
 
 // A second press of Play this soon after a game was started starts no second game.
 constexpr qint64 startingMilliseconds = 2000;
 
 } // namespace
 
-MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &random, QWidget *parent)
+MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::MainScreen>())
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
     , m_random(random)
 {
@@ -62,11 +53,9 @@ MainScreen::MainScreen(AppState &state, AppSettings &settings, RandomSource &ran
     m_ui->Command4->setIcon(Pictures::icon(Pictures::exit));
     m_ui->Command9->setIcon(Pictures::icon(Pictures::serverConfig));
     // The separator between the edit entries and the folder entries is named like every other menu entry.
-    const QList<QAction *> fileActions = m_ui->file->actions();
-    for (QAction *entry : fileActions) {
-        if (entry->isSeparator())
-            entry->setObjectName(u"separator1"_s);
-    }
+    QAction *separator = m_ui->file->actions().constFirst();
+    separator->setObjectName(u"separator1"_s);
+    m_addOns = std::make_unique<AddOnControls>(this, m_ui->frame1Layout, m_ui->file, separator, m_ui->updates);
     setUpAutostartFrame();
     setUpStatusTexts();
     setUpAccessibility();
@@ -77,24 +66,25 @@ MainScreen::~MainScreen() = default;
 
 void MainScreen::setUpAutostartFrame()
 {
-    m_autostart = new AutostartFrame(m_state, m_settings, m_ui->frame2Layout, m_ui->Label2, m_ui->Command14, this);
-    QWidget::setTabOrder(m_autostart->toolbar()->widgetForAction(action("cancel"_L1)), m_ui->Command3);
+    m_autostart = new AutostartFrame(m_session, m_settings, m_ui->frame2Layout, m_ui->Label2,
+                                     m_addOns->of(BotType::BobaBot).edit, this);
+    QWidget::setTabOrder(m_autostart->cancelButton(), m_ui->Command3);
     connect(m_autostart, &AutostartFrame::statusText, m_ui->Text2, &QLineEdit::setText);
     connect(m_autostart, &AutostartFrame::editRequested, this, &MainScreen::editAutostartFile);
 }
 
 void MainScreen::setUpStatusTexts()
 {
-    const QString csText = u"This Displays Wich Counter-Strike Version The Bot Supports"_s;
-    const QString hlText = u"This Displays Wich Half-Life Version The Bot Supports"_s;
-    const QString dllText = u"This Displays Wich DLL File The Bot Uses"_s;
+    const QString csText = tr("This Displays Wich Counter-Strike Version The Bot Supports");
+    const QString hlText = tr("This Displays Wich Half-Life Version The Bot Supports");
+    const QString dllText = tr("This Displays Wich DLL File The Bot Uses");
     m_statusTexts = {
-        {m_ui->Command3, u"Play Counter-Strike With The Selected Bot!"_s},
-        {m_ui->Command4, u"This Exits Counter-Strike Trevlin"_s},
+        {m_ui->Command3, tr("Play Counter-Strike With The Selected Bot!")},
+        {m_ui->Command4, tr("This Exits Counter-Strike Trevlin")},
         {m_ui->Command9,
-         u"Here You Can Configure Your CS Server, Change The Mapcycle And Change The Startup Message"_s},
-        {m_ui->Frame4, u"This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File."_s},
-        {m_ui->Label1, u"This Displays Wich Maps Are Supported By The Bot"_s},
+         tr("Here You Can Configure Your CS Server, Change The Mapcycle And Change The Startup Message")},
+        {m_ui->Frame4, tr("This Displays Bot Information Found In The Selected Bot's 'Liblist.gam' File.")},
+        {m_ui->Label1, tr("This Displays Wich Maps Are Supported By The Bot")},
         {m_ui->Label3, csText},
         {m_ui->Label6, csText},
         {m_ui->Label4, hlText},
@@ -105,8 +95,9 @@ void MainScreen::setUpStatusTexts()
         {m_ui->Frame2, QString()},
     };
     for (const BotInfo &bot : BotCatalogue::all()) {
-        if (QAbstractButton *button = editButton(bot.type))
-            m_statusTexts.insert(button, bot.editStatusText);
+        const AddOnControls::Controls &controls = m_addOns->of(bot.type);
+        if (controls.edit)
+            m_statusTexts.insert(controls.edit, controls.editStatusText);
     }
     for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it)
         it.key()->installEventFilter(this);
@@ -128,32 +119,28 @@ void MainScreen::connectControls()
 {
     for (const BotInfo &bot : BotCatalogue::all()) {
         const BotType type = bot.type;
+        const AddOnControls::Controls &controls = m_addOns->of(type);
         // A choice runs when the button becomes the chosen one, never again while it stays chosen.
-        connect(optionButton(type), &QRadioButton::toggled, this, [this, type](bool checked) {
+        connect(controls.option, &QRadioButton::toggled, this, [this, type](bool checked) {
             if (checked)
                 choose(type);
         });
-        if (QAbstractButton *button = editButton(type))
-            connect(button, &QAbstractButton::clicked, this, [this, type] { editBots(type, EditControl::Button); });
-        if (!bot.editMenuEntry.isEmpty()) {
-            connect(action(bot.editMenuEntry), &QAction::triggered, this,
-                    [this, type] { editBots(type, EditControl::MenuEntry); });
-        }
+        if (!controls.edit)
+            continue;
+        connect(controls.edit, &QAbstractButton::clicked, this, [this, type] { editBots(type, EditControl::Button); });
+        connect(controls.editEntry, &QAction::triggered, this,
+                [this, type] { editBots(type, EditControl::MenuEntry); });
+        // Every update entry opens the same window; an add-on's own entry makes that add-on the current one first.
+        connect(controls.updateEntry, &QAction::triggered, this, [this, name = QString(bot.botName)] {
+            m_session.setBotName(name);
+            showUpdate();
+        });
     }
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
-    // Every update entry opens the same window; an add-on's own entry makes that add-on the current one first.
     m_ui->updAll->setEnabled(true);
     connect(m_ui->updAll, &QAction::triggered, this, &MainScreen::showUpdate);
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        if (bot.updateMenuEntry.isEmpty())
-            continue;
-        connect(action(bot.updateMenuEntry), &QAction::triggered, this, [this, name = QString(bot.botName)] {
-            m_state.botName = name;
-            showUpdate();
-        });
-    }
     m_ui->about->setEnabled(true);
     connect(m_ui->about, &QAction::triggered, this, [this, about = QPointer<AboutScreen>()]() mutable {
         WindowHelper::showSingle(about, [this] { return new AboutScreen(m_random, this); });
@@ -161,7 +148,7 @@ void MainScreen::connectControls()
     // The server window: one for the program, kept while its Done has only hidden it.
     const auto showConfig = [this, slot = std::make_shared<QPointer<ConfigScreen>>()] {
         WindowHelper::showSingle(*slot, [this] {
-            auto *screen = new ConfigScreen(m_state, m_random, this);
+            auto *screen = new ConfigScreen(m_session, m_random, this);
             connect(screen, &ConfigScreen::directoryRequested, this, &MainScreen::showDirSelect);
             screen->load();
             return screen;
@@ -169,22 +156,11 @@ void MainScreen::connectControls()
     };
     connect(m_ui->Command9, &QAbstractButton::clicked, this, showConfig);
     connect(m_ui->config, &QAction::triggered, this, showConfig);
-}
-
-QRadioButton *MainScreen::optionButton(BotType type) const
-{
-    return findChild<QRadioButton *>(BotCatalogue::info(type).optionButton);
-}
-
-QAbstractButton *MainScreen::editButton(BotType type) const
-{
-    const QLatin1StringView name = BotCatalogue::info(type).editButton;
-    return name.isEmpty() ? nullptr : findChild<QAbstractButton *>(name);
-}
-
-QAction *MainScreen::action(QLatin1StringView name) const
-{
-    return findChild<QAction *>(name);
+    // A folder that is set up opens the server configuration, whichever way it came to be set up.
+    connect(&m_session, &Session::directoryValidChanged, this, [this](bool valid) {
+        m_ui->config->setEnabled(valid);
+        m_ui->Command9->setVisible(valid);
+    });
 }
 
 void MainScreen::startUp(const QString &gameDir)
@@ -192,57 +168,53 @@ void MainScreen::startUp(const QString &gameDir)
     if (const QString notice = m_settings.takeNotice(); !notice.isEmpty())
         MessageBox::information(this, notice);
     QString warning;
-    switch (GameSetup::startUp(m_state, m_settings, gameDir, &warning)) {
+    switch (GameSetup::startUp(m_session, m_settings, gameDir, &warning)) {
     case GameSetup::StartUp::NoDirectory:
-        MessageBox::information(this, selectDirectoryMessage);
+        MessageBox::information(
+            this, tr("Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"));
         return;
     case GameSetup::StartUp::NotSetUp:
-        MessageBox::information(this, notSetUpMessage);
+        MessageBox::information(this,
+                                tr("You Have Not Properly Set Up The Trevlin. Please Read The Documentation, Or "
+                                   "Select Your Directory Again."));
         return;
     case GameSetup::StartUp::Ready:
         if (!warning.isEmpty())
             MessageBox::information(this, warning);
-        enableGameControls();
         detectInstalledBots();
         return;
     }
 }
 
-void MainScreen::enableGameControls()
-{
-    m_ui->config->setEnabled(true);
-    m_ui->Command9->setVisible(true);
-}
-
 void MainScreen::detectInstalledBots()
 {
-    GameSetup::enterGameDir(m_state);
-    const FolderListing folder(m_state.gameDir);
+    m_session.enterGameDir();
+    const FolderListing folder(m_session.gameDir());
     // Only enables: a control stays enabled when its file has gone since.
     for (const BotInfo &bot : BotCatalogue::all()) {
-        if (folder.find(bot.installedFile).isEmpty())
+        if (folder.find(BotCatalogue::liblistVariant(bot.type)).isEmpty())
             continue;
-        optionButton(bot.type)->setEnabled(true);
-        if (QAbstractButton *button = editButton(bot.type))
-            button->setEnabled(true);
-        if (!bot.editMenuEntry.isEmpty())
-            action(bot.editMenuEntry)->setEnabled(true);
-        if (!bot.updateMenuEntry.isEmpty())
-            action(bot.updateMenuEntry)->setEnabled(true);
+        const AddOnControls::Controls &controls = m_addOns->of(bot.type);
+        controls.option->setEnabled(true);
+        if (!controls.edit)
+            continue;
+        controls.edit->setEnabled(true);
+        controls.editEntry->setEnabled(true);
+        controls.updateEntry->setEnabled(true);
     }
 }
 
 void MainScreen::showUpdate()
 {
-    WindowHelper::showSingle(m_update, [this] { return new Update(m_state, m_settings, this); });
+    WindowHelper::showSingle(m_update, [this] { return new Update(m_session, m_settings, this); });
 }
 
 void MainScreen::choose(BotType type)
 {
-    m_state.botName = BotCatalogue::info(type).botName;
-    const BotChoice choice = BotChoice::describe(m_state.gameDir, m_settings, type);
+    m_session.setBotName(BotCatalogue::info(type).botName);
+    const BotChoice choice = BotChoice::describe(m_session.gameDir(), m_settings, type);
     m_ui->Label1->setText(choice.supportedMaps);
-    m_ui->Label2->setText(choice.autostartFile);
+    m_autostart->showFile(choice.autostartFile);
     showLiblist(choice.liblist);
 }
 
@@ -260,6 +232,7 @@ void MainScreen::showLiblist(const LiblistInfo &info)
 void MainScreen::editBots(BotType type, EditControl control)
 {
     const BotInfo &bot = BotCatalogue::info(type);
+    const AddOnControls::Controls &controls = m_addOns->of(type);
     const RosterAddOn *addOn = RosterAddOn::find(QString(bot.botName));
     // A closed editor may linger a moment before it is deleted; it counts as gone.
     if (m_editor && !m_editor->isVisible())
@@ -272,18 +245,18 @@ void MainScreen::editBots(BotType type, EditControl control)
         m_editor = nullptr;
     }
 
-    optionButton(type)->setChecked(true);
-    m_state.botName = bot.botName;
+    controls.option->setChecked(true);
+    m_session.setBotName(bot.botName);
     if (!addOn)
         return;
 
     const bool opening = !m_editor;
     if (opening) {
-        m_editor = new RosterWindow(m_state, *addOn, m_random, this);
+        m_editor = new RosterWindow(m_session, *addOn, m_random, this);
         connect(m_editor, &RosterWindow::saved, this,
                 [this, name = m_editor->botName()](const QString &file) { refreshAutostart(name, file); });
     }
-    m_editor->setWindowTitle(bot.editorCaption);
+    m_editor->setWindowTitle(controls.editorCaption);
     // An editor that is open already keeps its values and its unsaved state; a new one takes the add-on's start
     // values as no unsaved change.
     if (control == EditControl::Button || addOn->menuEntryAppliesLayout)
@@ -295,14 +268,16 @@ void MainScreen::editAutostartFile(const QString &fileName)
 {
     // The editor of the add-on named now opens with the file read in, asking first about unsaved bots as its Open
     // does. PLBot's file and the plain game's are not edited from here.
-    const BotInfo *bot = BotCatalogue::find(m_state.botName);
-    if (!bot || !bot->autostartShown || !RosterAddOn::find(m_state.botName))
+    const QString botName = m_session.botName();
+    const BotInfo *bot = BotCatalogue::find(botName);
+    if (!bot || !bot->autostartShown || !RosterAddOn::find(botName))
         return;
     editBots(bot->type, EditControl::Button);
-    QString path = FolderListing::findPath(m_state.gameDir, fileName);
+    const QString gameDir = m_session.gameDir();
+    QString path = FolderListing::findPath(gameDir, fileName);
     if (path.isEmpty())
-        path = QDir(m_state.gameDir).filePath(fileName); // the reader says that it is not there
-    if (m_editor && m_editor->botName() == m_state.botName)
+        path = QDir(gameDir).filePath(fileName); // the reader says that it is not there
+    if (m_editor && m_editor->botName() == botName)
         m_editor->openFile(path);
 }
 
@@ -310,82 +285,71 @@ void MainScreen::refreshAutostart(const QString &botName, const QString &savedFi
 {
     // The game runs the copy, not the roster: a roster saved again that is the add-on's autostart file is copied
     // again at once, with the checks of a first choice.
-    if (!AutostartFile::isChosen(savedFile, m_state.gameDir, botName, m_settings))
+    const QString gameDir = m_session.gameDir();
+    if (!AutostartFile::isChosen(savedFile, gameDir, botName, m_settings))
         return;
-    const AutostartFile::Result result = AutostartFile::choose(savedFile, m_state.gameDir, botName, m_settings);
+    const AutostartFile::Result result = AutostartFile::choose(savedFile, gameDir, botName, m_settings);
     if (!result.isDone()) {
         MessageBox::information(this, result.message);
         return;
     }
-    const QString copy = QDir(m_state.gameDir).relativeFilePath(AutostartFile::path(m_state.gameDir, botName));
-    m_ui->Text2->setText(u"%1 is saved and copied to %2, which %3 runs when the game starts."_s.arg(
-        QFileInfo(savedFile).fileName(), QDir::toNativeSeparators(copy), botName));
+    const QString copy = QDir(gameDir).relativeFilePath(AutostartFile::path(gameDir, botName));
+    m_ui->Text2->setText(tr("%1 is saved and copied to %2, which %3 runs when the game starts.")
+                             .arg(QFileInfo(savedFile).fileName(), QDir::toNativeSeparators(copy), botName));
 }
 
 void MainScreen::launch()
 {
     // The game takes a moment to show; a second press meanwhile would start it twice.
     if (m_lastStart.isValid() && m_lastStart.elapsed() < startingMilliseconds) {
-        m_ui->Text2->setText(u"Counter-Strike is starting already."_s);
+        m_ui->Text2->setText(tr("Counter-Strike is starting already."));
         return;
     }
-    if (!m_state.directoryValid) {
-        MessageBox::information(this, launchDirectoryMessage);
+    // The version compared is the one shown, of the add-on chosen, even when an update entry has named another.
+    const auto versionAccepted = [this] {
+        return m_ui->Label6->text() == m_session.installedCsVersion()
+            || MessageBox::okCancel(
+                   this,
+                   tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
+                   tr("Error In Liblist.gam File"));
+    };
+    const GameLauncher::Launch launch
+        = GameLauncher::launch(m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted);
+    const QString directoryMessage
+        = tr("Please select your Half-Life\\Counterstrike directory under the File -> Config menu");
+    switch (launch.outcome) {
+    case GameLauncher::Launch::Outcome::NotSetUp:
+        MessageBox::information(this, directoryMessage);
         return;
-    }
-    if (m_ui->Label6->text() != m_state.installedCsVersion && !MessageBox::okCancel(this, versionMessage, versionTitle))
+    case GameLauncher::Launch::Outcome::Declined:
         return;
-    if (!GameSetup::enterGameDir(m_state)) {
-        MessageBox::information(this, launchDirectoryMessage);
-        return;
-    }
-    if (m_ui->Option7->isChecked())
-        m_state.botName = u"OLD"_s;
-    QString error;
-    switch (GameLauncher::activateVariant(m_state.gameDir, m_state.botName, &error)) {
-    case GameLauncher::Result::VariantMissing:
+    case GameLauncher::Launch::Outcome::VariantMissing:
         // A copy that is there but cannot be taken (a pipe, far too large, unreadable) gets its reason as well.
-        MessageBox::information(this,
-                                error.isEmpty() ? launchDirectoryMessage : launchDirectoryMessage + u"\n\n"_s + error);
-        return;
-    case GameLauncher::Result::WriteFailed:
         MessageBox::information(
-            this,
-            u"Trevlin could not put \"%1\" in place of liblist.gam in the folder \"%2\": "
-            "%3\n\nThe game folder still holds its previous liblist.gam."_s.arg(
-                BotCatalogue::liblistVariant(m_state.botName), QDir::toNativeSeparators(m_state.gameDir), error));
+            this, launch.error.isEmpty() ? directoryMessage : directoryMessage + u"\n\n"_s + launch.error);
         return;
-    case GameLauncher::Result::Done:
-        break;
-    }
-    startGame(GameLauncher::command(m_state.gameDir));
-}
-
-// What hl.bat's run by the command interpreter (ExecCmd) comes to on this platform. The game is started and never
-// waited for; the status line tells what was started, or why nothing was.
-void MainScreen::startGame(const LaunchCommand &command)
-{
-    if (!command.isRunnable()) {
-        m_ui->Text2->setText(command.problem);
-        MessageBox::information(this, command.problem);
+    case GameLauncher::Launch::Outcome::WriteFailed:
+        MessageBox::information(this, launch.message());
+        return;
+    case GameLauncher::Launch::Outcome::NotRunnable:
+        m_ui->Text2->setText(launch.message());
+        MessageBox::information(this, launch.message());
+        return;
+    case GameLauncher::Launch::Outcome::NotStarted:
+        m_ui->Text2->setText(launch.message());
+        return;
+    case GameLauncher::Launch::Outcome::Started:
+        m_lastStart.start();
+        m_ui->Text2->setText(launch.message());
         return;
     }
-    if (!Platform::start(command)) {
-        m_ui->Text2->setText(u"Counter-Strike could not be started: %1 did not run."_s.arg(command.commandLine()));
-        return;
-    }
-    m_lastStart.start();
-    m_ui->Text2->setText(GameLauncher::startedMessage(m_state.botName, command));
 }
 
 void MainScreen::showDirSelect()
 {
     WindowHelper::showSingle(m_dirSelect, [this] {
-        auto *dialog = new DirSelect(m_state, m_settings, this);
-        connect(dialog, &DirSelect::directorySelected, this, [this] {
-            enableGameControls();
-            detectInstalledBots();
-        });
+        auto *dialog = new DirSelect(m_session, m_settings, this);
+        connect(dialog, &DirSelect::directorySelected, this, &MainScreen::detectInstalledBots);
         return dialog;
     });
 }

@@ -9,17 +9,14 @@
 
 #include <memory>
 
+class AddOnControls;
 class AppSettings;
-struct AppState;
 class AutostartFrame;
 class DirSelect;
 class RosterWindow;
-class QAbstractButton;
-class QAction;
-class QRadioButton;
 class RandomSource;
+class Session;
 class Update;
-struct LaunchCommand;
 struct LiblistInfo;
 
 namespace Ui {
@@ -33,7 +30,7 @@ class MainScreen : public QMainWindow
     Q_OBJECT
 
 public:
-    MainScreen(AppState &state, AppSettings &settings, RandomSource &random, QWidget *parent = nullptr);
+    MainScreen(Session &session, AppSettings &settings, RandomSource &random, QWidget *parent = nullptr);
     ~MainScreen() override;
 
     // Reads the remembered game folder, or takes gameDir for this run, and brings the installed add-ons to life;
@@ -43,7 +40,7 @@ public:
     // Enables the controls of every add-on whose prepared liblist.gam lies in the game folder.
     void detectInstalledBots();
 
-    // The play button: activates the chosen add-on and starts the game.
+    // The play button: activates the add-on named and starts the game.
     void launch();
 
 protected:
@@ -57,28 +54,23 @@ private:
     void setUpAccessibility();
     void connectControls();
 
-    QRadioButton *optionButton(BotType type) const;
-    QAbstractButton *editButton(BotType type) const;
-    QAction *action(QLatin1StringView name) const;
-
     void choose(BotType type);
     void showLiblist(const LiblistInfo &info);
     // An edit button, or an edit menu entry (which for some add-ons leaves out the option layout).
     enum class EditControl { Button, MenuEntry };
     void editBots(BotType type, EditControl control);
-    void startGame(const LaunchCommand &command);
     // A double click on the autostart file's name: its add-on's editor, ready to open it.
     void editAutostartFile(const QString &fileName);
     // A roster of botName was saved as savedFile.
     void refreshAutostart(const QString &botName, const QString &savedFile);
-    void enableGameControls();
     void showDirSelect();
     void showUpdate();
 
     std::unique_ptr<Ui::MainScreen> m_ui;
-    AppState &m_state;
+    Session &m_session;
     AppSettings &m_settings;
     RandomSource &m_random;
+    std::unique_ptr<AddOnControls> m_addOns;
     AutostartFrame *m_autostart = nullptr;
     QElapsedTimer m_lastStart;
     QHash<QObject *, QString> m_statusTexts;

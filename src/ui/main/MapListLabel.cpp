@@ -84,8 +84,9 @@ QString MapListLabel::spokenText() const
         return m_text;
     // Only the names are cut out, without building the whole list again; an item's length counts the ", " after it.
     const Item &last = m_items.at(spokenNames - 1);
-    return u"%1 and %2 more"_s.arg(QStringView(m_text).first(last.start + last.length - separator.size()),
-                                   QString::number(m_items.size() - spokenNames));
+    return tr("%1 and %2 more")
+        .arg(QStringView(m_text).first(last.start + last.length - separator.size()),
+             QString::number(m_items.size() - spokenNames));
 }
 
 qreal MapListLabel::advance(QChar c)

@@ -3,7 +3,6 @@
 #include "ui_RosterWindow.h"
 
 #include "AddMultiple.h"
-#include "AppState.h"
 #include "BotDialog.h"
 #include "ColumnLists.h"
 #include "MessageBox.h"
@@ -13,6 +12,7 @@
 #include "RosterDocument.h"
 #include "RosterFormat.h"
 #include "SaveScreen.h"
+#include "Session.h"
 #include "WindowHelper.h"
 
 #include <QCloseEvent>
@@ -21,10 +21,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-RosterWindow::RosterWindow(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent)
+RosterWindow::RosterWindow(Session &session, const RosterAddOn &addOn, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::RosterWindow>())
-    , m_state(state)
+    , m_session(session)
     , m_random(random)
     , m_document(new RosterDocument(addOn, this))
 {
@@ -173,7 +173,7 @@ void RosterWindow::openFile(const QString &path)
 void RosterWindow::showOpenScreen()
 {
     WindowHelper::showSingle(m_openScreen, [this] {
-        auto *dialog = new OpenScreen(m_state.gameDir, *m_document, this);
+        auto *dialog = new OpenScreen(m_session.gameDir(), *m_document, this);
         dialog->setObjectName(m_document->format().names.open);
         connect(dialog, &OpenScreen::loaded, this, &RosterWindow::loaded);
         connect(dialog, &OpenScreen::saveRequested, this, [this] { showSaveScreen(true); });
@@ -184,7 +184,7 @@ void RosterWindow::showOpenScreen()
 void RosterWindow::showSaveScreen(bool askedFor)
 {
     SaveScreen *shown = WindowHelper::showSingle(m_saveScreen, [this] {
-        auto *dialog = new SaveScreen(m_state.gameDir, *m_document, this);
+        auto *dialog = new SaveScreen(m_session.gameDir(), *m_document, this);
         dialog->setObjectName(m_document->format().names.save);
         connect(dialog, &SaveScreen::saved, this, [this] { Q_EMIT saved(m_document->fileName()); });
         return dialog;
@@ -218,6 +218,6 @@ void RosterWindow::showEditBotScreen()
 void RosterWindow::showAddMultiple()
 {
     AddMultiple *dialog = WindowHelper::showSingle(
-        m_addMultiple, [this] { return new AddMultiple(m_state.gameDir, *m_document, m_random, this); });
+        m_addMultiple, [this] { return new AddMultiple(m_session.gameDir(), *m_document, m_random, this); });
     dialog->prepare();
 }

@@ -6,7 +6,6 @@
 #include <memory>
 
 class AddMultiple;
-struct AppState;
 class BotDialog;
 class ColumnLists;
 class OpenScreen;
@@ -14,6 +13,7 @@ class OptionPanel;
 class RandomSource;
 struct RosterAddOn;
 class RosterDocument;
+class Session;
 class SaveScreen;
 
 namespace Ui {
@@ -31,7 +31,7 @@ class RosterWindow : public QMainWindow
 
 public:
     // Opens for addOn and keeps to it for as long as it is open.
-    RosterWindow(AppState &state, const RosterAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
+    RosterWindow(Session &session, const RosterAddOn &addOn, RandomSource &random, QWidget *parent = nullptr);
     ~RosterWindow() override;
 
     QString botName() const;
@@ -79,7 +79,7 @@ private:
     void showAddMultiple();
 
     std::unique_ptr<Ui::RosterWindow> m_ui;
-    AppState &m_state;
+    Session &m_session;
     RandomSource &m_random;
     RosterDocument *m_document;
     bool m_closeConfirmed = false;

@@ -4,12 +4,13 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
 
-struct AppState;
 class QCheckBox;
 class QLineEdit;
 class RandomSource;
+class Session;
 
 namespace Ui {
 class ConfigScreen;
@@ -22,7 +23,7 @@ class ConfigScreen : public QDialog
     Q_OBJECT
 
 public:
-    ConfigScreen(AppState &state, RandomSource &random, QWidget *parent = nullptr);
+    ConfigScreen(Session &session, RandomSource &random, QWidget *parent = nullptr);
     ~ConfigScreen() override;
 
     // What a new window does first: moves the game's "game.cfg" aside and shows what "listenserver.cfg" holds, or
@@ -45,15 +46,17 @@ public Q_SLOTS:
     void discard();
 
 private:
-    QLineEdit *box(ListenServerConfig::Field field) const;
-    QCheckBox *checkBox(ListenServerConfig::Flag flag) const;
-    void setUpSpinners();
+    QLineEdit *box(ListenServerConfig::Field field) const { return m_boxes[int(field)]; }
+    QCheckBox *checkBox(ListenServerConfig::Flag flag) const { return m_checkBoxes[int(flag)]; }
+    void setUpControls();
     QWidget *editorOwner();
     void showMotdScreen();
     void showMapCycle();
 
     std::unique_ptr<Ui::ConfigScreen> m_ui;
-    AppState &m_state;
+    Session &m_session;
     RandomSource &m_random;
+    std::array<QLineEdit *, ListenServerConfig::fieldCount> m_boxes{};
+    std::array<QCheckBox *, ListenServerConfig::flagCount> m_checkBoxes{};
     ListenServerConfig m_kept; // as last read or written
 };

@@ -2,13 +2,13 @@
 
 #include "ui_MapCycle.h"
 
-#include "AppState.h"
 #include "DialogKeys.h"
 #include "MapCycleFile.h"
 #include "MapFolder.h"
 #include "MapNamesModel.h"
 #include "MessageBox.h"
 #include "Pictures.h"
+#include "Session.h"
 
 #include <QStyle>
 
@@ -16,10 +16,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-MapCycle::MapCycle(const AppState &state, RandomSource &random, QWidget *parent)
+MapCycle::MapCycle(const Session &session, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::MapCycle>())
-    , m_gameDir(state.gameDir)
+    , m_session(session)
     , m_random(random)
 {
     m_ui->setupUi(this);
@@ -35,13 +35,14 @@ MapCycle::MapCycle(const AppState &state, RandomSource &random, QWidget *parent)
         list->setIconSize(QSize(16, 16));
 
     QWidget *over = parent ? parent : this;
-    MapFolder::Listing maps = MapFolder::list(m_gameDir, state.botName);
+    const QString gameDir = m_session.gameDir();
+    MapFolder::Listing maps = MapFolder::list(gameDir, m_session.botName());
     m_check = std::move(maps.waypoints);
     if (!maps.folderFound)
         MessageBox::information(over,
-                                u"The game folder has no \"maps\" folder, so there are no maps to choose from."_s);
+                                tr("The game folder has no \"maps\" folder, so there are no maps to choose from."));
     m_files->setStringList(maps.fileNames);
-    const MapCycleFile::ReadResult read = MapCycleFile::read(m_gameDir);
+    const MapCycleFile::ReadResult read = MapCycleFile::read(gameDir);
     if (!read.message.isEmpty())
         MessageBox::information(over, read.message);
     m_cycle->setStringList(read.entries);
@@ -120,7 +121,7 @@ void MapCycle::fillAtRandom()
 
 void MapCycle::accept()
 {
-    if (const QString why = MapCycleFile::write(m_gameDir, cycle()); !why.isEmpty()) {
+    if (const QString why = MapCycleFile::write(m_session.gameDir(), cycle()); !why.isEmpty()) {
         MessageBox::information(this, why);
         return;
     }
@@ -132,7 +133,7 @@ void MapCycle::reject()
 {
     // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
     if (MessageBox::mayCloseDialog(this, cycle() != m_read,
-                                   u"The map cycle has changes that are not saved. Do you want to save them?"_s))
+                                   tr("The map cycle has changes that are not saved. Do you want to save them?")))
         discard();
 }
 

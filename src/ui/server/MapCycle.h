@@ -6,22 +6,23 @@
 
 #include <memory>
 
-struct AppState;
 class MapNamesModel;
 class RandomSource;
+class Session;
 
 namespace Ui {
 class MapCycle;
 }
 
 // The map rotation: the map files of the game's "maps" folder beside the cycle in "mapcycle.txt". Each opening
-// reads the file afresh; Done writes it and closes, Cancel closes without writing.
+// reads the file afresh, with the waypoints of the add-on named then; Done writes it into the game folder of the
+// moment and closes, Cancel closes without writing.
 class MapCycle : public QDialog
 {
     Q_OBJECT
 
 public:
-    MapCycle(const AppState &state, RandomSource &random, QWidget *parent = nullptr);
+    MapCycle(const Session &session, RandomSource &random, QWidget *parent = nullptr);
     ~MapCycle() override;
 
     QStringList cycle() const;
@@ -39,7 +40,7 @@ private:
     void fillAtRandom();
 
     std::unique_ptr<Ui::MapCycle> m_ui;
-    QString m_gameDir;
+    const Session &m_session;
     RandomSource &m_random;
     WaypointCheck m_check;
     MapNamesModel *m_files = nullptr;

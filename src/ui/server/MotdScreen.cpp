@@ -6,15 +6,16 @@
 #include "MessageBox.h"
 #include "MotdFile.h"
 #include "Pictures.h"
+#include "Session.h"
 
 #include <QFontDatabase>
 
 using namespace Qt::Literals::StringLiterals;
 
-MotdScreen::MotdScreen(const QString &gameDir, QWidget *parent)
+MotdScreen::MotdScreen(const Session &session, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::MotdScreen>())
-    , m_gameDir(gameDir)
+    , m_session(session)
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
@@ -22,7 +23,7 @@ MotdScreen::MotdScreen(const QString &gameDir, QWidget *parent)
     // The game shows the message in a fixed-pitch font, so lines that line up here line up there.
     m_ui->Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Read once per opening: coming back to the window from another one keeps what is being typed.
-    const MotdFile::ReadResult read = MotdFile::read(m_gameDir);
+    const MotdFile::ReadResult read = MotdFile::read(m_session.gameDir());
     if (!read.message.isEmpty())
         MessageBox::information(parent ? parent : this, read.message);
     m_ui->Text1->setPlainText(read.text);
@@ -37,7 +38,7 @@ MotdScreen::~MotdScreen() = default;
 
 void MotdScreen::accept()
 {
-    if (const QString why = MotdFile::write(m_gameDir, m_ui->Text1->toPlainText()); !why.isEmpty()) {
+    if (const QString why = MotdFile::write(m_session.gameDir(), m_ui->Text1->toPlainText()); !why.isEmpty()) {
         MessageBox::information(this, why);
         return;
     }
@@ -50,7 +51,7 @@ void MotdScreen::reject()
     // Escape and the close box ask before edits are lost; the Cancel button is the answer given beforehand.
     if (MessageBox::mayCloseDialog(
             this, m_ui->Text1->toPlainText() != m_read,
-            u"The message of the day has changes that are not saved. Do you want to save them?"_s))
+            tr("The message of the day has changes that are not saved. Do you want to save them?")))
         discard();
 }
 

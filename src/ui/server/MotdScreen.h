@@ -4,18 +4,21 @@
 
 #include <memory>
 
+class Session;
+
 namespace Ui {
 class MotdScreen;
 }
 
 // The message of the day in "motd.txt", edited as one text in a fixed-pitch font, as the game shows it. The file
-// is read once per opening; Done writes it and closes, Cancel closes without writing.
+// is read once per opening; Done writes it into the game folder of the moment and closes, Cancel closes without
+// writing.
 class MotdScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit MotdScreen(const QString &gameDir, QWidget *parent = nullptr);
+    explicit MotdScreen(const Session &session, QWidget *parent = nullptr);
     ~MotdScreen() override;
 
 public Q_SLOTS:
@@ -27,6 +30,6 @@ public Q_SLOTS:
 
 private:
     std::unique_ptr<Ui::MotdScreen> m_ui;
-    QString m_gameDir;
+    const Session &m_session;
     QString m_read; // the text as read
 };

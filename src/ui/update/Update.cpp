@@ -3,10 +3,10 @@
 #include "ui_Update.h"
 
 #include "AppSettings.h"
-#include "AppState.h"
 #include "ItemInstaller.h"
 #include "MessageBox.h"
 #include "ProgramVersion.h"
+#include "Session.h"
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
@@ -24,7 +24,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString separator(50, u'-');
-const QString stillExecutingMessage = u"Still Executing Last Request. Please Wait."_s;
 
 // The version list is a few dozen bytes; anything far larger is not one.
 constexpr qint64 maxVersionListBytes = 64 * 1024;
@@ -33,16 +32,17 @@ constexpr int stepsPerItem = 1000;
 
 } // namespace
 
-Update::Update(AppState &state, AppSettings &settings, QWidget *parent)
+Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::Update>())
-    , m_state(state)
+    , m_session(session)
     , m_settings(settings)
     , m_baseUrl(UpdateServer::baseUrl())
     , m_client(new UpdateClient(QUrl(m_baseUrl), this))
-    , m_installer(new ItemInstaller(*m_client, m_baseUrl, {state.halfLifeDir, state.gameDir}, this))
+    , m_installer(new ItemInstaller(*m_client, m_baseUrl, this))
 {
     m_ui->setupUi(this);
+    m_cancelCaption = m_ui->Command2->text();
     setAttribute(Qt::WA_DeleteOnClose);
     // The name takes the room the versions and the date leave, each of which is shown whole.
     QHeaderView *header = m_ui->List1->header();
@@ -132,7 +132,7 @@ void Update::versionsArrived(const QString &error)
 
 QString Update::itemName(int index) const
 {
-    QString name = m_state.updateNames[index];
+    QString name = m_session.updateNames()[index];
     while (name.endsWith(u' '))
         name.chop(1);
     return name;
@@ -140,7 +140,7 @@ QString Update::itemName(int index) const
 
 void Update::showRow(QTreeWidgetItem *row, int index) const
 {
-    const QString &key = m_state.updateNames[index];
+    const QString &key = m_session.updateNames()[index];
     const QString installed
         = index == 0 ? QString(programVersion) : m_settings.value(AppSettings::Family::InstalledVersion, key);
     const QString cells[]
@@ -153,7 +153,7 @@ void Update::fillRows()
 {
     m_ui->List1->clear();
     for (int index = 0; index < BotCatalogue::updateNameCount; ++index) {
-        const QString &key = m_state.updateNames[index];
+        const QString &key = m_session.updateNames()[index];
         // Every item gets its entries, "N/A" until installed through this window; the program has no version
         // entry of its own to show, only its date.
         const auto writeDefault = [this, &key](AppSettings::Family family) {
@@ -177,7 +177,7 @@ void Update::fillRows()
 void Update::updateSelected()
 {
     if (isBusy()) {
-        MessageBox::information(this, stillExecutingMessage);
+        MessageBox::information(this, tr("Still Executing Last Request. Please Wait."));
         return;
     }
     m_pending.clear();
@@ -193,11 +193,11 @@ void Update::updateSelected()
     m_staging = std::make_unique<QTemporaryDir>(QDir(cache).filePath(u"update-XXXXXX"_s));
     if (!m_staging->isValid()) {
         m_ui->List2->clear();
-        m_ui->List2->addItem(u"No staging folder could be made in %1: %2"_s.arg(cache, m_staging->errorString()));
+        m_ui->List2->addItem(tr("No staging folder could be made in %1: %2").arg(cache, m_staging->errorString()));
         m_staging.reset();
         return;
     }
-    m_ui->Command2->setText(u"Cancel"_s);
+    m_ui->Command2->setText(m_cancelCaption);
     m_itemsDone = 0;
     m_itemCount = int(m_pending.size());
     m_ui->totalProgress->setRange(0, m_itemCount * stepsPerItem);
@@ -214,13 +214,13 @@ void Update::updateNext()
     m_current = m_pending.takeFirst();
     const QString name = itemName(m_current);
     m_ui->List2->clear();
-    m_ui->List2->addItem(u"Updating  "_s + name);
+    m_ui->List2->addItem(tr("Updating  %1").arg(name));
     m_ui->List2->addItem(separator);
     m_ui->fileProgress->setRange(0, 1000);
     m_ui->fileProgress->setValue(0);
     const QString folder = m_staging->filePath(name);
     QDir().mkpath(folder);
-    m_installer->start(name, folder);
+    m_installer->start(name, folder, {m_session.halfLifeDir(), m_session.gameDir()});
 }
 
 void Update::itemDone(const QString &error)
@@ -234,9 +234,9 @@ void Update::itemDone(const QString &error)
     }
     const int index = m_current;
     const QString name = itemName(index);
-    const QString &key = m_state.updateNames[index];
+    const QString &key = m_session.updateNames()[index];
     m_ui->List2->addItem(separator);
-    m_ui->List2->addItem(name + u" Sucessfully Updated"_s);
+    m_ui->List2->addItem(tr("%1 Sucessfully Updated").arg(name));
     m_settings.setValue(AppSettings::Family::InstalledVersion, key, m_serverVersions[index]);
     m_settings.setValue(AppSettings::Family::UpdateDate, key,
                         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -251,7 +251,7 @@ void Update::itemDone(const QString &error)
 void Update::endUpdate()
 {
     // Nothing is left to cancel: the button only closes the window now.
-    m_ui->Command2->setText(u"Close"_s);
+    m_ui->Command2->setText(tr("Close"));
     m_current = -1;
     m_pending.clear();
     m_staging.reset();

@@ -8,11 +8,11 @@
 #include <memory>
 
 class AppSettings;
-struct AppState;
 class ItemInstaller;
 class QBuffer;
 class QTemporaryDir;
 class QTreeWidgetItem;
+class Session;
 
 namespace Ui {
 class Update;
@@ -26,7 +26,7 @@ class Update : public QDialog
     Q_OBJECT
 
 public:
-    Update(AppState &state, AppSettings &settings, QWidget *parent = nullptr);
+    Update(Session &session, AppSettings &settings, QWidget *parent = nullptr);
     ~Update() override;
 
     // Whether a version list or an update is being fetched.
@@ -61,7 +61,7 @@ private:
     void showState(UpdateClient::State state);
 
     std::unique_ptr<Ui::Update> m_ui;
-    AppState &m_state;
+    Session &m_session;
     AppSettings &m_settings;
     QString m_baseUrl;
     UpdateClient *m_client;
@@ -73,4 +73,5 @@ private:
     int m_current = -1;
     int m_itemsDone = 0;
     int m_itemCount = 0;
+    QString m_cancelCaption; // the form's, while there is something to cancel
 };

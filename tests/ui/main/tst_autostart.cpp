@@ -159,7 +159,7 @@ void TestAutostart::chooseFile()
     QTRY_VERIFY(!dialog);
     QCOMPARE(f.label(), file);
     QCOMPARE(f.game.read(u"bot.cfg"_s), TestFiles::roster(u"RamBot"_s));
-    QCOMPARE(f.settings->get(u"Auto Execute"_s, u"RamBot"_s), file);
+    QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), file);
 }
 
 void TestAutostart::folderDoesNothingForThePlainGame()
@@ -183,13 +183,13 @@ void TestAutostart::cancelClears()
 {
     QFETCH(QString, option);
     Frame f;
-    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
     f.game.write(u"bot.cfg"_s, "x");
     f.choose(option);
     f.press(u"cancel"_s);
     QTEST(f.label(), "label");
     QTEST(f.game.exists(u"bot.cfg"_s), "botCfgLeft");
-    QCOMPARE(f.settings->get(u"Auto Execute"_s, f.state.botName), u"None"_s);
+    QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, f.session.botName()), u"None"_s);
 }
 
 void TestAutostart::doubleClickOpensTheFileInItsEditor_data()
@@ -206,7 +206,7 @@ void TestAutostart::doubleClickOpensTheFileInItsEditor()
     QFETCH(bool, unsaved);
     QFETCH(QDialogButtonBox::StandardButton, answer);
     Frame f;
-    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
     f.choose(u"Option2"_s);
     if (unsaved) {
         f.find<QAbstractButton>(u"Command2"_s)->click(); // "Edit RamBot Bots"
@@ -237,7 +237,7 @@ void TestAutostart::savingTheChosenRosterCopiesItAgain()
 {
     QFETCH(QString, savedAs);
     Frame f;
-    f.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"rambots.cfg"_s);
+    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
     f.game.write(u"bot.cfg"_s, TestFiles::roster(u"RamBot"_s));
     f.choose(u"Option2"_s);
     QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);

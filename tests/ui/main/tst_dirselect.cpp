@@ -39,7 +39,7 @@ private:
 void TestDirSelect::opensOnceShowingGameDir()
 {
     MainScreenHarness h;
-    h.state.gameDir = h.game.gameDir();
+    h.session.setGameDir(h.game.gameDir());
     DirSelect *dialog = open(h);
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->findChild<QLabel *>(u"Label2"_s)->text(), QDir::toNativeSeparators(h.game.gameDir()));
@@ -62,8 +62,8 @@ void TestDirSelect::refusedFolderKeepsDialogOpen()
     dialog->findChild<QAbstractButton *>(u"Command1"_s)->click();
     QVERIFY(answerer.answered());
     QVERIFY(dialog->isVisible());
-    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), u"None"_s);
-    QCOMPARE(h.state.gameDir, h.game.gameDir()); // taken before the check, as the game folder in memory
+    QCOMPARE(h.settings->value(AppSettings::Key::GameDir), u"None"_s);
+    QCOMPARE(h.session.gameDir(), h.game.gameDir()); // taken before the check, as the game folder in memory
     QVERIFY(!h.find(u"Option7"_s)->isEnabled());
     QVERIFY(!h.game.exists(u"hl.bat"_s));
 }
@@ -94,12 +94,12 @@ void TestDirSelect::typedFolderIsAccepted()
     QCOMPARE(selected.size(), 1);
     QTRY_VERIFY(guard.isNull());
     const QString gameDir = QDir::toNativeSeparators(h.game.gameDir());
-    QCOMPARE(h.state.gameDir, gameDir);
-    QVERIFY(h.state.directoryValid);
-    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
-    QCOMPARE(h.settings->get(u"Install"_s, u"HL_Dir"_s), QDir::toNativeSeparators(h.game.halfLifeDir()));
+    QCOMPARE(h.session.gameDir(), gameDir);
+    QVERIFY(h.session.isDirectoryValid());
+    QCOMPARE(h.settings->value(AppSettings::Key::GameDir), gameDir);
+    QCOMPARE(h.settings->value(AppSettings::Key::HalfLifeDir), QDir::toNativeSeparators(h.game.halfLifeDir()));
     // Remembered for the next start, though this home had no settings folder yet.
-    QCOMPARE(h.game.makeSettings()->get(u"Install"_s, u"Directory"_s), gameDir);
+    QCOMPARE(h.game.makeSettings()->value(AppSettings::Key::GameDir), gameDir);
     QVERIFY(h.game.exists(u"hl.bat"_s));
     QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
     QVERIFY(!h.find(u"Command9"_s)->isHidden());
@@ -107,7 +107,7 @@ void TestDirSelect::typedFolderIsAccepted()
     QVERIFY(h.find(u"Option7"_s)->isEnabled());
     QVERIFY(!h.find(u"Option3"_s)->isEnabled());
     // The installed game's version is read only at start-up.
-    QVERIFY(h.state.installedCsVersion.isEmpty());
+    QVERIFY(h.session.installedCsVersion().isEmpty());
 }
 
 void TestDirSelect::treeFollowsTypedPath()
@@ -156,7 +156,7 @@ void TestDirSelect::offersTheGameFoundInASteamLibrary()
     found->setCurrentRow(0);
     QCOMPARE(dialog->findChild<QLineEdit *>(u"Path1"_s)->text(), gameDir);
     dialog->findChild<QAbstractButton *>(u"Command1"_s)->click();
-    QCOMPARE(h.settings->get(u"Install"_s, u"Directory"_s), gameDir);
+    QCOMPARE(h.settings->value(AppSettings::Key::GameDir), gameDir);
 }
 
 QTEST_MAIN(TestDirSelect)

@@ -32,6 +32,24 @@ QStringList shownInfo(const MainScreenHarness &h)
     return texts;
 }
 
+// The names of the enabled add-on buttons and menu entries, sorted.
+QStringList enabledAddOnControls(const MainScreenHarness &h)
+{
+    QStringList enabled;
+    for (const QAbstractButton *button : h.find(u"Frame1"_s)->findChildren<QAbstractButton *>()) {
+        if (button->isEnabled())
+            enabled << button->objectName();
+    }
+    for (const QString &menu : {u"file"_s, u"updates"_s}) {
+        for (const QAction *entry : h.find<QMenu>(menu)->actions()) {
+            if (entry->isEnabled() && !entry->isSeparator())
+                enabled << entry->objectName();
+        }
+    }
+    enabled.sort();
+    return enabled;
+}
+
 // A shown and active main window with RamBot, NNBot, the plain game, PodBot and BobaBot installed: the option
 // buttons Option2, Option4, Option7, Option8 and Option12 are enabled.
 void setUpForKeys(MainScreenHarness &h)
@@ -100,13 +118,15 @@ void TestMainScreen::everyControlCanBeReachedAndNamed()
     MainScreenHarness h;
     h.window->show();
     QCOMPARE(Widgets::unnamedControls(h.window.get()), QStringList());
-    // Tab goes in reading order from the last edit button through the toolbar to play.
+    // Tab goes in reading order from the window's first control: the edit buttons, the toolbar, play and exit.
     QStringList tabOrder;
-    for (QWidget *w = h.find(u"Command14"_s); tabOrder.size() < 4; w = w->nextInFocusChain()) {
+    for (QWidget *w = h.window->nextInFocusChain(); w != h.window.get(); w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(h.window.get()))
             tabOrder.append(w->objectName());
     }
-    QCOMPARE(tabOrder, (QStringList{u"Command14"_s, u"folderButton"_s, u"cancelButton"_s, u"Command3"_s}));
+    QCOMPARE(tabOrder.constFirst(), u"Command1"_s);
+    QCOMPARE(tabOrder.mid(tabOrder.indexOf(u"Command14"_s)),
+             (QStringList{u"Command14"_s, u"folderButton"_s, u"cancelButton"_s, u"Command3"_s, u"Command4"_s}));
 }
 
 void TestMainScreen::startUpMessages_data()
@@ -125,7 +145,7 @@ void TestMainScreen::startUpMessages()
     MainScreenHarness h;
     h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
     if (directoryStored)
-        h.settings->save(u"Install"_s, u"Directory"_s, h.game.gameDir());
+        h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
     MessageAnswerer answerer;
     answerer.arm();
     h.window->startUp();
@@ -134,8 +154,8 @@ void TestMainScreen::startUpMessages()
     QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
     QVERIFY(!answerer.hasIcon());
     QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
-    QVERIFY(!h.find(u"Option2"_s)->isEnabled());
-    QVERIFY(!h.find<QAction>(u"config"_s)->isEnabled());
+    // Nothing of an add-on can be used yet.
+    QCOMPARE(enabledAddOnControls(h), (QStringList{u"Properties"_s, u"updAll"_s}));
     QVERIFY(h.find(u"Command9"_s)->isHidden());
 }
 
@@ -146,22 +166,17 @@ void TestMainScreen::startUpEnablesInstalledAddOns()
     h.game.write(u"AGBBot_liblist.gam"_s, "not the right name");
     h.window->startUp();
 
-    QVERIFY(h.state.directoryValid);
-    QCOMPARE(QDir::current().canonicalPath(), QDir(h.game.gameDir()).canonicalPath());
-    QVERIFY(h.find<QAction>(u"config"_s)->isEnabled());
+    QVERIFY(h.session.isDirectoryValid());
+    QCOMPARE(h.session.currentFolder(), h.game.gameDir());
     QVERIFY(!h.find(u"Command9"_s)->isHidden());
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        const bool installed = bot.type == BotType::RamBot || bot.type == BotType::ReduBot
-            || bot.type == BotType::AndroidBot || bot.type == BotType::OriginalCS;
-        QCOMPARE(h.find(bot.optionButton)->isEnabled(), installed);
-        if (!bot.editButton.isEmpty()) {
-            QCOMPARE(h.find(bot.editButton)->isEnabled(), installed);
-            QCOMPARE(h.find<QAction>(bot.editMenuEntry)->isEnabled(), installed);
-            QCOMPARE(h.find<QAction>(bot.updateMenuEntry)->isEnabled(), installed);
-        }
-    }
+    QStringList installed{u"Option1"_s,    u"Command1"_s, u"andbots"_s,    u"updAndroidbot"_s,
+                          u"Option2"_s,    u"Command2"_s, u"rambots"_s,    u"updRambot"_s,
+                          u"Option7"_s,    u"Option11"_s, u"Command13"_s,  u"redubot"_s,
+                          u"updReduBot"_s, u"config"_s,   u"Properties"_s, u"updAll"_s};
+    installed.sort();
+    QCOMPARE(enabledAddOnControls(h), installed);
     // Nothing is chosen until the user chooses.
-    QVERIFY(h.state.botName.isEmpty());
+    QVERIFY(h.session.botName().isEmpty());
 }
 
 void TestMainScreen::updateEntriesOpenOneWindow()
@@ -175,10 +190,10 @@ void TestMainScreen::updateEntriesOpenOneWindow()
     h.find<QRadioButton>(u"Option2"_s)->setChecked(true);
     h.find<QAction>(u"updPodBot"_s)->trigger();
     // The add-on's entry makes it the current one, the chosen option button stays.
-    QCOMPARE(h.state.botName, u"PodBot"_s);
+    QCOMPARE(h.session.botName(), u"PodBot"_s);
     QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
     h.find<QAction>(u"updAll"_s)->trigger();
-    QCOMPARE(h.state.botName, u"PodBot"_s);
+    QCOMPARE(h.session.botName(), u"PodBot"_s);
     const QList<Update *> windows = h.window->findChildren<Update *>();
     QCOMPARE(windows.size(), 1);
     QVERIFY(windows.first()->isVisible());
@@ -195,14 +210,14 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
     h.game.write(u"maps/de_dust.rw1"_s);
     h.game.write(u"maps/cs_office.rw1"_s);
-    h.settings->save(u"Auto Execute"_s, u"RamBot"_s, u"ram.cfg"_s);
-    h.settings->save(u"Auto Execute"_s, u"PLBot"_s, u"pl.cfg"_s);
+    h.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"ram.cfg"_s);
+    h.settings->setValue(AppSettings::Family::AutostartFile, u"PLBot"_s, u"pl.cfg"_s);
     h.window->startUp();
     // An empty value is heard as nothing, never as its caption.
     QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
 
     h.find<QAbstractButton>(u"Option2"_s)->click();
-    QCOMPARE(h.state.botName, u"RamBot"_s);
+    QCOMPARE(h.session.botName(), u"RamBot"_s);
     QCOMPARE(shownInfo(h),
              (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\rambot.dll"_s, u"cs_office, de_dust"_s, u"ram.cfg"_s}));
 
@@ -214,12 +229,12 @@ void TestMainScreen::chooseShowsBotInfoThenPlay()
     QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.0.8"_s, u"dlls\\plbot.dll"_s, u"All"_s, u"Not Available"_s}));
 
     h.find<QAbstractButton>(u"Option7"_s)->click();
-    QCOMPARE(h.state.botName, u"Original CS"_s);
+    QCOMPARE(h.session.botName(), u"Original CS"_s);
     QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.1.0"_s, u"dlls\\mp.dll"_s, {}, u"None"_s}));
 
     // Once the plain game has been played, the choice is named after its copy.
     h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.state.botName, u"OLD"_s);
+    QCOMPARE(h.session.botName(), u"OLD"_s);
     QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
     QVERIFY(!h.game.recordedRun().isEmpty());
 }
@@ -341,7 +356,7 @@ void TestMainScreen::arrowKeysChooseAmongInstalledAddOns()
     bool checked = false;
     QTEST(focusedOption(h, &checked), "lands");
     QVERIFY(checked);
-    QTEST(h.state.botName, "botName");
+    QTEST(h.session.botName(), "botName");
     QVERIFY(!startButton->isChecked());
 }
 
@@ -371,7 +386,7 @@ void TestMainScreen::controlsChooseTheirAddOn()
 
     h.press(control);
     QVERIFY(h.find<QRadioButton>(option)->isChecked());
-    QCOMPARE(h.state.botName, botName);
+    QCOMPARE(h.session.botName(), botName);
     QTEST(shownInfo(h).at(2), "library");
     // Play activates the add-on named, whatever is shown.
     h.find<QAbstractButton>(u"Command3"_s)->click();
@@ -472,7 +487,7 @@ void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
     disk.write(u"cstrike/RamBot liblist.gam"_s, "version \"1.5\"\r\nx \"y\"\r\n");
     QVERIFY(disk.remount(true));
     MainScreenHarness h;
-    h.settings->save(u"Install"_s, u"Directory"_s, QDir(disk.path()).filePath(u"cstrike"_s));
+    h.settings->setValue(AppSettings::Key::GameDir, QDir(disk.path()).filePath(u"cstrike"_s));
     h.window->startUp();
     h.find<QAbstractButton>(u"Option2"_s)->click();
 
@@ -481,7 +496,6 @@ void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
     h.find<QAbstractButton>(u"Command3"_s)->click();
     QVERIFY2(answerer.text().contains(u"still holds its previous liblist.gam"_s), qPrintable(answerer.text()));
     QCOMPARE(disk.read(u"cstrike/liblist.gam"_s), QByteArray("version \"1.5\"\r\n"));
-    QDir::setCurrent(QDir::tempPath()); // let the scratch file system go
 }
 
 void TestMainScreen::exitClosesEveryWindow()

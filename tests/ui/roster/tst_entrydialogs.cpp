@@ -1,4 +1,3 @@
-#include "AppState.h"
 #include "BotDialog.h"
 #include "GameDirFixture.h"
 #include "MessageAnswerer.h"
@@ -7,6 +6,7 @@
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterWindow.h"
+#include "Session.h"
 #include "Widgets.h"
 
 #include <QAccessible>
@@ -63,7 +63,7 @@ template<typename W = QPushButton> W *child(QObject *parent, const QString &name
 struct Editor
 {
     GameDirFixture game;
-    AppState state;
+    Session session;
     RandomSource random;
     std::unique_ptr<RosterWindow> window;
     MessageAnswerer answerer;
@@ -71,9 +71,9 @@ struct Editor
     explicit Editor(const QString &bot, std::optional<QStringList> start = std::nullopt)
     {
         const QStringList bots = start.value_or(isAndroidFormat(bot) ? twoAndroidBots : twoBots);
-        state.botName = bot;
-        state.gameDir = game.gameDir();
-        window = std::make_unique<RosterWindow>(state, *RosterAddOn::find(bot), random);
+        session.setBotName(bot);
+        session.setGameDir(game.gameDir());
+        window = std::make_unique<RosterWindow>(session, *RosterAddOn::find(bot), random);
         for (const QString &line : bots) {
             const QStringList f = line.split(u", "_s);
             window->document().append(RosterEntry{f.at(0), f.at(1), f.at(2), f.at(3)});
@@ -97,7 +97,7 @@ struct Editor
     // "add", "edit" or "multiple": presses the editor's button that opens that dialog.
     QDialog *open(const QString &dialog)
     {
-        const QString add = isAndroidFormat(state.botName) ? u"Command4"_s : u"Command3"_s;
+        const QString add = isAndroidFormat(session.botName()) ? u"Command4"_s : u"Command3"_s;
         const QString button = dialog == u"add" ? add : dialog == u"edit" ? u"Command1"_s : u"Command5"_s;
         child(window->centralWidget(), button)->click();
         return window->findChild<QDialog *>();

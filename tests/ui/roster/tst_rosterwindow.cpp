@@ -1,9 +1,10 @@
-#include "BotCatalogue.h"
 #include "FileBrowser.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "Roster.h"
+#include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "RosterFormat.h"
 #include "RosterOptions.h"
 #include "RosterWindow.h"
 #include "UpDown.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QSet>
 
@@ -47,8 +49,8 @@ struct EditorHarness : MainScreenHarness
     EditorHarness()
     {
         QStringList installed;
-        for (const BotInfo &bot : BotCatalogue::all())
-            installed << QString(bot.botName) + u" liblist.gam"_s;
+        for (const RosterAddOn &addOn : RosterAddOn::all())
+            installed << addOn.botName.toString() + u" liblist.gam"_s;
         QByteArray names = "header\r\nheader\r\nheader\r\nheader\r\n";
         for (int i = 1; i <= 12; ++i)
             names += "Name" + QByteArray::number(i) + "\r\n";
@@ -155,21 +157,33 @@ private Q_SLOTS:
 
 void TestRosterWindow::everyEditControlOpensItsEditor()
 {
-    // The editor of each add-on's format, with the add-on's caption; no unsaved change and nothing to save yet.
     EditorHarness h;
-    for (const BotInfo &bot : BotCatalogue::all()) {
-        if (bot.editor == RosterEditor::None)
-            continue;
-        for (const QString &control : {QString(bot.editButton), QString(bot.editMenuEntry)}) {
-            RosterWindow *editor = h.open(control);
-            QVERIFY2(editor && editor->botName() == bot.botName, qPrintable(control));
-            QCOMPARE(editor->objectName(), bot.editor == RosterEditor::Generic ? u"EditScreen"_s : u"AndroidMain"_s);
-            QCOMPARE(editor->windowTitle(), bot.editorCaption);
-            QVERIFY(!editor->document().isModified());
-            QVERIFY(!saveEntry(editor)->isEnabled());
+    QStringList controls;
+    for (const QPushButton *button : h.find(u"Frame1"_s)->findChildren<QPushButton *>())
+        controls << button->objectName();
+    for (const QAction *entry : h.find<QMenu>(u"file"_s)->actions()) {
+        if (entry->isSeparator())
+            break;
+        controls << entry->objectName();
+    }
+    // Each add-on of the table opens the editor of its format from its button and from its menu entry, with nothing
+    // unsaved and nothing to save yet.
+    QStringList opened;
+    for (const QString &control : controls) {
+        if (RosterWindow *editor = h.open(control)) {
+            QCOMPARE(h.session.botName(), editor->botName());
+            QCOMPARE(editor->objectName(), RosterAddOn::find(editor->botName())->format->names.editor);
+            QVERIFY(!editor->document().isModified() && !saveEntry(editor)->isEnabled());
+            opened << editor->botName();
             editor->close();
         }
     }
+    QStringList table;
+    for (const RosterAddOn &addOn : RosterAddOn::all())
+        table << addOn.botName.toString() << addOn.botName.toString();
+    opened.sort();
+    table.sort();
+    QCOMPARE(opened, table);
 }
 
 void TestRosterWindow::editControlOpensWithLayout_data()
@@ -469,7 +483,7 @@ void TestRosterWindow::unsavedBotsAreAskedAbout()
     }
     // Still in front, with the save dialog on Yes; nothing has switched to another add-on.
     QVERIFY(editor && editor->isVisible());
-    QCOMPARE(h.state.botName, botName);
+    QCOMPARE(h.session.botName(), botName);
     QCOMPARE(rosterOf(editor).size(), outcome == "renewed"_L1 ? 0 : 2);
     QDialog *save = dialog(editor, android ? u"AndroidSave"_s : u"SaveScreen"_s);
     QCOMPARE(save != nullptr, outcome == "save dialog"_L1);

@@ -41,7 +41,7 @@ ConfigScreen *configScreen(const MainScreenHarness &h)
 struct MapGame
 {
     GameDirFixture game;
-    AppState state;
+    Session session;
     RandomSource random;
     QWidget opener;
 
@@ -52,13 +52,13 @@ struct MapGame
         game.write(u"maps/de_dust.rw1"_s);
         game.write(u"maps/DE_NUKE.RW1"_s);
         game.write(u"mapcycle.txt"_s, "de_dust\r\n\r\ncs_office\r\n");
-        state.gameDir = game.gameDir();
-        state.botName = u"RamBot"_s;
-        state.directoryValid = true;
+        session.setGameDir(game.gameDir());
+        session.setBotName(u"RamBot"_s);
+        session.setDirectoryValid(true);
     }
     MapCycle *open()
     {
-        auto *window = new MapCycle(state, random, &opener);
+        auto *window = new MapCycle(session, random, &opener);
         window->show();
         return window;
     }
@@ -145,9 +145,9 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(int, key);
         QFETCH(QString, after);
-        AppState state;
+        Session session;
         RandomSource random;
-        ConfigScreen screen(state, random);
+        ConfigScreen screen(session, random);
         auto *text = child<QLineEdit>(&screen, box);
         text->setText(before);
         QTest::keyClick(text, Qt::Key(key));
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QByteArray, written);
         MapGame maps;
-        ConfigScreen screen(maps.state, maps.random);
+        ConfigScreen screen(maps.session, maps.random);
         MessageAnswerer answerer;
         answerer.arm();
         screen.load(); // the defaults, after the message that there is no file
@@ -200,12 +200,12 @@ private Q_SLOTS:
 
     void everyControlIsNamed()
     {
-        AppState state;
+        Session session;
         RandomSource random;
-        ConfigScreen screen(state, random);
+        ConfigScreen screen(session, random);
         MapGame maps;
         MapCycle *cycle = maps.open();
-        MotdScreen motd(maps.game.gameDir());
+        MotdScreen motd(maps.session);
         for (QWidget *window :
              {static_cast<QWidget *>(&screen), static_cast<QWidget *>(cycle), static_cast<QWidget *>(&motd)})
             QCOMPARE(Widgets::unnamedControls(window), QStringList());
@@ -237,12 +237,12 @@ private Q_SLOTS:
     void opensTheEditorsOnlyForAValidFolder()
     {
         MapGame maps;
-        maps.state.directoryValid = false;
-        ConfigScreen screen(maps.state, maps.random);
+        maps.session.setDirectoryValid(false);
+        ConfigScreen screen(maps.session, maps.random);
         child<QAbstractButton>(&screen, u"Command4"_s)->click();
         child<QAbstractButton>(&screen, u"Command3"_s)->click();
         QVERIFY(!screen.findChild<MapCycle *>() && !screen.findChild<MotdScreen *>());
-        maps.state.directoryValid = true;
+        maps.session.setDirectoryValid(true);
         child<QAbstractButton>(&screen, u"Command4"_s)->click();
         child<QAbstractButton>(&screen, u"Command4"_s)->click();
         QCOMPARE(screen.findChildren<MapCycle *>().size(), 1);
@@ -337,13 +337,13 @@ private Q_SLOTS:
     void opensWithoutMapsOrCycle()
     {
         GameDirFixture game;
-        AppState state;
-        state.gameDir = game.gameDir();
+        Session session;
+        session.setGameDir(game.gameDir());
         RandomSource random;
         QWidget opener;
         MessageAnswerer answerer;
         answerer.arm();
-        MapCycle window(state, random, &opener);
+        MapCycle window(session, random, &opener);
         QCOMPARE(answerer.texts().size(), 1); // there is no maps folder
         QCOMPARE(rows(child<QListView>(&window, u"File1"_s)), QStringList());
         QCOMPARE(rows(child<QListView>(&window, u"List1"_s)), QStringList());
@@ -356,8 +356,10 @@ private Q_SLOTS:
     {
         GameDirFixture game;
         game.write(u"motd.txt"_s, "Welcome\r\nHave fun");
+        Session session;
+        session.setGameDir(game.gameDir());
         QWidget opener;
-        QPointer<MotdScreen> window = new MotdScreen(game.gameDir(), &opener);
+        QPointer<MotdScreen> window = new MotdScreen(session, &opener);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
         auto *text = child<QPlainTextEdit>(window, u"Text1"_s);

@@ -1,7 +1,7 @@
 #include "AppSettings.h"
-#include "AppState.h"
 #include "LoopbackServer.h"
 #include "MessageAnswerer.h"
+#include "Session.h"
 #include "Update.h"
 #include "UpdateClient.h"
 #include "UpdateFixture.h"
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<UpdateFixture> m_game;
     std::unique_ptr<QTemporaryDir> m_cache;
     std::unique_ptr<AppSettings> m_settings;
-    AppState m_state;
+    std::unique_ptr<Session> m_session;
     QPointer<Update> m_window;
 };
 
@@ -72,10 +72,9 @@ void TestUpdate::init()
     qputenv("TREVLIN_UPDATE_URL", m_server->baseUrl().toLatin1());
     qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
     m_settings = std::make_unique<AppSettings>(AppSettings::openFile(m_game->dir.filePath(u"Trevlin.conf"_s)));
-    m_state = AppState();
-    m_state.updateNames = BotCatalogue::updateNames();
-    m_state.gameDir = m_game->cstrike;
-    m_state.halfLifeDir = m_game->halfLife;
+    m_session = std::make_unique<Session>();
+    m_session->setGameDir(m_game->cstrike);
+    m_session->setHalfLifeDir(m_game->halfLife);
 }
 
 void TestUpdate::cleanup()
@@ -86,7 +85,7 @@ void TestUpdate::cleanup()
 
 QTreeWidget *TestUpdate::open()
 {
-    m_window = new Update(m_state, *m_settings);
+    m_window = new Update(*m_session, *m_settings);
     QSignalSpy filled(m_window.data(), &Update::rowsFilled);
     m_window->show();
     m_window->activateWindow();
@@ -122,8 +121,8 @@ void TestUpdate::rowsAndMarks()
 {
     // Four pairs: the later items have no server version.
     m_server->serve("/Versions.txt", "Trevlin\r\n2.1\r\nAndroidBot\r\n1.0\r\nRamBot\r\n1.2\r\nRealBot\r\nbeta\r\n");
-    m_settings->save(u"Versions"_s, pad(u"RamBot"_s), u"1.2"_s);
-    m_settings->save(u"Dates"_s, pad(u"RamBot"_s), u"1/2/25"_s);
+    m_settings->setValue(AppSettings::Family::InstalledVersion, pad(u"RamBot"_s), u"1.2"_s);
+    m_settings->setValue(AppSettings::Family::UpdateDate, pad(u"RamBot"_s), u"1/2/25"_s);
     open();
     QVERIFY(m_window->findChild<QLabel *>(u"httpNotice"_s)->isVisible());
     QCOMPARE(rows().size(), 12);
@@ -132,9 +131,9 @@ void TestUpdate::rowsAndMarks()
     QCOMPARE(rows()[11], u"BobaBot||N/A|N/A"_s);
     QCOMPARE(marks(), (QList<bool>{true, true, false, false, false, false, false, false, false, false, false, false}));
     // Every item now has its entries; the program has no version entry.
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"BobaBot"_s)), u"N/A"_s);
-    QCOMPARE(m_settings->get(u"Dates"_s, pad(u"Trevlin"_s)), u"N/A"_s);
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none);
+    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"BobaBot"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->value(AppSettings::Family::UpdateDate, pad(u"Trevlin"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none); // never written
 
     // With nothing marked, Update Selected Bots does nothing.
     auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
@@ -148,9 +147,9 @@ void TestUpdate::rowsAndMarks()
 void TestUpdate::tableFitsItsWindow()
 {
     m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n10.2.1b\r\n");
-    m_settings->save(u"Versions"_s, pad(u"AndroidBot"_s), u"10.1.17"_s);
-    m_settings->save(u"Dates"_s, pad(u"AndroidBot"_s),
-                     QLocale::system().toString(QDate(2025, 12, 31), QLocale::ShortFormat));
+    m_settings->setValue(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s), u"10.1.17"_s);
+    m_settings->setValue(AppSettings::Family::UpdateDate, pad(u"AndroidBot"_s),
+                         QLocale::system().toString(QDate(2025, 12, 31), QLocale::ShortFormat));
     QTreeWidget *list = open();
     QVERIFY(list && !list->isHeaderHidden());
     // At the window's first size every cell and every header shows whole, with no scrolling sideways.
@@ -207,7 +206,7 @@ void TestUpdate::updatesTwoItems()
     QCOMPARE(rows()[1], u"AndroidBot|1.1|1.1|"_s + today);
     QCOMPARE(rows()[2], u"RamBot|1.2|1.2|"_s + today);
     QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"RamBot"_s)), u"1.2"_s);
+    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"RamBot"_s)), u"1.2"_s);
     auto *total = m_window->findChild<QProgressBar *>(u"totalProgress"_s);
     QCOMPARE(total->value(), total->maximum());
     QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(),
@@ -236,7 +235,7 @@ void TestUpdate::failedItemChangesNothing()
     QCOMPARE(m_game->listing(), before);
     QCOMPARE(rows(), rowsBefore);
     QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true})); // RamBot was not tried and waits
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"AndroidBot"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s)), u"N/A"_s);
     QCOMPARE(m_server->requests("/RamBot.txt"), 0);
 }
 
@@ -263,7 +262,7 @@ void TestUpdate::busyAndCancel()
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
     QCOMPARE(m_game->listing(), before);
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"AndroidBot"_s)), u"N/A"_s);
+    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s)), u"N/A"_s);
     QDirIterator left(m_cache->path(), QDir::Files, QDirIterator::Subdirectories);
     QVERIFY(!left.hasNext());
 }
