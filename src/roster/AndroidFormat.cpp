@@ -219,7 +219,9 @@ public:
         const QString *team = teamOf(addOn, QChar::fromLatin1(line.at(p2 + 1)));
         if (!team)
             return false;
-        entry = {QString::fromLatin1(name), *team, NumberText::sharedText(line.sliced(p1 + 1, p2 - p1 - 1)), {}};
+        entry.name = QString::fromLatin1(name);
+        entry.team = *team;
+        entry.skill = NumberText::sharedText(line.sliced(p1 + 1, p2 - p1 - 1));
         // What the editor could not save again as it was read is not taken, such as a line break inside a name.
         return botRefusal(addOn, entry, first).isEmpty();
     }
