@@ -2,11 +2,13 @@
 
 #include "AtomicFile.h"
 #include "BoundedFile.h"
+#include "Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -70,28 +72,25 @@ const FamilyPlace &place(AppSettings::Family family)
     return familyPlaces[int(family)];
 }
 
-// The scratch copies lie in the temporary folder, one folder a run, each with a lock that its run holds.
-const QString scratchPattern = u"Trevlin-settings-*"_s;
-const QString scratchLock = u"run.lock"_s;
+// The scratch copies lie in the temporary folder, one folder a run, named after the run's process.
+const QString scratchPrefix = u"Trevlin-settings-"_s;
 
-// A run that was killed outright could not remove its scratch copy: a copy whose lock no running program holds any
-// more is removed by the next run.
+// A run that was killed outright could not remove its scratch copy: a copy whose process has ended is removed by
+// the next run. A copy of a process number now taken by another program waits until that one ends too.
 void removeAbandonedScratchCopies()
 {
-    const QFileInfoList folders
-        = QDir(QDir::tempPath()).entryInfoList({scratchPattern}, QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &folder : folders) {
-        const QString lockPath = QDir(folder.filePath()).filePath(scratchLock);
-        // A folder without its lock is being made just now, or is not this program's.
-        if (folder.isSymLink() || !QFileInfo::exists(lockPath))
+    // Matched by hand: a name filter would compile a pattern at every start.
+    QDirIterator entries(QDir::tempPath(), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo folder = entries.fileInfo();
+        const QString name = folder.fileName();
+        if (!name.startsWith(scratchPrefix) || folder.isSymLink())
             continue;
-        QLockFile lock(lockPath);
-        // Only a lock whose program has ended counts as abandoned, however old it is.
-        lock.setStaleLockTime(0);
-        if (lock.tryLock(0)) {
-            lock.unlock();
+        bool isNumber = false;
+        const qint64 process = name.mid(scratchPrefix.size()).section(u'-', 0, 0).toLongLong(&isNumber);
+        if (isNumber && process != QCoreApplication::applicationPid() && !Platform::isRunning(process))
             QDir(folder.filePath()).removeRecursively();
-        }
     }
 }
 
@@ -118,11 +117,9 @@ void AppSettings::takeFileOver()
     m_path = m_store->fileName();
     m_store.reset();
     removeAbandonedScratchCopies();
-    m_scratch
-        = std::make_unique<QTemporaryDir>(QDir(QDir::tempPath()).filePath(scratchPattern.chopped(1) + u"XXXXXX"_s));
-    m_scratchLock = std::make_unique<QLockFile>(m_scratch->filePath(scratchLock));
-    m_scratchLock->setStaleLockTime(0);
-    m_scratchLock->tryLock(0);
+    m_scratch = std::make_unique<QTemporaryDir>(
+        QDir(QDir::tempPath())
+            .filePath(scratchPrefix + QString::number(QCoreApplication::applicationPid()) + u"-XXXXXX"_s));
     const QString shown = QDir::toNativeSeparators(m_path);
     QByteArray bytes;
     if (QFileInfo::exists(m_path)) {

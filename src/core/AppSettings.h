@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QLockFile;
 class QSettings;
 class QTemporaryDir;
 
@@ -68,7 +67,6 @@ private:
     bool commit();
 
     std::unique_ptr<QTemporaryDir> m_scratch; // holds the copy the store works on; outlives the store
-    std::unique_ptr<QLockFile> m_scratchLock; // tells later runs that this run still uses the scratch copy
     std::unique_ptr<QSettings> m_store;
     QString m_path;          // the settings file; empty for a store that is no file
     bool m_readOnly = false; // the file could not be read, so it is never replaced

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -173,6 +174,12 @@ void passOnTermination(int signal)
 
 } // namespace
 
+bool Platform::isRunning(qint64 process)
+{
+    // A process of another user answers EPERM: it runs.
+    return process > 0 && (::kill(pid_t(process), 0) == 0 || errno == EPERM);
+}
+
 void Platform::exitOnTerminationRequest(QCoreApplication &app)
 {
     if (terminationPipe[0] >= 0 || ::pipe(terminationPipe) != 0)
@@ -195,6 +202,11 @@ void Platform::exitOnTerminationRequest(QCoreApplication &app)
 }
 
 #else
+
+bool Platform::isRunning(qint64)
+{
+    return true;
+}
 
 void Platform::exitOnTerminationRequest(QCoreApplication &) { }
 

@@ -54,6 +54,9 @@ public:
     // or the folder cannot be opened.
     static bool readFolder(const QString &folder, const std::function<void(const FolderEntry &)> &take);
 
+    // Whether a process of that number runs. Where that cannot be told (Windows), true: nothing is taken away.
+    static bool isRunning(qint64 process);
+
     // A request to end the program from outside (a logout, kill, Ctrl+C in a terminal) leaves its event loop as a
     // quit does, so that everything it made for the run is removed on the way out. Unix only; Windows ends a
     // windowed program through its windows.
