@@ -1,6 +1,5 @@
 #include "RosterFormat.h"
 
-#include "BoundedFile.h"
 #include "NumberText.h"
 #include "RosterAddOn.h"
 #include "RosterOptions.h"
@@ -262,8 +261,6 @@ public:
                "Command3"_L1,   "Label2"_L1,    "Label3"_L1,        "Label7"_L1,      "Check2"_L1,     "Label3"_L1};
         applyToAllTip = QT_TRANSLATE_NOOP("RosterFormat",
                                           "This will apply Team, Skin and Skill changes to all bots in your list.");
-        // A roster of a hundred thousand bots fits.
-        readCap = BoundedFile::rosterLimit;
         otherVersionText
             = QT_TRANSLATE_NOOP("RosterFormat", "This config file is made with another version. Unable to load.");
     }

@@ -81,8 +81,6 @@ public:
                  "Label2"_L1,      "Label3"_L1,      "Check1"_L1,      "Label4"_L1};
         applyToAllTip
             = QT_TRANSLATE_NOOP("RosterFormat", "This will apply Team and Skill changes to all bots in your list.");
-        // A roster of a hundred thousand bots takes a few megabytes.
-        readCap = 16 * 1024 * 1024;
         otherVersionText
             = QT_TRANSLATE_NOOP("RosterFormat", "This config file is made with a previous version. Unable to load.");
         unreadFileIsNotValid = true;

@@ -15,7 +15,7 @@ std::span<const RosterAddOn> table()
     // RealBot alone chooses skills at random within a range, and writes no waypoint lines. Of the others, those whose
     // files carry waypoint lines show the "Waypoints" frame; the rest have no use for it.
     static const std::array<RosterAddOn, 11> rows{{
-        {.botName = u"RealBot",
+        {.type = BotType::RealBot,
          .skillLines = RosterAddOn::SkillLines::RandomRange,
          .emptyBotskill = "10"_L1,
          .startBotskill = "20"_L1,
@@ -25,53 +25,53 @@ std::span<const RosterAddOn> table()
          .skillMaximum = 50,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add RealBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit RealBot Bot")},
-        {.botName = u"NNBot",
+        {.type = BotType::NNBot,
          .waypointLines = true,
          .menuEntryAppliesLayout = false,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add NNBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit NNBot Bot")},
-        {.botName = u"HPBBot",
+        {.type = BotType::HPBBot,
          .waypointLines = true,
          .menuEntryAppliesLayout = false,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add HPBBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit HPB Bot")},
-        {.botName = u"RamBot",
+        {.type = BotType::RamBot,
          .waypointLines = true,
          .menuEntryAppliesLayout = false,
          .offersAutoSelect = true,
          .skillMaximum = 20,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add RamBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit RamBot Bot")},
-        {.botName = u"SwatBot",
+        {.type = BotType::SwatBot,
          .waypointLines = true,
          .skillLines = RosterAddOn::SkillLines::BotSkillUnderscored,
          .menuEntryAppliesLayout = false,
          .offersAutoSelect = true,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Swat Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit SwatBot Bot")},
-        {.botName = u"AGBBot",
+        {.type = BotType::AGBBot,
          .skillMaximum = 10,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add AGBBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit AGBBot Bot")},
-        {.botName = u"BobaBot",
+        {.type = BotType::BobaBot,
          .waypointLines = true,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Boba Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Boba Bot")},
-        {.botName = u"ReduBot",
+        {.type = BotType::ReduBot,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add Redu Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Redu Bot")},
-        {.botName = u"PLBot",
+        {.type = BotType::PLBot,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add PL Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit PL Bot")},
         // AndroidBot writes a bot's name between double quotes, PodBot bare; PodBot's files carry three options more.
-        {.botName = u"AndroidBot",
+        {.type = BotType::AndroidBot,
          .format = &RosterFormat::android(),
          .quotedNames = true,
          .autoAssignCode = u'0',
          .skillMaximum = 100,
          .addCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Add AndroidBot Bot"),
          .editCaption = QT_TRANSLATE_NOOP("RosterAddOn", "Edit Android Bot")},
-        {.botName = u"PodBot",
+        {.type = BotType::PodBot,
          .format = &RosterFormat::android(),
          .botOptionLines = true,
          .autoAssignCode = u'5',
@@ -84,13 +84,19 @@ std::span<const RosterAddOn> table()
 
 } // namespace
 
-const RosterAddOn *RosterAddOn::find(QStringView botName)
+const RosterAddOn *RosterAddOn::of(BotType type)
 {
     for (const RosterAddOn &addOn : table()) {
-        if (botName == addOn.botName)
+        if (addOn.type == type)
             return &addOn;
     }
     return nullptr;
+}
+
+const RosterAddOn *RosterAddOn::find(QStringView botName)
+{
+    const BotInfo *bot = BotCatalogue::find(botName);
+    return bot ? of(bot->type) : nullptr;
 }
 
 std::span<const RosterAddOn> RosterAddOn::all()

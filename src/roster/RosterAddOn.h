@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BotCatalogue.h"
 #include "RosterFormat.h"
 
 #include <QChar>
@@ -27,7 +28,7 @@ public:
         RandomRange,         // "botskill N" or "botskill -1", the range "rb_minskill"/"rb_maxskill", "rb_extraskill"
     };
 
-    QStringView botName = {};
+    BotType type;
     // The format of the add-on's roster files: the "addbot" lines, unless the row names another.
     const RosterFormat *format = &RosterFormat::addBot();
 
@@ -64,6 +65,8 @@ public:
     const char *addCaption = nullptr;
     const char *editCaption = nullptr;
 
+    // The name the game and the catalogue know the add-on by, which heads its roster files.
+    QString botName() const { return QString(BotCatalogue::info(type).botName); }
     bool hasSkillRange() const { return skillLines == SkillLines::RandomRange; }
     QString addDialogCaption() const { return tr(addCaption); }
     QString editDialogCaption() const { return tr(editCaption); }
@@ -77,6 +80,8 @@ public:
     // The key of the preview picture of skin: the skin itself when a picture has that key, "Auto Select" otherwise.
     static QString skinPreview(QStringView skin);
 
+    // The roster add-on of a choice, or nullptr for a choice without a roster editor (the plain game).
+    static const RosterAddOn *of(BotType type);
     // The add-on whose name is exactly botName (letter case counts), or nullptr for any other name.
     static const RosterAddOn *find(QStringView botName);
     static std::span<const RosterAddOn> all();

@@ -23,7 +23,7 @@ const RosterFormat &RosterDocument::format() const
 
 QString RosterDocument::botName() const
 {
-    return m_addOn.botName.toString();
+    return m_addOn.botName();
 }
 
 QAbstractItemModel *RosterDocument::model() const

@@ -24,7 +24,7 @@ QStringList RosterFile::lines(const RosterAddOn &addOn, const RosterOptions &opt
 
 QByteArray RosterFile::bytes(const RosterAddOn &addOn, const RosterOptions &options, const Roster &roster)
 {
-    QStringList lines{RosterHeader::firstLine(addOn.botName), RosterHeader::versionLine()};
+    QStringList lines{RosterHeader::firstLine(addOn.botName()), RosterHeader::versionLine()};
     addOn.format->writeOptions(addOn, options, lines);
     // The bot lines go straight into the bytes: a roster of thousands makes no string per line.
     QByteArray bytes = TextLines::join(lines);
@@ -71,11 +71,11 @@ RosterFile::ReadResult RosterFile::read(const QString &path, const RosterAddOn &
         roster.assign({});
     // No file chosen (the folder itself), or one gone since, reads as a file that is not a roster file.
     if (path.isEmpty() || !QFileInfo::exists(path) || QFileInfo(path).isDir())
-        return {ReadStatus::NotValid, notValidMessage(addOn.botName)};
-    const BoundedFile::Result file = BoundedFile::read(path, addOn.format->readCap);
+        return {ReadStatus::NotValid, notValidMessage(addOn.botName())};
+    const BoundedFile::Result file = BoundedFile::read(path, BoundedFile::rosterLimit);
     if (!file.isRead()) {
         const QString start
-            = addOn.format->unreadFileIsNotValid ? notValidMessage(addOn.botName) + u"\n\n"_s : QString();
+            = addOn.format->unreadFileIsNotValid ? notValidMessage(addOn.botName()) + u"\n\n"_s : QString();
         return {ReadStatus::NotRead, start + file.error};
     }
     return parse(file.bytes, addOn, options, roster);
@@ -87,10 +87,10 @@ RosterFile::ReadResult RosterFile::parse(const QByteArray &bytes, const RosterAd
     if (!roster.isEmpty())
         roster.assign({});
     const RosterFormat &format = *addOn.format;
-    const ReadResult notValid{ReadStatus::NotValid, notValidMessage(addOn.botName)};
+    const ReadResult notValid{ReadStatus::NotValid, notValidMessage(addOn.botName())};
     // The header is looked at before the rest is split into lines, which for a large file takes a while.
     const QStringList header = TextLines::split(bytes.first(TextLines::endOfLine(bytes, 2)));
-    if (header.size() < 2 || header.at(0) != RosterHeader::firstLine(addOn.botName))
+    if (header.size() < 2 || header.at(0) != RosterHeader::firstLine(addOn.botName()))
         return notValid;
     if (header.at(1) != RosterHeader::versionLine())
         return {ReadStatus::OtherVersion, format.otherVersionMessage()};

@@ -44,8 +44,6 @@ public:
     };
     Names names;
 
-    // Files far above any real roster are not read at all.
-    qint64 readCap = 0;
     // "This config file is made with another version. Unable to load.", marked with QT_TRANSLATE_NOOP in the
     // context "RosterFormat" as every text below; otherVersionMessage() translates it.
     const char *otherVersionText = nullptr;

@@ -37,12 +37,12 @@ struct Target
 QList<Target> targets()
 {
     return {
-        {u"bots.cfg"_s, RosterAddOn::find(u"RamBot")->format->readCap,
+        {u"bots.cfg"_s, BoundedFile::rosterLimit,
          [](const GameDirFixture &game) {
              RosterDocument document(*RosterAddOn::find(u"RamBot"));
              return document.open(QDir(game.gameDir()).filePath(u"bots.cfg"_s));
          }},
-        {u"podbot.cfg"_s, RosterAddOn::find(u"PodBot")->format->readCap,
+        {u"podbot.cfg"_s, BoundedFile::rosterLimit,
          [](const GameDirFixture &game) {
              RosterDocument document(*RosterAddOn::find(u"PodBot"));
              return document.open(QDir(game.gameDir()).filePath(u"podbot.cfg"_s));

@@ -233,7 +233,7 @@ void MainScreen::editBots(BotType type, EditControl control)
 {
     const BotInfo &bot = BotCatalogue::info(type);
     const AddOnControls::Controls &controls = m_addOns->of(type);
-    const RosterAddOn *addOn = RosterAddOn::find(QString(bot.botName));
+    const RosterAddOn *addOn = RosterAddOn::of(type);
     // A closed editor may linger a moment before it is deleted; it counts as gone.
     if (m_editor && !m_editor->isVisible())
         m_editor = nullptr;
@@ -270,7 +270,7 @@ void MainScreen::editAutostartFile(const QString &fileName)
     // does. PLBot's file and the plain game's are not edited from here.
     const QString botName = m_session.botName();
     const BotInfo *bot = BotCatalogue::find(botName);
-    if (!bot || !bot->autostartShown || !RosterAddOn::find(botName))
+    if (!bot || !bot->autostartShown || !RosterAddOn::of(bot->type))
         return;
     editBots(bot->type, EditControl::Button);
     const QString gameDir = m_session.gameDir();

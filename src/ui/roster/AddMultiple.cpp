@@ -28,7 +28,7 @@ AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, Rando
     setAttribute(Qt::WA_DeleteOnClose);
     const RosterFormat &format = *m_addOn.format;
     setObjectName(format.names.several);
-    setWindowTitle(tr("Add Multiple %1 Bots").arg(m_addOn.botName));
+    setWindowTitle(tr("Add Multiple %1 Bots").arg(m_addOn.botName()));
     m_ui->Text1->setText(QString::number(10));
     m_ui->Text2->setText(format.severalStartSkill);
     if (format.hasSkins()) {

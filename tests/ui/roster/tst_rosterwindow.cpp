@@ -50,7 +50,7 @@ struct EditorHarness : MainScreenHarness
     {
         QStringList installed;
         for (const RosterAddOn &addOn : RosterAddOn::all())
-            installed << addOn.botName.toString() + u" liblist.gam"_s;
+            installed << addOn.botName() + u" liblist.gam"_s;
         QByteArray names = "header\r\nheader\r\nheader\r\nheader\r\n";
         for (int i = 1; i <= 12; ++i)
             names += "Name" + QByteArray::number(i) + "\r\n";
@@ -180,7 +180,7 @@ void TestRosterWindow::everyEditControlOpensItsEditor()
     }
     QStringList table;
     for (const RosterAddOn &addOn : RosterAddOn::all())
-        table << addOn.botName.toString() << addOn.botName.toString();
+        table << addOn.botName() << addOn.botName();
     opened.sort();
     table.sort();
     QCOMPARE(opened, table);
