@@ -24,7 +24,7 @@ constexpr qint64 headerBytes = 4096;
 QString relativePath(const QString &botName)
 {
     const BotInfo *bot = BotCatalogue::find(botName);
-    return QString(bot && !bot->autostartPath.isEmpty() ? bot->autostartPath : BotCatalogue::commonAutostartPath);
+    return QString(bot ? bot->autostartPath : BotInfo::commonAutostartPath);
 }
 
 QString native(const QString &path)

@@ -1,61 +1,44 @@
 #include "BotCatalogue.h"
 
-#include "GameFolder.h"
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// One choice a block, every fact named, so that two neighbouring texts cannot trade places unnoticed.
+// One choice a block, every fact it states named, so that two neighbouring texts cannot trade places unnoticed.
 constexpr std::array<BotInfo, 12> table{{
     {
         .type = BotType::AndroidBot,
         .botName = "AndroidBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".awp"_L1,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 1,
     },
     {
         .type = BotType::RamBot,
         .botName = "RamBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".rw1"_L1,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 2,
     },
     {
         .type = BotType::RealBot,
         .botName = "RealBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 3,
     },
     {
         .type = BotType::NNBot,
         .botName = "NNBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".nwp"_L1,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 4,
     },
     {
         .type = BotType::HPBBot,
         .botName = "HPBBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".wpt"_L1,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 5,
     },
     {
         .type = BotType::SwatBot,
         .botName = "SwatBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".swat"_L1,
         .autostartPath = "swat.cfg"_L1,
         .updateIndex = 6,
@@ -69,7 +52,6 @@ constexpr std::array<BotInfo, 12> table{{
     {
         .type = BotType::PodBot,
         .botName = "PodBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
         .waypointFolder = "podbot"_L1,
         .waypointSuffix = ".pwf"_L1,
         .autostartPath = "podbot/podbot.cfg"_L1,
@@ -79,14 +61,12 @@ constexpr std::array<BotInfo, 12> table{{
         .type = BotType::AGBBot,
         .botName = "AGBBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 8,
     },
     {
         .type = BotType::PLBot,
         .botName = "PLBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .autostartShown = false,
         .updateIndex = 9,
     },
@@ -94,16 +74,12 @@ constexpr std::array<BotInfo, 12> table{{
         .type = BotType::ReduBot,
         .botName = "ReduBot"_L1,
         .mapsSource = MapsSource::All,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 10,
     },
     {
         .type = BotType::BobaBot,
         .botName = "BobaBot"_L1,
-        .mapsSource = MapsSource::WaypointFiles,
-        .waypointFolder = GameFolder::mapsFolder,
         .waypointSuffix = ".csb"_L1,
-        .autostartPath = BotCatalogue::commonAutostartPath,
         .updateIndex = 11,
     },
 }};

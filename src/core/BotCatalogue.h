@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameFolder.h"
+
 #include <QLatin1StringView>
 #include <QString>
 
@@ -30,15 +32,19 @@ enum class MapsSource {
 };
 
 // The fixed facts of one choice, as the game and its files know them. Every text is compared exactly as it stands
-// here. How the main window shows a choice is the window's own affair.
+// here. How the main window shows a choice is the window's own affair. A row of the table states only what
+// differs from the most common value.
 struct BotInfo
 {
+    // The autostart file of most add-ons, below the game folder, and of any name the table does not know.
+    static constexpr QLatin1StringView commonAutostartPath{"bot.cfg"};
+
     BotType type;
     QLatin1StringView botName = {}; // also the settings key, the prefix of its files and its roster files' header
-    MapsSource mapsSource;
-    QLatin1StringView waypointFolder = {}; // below the game folder
-    QLatin1StringView waypointSuffix = {}; // with its dot, e.g. ".rw1"
-    QLatin1StringView autostartPath = {};  // below the game folder, '/'-separated; empty for the plain game
+    MapsSource mapsSource = MapsSource::WaypointFiles;
+    QLatin1StringView waypointFolder = GameFolder::mapsFolder; // below the game folder
+    QLatin1StringView waypointSuffix = {};                     // with its dot, e.g. ".rw1"
+    QLatin1StringView autostartPath = commonAutostartPath;     // below the game folder, '/'-separated
     // Whether the add-on's autostart file is chosen and cleared from the main window: PLBot's is not, and clearing
     // leaves its "bot.cfg" alone.
     bool autostartShown = true;
@@ -60,8 +66,6 @@ public:
 
     // The game's descriptor in the game folder, which names the game library it loads.
     static constexpr QLatin1StringView liblistName{"liblist.gam"};
-    // The autostart file of most add-ons, below the game folder.
-    static constexpr QLatin1StringView commonAutostartPath{"bot.cfg"};
     // The plain game's prepared copy is "OLD liblist.gam", and the launch names the current choice so once it has
     // launched the plain game.
     static constexpr QLatin1StringView plainGameName{"OLD"};

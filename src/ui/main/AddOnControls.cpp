@@ -19,7 +19,7 @@ struct Row
     QLatin1StringView editButton = {};
     const char *editCaption = nullptr;
     QLatin1StringView editMenuEntry = {};
-    const char *editMenuCaption = nullptr;
+    const char *editMenuCaption = nullptr; // the edit button's caption, unless it differs
     QLatin1StringView updateMenuEntry = {};
     const char *updateMenuCaption = nullptr;
     const char *editorCaption = nullptr;
@@ -35,7 +35,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command1"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit Android Bots"),
         .editMenuEntry = "andbots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit Android Bots"),
         .updateMenuEntry = "updAndroidbot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update AndroidBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "Android Bots"),
@@ -47,7 +46,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command2"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit RamBot Bots"),
         .editMenuEntry = "rambots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit RamBot Bots"),
         .updateMenuEntry = "updRambot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update RamBot "),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "RamBot Bots"),
@@ -59,7 +57,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command5"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit RealBot Bots"),
         .editMenuEntry = "realbots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit RealBot Bots"),
         .updateMenuEntry = "updRealBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update RealBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "RealBot Bots"),
@@ -95,7 +92,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command8"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit SwatBot Bots"),
         .editMenuEntry = "swatbots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit SwatBot Bots"),
         .updateMenuEntry = "updSwatBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update SwatBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "Swat Bots"),
@@ -111,7 +107,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command10"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit PodBot Bots"),
         .editMenuEntry = "Podbot"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit PodBot Bots"),
         .updateMenuEntry = "updPodBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update PodBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "PodBot Bots"),
@@ -123,7 +118,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command11"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit AGBBot Bots"),
         .editMenuEntry = "agbbots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit AGBBot Bots"),
         .updateMenuEntry = "updAGBBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update AGBBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "AGB Bots"),
@@ -135,7 +129,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command12"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit PLBot Bots"),
         .editMenuEntry = "plbot"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit PLBot Bots"),
         .updateMenuEntry = "updPLBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update PLBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "PL Bots"),
@@ -147,7 +140,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command13"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit ReduBot Bots"),
         .editMenuEntry = "redubot"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit ReduBot Bots"),
         .updateMenuEntry = "updReduBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update ReduBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "Redu Bots"),
@@ -159,7 +151,6 @@ constexpr std::array<Row, 12> rows{{
         .editButton = "Command14"_L1,
         .editCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit BobaBot Bots"),
         .editMenuEntry = "bobabots"_L1,
-        .editMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Edit BobaBot Bots"),
         .updateMenuEntry = "updBobaBot"_L1,
         .updateMenuCaption = QT_TRANSLATE_NOOP("AddOnControls", "Update BobaBot"),
         .editorCaption = QT_TRANSLATE_NOOP("AddOnControls", "Boba Bots"),
@@ -223,7 +214,8 @@ AddOnControls::AddOnControls(QWidget *window, QGridLayout *grid, QMenu *editMenu
         controls.edit->setAutoDefault(false);
         grid->addWidget(controls.edit, line, 1);
         made.append(controls.edit);
-        controls.editEntry = entry(window, row.editMenuEntry, tr(row.editMenuCaption));
+        controls.editEntry
+            = entry(window, row.editMenuEntry, tr(row.editMenuCaption ? row.editMenuCaption : row.editCaption));
         editMenu->insertAction(before, controls.editEntry);
         controls.updateEntry = entry(window, row.updateMenuEntry, tr(row.updateMenuCaption));
         updateMenu->addAction(controls.updateEntry);
