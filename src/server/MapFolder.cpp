@@ -60,7 +60,7 @@ MapFolder::Draw MapFolder::random(const QStringList &fileNames, const QString &c
     bool isNumber = false;
     const int count = countText.trimmed().toInt(&isNumber);
     if (!isNumber || count < 0)
-        return {false, {}, u"\"No. Of Maps:\" takes a whole number from 0 up, such as 10."_s};
+        return {false, {}, tr("\"No. Of Maps:\" takes a whole number from 0 up, such as 10.")};
     const qsizetype total = fileNames.size();
     if (count > total)
         return {false, {}, tooManyMessage()};
