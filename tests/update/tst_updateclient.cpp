@@ -219,7 +219,7 @@ private Q_SLOTS:
             return record(u"BASE"_s, "NNBot/a.dll", "counter-strike_dir", folders, name, third);
         };
         const QByteArray good = rec("dlls\r\n", "a.dll");
-        // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by tst_updatelists'
+        // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by refusedFileLists'
         // rows before anything is fetched; these are refused on the way. A file that is not there, and a cancel in the
         // middle, are tried in tst_update's failedItemChangesNothing and busyAndCancel.
         QTest::newRow("empty file list") << ""_ba << QString() << 0;
