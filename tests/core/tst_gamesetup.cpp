@@ -5,14 +5,13 @@
 #include "GameLauncher.h"
 #include "GameSetup.h"
 #include "Platform.h"
-#include "ScratchMount.h"
 #include "Session.h"
 #include "TestFiles.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QFile>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,31 +36,35 @@ class TestGameSetup : public QObject
 private Q_SLOTS:
     void startUpOutcomes_data()
     {
-        QTest::addColumn<bool>("directoryStored");
+        QTest::addColumn<bool>("stored");           // the settings name the folder
+        QTest::addColumn<bool>("given");            // the folder is given for this run, relative to the current one
         QTest::addColumn<QByteArray>("oldLiblist"); // empty: no "OLD liblist.gam"; "/": a folder of that name
         QTest::addColumn<GameSetup::StartUp>("outcome");
         QTest::addColumn<QString>("installedVersion");
         QTest::addColumn<QString>("warning"); // a part of it
-        QTest::newRow("nothing stored") << false << QByteArray() << GameSetup::StartUp::NoDirectory << QString()
-                                        << QString();
-        QTest::newRow("not set up") << true << QByteArray() << GameSetup::StartUp::NotSetUp << QString() << QString();
-        QTest::newRow("ready") << true << "version \"1.5\"\r\n"_ba << GameSetup::StartUp::Ready << u"1.5"_s
-                               << QString();
-        QTest::newRow("no version line") << true << "game \"cs\"\r\n"_ba << GameSetup::StartUp::Ready << QString()
-                                         << QString();
+        const auto row = [](const char *name, bool stored, bool given, const QByteArray &oldLiblist,
+                            GameSetup::StartUp outcome, const QString &version = {}, const QString &warning = {}) {
+            QTest::newRow(name) << stored << given << oldLiblist << outcome << version << warning;
+        };
+        row("nothing stored", false, false, {}, GameSetup::StartUp::NoDirectory);
+        row("not set up", true, false, {}, GameSetup::StartUp::NotSetUp);
+        row("ready", true, false, "version \"1.5\"\r\n", GameSetup::StartUp::Ready, u"1.5"_s);
+        row("no version line", true, false, "game \"cs\"\r\n", GameSetup::StartUp::Ready);
         // Found by name, but no file that can be read.
-        QTest::newRow("unreadable") << true << "/"_ba << GameSetup::StartUp::Ready << QString() << u"OLD liblist.gam"_s;
+        row("unreadable", true, false, "/", GameSetup::StartUp::Ready, {}, u"OLD liblist.gam"_s);
+        row("a relative folder for this run", false, true, "version \"1.5\"\r\n", GameSetup::StartUp::Ready, u"1.5"_s);
     }
 
     void startUpOutcomes()
     {
-        QFETCH(bool, directoryStored);
+        QFETCH(bool, stored);
+        QFETCH(bool, given);
         QFETCH(QByteArray, oldLiblist);
         QFETCH(GameSetup::StartUp, outcome);
         QFETCH(QString, warning);
         GameDirFixture game;
         const auto settings = game.makeSettings();
-        if (directoryStored) {
+        if (stored) {
             settings->setValue(AppSettings::Key::GameDir, game.gameDir());
             settings->setValue(AppSettings::Key::HalfLifeDir, u"/remembered"_s);
         }
@@ -71,62 +74,52 @@ private Q_SLOTS:
             game.write(u"old LIBLIST.gam"_s, oldLiblist);
 
         Session session;
+        const QString folder = given ? QDir(session.currentFolder()).relativeFilePath(game.gameDir()) : QString();
         QString warned;
-        QCOMPARE(GameSetup::startUp(session, *settings, {}, &warned), outcome);
+        QCOMPARE(GameSetup::startUp(session, *settings, folder, &warned), outcome);
         QVERIFY2(warning.isEmpty() ? warned.isEmpty() : warned.contains(warning), qPrintable(warned));
         QCOMPARE(session.isDirectoryValid(), outcome == GameSetup::StartUp::Ready);
         QTEST(session.installedCsVersion(), "installedVersion");
-        QCOMPARE(session.gameDir(), directoryStored ? game.gameDir() : QString());
-        QCOMPARE(session.halfLifeDir(), directoryStored ? u"/remembered"_s : QString());
+        // A folder given is held whole, so that no later change of the current folder moves it.
+        QCOMPARE(session.gameDir(), stored || given ? game.gameDir() : QString());
+        QCOMPARE(session.halfLifeDir(), stored ? u"/remembered"_s : given ? game.halfLifeDir() : QString());
+        // Entered, the game folder is the one names without a folder are taken from.
+        QCOMPARE(session.enterGameDir() ? session.currentFolder() : QString(), session.gameDir());
     }
 
-    void acceptedFolderIsRemembered()
+    void selectDirectory_data()
     {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("remembered") << true;
+        // A folder where the settings file should be: the store cannot be written.
+        QTest::newRow("settings that cannot be written") << false;
+    }
+
+    // A valid folder chosen serves this run and gets a fresh hl.bat, whether the settings can remember it or not.
+    void selectDirectory()
+    {
+        QFETCH(bool, remembered);
         GameDirFixture game;
         game.makeSetUp();
+        if (!remembered)
+            QVERIFY(QDir().mkpath(game.settingsPath()));
         const auto settings = game.makeSettings();
         Session session;
         session.setHalfLifeDir(u"/from start-up"_s);
         // Choosing the same folder again gives the same Half-Life folder.
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir()), GameSetup::Selection::Done);
-            QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
-            QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
+            QString error;
+            QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir(), &error),
+                     remembered ? GameSetup::Selection::Done : GameSetup::Selection::NotRemembered);
+            QCOMPARE(error, remembered ? QString() : QDir::toNativeSeparators(game.settingsPath()));
+            if (remembered) {
+                QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
+                QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
+            }
         }
         QVERIFY(session.isDirectoryValid());
-        QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with
-    }
-
-    void unsavedSettingsAreReported()
-    {
-        GameDirFixture game;
-        game.makeSetUp();
-        // A folder where the settings file should be: the store cannot be written.
-        QVERIFY(QDir().mkpath(game.settingsPath()));
-        AppSettings settings(AppSettings::openFile(game.settingsPath()));
-        Session session;
-        QString error;
-        QCOMPARE(GameSetup::selectDirectory(session, settings, game.gameDir(), &error),
-                 GameSetup::Selection::NotRemembered);
-        QCOMPARE(error, QDir::toNativeSeparators(game.settingsPath()));
-        // The folder still serves this run.
-        QVERIFY(session.isDirectoryValid());
         QVERIFY(game.exists(u"hl.bat"_s));
-    }
-
-    void relativeFolderIsTakenFromTheCurrentOne()
-    {
-        GameDirFixture game;
-        game.makeSetUp();
-        const auto settings = game.makeSettings();
-        Session session;
-        const QString relative = QDir(session.currentFolder()).relativeFilePath(game.gameDir());
-        QCOMPARE(GameSetup::startUp(session, *settings, relative), GameSetup::StartUp::Ready);
-        // Held whole, so that no later change of the current folder moves it.
-        QCOMPARE(session.gameDir(), game.gameDir());
-        QCOMPARE(session.halfLifeDir(), game.halfLifeDir());
-        QVERIFY(session.enterGameDir());
-        QCOMPARE(session.currentFolder(), game.gameDir());
+        QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with
     }
 
     void variantReplacesLiblist_data()
@@ -315,40 +308,31 @@ private Q_SLOTS:
         QVERIFY(AutostartFile::clear(game.gameDir(), botName, *settings).isDone());
     }
 
-    // Writes that fail keep what was there: the autostart copy onto a full disk, then on the same folder made
-    // read-only a fresh hl.bat for the chosen folder, and the autostart file's deletion.
-    void writeFaultsKeepWhatWasThere()
+    // A write or a deletion that fails changes neither the settings nor the session: here a folder stands where
+    // hl.bat and bot.cfg should be. That the files themselves survive every kind of write fault (a full disk, a
+    // failed rename, a kill) is tst_writefaults' business.
+    void failedWritesChangeNoSetting()
     {
-        ScratchMount disk(ScratchMount::Kind::Tiny);
-        SKIP_UNLESS_MOUNTED(disk);
-        disk.write(u"cstrike/cstrike.ico"_s, "icon");
-        disk.write(u"cstrike/hl.bat"_s, "@echo off\r\nmy own\r\n");
-        disk.write(u"cstrike/bot.cfg"_s, "old");
-        disk.fill();
-        const QString gameDir = QDir(disk.path()).filePath(u"cstrike"_s);
-        const QString botCfg = QDir::toNativeSeparators(gameDir + u"/bot.cfg"_s);
-        GameDirFixture elsewhere;
-        const auto settings = elsewhere.makeSettings();
-        elsewhere.write(u"mine.cfg"_s, rosterOf(u"RamBot"_s) + QByteArray(8192, 'x'));
-
-        AutostartFile::Result result
-            = AutostartFile::choose(QDir(elsewhere.gameDir()).filePath(u"mine.cfg"_s), gameDir, u"RamBot"_s, *settings);
-        QVERIFY2(result.message.contains(botCfg), qPrintable(result.message));
-        QCOMPARE(settings->value(autostart, u"RamBot"_s), AppSettings::none);
-
-        QVERIFY(disk.remount(true));
+        GameDirFixture game;
+        game.write(u"cstrike.ico"_s, "icon");
+        game.write(u"mine.cfg"_s, rosterOf(u"RamBot"_s));
+        QVERIFY(QDir(game.gameDir()).mkpath(u"hl.bat"_s) && QDir(game.gameDir()).mkpath(u"bot.cfg"_s));
+        const auto settings = game.makeSettings();
         Session session;
         QString error;
-        QCOMPARE(GameSetup::selectDirectory(session, *settings, gameDir, &error),
+        QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir(), &error),
                  GameSetup::Selection::BatchFileFailed);
         QVERIFY(!error.isEmpty());
         QVERIFY(!session.isDirectoryValid());
-        QCOMPARE(disk.read(u"cstrike/hl.bat"_s), QByteArray("@echo off\r\nmy own\r\n"));
 
-        settings->setValue(autostart, u"RamBot"_s, u"mine.cfg"_s);
-        result = AutostartFile::clear(gameDir, u"RamBot"_s, *settings);
+        const QString botCfg = QDir::toNativeSeparators(game.gameDir() + u"/bot.cfg"_s);
+        AutostartFile::Result result
+            = AutostartFile::choose(game.gameDir() + u"/mine.cfg"_s, game.gameDir(), u"RamBot"_s, *settings);
         QVERIFY2(result.message.contains(botCfg), qPrintable(result.message));
-        QCOMPARE(disk.read(u"cstrike/bot.cfg"_s), QByteArray("old"));
+        QCOMPARE(settings->value(autostart, u"RamBot"_s), AppSettings::none);
+        settings->setValue(autostart, u"RamBot"_s, u"mine.cfg"_s);
+        result = AutostartFile::clear(game.gameDir(), u"RamBot"_s, *settings);
+        QVERIFY2(result.message.contains(botCfg), qPrintable(result.message));
         // The file is still run by the game, so the choice is not forgotten.
         QCOMPARE(settings->value(autostart, u"RamBot"_s), u"mine.cfg"_s);
     }

@@ -3,11 +3,10 @@
 #include "AppSettings.h"
 #include "TestFiles.h"
 
-#include <QSettings>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,24 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 GameDirFixture::GameDirFixture()
 {
     QDir(m_root.path()).mkpath(u"Half-Life/cstrike"_s);
-}
-
-GameDirFixture::~GameDirFixture() = default;
-
-QString GameDirFixture::halfLifeDir() const
-{
-    return m_root.filePath(u"Half-Life"_s);
-}
-
-QString GameDirFixture::gameDir() const
-{
-    return m_root.filePath(u"Half-Life/cstrike"_s);
-}
-
-QString GameDirFixture::settingsPath() const
-{
-    // Where a user who has never run the program has no settings folder yet.
-    return m_root.filePath(u"home/.config/Trevlin/Trevlin.conf"_s);
 }
 
 std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const

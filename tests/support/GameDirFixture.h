@@ -13,13 +13,13 @@ class GameDirFixture
 {
 public:
     GameDirFixture();
-    ~GameDirFixture();
 
     bool isValid() const { return m_root.isValid(); }
     QString root() const { return m_root.path(); }
-    QString halfLifeDir() const;
-    QString gameDir() const;
-    QString settingsPath() const;
+    QString halfLifeDir() const { return m_root.filePath(QStringLiteral("Half-Life")); }
+    QString gameDir() const { return m_root.filePath(QStringLiteral("Half-Life/cstrike")); }
+    // Where a user who has never run the program has no settings folder yet.
+    QString settingsPath() const { return m_root.filePath(QStringLiteral("home/.config/Trevlin/Trevlin.conf")); }
     std::unique_ptr<AppSettings> makeSettings() const;
 
     // Writes bytes to a path below the game folder, creating folders on the way.
