@@ -23,17 +23,7 @@ std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const
 
 void GameDirFixture::write(const QString &relativePath, const QByteArray &bytes) const
 {
-    TestFiles::write(QDir(gameDir()).filePath(relativePath), bytes);
-}
-
-QByteArray GameDirFixture::read(const QString &relativePath) const
-{
-    return TestFiles::read(QDir(gameDir()).filePath(relativePath));
-}
-
-bool GameDirFixture::exists(const QString &relativePath) const
-{
-    return QFileInfo::exists(QDir(gameDir()).filePath(relativePath));
+    TestFiles::write(path(relativePath), bytes);
 }
 
 QByteArray GameDirFixture::liblist(const QStringList &lines)
