@@ -1,145 +1,342 @@
 #include "AppSettings.h"
+#include "AutostartFile.h"
 #include "GameDirFixture.h"
+#include "GameFolder.h"
+#include "GameLauncher.h"
 #include "GameSetup.h"
-#include "ScratchMount.h"
+#include "Platform.h"
 #include "Session.h"
-
-#include <QSettings>
+#include "TestFiles.h"
 
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+constexpr AppSettings::Family autostart = AppSettings::Family::AutostartFile;
+
+QByteArray rosterOf(const QString &botName, const QByteArray &version = "2.0")
+{
+    return TestFiles::roster(botName).replace("Trevlin 2.0", "Trevlin " + version);
+}
+
+} // namespace
+
+// What the program does to the game folder before the game starts: the folder's choice at start and by the user,
+// the add-on's liblist.gam, the launch itself and the roster file an add-on runs at start.
 class TestGameSetup : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUpOutcomes_data();
-    void startUpOutcomes();
-    void acceptedFolderIsRemembered();
-    void batchFileFailureKeepsFolderUnchanged();
-    void unsavedSettingsAreReported();
-    void unreadableOldLiblistIsReported();
-    void relativeFolderIsTakenFromTheCurrentOne();
+    void startUpOutcomes_data()
+    {
+        QTest::addColumn<bool>("stored");           // the settings name the folder
+        QTest::addColumn<bool>("given");            // the folder is given for this run, relative to the current one
+        QTest::addColumn<QByteArray>("oldLiblist"); // empty: no "OLD liblist.gam"; "/": a folder of that name
+        QTest::addColumn<GameSetup::StartUp>("outcome");
+        QTest::addColumn<QString>("installedVersion");
+        QTest::addColumn<QString>("warning"); // a part of it
+        const auto row = [](const char *name, bool stored, bool given, const QByteArray &oldLiblist,
+                            GameSetup::StartUp outcome, const QString &version = {}, const QString &warning = {}) {
+            QTest::newRow(name) << stored << given << oldLiblist << outcome << version << warning;
+        };
+        row("nothing stored", false, false, {}, GameSetup::StartUp::NoDirectory);
+        row("not set up", true, false, {}, GameSetup::StartUp::NotSetUp);
+        row("ready", true, false, "version \"1.5\"\r\n", GameSetup::StartUp::Ready, u"1.5"_s);
+        row("no version line", true, false, "game \"cs\"\r\n", GameSetup::StartUp::Ready);
+        // Found by name, but no file that can be read.
+        row("unreadable", true, false, "/", GameSetup::StartUp::Ready, {}, u"OLD liblist.gam"_s);
+        row("a relative folder for this run", false, true, "version \"1.5\"\r\n", GameSetup::StartUp::Ready, u"1.5"_s);
+    }
+
+    void startUpOutcomes()
+    {
+        QFETCH(bool, stored);
+        QFETCH(bool, given);
+        QFETCH(QByteArray, oldLiblist);
+        QFETCH(GameSetup::StartUp, outcome);
+        QFETCH(QString, warning);
+        GameDirFixture game;
+        const auto settings = game.makeSettings();
+        if (stored) {
+            settings->setValue(AppSettings::Key::GameDir, game.gameDir());
+            settings->setValue(AppSettings::Key::HalfLifeDir, u"/remembered"_s);
+        }
+        if (oldLiblist == "/")
+            QVERIFY(QDir(game.gameDir()).mkdir(u"OLD liblist.gam"_s));
+        else if (!oldLiblist.isEmpty())
+            game.write(u"old LIBLIST.gam"_s, oldLiblist);
+
+        Session session;
+        const QString folder = given ? QDir(session.currentFolder()).relativeFilePath(game.gameDir()) : QString();
+        QString warned;
+        QCOMPARE(GameSetup::startUp(session, *settings, folder, &warned), outcome);
+        QVERIFY2(warning.isEmpty() ? warned.isEmpty() : warned.contains(warning), qPrintable(warned));
+        QCOMPARE(session.isDirectoryValid(), outcome == GameSetup::StartUp::Ready);
+        QTEST(session.installedCsVersion(), "installedVersion");
+        // A folder given is held whole, so that no later change of the current folder moves it.
+        QCOMPARE(session.gameDir(), stored || given ? game.gameDir() : QString());
+        QCOMPARE(session.halfLifeDir(), stored ? u"/remembered"_s : given ? game.halfLifeDir() : QString());
+        // Entered, the game folder is the one names without a folder are taken from.
+        QCOMPARE(session.enterGameDir() ? session.currentFolder() : QString(), session.gameDir());
+    }
+
+    void selectDirectory_data()
+    {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("remembered") << true;
+        // A folder where the settings file should be: the store cannot be written.
+        QTest::newRow("settings that cannot be written") << false;
+    }
+
+    // A valid folder chosen serves this run and gets a fresh hl.bat, whether the settings can remember it or not.
+    void selectDirectory()
+    {
+        QFETCH(bool, remembered);
+        GameDirFixture game;
+        game.makeSetUp();
+        if (!remembered)
+            QVERIFY(QDir().mkpath(game.settingsPath()));
+        const auto settings = game.makeSettings();
+        Session session;
+        session.setHalfLifeDir(u"/from start-up"_s);
+        // Choosing the same folder again gives the same Half-Life folder.
+        for (int i = 0; i < 2; ++i) {
+            QString error;
+            QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir(), &error),
+                     remembered ? GameSetup::Selection::Done : GameSetup::Selection::NotRemembered);
+            QCOMPARE(error, remembered ? QString() : QDir::toNativeSeparators(game.settingsPath()));
+            if (remembered) {
+                QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
+                QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
+            }
+        }
+        QVERIFY(session.isDirectoryValid());
+        QVERIFY(game.exists(u"hl.bat"_s));
+        QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with
+    }
+
+    void variantReplacesLiblist_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QString>("variantOnDisk");
+        QTest::addColumn<QString>("liblistOnDisk"); // empty: the folder has none
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("variant in upper case") << u"ReduBot"_s << u"REDUBOT LIBLIST.GAM"_s << u"liblist.gam"_s << true;
+        QTest::newRow("no liblist.gam yet") << u"RamBot"_s << u"RamBot liblist.gam"_s << QString() << true;
+        QTest::newRow("liblist.gam in upper case")
+            << u"RamBot"_s << u"RamBot liblist.gam"_s << u"LIBLIST.GAM"_s << true;
+        QTest::newRow("the plain game") << u"Original CS"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s << true;
+        QTest::newRow("the plain game after a launch") << u"OLD"_s << u"OLD liblist.gam"_s << u"liblist.gam"_s << true;
+        // A file named like an unnamed choice's copy serves neither a missing copy nor no choice at all.
+        QTest::newRow("the add-on's copy gone") << u"RamBot"_s << u" liblist.gam"_s << u"liblist.gam"_s << false;
+        QTest::newRow("nothing chosen") << QString() << u" liblist.gam"_s << u"liblist.gam"_s << false;
+    }
+
+    void variantReplacesLiblist()
+    {
+        QFETCH(QString, botName);
+        QFETCH(QString, variantOnDisk);
+        QFETCH(QString, liblistOnDisk);
+        QFETCH(bool, replaced);
+        GameDirFixture game;
+        const QByteArray variant = "gamedll \"dlls\\variant.dll\"\r\nversion \"1.6\"\r\n";
+        const QByteArray own = "gamedll \"dlls\\mp.dll\"\r\n";
+        game.write(variantOnDisk, variant);
+        if (!liblistOnDisk.isEmpty())
+            game.write(liblistOnDisk, own);
+
+        QCOMPARE(GameLauncher::activateVariant(game.gameDir(), botName),
+                 replaced ? GameLauncher::Result::Done : GameLauncher::Result::VariantMissing);
+        QCOMPARE(game.read(liblistOnDisk.isEmpty() ? u"liblist.gam"_s : liblistOnDisk), replaced ? variant : own);
+        QCOMPARE(game.read(variantOnDisk), variant);
+    }
+
+#ifndef Q_OS_WIN
+    void startsTheLauncher_data()
+    {
+        QTest::addColumn<QStringList>("launchers"); // recording scripts in the Half-Life folder; "wine" goes on PATH
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QString>("used"); // empty: refused
+        // The working folder below the temporary one, then the arguments; for a refusal, a part of the problem.
+        QTest::addColumn<QStringList>("run");
+        // The game runs in the Half-Life folder, as the batch file's "cd.." would have it.
+        const QStringList native{u"Half-Life"_s, u"-console"_s, u"-game"_s, u"cstrike"_s};
+        QTest::newRow("hl_linux") << QStringList{u"hl_linux"_s} << true << u"hl_linux"_s << native;
+        QTest::newRow("hl.sh before hl_linux and hl.exe")
+            << QStringList{u"hl_linux"_s, u"hl.sh"_s, u"hl.exe"_s} << true << u"hl.sh"_s << native;
+        QTest::newRow("hl.sh without its executable bit") << QStringList{u"hl.sh"_s} << false << u"sh"_s << native;
+        QTest::newRow("the Windows game through Wine")
+            << QStringList{u"HL.EXE"_s, u"wine"_s} << true << u"wine"_s
+            << QStringList{u"Half-Life/cstrike"_s, u"cmd"_s, u"/c"_s, u"hl.bat"_s};
+        QTest::newRow("no game at all") << QStringList() << true << QString() << QStringList{u"hl.sh or hl_linux"_s};
+        QTest::newRow("the Windows game without Wine")
+            << QStringList{u"HL.EXE"_s} << true << QString() << QStringList{u"Wine"_s};
+    }
+
+    void startsTheLauncher()
+    {
+        QFETCH(QStringList, launchers);
+        QFETCH(bool, executable);
+        QFETCH(QString, used);
+        QFETCH(QStringList, run);
+        GameDirFixture game;
+        QTemporaryDir bin;
+        for (const QString &launcher : launchers) {
+            const QString script = game.writeRecordingScript(launcher, executable);
+            if (launcher == u"wine"_s)
+                QVERIFY(QFile::rename(script, bin.filePath(launcher)));
+        }
+        const auto restorePath = qScopeGuard([old = qgetenv("PATH")] { qputenv("PATH", old); });
+        // Where a launch is refused, only the scripts' folder is searched: a Wine on this machine is not found.
+        qputenv("PATH", QFile::encodeName(bin.path()) + (used.isEmpty() ? QByteArray() : ':' + qgetenv("PATH")));
+        QVERIFY(GameFolder::writeBatchFile(game.gameDir()));
+
+        const LaunchCommand command = GameLauncher::command(game.gameDir());
+        if (used.isEmpty()) {
+            QVERIFY(!command.isRunnable());
+            QVERIFY2(command.problem.contains(run.first()), qPrintable(command.problem));
+            QVERIFY(command.problem.contains(QDir::toNativeSeparators(game.halfLifeDir())));
+            return;
+        }
+        QVERIFY2(command.isRunnable(), qPrintable(command.problem));
+        QCOMPARE(QFileInfo(command.program).fileName(), used);
+        QVERIFY(Platform::start(command));
+        run.first() = QDir(game.root() + u'/' + run.first()).canonicalPath();
+        QCOMPARE(game.recordedRun(), run);
+    }
+#endif
+
+    void chooseAutostartFile_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QString>("file");     // below the game folder; "mine.cfg" is written with the bytes
+        QTest::addColumn<QByteArray>("bytes"); // of mine.cfg
+        QTest::addColumn<QString>("message");  // a part of it; empty when taken
+        QTest::addColumn<QString>("target");   // where the copy lands, below the game folder
+        const auto row = [](const char *name, const QString &botName, const QByteArray &bytes, const QString &message,
+                            const QString &target = {}, const QString &file = u"mine.cfg"_s) {
+            QTest::newRow(name) << botName << file << bytes << message << target;
+        };
+        const QString notValid = AutostartFile::notValidMessage();
+        // The game folder holds "BOT.CFG": the add-on's "bot.cfg" in another letter case, replaced as it is.
+        row("RamBot", u"RamBot"_s, rosterOf(u"RamBot"_s), {}, u"BOT.CFG"_s);
+        row("PLBot goes to bot.cfg too", u"PLBot"_s, rosterOf(u"PLBot"_s), {}, u"BOT.CFG"_s);
+        row("SwatBot", u"SwatBot"_s, rosterOf(u"SwatBot"_s), {}, u"swat.cfg"_s);
+        row("PodBot, its folder made", u"PodBot"_s, rosterOf(u"PodBot"_s), {}, u"podbot/podbot.cfg"_s);
+        row("LF line ends", u"NNBot"_s, rosterOf(u"NNBot"_s).replace("\r\n", "\n"), {}, u"BOT.CFG"_s);
+        row("another add-on's file", u"RamBot"_s, rosterOf(u"NNBot"_s), notValid);
+        row("another version", u"RamBot"_s, rosterOf(u"RamBot"_s, "1.0"), u"another version"_s);
+        row("the plain game after a launch", u"OLD"_s, rosterOf(u"RamBot"_s), notValid);
+        row("an empty file", u"RamBot"_s, {}, notValid);
+        row("one line, the right one", u"RamBot"_s, rosterOf(u"RamBot"_s).first(35), notValid);
+        row("no file selected", u"RamBot"_s, {}, u"select a config file"_s, {}, {});
+        row("a folder named like a config file", u"RamBot"_s, {}, u"is not a config file but a folder"_s, {},
+            u"folder.cfg"_s);
+        row("gone meanwhile", u"RamBot"_s, {}, u"is not there any more"_s, {}, u"gone.cfg"_s);
+    }
+
+    void chooseAutostartFile()
+    {
+        QFETCH(QString, botName);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(QString, target);
+        GameDirFixture game;
+        const std::unique_ptr<AppSettings> settings = game.makeSettings();
+        settings->setValue(autostart, botName, u"old.cfg"_s);
+        game.write(u"mine.cfg"_s, bytes);
+        game.write(u"BOT.CFG"_s, "old");
+        game.write(u"swat.cfg"_s, "old");
+        QDir(game.gameDir()).mkdir(u"folder.cfg"_s);
+
+        const QString path = file.isEmpty() ? QString() : QDir(game.gameDir()).filePath(file);
+        const AutostartFile::Result result = AutostartFile::choose(path, game.gameDir(), botName, *settings);
+
+        QVERIFY2(message.isEmpty() ? result.isDone() : result.message.contains(message), qPrintable(result.message));
+        QCOMPARE(settings->value(autostart, botName), message.isEmpty() ? file : u"old.cfg"_s);
+        QCOMPARE(game.read(target.isEmpty() ? u"BOT.CFG"_s : target), message.isEmpty() ? bytes : "old"_ba);
+        // Nothing else in the game folder is touched.
+        if (target != "swat.cfg"_L1)
+            QCOMPARE(game.read(u"swat.cfg"_s), QByteArray("old"));
+    }
+
+    void clearAutostartFile_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QStringList>("left"); // of bot.cfg, SWAT.cfg and podbot/PodBot.cfg
+        QTest::addColumn<bool>("remembered");  // "None" is stored for the add-on
+        const QStringList all{u"SWAT.cfg"_s, u"bot.cfg"_s, u"podbot/PodBot.cfg"_s};
+        const QStringList noBotCfg{u"SWAT.cfg"_s, u"podbot/PodBot.cfg"_s};
+        QTest::newRow("PodBot") << u"PodBot"_s << QStringList{u"SWAT.cfg"_s, u"bot.cfg"_s} << true;
+        QTest::newRow("SwatBot") << u"SwatBot"_s << QStringList{u"bot.cfg"_s, u"podbot/PodBot.cfg"_s} << true;
+        QTest::newRow("RamBot") << u"RamBot"_s << noBotCfg << true;
+        QTest::newRow("the plain game") << u"Original CS"_s << noBotCfg << true;
+        QTest::newRow("PLBot deletes nothing") << u"PLBot"_s << all << true;
+        QTest::newRow("no add-on chosen") << QString() << noBotCfg << false;
+    }
+
+    void clearAutostartFile()
+    {
+        QFETCH(QString, botName);
+        QFETCH(bool, remembered);
+        GameDirFixture game;
+        const std::unique_ptr<AppSettings> settings = game.makeSettings();
+        const QString member = botName.isEmpty() ? u"x"_s : botName;
+        settings->setValue(autostart, member, u"mine.cfg"_s);
+        const QStringList all{u"SWAT.cfg"_s, u"bot.cfg"_s, u"podbot/PodBot.cfg"_s};
+        for (const QString &file : all)
+            game.write(file, "x");
+
+        QVERIFY(AutostartFile::clear(game.gameDir(), botName, *settings).isDone());
+
+        QStringList present;
+        for (const QString &file : all) {
+            if (game.exists(file))
+                present << file;
+        }
+        QTEST(present, "left");
+        QCOMPARE(settings->value(autostart, member), remembered ? AppSettings::none : u"mine.cfg"_s);
+        // Cleared again, with the file gone: no fault.
+        QVERIFY(AutostartFile::clear(game.gameDir(), botName, *settings).isDone());
+    }
+
+    // A write or a deletion that fails changes neither the settings nor the session: here a folder stands where
+    // hl.bat and bot.cfg should be. That the files themselves survive every kind of write fault (a full disk, a
+    // failed rename, a kill) is tst_writefaults' business.
+    void failedWritesChangeNoSetting()
+    {
+        GameDirFixture game;
+        game.write(u"cstrike.ico"_s, "icon");
+        game.write(u"mine.cfg"_s, rosterOf(u"RamBot"_s));
+        QVERIFY(QDir(game.gameDir()).mkpath(u"hl.bat"_s) && QDir(game.gameDir()).mkpath(u"bot.cfg"_s));
+        const auto settings = game.makeSettings();
+        Session session;
+        QString error;
+        QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir(), &error),
+                 GameSetup::Selection::BatchFileFailed);
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!session.isDirectoryValid());
+
+        const QString botCfg = QDir::toNativeSeparators(game.gameDir() + u"/bot.cfg"_s);
+        AutostartFile::Result result
+            = AutostartFile::choose(game.gameDir() + u"/mine.cfg"_s, game.gameDir(), u"RamBot"_s, *settings);
+        QVERIFY2(result.message.contains(botCfg), qPrintable(result.message));
+        QCOMPARE(settings->value(autostart, u"RamBot"_s), AppSettings::none);
+        settings->setValue(autostart, u"RamBot"_s, u"mine.cfg"_s);
+        result = AutostartFile::clear(game.gameDir(), u"RamBot"_s, *settings);
+        QVERIFY2(result.message.contains(botCfg), qPrintable(result.message));
+        // The file is still run by the game, so the choice is not forgotten.
+        QCOMPARE(settings->value(autostart, u"RamBot"_s), u"mine.cfg"_s);
+    }
 };
-
-void TestGameSetup::startUpOutcomes_data()
-{
-    QTest::addColumn<bool>("directoryStored");
-    QTest::addColumn<QByteArray>("oldLiblist"); // empty: no "OLD liblist.gam"
-    QTest::addColumn<GameSetup::StartUp>("outcome");
-    QTest::addColumn<QString>("installedVersion");
-    QTest::newRow("nothing stored") << false << QByteArray() << GameSetup::StartUp::NoDirectory << QString();
-    QTest::newRow("not set up") << true << QByteArray() << GameSetup::StartUp::NotSetUp << QString();
-    QTest::newRow("ready") << true << QByteArray("version \"1.5\"\r\n") << GameSetup::StartUp::Ready << u"1.5"_s;
-    QTest::newRow("no version line") << true << QByteArray("game \"cs\"\r\n") << GameSetup::StartUp::Ready << QString();
-}
-
-void TestGameSetup::startUpOutcomes()
-{
-    QFETCH(bool, directoryStored);
-    QFETCH(QByteArray, oldLiblist);
-    QFETCH(GameSetup::StartUp, outcome);
-    GameDirFixture game;
-    const auto settings = game.makeSettings();
-    if (directoryStored) {
-        settings->setValue(AppSettings::Key::GameDir, game.gameDir());
-        settings->setValue(AppSettings::Key::HalfLifeDir, u"/remembered"_s);
-    }
-    if (!oldLiblist.isEmpty())
-        game.write(u"old LIBLIST.gam"_s, oldLiblist);
-
-    Session session;
-    QCOMPARE(GameSetup::startUp(session, *settings), outcome);
-    QCOMPARE(session.isDirectoryValid(), outcome == GameSetup::StartUp::Ready);
-    QTEST(session.installedCsVersion(), "installedVersion");
-    QCOMPARE(session.gameDir(), directoryStored ? game.gameDir() : QString());
-    QCOMPARE(session.halfLifeDir(), directoryStored ? u"/remembered"_s : QString());
-}
-
-void TestGameSetup::acceptedFolderIsRemembered()
-{
-    GameDirFixture game;
-    game.makeSetUp();
-    const auto settings = game.makeSettings();
-    Session session;
-    session.setHalfLifeDir(u"/from start-up"_s);
-    // Choosing the same folder again gives the same Half-Life folder.
-    for (int i = 0; i < 2; ++i) {
-        QCOMPARE(GameSetup::selectDirectory(session, *settings, game.gameDir()), GameSetup::Selection::Done);
-        QCOMPARE(settings->value(AppSettings::Key::GameDir), game.gameDir());
-        QCOMPARE(settings->value(AppSettings::Key::HalfLifeDir), game.halfLifeDir());
-    }
-    QVERIFY(session.isDirectoryValid());
-    QCOMPARE(session.halfLifeDir(), u"/from start-up"_s); // this run keeps the folder it started with
-}
-
-void TestGameSetup::batchFileFailureKeepsFolderUnchanged()
-{
-    ScratchMount disk(ScratchMount::Kind::Tiny);
-    SKIP_UNLESS_MOUNTED(disk);
-    disk.write(u"cstrike/cstrike.ico"_s, "icon");
-    disk.write(u"cstrike/hl.bat"_s, "@echo off\r\nmy own\r\n");
-    QVERIFY(disk.remount(true));
-    const QString gameDir = QDir(disk.path()).filePath(u"cstrike"_s);
-
-    GameDirFixture elsewhere;
-    const auto settings = elsewhere.makeSettings();
-    Session session;
-    QString error;
-    QCOMPARE(GameSetup::selectDirectory(session, *settings, gameDir, &error), GameSetup::Selection::BatchFileFailed);
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!session.isDirectoryValid());
-    QCOMPARE(disk.read(u"cstrike/hl.bat"_s), QByteArray("@echo off\r\nmy own\r\n"));
-}
-
-void TestGameSetup::unsavedSettingsAreReported()
-{
-    GameDirFixture game;
-    game.makeSetUp();
-    // A folder where the settings file should be: the store cannot be written.
-    QVERIFY(QDir().mkpath(game.settingsPath()));
-    AppSettings settings(AppSettings::openFile(game.settingsPath()));
-    Session session;
-    QString error;
-    QCOMPARE(GameSetup::selectDirectory(session, settings, game.gameDir(), &error),
-             GameSetup::Selection::NotRemembered);
-    QCOMPARE(error, QDir::toNativeSeparators(game.settingsPath()));
-    // The folder still serves this run.
-    QVERIFY(session.isDirectoryValid());
-    QVERIFY(game.exists(u"hl.bat"_s));
-}
-
-void TestGameSetup::unreadableOldLiblistIsReported()
-{
-    GameDirFixture game;
-    game.write(u"cstrike.ico"_s);
-    // Found by name, but no file that can be read.
-    QVERIFY(QDir(game.gameDir()).mkdir(u"OLD liblist.gam"_s));
-    const auto settings = game.makeSettings();
-    Session session;
-    QString warning;
-    QCOMPARE(GameSetup::startUp(session, *settings, game.gameDir(), &warning), GameSetup::StartUp::Ready);
-    QVERIFY2(warning.contains(u"OLD liblist.gam"_s), qPrintable(warning));
-    QCOMPARE(session.installedCsVersion(), QString());
-}
-
-void TestGameSetup::relativeFolderIsTakenFromTheCurrentOne()
-{
-    GameDirFixture game;
-    game.makeSetUp();
-    const auto settings = game.makeSettings();
-    Session session;
-    const QString relative = QDir(session.currentFolder()).relativeFilePath(game.gameDir());
-    QCOMPARE(GameSetup::startUp(session, *settings, relative), GameSetup::StartUp::Ready);
-    // Held whole, so that no later change of the current folder moves it.
-    QCOMPARE(session.gameDir(), game.gameDir());
-    QCOMPARE(session.halfLifeDir(), game.halfLifeDir());
-    QVERIFY(session.enterGameDir());
-    QCOMPARE(session.currentFolder(), game.gameDir());
-}
 
 QTEST_GUILESS_MAIN(TestGameSetup)
 #include "tst_gamesetup.moc"

@@ -3,11 +3,10 @@
 #include "AppSettings.h"
 #include "TestFiles.h"
 
-#include <QSettings>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,24 +16,6 @@ GameDirFixture::GameDirFixture()
     QDir(m_root.path()).mkpath(u"Half-Life/cstrike"_s);
 }
 
-GameDirFixture::~GameDirFixture() = default;
-
-QString GameDirFixture::halfLifeDir() const
-{
-    return m_root.filePath(u"Half-Life"_s);
-}
-
-QString GameDirFixture::gameDir() const
-{
-    return m_root.filePath(u"Half-Life/cstrike"_s);
-}
-
-QString GameDirFixture::settingsPath() const
-{
-    // Where a user who has never run the program has no settings folder yet.
-    return m_root.filePath(u"home/.config/Trevlin/Trevlin.conf"_s);
-}
-
 std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const
 {
     return std::make_unique<AppSettings>(AppSettings::openFile(settingsPath()));
@@ -42,17 +23,7 @@ std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const
 
 void GameDirFixture::write(const QString &relativePath, const QByteArray &bytes) const
 {
-    TestFiles::write(QDir(gameDir()).filePath(relativePath), bytes);
-}
-
-QByteArray GameDirFixture::read(const QString &relativePath) const
-{
-    return TestFiles::read(QDir(gameDir()).filePath(relativePath));
-}
-
-bool GameDirFixture::exists(const QString &relativePath) const
-{
-    return QFileInfo::exists(QDir(gameDir()).filePath(relativePath));
+    TestFiles::write(path(relativePath), bytes);
 }
 
 QByteArray GameDirFixture::liblist(const QStringList &lines)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -13,19 +17,19 @@ class GameDirFixture
 {
 public:
     GameDirFixture();
-    ~GameDirFixture();
 
     bool isValid() const { return m_root.isValid(); }
     QString root() const { return m_root.path(); }
-    QString halfLifeDir() const;
-    QString gameDir() const;
-    QString settingsPath() const;
+    QString halfLifeDir() const { return m_root.filePath(QStringLiteral("Half-Life")); }
+    QString gameDir() const { return m_root.filePath(QStringLiteral("Half-Life/cstrike")); }
+    // Where a user who has never run the program has no settings folder yet.
+    QString settingsPath() const { return m_root.filePath(QStringLiteral("home/.config/Trevlin/Trevlin.conf")); }
     std::unique_ptr<AppSettings> makeSettings() const;
 
     // Writes bytes to a path below the game folder, creating folders on the way.
     void write(const QString &relativePath, const QByteArray &bytes = {}) const;
-    QByteArray read(const QString &relativePath) const;
-    bool exists(const QString &relativePath) const;
+    QByteArray read(const QString &relativePath) const { return TestFiles::read(path(relativePath)); }
+    bool exists(const QString &relativePath) const { return QFileInfo::exists(path(relativePath)); }
     // A liblist.gam text with the given lines, each ended by CR LF.
     static QByteArray liblist(const QStringList &lines);
     // The marker file, "OLD liblist.gam" with version 1.5 and a liblist.gam: a folder that is set up.
@@ -36,5 +40,7 @@ public:
     QStringList recordedRun() const;
 
 private:
+    QString path(const QString &relativePath) const { return QDir(gameDir()).filePath(relativePath); }
+
     QTemporaryDir m_root;
 };

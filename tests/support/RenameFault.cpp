@@ -24,44 +24,37 @@ bool fault()
     return std::strcmp(mode, "fail") == 0;
 }
 
+// Fails the call as fault() says, or else hands it to the C library's own function of that name.
+template<typename Function, typename... Arguments> int pass(const char *name, Arguments... arguments)
+{
+    if (fault())
+        return -1;
+    static const auto real = reinterpret_cast<Function *>(::dlsym(RTLD_NEXT, name));
+    return real(arguments...);
+}
+
 } // namespace
 
 extern "C" {
 
 int rename(const char *from, const char *to)
 {
-    if (fault())
-        return -1;
-    using Rename = int (*)(const char *, const char *);
-    static const auto real = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
-    return real(from, to);
+    return pass<int(const char *, const char *)>("rename", from, to);
 }
 
 int renameat(int fromDir, const char *from, int toDir, const char *to)
 {
-    if (fault())
-        return -1;
-    using Renameat = int (*)(int, const char *, int, const char *);
-    static const auto real = reinterpret_cast<Renameat>(::dlsym(RTLD_NEXT, "renameat"));
-    return real(fromDir, from, toDir, to);
+    return pass<int(int, const char *, int, const char *)>("renameat", fromDir, from, toDir, to);
 }
 
 int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned int flags)
 {
-    if (fault())
-        return -1;
-    using Renameat2 = int (*)(int, const char *, int, const char *, unsigned int);
-    static const auto real = reinterpret_cast<Renameat2>(::dlsym(RTLD_NEXT, "renameat2"));
-    return real(fromDir, from, toDir, to, flags);
+    return pass<int(int, const char *, int, const char *, unsigned int)>("renameat2", fromDir, from, toDir, to, flags);
 }
 
 // An unnamed temporary file is given its name here, just before the rename.
 int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
 {
-    if (fault())
-        return -1;
-    using Linkat = int (*)(int, const char *, int, const char *, int);
-    static const auto real = reinterpret_cast<Linkat>(::dlsym(RTLD_NEXT, "linkat"));
-    return real(fromDir, from, toDir, to, flags);
+    return pass<int(int, const char *, int, const char *, int)>("linkat", fromDir, from, toDir, to, flags);
 }
 }

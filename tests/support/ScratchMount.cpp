@@ -56,11 +56,6 @@ void ScratchMount::write(const QString &relativePath, const QByteArray &bytes) c
     TestFiles::write(m_dir.filePath(relativePath), bytes);
 }
 
-QByteArray ScratchMount::read(const QString &relativePath) const
-{
-    return TestFiles::read(m_dir.filePath(relativePath));
-}
-
 void ScratchMount::fill()
 {
     QFile filler(m_dir.filePath(u"filler"_s));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +25,7 @@ public:
     void fill();
     // Writes and reads a file below the mount point; write creates the folders on the way.
     void write(const QString &relativePath, const QByteArray &bytes) const;
-    QByteArray read(const QString &relativePath) const;
+    QByteArray read(const QString &relativePath) const { return TestFiles::read(m_dir.filePath(relativePath)); }
 
 private:
     QTemporaryDir m_dir;

@@ -17,9 +17,7 @@ LoopbackServer::LoopbackServer()
     if (!m_server.listen(QHostAddress::LocalHost))
         qFatal("the test server cannot listen on 127.0.0.1");
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackServer::accept);
-    m_lifetime.setSingleShot(true);
-    connect(&m_lifetime, &QTimer::timeout, this, &LoopbackServer::stop);
-    m_lifetime.start(lifetimeMs);
+    QTimer::singleShot(lifetimeMs, this, &LoopbackServer::stop);
 }
 
 LoopbackServer::~LoopbackServer()

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QObject>
 #include <QTcpServer>
-#include <QTimer>
 
 // A small HTTP server on 127.0.0.1 and nowhere else, for the update tests. Each path answers as its route says;
 // every connection closes after one answer. It takes a bounded number of connections, stops after a minute, and
@@ -43,5 +42,4 @@ private:
     QHash<QByteArray, Route> m_routes;
     QHash<QByteArray, int> m_requests;
     int m_connections = 0;
-    QTimer m_lifetime;
 };

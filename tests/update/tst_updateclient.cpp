@@ -3,6 +3,8 @@
 #include "TestFiles.h"
 #include "UpdateClient.h"
 #include "UpdateFixture.h"
+#include "UpdateLists.h"
+#include "VersionMarks.h"
 
 #include <QBuffer>
 #include <QPluginLoader>
@@ -18,6 +20,7 @@ using State = UpdateClient::State;
 namespace {
 
 const QByteArray body(100'000, 'b');
+const QByteArray dll(300'000, 'd');
 
 // Runs one item through an installer against server; returns its error.
 QString install(LoopbackServer &server, UpdateFixture &fixture, const QString &item)
@@ -39,162 +42,211 @@ QByteArray record(const QString &base, const QByteArray &path, const QByteArray 
 
 } // namespace
 
+// The update lists as the server sends them, and the client that fetches them and an item's files.
 class TestUpdateClient : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void transfers_data();
-    void transfers();
-    void installsAnItem();
-    void itemsThatChangeNothing_data();
-    void itemsThatChangeNothing();
-    void moduleFileServesAFetch();
-};
-
-void TestUpdateClient::transfers_data()
-{
-    QTest::addColumn<Route>("route");
-    // A part of the error, "*" for any error (Qt ends a redirect loop in more than one way), empty for success.
-    QTest::addColumn<QString>("error");
-    QTest::newRow("whole") << Route{.body = body} << QString();
-    QTest::newRow("redirect on the server") << Route{.status = 302, .location = "/moved"} << QString();
-    QTest::newRow("404") << Route{.status = 404, .body = "no"} << u"answered 404"_s;
-    QTest::newRow("cut, announced") << Route{.body = body, .cutAfter = 500} << u"incomplete"_s;
-    // Without its length (chunked or not) and without a hash, a part would pass for the whole file.
-    QTest::newRow("cut, unannounced") << Route{.body = body, .length = Route::Length::Unannounced, .cutAfter = 500}
-                                      << u"how large"_s;
-    QTest::newRow("stalled") << Route{.body = body, .stall = true} << u"stopped sending"_s;
-    QTest::newRow("drip") << Route{.body = body, .dripMs = 100} << u"took too long"_s;
-    QTest::newRow("endless") << Route{.endless = true} << u"larger than"_s;
-    QTest::newRow("redirect loop") << Route{.status = 302, .location = "/file"} << u"*"_s;
-    QTest::newRow("redirect to another host")
-        << Route{.status = 302, .location = "http://elsewhere.invalid/file"} << u"another address"_s;
-}
-
-void TestUpdateClient::transfers()
-{
-    QFETCH(Route, route);
-    QFETCH(QString, error);
-    LoopbackServer server;
-    server.route("/file", route);
-    server.serve("/moved", body);
-    UpdateClient client{QUrl(server.baseUrl())};
-    client.setLimits({.silenceMs = 400, .deadlineMs = 1500, .maxBytes = 2 * 1024 * 1024, .maxRedirects = 3});
-    QList<State> states;
-    connect(&client, &UpdateClient::stateChanged, this, [&](State state) { states.append(state); });
-    QSignalSpy finished(&client, &UpdateClient::finished);
-    QBuffer sink;
-    sink.open(QIODevice::WriteOnly);
-    QVERIFY(client.fetch(QUrl(server.baseUrl() + u"file"_s), &sink));
-    QVERIFY(client.isBusy());
-    QVERIFY(finished.wait(5000));
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(!client.isBusy());
-    const QString got = finished.first().first().toString();
-    // The status line goes through the states in the order of a fetch and ends on how it went.
-    QCOMPARE(states.first(), State::LookingUp);
-    QCOMPARE(states.last(), error.isEmpty() ? State::ResponseReceived : State::Error);
-    if (error.isEmpty()) {
-        QCOMPARE(got, QString());
-        QCOMPARE(sink.data(), body);
-        if (route.location.isEmpty())
-            QVERIFY(std::is_sorted(states.cbegin(), states.cend()) && states.contains(State::Receiving));
-    } else {
-        QVERIFY2(error == u"*"_s ? !got.isEmpty() : got.contains(error, Qt::CaseInsensitive), qPrintable(got));
-    }
-    // Memory stays bounded: at most the cap reached the sink.
-    QVERIFY(sink.size() <= client.limits().maxBytes);
-    // Qt may send a request twice when the server closes the connection; a loop still ends after a few.
-    QVERIFY(server.requests("/file") <= 8);
-}
-
-void TestUpdateClient::installsAnItem()
-{
-    LoopbackServer server;
-    UpdateFixture fixture;
-    TestFiles::write(fixture.cstrike + u"/DLLS/rambot.dll"_s, "old");
-    const QByteArray dll(300'000, 'd');
-    const QByteArray hash = QCryptographicHash::hash(dll, QCryptographicHash::Sha256).toHex();
-    server.serve("/RamBot/rambot.dll", dll);
-    server.serve("/RamBot/readme.txt", "read me");
-    const QString base = server.baseUrl();
-    server.serve("/RamBot.txt",
-                 record(base, "RamBot/rambot.dll", "counter-strike_dir", "dlls\r\n", "\\rambot.dll", "sha256:" + hash)
-                     + record(base, "RamBot/readme.txt", "HALF-LIFE_DIR", "docs\r\nrambot\r\n", "readme.txt"));
-    QCOMPARE(install(server, fixture, u"RamBot"_s), QString());
-    // The existing folder is found in any letter case; a missing one is made; no copy is left beside a file.
-    QCOMPARE(TestFiles::read(fixture.cstrike + u"/DLLS/rambot.dll"_s), dll);
-    QCOMPARE(TestFiles::read(fixture.halfLife + u"/docs/rambot/readme.txt"_s), QByteArray("read me"));
-    QCOMPARE(QDir(fixture.cstrike + u"/DLLS"_s).entryList(QDir::Files), QStringList{u"rambot.dll"_s});
-}
-
-void TestUpdateClient::itemsThatChangeNothing_data()
-{
-    QTest::addColumn<QByteArray>("list"); // null: the server has none
-    QTest::addColumn<QString>("error");   // a part of it; empty for none
-    QTest::addColumn<int>("fetches");     // of a.dll
-    // The placeholder BASE stands for the server's address.
-    const auto rec = [](const QByteArray &folders, const QByteArray &name, const QByteArray &third = "x") {
-        return record(u"BASE"_s, "NNBot/a.dll", "counter-strike_dir", folders, name, third);
-    };
-    const QByteArray good = rec("dlls\r\n", "a.dll");
-    // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by tst_updatelists'
-    // rows before anything is fetched; these are refused on the way. A file that is not there, and a cancel in the
-    // middle, are tried in tst_update's failedItemChangesNothing and busyAndCancel.
-    QTest::newRow("empty file list") << ""_ba << QString() << 0;
-    QTest::newRow("link leading outside") << good + rec("outside\r\n", "a.dll") << u"leads outside"_s << 0;
-    QTest::newRow("hash mismatch") << good + rec("", "b.dll", "sha256:" + QByteArray(64, '0')) << u"sha256"_s << 2;
-    QTest::newRow("list missing") << QByteArray() << u"file list of NNBot could not be fetched"_s << 0;
-}
-
-void TestUpdateClient::itemsThatChangeNothing()
-{
-    QFETCH(QByteArray, list);
-    QFETCH(QString, error);
-    LoopbackServer server;
-    UpdateFixture fixture;
-    QTemporaryDir elsewhere;
-    QVERIFY(QFile::link(elsewhere.path(), fixture.cstrike + u"/outside"_s));
-    server.serve("/NNBot/a.dll", "new dll");
-    if (!list.isNull())
-        server.serve("/NNBot.txt", QByteArray(list).replace("BASE", server.baseUrl().toLatin1()));
-    const QStringList before = fixture.listing();
-    const QString got = install(server, fixture, u"NNBot"_s);
-    QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
-    QCOMPARE(fixture.listing(), before);
-    QVERIFY(QDir(elsewhere.path()).isEmpty());
-    QTEST(server.requests("/NNBot/a.dll"), "fetches");
-}
-
-// The program loads the network module from its file at the first fetch; the other tests link it in.
-void TestUpdateClient::moduleFileServesAFetch()
-{
-    QPluginLoader loader(QStringLiteral(TREVLIN_NETWORK_MODULE));
-    auto *module = qobject_cast<HttpModule *>(loader.instance());
-    QVERIFY2(module, qPrintable(loader.errorString()));
-    struct Listener : HttpGet::Listener
+    void versions_data()
     {
-        void onConnecting() override { }
-        void onRequestSent() override { }
-        void onHeaders() override { }
-        void onBytes() override { }
-        void onProgress(qint64) override { }
-        void onRedirected(const QUrl &) override { }
-        void onFinished() override { done = true; }
-        bool done = false;
-    } listener;
-    LoopbackServer server;
-    server.serve("/file", "the body");
-    const std::unique_ptr<HttpSession> session(module->newSession());
-    HttpGet *get = session->get(QUrl(server.baseUrl() + u"file"_s), 3, 1024, &listener);
-    QTRY_VERIFY(listener.done);
-    QCOMPARE(get->status(), 200);
-    char bytes[16] = {};
-    QCOMPARE(get->read(bytes, sizeof bytes), 8);
-    QCOMPARE(QByteArray(bytes), QByteArray("the body"));
-    get->release();
-}
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("versions"); // the twelve, joined by commas
+        QByteArray fourteen;
+        for (int i = 1; i <= 14; ++i)
+            fourteen += "label\r\n" + QByteArray::number(i) + "\r\n";
+        QTest::newRow("more than twelve pairs") << fourteen << u"1,2,3,4,5,6,7,8,9,10,11,12"_s;
+        // Fewer pairs are read in tst_update's rowsAndMarks.
+        QTest::newRow("an empty label ends the list") << "a\r\n3\r\n\r\n4\r\nb\r\n5\r\n"_ba << u"3,,,,,,,,,,,"_s;
+        QTest::newRow("a label without its version") << "a\r\n3\r\nb"_ba << u"3,,,,,,,,,,,"_s;
+    }
+
+    void versions()
+    {
+        QFETCH(QByteArray, bytes);
+        const ServerVersions versions = UpdateLists::parseVersions(bytes);
+        QTEST(QStringList(versions.cbegin(), versions.cend()).join(u','), "versions");
+    }
+
+    void marks_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<bool>("marked");
+        // A newer program, a positive number never installed, the same version installed, and "beta" never installed
+        // are marked as tst_update's rowsAndMarks shows them; these rows are the rules that table does not reach.
+        QTest::newRow("program: 10 sorts below 2") << 0 << u"10.0"_s << u"2.0"_s << false;
+        QTest::newRow("never installed, zero") << 3 << u"0"_s << u"N/A"_s << false;
+        QTest::newRow("installed, newer text") << 5 << u"1.2"_s << u"1.1"_s << true;
+        QTest::newRow("installed, 10 below 9") << 5 << u"10"_s << u"9"_s << false;
+        QTest::newRow("installed, letters by code") << 5 << u"1.2b"_s << u"1.2B"_s << true;
+    }
+
+    void marks()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, server);
+        QFETCH(QString, installed);
+        QTEST(VersionMarks::isNewer(index, server, installed), "marked");
+    }
+
+    void refusedFileLists_data()
+    {
+        QTest::addColumn<QByteArray>("bad");
+        QTest::addColumn<int>("badLine");
+        const QString u = u"http://u.test/"_s;
+        QTest::newRow("traversal folder") << record(u, "PLBot/f", "counter-strike_dir", "..\r\n", "f") << 4;
+        QTest::newRow("traversal in name") << record(u, "PLBot/f", "counter-strike_dir", "", "../f") << 5;
+        QTest::newRow("absolute folder") << record(u, "PLBot/f", "half-life_dir", "/etc\r\n", "f") << 4;
+        QTest::newRow("drive letter") << record(u, "PLBot/f", "half-life_dir", "C:\r\n", "f") << 4;
+        QTest::newRow("backslash inside") << record(u, "PLBot/f", "half-life_dir", "", "a\\..\\f") << 5;
+        QTest::newRow("control character") << record(u, "PLBot/f", "half-life_dir", "a\tb\r\n", "f") << 4;
+        QTest::newRow("reserved name with extension")
+            << record(u, "PLBot/f", "half-life_dir", "Com1.txt\r\n", "f") << 4;
+        QTest::newRow("unknown root keyword") << record(u, "PLBot/f", "temp_dir", "", "f") << 2;
+        QTest::newRow("address of another item") << QByteArray("http://u.test/RamBot/f\r\nhalf-life_dir\r\n") << 1;
+        QTest::newRow("address leaving the item") << QByteArray("http://u.test/PLBot/../f\r\nhalf-life_dir\r\n") << 1;
+        // Sent, encoded dots are dots, and a server may take an encoded slash for a slash.
+        QTest::newRow("address leaving the item through encoded dots and slash")
+            << QByteArray("http://u.test/PLBot/a/%2e%2E%2Ff\r\nhalf-life_dir\r\n") << 1;
+        QTest::newRow("record cut short") << "http://u.test/PLBot/f\r\nhalf-life_dir\r\nx\r\ndlls\r\n"_ba << 4;
+    }
+
+    void refusedFileLists()
+    {
+        QFETCH(QByteArray, bad);
+        QFETCH(int, badLine);
+        // A good record first: the list is refused whole, not from the bad record on.
+        const QByteArray good = record(u"http://u.test/"_s, "PLBot/ok", "half-life_dir", "", "ok");
+        const FileList list = UpdateLists::parseFileList(good + bad, u"http://u.test/"_s, u"PLBot"_s);
+        QVERIFY(list.files.isEmpty());
+        QVERIFY2(list.error.startsWith(u"The file list of PLBot is refused: line %1 "_s.arg(badLine + 6)),
+                 qPrintable(list.error));
+    }
+
+    void transfers_data()
+    {
+        QTest::addColumn<Route>("route");
+        // A part of the error, "*" for any error (Qt ends a redirect loop in more than one way), empty for success.
+        QTest::addColumn<QString>("error");
+        QTest::newRow("whole") << Route{.body = body} << QString();
+        QTest::newRow("redirect on the server") << Route{.status = 302, .location = "/moved"} << QString();
+        QTest::newRow("404") << Route{.status = 404, .body = "no"} << u"answered 404"_s;
+        QTest::newRow("cut, announced") << Route{.body = body, .cutAfter = 500} << u"incomplete"_s;
+        // Without its length (chunked or not) and without a hash, a part would pass for the whole file.
+        QTest::newRow("cut, unannounced")
+            << Route{.body = body, .length = Route::Length::Unannounced, .cutAfter = 500} << u"how large"_s;
+        QTest::newRow("stalled") << Route{.body = body, .stall = true} << u"stopped sending"_s;
+        QTest::newRow("drip") << Route{.body = body, .dripMs = 100} << u"took too long"_s;
+        QTest::newRow("endless") << Route{.endless = true} << u"larger than"_s;
+        QTest::newRow("redirect loop") << Route{.status = 302, .location = "/file"} << u"*"_s;
+        QTest::newRow("redirect to another host")
+            << Route{.status = 302, .location = "http://elsewhere.invalid/file"} << u"another address"_s;
+    }
+
+    void transfers()
+    {
+        QFETCH(Route, route);
+        QFETCH(QString, error);
+        LoopbackServer server;
+        server.route("/file", route);
+        server.serve("/moved", body);
+        UpdateClient client{QUrl(server.baseUrl())};
+        client.setLimits({.silenceMs = 400, .deadlineMs = 1500, .maxBytes = 2 * 1024 * 1024, .maxRedirects = 3});
+        QList<State> states;
+        connect(&client, &UpdateClient::stateChanged, this, [&](State state) { states.append(state); });
+        QSignalSpy finished(&client, &UpdateClient::finished);
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        QVERIFY(client.fetch(QUrl(server.baseUrl() + u"file"_s), &sink));
+        QVERIFY(client.isBusy());
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!client.isBusy());
+        const QString got = finished.first().first().toString();
+        // The status line goes through the states in the order of a fetch and ends on how it went.
+        QCOMPARE(states.first(), State::LookingUp);
+        QCOMPARE(states.last(), error.isEmpty() ? State::ResponseReceived : State::Error);
+        if (error.isEmpty()) {
+            QCOMPARE(got, QString());
+            QCOMPARE(sink.data(), body);
+            if (route.location.isEmpty())
+                QVERIFY(std::is_sorted(states.cbegin(), states.cend()) && states.contains(State::Receiving));
+        } else {
+            QVERIFY2(error == u"*"_s ? !got.isEmpty() : got.contains(error, Qt::CaseInsensitive), qPrintable(got));
+        }
+        // Memory stays bounded: at most the cap reached the sink.
+        QVERIFY(sink.size() <= client.limits().maxBytes);
+        // Qt may send a request twice when the server closes the connection; a loop still ends after a few.
+        QVERIFY(server.requests("/file") <= 8);
+    }
+
+    void installsAnItem_data()
+    {
+        QTest::addColumn<QByteArray>("list"); // null: the server has none
+        QTest::addColumn<QString>("error");   // a part of it; empty for none, and then the item is in place
+        QTest::addColumn<int>("fetches");     // of a.dll
+        // The placeholder BASE stands for the server's address.
+        const auto rec = [](const QByteArray &keyword, const QByteArray &folders, const QByteArray &path,
+                            const QByteArray &name, const QByteArray &third = "x") {
+            return record(u"BASE"_s, path, keyword, folders, name, third);
+        };
+        const QByteArray hash = QCryptographicHash::hash(dll, QCryptographicHash::Sha256).toHex();
+        const QByteArray good = rec("counter-strike_dir", "dlls\r\n", "NNBot/a.dll", "\\a.dll", "sha256:" + hash);
+        // The existing folder is found in any letter case; a missing one is made.
+        QTest::newRow("installed") << good + rec("HALF-LIFE_DIR", "docs\r\nnnbot\r\n", "NNBot/readme.txt", "readme.txt")
+                                   << QString() << 1;
+        // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by refusedFileLists'
+        // rows before anything is fetched; these are refused on the way and change nothing. A file that is not
+        // there, and a cancel in the middle, are tried in tst_update's failedItemChangesNothing and busyAndCancel.
+        QTest::newRow("empty file list") << ""_ba << QString() << 0;
+        QTest::newRow("link leading outside")
+            << good + rec("counter-strike_dir", "outside\r\n", "NNBot/a.dll", "a.dll") << u"leads outside"_s << 0;
+        QTest::newRow("hash mismatch") << good
+                + rec("counter-strike_dir", "", "NNBot/a.dll", "b.dll", "sha256:" + QByteArray(64, '0'))
+                                       << u"sha256"_s << 2;
+        QTest::newRow("list missing") << QByteArray() << u"file list of NNBot could not be fetched"_s << 0;
+    }
+
+    void installsAnItem()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, error);
+        LoopbackServer server;
+        UpdateFixture fixture;
+        TestFiles::write(fixture.cstrike + u"/DLLS/a.dll"_s, "old");
+        QTemporaryDir elsewhere;
+        QVERIFY(QFile::link(elsewhere.path(), fixture.cstrike + u"/outside"_s));
+        server.serve("/NNBot/a.dll", dll);
+        server.serve("/NNBot/readme.txt", "read me");
+        if (!list.isNull())
+            server.serve("/NNBot.txt", QByteArray(list).replace("BASE", server.baseUrl().toLatin1()));
+        const QStringList before = fixture.listing();
+        const QString got = install(server, fixture, u"NNBot"_s);
+        QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
+        QTEST(server.requests("/NNBot/a.dll"), "fetches");
+        if (!error.isEmpty() || list.isEmpty()) {
+            QCOMPARE(fixture.listing(), before);
+            return;
+        }
+        QCOMPARE(TestFiles::read(fixture.cstrike + u"/DLLS/a.dll"_s), dll);
+        QCOMPARE(TestFiles::read(fixture.halfLife + u"/docs/nnbot/readme.txt"_s), QByteArray("read me"));
+        // No copy is left beside a file.
+        QCOMPARE(QDir(fixture.cstrike + u"/DLLS"_s).entryList(QDir::Files), QStringList{u"a.dll"_s});
+    }
+
+    // The program loads the network module from its file at the first fetch; the other tests link in the same
+    // sources and fetch through them.
+    void moduleFileLoads()
+    {
+        QPluginLoader loader(QStringLiteral(TREVLIN_NETWORK_MODULE));
+        auto *module = qobject_cast<HttpModule *>(loader.instance());
+        QVERIFY2(module, qPrintable(loader.errorString()));
+        QVERIFY(std::unique_ptr<HttpSession>(module->newSession()));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestUpdateClient)
 #include "tst_updateclient.moc"
