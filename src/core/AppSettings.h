@@ -44,7 +44,8 @@ public:
     };
     QString value(Key key) const;
     QString value(Family family, const QString &member) const;
-    // Save at once; false when the file could not be written, and then it is as it was.
+    // Save at once; false when the file could not be written, and then the file is as it was while the value still
+    // holds for the rest of this run.
     bool setValue(Key key, const QString &value);
     bool setValue(Family family, const QString &member, const QString &value);
     // What a value of family is before anything is saved for it.
@@ -52,7 +53,7 @@ public:
 
     // Any value by section and key, as a settings file written by hand may hold it.
     QString get(const QString &section, const QString &key, const QString &defaultValue = none) const;
-    // Saves at once; false when the file could not be written, and then it is as it was.
+    // Saves at once, as setValue() does.
     bool save(const QString &section, const QString &key, const QString &value);
     // Where the settings lie, in the user's words: a file's path, or the place in the registry.
     QString location() const;
