@@ -55,7 +55,7 @@ private Q_SLOTS:
 
     void opensOnceAndCloses_data()
     {
-        QTest::addColumn<bool>("animations"); // without them, the title is there at once
+        QTest::addColumn<bool>("animations");     // without them, the title is there at once
         QTest::addColumn<QKeyCombination>("key"); // none: EXIT is clicked
         QTest::newRow("EXIT clicked") << true << QKeyCombination();
         QTest::newRow("Alt+X, without animations") << false << QKeyCombination(Qt::AltModifier, Qt::Key_X);

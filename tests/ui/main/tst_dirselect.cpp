@@ -84,8 +84,9 @@ private Q_SLOTS:
         QCOMPARE(h.settings->value(AppSettings::Key::HalfLifeDir), QDir::toNativeSeparators(h.game.halfLifeDir()));
         // Remembered for the next start, though this home had no settings folder yet.
         QCOMPARE(h.game.makeSettings()->value(AppSettings::Key::GameDir), gameDir);
-        QCOMPARE(h.enabledAddOnControls(), (QStringList{u"Command2"_s, u"Option2"_s, u"Option7"_s, u"Properties"_s,
-                                                         u"config"_s, u"rambots"_s, u"updAll"_s, u"updRambot"_s}));
+        QCOMPARE(h.enabledAddOnControls(),
+                 (QStringList{u"Command2"_s, u"Option2"_s, u"Option7"_s, u"Properties"_s, u"config"_s, u"rambots"_s,
+                              u"updAll"_s, u"updRambot"_s}));
         QVERIFY(!h.find(u"Command9"_s)->isHidden());
         // The installed game's version is read only at start-up.
         QVERIFY(h.session.installedCsVersion().isEmpty());

@@ -77,7 +77,7 @@ private Q_SLOTS:
 
     void startUp_data()
     {
-        QTest::addColumn<int>("folder"); // 0: none remembered, 1: remembered but not set up, 2: set up
+        QTest::addColumn<int>("folder");      // 0: none remembered, 1: remembered but not set up, 2: set up
         QTest::addColumn<QString>("message"); // a part of it; empty: none
         QTest::addColumn<QStringList>("enabled");
         const QStringList nothing{u"Properties"_s, u"updAll"_s};
@@ -86,10 +86,8 @@ private Q_SLOTS:
         QTest::newRow("folder not set up") << 1 << u"Not Properly Set Up"_s << nothing;
         // A copy named in upper case counts; one with a wrong name does not.
         QTest::newRow("set up") << 2 << QString()
-                                << QStringList{u"Command1"_s,   u"Command13"_s,     u"Command2"_s,  u"Option1"_s,
-                                               u"Option11"_s,   u"Option2"_s,       u"Option7"_s,   u"Properties"_s,
-                                               u"andbots"_s,    u"config"_s,        u"rambots"_s,   u"redubot"_s,
-                                               u"updAll"_s,     u"updAndroidbot"_s, u"updRambot"_s, u"updReduBot"_s};
+                                << u"Command1 Command13 Command2 Option1 Option11 Option2 Option7 Properties andbots "
+                                   "config rambots redubot updAll updAndroidbot updRambot updReduBot"_s.split(u' ');
     }
 
     void startUp()
@@ -109,11 +107,10 @@ private Q_SLOTS:
         h.window->startUp();
         QCOMPARE(answerer.answered(), !message.isEmpty());
         QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
-        if (answerer.answered()) {
-            QCOMPARE(answerer.title(), u"Trevlin"_s);
-            QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
-            QVERIFY(!answerer.hasIcon());
-        }
+        // Titled with the program's name, with no icon and OK alone, as every message is.
+        if (answerer.answered())
+            QVERIFY(answerer.title() == u"Trevlin"_s && answerer.buttons() == QStringList{u"OK"_s}
+                    && !answerer.hasIcon());
         QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
         QTEST(h.enabledAddOnControls(), "enabled");
         QCOMPARE(h.find(u"Command9"_s)->isHidden(), folder < 2);
@@ -137,9 +134,8 @@ private Q_SLOTS:
         QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
         h.press(u"updAll"_s);
         QCOMPARE(h.session.botName(), u"PodBot"_s);
-        const QList<Update *> windows = h.window->findChildren<Update *>();
-        QCOMPARE(windows.size(), 1);
-        QVERIFY(windows.first()->isVisible());
+        QCOMPARE(h.window->findChildren<Update *>().size(), 1);
+        QVERIFY(h.window->findChild<Update *>()->isVisible());
     }
 
     void chooseShowsBotInfoThenPlay()
@@ -224,26 +220,22 @@ private Q_SLOTS:
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<QString>("lands");
         QTest::addColumn<QString>("botName"); // empty: nothing is chosen
-        const QKeyCombination tab(Qt::Key_Tab), back(Qt::ShiftModifier, Qt::Key_Tab);
+        const QKeyCombination tab(Qt::Key_Tab), back(Qt::ShiftModifier, Qt::Key_Tab), up(Qt::Key_Up),
+            down(Qt::Key_Down);
+        const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right);
         // Tab comes to the chosen add-on, or else to the first one installed, passing over the disabled AndroidBot.
         QTest::newRow("Tab, nothing chosen") << QString() << u"Command4"_s << tab << u"Option2"_s << QString();
         QTest::newRow("Tab, chosen") << u"Option8"_s << u"Command4"_s << tab << u"Option8"_s << u"PodBot"_s;
         // PodBot's edit button chooses PodBot while RamBot is the add-on focused last.
-        QTest::newRow("Tab, chosen by an edit button")
-            << u"Command10"_s << u"Command4"_s << tab << u"Option8"_s << u"PodBot"_s;
-        QTest::newRow("Shift+Tab, chosen by an edit button")
+        QTest::newRow("Tab, edit button") << u"Command10"_s << u"Command4"_s << tab << u"Option8"_s << u"PodBot"_s;
+        QTest::newRow("Shift+Tab, edit button")
             << u"Command10"_s << u"Command2"_s << back << u"Option8"_s << u"PodBot"_s;
         // The arrows choose as they go, past the disabled add-ons, and wrap.
-        QTest::newRow("down") << u"Option2"_s << u"Option2"_s << QKeyCombination(Qt::Key_Down) << u"Option4"_s
-                              << u"NNBot"_s;
-        QTest::newRow("right as down") << u"Option4"_s << u"Option4"_s << QKeyCombination(Qt::Key_Right)
-                                       << u"Option7"_s << u"Original CS"_s;
-        QTest::newRow("left as up") << u"Option12"_s << u"Option12"_s << QKeyCombination(Qt::Key_Left)
-                                    << u"Option8"_s << u"PodBot"_s;
-        QTest::newRow("up from the first wraps")
-            << u"Option2"_s << u"Option2"_s << QKeyCombination(Qt::Key_Up) << u"Option12"_s << u"BobaBot"_s;
-        QTest::newRow("down, nothing chosen yet")
-            << QString() << u"Option2"_s << QKeyCombination(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
+        QTest::newRow("down") << u"Option2"_s << u"Option2"_s << down << u"Option4"_s << u"NNBot"_s;
+        QTest::newRow("right as down") << u"Option4"_s << u"Option4"_s << right << u"Option7"_s << u"Original CS"_s;
+        QTest::newRow("left as up") << u"Option12"_s << u"Option12"_s << left << u"Option8"_s << u"PodBot"_s;
+        QTest::newRow("up from the first wraps") << u"Option2"_s << u"Option2"_s << up << u"Option12"_s << u"BobaBot"_s;
+        QTest::newRow("down, nothing chosen yet") << QString() << u"Option2"_s << down << u"Option4"_s << u"NNBot"_s;
     }
 
     void keysMoveAmongInstalledAddOns()
@@ -254,8 +246,8 @@ private Q_SLOTS:
         QFETCH(QString, lands);
         QFETCH(QString, botName);
         MainScreenHarness h;
-        QVERIFY(h.startActive({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s,
-                               u"BobaBot liblist.gam"_s}));
+        QVERIFY(h.startActive(
+            {u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"BobaBot liblist.gam"_s}));
         h.find(u"Command4"_s)->setFocus();
         QTest::keyClick(h.find(u"Command4"_s), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), h.find(u"Option2"_s));
@@ -263,8 +255,8 @@ private Q_SLOTS:
             QTest::mouseClick(h.find(choose), Qt::LeftButton);
         h.find(from)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(h.find(from), key.key(), key.keyboardModifiers());
-        QCOMPARE(heardOptions(h), QStringList{lands + u" focused"_s} + QStringList(botName.isEmpty() ? 0 : 1,
-                                                                                      lands + u" checked"_s));
+        QCOMPARE(heardOptions(h),
+                 QStringList{lands + u" focused"_s} + QStringList(botName.isEmpty() ? 0 : 1, lands + u" checked"_s));
         QCOMPARE(h.session.botName(), botName);
         // The add-ons are one stop: the next Tab leaves the group.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, key.keyboardModifiers());

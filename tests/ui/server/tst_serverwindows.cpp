@@ -135,12 +135,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QByteArray>("written"); // the box's line in the file; none when Done tells instead
         const int up = Qt::Key_Up, down = Qt::Key_Down;
-        QTest::newRow("Roundtime stops at 15") << u"Text2"_s << u"15"_s << QString() << up << u"15"_s
-                                               << "mp_roundtime 15"_ba;
+        QTest::newRow("Roundtime stops at 15")
+            << u"Text2"_s << u"15"_s << QString() << up << u"15"_s << "mp_roundtime 15"_ba;
         QTest::newRow("Maximum Shells from its default")
             << u"Text7"_s << u"120"_s << QString() << down << u"60"_s << "max_shells 60"_ba;
-        QTest::newRow("speed steps by ten") << u"Text11"_s << u"320"_s << QString() << down << u"310"_s
-                                            << "sv_maxspeed 310"_ba;
+        QTest::newRow("speed steps by ten")
+            << u"Text11"_s << u"320"_s << QString() << down << u"310"_s << "sv_maxspeed 310"_ba;
         QTest::newRow("letters refused") << u"Text2"_s << QString() << u"1a2b"_s << 0 << u"12"_s
                                          << "mp_roundtime 12"_ba;
         QTest::newRow("past the top refused, below the range told")
@@ -179,19 +179,6 @@ private Q_SLOTS:
         }
     }
 
-    void everyControlIsNamed()
-    {
-        MapGame maps;
-        ConfigScreen screen(maps.session, maps.random);
-        MotdScreen motd(maps.session);
-        for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(maps.open()),
-                                static_cast<QWidget *>(&motd)})
-            QCOMPARE(Widgets::unnamedControls(window), QStringList());
-        // A box is heard by its label's caption.
-        QCOMPARE(QAccessible::queryAccessibleInterface(child<QLineEdit>(&screen, u"Text4"_s))->text(QAccessible::Name),
-                 u"Freezetime (Seconds)"_s);
-    }
-
     void readsForeignFilesAsTheDefaultsAndRefusesCommas()
     {
         MainScreenHarness h;
@@ -212,20 +199,26 @@ private Q_SLOTS:
         QVERIFY(h.game.read(u"LISTENSERVER.CFG"_s).startsWith("// trevlin"));
     }
 
-    void opensTheEditorsOnlyForAValidFolder()
+    // The map cycle and message editors open only for a valid folder, and once each; every control of the three
+    // windows is named, and a box is heard by its label's caption.
+    void editorsOpenOnceWithEveryControlNamed()
     {
         MapGame maps;
         maps.session.setDirectoryValid(false);
         ConfigScreen screen(maps.session, maps.random);
-        child<QAbstractButton>(&screen, u"Command4"_s)->click();
-        child<QAbstractButton>(&screen, u"Command3"_s)->click();
+        for (const QString &editor : {u"Command4"_s, u"Command3"_s})
+            Widgets::press(&screen, editor);
         QVERIFY(!screen.findChild<MapCycle *>() && !screen.findChild<MotdScreen *>());
         maps.session.setDirectoryValid(true);
-        child<QAbstractButton>(&screen, u"Command4"_s)->click();
-        child<QAbstractButton>(&screen, u"Command4"_s)->click();
+        for (const QString &editor : {u"Command4"_s, u"Command4"_s, u"Command3"_s, u"Command3"_s})
+            Widgets::press(&screen, editor);
         QCOMPARE(screen.findChildren<MapCycle *>().size(), 1);
-        child<QAbstractButton>(&screen, u"Command3"_s)->click();
         QCOMPARE(screen.findChildren<MotdScreen *>().size(), 1);
+        for (QWidget *window : {static_cast<QWidget *>(&screen), static_cast<QWidget *>(screen.findChild<MapCycle *>()),
+                                static_cast<QWidget *>(screen.findChild<MotdScreen *>())})
+            QCOMPARE(Widgets::unnamedControls(window), QStringList());
+        QCOMPARE(QAccessible::queryAccessibleInterface(child<QLineEdit>(&screen, u"Text4"_s))->text(QAccessible::Name),
+                 u"Freezetime (Seconds)"_s);
     }
 
     void editsTheMapCycle()
@@ -234,9 +227,7 @@ private Q_SLOTS:
         QPointer<MapCycle> window = maps.open();
         auto *files = child<QListView>(window, u"File1"_s);
         auto *cycle = child<QListView>(window, u"List1"_s);
-        QCOMPARE(rows(files),
-                 (QStringList{u"as_oilrig.bsp"_s, u"cs_office.bsp"_s, u"de_aztec.bsp"_s, u"de_dust.bsp"_s,
-                              u"de_nuke.bsp"_s}));
+        QCOMPARE(rows(files), u"as_oilrig.bsp cs_office.bsp de_aztec.bsp de_dust.bsp de_nuke.bsp"_s.split(u' '));
         QCOMPARE(rows(cycle), (QStringList{u"de_dust"_s, u"cs_office"_s}));
 
         // Maps without RamBot waypoints carry a sign and say why, in both lists.
@@ -256,16 +247,15 @@ private Q_SLOTS:
         select(files, {4, 0, 2});
         child<QAbstractButton>(window, u"Command1"_s)->click();
         child<QAbstractButton>(window, u"Command1"_s)->click();
-        const QStringList added{u"de_dust"_s, u"cs_office"_s, u"as_oilrig"_s, u"de_aztec"_s,
-                                u"de_nuke"_s, u"as_oilrig"_s, u"de_aztec"_s,  u"de_nuke"_s};
+        const QStringList added
+            = u"de_dust cs_office as_oilrig de_aztec de_nuke as_oilrig de_aztec de_nuke"_s.split(u' ');
         QCOMPARE(rows(cycle), added);
         cycle->clearSelection();
         child<QAbstractButton>(window, u"Command2"_s)->click();
         QCOMPARE(rows(cycle), added);
         select(cycle, {7, 0, 2});
         child<QAbstractButton>(window, u"Command2"_s)->click();
-        QCOMPARE(rows(cycle),
-                 (QStringList{u"cs_office"_s, u"de_aztec"_s, u"de_nuke"_s, u"as_oilrig"_s, u"de_aztec"_s}));
+        QCOMPARE(rows(cycle), u"cs_office de_aztec de_nuke as_oilrig de_aztec"_s.split(u' '));
 
         // The spinner stops at the number of maps; Random for all five gives each once, for six it refuses.
         auto *count = child<QLineEdit>(window, u"Text1"_s);
@@ -277,7 +267,7 @@ private Q_SLOTS:
         child<QAbstractButton>(window, u"Command6"_s)->click();
         QStringList drawn = rows(cycle);
         drawn.sort();
-        QCOMPARE(drawn, (QStringList{u"as_oilrig"_s, u"cs_office"_s, u"de_aztec"_s, u"de_dust"_s, u"de_nuke"_s}));
+        QCOMPARE(drawn, u"as_oilrig cs_office de_aztec de_dust de_nuke"_s.split(u' '));
         const QStringList beforeSix = rows(cycle);
         count->setText(u"6"_s);
         MessageAnswerer answerer;
@@ -305,7 +295,7 @@ private Q_SLOTS:
             QCOMPARE(answerer.texts().size(), 1);
             QStringList buttons = answerer.buttons();
             buttons.sort();
-            QCOMPARE(buttons, (QStringList{u"Cancel"_s, u"No"_s, u"Yes"_s}));
+            QCOMPARE(buttons, u"Cancel No Yes"_s.split(u' '));
             if (answer == QDialogButtonBox::Cancel)
                 QVERIFY(window && window->isVisible());
         }
