@@ -3,16 +3,18 @@
 #include "MessageAnswerer.h"
 #include "Motion.h"
 #include "Pictures.h"
+#include "TitleEffect.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -42,6 +44,18 @@ QImage shown(const AboutScreen *about)
 QImage title()
 {
     return Pictures::pixmap(Pictures::aboutTitle).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A title whose every pixel differs from its neighbours, so that a pixel copied from the wrong place shows.
+QImage noise(QSize size, int scale)
+{
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    QRandomGenerator generator(14);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, generator.generate() | 0xff000000u);
+    }
+    return image;
 }
 
 } // namespace
@@ -98,8 +112,7 @@ private Q_SLOTS:
         // the choice is answered at once, the effect going on meanwhile. (How long events wait is the benchmarks'
         // business, not a test's.)
         auto *option = h.find<QAbstractButton>(u"Option2"_s);
-        bool answered = false;
-        bool ranOn = false;
+        bool answered = false, ranOn = false;
         QTimer::singleShot(0, this, [&] {
             h.window->activateWindow();
             QTest::mouseClick(option, Qt::LeftButton);
@@ -108,13 +121,8 @@ private Q_SLOTS:
         });
         QTimer::singleShot(0, about, [about] { about->activateWindow(); });
 
-        QEventLoop loop;
-        connect(about, &AboutScreen::effectFinished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-        loop.exec();
-
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
         QVERIFY(answered && ranOn);
-        QCOMPARE(finished.size(), 1);
         // The return to the window while the effect ran did not start another on top of it.
         QCOMPARE(started.size(), 0);
         QCOMPARE(shown(about), title());
@@ -161,6 +169,42 @@ private Q_SLOTS:
         QCOMPARE(answerer.answered(), !handled);
         QVERIFY2(answerer.text().contains(shown), qPrintable(answerer.text()));
         QVERIFY(about->isVisible());
+    }
+
+    // Each effect, drawn frame by frame on a title whose every pixel differs from its neighbours, ends on the title.
+    void revealsTitle_data()
+    {
+        QTest::addColumn<TitleEffect::Kind>("kind");
+        QTest::addColumn<int>("scale");
+        for (const int scale : {1, 2}) {
+            QTest::addRow("fra_siden x%d", scale) << TitleEffect::Kind::FraSiden << scale;
+            QTest::addRow("linjer x%d", scale) << TitleEffect::Kind::Linjer << scale;
+            QTest::addRow("storm x%d", scale) << TitleEffect::Kind::Storm << scale;
+        }
+    }
+
+    void revealsTitle()
+    {
+        QFETCH(TitleEffect::Kind, kind);
+        QFETCH(int, scale);
+        RandomSource random;
+        const QImage title = noise(TitleEffect::stormArea, scale);
+        const TitleEffect effect(kind, random, TitleEffect::stormArea, TitleEffect::stormArea.width());
+        QVERIFY(effect.duration() >= 1s && effect.duration() <= 2s);
+
+        QImage canvas(title.size(), title.format());
+        canvas.fill(Qt::transparent);
+        // Frame by frame as the window draws it: nothing before the start, everything once the time is up.
+        QCOMPARE(effect.dueSteps(0ms), qsizetype(0));
+        qsizetype done = 0;
+        for (auto elapsed = 16ms; done < effect.steps().size(); elapsed += 16ms) {
+            QVERIFY(elapsed <= effect.duration() + 16ms);
+            const qsizetype due = effect.dueSteps(elapsed);
+            QVERIFY(due >= done);
+            effect.apply(canvas, title, done, due, scale);
+            done = due;
+        }
+        QCOMPARE(canvas, title);
     }
 };
 
