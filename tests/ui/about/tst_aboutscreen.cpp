@@ -5,7 +5,6 @@
 #include "Pictures.h"
 #include "TitleEffect.h"
 
-#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>

@@ -6,7 +6,6 @@
 #include "MotdScreen.h"
 #include "UpDown.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
