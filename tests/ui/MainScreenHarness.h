@@ -7,7 +7,9 @@
 #include "Session.h"
 #include "Widgets.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 
 // A main window of its own for one test: its own game folder, settings file and session.
@@ -39,6 +41,32 @@ struct MainScreenHarness
         setUp(variantFiles);
         window->show();
         window->startUp();
+    }
+
+    // As start(), and the window made the active one, as it is for a user at the keyboard.
+    bool startActive(const QStringList &variantFiles)
+    {
+        start(variantFiles);
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // The names of the enabled add-on buttons and menu entries, sorted.
+    QStringList enabledAddOnControls() const
+    {
+        QStringList enabled;
+        for (const QAbstractButton *button : find(QStringLiteral("Frame1"))->findChildren<QAbstractButton *>()) {
+            if (button->isEnabled())
+                enabled << button->objectName();
+        }
+        for (const QString &menu : {QStringLiteral("file"), QStringLiteral("updates")}) {
+            for (const QAction *entry : find<QMenu>(menu)->actions()) {
+                if (entry->isEnabled() && !entry->isSeparator())
+                    enabled << entry->objectName();
+            }
+        }
+        enabled.sort();
+        return enabled;
     }
 
     template<typename T = QWidget> T *find(const QString &name) const { return Widgets::child<T>(window.get(), name); }

@@ -53,230 +53,198 @@ class TestAutostart : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void boundaryFallsBetweenTheButtons_data();
-    void boundaryFallsBetweenTheButtons();
-    void statusTextFollowsThePointer();
-    void chooseFile_data();
-    void chooseFile();
-    void folderDoesNothingForThePlainGame();
-    void cancelClears_data();
-    void cancelClears();
-    void doubleClickOpensTheFileInItsEditor_data();
-    void doubleClickOpensTheFileInItsEditor();
-    void savingTheChosenRosterCopiesItAgain_data();
-    void savingTheChosenRosterCopiesItAgain();
-    void playTellsWhatWasStartedAndStartsOnce();
-};
-
-void TestAutostart::boundaryFallsBetweenTheButtons_data()
-{
-    QTest::addColumn<qreal>("dpi");
-    QTest::addColumn<int>("folderRight");
-    QTest::addColumn<int>("cancelLeft");
-    QTest::addColumn<int>("boundary");
-    QTest::newRow("96 dpi") << qreal(96) << 27 << 33 << 30;
-    QTest::newRow("192 dpi") << qreal(192) << 55 << 66 << 60;
-    QTest::newRow("120 dpi, rounded") << qreal(120) << 30 << 40 << 38;
-    QTest::newRow("large buttons at 96 dpi") << qreal(96) << 52 << 53 << 52;
-    QTest::newRow("small buttons at 192 dpi") << qreal(192) << 24 << 27 << 26;
-}
-
-void TestAutostart::boundaryFallsBetweenTheButtons()
-{
-    QFETCH(qreal, dpi);
-    QFETCH(int, folderRight);
-    QFETCH(int, cancelLeft);
-    QTEST(AutostartFrame::statusBoundary(dpi, folderRight, cancelLeft), "boundary");
-}
-
-void TestAutostart::statusTextFollowsThePointer()
-{
-    Frame f;
-    auto *toolbar = f.find<QToolBar>(u"Toolbar1"_s);
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    auto *status = f.find<QLineEdit>(u"Text2"_s);
-    const int boundary
-        = AutostartFrame::statusBoundary(toolbar->logicalDpiX(), f.find(u"folderButton"_s)->geometry().right(),
-                                         f.find(u"cancelButton"_s)->geometry().left());
-    // One hint up to the boundary, the other from the next pixel on.
-    QStringList hints;
-    for (const int x : {boundary, boundary + 1}) {
-        // Over the button itself, as the pointer is.
-        QWidget *button = toolbar->childAt(x, toolbar->height() / 2);
-        QWidget *target = button ? button : toolbar;
-        const QPointF at = target->mapFrom(toolbar, QPointF(x, toolbar->height() / 2));
-        QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &move);
-        hints.append(status->text());
+    void boundaryFallsBetweenTheButtons_data()
+    {
+        QTest::addColumn<qreal>("dpi");
+        QTest::addColumn<int>("folderRight");
+        QTest::addColumn<int>("cancelLeft");
+        QTest::addColumn<int>("boundary");
+        QTest::newRow("96 dpi") << qreal(96) << 27 << 33 << 30;
+        QTest::newRow("192 dpi") << qreal(192) << 55 << 66 << 60;
+        QTest::newRow("120 dpi, rounded") << qreal(120) << 30 << 40 << 38;
+        QTest::newRow("large buttons at 96 dpi") << qreal(96) << 52 << 53 << 52;
+        QTest::newRow("small buttons at 192 dpi") << qreal(192) << 24 << 27 << 26;
     }
-    QVERIFY2(!hints.contains(QString()) && hints.at(0) != hints.at(1), qPrintable(hints.join(u" | "_s)));
-}
 
-void TestAutostart::chooseFile_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("how"); // "OK", "double click" or "typed"
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("picked, OK") << u"rambots.cfg"_s << u"OK"_s << false;
-    QTest::newRow("double click") << u"rambots.cfg"_s << u"double click"_s << false;
-    QTest::newRow("typed") << u"rambots.cfg"_s << u"typed"_s << false;
-    QTest::newRow("another add-on's roster") << u"nnbots.cfg"_s << u"OK"_s << true;
-    QTest::newRow("nothing picked") << QString() << u"OK"_s << true;
-}
-
-void TestAutostart::chooseFile()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, how);
-    QFETCH(bool, refused);
-    Frame f;
-    f.game.write(u"bot.cfg"_s, "old");
-    f.choose(u"Option2"_s);
-    f.press(u"folder"_s);
-    QPointer<QWidget> dialog = f.dialog();
-    QVERIFY(dialog && dialog->isVisible());
-
-    MessageAnswerer answerer;
-    answerer.arm();
-    if (how == "typed"_L1) {
-        QTest::keyClicks(dialog->findChild<QLineEdit *>(u"Path1"_s), file);
-        QCOMPARE(dialog->findChild<FileBrowser *>()->selectedFile(), file);
-    } else if (!file.isEmpty()) {
-        f.pick(file, how == "double click"_L1);
+    void boundaryFallsBetweenTheButtons()
+    {
+        QFETCH(qreal, dpi);
+        QFETCH(int, folderRight);
+        QFETCH(int, cancelLeft);
+        QTEST(AutostartFrame::statusBoundary(dpi, folderRight, cancelLeft), "boundary");
     }
-    if (how != "double click"_L1)
-        dialog->findChild<QPushButton *>(u"Command1"_s)->click();
 
-    QCOMPARE(answerer.answered(), refused);
-    if (refused) {
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(f.label(), u"None"_s);
-        QCOMPARE(f.game.read(u"bot.cfg"_s), QByteArray("old"));
-        dialog->findChild<QPushButton *>(u"Command2"_s)->click();
+    void statusTextFollowsThePointer()
+    {
+        Frame f;
+        auto *toolbar = f.find<QToolBar>(u"Toolbar1"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto *status = f.find<QLineEdit>(u"Text2"_s);
+        const int boundary
+            = AutostartFrame::statusBoundary(toolbar->logicalDpiX(), f.find(u"folderButton"_s)->geometry().right(),
+                                             f.find(u"cancelButton"_s)->geometry().left());
+        // One hint up to the boundary, the other from the next pixel on.
+        QStringList hints;
+        for (const int x : {boundary, boundary + 1}) {
+            // Over the button itself, as the pointer is.
+            QWidget *button = toolbar->childAt(x, toolbar->height() / 2);
+            QWidget *target = button ? button : toolbar;
+            const QPointF at = target->mapFrom(toolbar, QPointF(x, toolbar->height() / 2));
+            QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(target, &move);
+            hints.append(status->text());
+        }
+        QVERIFY2(!hints.contains(QString()) && hints.at(0) != hints.at(1), qPrintable(hints.join(u" | "_s)));
+    }
+
+    void chooseFile_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("how"); // "OK", "double click" or "typed"
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("picked, OK") << u"Option2"_s << u"rambots.cfg"_s << u"OK"_s << false;
+        QTest::newRow("double click") << u"Option2"_s << u"rambots.cfg"_s << u"double click"_s << false;
+        QTest::newRow("typed") << u"Option2"_s << u"rambots.cfg"_s << u"typed"_s << false;
+        QTest::newRow("another add-on's roster") << u"Option2"_s << u"nnbots.cfg"_s << u"OK"_s << true;
+        QTest::newRow("nothing picked") << u"Option2"_s << QString() << u"OK"_s << true;
+        // The plain game runs no roster file: the folder button opens nothing.
+        QTest::newRow("the plain game") << u"Option7"_s << QString() << QString() << true;
+    }
+
+    void chooseFile()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        QFETCH(bool, refused);
+        Frame f;
+        f.game.write(u"bot.cfg"_s, "old");
+        f.choose(option);
+        f.press(u"folder"_s);
+        QPointer<QWidget> dialog = f.dialog();
+        QCOMPARE(dialog && dialog->isVisible(), option != u"Option7"_s);
+        if (!dialog)
+            return;
+
+        MessageAnswerer answerer;
+        answerer.arm();
+        if (how == "typed"_L1) {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>(u"Path1"_s), file);
+            QCOMPARE(dialog->findChild<FileBrowser *>()->selectedFile(), file);
+        } else if (!file.isEmpty()) {
+            f.pick(file, how == "double click"_L1);
+        }
+        if (how != "double click"_L1)
+            dialog->findChild<QPushButton *>(u"Command1"_s)->click();
+
+        QCOMPARE(answerer.answered(), refused);
+        QCOMPARE(dialog && dialog->isVisible(), refused);
+        QCOMPARE(f.label(), refused ? u"None"_s : file);
+        QCOMPARE(f.game.read(u"bot.cfg"_s), refused ? QByteArray("old") : TestFiles::roster(u"RamBot"_s));
+        QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), refused ? u"None"_s : file);
+        if (refused)
+            dialog->findChild<QPushButton *>(u"Command2"_s)->click();
         QTRY_VERIFY(!dialog);
-        return;
     }
-    QTRY_VERIFY(!dialog);
-    QCOMPARE(f.label(), file);
-    QCOMPARE(f.game.read(u"bot.cfg"_s), TestFiles::roster(u"RamBot"_s));
-    QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), file);
-}
 
-void TestAutostart::folderDoesNothingForThePlainGame()
-{
-    Frame f;
-    f.choose(u"Option7"_s);
-    f.press(u"folder"_s);
-    QVERIFY(!f.dialog());
-}
-
-void TestAutostart::cancelClears_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("botCfgLeft");
-    QTest::newRow("RamBot") << u"Option2"_s << u"None"_s << false;
-    QTest::newRow("PLBot keeps its file and its label") << u"Option10"_s << u"Not Available"_s << true;
-}
-
-void TestAutostart::cancelClears()
-{
-    QFETCH(QString, option);
-    Frame f;
-    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
-    f.game.write(u"bot.cfg"_s, "x");
-    f.choose(option);
-    f.press(u"cancel"_s);
-    QTEST(f.label(), "label");
-    QTEST(f.game.exists(u"bot.cfg"_s), "botCfgLeft");
-    QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, f.session.botName()), u"None"_s);
-}
-
-void TestAutostart::doubleClickOpensTheFileInItsEditor_data()
-{
-    QTest::addColumn<bool>("unsaved"); // the editor is open already, with bots no file holds
-    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
-    QTest::newRow("read in") << false << QDialogButtonBox::Ok;
-    QTest::newRow("unsaved bots given up") << true << QDialogButtonBox::No;
-    QTest::newRow("unsaved bots kept") << true << QDialogButtonBox::Cancel;
-}
-
-void TestAutostart::doubleClickOpensTheFileInItsEditor()
-{
-    QFETCH(bool, unsaved);
-    QFETCH(QDialogButtonBox::StandardButton, answer);
-    Frame f;
-    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
-    f.choose(u"Option2"_s);
-    if (unsaved) {
-        f.find<QAbstractButton>(u"Command2"_s)->click(); // "Edit RamBot Bots"
-        f.window->findChild<RosterWindow *>()->document().append({u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
+    void cancelClears_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("botCfgLeft");
+        QTest::newRow("RamBot") << u"Option2"_s << u"None"_s << false;
+        QTest::newRow("PLBot keeps its file and its label") << u"Option10"_s << u"Not Available"_s << true;
     }
-    MessageAnswerer answerer(answer);
-    answerer.arm();
-    QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
-    RosterWindow *editor = f.window->findChild<RosterWindow *>();
-    QVERIFY(editor && editor->isVisible());
-    QCOMPARE(editor->windowTitle(), u"RamBot Bots"_s);
-    QCOMPARE(answerer.answered(), unsaved);
-    const bool read = answer != QDialogButtonBox::Cancel;
-    QCOMPARE(editor->document().roster().entries().value(0).name, read ? u"Alpha"_s : u"Unsaved"_s);
-    QCOMPARE(QFileInfo(editor->document().fileName()).fileName(), read ? u"rambots.cfg"_s : QString());
-}
 
-// The game runs the autostart copy: saving the chosen roster again copies it again, and saving another roster does
-// not touch the copy.
-void TestAutostart::savingTheChosenRosterCopiesItAgain_data()
-{
-    QTest::addColumn<QString>("savedAs");
-    QTest::newRow("the chosen roster") << u"rambots.cfg"_s;
-    QTest::newRow("another roster") << u"other.cfg"_s;
-}
+    void cancelClears()
+    {
+        QFETCH(QString, option);
+        Frame f;
+        f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
+        f.game.write(u"bot.cfg"_s, "x");
+        f.choose(option);
+        f.press(u"cancel"_s);
+        QTEST(f.label(), "label");
+        QTEST(f.game.exists(u"bot.cfg"_s), "botCfgLeft");
+        QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, f.session.botName()), u"None"_s);
+    }
 
-void TestAutostart::savingTheChosenRosterCopiesItAgain()
-{
-    QFETCH(QString, savedAs);
-    Frame f;
-    f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
-    f.game.write(u"bot.cfg"_s, TestFiles::roster(u"RamBot"_s));
-    f.choose(u"Option2"_s);
-    QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
-    auto *editor = f.window->findChild<RosterWindow *>();
-    editor->document().append(editor->document().roster().entries().first());
-    editor->findChild<QAction *>(u"Save"_s)->trigger();
-    auto *save = editor->findChild<QDialog *>(u"SaveScreen"_s);
-    auto *name = save->findChild<QLineEdit *>(u"Text1"_s);
-    QCOMPARE(name->text(), u"rambots.cfg"_s); // the roster's own file, filled in
-    name->setText(savedAs);
-    save->findChild<QPushButton *>(u"Command1"_s)->click();
+    // A double click on the file's name opens it in its editor, asking first about unsaved bots. The game runs the
+    // autostart copy: saving the chosen roster again copies it again, and saving another roster does not touch it.
+    void doubleClickOpensTheFileInItsEditor_data()
+    {
+        QTest::addColumn<bool>("unsaved"); // the editor is open already, with bots no file holds
+        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+        QTest::addColumn<QString>("savedAs"); // then, with a bot more; empty: not saved
+        QTest::newRow("read in, saved again") << false << QDialogButtonBox::Ok << u"rambots.cfg"_s;
+        QTest::newRow("read in, saved as another roster") << false << QDialogButtonBox::Ok << u"other.cfg"_s;
+        QTest::newRow("unsaved bots given up") << true << QDialogButtonBox::No << QString();
+        QTest::newRow("unsaved bots kept") << true << QDialogButtonBox::Cancel << QString();
+    }
 
-    QCOMPARE(f.game.read(savedAs).count("addbot"), 2);
-    const bool copied = savedAs == u"rambots.cfg"_s;
-    QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : TestFiles::roster(u"RamBot"_s));
-    QCOMPARE(f.find<QLineEdit>(u"Text2"_s)->text(),
-             copied ? u"rambots.cfg is saved and copied to bot.cfg, which RamBot runs when the game starts."_s
-                    : QString());
-}
+    void doubleClickOpensTheFileInItsEditor()
+    {
+        QFETCH(bool, unsaved);
+        QFETCH(QDialogButtonBox::StandardButton, answer);
+        QFETCH(QString, savedAs);
+        Frame f;
+        f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
+        f.game.write(u"bot.cfg"_s, TestFiles::roster(u"RamBot"_s));
+        f.choose(u"Option2"_s);
+        if (unsaved) {
+            f.choose(u"Command2"_s); // "Edit RamBot Bots"
+            f.window->findChild<RosterWindow *>()->document().append(
+                {u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
+        }
+        MessageAnswerer answerer(answer);
+        answerer.arm();
+        QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
+        RosterWindow *editor = f.window->findChild<RosterWindow *>();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->windowTitle(), u"RamBot Bots"_s);
+        QCOMPARE(answerer.answered(), unsaved);
+        const bool read = answer != QDialogButtonBox::Cancel;
+        QCOMPARE(editor->document().roster().entries().value(0).name, read ? u"Alpha"_s : u"Unsaved"_s);
+        QCOMPARE(QFileInfo(editor->document().fileName()).fileName(), read ? u"rambots.cfg"_s : QString());
+        if (savedAs.isEmpty())
+            return;
 
-void TestAutostart::playTellsWhatWasStartedAndStartsOnce()
-{
-    Frame f;
-    f.game.writeRecordingScript(u"hl.sh"_s);
-    f.choose(u"Option2"_s);
-    auto *play = f.find<QAbstractButton>(u"Command3"_s);
-    auto *status = f.find<QLineEdit>(u"Text2"_s);
-    play->click();
-    // What was started, and how.
-    QVERIFY2(status->text().contains(u"RamBot"_s) && status->text().endsWith(u"hl.sh -console -game cstrike"_s),
-             qPrintable(status->text()));
-    QVERIFY(!f.game.recordedRun().isEmpty());
+        editor->document().append(editor->document().roster().entries().first());
+        editor->findChild<QAction *>(u"Save"_s)->trigger();
+        auto *save = editor->findChild<QDialog *>(u"SaveScreen"_s);
+        auto *name = save->findChild<QLineEdit *>(u"Text1"_s);
+        QCOMPARE(name->text(), u"rambots.cfg"_s); // the roster's own file, filled in
+        name->setText(savedAs);
+        save->findChild<QPushButton *>(u"Command1"_s)->click();
+        QCOMPARE(f.game.read(savedAs).count("addbot"), 2);
+        const bool copied = savedAs == u"rambots.cfg"_s;
+        QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : TestFiles::roster(u"RamBot"_s));
+        // The status line tells of the copy, and only when there is one.
+        QCOMPARE(f.find<QLineEdit>(u"Text2"_s)->text().contains(u"copied to bot.cfg"_s), copied);
+    }
 
-    QVERIFY(QFile::remove(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
-    play->click();
-    QVERIFY2(status->text().contains(u"already"_s), qPrintable(status->text()));
-    QTest::qWait(300);
-    QVERIFY(!QFile::exists(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
-}
+    void playTellsWhatWasStartedAndStartsOnce()
+    {
+        Frame f;
+        f.game.writeRecordingScript(u"hl.sh"_s);
+        f.choose(u"Option2"_s);
+        auto *play = f.find<QAbstractButton>(u"Command3"_s);
+        auto *status = f.find<QLineEdit>(u"Text2"_s);
+        play->click();
+        // What was started, and how.
+        QVERIFY2(status->text().contains(u"RamBot"_s) && status->text().endsWith(u"hl.sh -console -game cstrike"_s),
+                 qPrintable(status->text()));
+        QVERIFY(!f.game.recordedRun().isEmpty());
+
+        QVERIFY(QFile::remove(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
+        play->click();
+        QVERIFY2(status->text().contains(u"already"_s), qPrintable(status->text()));
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
+    }
+};
 
 QTEST_MAIN(TestAutostart)
 #include "tst_autostart.moc"

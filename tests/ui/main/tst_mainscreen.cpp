@@ -3,12 +3,10 @@
 #include "ScratchMount.h"
 #include "Update.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 
@@ -32,47 +30,18 @@ QStringList shownInfo(const MainScreenHarness &h)
     return texts;
 }
 
-// The names of the enabled add-on buttons and menu entries, sorted.
-QStringList enabledAddOnControls(const MainScreenHarness &h)
+// The option buttons a screen reader hears as focused, then as checked: "Option8 focused", "Option8 checked".
+QStringList heardOptions(const MainScreenHarness &h)
 {
-    QStringList enabled;
-    for (const QAbstractButton *button : h.find(u"Frame1"_s)->findChildren<QAbstractButton *>()) {
-        if (button->isEnabled())
-            enabled << button->objectName();
-    }
-    for (const QString &menu : {u"file"_s, u"updates"_s}) {
-        for (const QAction *entry : h.find<QMenu>(menu)->actions()) {
-            if (entry->isEnabled() && !entry->isSeparator())
-                enabled << entry->objectName();
-        }
-    }
-    enabled.sort();
-    return enabled;
-}
-
-// A shown and active main window with RamBot, NNBot, the plain game, PodBot and BobaBot installed: the option
-// buttons Option2, Option4, Option7, Option8 and Option12 are enabled.
-void setUpForKeys(MainScreenHarness &h)
-{
-    h.setUp({u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"BobaBot liblist.gam"_s});
-    h.window->startUp();
-    h.window->show();
-    h.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-}
-
-// The option button a screen reader hears as focused, and whether it hears it checked.
-QString focusedOption(const MainScreenHarness &h, bool *checked)
-{
+    QStringList focused, checked;
     for (int i = 1; i <= 12; ++i) {
-        QWidget *option = h.find(u"Option%1"_s.arg(i));
-        const QAccessible::State state = QAccessible::queryAccessibleInterface(option)->state();
-        if (state.focused) {
-            *checked = state.checked;
-            return option->objectName();
-        }
+        const QAccessible::State is = QAccessible::queryAccessibleInterface(h.find(u"Option%1"_s.arg(i)))->state();
+        if (is.focused)
+            focused << u"Option%1 focused"_s.arg(i);
+        if (is.checked)
+            checked << u"Option%1 checked"_s.arg(i);
     }
-    return {};
+    return focused + checked;
 }
 
 // Whether assistive tools are told that from stands in the given relation to to.
@@ -90,425 +59,337 @@ class TestMainScreen : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyControlCanBeReachedAndNamed();
-    void startUpMessages_data();
-    void startUpMessages();
-    void startUpEnablesInstalledAddOns();
-    void chooseShowsBotInfoThenPlay();
-    void updateEntriesOpenOneWindow();
-    void valuesAreLabelledByTheirCaptions();
-    void longMapListIsReadInShort_data();
-    void longMapListIsReadInShort();
-    void tabComesToTheChosenAddOn_data();
-    void tabComesToTheChosenAddOn();
-    void arrowKeysChooseAmongInstalledAddOns_data();
-    void arrowKeysChooseAmongInstalledAddOns();
-    void controlsChooseTheirAddOn_data();
-    void controlsChooseTheirAddOn();
-    void statusLine_data();
-    void statusLine();
-    void play_data();
-    void play();
-    void launchOnReadOnlyFolderKeepsLiblist();
-    void exitClosesEveryWindow();
-};
-
-void TestMainScreen::everyControlCanBeReachedAndNamed()
-{
-    MainScreenHarness h;
-    h.window->show();
-    QCOMPARE(Widgets::unnamedControls(h.window.get()), QStringList());
-    // Tab goes in reading order from the window's first control: the edit buttons, the toolbar, play and exit.
-    QStringList tabOrder;
-    for (QWidget *w = h.window->nextInFocusChain(); w != h.window.get(); w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(h.window.get()))
-            tabOrder.append(w->objectName());
+    void everyControlCanBeReachedAndNamed()
+    {
+        MainScreenHarness h;
+        h.window->show();
+        QCOMPARE(Widgets::unnamedControls(h.window.get()), QStringList());
+        // Tab goes in reading order from the window's first control: the edit buttons, the toolbar, play and exit.
+        QStringList tabOrder;
+        for (QWidget *w = h.window->nextInFocusChain(); w != h.window.get(); w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(h.window.get()))
+                tabOrder.append(w->objectName());
+        }
+        QCOMPARE(tabOrder.constFirst(), u"Command1"_s);
+        QCOMPARE(tabOrder.mid(tabOrder.indexOf(u"Command14"_s)),
+                 (QStringList{u"Command14"_s, u"folderButton"_s, u"cancelButton"_s, u"Command3"_s, u"Command4"_s}));
     }
-    QCOMPARE(tabOrder.constFirst(), u"Command1"_s);
-    QCOMPARE(tabOrder.mid(tabOrder.indexOf(u"Command14"_s)),
-             (QStringList{u"Command14"_s, u"folderButton"_s, u"cancelButton"_s, u"Command3"_s, u"Command4"_s}));
-}
 
-void TestMainScreen::startUpMessages_data()
-{
-    QTest::addColumn<bool>("directoryStored");
-    QTest::addColumn<QString>("message"); // a part of it
-    // The menu entry the first message points to is there.
-    QTest::newRow("no folder yet") << false << u"File -> Select Directory menu"_s;
-    QTest::newRow("folder not set up") << true << u"Not Properly Set Up"_s;
-}
-
-void TestMainScreen::startUpMessages()
-{
-    QFETCH(bool, directoryStored);
-    QFETCH(QString, message);
-    MainScreenHarness h;
-    h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
-    if (directoryStored)
-        h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
-    MessageAnswerer answerer;
-    answerer.arm();
-    h.window->startUp();
-    QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
-    QCOMPARE(answerer.title(), u"Trevlin"_s);
-    QCOMPARE(answerer.buttons(), QStringList{u"OK"_s});
-    QVERIFY(!answerer.hasIcon());
-    QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
-    // Nothing of an add-on can be used yet.
-    QCOMPARE(enabledAddOnControls(h), (QStringList{u"Properties"_s, u"updAll"_s}));
-    QVERIFY(h.find(u"Command9"_s)->isHidden());
-}
-
-void TestMainScreen::startUpEnablesInstalledAddOns()
-{
-    MainScreenHarness h;
-    h.setUp({u"RamBot liblist.gam"_s, u"REDUBOT LIBLIST.GAM"_s, u"AndroidBot liblist.gam"_s});
-    h.game.write(u"AGBBot_liblist.gam"_s, "not the right name");
-    h.window->startUp();
-
-    QVERIFY(h.session.isDirectoryValid());
-    QCOMPARE(h.session.currentFolder(), h.game.gameDir());
-    QVERIFY(!h.find(u"Command9"_s)->isHidden());
-    QStringList installed{u"Option1"_s,    u"Command1"_s, u"andbots"_s,    u"updAndroidbot"_s,
-                          u"Option2"_s,    u"Command2"_s, u"rambots"_s,    u"updRambot"_s,
-                          u"Option7"_s,    u"Option11"_s, u"Command13"_s,  u"redubot"_s,
-                          u"updReduBot"_s, u"config"_s,   u"Properties"_s, u"updAll"_s};
-    installed.sort();
-    QCOMPARE(enabledAddOnControls(h), installed);
-    // Nothing is chosen until the user chooses.
-    QVERIFY(h.session.botName().isEmpty());
-}
-
-void TestMainScreen::updateEntriesOpenOneWindow()
-{
-    // A closed port on this machine: the window asks it for the versions and gets no answer.
-    qputenv("TREVLIN_UPDATE_URL", "http://127.0.0.1:9/");
-    MainScreenHarness h;
-    h.setUp({u"RamBot liblist.gam"_s, u"PodBot liblist.gam"_s});
-    h.window->startUp();
-    h.window->show();
-    h.find<QRadioButton>(u"Option2"_s)->setChecked(true);
-    h.find<QAction>(u"updPodBot"_s)->trigger();
-    // The add-on's entry makes it the current one, the chosen option button stays.
-    QCOMPARE(h.session.botName(), u"PodBot"_s);
-    QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
-    h.find<QAction>(u"updAll"_s)->trigger();
-    QCOMPARE(h.session.botName(), u"PodBot"_s);
-    const QList<Update *> windows = h.window->findChildren<Update *>();
-    QCOMPARE(windows.size(), 1);
-    QVERIFY(windows.first()->isVisible());
-}
-
-void TestMainScreen::chooseShowsBotInfoThenPlay()
-{
-    MainScreenHarness h;
-    h.setUp({u"PLBot liblist.gam"_s});
-    h.game.write(u"liblist.gam"_s, "game \"left from an earlier launch\"\r\n");
-    h.game.writeRecordingScript(u"hl.sh"_s);
-    h.game.write(u"RamBot liblist.gam"_s,
-                 "game \"CS\"\r\nversion \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
-    h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
-    h.game.write(u"maps/de_dust.rw1"_s);
-    h.game.write(u"maps/cs_office.rw1"_s);
-    h.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"ram.cfg"_s);
-    h.settings->setValue(AppSettings::Family::AutostartFile, u"PLBot"_s, u"pl.cfg"_s);
-    h.window->startUp();
-    // An empty value is heard as nothing, never as its caption.
-    QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
-
-    h.find<QAbstractButton>(u"Option2"_s)->click();
-    QCOMPARE(h.session.botName(), u"RamBot"_s);
-    QCOMPARE(shownInfo(h),
-             (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\rambot.dll"_s, u"cs_office, de_dust"_s, u"ram.cfg"_s}));
-
-    // NNBot's copy names no versions: those labels keep what RamBot showed.
-    h.find<QAbstractButton>(u"Option4"_s)->click();
-    QCOMPARE(shownInfo(h), (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\nnbot.dll"_s, {}, u"None"_s}));
-
-    h.find<QAbstractButton>(u"Option10"_s)->click();
-    QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.0.8"_s, u"dlls\\plbot.dll"_s, u"All"_s, u"Not Available"_s}));
-
-    h.find<QAbstractButton>(u"Option7"_s)->click();
-    QCOMPARE(h.session.botName(), u"Original CS"_s);
-    QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.1.0"_s, u"dlls\\mp.dll"_s, {}, u"None"_s}));
-
-    // Once the plain game has been played, the choice is named after its copy.
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.session.botName(), u"OLD"_s);
-    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
-    QVERIFY(!h.game.recordedRun().isEmpty());
-}
-
-// Each caption is heard once, as its value's label.
-void TestMainScreen::valuesAreLabelledByTheirCaptions()
-{
-    MainScreenHarness h;
-    h.setUp({u"RamBot liblist.gam"_s});
-    h.window->startUp();
-    h.find<QAbstractButton>(u"Option2"_s)->click();
-    for (const auto &[value, caption] :
-         {std::pair{u"Label6"_s, u"Label3"_s}, std::pair{u"Label7"_s, u"Label4"_s}, std::pair{u"Label8"_s, u"Label5"_s},
-          std::pair{u"Label1"_s, u"Frame3"_s}, std::pair{u"Label2"_s, u"Frame2"_s}}) {
-        QWidget *valueLabel = h.find(value);
-        QWidget *captionWidget = h.find(caption);
-        QCOMPARE(QAccessible::queryAccessibleInterface(valueLabel)->role(), QAccessible::StaticText);
-        QVERIFY2(related(valueLabel, QAccessible::Label, captionWidget), qPrintable(value));
-        QVERIFY2(related(captionWidget, QAccessible::Labelled, valueLabel), qPrintable(value));
+    void startUp_data()
+    {
+        QTest::addColumn<int>("folder");      // 0: none remembered, 1: remembered but not set up, 2: set up
+        QTest::addColumn<QString>("message"); // a part of it; empty: none
+        QTest::addColumn<QStringList>("enabled");
+        const QStringList nothing{u"Properties"_s, u"updAll"_s};
+        // The menu entry the first message points to is there.
+        QTest::newRow("no folder yet") << 0 << u"File -> Select Directory menu"_s << nothing;
+        QTest::newRow("folder not set up") << 1 << u"Not Properly Set Up"_s << nothing;
+        // A copy named in upper case counts; one with a wrong name does not.
+        QTest::newRow("set up") << 2 << QString()
+                                << u"Command1 Command13 Command2 Option1 Option11 Option2 Option7 Properties andbots "
+                                   "config rambots redubot updAll updAndroidbot updRambot updReduBot"_s.split(u' ');
     }
-}
 
-void TestMainScreen::longMapListIsReadInShort_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("spoken"); // its end
-    QTest::newRow("none") << 0 << QString();
-    QTest::newRow("fifty") << 50 << u"de_map48, de_map49"_s;
-    QTest::newRow("fifty-one") << 51 << u"de_map48, de_map49 and 1 more"_s;
-    QTest::newRow("ten thousand") << 10'000 << u"de_map48, de_map49 and 9950 more"_s;
-}
+    void startUp()
+    {
+        QFETCH(int, folder);
+        QFETCH(QString, message);
+        MainScreenHarness h;
+        h.game.write(u"AGBBot_liblist.gam"_s, "not the right name");
+        if (folder == 2)
+            h.setUp({u"RamBot liblist.gam"_s, u"REDUBOT LIBLIST.GAM"_s, u"AndroidBot liblist.gam"_s});
+        else
+            h.game.write(u"RamBot liblist.gam"_s, "version \"1.5\"\r\n");
+        if (folder == 1)
+            h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
+        MessageAnswerer answerer;
+        answerer.arm();
+        h.window->startUp();
+        QCOMPARE(answerer.answered(), !message.isEmpty());
+        QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
+        // Titled with the program's name, with no icon and OK alone, as every message is.
+        if (answerer.answered())
+            QVERIFY(answerer.title() == u"Trevlin"_s && answerer.buttons() == QStringList{u"OK"_s}
+                    && !answerer.hasIcon());
+        QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
+        QTEST(h.enabledAddOnControls(), "enabled");
+        QCOMPARE(h.find(u"Command9"_s)->isHidden(), folder < 2);
+        QCOMPARE(h.session.isDirectoryValid(), folder == 2);
+        if (folder == 2)
+            QCOMPARE(h.session.currentFolder(), h.game.gameDir());
+        // Nothing is chosen until the user chooses.
+        QVERIFY(h.session.botName().isEmpty());
+    }
 
-void TestMainScreen::longMapListIsReadInShort()
-{
-    QFETCH(int, count);
-    QFETCH(QString, spoken);
-    QStringList maps;
-    for (int i = 0; i < count; ++i)
-        maps.append(u"de_map%1"_s.arg(i));
-    MainScreenHarness h;
-    QWidget *label = h.find(u"Label1"_s);
-    label->setProperty("text", maps.join(u", "_s));
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
-    const QString name = accessible->text(QAccessible::Name);
-    QVERIFY2(name.endsWith(spoken) && name.startsWith(maps.mid(0, 50).join(u", "_s)), qPrintable(name.right(80)));
-    // The whole list stays there to be read on demand.
-    QCOMPARE(accessible->text(QAccessible::Value), maps.join(u", "_s));
-}
+    void updateEntriesOpenOneWindow()
+    {
+        // A closed port on this machine: the window asks it for the versions and gets no answer.
+        qputenv("TREVLIN_UPDATE_URL", "http://127.0.0.1:9/");
+        MainScreenHarness h;
+        h.start({u"RamBot liblist.gam"_s, u"PodBot liblist.gam"_s});
+        h.press(u"Option2"_s);
+        h.press(u"updPodBot"_s);
+        // The add-on's entry makes it the current one, the chosen option button stays.
+        QCOMPARE(h.session.botName(), u"PodBot"_s);
+        QVERIFY(h.find<QRadioButton>(u"Option2"_s)->isChecked());
+        h.press(u"updAll"_s);
+        QCOMPARE(h.session.botName(), u"PodBot"_s);
+        QCOMPARE(h.window->findChildren<Update *>().size(), 1);
+        QVERIFY(h.window->findChild<Update *>()->isVisible());
+    }
 
-void TestMainScreen::tabComesToTheChosenAddOn_data()
-{
-    QTest::addColumn<QString>("choose");   // clicked first, if any
-    QTest::addColumn<QString>("thenEdit"); // the first add-on focused, then this edit button clicked, if any
-    QTest::addColumn<QString>("from");     // focused before the key
-    QTest::addColumn<bool>("back");        // Shift+Tab rather than Tab
-    QTest::addColumn<QString>("lands");
-    // RamBot is the first add-on installed; the disabled AndroidBot is passed over.
-    QTest::newRow("nothing chosen") << QString() << QString() << u"Command4"_s << false << u"Option2"_s;
-    QTest::newRow("chosen") << u"Option8"_s << QString() << u"Command4"_s << false << u"Option8"_s;
-    // PodBot's edit button chooses PodBot while RamBot is the add-on focused last.
-    QTest::newRow("chosen by an edit button") << QString() << u"Command10"_s << u"Command4"_s << false << u"Option8"_s;
-    QTest::newRow("chosen by an edit button, back")
-        << QString() << u"Command10"_s << u"Command2"_s << true << u"Option8"_s;
-}
+    void chooseShowsBotInfoThenPlay()
+    {
+        MainScreenHarness h;
+        h.setUp({u"PLBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"AndroidBot liblist.gam"_s});
+        h.game.write(u"liblist.gam"_s, "game \"left from an earlier launch\"\r\n");
+        h.game.writeRecordingScript(u"hl.sh"_s);
+        h.game.write(u"RamBot liblist.gam"_s,
+                     "game \"CS\"\r\nversion \"1.6\"\r\nhlversion \"110\"\r\ngamedll \"dlls\\rambot.dll\"\r\n");
+        h.game.write(u"NNBot liblist.gam"_s, "gamedll \"dlls\\nnbot.dll\"\r\n");
+        h.game.write(u"maps/de_dust.rw1"_s);
+        h.game.write(u"maps/cs_office.rw1"_s);
+        h.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"ram.cfg"_s);
+        h.settings->setValue(AppSettings::Family::AutostartFile, u"PLBot"_s, u"pl.cfg"_s);
+        h.window->startUp();
+        // An empty value is heard as nothing, never as its caption.
+        QCOMPARE(shownInfo(h), (QStringList{{}, {}, {}, {}, u"None"_s}));
 
-void TestMainScreen::tabComesToTheChosenAddOn()
-{
-    QFETCH(QString, choose);
-    QFETCH(QString, thenEdit);
-    QFETCH(QString, from);
-    QFETCH(bool, back);
-    MainScreenHarness h;
-    setUpForKeys(h);
-    if (!choose.isEmpty())
-        QTest::mouseClick(h.find(choose), Qt::LeftButton);
-    if (!thenEdit.isEmpty()) {
+        h.press(u"Option2"_s);
+        QCOMPARE(h.session.botName(), u"RamBot"_s);
+        QCOMPARE(shownInfo(h),
+                 (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\rambot.dll"_s, u"cs_office, de_dust"_s, u"ram.cfg"_s}));
+        // Each caption is heard once, as its value's label.
+        for (const auto &[value, caption] : {std::pair{u"Label6"_s, u"Label3"_s}, std::pair{u"Label7"_s, u"Label4"_s},
+                                             std::pair{u"Label8"_s, u"Label5"_s}, std::pair{u"Label1"_s, u"Frame3"_s},
+                                             std::pair{u"Label2"_s, u"Frame2"_s}}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(h.find(value))->role(), QAccessible::StaticText);
+            QVERIFY2(related(h.find(value), QAccessible::Label, h.find(caption)), qPrintable(value));
+            QVERIFY2(related(h.find(caption), QAccessible::Labelled, h.find(value)), qPrintable(value));
+        }
+
+        // NNBot's copy names no versions: those labels keep what RamBot showed.
+        h.press(u"Option4"_s);
+        QCOMPARE(shownInfo(h), (QStringList{u"1.6"_s, u"1.1.0."_s, u"dlls\\nnbot.dll"_s, {}, u"None"_s}));
+        h.press(u"Option10"_s);
+        QCOMPARE(shownInfo(h),
+                 (QStringList{u"1.5"_s, u"1.1.0.8"_s, u"dlls\\plbot.dll"_s, u"All"_s, u"Not Available"_s}));
+        // An edit button or a menu entry chooses its add-on as its option button does, whatever window it opens;
+        // an entry whose button has no twin in the menu does what its button does.
+        for (const auto &[control, option, botName] : {std::tuple{u"Command10"_s, u"Option8"_s, u"PodBot"_s},
+                                                       std::tuple{u"andbots"_s, u"Option1"_s, u"AndroidBot"_s},
+                                                       std::tuple{u"plbot"_s, u"Option10"_s, u"PLBot"_s},
+                                                       std::tuple{u"Command2"_s, u"Option2"_s, u"RamBot"_s}}) {
+            h.press(control);
+            QVERIFY2(h.find<QRadioButton>(option)->isChecked(), qPrintable(control));
+            QCOMPARE(h.session.botName(), botName);
+            QCOMPARE(shownInfo(h).at(2), u"dlls\\%1.dll"_s.arg(botName.toLower()));
+        }
+        h.press(u"Option7"_s);
+        QCOMPARE(h.session.botName(), u"Original CS"_s);
+        QCOMPARE(shownInfo(h), (QStringList{u"1.5"_s, u"1.1.1.0"_s, u"dlls\\mp.dll"_s, {}, u"None"_s}));
+
+        // Once the plain game has been played, the choice is named after its copy.
+        h.press(u"Command3"_s);
+        QCOMPARE(h.session.botName(), u"OLD"_s);
+        QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"OLD liblist.gam"_s));
+        QVERIFY(!h.game.recordedRun().isEmpty());
+    }
+
+    void longMapListIsReadInShort_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("spoken"); // its end
+        QTest::newRow("none") << 0 << QString();
+        QTest::newRow("fifty") << 50 << u"de_map48, de_map49"_s;
+        QTest::newRow("fifty-one") << 51 << u"de_map48, de_map49 and 1 more"_s;
+        QTest::newRow("ten thousand") << 10'000 << u"de_map48, de_map49 and 9950 more"_s;
+    }
+
+    void longMapListIsReadInShort()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, spoken);
+        QStringList maps;
+        for (int i = 0; i < count; ++i)
+            maps.append(u"de_map%1"_s.arg(i));
+        MainScreenHarness h;
+        QWidget *label = h.find(u"Label1"_s);
+        label->setProperty("text", maps.join(u", "_s));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+        const QString name = accessible->text(QAccessible::Name);
+        QVERIFY2(name.endsWith(spoken) && name.startsWith(maps.mid(0, 50).join(u", "_s)), qPrintable(name.right(80)));
+        // The whole list stays there to be read on demand.
+        QCOMPARE(accessible->text(QAccessible::Value), maps.join(u", "_s));
+    }
+
+    // RamBot, NNBot, the plain game, PodBot and BobaBot are installed: Option2, 4, 7, 8 and 12 are enabled.
+    void keysMoveAmongInstalledAddOns_data()
+    {
+        QTest::addColumn<QString>("choose"); // clicked first, if any, once Tab has come to the first add-on
+        QTest::addColumn<QString>("from");   // focused before the key
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("lands");
+        QTest::addColumn<QString>("botName"); // empty: nothing is chosen
+        const QKeyCombination tab(Qt::Key_Tab), back(Qt::ShiftModifier, Qt::Key_Tab), up(Qt::Key_Up),
+            down(Qt::Key_Down);
+        const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right);
+        // Tab comes to the chosen add-on, or else to the first one installed, passing over the disabled AndroidBot.
+        QTest::newRow("Tab, nothing chosen") << QString() << u"Command4"_s << tab << u"Option2"_s << QString();
+        QTest::newRow("Tab, chosen") << u"Option8"_s << u"Command4"_s << tab << u"Option8"_s << u"PodBot"_s;
+        // PodBot's edit button chooses PodBot while RamBot is the add-on focused last.
+        QTest::newRow("Tab, edit button") << u"Command10"_s << u"Command4"_s << tab << u"Option8"_s << u"PodBot"_s;
+        QTest::newRow("Shift+Tab, edit button")
+            << u"Command10"_s << u"Command2"_s << back << u"Option8"_s << u"PodBot"_s;
+        // The arrows choose as they go, past the disabled add-ons, and wrap.
+        QTest::newRow("down") << u"Option2"_s << u"Option2"_s << down << u"Option4"_s << u"NNBot"_s;
+        QTest::newRow("right as down") << u"Option4"_s << u"Option4"_s << right << u"Option7"_s << u"Original CS"_s;
+        QTest::newRow("left as up") << u"Option12"_s << u"Option12"_s << left << u"Option8"_s << u"PodBot"_s;
+        QTest::newRow("up from the first wraps") << u"Option2"_s << u"Option2"_s << up << u"Option12"_s << u"BobaBot"_s;
+        QTest::newRow("down, nothing chosen yet") << QString() << u"Option2"_s << down << u"Option4"_s << u"NNBot"_s;
+    }
+
+    void keysMoveAmongInstalledAddOns()
+    {
+        QFETCH(QString, choose);
+        QFETCH(QString, from);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, lands);
+        QFETCH(QString, botName);
+        MainScreenHarness h;
+        QVERIFY(h.startActive(
+            {u"RamBot liblist.gam"_s, u"NNBot liblist.gam"_s, u"PodBot liblist.gam"_s, u"BobaBot liblist.gam"_s}));
         h.find(u"Command4"_s)->setFocus();
         QTest::keyClick(h.find(u"Command4"_s), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), h.find(u"Option2"_s));
-        h.find<QAbstractButton>(thenEdit)->click();
+        if (!choose.isEmpty())
+            QTest::mouseClick(h.find(choose), Qt::LeftButton);
+        h.find(from)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(h.find(from), key.key(), key.keyboardModifiers());
+        QCOMPARE(heardOptions(h),
+                 QStringList{lands + u" focused"_s} + QStringList(botName.isEmpty() ? 0 : 1, lands + u" checked"_s));
+        QCOMPARE(h.session.botName(), botName);
+        // The add-ons are one stop: the next Tab leaves the group.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, key.keyboardModifiers());
+        QVERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
     }
-    h.find(from)->setFocus();
-    QTest::keyClick(h.find(from), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
-    bool checked = false;
-    QTEST(focusedOption(h, &checked), "lands");
-    QCOMPARE(checked, !choose.isEmpty() || !thenEdit.isEmpty());
-    // The add-ons are one stop: the next Tab leaves the group.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
-    QVERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
-}
 
-void TestMainScreen::arrowKeysChooseAmongInstalledAddOns_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("chosen"); // the start is chosen, not only focused
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("lands");
-    QTest::addColumn<QString>("botName");
-    QTest::newRow("down past disabled ones") << u"Option2"_s << true << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
-    QTest::newRow("right as down") << u"Option4"_s << true << int(Qt::Key_Right) << u"Option7"_s << u"Original CS"_s;
-    QTest::newRow("left as up") << u"Option12"_s << true << int(Qt::Key_Left) << u"Option8"_s << u"PodBot"_s;
-    QTest::newRow("up from the first wraps")
-        << u"Option2"_s << true << int(Qt::Key_Up) << u"Option12"_s << u"BobaBot"_s;
-    QTest::newRow("nothing chosen yet") << u"Option2"_s << false << int(Qt::Key_Down) << u"Option4"_s << u"NNBot"_s;
-}
+    void statusLine_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("shows"); // "a hint", "nothing" or "unchanged"
+        QTest::newRow("play") << u"Command3"_s << u"a hint"_s;
+        QTest::newRow("bot info") << u"Frame4"_s << u"a hint"_s;
+        QTest::newRow("autostart file") << u"Label2"_s << u"a hint"_s;
+        QTest::newRow("background") << u"centralwidget"_s << u"nothing"_s;
+        QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
+    }
 
-void TestMainScreen::arrowKeysChooseAmongInstalledAddOns()
-{
-    QFETCH(QString, start);
-    QFETCH(bool, chosen);
-    QFETCH(int, key);
-    MainScreenHarness h;
-    setUpForKeys(h);
-    auto *startButton = h.find<QRadioButton>(start);
-    if (chosen)
-        startButton->click();
-    startButton->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(startButton, Qt::Key(key));
-    bool checked = false;
-    QTEST(focusedOption(h, &checked), "lands");
-    QVERIFY(checked);
-    QTEST(h.session.botName(), "botName");
-    QVERIFY(!startButton->isChecked());
-}
+    void statusLine()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, shows);
+        MainScreenHarness h;
+        h.window->show();
+        auto *status = h.find<QLineEdit>(u"Text2"_s);
+        status->setText(u"unchanged"_s);
+        QWidget *widget = h.find(control);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+        QCoreApplication::sendEvent(widget, &enter);
+        if (shows == "a hint"_L1)
+            QVERIFY2(!status->text().isEmpty() && status->text() != "unchanged"_L1, qPrintable(status->text()));
+        else
+            QCOMPARE(status->text(), shows == "nothing"_L1 ? QString() : shows);
+    }
 
-void TestMainScreen::controlsChooseTheirAddOn_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("botName");
-    QTest::addColumn<QString>("library"); // the game library shown afterwards
-    QTest::newRow("RamBot button") << u"Command2"_s << u"Option2"_s << u"RamBot"_s << u"dlls\\rambot.dll"_s;
-    QTest::newRow("PodBot button") << u"Command10"_s << u"Option8"_s << u"PodBot"_s << u"dlls\\podbot.dll"_s;
-    QTest::newRow("Android entry") << u"andbots"_s << u"Option1"_s << u"AndroidBot"_s << u"dlls\\androidbot.dll"_s;
-    // An entry whose button has no twin in the menu does what its button does.
-    QTest::newRow("PLBot entry") << u"plbot"_s << u"Option10"_s << u"PLBot"_s << u"dlls\\plbot.dll"_s;
-}
+    void play_data()
+    {
+        QTest::addColumn<bool>("setUp");
+        QTest::addColumn<bool>("launcher");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("message"); // a part of it, or the buttons of the question asked
+        QTest::addColumn<bool>("started");
+        const int ok = QDialogButtonBox::Ok;
+        const QString chooseFolder = u"File -> Config"_s, question = u"OK|Cancel"_s;
+        QTest::newRow("folder not set up") << false << true << QString() << ok << chooseFolder << false;
+        QTest::newRow("nothing chosen") << true << true << QString() << ok << chooseFolder << false;
+        QTest::newRow("variant gone") << true << true << u"Option2"_s << ok << chooseFolder << false;
+        QTest::newRow("no launcher") << true << false << u"Option7"_s << ok << u"hl.sh or hl_linux"_s << false;
+        // NNBot's copy names a newer game version than the one installed: the user is asked first.
+        QTest::newRow("newer version, Cancel")
+            << true << true << u"Option4"_s << int(QDialogButtonBox::Cancel) << question << false;
+        QTest::newRow("newer version, OK") << true << true << u"Option4"_s << ok << question << true;
+    }
 
-void TestMainScreen::controlsChooseTheirAddOn()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, option);
-    QFETCH(QString, botName);
-    MainScreenHarness h;
-    h.setUp({u"RealBot liblist.gam"_s, botName + u" liblist.gam"_s});
-    h.game.writeRecordingScript(u"hl.sh"_s);
-    h.window->startUp();
-    h.find<QAbstractButton>(u"Option3"_s)->click();
+    void play()
+    {
+        QFETCH(bool, setUp);
+        QFETCH(bool, launcher);
+        QFETCH(QString, choose);
+        QFETCH(int, answer);
+        QFETCH(QString, message);
+        MainScreenHarness h;
+        h.game.write(u"NNBot liblist.gam"_s, "version \"1.6\"\r\ngamedll \"dlls\\nnbot.dll\"\r\n");
+        if (setUp) {
+            h.setUp({u"RamBot liblist.gam"_s});
+            h.window->startUp();
+        }
+        if (launcher)
+            h.game.writeRecordingScript(u"hl.sh"_s);
+        if (!choose.isEmpty())
+            h.press(choose);
+        QFile::remove(QDir(h.game.gameDir()).filePath(u"RamBot liblist.gam"_s));
+        const QByteArray liblist = h.game.read(u"liblist.gam"_s);
 
-    h.press(control);
-    QVERIFY(h.find<QRadioButton>(option)->isChecked());
-    QCOMPARE(h.session.botName(), botName);
-    QTEST(shownInfo(h).at(2), "library");
-    // Play activates the add-on named, whatever is shown.
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(botName + u" liblist.gam"_s));
-    QVERIFY(!h.game.recordedRun().isEmpty());
-}
+        MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
+        answerer.arm();
+        h.press(u"Command3"_s);
+        const QString shown = message.contains(u'|') ? answerer.buttons().join(u'|') : answerer.text();
+        QVERIFY2(shown.contains(message), qPrintable(shown));
+        QFETCH(bool, started);
+        if (started) {
+            QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"NNBot liblist.gam"_s));
+            QCOMPARE(h.game.recordedRun().mid(1), (QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}));
+        } else {
+            QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
+            QVERIFY(!h.game.exists(u"../../recorded-run.txt"_s));
+        }
+    }
 
-void TestMainScreen::statusLine_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("shows"); // "a hint", "nothing" or "unchanged"
-    QTest::newRow("play") << u"Command3"_s << u"a hint"_s;
-    QTest::newRow("bot info") << u"Frame4"_s << u"a hint"_s;
-    QTest::newRow("autostart file") << u"Label2"_s << u"a hint"_s;
-    QTest::newRow("background") << u"centralwidget"_s << u"nothing"_s;
-    QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
-}
-
-void TestMainScreen::statusLine()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, shows);
-    MainScreenHarness h;
-    h.window->show();
-    auto *status = h.find<QLineEdit>(u"Text2"_s);
-    status->setText(u"unchanged"_s);
-    QWidget *widget = h.find(control);
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-    QCoreApplication::sendEvent(widget, &enter);
-    if (shows == "a hint"_L1)
-        QVERIFY2(!status->text().isEmpty() && status->text() != "unchanged"_L1, qPrintable(status->text()));
-    else
-        QCOMPARE(status->text(), shows == "nothing"_L1 ? QString() : shows);
-}
-
-void TestMainScreen::play_data()
-{
-    QTest::addColumn<bool>("setUp");
-    QTest::addColumn<bool>("launcher");
-    QTest::addColumn<QString>("choose");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("message"); // a part of it, or the buttons of the question asked
-    QTest::addColumn<bool>("started");
-    const int ok = QDialogButtonBox::Ok;
-    const QString chooseFolder = u"File -> Config"_s, question = u"OK|Cancel"_s;
-    QTest::newRow("folder not set up") << false << true << QString() << ok << chooseFolder << false;
-    QTest::newRow("nothing chosen") << true << true << QString() << ok << chooseFolder << false;
-    QTest::newRow("variant gone") << true << true << u"Option2"_s << ok << chooseFolder << false;
-    QTest::newRow("no launcher") << true << false << u"Option7"_s << ok << u"hl.sh or hl_linux"_s << false;
-    // NNBot's copy names a newer game version than the one installed: the user is asked first.
-    QTest::newRow("newer version, Cancel")
-        << true << true << u"Option4"_s << int(QDialogButtonBox::Cancel) << question << false;
-    QTest::newRow("newer version, OK") << true << true << u"Option4"_s << ok << question << true;
-}
-
-void TestMainScreen::play()
-{
-    QFETCH(bool, setUp);
-    QFETCH(bool, launcher);
-    QFETCH(QString, choose);
-    QFETCH(int, answer);
-    QFETCH(QString, message);
-    QFETCH(bool, started);
-    MainScreenHarness h;
-    h.game.write(u"NNBot liblist.gam"_s, "version \"1.6\"\r\ngamedll \"dlls\\nnbot.dll\"\r\n");
-    if (setUp) {
-        h.setUp({u"RamBot liblist.gam"_s});
+    void launchOnReadOnlyFolderKeepsLiblist()
+    {
+        ScratchMount disk(ScratchMount::Kind::Tiny);
+        SKIP_UNLESS_MOUNTED(disk);
+        // The marker file and the game's own liblist.gam with its copy.
+        for (const QString &file : {u"cstrike.ico"_s, u"OLD liblist.gam"_s, u"liblist.gam"_s})
+            disk.write(u"cstrike/"_s + file, "version \"1.5\"\r\n");
+        disk.write(u"cstrike/RamBot liblist.gam"_s, "version \"1.5\"\r\nx \"y\"\r\n");
+        QVERIFY(disk.remount(true));
+        MainScreenHarness h;
+        h.settings->setValue(AppSettings::Key::GameDir, QDir(disk.path()).filePath(u"cstrike"_s));
         h.window->startUp();
+        h.press(u"Option2"_s);
+
+        MessageAnswerer answerer;
+        answerer.arm();
+        h.press(u"Command3"_s);
+        QVERIFY2(answerer.text().contains(u"still holds its previous liblist.gam"_s), qPrintable(answerer.text()));
+        QCOMPARE(disk.read(u"cstrike/liblist.gam"_s), QByteArray("version \"1.5\"\r\n"));
     }
-    if (launcher)
-        h.game.writeRecordingScript(u"hl.sh"_s);
-    if (!choose.isEmpty())
-        h.find<QAbstractButton>(choose)->click();
-    QFile::remove(QDir(h.game.gameDir()).filePath(u"RamBot liblist.gam"_s));
-    const QByteArray liblist = h.game.read(u"liblist.gam"_s);
 
-    MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
-    answerer.arm();
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    const QString shown = message.contains(u'|') ? answerer.buttons().join(u'|') : answerer.text();
-    QVERIFY2(shown.contains(message), qPrintable(shown));
-    if (started) {
-        QCOMPARE(h.game.read(u"liblist.gam"_s), h.game.read(u"NNBot liblist.gam"_s));
-        QCOMPARE(h.game.recordedRun().mid(1), (QStringList{u"-console"_s, u"-game"_s, u"cstrike"_s}));
-    } else {
-        QCOMPARE(h.game.read(u"liblist.gam"_s), liblist);
-        QVERIFY(!h.game.exists(u"../../recorded-run.txt"_s));
+    void exitClosesEveryWindow()
+    {
+        MainScreenHarness h;
+        h.window->show();
+        h.press(u"Properties"_s);
+        QPointer<QWidget> dirSelect = h.window->findChild<QWidget *>(u"DirSelect"_s);
+        QVERIFY(dirSelect && dirSelect->isVisible());
+        h.press(u"Command4"_s);
+        QVERIFY(!h.window->isVisible());
+        QTRY_VERIFY(dirSelect.isNull());
     }
-}
-
-void TestMainScreen::launchOnReadOnlyFolderKeepsLiblist()
-{
-    ScratchMount disk(ScratchMount::Kind::Tiny);
-    SKIP_UNLESS_MOUNTED(disk);
-    disk.write(u"cstrike/cstrike.ico"_s, "icon");
-    disk.write(u"cstrike/OLD liblist.gam"_s, "version \"1.5\"\r\n");
-    disk.write(u"cstrike/liblist.gam"_s, "version \"1.5\"\r\n");
-    disk.write(u"cstrike/RamBot liblist.gam"_s, "version \"1.5\"\r\nx \"y\"\r\n");
-    QVERIFY(disk.remount(true));
-    MainScreenHarness h;
-    h.settings->setValue(AppSettings::Key::GameDir, QDir(disk.path()).filePath(u"cstrike"_s));
-    h.window->startUp();
-    h.find<QAbstractButton>(u"Option2"_s)->click();
-
-    MessageAnswerer answerer;
-    answerer.arm();
-    h.find<QAbstractButton>(u"Command3"_s)->click();
-    QVERIFY2(answerer.text().contains(u"still holds its previous liblist.gam"_s), qPrintable(answerer.text()));
-    QCOMPARE(disk.read(u"cstrike/liblist.gam"_s), QByteArray("version \"1.5\"\r\n"));
-}
-
-void TestMainScreen::exitClosesEveryWindow()
-{
-    MainScreenHarness h;
-    h.window->show();
-    h.find<QAction>(u"Properties"_s)->trigger();
-    QPointer<QWidget> dirSelect = h.window->findChild<QWidget *>(u"DirSelect"_s);
-    QVERIFY(dirSelect && dirSelect->isVisible());
-    h.find<QAbstractButton>(u"Command4"_s)->click();
-    QVERIFY(!h.window->isVisible());
-    QTRY_VERIFY(dirSelect.isNull());
-}
+};
 
 QTEST_MAIN(TestMainScreen)
 #include "tst_mainscreen.moc"

@@ -5,6 +5,7 @@
 #include "Update.h"
 #include "UpdateClient.h"
 #include "UpdateFixture.h"
+#include "Widgets.h"
 
 #include <QAccessible>
 #include <QDate>
@@ -40,252 +41,243 @@ class TestUpdate : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void rowsAndMarks();
-    void tableFitsItsWindow();
-    void updatesTwoItems();
-    void failedItemChangesNothing();
-    void busyAndCancel();
-    void demoSampleUpdate();
-
-private:
-    // Opens the window and waits for its rows.
-    QTreeWidget *open();
-    QStringList rows() const;
-    QList<bool> marks() const;
-
     std::unique_ptr<LoopbackServer> m_server;
     std::unique_ptr<UpdateFixture> m_game;
     std::unique_ptr<QTemporaryDir> m_cache;
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<Session> m_session;
     QPointer<Update> m_window;
-};
 
-void TestUpdate::init()
-{
-    m_server = std::make_unique<LoopbackServer>();
-    m_game = std::make_unique<UpdateFixture>();
-    m_cache = std::make_unique<QTemporaryDir>();
-    qputenv("TREVLIN_UPDATE_URL", m_server->baseUrl().toLatin1());
-    qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
-    m_settings = std::make_unique<AppSettings>(AppSettings::openFile(m_game->dir.filePath(u"Trevlin.conf"_s)));
-    m_session = std::make_unique<Session>();
-    m_session->setGameDir(m_game->cstrike);
-    m_session->setHalfLifeDir(m_game->halfLife);
-}
+    template<typename T> T *child(const QString &name) const { return m_window->findChild<T *>(name); }
 
-void TestUpdate::cleanup()
-{
-    delete m_window;
-    m_server.reset();
-}
-
-QTreeWidget *TestUpdate::open()
-{
-    m_window = new Update(*m_session, *m_settings);
-    QSignalSpy filled(m_window.data(), &Update::rowsFilled);
-    m_window->show();
-    m_window->activateWindow();
-    if (!filled.wait(5000))
-        qWarning("the rows were not filled");
-    return m_window->findChild<QTreeWidget *>(u"List1"_s);
-}
-
-// Each row's cells, joined by '|'.
-QStringList TestUpdate::rows() const
-{
-    QStringList texts;
-    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QStringList cells;
-        for (int column = 0; column < list->columnCount(); ++column)
-            cells.append(list->topLevelItem(i)->text(column));
-        texts.append(cells.join(u'|'));
+    // Opens the window and waits for its rows.
+    QTreeWidget *open()
+    {
+        m_window = new Update(*m_session, *m_settings);
+        QSignalSpy filled(m_window.data(), &Update::rowsFilled);
+        m_window->show();
+        m_window->activateWindow();
+        if (!filled.wait(5000))
+            qWarning("the rows were not filled");
+        return child<QTreeWidget>(u"List1"_s);
     }
-    return texts;
-}
 
-QList<bool> TestUpdate::marks() const
-{
-    QList<bool> checked;
-    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        checked.append(list->topLevelItem(i)->checkState(0) == Qt::Checked);
-    return checked;
-}
-
-void TestUpdate::rowsAndMarks()
-{
-    // Four pairs: the later items have no server version.
-    m_server->serve("/Versions.txt", "Trevlin\r\n2.1\r\nAndroidBot\r\n1.0\r\nRamBot\r\n1.2\r\nRealBot\r\nbeta\r\n");
-    m_settings->setValue(AppSettings::Family::InstalledVersion, pad(u"RamBot"_s), u"1.2"_s);
-    m_settings->setValue(AppSettings::Family::UpdateDate, pad(u"RamBot"_s), u"1/2/25"_s);
-    open();
-    QVERIFY(m_window->findChild<QLabel *>(u"httpNotice"_s)->isVisible());
-    QCOMPARE(rows().size(), 12);
-    QCOMPARE(rows()[0], u"Trevlin|2.1|2.0|N/A"_s);
-    QCOMPARE(rows()[2], u"RamBot|1.2|1.2|1/2/25"_s);
-    QCOMPARE(rows()[11], u"BobaBot||N/A|N/A"_s);
-    QCOMPARE(marks(), (QList<bool>{true, true, false, false, false, false, false, false, false, false, false, false}));
-    // Every item now has its entries; the program has no version entry.
-    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"BobaBot"_s)), u"N/A"_s);
-    QCOMPARE(m_settings->value(AppSettings::Family::UpdateDate, pad(u"Trevlin"_s)), u"N/A"_s);
-    QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none); // never written
-
-    // With nothing marked, Update Selected Bots does nothing.
-    auto *list = m_window->findChild<QTreeWidget *>(u"List1"_s);
-    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    list->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QVERIFY(!m_window->isBusy());
-    QCOMPARE(m_server->requests("/Trevlin.txt") + m_server->requests("/AndroidBot.txt"), 0);
-}
-
-void TestUpdate::tableFitsItsWindow()
-{
-    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n10.2.1b\r\n");
-    m_settings->setValue(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s), u"10.1.17"_s);
-    m_settings->setValue(AppSettings::Family::UpdateDate, pad(u"AndroidBot"_s),
-                         QLocale::system().toString(QDate(2025, 12, 31), QLocale::ShortFormat));
-    QTreeWidget *list = open();
-    QVERIFY(list && !list->isHeaderHidden());
-    // At the window's first size every cell and every header shows whole, with no scrolling sideways.
-    const QHeaderView *header = list->header();
-    QStyleOptionViewItem option;
-    option.initFrom(list);
-    for (int column = 0; column < list->columnCount(); ++column) {
-        QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));
-        for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            const QModelIndex cell = list->model()->index(row, column);
-            QVERIFY2(list->visualRect(cell).width() >= list->itemDelegate()->sizeHint(option, cell).width(),
-                     qPrintable(cell.data().toString()));
+    // Each row's cells, joined by '|'.
+    QStringList rows() const
+    {
+        QStringList texts;
+        auto *list = child<QTreeWidget>(u"List1"_s);
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells.append(list->topLevelItem(i)->text(column));
+            texts.append(cells.join(u'|'));
         }
+        return texts;
     }
-    QVERIFY(header->length() <= list->viewport()->width());
-    // A screen reader hears each cell's column header as it is shown.
-    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(list)->tableInterface();
-    for (int column = 1; column < list->columnCount(); ++column) {
-        const QList<QAccessibleInterface *> heads = table->cellAt(1, column)->tableCellInterface()->columnHeaderCells();
-        QCOMPARE(heads.size(), 1);
-        QVERIFY(!list->headerItem()->text(column).isEmpty());
-        QCOMPARE(heads.first()->text(QAccessible::Name), list->headerItem()->text(column));
+
+    QList<bool> marks() const
+    {
+        QList<bool> checked;
+        auto *list = child<QTreeWidget>(u"List1"_s);
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            checked.append(list->topLevelItem(i)->checkState(0) == Qt::Checked);
+        return checked;
     }
-}
 
-void TestUpdate::updatesTwoItems()
-{
-    const QString base = m_server->baseUrl();
-    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
-    m_server->serve("/AndroidBot/android.dll", QByteArray(200'000, 'a'));
-    m_server->serve("/AndroidBot.txt", record(base, "AndroidBot/android.dll", "dlls\r\n", "\\android.dll"));
-    m_server->serve("/RamBot/a.cfg", "cfg");
-    m_server->serve("/RamBot/b.cfg", "cfg b");
-    m_server->serve("/RamBot.txt",
-                    record(base, "RamBot/a.cfg", "", "a.cfg") + record(base, "RamBot/b.cfg", "", "b.cfg"));
-    open();
-    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true}));
-    QSignalSpy ended(m_window.data(), &Update::updateEnded);
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QVERIFY(ended.wait(5000));
-
-    QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/dlls/android.dll"_s), QByteArray(200'000, 'a'));
-    QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/b.cfg"_s), QByteArray("cfg b"));
-    // The log holds the last item's update.
-    QStringList log;
-    auto *list2 = m_window->findChild<QListWidget *>(u"List2"_s);
-    for (int i = 0; i < list2->count(); ++i)
-        log.append(list2->item(i)->text());
-    const QString line(50, u'-');
-    QCOMPARE(log,
-             (QStringList{u"Updating  RamBot"_s, line, u"Getting File : a.cfg ... Done"_s,
-                          u"Getting File : b.cfg ... Done"_s, line, u"RamBot Sucessfully Updated"_s}));
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    QCOMPARE(rows()[1], u"AndroidBot|1.1|1.1|"_s + today);
-    QCOMPARE(rows()[2], u"RamBot|1.2|1.2|"_s + today);
-    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
-    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"RamBot"_s)), u"1.2"_s);
-    auto *total = m_window->findChild<QProgressBar *>(u"totalProgress"_s);
-    QCOMPARE(total->value(), total->maximum());
-    QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(),
-             UpdateClient::stateText(UpdateClient::State::ResponseReceived));
-    // Nothing is left to cancel.
-    QCOMPARE(m_window->findChild<QPushButton *>(u"Command2"_s)->text(), u"Close"_s);
-    // The staging folder is gone with the update.
-    QVERIFY(!QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext());
-}
-
-void TestUpdate::failedItemChangesNothing()
-{
-    const QString base = m_server->baseUrl();
-    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
-    m_server->serve("/AndroidBot/ok.dll", "ok");
-    m_server->serve("/AndroidBot.txt",
-                    record(base, "AndroidBot/ok.dll", "", "ok.dll")
-                        + record(base, "AndroidBot/gone.dll", "", "gone.dll"));
-    open();
-    const QStringList rowsBefore = rows();
-    const QStringList before = m_game->listing();
-    QSignalSpy ended(m_window.data(), &Update::updateEnded);
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QVERIFY(ended.wait(5000));
-    QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), UpdateClient::stateText(UpdateClient::State::Error));
-    QCOMPARE(m_game->listing(), before);
-    QCOMPARE(rows(), rowsBefore);
-    QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true})); // RamBot was not tried and waits
-    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s)), u"N/A"_s);
-    QCOMPARE(m_server->requests("/RamBot.txt"), 0);
-}
-
-void TestUpdate::busyAndCancel()
-{
-    const QString base = m_server->baseUrl();
-    m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\n");
-    m_server->serve("/AndroidBot/one", "1");
-    m_server->route("/AndroidBot/slow", {.body = QByteArray(500, 's'), .dripMs = 20});
-    m_server->serve("/AndroidBot.txt",
-                    record(base, "AndroidBot/one", "", "one") + record(base, "AndroidBot/slow", "", "slow"));
-    open();
-    const QStringList before = m_game->listing();
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QTRY_VERIFY(m_server->requests("/AndroidBot/slow") == 1);
-    MessageAnswerer answerer;
-    answerer.arm();
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QVERIFY(answerer.answered()); // still busy with the last request
-    // Coming back to the front during an update does not ask the server again or take the rows away.
-    QCOMPARE(rows().size(), 12);
-    QCOMPARE(m_server->requests("/Versions.txt"), 1);
-    // Cancel stops the update at once and closes the window; nothing was installed.
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command2"_s), Qt::LeftButton);
-    QTRY_VERIFY(!m_window);
-    QCOMPARE(m_game->listing(), before);
-    QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"AndroidBot"_s)), u"N/A"_s);
-    QDirIterator left(m_cache->path(), QDir::Files, QDirIterator::Subdirectories);
-    QVERIFY(!left.hasNext());
-}
-
-void TestUpdate::demoSampleUpdate()
-{
-    // The sample that ./run demo --with-update-server serves, with the server's address in its lists.
-    QDirIterator files(QStringLiteral(TREVLIN_DEMO_UPDATE), QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        QByteArray bytes = UpdateFixture::read(path);
-        bytes.replace("@BASE@", m_server->baseUrl().toLatin1());
-        m_server->serve("/" + QDir(QStringLiteral(TREVLIN_DEMO_UPDATE)).relativeFilePath(path).toLatin1(), bytes);
+    QString installed(const QString &item) const
+    {
+        return m_settings->value(AppSettings::Family::InstalledVersion, pad(item));
     }
-    open();
-    QCOMPARE(marks(), (QList<bool>{false, true, true, false, false, false, false, false, false, false, false, false}));
-    QSignalSpy ended(m_window.data(), &Update::updateEnded);
-    QTest::mouseClick(m_window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
-    QVERIFY(ended.wait(5000));
-    QVERIFY(QFile::exists(m_game->cstrike + u"/androidbot/docs/android_update.txt"_s));
-    QVERIFY(QFile::exists(m_game->cstrike + u"/rambot/rambot_update.txt"_s));
-    QVERIFY(!marks().contains(true));
-}
+
+    // Presses Update Selected Bots and waits until the update has ended.
+    bool update()
+    {
+        QSignalSpy ended(m_window.data(), &Update::updateEnded);
+        QTest::mouseClick(child<QPushButton>(u"Command1"_s), Qt::LeftButton);
+        return ended.wait(5000);
+    }
+
+    // Nothing is left in the staging folder below the cache folder.
+    bool stagingGone() const
+    {
+        return !QDirIterator(m_cache->path(), QDir::Files, QDirIterator::Subdirectories).hasNext();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_server = std::make_unique<LoopbackServer>();
+        m_game = std::make_unique<UpdateFixture>();
+        m_cache = std::make_unique<QTemporaryDir>();
+        qputenv("TREVLIN_UPDATE_URL", m_server->baseUrl().toLatin1());
+        qputenv("XDG_CACHE_HOME", m_cache->path().toLocal8Bit());
+        m_settings = std::make_unique<AppSettings>(AppSettings::openFile(m_game->dir.filePath(u"Trevlin.conf"_s)));
+        m_session = std::make_unique<Session>();
+        m_session->setGameDir(m_game->cstrike);
+        m_session->setHalfLifeDir(m_game->halfLife);
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_server.reset();
+    }
+
+    void rowsAndMarks()
+    {
+        // Five pairs: the later items have no server version. The fifth item has long versions and a long date.
+        m_server->serve("/Versions.txt",
+                        "Trevlin\r\n2.1\r\nAndroidBot\r\n1.0\r\nRamBot\r\n1.2\r\nRealBot\r\nbeta\r\ne\r\n10.2.1b\r\n");
+        m_settings->setValue(AppSettings::Family::InstalledVersion, pad(u"RamBot"_s), u"1.2"_s);
+        m_settings->setValue(AppSettings::Family::UpdateDate, pad(u"RamBot"_s), u"1/2/25"_s);
+        const QString fifth = m_session->updateNames()[4];
+        m_settings->setValue(AppSettings::Family::InstalledVersion, fifth, u"10.1.17"_s);
+        const QString date = QLocale::system().toString(QDate(2025, 12, 31), QLocale::ShortFormat);
+        m_settings->setValue(AppSettings::Family::UpdateDate, fifth, date);
+        QTreeWidget *list = open();
+        QVERIFY(child<QLabel>(u"httpNotice"_s)->isVisible());
+        QCOMPARE(rows().size(), 12);
+        QCOMPARE(rows()[0], u"Trevlin|2.1|2.0|N/A"_s);
+        QCOMPARE(rows()[2], u"RamBot|1.2|1.2|1/2/25"_s);
+        QCOMPARE(rows()[4], fifth.trimmed() + u"|10.2.1b|10.1.17|"_s + date);
+        QCOMPARE(rows()[11], u"BobaBot||N/A|N/A"_s);
+        QCOMPARE(marks(),
+                 (QList<bool>{true, true, false, false, true, false, false, false, false, false, false, false}));
+        // Every item now has its entries; the program has no version entry.
+        QCOMPARE(installed(u"BobaBot"_s), u"N/A"_s);
+        QCOMPARE(m_settings->value(AppSettings::Family::UpdateDate, pad(u"Trevlin"_s)), u"N/A"_s);
+        QCOMPARE(m_settings->get(u"Versions"_s, pad(u"Trevlin"_s)), AppSettings::none); // never written
+
+        // At the window's first size every cell and every header shows whole, with no scrolling sideways.
+        QVERIFY(!list->isHeaderHidden());
+        const QHeaderView *header = list->header();
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        for (int column = 0; column < list->columnCount(); ++column) {
+            QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                const QModelIndex cell = list->model()->index(row, column);
+                QVERIFY2(list->visualRect(cell).width() >= list->itemDelegate()->sizeHint(option, cell).width(),
+                         qPrintable(cell.data().toString()));
+            }
+        }
+        QVERIFY(header->length() <= list->viewport()->width());
+        // A screen reader hears each cell's column header as it is shown.
+        QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(list)->tableInterface();
+        for (int column = 1; column < list->columnCount(); ++column) {
+            const auto heads = table->cellAt(4, column)->tableCellInterface()->columnHeaderCells();
+            QCOMPARE(heads.size(), 1);
+            QVERIFY(!list->headerItem()->text(column).isEmpty());
+            QCOMPARE(heads.first()->text(QAccessible::Name), list->headerItem()->text(column));
+        }
+
+        // With nothing marked, Update Selected Bots does nothing.
+        for (const int row : {0, 1, 4})
+            list->topLevelItem(row)->setCheckState(0, Qt::Unchecked);
+        QTest::mouseClick(child<QPushButton>(u"Command1"_s), Qt::LeftButton);
+        QVERIFY(!m_window->isBusy());
+        QCOMPARE(m_server->requests("/Trevlin.txt") + m_server->requests("/AndroidBot.txt"), 0);
+    }
+
+    void updatesTwoItems()
+    {
+        const QString base = m_server->baseUrl();
+        m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
+        m_server->serve("/AndroidBot/android.dll", QByteArray(200'000, 'a'));
+        m_server->serve("/AndroidBot.txt", record(base, "AndroidBot/android.dll", "dlls\r\n", "\\android.dll"));
+        m_server->serve("/RamBot/a.cfg", "cfg");
+        m_server->serve("/RamBot/b.cfg", "cfg b");
+        m_server->serve("/RamBot.txt",
+                        record(base, "RamBot/a.cfg", "", "a.cfg") + record(base, "RamBot/b.cfg", "", "b.cfg"));
+        open();
+        QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true}));
+        QVERIFY(update());
+
+        QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/dlls/android.dll"_s), QByteArray(200'000, 'a'));
+        QCOMPARE(UpdateFixture::read(m_game->cstrike + u"/b.cfg"_s), QByteArray("cfg b"));
+        // The log holds the last item's update.
+        const QString line(50, u'-');
+        QCOMPARE(Widgets::rows(child<QListWidget>(u"List2"_s)),
+                 (QStringList{u"Updating  RamBot"_s, line, u"Getting File : a.cfg ... Done"_s,
+                              u"Getting File : b.cfg ... Done"_s, line, u"RamBot Sucessfully Updated"_s}));
+        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        QCOMPARE(rows().mid(1, 2), (QStringList{u"AndroidBot|1.1|1.1|"_s + today, u"RamBot|1.2|1.2|"_s + today}));
+        QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
+        QCOMPARE(installed(u"RamBot"_s), u"1.2"_s);
+        auto *total = child<QProgressBar>(u"totalProgress"_s);
+        QCOMPARE(total->value(), total->maximum());
+        QCOMPARE(child<QLabel>(u"Label1"_s)->text(), UpdateClient::stateText(UpdateClient::State::ResponseReceived));
+        // Nothing is left to cancel, and the staging folder is gone with the update.
+        QCOMPARE(child<QPushButton>(u"Command2"_s)->text(), u"Close"_s);
+        QVERIFY(stagingGone());
+    }
+
+    // An item with a file missing on the server, or an update cancelled while a file arrives, installs nothing.
+    void interruptedUpdateChangesNothing_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("a file missing") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void interruptedUpdateChangesNothing()
+    {
+        QFETCH(bool, cancelled);
+        const QString base = m_server->baseUrl();
+        m_server->serve("/Versions.txt", "a\r\n2.0\r\nb\r\n1.1\r\nc\r\n1.2\r\n");
+        m_server->serve("/AndroidBot/ok.dll", "ok");
+        m_server->route("/AndroidBot/slow.dll", {.body = QByteArray(500, 's'), .dripMs = 20});
+        m_server->serve("/AndroidBot.txt",
+                        record(base, "AndroidBot/ok.dll", "", "ok.dll")
+                            + record(base, cancelled ? "AndroidBot/slow.dll" : "AndroidBot/gone.dll", "",
+                                     cancelled ? "slow.dll" : "gone.dll"));
+        open();
+        const QStringList rowsBefore = rows();
+        const QStringList before = m_game->listing();
+        if (cancelled) {
+            QTest::mouseClick(child<QPushButton>(u"Command1"_s), Qt::LeftButton);
+            QTRY_VERIFY(m_server->requests("/AndroidBot/slow.dll") == 1);
+            MessageAnswerer answerer;
+            answerer.arm();
+            QTest::mouseClick(child<QPushButton>(u"Command1"_s), Qt::LeftButton);
+            QVERIFY(answerer.answered()); // still busy with the last request
+            // Coming back to the front during an update does not ask the server again or take the rows away.
+            QCOMPARE(rows(), rowsBefore);
+            QCOMPARE(m_server->requests("/Versions.txt"), 1);
+            // Cancel stops the update at once and closes the window.
+            QTest::mouseClick(child<QPushButton>(u"Command2"_s), Qt::LeftButton);
+            QTRY_VERIFY(!m_window);
+        } else {
+            QVERIFY(update());
+            QCOMPARE(child<QLabel>(u"Label1"_s)->text(), UpdateClient::stateText(UpdateClient::State::Error));
+            QCOMPARE(rows(), rowsBefore);
+            QCOMPARE(marks().mid(0, 3), (QList<bool>{false, true, true})); // RamBot was not tried and waits
+        }
+        QCOMPARE(m_game->listing(), before);
+        QCOMPARE(installed(u"AndroidBot"_s), u"N/A"_s);
+        QCOMPARE(m_server->requests("/RamBot.txt"), 0);
+        QVERIFY(stagingGone());
+    }
+
+    void demoSampleUpdate()
+    {
+        // The sample that ./run demo --with-update-server serves, with the server's address in its lists.
+        const QDir sample(QStringLiteral(TREVLIN_DEMO_UPDATE));
+        for (QDirIterator files(sample.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
+            const QString path = files.next();
+            m_server->serve("/" + sample.relativeFilePath(path).toLatin1(),
+                            UpdateFixture::read(path).replace("@BASE@", m_server->baseUrl().toLatin1()));
+        }
+        open();
+        QCOMPARE(marks(),
+                 (QList<bool>{false, true, true, false, false, false, false, false, false, false, false, false}));
+        QVERIFY(update());
+        QVERIFY(QFile::exists(m_game->cstrike + u"/androidbot/docs/android_update.txt"_s));
+        QVERIFY(QFile::exists(m_game->cstrike + u"/rambot/rambot_update.txt"_s));
+        QVERIFY(!marks().contains(true));
+    }
+};
 
 QTEST_MAIN(TestUpdate)
 #include "tst_update.moc"
