@@ -8,7 +8,7 @@
 #include "MotdFile.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
-#include "RosterFormat.h"
+#include "RosterOptions.h"
 #include "ScratchMount.h"
 #include "TestFiles.h"
 #include "Unprivileged.h"
@@ -63,28 +63,27 @@ QTemporaryDir &elsewhere()
     return dir;
 }
 
-QString writeRoster(const QString &botName, const QString &folder, bool large)
-{
-    RosterDocument document(*RosterAddOn::find(botName));
-    QList<RosterEntry> bots;
-    for (int i = 0; i < botCount(large); ++i)
-        bots.append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s});
-    document.append(bots);
-    return document.save(QDir(folder).filePath(u"bots.cfg"_s));
-}
-
 QList<WritePath> writePaths()
 {
     const auto nothing = [](const QString &, bool) {
     };
     return {
+        // One writer serves the rosters of both formats.
         {u"roster"_s, u"bots.cfg"_s, rosterBytes(1), nothing,
          [](const QString &folder, bool large) {
-             return writeRoster(u"RamBot"_s, folder, large);
-         }},
-        {u"AndroidBot roster"_s, u"bots.cfg"_s, "old\r\n", nothing,
-         [](const QString &folder, bool large) {
-             return writeRoster(u"AndroidBot"_s, folder, large);
+             RosterDocument document(*RosterAddOn::find(u"RamBot"));
+             QList<RosterEntry> bots;
+             for (int i = 0; i < botCount(large); ++i)
+                 bots.append({u"Bot%1"_s.arg(i), u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s});
+             document.append(bots);
+             document.options().setText(RosterOptions::Field::Botskill, {}); // a save shows the "2" it wrote
+             const QString path = QDir(folder).filePath(u"bots.cfg"_s), message = document.save(path);
+             // A failed save names the file and leaves the editor as it was.
+             if (!message.isEmpty())
+                 QTest::qVerify(message.contains(QDir::toNativeSeparators(path)) && document.isModified()
+                                    && document.options().text(RosterOptions::Field::Botskill).isEmpty(),
+                                "the editor as it was", qPrintable(message), __FILE__, __LINE__);
+             return message;
          }},
         {u"autostart copy"_s, u"bot.cfg"_s, "old\r\n", nothing,
          [](const QString &folder, bool large) {
@@ -174,110 +173,107 @@ class TestWriteFaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void oldFileOrNewOneWhole_data();
-    void oldFileOrNewOneWhole();
-};
-
-void TestWriteFaults::oldFileOrNewOneWhole_data()
-{
-    QTest::addColumn<int>("path");
-    QTest::addColumn<QString>("fault");
-    const QList<WritePath> paths = writePaths();
-    for (int i = 0; i < int(paths.size()); ++i) {
-        for (const QString &fault :
-             {u"full disk, small write"_s, u"full disk, large write"_s, u"rename fails"_s,
-              u"folder in the file's place"_s, u"read-only folder"_s, u"killed before the rename"_s}) {
-            // hl.bat is always three short lines, and a rename writes nothing.
-            if ((paths.at(i).target == "hl.bat"_L1 || !paths.at(i).movedFrom.isEmpty())
-                && fault.endsWith("large write"_L1))
-                continue;
-            QTest::newRow((paths.at(i).name + u", "_s + fault).toUtf8().constData()) << i << fault;
+    void oldFileOrNewOneWhole_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<QString>("fault");
+        const QList<WritePath> paths = writePaths();
+        for (int i = 0; i < int(paths.size()); ++i) {
+            for (const QString &fault :
+                 {u"full disk, small write"_s, u"full disk, large write"_s, u"rename fails"_s,
+                  u"folder in the file's place"_s, u"read-only folder"_s, u"killed before the rename"_s}) {
+                // hl.bat is always three short lines, and a rename writes nothing.
+                if ((paths.at(i).target == "hl.bat"_L1 || !paths.at(i).movedFrom.isEmpty())
+                    && fault.endsWith("large write"_L1))
+                    continue;
+                QTest::newRow((paths.at(i).name + u", "_s + fault).toUtf8().constData()) << i << fault;
+            }
         }
     }
-}
 
-// Whatever goes wrong, a clear message, and the old file byte for byte, with no temporary file left beside it. Only a
-// rename may go through on a full disk, and then the moved file stands whole in the old one's place.
-void TestWriteFaults::oldFileOrNewOneWhole()
-{
-    QFETCH(int, path);
-    QFETCH(QString, fault);
-    const WritePath write = writePaths().at(path);
+    // Whatever goes wrong, a clear message, and the old file byte for byte, with no temporary file left beside it. Only
+    // a rename may go through on a full disk, and then the moved file stands whole in the old one's place.
+    void oldFileOrNewOneWhole()
+    {
+        QFETCH(int, path);
+        QFETCH(QString, fault);
+        const WritePath write = writePaths().at(path);
 
-    if (const QString folder = qEnvironmentVariable(childFolder); !folder.isEmpty()) {
-        // In the child, with the rename failing or the process about to die in it.
-        const QString message = write.write(folder, false);
-        std::printf("MESSAGE:%s\n", qPrintable(message));
-        return;
-    }
-    if (fault == "read-only folder"_L1 && Unprivileged::ranAsNobody())
-        return;
+        if (const QString folder = qEnvironmentVariable(childFolder); !folder.isEmpty()) {
+            // In the child, with the rename failing or the process about to die in it.
+            const QString message = write.write(folder, false);
+            std::printf("MESSAGE:%s\n", qPrintable(message));
+            return;
+        }
+        if (fault == "read-only folder"_L1 && Unprivileged::ranAsNobody())
+            return;
 
-    std::unique_ptr<ScratchMount> disk;
-    QTemporaryDir scratch;
-    QString folder = scratch.path();
-    if (fault.startsWith("full disk"_L1)) {
-        disk = std::make_unique<ScratchMount>(ScratchMount::Kind::Tiny);
-        SKIP_UNLESS_MOUNTED(*disk);
-        folder = disk->path();
-    }
-    const bool large = fault.endsWith("large write"_L1);
-    write.prepare(folder, large);
-    const QString target = QDir(folder).filePath(write.target);
-    if (fault == "folder in the file's place"_L1)
-        QVERIFY(QDir().mkpath(target));
-    else
-        TestFiles::write(target, write.old);
-    if (fault == "full disk, small write"_L1)
-        disk->fill();
-    if (fault == "read-only folder"_L1)
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const QStringList before = entries(folder);
+        std::unique_ptr<ScratchMount> disk;
+        QTemporaryDir scratch;
+        QString folder = scratch.path();
+        if (fault.startsWith("full disk"_L1)) {
+            disk = std::make_unique<ScratchMount>(ScratchMount::Kind::Tiny);
+            SKIP_UNLESS_MOUNTED(*disk);
+            folder = disk->path();
+        }
+        const bool large = fault.endsWith("large write"_L1);
+        write.prepare(folder, large);
+        const QString target = QDir(folder).filePath(write.target);
+        if (fault == "folder in the file's place"_L1)
+            QVERIFY(QDir().mkpath(target));
+        else
+            TestFiles::write(target, write.old);
+        if (fault == "full disk, small write"_L1)
+            disk->fill();
+        if (fault == "read-only folder"_L1)
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QStringList before = entries(folder);
 
-    QString message;
-    if (fault == "rename fails"_L1 || fault == "killed before the rename"_L1) {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(childFolder), folder);
-        environment.insert(u"LD_PRELOAD"_s, QStringLiteral(TREVLIN_RENAME_FAULT_LIBRARY));
-        environment.insert(u"TREVLIN_RENAME_FAULT"_s, fault == "rename fails"_L1 ? u"fail"_s : u"kill"_s);
-        // A build with AddressSanitizer wants its runtime loaded first; the fault library does not need it.
-        environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0:detect_leaks=0"_s);
-        child.setProcessEnvironment(environment);
-        child.start(
-            QCoreApplication::applicationFilePath(),
-            {QString::fromLatin1(QTest::currentTestFunction()) + u':' + QString::fromUtf8(QTest::currentDataTag())});
-        QVERIFY(child.waitForFinished(60000));
-        const QByteArray output = child.readAllStandardOutput();
-        if (fault == "killed before the rename"_L1) {
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QString message;
+        if (fault == "rename fails"_L1 || fault == "killed before the rename"_L1) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QString::fromLatin1(childFolder), folder);
+            environment.insert(u"LD_PRELOAD"_s, QStringLiteral(TREVLIN_RENAME_FAULT_LIBRARY));
+            environment.insert(u"TREVLIN_RENAME_FAULT"_s, fault == "rename fails"_L1 ? u"fail"_s : u"kill"_s);
+            // A build with AddressSanitizer wants its runtime loaded first; the fault library does not need it.
+            environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0:detect_leaks=0"_s);
+            child.setProcessEnvironment(environment);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString::fromLatin1(QTest::currentTestFunction()) + u':'
+                         + QString::fromUtf8(QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(60000));
+            const QByteArray output = child.readAllStandardOutput();
+            if (fault == "killed before the rename"_L1) {
+                QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            } else {
+                QCOMPARE(child.exitCode(), 0);
+                const qsizetype at = output.indexOf("MESSAGE:");
+                QVERIFY2(at >= 0, output.constData());
+                message = QString::fromLocal8Bit(output.sliced(at + 8).split('\n').first());
+            }
         } else {
-            QCOMPARE(child.exitCode(), 0);
-            const qsizetype at = output.indexOf("MESSAGE:");
-            QVERIFY2(at >= 0, output.constData());
-            message = QString::fromLocal8Bit(output.sliced(at + 8).split('\n').first());
+            message = write.write(folder, large);
         }
-    } else {
-        message = write.write(folder, large);
-    }
-    if (fault == "read-only folder"_L1)
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (fault == "read-only folder"_L1)
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    if (message.isEmpty() && fault.startsWith("full disk"_L1) && !write.movedFrom.isEmpty()) {
-        QCOMPARE(TestFiles::read(target), write.moved);
-        QStringList after = before;
-        after.removeOne(write.movedFrom);
-        QCOMPARE(entries(folder), after);
-        return;
+        if (message.isEmpty() && fault.startsWith("full disk"_L1) && !write.movedFrom.isEmpty()) {
+            QCOMPARE(TestFiles::read(target), write.moved);
+            QStringList after = before;
+            after.removeOne(write.movedFrom);
+            QCOMPARE(entries(folder), after);
+            return;
+        }
+        if (fault != "killed before the rename"_L1)
+            QVERIFY2(!message.isEmpty(), "the write was reported as done");
+        if (fault == "folder in the file's place"_L1)
+            QVERIFY(QFileInfo(target).isDir());
+        else
+            QCOMPARE(TestFiles::read(target), write.old);
+        QCOMPARE(entries(folder), before);
     }
-    if (fault != "killed before the rename"_L1)
-        QVERIFY2(!message.isEmpty(), "the write was reported as done");
-    if (fault == "folder in the file's place"_L1)
-        QVERIFY(QFileInfo(target).isDir());
-    else
-        QCOMPARE(TestFiles::read(target), write.old);
-    QCOMPARE(entries(folder), before);
-}
+};
 
 QTEST_GUILESS_MAIN(TestWriteFaults)
 #include "tst_writefaults.moc"
