@@ -271,7 +271,7 @@ private Q_SLOTS:
         row("multiple: no number before no file", ram, multiple, u"Text1=;Text2=3"_s, u"Number Of Bots"_s);
         row("multiple: no skill", ram, multiple, u"file=3"_s, u"Skill Level For The Bots"_s);
         row("multiple: no name file", ram, multiple, u"Text2=3"_s, u"'TRNames.txt'"_s);
-        row("multiple: header only", ram, multiple, u"Text2=3;file=0"_s, any);
+        row("multiple: header only", ram, multiple, u"Text2=3;file=0"_s, u"No Bot Names"_s);
         row("multiple: number in words", ram, multiple, u"file=3;Text1=ten;Text2=3"_s, any);
         // The AndroidBot format: a skill from 0 to 100, the team checked before the skill, no team at first.
         row("AndroidBot add: 101", u"AndroidBot"_s, add, u"Text1=Rex;Text2=101;typed=Terrorist"_s,
@@ -370,7 +370,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("added");       // also what the number box then shows
         QTest::addColumn<QString>("pattern"); // that every bot added matches
         QTest::newRow("fewer names than asked")
-            << u"RamBot"_s << 3 << u"Text2=7"_s << 3 << u"Name[1-3], Terrorist, 7, Phoenix Connection"_s;
+            << u"RamBot"_s << 3 << u"Text2=7;skin=1"_s << 3 << u"Name[1-3], Terrorist, 7, L337 Krew"_s;
         QTest::newRow("auto skill and team")
             << u"RamBot"_s << 8 << u"Text1=6;Text2=7;Check2;team=Auto Select"_s << 6
             << u"Name[1-8], (Counter )?Terrorist, ([1-9]|1[0-9]|20), Seal Team 6 / Phoenix"_s;
