@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,8 +33,8 @@ struct WritePath
     QString name;
     QString target;
     QByteArray old;
-    std::function<void(const QString &folder, bool large)> prepare;
     std::function<QString(const QString &folder, bool large)> write;
+    std::function<void(const QString &folder, bool large)> prepare = {}; // before the fault is set up
     // For a write that is one rename, which needs no room: the file (in the same folder) whose bytes then stand as
     // the target on a full disk.
     QString movedFrom = {};
@@ -65,11 +64,9 @@ QTemporaryDir &elsewhere()
 
 QList<WritePath> writePaths()
 {
-    const auto nothing = [](const QString &, bool) {
-    };
     return {
         // One writer serves the rosters of both formats.
-        {u"roster"_s, u"bots.cfg"_s, rosterBytes(1), nothing,
+        {u"roster"_s, u"bots.cfg"_s, rosterBytes(1),
          [](const QString &folder, bool large) {
              RosterDocument document(*RosterAddOn::find(u"RamBot"));
              QList<RosterEntry> bots;
@@ -85,7 +82,7 @@ QList<WritePath> writePaths()
                                 "the editor as it was", qPrintable(message), __FILE__, __LINE__);
              return message;
          }},
-        {u"autostart copy"_s, u"bot.cfg"_s, "old\r\n", nothing,
+        {u"autostart copy"_s, u"bot.cfg"_s, "old\r\n",
          [](const QString &folder, bool large) {
              const QString source = elsewhere().filePath(u"chosen.cfg"_s);
              TestFiles::write(source, rosterBytes(botCount(large)));
@@ -93,28 +90,28 @@ QList<WritePath> writePaths()
              return AutostartFile::choose(source, folder, u"RamBot"_s, settings).message;
          }},
         {u"liblist swap"_s, u"liblist.gam"_s, "game \"Counter-Strike\"\r\n",
-         [](const QString &folder, bool large) {
-             TestFiles::write(QDir(folder).filePath(u"RamBot liblist.gam"_s),
-                              large ? QByteArray(60000, 'x') : QByteArray("gamedll \"dlls\\rambot.dll\"\r\n"));
-         },
          [](const QString &folder, bool) {
              QString error;
              return GameLauncher::activateVariant(folder, u"RamBot"_s, &error) == GameLauncher::Result::Done
                  ? QString()
                  : u"not swapped: "_s + error;
+         },
+         [](const QString &folder, bool large) {
+             TestFiles::write(QDir(folder).filePath(u"RamBot liblist.gam"_s),
+                              large ? QByteArray(60000, 'x') : QByteArray("gamedll \"dlls\\rambot.dll\"\r\n"));
          }},
-        {u"hl.bat"_s, u"hl.bat"_s, "@echo off\r\nmine\r\n", nothing,
+        {u"hl.bat"_s, u"hl.bat"_s, "@echo off\r\nmine\r\n",
          [](const QString &folder, bool) {
              QString error;
              return GameFolder::writeBatchFile(folder, &error) ? QString() : u"not written: "_s + error;
          }},
-        {u"settings"_s, u"Trevlin.conf"_s, "[Install]\nDirectory=old\n", nothing,
+        {u"settings"_s, u"Trevlin.conf"_s, "[Install]\nDirectory=old\n",
          [](const QString &folder, bool large) {
              AppSettings settings(AppSettings::openFile(QDir(folder).filePath(u"Trevlin.conf"_s)));
              const QString value = large ? QString(100000, u'x') : u"/games/cstrike"_s;
              return settings.save(u"Install"_s, u"Directory"_s, value) ? QString() : settings.location();
          }},
-        {u"listenserver.cfg"_s, u"listenserver.cfg"_s, "// Trevlin LISTENSERVER Config File\r\nold\r\n", nothing,
+        {u"listenserver.cfg"_s, u"listenserver.cfg"_s, "// Trevlin LISTENSERVER Config File\r\nold\r\n",
          [](const QString &folder, bool large) {
              ListenServerConfig config = ListenServerConfig::defaults();
              // Just below the file's own cap, and larger than the scratch file system.
@@ -123,37 +120,35 @@ QList<WritePath> writePaths()
              return ListenServerFile::write(folder, config, {});
          }},
         {u"game.cfg moved aside"_s, u"game.trb"_s, "// the older copy\r\n",
+         [](const QString &folder, bool) { return ListenServerFile::moveGameConfigAside(folder); },
          [](const QString &folder, bool) { TestFiles::write(QDir(folder).filePath(u"game.cfg"_s), "sv_aim 0\r\n"); },
-         [](const QString &folder, bool) { return ListenServerFile::moveGameConfigAside(folder); }, u"game.cfg"_s,
-         "sv_aim 0\r\n"},
-        {u"mapcycle.txt"_s, u"mapcycle.txt"_s, "de_dust\r\n", nothing,
+         u"game.cfg"_s, "sv_aim 0\r\n"},
+        {u"mapcycle.txt"_s, u"mapcycle.txt"_s, "de_dust\r\n",
          [](const QString &folder, bool large) {
              QStringList maps{u"de_dust2"_s, u"cs_office"_s};
              for (int i = 0; large && i < 10000; ++i)
                  maps << u"de_map%1"_s.arg(i);
              return MapCycleFile::write(folder, maps);
          }},
-        {u"motd.txt"_s, u"motd.txt"_s, "Welcome\r\n", nothing,
+        {u"motd.txt"_s, u"motd.txt"_s, "Welcome\r\n",
          [](const QString &folder, bool large) {
              return MotdFile::write(folder, large ? QString(100000, u'x') : u"Play fair\n"_s);
          }},
         // Two files, the one under test last; the first goes into a folder of its own.
         {u"update installer"_s, u"rambot.dll"_s, "old dll",
-         [](const QString &folder, bool) { QVERIFY(QDir(folder).mkdir(u"rambot"_s)); },
          [](const QString &folder, bool large) {
              const QString staging = elsewhere().filePath(u"staging"_s);
              TestFiles::write(staging + u"/0"_s, "Bot1\r\n");
              TestFiles::write(staging + u"/1"_s, large ? QByteArray(100000, 'd') : QByteArray("new dll"));
-             const auto file = [](const QStringList &folders, const QString &name) {
-                 UpdateFile file;
-                 file.root = UpdateRoot::CounterStrike;
-                 file.folders = folders;
-                 file.fileName = name;
-                 return file;
-             };
-             return ItemInstaller::place({folder, folder},
-                                         {file({u"rambot"_s}, u"names.txt"_s), file({}, u"rambot.dll"_s)}, staging,
-                                         u"RamBot"_s);
+             UpdateFile names, dll;
+             names.root = dll.root = UpdateRoot::CounterStrike;
+             names.folders = {u"rambot"_s};
+             names.fileName = u"names.txt"_s;
+             dll.fileName = u"rambot.dll"_s;
+             return ItemInstaller::place({folder, folder}, {names, dll}, staging, u"RamBot"_s);
+         },
+         [](const QString &folder, bool) {
+             QVERIFY(QDir(folder).mkdir(u"rambot"_s));
          }},
     };
 }
@@ -201,8 +196,7 @@ private Q_SLOTS:
 
         if (const QString folder = qEnvironmentVariable(childFolder); !folder.isEmpty()) {
             // In the child, with the rename failing or the process about to die in it.
-            const QString message = write.write(folder, false);
-            std::printf("MESSAGE:%s\n", qPrintable(message));
+            QVERIFY2(!write.write(folder, false).isEmpty(), "the write was reported as done");
             return;
         }
         if (fault == "read-only folder"_L1 && Unprivileged::ranAsNobody())
@@ -217,7 +211,8 @@ private Q_SLOTS:
             folder = disk->path();
         }
         const bool large = fault.endsWith("large write"_L1);
-        write.prepare(folder, large);
+        if (write.prepare)
+            write.prepare(folder, large);
         const QString target = QDir(folder).filePath(write.target);
         if (fault == "folder in the file's place"_L1)
             QVERIFY(QDir().mkpath(target));
@@ -229,7 +224,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         const QStringList before = entries(folder);
 
-        QString message;
+        bool done = false; // the write was reported as done
         if (fault == "rename fails"_L1 || fault == "killed before the rename"_L1) {
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -239,34 +234,29 @@ private Q_SLOTS:
             // A build with AddressSanitizer wants its runtime loaded first; the fault library does not need it.
             environment.insert(u"ASAN_OPTIONS"_s, u"verify_asan_link_order=0:detect_leaks=0"_s);
             child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
             child.start(QCoreApplication::applicationFilePath(),
                         {QString::fromLatin1(QTest::currentTestFunction()) + u':'
                          + QString::fromUtf8(QTest::currentDataTag())});
             QVERIFY(child.waitForFinished(60000));
-            const QByteArray output = child.readAllStandardOutput();
-            if (fault == "killed before the rename"_L1) {
+            if (fault == "killed before the rename"_L1)
                 QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-            } else {
-                QCOMPARE(child.exitCode(), 0);
-                const qsizetype at = output.indexOf("MESSAGE:");
-                QVERIFY2(at >= 0, output.constData());
-                message = QString::fromLocal8Bit(output.sliced(at + 8).split('\n').first());
-            }
+            else // the child has checked the message
+                QVERIFY2(child.exitCode() == 0, child.readAll().constData());
         } else {
-            message = write.write(folder, large);
+            done = write.write(folder, large).isEmpty();
         }
         if (fault == "read-only folder"_L1)
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-        if (message.isEmpty() && fault.startsWith("full disk"_L1) && !write.movedFrom.isEmpty()) {
+        if (done && fault.startsWith("full disk"_L1) && !write.movedFrom.isEmpty()) {
             QCOMPARE(TestFiles::read(target), write.moved);
             QStringList after = before;
             after.removeOne(write.movedFrom);
             QCOMPARE(entries(folder), after);
             return;
         }
-        if (fault != "killed before the rename"_L1)
-            QVERIFY2(!message.isEmpty(), "the write was reported as done");
+        QVERIFY2(!done, "the write was reported as done");
         if (fault == "folder in the file's place"_L1)
             QVERIFY(QFileInfo(target).isDir());
         else
