@@ -9,7 +9,10 @@
 #include "NameList.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
+#include "RosterFile.h"
 #include "RosterFormat.h"
+#include "TestFiles.h"
+#include "Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,7 +103,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("kind");
         for (int i = 0; i < int(targets().size()); ++i) {
-            for (const QString &kind : {u"pipe"_s, u"link to /dev/zero"_s, u"folder"_s, u"too large"_s}) {
+            for (const QString &kind :
+                 {u"pipe"_s, u"link to /dev/zero"_s, u"folder"_s, u"too large"_s, u"unreadable"_s}) {
                 const QByteArray tag = (targets().at(i).name + u", "_s + kind).toUtf8();
                 QTest::newRow(tag.constData()) << i << kind;
             }
@@ -108,11 +112,13 @@ private Q_SLOTS:
     }
 
     // A pipe used to block the window for ever and /dev/zero to fill the memory; each now ends at once with a message
-    // naming the file, and one that is too large names the cap too.
+    // naming the file, and one that is too large names the cap too. A file its user may not read says so.
     void readersTurnDownWhatIsNoFileOfTheirs()
     {
         QFETCH(int, target);
         QFETCH(QString, kind);
+        if (kind == "unreadable"_L1 && Unprivileged::ranAsNobody())
+            return;
         const Target reader = targets().at(target);
         GameDirFixture game;
         const QString path = QDir(game.gameDir()).filePath(reader.name);
@@ -123,6 +129,9 @@ private Q_SLOTS:
             QCOMPARE(::symlink("/dev/zero", encoded.constData()), 0);
         } else if (kind == "folder"_L1) {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == "unreadable"_L1) {
+            TestFiles::write(path, "x");
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         } else {
             // A sparse file one byte above the cap: large on paper, no room on the disk.
             QFile file(path);
@@ -136,6 +145,11 @@ private Q_SLOTS:
             QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
         if (kind == "too large"_L1 && message != "<none>"_L1)
             QVERIFY2(message.contains(BoundedFile::sizeText(reader.limit)), qPrintable(message));
+        if (kind == "unreadable"_L1 && message != "<none>"_L1)
+            QVERIFY2(message.contains(u"ermission"_s), qPrintable(message));
+        // The AndroidBot format calls every file it cannot read not valid first.
+        if (reader.name == "podbot.cfg"_L1)
+            QVERIFY2(message.startsWith(RosterFile::notValidMessage(u"PodBot")), qPrintable(message));
     }
 };
 

@@ -4,10 +4,7 @@
 #include "RosterFile.h"
 #include "RosterFormat.h"
 #include "TestFiles.h"
-#include "Unprivileged.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -389,25 +386,6 @@ private Q_SLOTS:
         }
         QVERIFY2(message.contains(refusal), qPrintable(message));
         QCOMPARE(TestFiles::read(editor.path), QByteArray("old"));
-    }
-
-    // The message names the file and why; the AndroidBot format calls such a file not valid first.
-    void unreadableFileSaysWhy()
-    {
-        if (Unprivileged::ranAsNobody())
-            return;
-        Editor nnBot(u"NNBot"_s), podBot(u"PodBot"_s);
-        TestFiles::write(nnBot.path, crlf(nnBotSample.join(u';')));
-        QVERIFY(QFile::setPermissions(nnBot.path, QFileDevice::WriteOwner));
-        for (Editor *editor : {&nnBot, &podBot}) {
-            const RosterFile::ReadResult result = editor->read(nnBot.path);
-            QCOMPARE(result.status, ReadStatus::NotRead);
-            const QString start = editor == &podBot ? RosterFile::notValidMessage(u"PodBot") + u"\n\n"_s : QString();
-            QVERIFY2(
-                result.message.startsWith(start + u"Trevlin could not read \""_s + QDir::toNativeSeparators(nnBot.path))
-                    && result.message.contains(u"ermission"_s),
-                qPrintable(result.message));
-        }
     }
 };
 
