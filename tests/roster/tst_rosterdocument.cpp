@@ -1,21 +1,31 @@
+#include "MultipleBots.h"
+#include "NameList.h"
 #include "OptionSteps.h"
+#include "RandomSource.h"
 #include "Roster.h"
 #include "RosterAddOn.h"
 #include "RosterDocument.h"
 #include "RosterFormat.h"
+#include "RosterOptions.h"
 #include "TestFiles.h"
 
 #include <QAbstractItemModelTester>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace Qt::Literals::StringLiterals;
+#include <limits>
 
+using namespace Qt::Literals::StringLiterals;
+using namespace OptionSteps;
+
+// The roster document both editors work on: when it holds unsaved work, how its columns show the bots, the rules of
+// its options, and the bots the add-several dialog draws for it from a name list.
 namespace {
 
 // Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
-void apply(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
+void act(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
 {
     const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s};
     if (step == "append"_L1) {
@@ -58,6 +68,46 @@ void apply(RosterDocument &document, const QString &step, const QTemporaryDir &d
     }
 }
 
+// How the options differ from those an editor opens with: "Botskill=-1 greyed:Botskill [x]AutoSkill
+// live:UseBotskillRange"; empty when they do not differ.
+QString describe(const RosterOptions &options, const RosterAddOn &addOn)
+{
+    const RosterOptions start(addOn);
+    QStringList parts;
+    for (int i = 0; i < RosterOptions::fieldCount; ++i) {
+        if (options.text(Field(i)) != start.text(Field(i)))
+            parts << fieldNames[i] + u'=' + options.text(Field(i));
+        if (options.isEnabled(Field(i)) != start.isEnabled(Field(i)))
+            parts << (options.isEnabled(Field(i)) ? u"live:"_s : u"greyed:"_s) + fieldNames[i];
+    }
+    for (int i = 0; i < RosterOptions::optionCount; ++i) {
+        if (options.isChecked(Option(i)) != start.isChecked(Option(i)))
+            parts << (options.isChecked(Option(i)) ? u"[x]"_s : u"[ ]"_s) + optionNames[i];
+        if (options.isEnabled(Option(i)) != start.isEnabled(Option(i)))
+            parts << (options.isEnabled(Option(i)) ? u"live:"_s : u"greyed:"_s) + optionNames[i];
+    }
+    return parts.join(u' ');
+}
+
+const QByteArray nameHeader = "Trevlin bot names\r\n\r\nOne name on each line\r\n----\r\n";
+
+// A name list of count lines, "Bot1" upwards.
+NameList names(int count)
+{
+    QByteArray bytes = nameHeader;
+    for (int i = 1; i <= count; ++i)
+        bytes += "Bot" + QByteArray::number(i) + "\r\n";
+    return NameList::parse(bytes);
+}
+
+QSet<QString> field(const QList<RosterEntry> &entries, QString RosterEntry::*member)
+{
+    QSet<QString> values;
+    for (const RosterEntry &entry : entries)
+        values << entry.*member;
+    return values;
+}
+
 } // namespace
 
 class TestRosterDocument : public QObject
@@ -65,106 +115,304 @@ class TestRosterDocument : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void modifiedFollowsTheEdits_data();
-    void modifiedFollowsTheEdits();
-    void editsReachTheColumns_data();
-    void editsReachTheColumns();
-};
-
-void TestRosterDocument::modifiedFollowsTheEdits_data()
-{
-    QTest::addColumn<QString>("botName");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("bots");
-    QTest::addColumn<QString>("fileName"); // the file last read or written
-    const auto row = [](const char *name, const QString &steps, bool modified, int bots, const QString &file = {}) {
-        for (const QString &botName : {u"RamBot"_s, u"PodBot"_s})
-            QTest::addRow("%s, %s", qPrintable(botName), name) << botName << steps << modified << bots << file;
-    };
-    row("a new document", {}, false, 0);
-    row("a bot added", u"append"_s, true, 1);
-    row("no bots added is an edit all the same", u"append none"_s, true, 0);
-    row("every bot changed in an empty roster", u"set all"_s, true, 0);
-    row("a bot replaced", u"append; save; replace"_s, true, 1, u"saved.cfg"_s);
-    row("deleting with no bot selected", u"remove -1"_s, false, 0);
-    row("the last bot deleted", u"append; save; remove 0"_s, true, 0, u"saved.cfg"_s);
-    row("an option changed", u"option"_s, true, 0);
-    row("the add-on's start values", u"start values"_s, false, 0);
-    row("start values keep an edit", u"option; start values"_s, true, 0);
-    row("New", u"append; option; renew"_s, false, 0);
-    row("saved", u"append; save"_s, false, 1, u"saved.cfg"_s);
-    row("a refused save", u"append; save; save refused"_s, true, 1, u"saved.cfg"_s);
-    row("read", u"append; load good"_s, false, 1, u"good.cfg"_s);
-    // The options of the lines read before the broken one have changed.
-    row("a broken file", u"append; save; load broken"_s, true, 0, u"saved.cfg"_s);
-    row("another version", u"append; save; load other version"_s, false, 0, u"saved.cfg"_s);
-}
-
-void TestRosterDocument::modifiedFollowsTheEdits()
-{
-    QFETCH(QString, botName);
-    QFETCH(QString, steps);
-    QFETCH(bool, modified);
-    QFETCH(int, bots);
-    QFETCH(QString, fileName);
-    QTemporaryDir dir;
-    RosterDocument document(*RosterAddOn::find(botName));
-    QSignalSpy told(&document, &RosterDocument::modifiedChanged);
-
-    for (const QString &step : steps.split(u"; "_s, Qt::SkipEmptyParts))
-        apply(document, step, dir);
-
-    QCOMPARE(document.isModified(), modified);
-    QCOMPARE(document.roster().size(), bots);
-    QCOMPARE(document.hasUnsavedBots(), modified && bots > 0);
-    QCOMPARE(document.fileName(), fileName.isEmpty() ? QString() : dir.filePath(fileName));
-    // Each change of the state is told once; the last one tells the state as it is.
-    for (qsizetype i = 1; i < told.size(); ++i)
-        QVERIFY(told.at(i).constFirst().toBool() != told.at(i - 1).constFirst().toBool());
-    if (!told.isEmpty())
-        QCOMPARE(told.constLast().constFirst().toBool(), modified);
-}
-
-void TestRosterDocument::editsReachTheColumns_data()
-{
-    QTest::addColumn<QString>("botName");
-    QTest::addColumn<QStringList>("headers");
-    QTest::addColumn<QStringList>("shown"); // the second bot at the end
-    QTest::newRow("four columns") << u"RamBot"_s << QStringList({u"Bot Name"_s, u"Team"_s, u"Skill"_s, u"Skin"_s})
-                                  << QStringList({u"C"_s, u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s});
-    QTest::newRow("three columns, no skin") << u"PodBot"_s << QStringList({u"Bot Name"_s, u"Skill"_s, u"Team"_s})
-                                            << QStringList({u"C"_s, u"2"_s, u"Counter Terrorist"_s});
-}
-
-void TestRosterDocument::editsReachTheColumns()
-{
-    QFETCH(QString, botName);
-    QFETCH(QStringList, headers);
-    QFETCH(QStringList, shown);
-    Roster roster(RosterAddOn::find(botName)->format->columns);
-    const int last = int(headers.size()) - 1;
-    QAbstractItemModelTester tester(&roster, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy changed(&roster, &QAbstractItemModel::dataChanged);
-    roster.assign(OptionSteps::bots(u"A|Terrorist|3|L337 Krew;B|Terrorist|4|UK SAS"_s));
-    roster.append(OptionSteps::bots(u"C|Terrorist|5|"_s));
-    roster.replace(1, OptionSteps::bots(u"Bea|Counter Terrorist|1|UK SAS"_s).constFirst());
-    QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(1, 0), roster.index(1, last)}));
-    roster.setAll(u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s);
-    QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(0, 0), roster.index(2, last)}));
-    roster.remove(-1); // Delete with no row selected
-    roster.remove(0);
-
-    QCOMPARE(roster.entries(),
-             OptionSteps::bots(u"Bea|Counter Terrorist|2|French GIGN;C|Counter Terrorist|2|French GIGN"_s));
-    QCOMPARE(roster.columnCount(), headers.size());
-    for (int column = 0; column <= last; ++column) {
-        QCOMPARE(roster.headerData(column, Qt::Horizontal).toString(), headers.at(column));
-        QCOMPARE(roster.index(1, column).data().toString(), shown.at(column));
-        // A screen reader reads what the column shows.
-        QCOMPARE(roster.index(1, column).data(Qt::AccessibleTextRole), roster.index(1, column).data());
+    void modifiedFollowsTheEdits_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("bots");
+        QTest::addColumn<QString>("fileName"); // the file last read or written
+        const auto row = [](const char *name, const QString &steps, bool modified, int bots, const QString &file = {}) {
+            for (const QString &botName : {u"RamBot"_s, u"PodBot"_s})
+                QTest::addRow("%s, %s", qPrintable(botName), name) << botName << steps << modified << bots << file;
+        };
+        row("a new document", {}, false, 0);
+        row("a bot added", u"append"_s, true, 1);
+        row("no bots added is an edit all the same", u"append none"_s, true, 0);
+        row("every bot changed in an empty roster", u"set all"_s, true, 0);
+        row("a bot replaced", u"append; save; replace"_s, true, 1, u"saved.cfg"_s);
+        row("deleting with no bot selected", u"remove -1"_s, false, 0);
+        row("the last bot deleted", u"append; save; remove 0"_s, true, 0, u"saved.cfg"_s);
+        row("an option changed", u"option"_s, true, 0);
+        row("the add-on's start values", u"start values"_s, false, 0);
+        row("start values keep an edit", u"option; start values"_s, true, 0);
+        row("New", u"append; option; renew"_s, false, 0);
+        row("saved", u"append; save"_s, false, 1, u"saved.cfg"_s);
+        row("a refused save", u"append; save; save refused"_s, true, 1, u"saved.cfg"_s);
+        row("read", u"append; load good"_s, false, 1, u"good.cfg"_s);
+        // The options of the lines read before the broken one have changed.
+        row("a broken file", u"append; save; load broken"_s, true, 0, u"saved.cfg"_s);
+        row("another version", u"append; save; load other version"_s, false, 0, u"saved.cfg"_s);
     }
-}
+
+    void modifiedFollowsTheEdits()
+    {
+        QFETCH(QString, botName);
+        QFETCH(QString, steps);
+        QFETCH(bool, modified);
+        QFETCH(int, bots);
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        RosterDocument document(*RosterAddOn::find(botName));
+        QSignalSpy told(&document, &RosterDocument::modifiedChanged);
+
+        for (const QString &step : steps.split(u"; "_s, Qt::SkipEmptyParts))
+            act(document, step, dir);
+
+        QCOMPARE(document.isModified(), modified);
+        QCOMPARE(document.roster().size(), bots);
+        QCOMPARE(document.hasUnsavedBots(), modified && bots > 0);
+        QCOMPARE(document.fileName(), fileName.isEmpty() ? QString() : dir.filePath(fileName));
+        // Each change of the state is told once; the last one tells the state as it is.
+        for (qsizetype i = 1; i < told.size(); ++i)
+            QVERIFY(told.at(i).constFirst().toBool() != told.at(i - 1).constFirst().toBool());
+        if (!told.isEmpty())
+            QCOMPARE(told.constLast().constFirst().toBool(), modified);
+    }
+
+    // The columns of each format, every change told as the lists showing them need it.
+    void editsReachTheColumns_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QStringList>("shown"); // the second bot at the end
+        QTest::newRow("four columns") << u"RamBot"_s
+                                      << QStringList({u"C"_s, u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s});
+        QTest::newRow("three columns, no skin") << u"PodBot"_s << QStringList({u"C"_s, u"2"_s, u"Counter Terrorist"_s});
+    }
+
+    void editsReachTheColumns()
+    {
+        QFETCH(QString, botName);
+        QFETCH(QStringList, shown);
+        Roster roster(RosterAddOn::find(botName)->format->columns);
+        const int last = int(shown.size()) - 1;
+        QAbstractItemModelTester tester(&roster, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy changed(&roster, &QAbstractItemModel::dataChanged);
+        roster.assign(bots(u"A|Terrorist|3|L337 Krew;B|Terrorist|4|UK SAS"_s));
+        roster.append(bots(u"C|Terrorist|5|"_s));
+        roster.replace(1, bots(u"Bea|Counter Terrorist|1|UK SAS"_s).constFirst());
+        QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(1, 0), roster.index(1, last)}));
+        roster.setAll(u"Counter Terrorist"_s, u"2"_s, u"French GIGN"_s);
+        QCOMPARE(changed.last().mid(0, 2), QVariantList({roster.index(0, 0), roster.index(2, last)}));
+        roster.remove(-1); // Delete with no row selected
+        roster.remove(0);
+
+        QCOMPARE(roster.entries(), bots(u"Bea|Counter Terrorist|2|French GIGN;C|Counter Terrorist|2|French GIGN"_s));
+        QCOMPARE(roster.columnCount(), shown.size());
+        for (int column = 0; column <= last; ++column) {
+            QCOMPARE(roster.index(1, column).data().toString(), shown.at(column));
+            // A screen reader reads what the column shows.
+            QCOMPARE(roster.index(1, column).data(Qt::AccessibleTextRole), roster.index(1, column).data());
+        }
+    }
+
+    void rules_data()
+    {
+        QTest::addColumn<QString>("addOn");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state"); // how the options then differ from the opening state
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("signals");
+        const auto row = [](const char *name, const QString &steps, const QString &state, bool edited, int signals,
+                            const QString &addOn = u"RealBot"_s) {
+            QTest::newRow(name) << addOn << steps << state << edited << signals;
+        };
+
+        // Like a control set to the value it already shows: no rule, no signal, nothing unsaved.
+        row("same value is no change", u"text TimeBeforeBotEntry 3; uncheck ViewWaypoints"_s, {}, false, 0);
+        row("view waypoints enables the team boxes", u"check ViewWaypoints"_s,
+            u"[x]ViewWaypoints live:WaypointsTeam1 live:WaypointsTeam2"_s, true, 1);
+        row("clearing view waypoints clears and greys them",
+            u"check ViewWaypoints; check WaypointsTeam1; check WaypointsTeam2; uncheck ViewWaypoints"_s, {}, true, 4);
+
+        row("auto skill puts -1 into a greyed Botskill", u"text Botskill 7; check AutoSkill"_s,
+            u"Botskill=-1 greyed:Botskill [x]AutoSkill live:UseBotskillRange"_s, true, 2);
+        row("clearing auto skill puts 20 and clears the range to greyed zeros",
+            u"check AutoSkill; check UseBotskillRange; text MinBotSkill 5; uncheck AutoSkill"_s, u"Botskill=20"_s, true,
+            4);
+        row("a range overwrites min and max with 20 and 40",
+            u"check AutoSkill; text MaxSkill 9; check UseBotskillRange"_s,
+            u"MinBotSkill=20 live:MinBotSkill Botskill=-1 greyed:Botskill MaxSkill=40 live:MaxSkill [x]AutoSkill "
+            "[x]UseBotskillRange live:UseBotskillRange"_s,
+            true, 3);
+
+        const QString everything = u"text TimeBeforeBotEntry 9; text MinBots 4; text MaxBots; check AutoTeamBalance; "
+                                   "check Observer; check BotsDontShoot; check ViewWaypoints; check WaypointsTeam2; "
+                                   "check ExtraSkill; "_s;
+        row("New for RealBot", everything + u"text Botskill 4; renew"_s, u"Botskill=20"_s, true, 11);
+        row("New for another add-on", everything + u"text Botskill 4; renew"_s, {}, true, 11, u"HPBBot"_s);
+        row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew"_s, u"Botskill=20"_s, true, 3);
+        row("clearing auto skill puts the add-on's own default", u"check AutoSkill; uncheck AutoSkill"_s, {}, true, 2,
+            u"SwatBot"_s);
+        // The AndroidBot format's New leaves the team balance as it is.
+        const QString podBot = u"check AutoTeamBalance; uncheck BotChatting; check JasonMode; text MinimumBotSkill 80; "
+                               "text TimeBeforeBotEntry 9; "_s;
+        row("PodBot's options", podBot,
+            u"TimeBeforeBotEntry=9 MinimumBotSkill=80 [x]AutoTeamBalance [ ]BotChatting "
+            "[x]JasonMode"_s,
+            true, 5, u"PodBot"_s);
+        row("New for PodBot", podBot + u"renew"_s, u"[x]AutoTeamBalance"_s, true, 6, u"PodBot"_s);
+    }
+
+    void rules()
+    {
+        QFETCH(QString, addOn);
+        QFETCH(QString, steps);
+        const RosterAddOn &profile = *RosterAddOn::find(addOn);
+        RosterOptions options(profile);
+        QSignalSpy changed(&options, &RosterOptions::changed);
+        QSignalSpy edited(&options, &RosterOptions::edited);
+        OptionSteps::apply(options, steps);
+
+        QTEST(describe(options, profile), "state");
+        QTEST(!edited.isEmpty(), "edited");
+        // Each edit is told once, like the change it belongs to.
+        QVERIFY(edited.count() <= changed.count());
+        // One signal per step that changed anything, after all the rules it set off: a window refreshing on it never
+        // sees a rule half done.
+        QTEST(int(changed.count()), "signals");
+    }
+
+    void skillInRange_data()
+    {
+        QTest::addColumn<QString>("botName");
+        QTest::addColumn<QString>("skill");
+        QTest::addColumn<bool>("taken");
+        // A skill the add-on would read as another number, or not at all, never reaches its file.
+        const auto rows = [](const char *bot, const QString &taken, const QString &refused) {
+            for (const QString &skill : taken.split(u'|'))
+                QTest::addRow("%s %s", bot, qPrintable(skill)) << QString::fromLatin1(bot) << skill << true;
+            for (const QString &skill : refused.split(u'|'))
+                QTest::addRow("%s '%s'", bot, qPrintable(skill)) << QString::fromLatin1(bot) << skill << false;
+        };
+        rows("RealBot", u"1|3.0|50"_s, u"0|51|50.5| 3|3 "_s);
+        rows("RamBot", u"20"_s, u"21|nan|inf|0x3|\u0663"_s); // the last an Arabic-Indic three
+        rows("NNBot", u"5"_s, u"6|-1|0.5|abc|3x|3\t|+|1 0|5.01"_s);
+    }
+
+    void skillInRange()
+    {
+        QFETCH(QString, botName);
+        QFETCH(QString, skill);
+        // As the add dialog checks it, the other fields being fine.
+        const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, skill, u"UK SAS"_s};
+        const RosterAddOn &addOn = *RosterAddOn::find(botName);
+        QTEST(addOn.format->entryRefusal(addOn, bot, RosterFormat::Entry::Add, true).isEmpty(), "taken");
+    }
+
+    void parsesNames_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("LF, no final break")
+            << QByteArray("1\n2\n3\n4\nAlpha\nBravo") << QStringList{u"Alpha"_s, u"Bravo"_s};
+        QTest::newRow("blanks and Latin-1 kept") << nameHeader + " Zo\xeb\t\r\n" << QStringList{u" Zo\u00eb\t"_s};
+        QTest::newRow("empty line inside") << nameHeader + "A\r\n\r\nB\r\n" << QStringList{u"A"_s, QString(), u"B"_s};
+        QTest::newRow("final empty line dropped") << nameHeader + "A\r\n\r\n" << QStringList{u"A"_s};
+        QTest::newRow("only one dropped") << nameHeader + "A\n\n\n" << QStringList{u"A"_s, QString()};
+        QTest::newRow("only an empty name") << nameHeader + "\r\n" << QStringList();
+        QTest::newRow("header only") << nameHeader << QStringList();
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        // An editor's Unicode file is decoded, not read as bytes full of NUL and CR.
+        static const char16_t utf16[] = u"\ufeff1\r\n2\r\n3\r\n4\r\nZo\u00eb\r\nAl\r\n";
+        QTest::newRow("UTF-16 with mark") << QByteArray(reinterpret_cast<const char *>(utf16), sizeof utf16 - 2)
+                                          << QStringList{u"Zo\u00eb"_s, u"Al"_s};
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf") + nameHeader + "Zo\xc3\xab\n"
+                                         << QStringList{u"Zo\u00eb"_s};
+        // What no config file can carry empties the list.
+        QTest::newRow("beyond 8 bits") << QByteArray("\xef\xbb\xbf") + nameHeader + "A\n\xe2\x82\xac\n"
+                                       << QStringList();
+        QTest::newRow("carriage return inside") << nameHeader + "A\rB\r\n" << QStringList();
+        // A carriage return at the very end ends the last line, as one before a line feed does.
+        QTest::newRow("carriage return at the end") << nameHeader + "A\r\nB\r" << QStringList{u"A"_s, u"B"_s};
+        QTest::newRow("empty last line of a carriage return") << nameHeader + "A\n\r" << QStringList{u"A"_s};
+    }
+
+    void parsesNames()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, names);
+        const NameList list = NameList::parse(bytes);
+        QCOMPARE(list.names(), names);
+        QCOMPARE(list.size(), names.size());
+    }
+
+    void countsBots_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count"); // -1: no number
+        QTest::newRow("empty") << QString() << -1;
+        QTest::newRow("word") << u"ten"_s << -1;
+        QTest::newRow("whole part") << u"2.7"_s << 2;
+        QTest::newRow("below one") << u"0.9"_s << 0;
+        QTest::newRow("negative") << u"-4"_s << 0;
+        QTest::newRow("beyond int") << u"1e12"_s << std::numeric_limits<int>::max();
+    }
+
+    void countsBots()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        QCOMPARE(MultipleBots::count(text).value_or(-1), count);
+    }
+
+    void drawsSkillTeamAndSkin()
+    {
+        const QStringList skins{u"Seal Team 6 / Phoenix"_s, u"UK SAS / Arctic Avengers"_s, u"Auto Select"_s};
+        MultipleBots bots{.skill = u"7"_s,
+                          .autoSkill = true,
+                          .skillMaximum = 20,
+                          .team = u"Auto Select"_s,
+                          .skins = skins,
+                          .selectedSkin = 0,
+                          .autoSelectSkin = true};
+        NameList list = names(200), again = list, other = list;
+        RandomSource random;
+        const QList<RosterEntry> entries = bots.draw(200, list, random);
+
+        QSet<QString> everySkill;
+        for (int skill = 1; skill <= 20; ++skill)
+            everySkill << QString::number(skill);
+        QCOMPARE(field(entries, &RosterEntry::skill), everySkill);
+        QCOMPARE(bots.skill, entries.constLast().skill);
+        QCOMPARE(field(entries, &RosterEntry::team), (QSet<QString>{u"Terrorist"_s, u"Counter Terrorist"_s}));
+        QCOMPARE(field(entries, &RosterEntry::skin), QSet<QString>(skins.cbegin(), skins.cend()));
+
+        // Every fresh start draws the same bots, until the source is reseeded.
+        RandomSource fresh, reseeded;
+        QCOMPARE(bots.draw(200, again, fresh), entries);
+        reseeded.reseedFromClock();
+        QVERIFY(bots.draw(200, other, reseeded) != entries);
+    }
+
+    // A long list is found name by name in blocks of its text: every line, whatever its block, is drawn once (the
+    // name on the last line and on the first twice), and a name that cannot be written is named by its line far into
+    // the list.
+    void longListDrawsEveryNameOnce()
+    {
+        QByteArray bytes = nameHeader;
+        QStringList expected;
+        for (int i = 0; i < 5000; ++i) {
+            const int n = i % 4999;
+            const QByteArray name = QByteArray(n % 37, 'x') + QByteArray::number(n);
+            bytes += name + (i % 3 ? "\r\n" : "\n");
+            expected << QString::fromLatin1(name);
+        }
+        NameList list = NameList::parse(bytes);
+        QCOMPARE(list.names(), expected);
+        RandomSource random;
+        QStringList drawn;
+        while (const std::optional<QString> name = list.draw(random))
+            drawn << *name;
+        drawn.sort();
+        expected.sort();
+        QCOMPARE(drawn, expected);
+
+        QString message;
+        QCOMPARE(NameList::parse(bytes + "A\rB\n", &message).size(), 0);
+        QVERIFY2(message.contains(u"On Line 5005 "_s), qPrintable(message));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRosterDocument)
 #include "tst_rosterdocument.moc"
