@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, status);
         // Another version: "This config file is made with another version" (the AndroidBot format: "a previous").
         if (status == ReadStatus::NotValid)
-            QCOMPARE(result.message, RosterFile::notValidMessage(editor.addOn.botName));
+            QCOMPARE(result.message, RosterFile::notValidMessage(editor.addOn.botName()));
         else
             QVERIFY2(result.message.endsWith(u" version. Unable to load."_s), qPrintable(result.message));
         QVERIFY(editor.roster.isEmpty());

@@ -92,7 +92,7 @@ private Q_SLOTS:
             }
         }
         for (const RosterAddOn &addOn : RosterAddOn::all())
-            table << addOn.botName.toString() << addOn.botName.toString();
+            table << addOn.botName() << addOn.botName();
         opened.sort();
         table.sort();
         QCOMPARE(opened, table);
