@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -69,7 +70,6 @@ void MainScreen::setUpAutostartFrame()
     m_autostart = new AutostartFrame(m_session, m_settings, m_ui->frame2Layout, m_ui->Label2,
                                      m_addOns->of(BotType::BobaBot).edit, this);
     QWidget::setTabOrder(m_autostart->cancelButton(), m_ui->Command3);
-    connect(m_autostart, &AutostartFrame::statusText, m_ui->Text2, &QLineEdit::setText);
     connect(m_autostart, &AutostartFrame::editRequested, this, &MainScreen::editAutostartFile);
 }
 
@@ -99,8 +99,10 @@ void MainScreen::setUpStatusTexts()
         if (controls.edit)
             m_statusTexts.insert(controls.edit, controls.editStatusText);
     }
-    for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it)
-        it.key()->installEventFilter(this);
+    m_statusKept = {m_ui->Frame1, m_ui->Frame3, m_ui->Text2};
+    // Only the application sees every move of the pointer: a frame or the background that the pointer comes back
+    // to from a control inside it gets no event of its own.
+    qApp->installEventFilter(this);
 }
 
 void MainScreen::setUpAccessibility()
@@ -371,10 +373,29 @@ void MainScreen::closeEvent(QCloseEvent *event)
 
 bool MainScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter) {
-        const auto it = m_statusTexts.constFind(watched);
-        if (it != m_statusTexts.cend())
-            m_ui->Text2->setText(*it);
+    // A control entered, or wherever the pointer moves to over this window.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseMove || type == QEvent::Enter) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        auto *widget = static_cast<QWidget *>(watched);
+        const QPoint global = type == QEvent::Enter ? static_cast<QEnterEvent *>(event)->globalPosition().toPoint()
+                                                    : static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        pointerAt(type == QEvent::Enter ? widget : childAt(mapFromGlobal(global)), global);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainScreen::pointerAt(QWidget *over, QPoint global)
+{
+    // The innermost control that has a say: its own text, or none for the frames and the background.
+    for (QWidget *widget = over; widget && widget != this; widget = widget->parentWidget()) {
+        if (m_statusKept.contains(widget))
+            return;
+        const auto it = m_statusTexts.constFind(widget);
+        const std::optional<QString> text = it != m_statusTexts.cend() ? *it : m_autostart->statusText(widget, global);
+        if (text) {
+            m_ui->Text2->setText(*text);
+            return;
+        }
+    }
 }

@@ -52,6 +52,8 @@ private:
     void setUpAutostartFrame();
     void setUpStatusTexts();
     void setUpAccessibility();
+    // The status line's text for the control under the pointer, at global.
+    void pointerAt(QWidget *over, QPoint global);
     void connectControls();
 
     void choose(BotType type);
@@ -74,6 +76,7 @@ private:
     AutostartFrame *m_autostart = nullptr;
     QElapsedTimer m_lastStart;
     QHash<QObject *, QString> m_statusTexts;
+    QList<QObject *> m_statusKept; // controls that leave the status line as it is
     QPointer<DirSelect> m_dirSelect;
     QPointer<RosterWindow> m_editor;
     QPointer<Update> m_update;
