@@ -82,9 +82,6 @@ void AutostartFrame::chooseFile()
     const QString botName = m_session.botName();
     if (botName.isEmpty() || botName == BotCatalogue::info(BotType::OriginalCS).botName)
         return;
-    // A dialog open for an add-on chosen before makes way for one of the add-on chosen now.
-    if (m_dialog && m_dialog->botName() != botName)
-        m_dialog->close();
     WindowHelper::showSingle(m_dialog, [this] {
         auto *dialog = new ConfigFile(m_session, m_settings, m_label->window());
         connect(dialog, &ConfigFile::fileChosen, this, [this](const QString &fileName) { showFile(fileName); });

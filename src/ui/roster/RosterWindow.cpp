@@ -218,6 +218,6 @@ void RosterWindow::showEditBotScreen()
 void RosterWindow::showAddMultiple()
 {
     AddMultiple *dialog = WindowHelper::showSingle(
-        m_addMultiple, [this] { return new AddMultiple(m_session.gameDir(), *m_document, m_random, this); });
+        m_addMultiple, [this] { return new AddMultiple(m_session, *m_document, m_random, this); });
     dialog->prepare();
 }
