@@ -16,15 +16,6 @@ bool isEnter(const QKeyEvent *key)
         || (key->modifiers() == Qt::KeypadModifier && key->key() == Qt::Key_Enter);
 }
 
-// Whether Enter on the focused widget may stay with it: it presses the default button only when the widget is
-// that button.
-bool keepsEnter(const QWidget *focused)
-{
-    if (const auto *button = qobject_cast<const QPushButton *>(focused))
-        return button->isDefault();
-    return !qobject_cast<const QAbstractButton *>(focused);
-}
-
 } // namespace
 
 DialogKeys::DialogKeys(QDialog *dialog)
@@ -49,8 +40,15 @@ bool DialogKeys::eventFilter(QObject *watched, QEvent *event)
     if (!isEnter(key) || widget->window() != m_dialog)
         return false;
     // The focused widget gets the key first; any other widget here is one it was passed on to, unused.
-    if (widget == QApplication::focusWidget() && keepsEnter(widget))
-        return false;
+    if (widget == QApplication::focusWidget()) {
+        if (auto *button = qobject_cast<QPushButton *>(watched)) {
+            button->click();
+            key->accept();
+            return true;
+        }
+        if (!qobject_cast<const QAbstractButton *>(widget))
+            return false;
+    }
     QCoreApplication::sendEvent(m_dialog, key);
     key->accept();
     return true;

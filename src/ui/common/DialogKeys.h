@@ -4,11 +4,11 @@
 
 class QDialog;
 
-// Makes Enter press a dialog's default button from wherever the focus is in it, whatever the platform theme. Some
-// themes (GNOME's, as Qt's gtk3 theme reports it) count Enter among the keys that press a button: Enter then
-// presses the focused button instead, ticks a focused check box, and is swallowed by every group box it passes on
-// its way from a text box to the dialog. Here the dialog gets Enter first from any button but the default one
-// (which presses itself), and straight from any control that leaves the key alone.
+// Makes Enter in a dialog press the focused push button, and from anywhere else the dialog's default button,
+// whatever the platform theme and whether or not the button is marked to take Enter. Some themes (GNOME's, as Qt's
+// gtk3 theme reports it) count Enter among the keys that press any button: Enter then ticks a focused check box,
+// and is swallowed by every group box it passes on its way from a text box to the dialog. Here the dialog gets
+// Enter first from any other button, and straight from any control that leaves the key alone.
 class DialogKeys : public QObject
 {
     Q_OBJECT
