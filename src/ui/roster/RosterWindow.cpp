@@ -135,8 +135,14 @@ void RosterWindow::closeEvent(QCloseEvent *event)
 
 bool RosterWindow::mayDiscard(const QString &question)
 {
-    if (!m_document->hasUnsavedBots())
+    const RosterFormat &format = m_document->format();
+    if (!m_document->hasUnsavedBots() && !(format.asksWithoutBots && m_document->isModified()))
         return true;
+    if (m_document->isEmpty() && format.refusesEmptyRoster) {
+        return MessageBox::yesNo(this,
+                                 tr("You Have Changed Your Current BotList, but a list without bots cannot be "
+                                    "saved. Do you want to discard your changes?"));
+    }
     switch (MessageBox::yesNoCancel(this, question)) {
     case MessageBox::Answer::Yes:
         raise();
