@@ -25,21 +25,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// A second press of Play this soon after a game was started starts no second game.
-constexpr qint64 startingMilliseconds = 2000;
-
-} // namespace
 
 MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
@@ -47,6 +42,7 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     , m_session(session)
     , m_settings(settings)
     , m_random(random)
+    , m_game(new GameProcess(this))
 {
     m_ui->setupUi(this);
     setWindowIcon(Pictures::icon(Pictures::appIcon));
@@ -139,6 +135,7 @@ void MainScreen::connectControls()
         });
     }
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
+    connect(m_game, &GameProcess::ended, this, &MainScreen::gameEnded);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
     m_ui->updAll->setEnabled(true);
@@ -302,9 +299,8 @@ void MainScreen::refreshAutostart(const QString &botName, const QString &savedFi
 
 void MainScreen::launch()
 {
-    // The game takes a moment to show; a second press meanwhile would start it twice.
-    if (m_lastStart.isValid() && m_lastStart.elapsed() < startingMilliseconds) {
-        m_ui->Text2->setText(tr("Counter-Strike is starting already."));
+    if (m_game->isRunning()) {
+        m_ui->Text2->setText(tr("%1 already.").arg(m_gameRunning));
         return;
     }
     // The version compared is the one shown, of the add-on chosen, even when an update entry has named another.
@@ -315,8 +311,8 @@ void MainScreen::launch()
                    tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
                    tr("Error In Liblist.gam File"));
     };
-    const GameLauncher::Launch launch
-        = GameLauncher::launch(m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted);
+    const GameLauncher::Launch launch = GameLauncher::launch(
+        m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted, m_game);
     const QString directoryMessage
         = tr("Please select your Half-Life\\Counterstrike directory under the File -> Config menu");
     switch (launch.outcome) {
@@ -340,11 +336,39 @@ void MainScreen::launch()
     case GameLauncher::Launch::Outcome::NotStarted:
         m_ui->Text2->setText(launch.message());
         return;
-    case GameLauncher::Launch::Outcome::Started:
-        m_lastStart.start();
-        m_ui->Text2->setText(launch.message());
+    case GameLauncher::Launch::Outcome::Started: {
+        const BotInfo *bot = BotCatalogue::find(launch.botName);
+        m_gameRunning = bot && bot->type != BotType::OriginalCS
+            ? tr("Counter-Strike is running with %1").arg(launch.botName)
+            : tr("Counter-Strike is running without bots");
+        m_ui->Text2->setText(m_gameRunning + u": "_s + launch.command.commandLine());
         return;
     }
+    }
+}
+
+void MainScreen::gameEnded(const GameProcess::Ending &ending)
+{
+    if (!ending.failedAtStart()) {
+        m_ui->Text2->setText(tr("Counter-Strike has ended."));
+        return;
+    }
+    const QString why = ending.crashed
+        ? tr("Counter-Strike crashed right after it started.")
+        : tr("Counter-Strike ended right after it started, with exit code %1.").arg(ending.exitCode);
+    m_ui->Text2->setText(why);
+    const QStringList lines = m_game->lastLines(12);
+    const QString printed = lines.isEmpty() ? tr("It printed nothing.")
+                                            : tr("The last lines it printed:") + u"\n\n"_s + lines.join(u'\n');
+    const QString log = m_game->logPath();
+    if (log.isEmpty()) {
+        MessageBox::information(this, why + u"\n\n"_s + printed);
+        return;
+    }
+    if (MessageBox::yesNo(this,
+                          why + u"\n\n"_s + printed + u"\n\n"_s
+                              + tr("Do you want to open its log, %1?").arg(QDir::toNativeSeparators(log))))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(log));
 }
 
 void MainScreen::showDirSelect()
