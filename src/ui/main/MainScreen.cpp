@@ -9,6 +9,7 @@
 #include "AutostartFrame.h"
 #include "BotChoice.h"
 #include "ConfigScreen.h"
+#include "DialogKeys.h"
 #include "DirSelect.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
@@ -45,6 +46,7 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     , m_game(new GameProcess(this))
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setWindowIcon(Pictures::icon(Pictures::appIcon));
     m_ui->Command3->setIcon(Pictures::icon(Pictures::play));
     m_ui->Command4->setIcon(Pictures::icon(Pictures::exit));

@@ -5,6 +5,7 @@
 #include "AddMultiple.h"
 #include "BotDialog.h"
 #include "ColumnLists.h"
+#include "DialogKeys.h"
 #include "MessageBox.h"
 #include "OpenScreen.h"
 #include "OptionPanel.h"
@@ -29,6 +30,7 @@ RosterWindow::RosterWindow(Session &session, const RosterAddOn &addOn, RandomSou
     , m_document(new RosterDocument(addOn, this))
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setObjectName(addOn.format->names.editor);
     setAttribute(Qt::WA_DeleteOnClose);
     // "new" is the File menu entry's name, which C++ keeps for itself as a member name.
