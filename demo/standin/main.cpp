@@ -1,6 +1,10 @@
 // Stand-in for the game itself, used by the demo folder. It shows that the game was started, with which
 // arguments, in which folder, and which game library the mod descriptor (liblist.gam) names, so the user can
 // see which bot add-on was switched on. With QT_QPA_PLATFORM=offscreen it prints the same facts and exits.
+//
+// TREVLIN_STANDIN_EXIT makes it a game that runs on or fails, with or without a display: "stay" prints the facts
+// and stays up for a minute; a number prints them and exits with that code, a game that does not start (any code
+// but 0) saying so on its error output first.
 
 #include <QApplication>
 #include <QDialog>
@@ -14,7 +18,9 @@
 #include <QTextStream>
 #include <QVBoxLayout>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -73,13 +79,23 @@ int main(int argc, char **argv)
     // Read the arguments before QApplication can take any of them for itself.
     const Facts facts = collect(argc, argv);
 
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        QTextStream out(stdout);
-        out << "The game was started\n"
-            << "Arguments: " << facts.arguments << '\n'
-            << "Working folder: " << QDir::toNativeSeparators(facts.folder) << '\n'
-            << "gamedll: " << facts.gameDll << '\n';
-        return 0;
+    const QByteArray ending = qgetenv("TREVLIN_STANDIN_EXIT");
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" || !ending.isEmpty()) {
+        {
+            QTextStream out(stdout);
+            out << "The game was started\n"
+                << "Arguments: " << facts.arguments << '\n'
+                << "Working folder: " << QDir::toNativeSeparators(facts.folder) << '\n'
+                << "gamedll: " << facts.gameDll << '\n';
+        }
+        if (ending == "stay") {
+            std::this_thread::sleep_for(std::chrono::minutes(1));
+            return 0;
+        }
+        const int code = ending.toInt();
+        if (code != 0)
+            std::fprintf(stderr, "Fatal error: the stand-in game was told to fail with exit code %d\n", code);
+        return code;
     }
 
     QApplication app(argc, argv);

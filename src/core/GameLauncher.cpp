@@ -5,6 +5,7 @@
 #include "BoundedFile.h"
 #include "FolderListing.h"
 #include "GameFolder.h"
+#include "GameProcess.h"
 #include "Platform.h"
 #include "Session.h"
 
@@ -13,7 +14,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn)
+GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn,
+                                          GameProcess *game)
 {
     using enum Launch::Outcome;
     Launch launch{NotSetUp, session.botName(), session.gameDir(), {}, {}};
@@ -42,7 +44,7 @@ GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen
     if (!launch.command.isRunnable())
         launch.outcome = NotRunnable;
     else
-        launch.outcome = Platform::start(launch.command) ? Started : NotStarted;
+        launch.outcome = (game ? game->start(launch.command) : Platform::start(launch.command)) ? Started : NotStarted;
     return launch;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class GameProcess;
 class Session;
 
 // Starts the game with the current add-on active: the add-on's prepared copy of liblist.gam replaces the game's own
@@ -47,9 +48,11 @@ public:
 
     // The launch of the play button and of the command line, one for both: enters the game folder, names the plain
     // game after its prepared copy when it is the one chosen (the name stays after the launch), activates the
-    // current add-on and starts the game. goOn, when given, is asked once the folder is known to be set up; the
-    // play button asks there whether to go on despite another game version.
-    static Launch launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn = {});
+    // current add-on and starts the game: as game's process when game is given, else on its own. goOn, when given,
+    // is asked once the folder is known to be set up; the play button asks there whether to go on despite another
+    // game version.
+    static Launch launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn = {},
+                         GameProcess *game = nullptr);
 
     // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir.
     static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr);

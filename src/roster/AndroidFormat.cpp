@@ -87,6 +87,8 @@ public:
         refusesEmptyRoster = true;
         newKeepsTeamBalance = true;
         editNeedsSelectedRow = true;
+        asksWithoutBots = true;
+        fileButtonMnemonics = true;
         // The save that a question offers keeps AndroidBot's name for both add-ons.
         askedSaveCaption = QT_TRANSLATE_NOOP("RosterFormat", "Save Android Config File");
         skillMinimum = 0;

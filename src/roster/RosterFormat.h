@@ -53,11 +53,14 @@ public:
     // A roster without bots is not written: the add-on takes such a file for a broken one.
     bool refusesEmptyRoster = false;
 
-    // The editor: New leaves Auto Team Balance as it is; Edit Bot without a selected row opens nothing; the save
-    // dialog that a question opens has a caption of its own (none: the File menu's).
+    // The editor: New leaves Auto Team Balance as it is; Edit Bot without a selected row opens nothing; closing,
+    // New and Open ask about changed options even with no bots; the save dialog that a question opens has a caption
+    // of its own (none: the File menu's); the open and save dialogs' buttons have their mnemonics.
     bool newKeepsTeamBalance = false;
     bool editNeedsSelectedRow = false;
+    bool asksWithoutBots = false;
     const char *askedSaveCaption = nullptr;
+    bool fileButtonMnemonics = false;
 
     // The entry dialogs: the lowest skill, whether the skill box comes before the team box, whether a team that no
     // list offers shows as typed when a bot is edited, and whether the add and add-several dialogs pick their first

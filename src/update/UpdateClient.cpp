@@ -60,8 +60,12 @@ QString UpdateClient::stateText(State state)
     switch (state) {
     case State::LookingUp:
         return tr("Looking Up Server");
+    case State::ServerFound:
+        return tr("Server Found");
     case State::Connecting:
         return tr("Connecting To Server");
+    case State::Connected:
+        return tr("Connected To Server");
     case State::Requesting:
         return tr("Requesting File From Server");
     case State::RequestSent:
@@ -123,11 +127,15 @@ void UpdateClient::refuseLater(const QString &error)
 
 void UpdateClient::onConnecting()
 {
+    // The network looks the host up before it connects; a connection kept from an earlier file tells neither.
+    Q_EMIT stateChanged(State::ServerFound);
     Q_EMIT stateChanged(State::Connecting);
 }
 
 void UpdateClient::onRequestSent()
 {
+    // Qt tells of the request once it is on its way, over a connection that stands by then.
+    Q_EMIT stateChanged(State::Connected);
     Q_EMIT stateChanged(State::Requesting);
     Q_EMIT stateChanged(State::RequestSent);
 }

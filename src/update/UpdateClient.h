@@ -24,7 +24,9 @@ public:
     // The transfer states, numbered as the status texts know them.
     enum class State {
         LookingUp = 1,
+        ServerFound = 2,
         Connecting = 3,
+        Connected = 4,
         Requesting = 5,
         RequestSent = 6,
         Receiving = 7,

@@ -37,7 +37,8 @@ QList<TitleCopy> TitleEffect::linjer(QSize title, int canvasWidth)
 {
     const int width = title.width();
     QList<TitleCopy> steps;
-    for (int y = 0; y < title.height(); ++y) {
+    // Rows count from 1, as the title's artwork expects: its top row is left blank.
+    for (int y = 1; y <= title.height(); ++y) {
         // Each row opens from the middle, a pixel wider on each side per step; the strips are three rows high, so
         // the next row starts over the lower part of this one. The half of an odd width rounds to the even pixel.
         int i = 1;
@@ -74,20 +75,21 @@ QList<TitleCopy> TitleEffect::fraSiden(RandomSource &random, QSize title, int ca
     std::array<bool, slidingRows> done{};
     QList<TitleCopy> steps;
     for (int rowsDone = 0; rowsDone < slidingRows;) {
-        const int row = random.pick(slidingRows);
-        if (done.at(std::size_t(row)))
+        // Rows 1 to 19, and the row's last step puts it at x = 1: the artwork's blank top row and left column
+        // leave room for it.
+        const int row = random.pick(slidingRows) + 1;
+        if (done.at(std::size_t(row - 1)))
             continue;
-        done.at(std::size_t(row)) = true;
+        done.at(std::size_t(row - 1)) = true;
         ++rowsDone;
         const bool fromRight = random.pick(2) == 0;
-        // From the right the row starts with its first pixel at the canvas's right edge; from the left it starts
-        // two steps further out than its own width, as it always has. Either way it comes to rest at x = 0.
+        // From the right the row starts just past the canvas's right edge; from the left as far out the other way.
         const QRect source(0, row, title.width(), 1);
         if (fromRight) {
-            for (int x = canvasWidth - 1; x >= 0; --x)
+            for (int x = canvasWidth; x >= 1; --x)
                 steps.append({source, QPoint(x, row)});
         } else {
-            for (int x = -canvasWidth - 1; x <= 0; ++x)
+            for (int x = -canvasWidth; x <= 1; ++x)
                 steps.append({source, QPoint(x, row)});
         }
     }

@@ -1,9 +1,9 @@
 #include "DialogKeys.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -16,42 +16,40 @@ bool isEnter(const QKeyEvent *key)
         || (key->modifiers() == Qt::KeypadModifier && key->key() == Qt::Key_Enter);
 }
 
-// Whether Enter on the focused widget may stay with it: it presses the default button only when the widget is
-// that button.
-bool keepsEnter(const QWidget *focused)
-{
-    if (const auto *button = qobject_cast<const QPushButton *>(focused))
-        return button->isDefault();
-    return !qobject_cast<const QAbstractButton *>(focused);
-}
-
 } // namespace
 
-DialogKeys::DialogKeys(QDialog *dialog)
-    : QObject(dialog)
-    , m_dialog(dialog)
+DialogKeys::DialogKeys(QWidget *window)
+    : QObject(window)
+    , m_window(window)
 {
     // Only the application sees a key before the focused widget, and again before each widget it is passed on to.
     qApp->installEventFilter(this);
 }
 
-void DialogKeys::attach(QDialog *dialog)
+void DialogKeys::attach(QWidget *window)
 {
-    new DialogKeys(dialog);
+    new DialogKeys(window);
 }
 
 bool DialogKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || watched == m_dialog)
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || watched == m_window)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const auto *widget = static_cast<QWidget *>(watched);
-    if (!isEnter(key) || widget->window() != m_dialog)
+    if (!isEnter(key) || widget->window() != m_window)
         return false;
     // The focused widget gets the key first; any other widget here is one it was passed on to, unused.
-    if (widget == QApplication::focusWidget() && keepsEnter(widget))
-        return false;
-    QCoreApplication::sendEvent(m_dialog, key);
+    if (widget == QApplication::focusWidget()) {
+        if (qobject_cast<QPushButton *>(watched) || qobject_cast<QToolButton *>(watched)) {
+            static_cast<QAbstractButton *>(watched)->click();
+            key->accept();
+            return true;
+        }
+        if (!qobject_cast<const QAbstractButton *>(widget))
+            return false;
+    }
+    QCoreApplication::sendEvent(m_window, key);
     key->accept();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "FileBrowser.h"
 #include "MessageBox.h"
 #include "RosterDocument.h"
+#include "RosterFormat.h"
 
 #include <QPointer>
 
@@ -19,6 +20,10 @@ OpenScreen::OpenScreen(const QString &gameDir, RosterDocument &document, QWidget
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    if (document.format().fileButtonMnemonics) {
+        m_ui->Command1->setText(tr("&Load"));
+        m_ui->Command2->setText(tr("&Cancel"));
+    }
     setWindowTitle(tr("Open %1 Config File").arg(document.botName()));
     m_ui->browser->showConfigFiles(gameDir);
     m_ui->browser->focusFileList();

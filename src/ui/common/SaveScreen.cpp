@@ -21,6 +21,10 @@ SaveScreen::SaveScreen(const QString &gameDir, RosterDocument &document, QWidget
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    if (document.format().fileButtonMnemonics) {
+        m_ui->Command1->setText(tr("&Save"));
+        m_ui->Command2->setText(tr("&Cancel"));
+    }
     setWindowTitle(caption(document.botName()));
     m_ui->browser->showConfigFiles(gameDir);
     // Saving again goes to the file the roster came from, unless another name is typed over it.

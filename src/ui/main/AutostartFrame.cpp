@@ -10,9 +10,8 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QEnterEvent>
+#include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QToolBar>
 
 #include <algorithm>
@@ -58,10 +57,7 @@ AutostartFrame::AutostartFrame(Session &session, AppSettings &settings, QBoxLayo
         QWidget::setTabOrder(previous, button);
         previous = button;
     }
-    for (QWidget *watched : std::initializer_list<QWidget *>{m_toolbar, m_folderButton, m_cancelButton, m_label}) {
-        watched->setMouseTracking(true);
-        watched->installEventFilter(this);
-    }
+    m_label->installEventFilter(this);
     showFile(QString());
 }
 
@@ -86,9 +82,6 @@ void AutostartFrame::chooseFile()
     const QString botName = m_session.botName();
     if (botName.isEmpty() || botName == BotCatalogue::info(BotType::OriginalCS).botName)
         return;
-    // A dialog open for an add-on chosen before makes way for one of the add-on chosen now.
-    if (m_dialog && m_dialog->botName() != botName)
-        m_dialog->close();
     WindowHelper::showSingle(m_dialog, [this] {
         auto *dialog = new ConfigFile(m_session, m_settings, m_label->window());
         connect(dialog, &ConfigFile::fileChosen, this, [this](const QString &fileName) { showFile(fileName); });
@@ -111,33 +104,20 @@ void AutostartFrame::clearFile()
 
 bool AutostartFrame::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *widget = static_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::Enter:
-        pointerAt(widget, int(static_cast<QEnterEvent *>(event)->position().x()));
-        break;
-    case QEvent::MouseMove:
-        pointerAt(widget, int(static_cast<QMouseEvent *>(event)->position().x()));
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (watched == m_label && !m_fileName.isEmpty())
-            Q_EMIT editRequested(m_fileName);
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == m_label && !m_fileName.isEmpty())
+        Q_EMIT editRequested(m_fileName);
     return QObject::eventFilter(watched, event);
 }
 
-void AutostartFrame::pointerAt(QWidget *over, int x)
+std::optional<QString> AutostartFrame::statusText(const QWidget *over, QPoint global) const
 {
-    if (over == m_label) {
-        Q_EMIT statusText(m_label->accessibleDescription());
-        return;
-    }
-    // A button reports the pointer in its own pixels; the boundary is counted from the toolbar's left edge.
-    const int inToolbar = over == m_toolbar ? x : over->mapTo(m_toolbar, QPoint(x, 0)).x();
+    if (over == m_label)
+        return m_label->accessibleDescription();
+    if (over != m_toolbar)
+        return std::nullopt;
+    // The boundary is counted from the toolbar's left edge, over its buttons as between them.
     const int boundary = statusBoundary(m_toolbar->logicalDpiX(), m_folderButton->geometry().right(),
                                         m_cancelButton->geometry().left());
-    Q_EMIT statusText((inToolbar <= boundary ? m_folderButton : m_cancelButton)->accessibleDescription());
+    return (m_toolbar->mapFromGlobal(global).x() <= boundary ? m_folderButton : m_cancelButton)
+        ->accessibleDescription();
 }

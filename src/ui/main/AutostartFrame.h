@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <optional>
@@ -14,8 +15,8 @@ class QWidget;
 class Session;
 
 // The main window's "Config File To Run" frame: the toolbar whose "folder" button chooses the add-on's autostart
-// file and whose "cancel" button clears it, and the label that shows the file chosen. Pointing at them explains
-// them in the status line; a double click on the label asks for the file to be opened in its editor.
+// file and whose "cancel" button clears it, and the label that shows the file chosen. It tells what the status line
+// says of them; a double click on the label asks for the file to be opened in its editor.
 class AutostartFrame : public QObject
 {
     Q_OBJECT
@@ -42,9 +43,10 @@ public:
     // including it explains "folder", one beyond it "cancel".
     static int statusBoundary(qreal logicalDpi, int folderRight, int cancelLeft);
 
+    // The status line's text for the pointer at global over the toolbar or the label; none over anything else.
+    std::optional<QString> statusText(const QWidget *over, QPoint global) const;
+
 Q_SIGNALS:
-    // The status line's text for where the pointer is.
-    void statusText(const QString &text);
     // The label was double-clicked while it names a file.
     void editRequested(const QString &fileName);
 
@@ -52,8 +54,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void pointerAt(QWidget *over, int x);
-
     Session &m_session;
     AppSettings &m_settings;
     QLabel *m_label;

@@ -19,12 +19,15 @@ ConfigFile::ConfigFile(Session &session, AppSettings &settings, QWidget *parent)
     , m_ui(std::make_unique<Ui::ConfigFile>())
     , m_session(session)
     , m_settings(settings)
-    , m_botName(session.botName())
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Select %1 Autostart File").arg(m_botName));
+    const auto showBotName = [this](const QString &botName) {
+        setWindowTitle(tr("Select %1 Autostart File").arg(botName));
+    };
+    showBotName(session.botName());
+    connect(&session, &Session::botNameChanged, this, showBotName);
 
     m_ui->browser->showConfigFiles(session.currentFolder());
     m_ui->browser->focusFileList();
@@ -67,7 +70,8 @@ void ConfigFile::pathTyped(const QString &text)
 void ConfigFile::accept()
 {
     const QString file = chosenFile();
-    const AutostartFile::Result result = AutostartFile::choose(file, m_session.gameDir(), m_botName, m_settings);
+    const AutostartFile::Result result
+        = AutostartFile::choose(file, m_session.gameDir(), m_session.botName(), m_settings);
     if (!result.isDone()) {
         MessageBox::information(this, result.message);
         return;

@@ -19,11 +19,11 @@ class ConfigFile : public QDialog
     Q_OBJECT
 
 public:
-    // Serves the add-on the session names now, for as long as it is open.
+    // Serves the add-on the session names at each moment: the caption follows the choice, and OK takes a file for
+    // the add-on named when it is pressed.
     ConfigFile(Session &session, AppSettings &settings, QWidget *parent = nullptr);
     ~ConfigFile() override;
 
-    QString botName() const { return m_botName; }
     // The file OK would take: the one typed into the path field, else the one selected in the list.
     QString chosenFile() const;
 
@@ -38,6 +38,4 @@ private:
     std::unique_ptr<Ui::ConfigFile> m_ui;
     Session &m_session;
     AppSettings &m_settings;
-    // Fixed when the dialog opens: a choice made in the main window meanwhile does not change its add-on.
-    const QString m_botName;
 };

@@ -9,6 +9,7 @@
 #include "AutostartFrame.h"
 #include "BotChoice.h"
 #include "ConfigScreen.h"
+#include "DialogKeys.h"
 #include "DirSelect.h"
 #include "FolderListing.h"
 #include "GameLauncher.h"
@@ -25,20 +26,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// A second press of Play this soon after a game was started starts no second game.
-constexpr qint64 startingMilliseconds = 2000;
-
-} // namespace
 
 MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
@@ -46,8 +43,10 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     , m_session(session)
     , m_settings(settings)
     , m_random(random)
+    , m_game(new GameProcess(this))
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setWindowIcon(Pictures::icon(Pictures::appIcon));
     m_ui->Command3->setIcon(Pictures::icon(Pictures::play));
     m_ui->Command4->setIcon(Pictures::icon(Pictures::exit));
@@ -69,7 +68,6 @@ void MainScreen::setUpAutostartFrame()
     m_autostart = new AutostartFrame(m_session, m_settings, m_ui->frame2Layout, m_ui->Label2,
                                      m_addOns->of(BotType::BobaBot).edit, this);
     QWidget::setTabOrder(m_autostart->cancelButton(), m_ui->Command3);
-    connect(m_autostart, &AutostartFrame::statusText, m_ui->Text2, &QLineEdit::setText);
     connect(m_autostart, &AutostartFrame::editRequested, this, &MainScreen::editAutostartFile);
 }
 
@@ -99,8 +97,10 @@ void MainScreen::setUpStatusTexts()
         if (controls.edit)
             m_statusTexts.insert(controls.edit, controls.editStatusText);
     }
-    for (auto it = m_statusTexts.cbegin(); it != m_statusTexts.cend(); ++it)
-        it.key()->installEventFilter(this);
+    m_statusKept = {m_ui->Frame1, m_ui->Frame3, m_ui->Text2};
+    // Only the application sees every move of the pointer: a frame or the background that the pointer comes back
+    // to from a control inside it gets no event of its own.
+    qApp->installEventFilter(this);
 }
 
 void MainScreen::setUpAccessibility()
@@ -137,6 +137,7 @@ void MainScreen::connectControls()
         });
     }
     connect(m_ui->Command3, &QAbstractButton::clicked, this, &MainScreen::launch);
+    connect(m_game, &GameProcess::ended, this, &MainScreen::gameEnded);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
     m_ui->updAll->setEnabled(true);
@@ -300,9 +301,8 @@ void MainScreen::refreshAutostart(const QString &botName, const QString &savedFi
 
 void MainScreen::launch()
 {
-    // The game takes a moment to show; a second press meanwhile would start it twice.
-    if (m_lastStart.isValid() && m_lastStart.elapsed() < startingMilliseconds) {
-        m_ui->Text2->setText(tr("Counter-Strike is starting already."));
+    if (m_game->isRunning()) {
+        m_ui->Text2->setText(tr("%1 already.").arg(m_gameRunning));
         return;
     }
     // The version compared is the one shown, of the add-on chosen, even when an update entry has named another.
@@ -313,8 +313,8 @@ void MainScreen::launch()
                    tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
                    tr("Error In Liblist.gam File"));
     };
-    const GameLauncher::Launch launch
-        = GameLauncher::launch(m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted);
+    const GameLauncher::Launch launch = GameLauncher::launch(
+        m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted, m_game);
     const QString directoryMessage
         = tr("Please select your Half-Life\\Counterstrike directory under the File -> Config menu");
     switch (launch.outcome) {
@@ -338,11 +338,39 @@ void MainScreen::launch()
     case GameLauncher::Launch::Outcome::NotStarted:
         m_ui->Text2->setText(launch.message());
         return;
-    case GameLauncher::Launch::Outcome::Started:
-        m_lastStart.start();
-        m_ui->Text2->setText(launch.message());
+    case GameLauncher::Launch::Outcome::Started: {
+        const BotInfo *bot = BotCatalogue::find(launch.botName);
+        m_gameRunning = bot && bot->type != BotType::OriginalCS
+            ? tr("Counter-Strike is running with %1").arg(launch.botName)
+            : tr("Counter-Strike is running without bots");
+        m_ui->Text2->setText(m_gameRunning + u": "_s + launch.command.commandLine());
         return;
     }
+    }
+}
+
+void MainScreen::gameEnded(const GameProcess::Ending &ending)
+{
+    if (!ending.failedAtStart()) {
+        m_ui->Text2->setText(tr("Counter-Strike has ended."));
+        return;
+    }
+    const QString why = ending.crashed
+        ? tr("Counter-Strike crashed right after it started.")
+        : tr("Counter-Strike ended right after it started, with exit code %1.").arg(ending.exitCode);
+    m_ui->Text2->setText(why);
+    const QStringList lines = m_game->lastLines(12);
+    const QString printed = lines.isEmpty() ? tr("It printed nothing.")
+                                            : tr("The last lines it printed:") + u"\n\n"_s + lines.join(u'\n');
+    const QString log = m_game->logPath();
+    if (log.isEmpty()) {
+        MessageBox::information(this, why + u"\n\n"_s + printed);
+        return;
+    }
+    if (MessageBox::yesNo(this,
+                          why + u"\n\n"_s + printed + u"\n\n"_s
+                              + tr("Do you want to open its log, %1?").arg(QDir::toNativeSeparators(log))))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(log));
 }
 
 void MainScreen::showDirSelect()
@@ -371,10 +399,29 @@ void MainScreen::closeEvent(QCloseEvent *event)
 
 bool MainScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Enter) {
-        const auto it = m_statusTexts.constFind(watched);
-        if (it != m_statusTexts.cend())
-            m_ui->Text2->setText(*it);
+    // A control entered, or wherever the pointer moves to over this window.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseMove || type == QEvent::Enter) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        auto *widget = static_cast<QWidget *>(watched);
+        const QPoint global = type == QEvent::Enter ? static_cast<QEnterEvent *>(event)->globalPosition().toPoint()
+                                                    : static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        pointerAt(type == QEvent::Enter ? widget : childAt(mapFromGlobal(global)), global);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainScreen::pointerAt(QWidget *over, QPoint global)
+{
+    // The innermost control that has a say: its own text, or none for the frames and the background.
+    for (QWidget *widget = over; widget && widget != this; widget = widget->parentWidget()) {
+        if (m_statusKept.contains(widget))
+            return;
+        const auto it = m_statusTexts.constFind(widget);
+        const std::optional<QString> text = it != m_statusTexts.cend() ? *it : m_autostart->statusText(widget, global);
+        if (text) {
+            m_ui->Text2->setText(*text);
+            return;
+        }
+    }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BotCatalogue.h"
+#include "GameProcess.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -40,7 +40,7 @@ public:
     // Enables the controls of every add-on whose prepared liblist.gam lies in the game folder.
     void detectInstalledBots();
 
-    // The play button: activates the add-on named and starts the game.
+    // The play button: activates the add-on named and starts the game, unless the game it started runs still.
     void launch();
 
 protected:
@@ -52,6 +52,10 @@ private:
     void setUpAutostartFrame();
     void setUpStatusTexts();
     void setUpAccessibility();
+    // The status line's text for the control under the pointer, at global.
+    void pointerAt(QWidget *over, QPoint global);
+    // The game started from here has ended.
+    void gameEnded(const GameProcess::Ending &ending);
     void connectControls();
 
     void choose(BotType type);
@@ -72,8 +76,10 @@ private:
     RandomSource &m_random;
     std::unique_ptr<AddOnControls> m_addOns;
     AutostartFrame *m_autostart = nullptr;
-    QElapsedTimer m_lastStart;
+    GameProcess *m_game;
+    QString m_gameRunning; // what the status line says of the game while it runs
     QHash<QObject *, QString> m_statusTexts;
+    QList<QObject *> m_statusKept; // controls that leave the status line as it is
     QPointer<DirSelect> m_dirSelect;
     QPointer<RosterWindow> m_editor;
     QPointer<Update> m_update;

@@ -9,16 +9,17 @@
 #include "NameList.h"
 #include "RandomSource.h"
 #include "RosterDocument.h"
+#include "Session.h"
 #include "SkinChooser.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
 
-AddMultiple::AddMultiple(const QString &gameDir, RosterDocument &document, RandomSource &random, QWidget *parent)
+AddMultiple::AddMultiple(const Session &session, RosterDocument &document, RandomSource &random, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AddMultiple>())
-    , m_gameDir(gameDir)
+    , m_session(session)
     , m_document(document)
     , m_addOn(document.addOn())
     , m_random(random)
@@ -88,7 +89,7 @@ void AddMultiple::setAutoSkill(bool checked)
 
 void AddMultiple::editBotNames()
 {
-    const QString path = NameList::find(m_gameDir);
+    const QString path = NameList::find(m_session.gameDir());
     if (path.isEmpty()) {
         MessageBox::information(this, NameList::missingMessage());
         return;
@@ -114,7 +115,7 @@ void AddMultiple::addBots()
     }
     if (!UpDown::mayUseNumbers(this))
         return;
-    const QString path = NameList::find(m_gameDir);
+    const QString path = NameList::find(m_session.gameDir());
     QString error = path.isEmpty() ? NameList::missingMessage() : QString();
     NameList names = path.isEmpty() ? NameList() : NameList::read(path, &error);
     if (!error.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class RandomSource;
+class Session;
 class RosterDocument;
 class SkinChooser;
 
@@ -22,8 +23,8 @@ class AddMultiple : public QDialog
     Q_OBJECT
 
 public:
-    // The name list is looked for in gameDir.
-    AddMultiple(const QString &gameDir, RosterDocument &document, RandomSource &random, QWidget *parent);
+    // The name list is looked for in the session's game folder of the moment a button is pressed.
+    AddMultiple(const Session &session, RosterDocument &document, RandomSource &random, QWidget *parent);
     ~AddMultiple() override;
 
     // Where the format says so, fills the team box afresh and picks its first team, as every press of the editor's
@@ -37,7 +38,7 @@ private:
     void addBots();
 
     std::unique_ptr<Ui::AddMultiple> m_ui;
-    const QString m_gameDir;
+    const Session &m_session;
     RosterDocument &m_document;
     const RosterAddOn &m_addOn;
     RandomSource &m_random;

@@ -5,6 +5,7 @@
 #include "AddMultiple.h"
 #include "BotDialog.h"
 #include "ColumnLists.h"
+#include "DialogKeys.h"
 #include "MessageBox.h"
 #include "OpenScreen.h"
 #include "OptionPanel.h"
@@ -29,6 +30,7 @@ RosterWindow::RosterWindow(Session &session, const RosterAddOn &addOn, RandomSou
     , m_document(new RosterDocument(addOn, this))
 {
     m_ui->setupUi(this);
+    DialogKeys::attach(this);
     setObjectName(addOn.format->names.editor);
     setAttribute(Qt::WA_DeleteOnClose);
     // "new" is the File menu entry's name, which C++ keeps for itself as a member name.
@@ -135,8 +137,14 @@ void RosterWindow::closeEvent(QCloseEvent *event)
 
 bool RosterWindow::mayDiscard(const QString &question)
 {
-    if (!m_document->hasUnsavedBots())
+    const RosterFormat &format = m_document->format();
+    if (!m_document->hasUnsavedBots() && !(format.asksWithoutBots && m_document->isModified()))
         return true;
+    if (m_document->isEmpty() && format.refusesEmptyRoster) {
+        return MessageBox::yesNo(this,
+                                 tr("You Have Changed Your Current BotList, but a list without bots cannot be "
+                                    "saved. Do you want to discard your changes?"));
+    }
     switch (MessageBox::yesNoCancel(this, question)) {
     case MessageBox::Answer::Yes:
         raise();
@@ -218,6 +226,6 @@ void RosterWindow::showEditBotScreen()
 void RosterWindow::showAddMultiple()
 {
     AddMultiple *dialog = WindowHelper::showSingle(
-        m_addMultiple, [this] { return new AddMultiple(m_session.gameDir(), *m_document, m_random, this); });
+        m_addMultiple, [this] { return new AddMultiple(m_session, *m_document, m_random, this); });
     dialog->prepare();
 }

@@ -19,6 +19,9 @@ MotdScreen::MotdScreen(const Session &session, QWidget *parent)
 {
     m_ui->setupUi(this);
     DialogKeys::attach(this);
+    // The window has no caption: an empty title would show the program's name in its place.
+    setWindowTitle(u" "_s);
+    setAccessibleName(tr("Edit Server Text"));
     m_ui->Picture1->setPixmap(Pictures::pixmap(Pictures::serverConfig, devicePixelRatioF()));
     // The game shows the message in a fixed-pitch font, so lines that line up here line up there.
     m_ui->Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
