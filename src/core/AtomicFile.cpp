@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -20,6 +21,16 @@ bool linkTargetCanBeNamed(const QString &path)
     return !target || QFile::encodeName(QFile::decodeName(*target)) == *target;
 }
 
+// Why a write that took fewer bytes than it was given failed. The file device reports no error for a short write,
+// which on a full disk is what the system gives.
+QString shortWriteReason(const QString &path, qint64 size)
+{
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < size)
+        return AtomicFile::tr("there is not enough free space on the disk");
+    return AtomicFile::tr("the file could not be written completely");
+}
+
 } // namespace
 
 bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *errorString)
@@ -31,8 +42,11 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
     }
     QSaveFile file(path);
     const auto fail = [&] {
-        if (errorString)
-            *errorString = file.errorString();
+        if (errorString) {
+            *errorString = file.error() == QFileDevice::NoError || file.error() == QFileDevice::UnspecifiedError
+                ? shortWriteReason(path, bytes.size())
+                : file.errorString();
+        }
         file.cancelWriting();
         return false;
     };

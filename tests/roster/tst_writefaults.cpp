@@ -225,6 +225,7 @@ private Q_SLOTS:
         const QStringList before = entries(folder);
 
         bool done = false; // the write was reported as done
+        QString message;
         if (fault == "rename fails"_L1 || fault == "killed before the rename"_L1) {
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -244,7 +245,8 @@ private Q_SLOTS:
             else // the child has checked the message
                 QVERIFY2(child.exitCode() == 0, child.readAll().constData());
         } else {
-            done = write.write(folder, large).isEmpty();
+            message = write.write(folder, large);
+            done = message.isEmpty();
         }
         if (fault == "read-only folder"_L1)
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -257,6 +259,8 @@ private Q_SLOTS:
             return;
         }
         QVERIFY2(!done, "the write was reported as done");
+        // A full disk is named as such, not as an unknown error.
+        QVERIFY2(!message.contains(u"Unknown error"_s), qPrintable(message));
         if (fault == "folder in the file's place"_L1)
             QVERIFY(QFileInfo(target).isDir());
         else
