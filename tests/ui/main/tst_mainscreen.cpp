@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
 
@@ -178,8 +177,7 @@ private Q_SLOTS:
         // an entry whose button has no twin in the menu does what its button does.
         for (const auto &[control, option, botName] : {std::tuple{u"Command10"_s, u"Option8"_s, u"PodBot"_s},
                                                        std::tuple{u"andbots"_s, u"Option1"_s, u"AndroidBot"_s},
-                                                       std::tuple{u"plbot"_s, u"Option10"_s, u"PLBot"_s},
-                                                       std::tuple{u"Command2"_s, u"Option2"_s, u"RamBot"_s}}) {
+                                                       std::tuple{u"plbot"_s, u"Option10"_s, u"PLBot"_s}}) {
             h.press(control);
             QVERIFY2(h.find<QRadioButton>(option)->isChecked(), qPrintable(control));
             QCOMPARE(h.session.botName(), botName);
@@ -274,34 +272,6 @@ private Q_SLOTS:
         QVERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
     }
 
-    void statusLine_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("shows"); // "a hint", "nothing" or "unchanged"
-        QTest::newRow("play") << u"Command3"_s << u"a hint"_s;
-        QTest::newRow("bot info") << u"Frame4"_s << u"a hint"_s;
-        QTest::newRow("autostart file") << u"Label2"_s << u"a hint"_s;
-        QTest::newRow("background") << u"centralwidget"_s << u"nothing"_s;
-        QTest::newRow("option button leaves it") << u"Option2"_s << u"unchanged"_s;
-    }
-
-    void statusLine()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, shows);
-        MainScreenHarness h;
-        h.window->show();
-        auto *status = h.find<QLineEdit>(u"Text2"_s);
-        status->setText(u"unchanged"_s);
-        QWidget *widget = h.find(control);
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-        QCoreApplication::sendEvent(widget, &enter);
-        if (shows == "a hint"_L1)
-            QVERIFY2(!status->text().isEmpty() && status->text() != "unchanged"_L1, qPrintable(status->text()));
-        else
-            QCOMPARE(status->text(), shows == "nothing"_L1 ? QString() : shows);
-    }
-
     void play_data()
     {
         QTest::addColumn<bool>("setUp");
@@ -313,7 +283,6 @@ private Q_SLOTS:
         const int ok = QDialogButtonBox::Ok;
         const QString chooseFolder = u"File -> Config"_s, question = u"OK|Cancel"_s;
         QTest::newRow("folder not set up") << false << true << QString() << ok << chooseFolder << false;
-        QTest::newRow("nothing chosen") << true << true << QString() << ok << chooseFolder << false;
         QTest::newRow("variant gone") << true << true << u"Option2"_s << ok << chooseFolder << false;
         QTest::newRow("no launcher") << true << false << u"Option7"_s << ok << u"hl.sh or hl_linux"_s << false;
         // NNBot's copy names a newer game version than the one installed: the user is asked first.
