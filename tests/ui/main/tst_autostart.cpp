@@ -8,8 +8,6 @@
 #include "TestFiles.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,12 +36,6 @@ struct Frame : MainScreenHarness
     void choose(const QString &option) const { find<QAbstractButton>(option)->click(); }
     void press(const QString &key) const { find<QAction>(key)->trigger(); }
     QWidget *dialog() const { return window->findChild<QWidget *>(u"ConfigFile"_s); }
-
-    // Picks name in the open selection dialog, as the pointer does.
-    void pick(const QString &name, bool twice = false) const
-    {
-        Widgets::clickItem(dialog()->findChild<QListWidget *>(u"File1"_s), name, twice);
-    }
 };
 
 } // namespace
@@ -112,7 +104,7 @@ private Q_SLOTS:
             QTest::keyClicks(dialog->findChild<QLineEdit *>(u"Path1"_s), file);
             QCOMPARE(dialog->findChild<FileBrowser *>()->selectedFile(), file);
         } else {
-            f.pick(file, how == "double click"_L1);
+            Widgets::clickItem(dialog->findChild<QListWidget *>(u"File1"_s), file, how == "double click"_L1);
         }
         if (how != "double click"_L1)
             dialog->findChild<QPushButton *>(u"Command1"_s)->click();
@@ -121,22 +113,14 @@ private Q_SLOTS:
         QCOMPARE(dialog && dialog->isVisible(), refused);
         QCOMPARE(f.label(), refused ? u"None"_s : file);
         QCOMPARE(f.game.read(u"bot.cfg"_s), refused ? QByteArray("old") : TestFiles::roster(u"RamBot"_s));
-        QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), refused ? u"None"_s : file);
         if (refused)
             dialog->findChild<QPushButton *>(u"Command2"_s)->click();
         QTRY_VERIFY(!dialog);
-    }
 
-    void cancelClears()
-    {
-        Frame f;
-        f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
-        f.game.write(u"bot.cfg"_s, "x");
-        f.choose(u"Option2"_s);
+        // No Autostart File takes the file away again.
         f.press(u"cancel"_s);
         QCOMPARE(f.label(), u"None"_s);
         QVERIFY(!f.game.exists(u"bot.cfg"_s));
-        QCOMPARE(f.settings->value(AppSettings::Family::AutostartFile, u"RamBot"_s), u"None"_s);
     }
 
     // A double click on the file's name opens it in its editor, asking first about unsaved bots. The game runs the
@@ -191,26 +175,6 @@ private Q_SLOTS:
         QCOMPARE(f.game.read(u"bot.cfg"_s), copied ? f.game.read(savedAs) : TestFiles::roster(u"RamBot"_s));
         // The status line tells of the copy, and only when there is one.
         QCOMPARE(f.find<QLineEdit>(u"Text2"_s)->text().contains(u"copied to bot.cfg"_s), copied);
-    }
-
-    void playTellsWhatWasStartedAndStartsOnce()
-    {
-        Frame f;
-        f.game.writeRecordingScript(u"hl.sh"_s);
-        f.choose(u"Option2"_s);
-        auto *play = f.find<QAbstractButton>(u"Command3"_s);
-        auto *status = f.find<QLineEdit>(u"Text2"_s);
-        play->click();
-        // What was started, and how.
-        QVERIFY2(status->text().contains(u"RamBot"_s) && status->text().endsWith(u"hl.sh -console -game cstrike"_s),
-                 qPrintable(status->text()));
-        QVERIFY(!f.game.recordedRun().isEmpty());
-
-        QVERIFY(QFile::remove(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
-        play->click();
-        QVERIFY2(status->text().contains(u"already"_s), qPrintable(status->text()));
-        QTest::qWait(300);
-        QVERIFY(!QFile::exists(QDir(f.game.root()).filePath(u"recorded-run.txt"_s)));
     }
 };
 
