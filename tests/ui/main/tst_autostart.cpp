@@ -33,9 +33,6 @@ struct Frame : MainScreenHarness
     }
 
     QString label() const { return find<QLabel>(u"Label2"_s)->text(); }
-    void choose(const QString &option) const { find<QAbstractButton>(option)->click(); }
-    void press(const QString &key) const { find<QAction>(key)->trigger(); }
-    QWidget *dialog() const { return window->findChild<QWidget *>(u"ConfigFile"_s); }
 };
 
 } // namespace
@@ -91,9 +88,9 @@ private Q_SLOTS:
         QFETCH(bool, refused);
         Frame f;
         f.game.write(u"bot.cfg"_s, "old");
-        f.choose(option);
+        f.press(option);
         f.press(u"folder"_s);
-        QPointer<QWidget> dialog = f.dialog();
+        QPointer<QWidget> dialog = f.window->findChild<QWidget *>(u"ConfigFile"_s);
         QCOMPARE(dialog && dialog->isVisible(), option != u"Option7"_s);
         if (!dialog)
             return;
@@ -144,9 +141,9 @@ private Q_SLOTS:
         Frame f;
         f.settings->setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"rambots.cfg"_s);
         f.game.write(u"bot.cfg"_s, TestFiles::roster(u"RamBot"_s));
-        f.choose(u"Option2"_s);
+        f.press(u"Option2"_s);
         if (unsaved) {
-            f.choose(u"Command2"_s); // "Edit RamBot Bots"
+            f.press(u"Command2"_s); // "Edit RamBot Bots"
             f.window->findChild<RosterWindow *>()->document().append(
                 {u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
         }
