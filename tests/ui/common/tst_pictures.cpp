@@ -40,18 +40,12 @@ private Q_SLOTS:
         // The about window's effects work on a title exactly this size.
         QTest::newRow("about-title") << QString(Pictures::aboutTitle) << QSize(222, 19);
         QTest::newRow("about-emblem") << QString(Pictures::aboutEmblem) << QSize(96, 96);
-        // A combined skin has no picture of its own, not the first skin's.
-        QTest::newRow("Seal Team 6 / Phoenix") << u"Seal Team 6 / Phoenix"_s << QSize();
     }
 
     void picture()
     {
         QFETCH(QString, key);
         QFETCH(QSize, size);
-        if (size.isEmpty()) {
-            QVERIFY(Pictures::pixmap(key, QSize(32, 32), 2.0).isNull() && Pictures::icon(key).isNull());
-            return;
-        }
         const QPixmap plain = Pictures::pixmap(key);
         QCOMPARE(plain.size(), size);
         const QPixmap sharp = Pictures::pixmap(key, 2.0);
