@@ -109,9 +109,10 @@ private Q_SLOTS:
         // Without a set-up folder only the folder's choice and the updates; a copy named in upper case counts, one
         // with a wrong name does not.
         QCOMPARE(h.enabledAddOnControls(),
-                 (folder < 2 ? QStringList{u"Properties"_s, u"updAll"_s}
-                             : u"Command1 Command13 Command2 Option1 Option11 Option2 Option7 Properties andbots config "
-                               "rambots redubot updAll updAndroidbot updRambot updReduBot"_s.split(u' ')));
+                 (folder < 2
+                      ? QStringList{u"Properties"_s, u"updAll"_s}
+                      : u"Command1 Command13 Command2 Option1 Option11 Option2 Option7 Properties andbots config "
+                        "rambots redubot updAll updAndroidbot updRambot updReduBot"_s.split(u' ')));
         QCOMPARE(h.find(u"Command9"_s)->isHidden(), folder < 2);
         // Nothing is chosen until the user chooses.
         QVERIFY(h.session.botName().isEmpty());

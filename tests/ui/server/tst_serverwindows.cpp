@@ -137,12 +137,12 @@ private Q_SLOTS:
             << u"Text2"_s << QString() << u"20"_s << u"2"_s << QByteArray() << u"needs a number"_s;
         QTest::newRow("a default past the range stands")
             << u"Text7"_s << u"120"_s << u"5"_s << u"120"_s << "max_shells 120"_ba << QString();
-        QTest::newRow("kept as typed")
-            << u"Text3"_s << u"0"_s << u"5"_s << u"05"_s << "mp_timelimit 05"_ba << QString();
-        QTest::newRow("empty told")
-            << u"Text11"_s << QString() << QString() << QString() << QByteArray() << u"needs a number"_s;
-        QTest::newRow("a comma refused")
-            << u"Text1"_s << QString() << u"Dust, Inferno"_s << u"Dust, Inferno"_s << QByteArray() << u"comma"_s;
+        QTest::newRow("kept as typed") << u"Text3"_s << u"0"_s << u"5"_s << u"05"_s << "mp_timelimit 05"_ba
+                                       << QString();
+        QTest::newRow("empty told") << u"Text11"_s << QString() << QString() << QString() << QByteArray()
+                                    << u"needs a number"_s;
+        QTest::newRow("a comma refused") << u"Text1"_s << QString() << u"Dust, Inferno"_s << u"Dust, Inferno"_s
+                                         << QByteArray() << u"comma"_s;
     }
 
     void doneTakesTheBoxesAsTheyStand()

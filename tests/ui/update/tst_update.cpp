@@ -187,7 +187,8 @@ private Q_SLOTS:
         // The log holds the last item's update, a line for each of its files.
         const QStringList log = Widgets::rows(child<QListWidget>(u"List2"_s));
         QVERIFY2(log.size() == 6 && log.at(2).contains(u"a.cfg"_s) && log.at(3).contains(u"b.cfg"_s)
-                     && log.last().contains(u"RamBot"_s), qPrintable(log.join(u" | "_s)));
+                     && log.last().contains(u"RamBot"_s),
+                 qPrintable(log.join(u" | "_s)));
         const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
         QCOMPARE(rows().mid(1, 2), (QStringList{u"AndroidBot|1.1|1.1|"_s + today, u"RamBot|1.2|1.2|"_s + today}));
         QCOMPARE(marks().mid(0, 3), (QList<bool>{false, false, false}));
