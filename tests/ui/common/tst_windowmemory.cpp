@@ -2,8 +2,6 @@
 #include "WindowMemory.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -14,15 +12,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Dialogs kept apart by the window they belong to, and plain windows of their own.
-const WindowMemory::Place places[] = {
-    {&QDialog::staticMetaObject, "AndroidOpen"_L1, &QMainWindow::staticMetaObject},
-    {&QDialog::staticMetaObject, "OpenScreen"_L1, &QWidget::staticMetaObject},
-    {&QWidget::staticMetaObject, "EditScreen"_L1},
-    // One class serving as two windows, told apart by their object names.
-    {&QMainWindow::staticMetaObject, "EditScreen"_L1, nullptr, true},
-    {&QMainWindow::staticMetaObject, "AndroidMain"_L1, nullptr, true},
-};
+// A plain window of its own.
+const WindowMemory::Place places[] = {{&QWidget::staticMetaObject, "EditScreen"_L1}};
 
 } // namespace
 
@@ -64,26 +55,6 @@ private Q_SLOTS:
             QCOMPARE(after.geometry(), left);
         else
             QVERIFY(after.screen()->availableGeometry().intersects(after.geometry()));
-    }
-
-    void keyFollowsTheClassAndTheOwner()
-    {
-        QTemporaryDir dir;
-        AppSettings settings(AppSettings::openFile(dir.filePath(u"Trevlin.conf"_s)));
-        const WindowMemory memory(settings, places);
-        QMainWindow editor;
-        QWidget otherEditor;
-        QCOMPARE(memory.keyOf(new QDialog(&editor)), "AndroidOpen"_L1);
-        QCOMPARE(memory.keyOf(new QDialog(&otherEditor)), "OpenScreen"_L1);
-        // A dialog of no window listed, a window of a class derived from a listed one, and a control are not kept.
-        const QDialog alone;
-        QCOMPARE(memory.keyOf(&alone), QLatin1StringView());
-        QCOMPARE(memory.keyOf(&editor), QLatin1StringView());
-        QCOMPARE(memory.keyOf(new QWidget(&otherEditor)), QLatin1StringView());
-        for (const QLatin1StringView name : {"EditScreen"_L1, "AndroidMain"_L1}) {
-            editor.setObjectName(name);
-            QCOMPARE(memory.keyOf(&editor), name);
-        }
     }
 };
 

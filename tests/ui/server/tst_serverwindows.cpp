@@ -78,11 +78,9 @@ private Q_SLOTS:
         answerer.arm();
         child<QAbstractButton>(h.window.get(), u"Command9"_s)->click();
         QCOMPARE(answerer.texts().size(), 1); // the file is not there: the defaults are shown
-        QVERIFY(!h.game.exists(u"game.cfg"_s));
         QCOMPARE(h.game.read(u"game.trb"_s), "exec skill.cfg\r\n"_ba);
         QPointer<ConfigScreen> screen = h.window->findChild<ConfigScreen *>();
         QVERIFY(screen && screen->isVisible());
-        QCOMPARE(child<QLineEdit>(screen, u"Text1"_s)->text(), u"SERVER NAME!"_s);
 
         QTest::keyClick(child<QLineEdit>(screen, u"Text2"_s), Qt::Key_Up);     // Roundtime 5 to 6
         QTest::keyClick(child<QLineEdit>(screen, u"Text11"_s), Qt::Key_Up);    // Maximum Client Speed 320 to 330
@@ -124,78 +122,57 @@ private Q_SLOTS:
         QCOMPARE(h.game.read(u"listenserver.cfg"_s), written);
     }
 
-    // A spinner's arrows and the keys typed into its box, then Done: what the box shows and what the file holds.
-    void numberBoxesTakeWhatTheirArrowsGive_data()
+    // How a spinner steps and which keys its box takes is the roster window's spinnerSteps; here Done takes what
+    // the boxes hold, a default beyond the range and a number as typed, and tells of a box it cannot take. The
+    // folder holds a file of another program's, named in upper case: its values are not taken, Done replaces it.
+    void doneTakesTheBoxesAsTheyStand_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("before"); // the box's text, set before the keys
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("arrow"); // pressed after the typing, if any
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QByteArray>("written"); // the box's line in the file; none when Done tells instead
-        const int up = Qt::Key_Up, down = Qt::Key_Down;
-        QTest::newRow("Roundtime stops at 15")
-            << u"Text2"_s << u"15"_s << QString() << up << u"15"_s << "mp_roundtime 15"_ba;
-        QTest::newRow("Maximum Shells from its default")
-            << u"Text7"_s << u"120"_s << QString() << down << u"60"_s << "max_shells 60"_ba;
-        QTest::newRow("speed steps by ten")
-            << u"Text11"_s << u"320"_s << QString() << down << u"310"_s << "sv_maxspeed 310"_ba;
-        QTest::newRow("letters refused") << u"Text2"_s << QString() << u"1a2b"_s << 0 << u"12"_s
-                                         << "mp_roundtime 12"_ba;
+        QTest::addColumn<QByteArray>("written"); // the box's line in the file
+        QTest::addColumn<QString>("told");       // instead, a part of what Done says
         QTest::newRow("past the top refused, below the range told")
-            << u"Text2"_s << QString() << u"20"_s << 0 << u"2"_s << QByteArray();
+            << u"Text2"_s << QString() << u"20"_s << u"2"_s << QByteArray() << u"needs a number"_s;
         QTest::newRow("a default past the range stands")
-            << u"Text7"_s << u"120"_s << u"5"_s << 0 << u"120"_s << "max_shells 120"_ba;
-        QTest::newRow("kept as typed") << u"Text3"_s << u"0"_s << u"5"_s << 0 << u"05"_s << "mp_timelimit 05"_ba;
-        QTest::newRow("empty told") << u"Text11"_s << QString() << QString() << 0 << QString() << QByteArray();
+            << u"Text7"_s << u"120"_s << u"5"_s << u"120"_s << "max_shells 120"_ba << QString();
+        QTest::newRow("kept as typed") << u"Text3"_s << u"0"_s << u"5"_s << u"05"_s << "mp_timelimit 05"_ba
+                                       << QString();
+        QTest::newRow("empty told") << u"Text11"_s << QString() << QString() << QString() << QByteArray()
+                                    << u"needs a number"_s;
+        QTest::newRow("a comma refused") << u"Text1"_s << QString() << u"Dust, Inferno"_s << u"Dust, Inferno"_s
+                                         << QByteArray() << u"comma"_s;
     }
 
-    void numberBoxesTakeWhatTheirArrowsGive()
+    void doneTakesTheBoxesAsTheyStand()
     {
         QFETCH(QString, box);
         QFETCH(QString, before);
         QFETCH(QString, typed);
-        QFETCH(int, arrow);
         QFETCH(QByteArray, written);
+        QFETCH(QString, told);
         MapGame maps;
+        maps.game.write(u"LISTENSERVER.CFG"_s, "// trevlin LISTENSERVER Config File\r\nhostname \"Mine\"\r\n");
         ConfigScreen screen(maps.session, maps.random);
         MessageAnswerer answerer;
         answerer.arm();
-        screen.load(); // the defaults, after the message that there is no file
+        screen.load();
+        QVERIFY2(answerer.text().contains(u"Not A Trevlin Config File"_s), qPrintable(answerer.text()));
         auto *text = child<QLineEdit>(&screen, box);
         text->setText(before);
         QTest::keyClicks(text, typed);
-        if (arrow)
-            QTest::keyClick(text, Qt::Key(arrow));
         QTEST(text->text(), "shown");
         child<QAbstractButton>(&screen, u"Command1"_s)->click();
-        QCOMPARE(answerer.texts().size(), written.isEmpty() ? 2 : 1);
-        if (written.isEmpty()) {
-            QVERIFY2(answerer.text().contains(text->accessibleName()), qPrintable(answerer.text()));
-            QVERIFY(!maps.game.exists(u"listenserver.cfg"_s));
+        QCOMPARE(answerer.texts().size(), told.isEmpty() ? 1 : 2);
+        const QByteArray file = maps.game.read(u"LISTENSERVER.CFG"_s);
+        if (told.isEmpty()) {
+            QVERIFY2(file.contains("\r\n" + written + "\r\n") && file.contains("hostname \"SERVER NAME!\""), file);
         } else {
-            QVERIFY(maps.game.read(u"listenserver.cfg"_s).contains("\r\n" + written + "\r\n"));
+            QVERIFY2(answerer.text().contains(text->accessibleName()) && answerer.text().contains(told),
+                     qPrintable(answerer.text()));
+            QVERIFY(screen.result() != QDialog::Accepted && file.startsWith("// trevlin"));
         }
-    }
-
-    void readsForeignFilesAsTheDefaultsAndRefusesCommas()
-    {
-        MainScreenHarness h;
-        h.setUp({});
-        h.game.write(u"LISTENSERVER.CFG"_s, "// trevlin LISTENSERVER Config File\r\nhostname \"Mine\"\r\n");
-        h.window->startUp();
-        MessageAnswerer answerer;
-        answerer.arm();
-        h.find<QAction>(u"config"_s)->trigger();
-        QVERIFY2(answerer.text().contains(u"Not A Trevlin Config File"_s), qPrintable(answerer.text()));
-        ConfigScreen *screen = h.window->findChild<ConfigScreen *>();
-        QVERIFY(screen->config() == ListenServerConfig::defaults());
-
-        child<QLineEdit>(screen, u"Text1"_s)->setText(u"Dust, Inferno"_s);
-        child<QAbstractButton>(screen, u"Command1"_s)->click();
-        QVERIFY2(answerer.text().startsWith(u"The box \"Server Name\" holds a comma"_s), qPrintable(answerer.text()));
-        QVERIFY(screen->isVisible());
-        QVERIFY(h.game.read(u"LISTENSERVER.CFG"_s).startsWith("// trevlin"));
     }
 
     // The map cycle and message editors open only for a valid folder, and once each; every control of the three
@@ -229,20 +206,14 @@ private Q_SLOTS:
         QCOMPARE(rows(files), u"as_oilrig.bsp cs_office.bsp de_aztec.bsp de_dust.bsp de_nuke.bsp"_s.split(u' '));
         QCOMPARE(rows(cycle), (QStringList{u"de_dust"_s, u"cs_office"_s}));
 
-        // Maps without RamBot waypoints carry a sign and say why, in both lists.
-        const QModelIndex signed_ = files->model()->index(1, 0);
-        const auto marks = [&signed_](const QListView *list) {
-            QList<bool> marked;
-            for (int row = 0; row < list->model()->rowCount(); ++row) {
-                const QModelIndex index = list->model()->index(row, 0);
-                marked.append(!index.data(Qt::ToolTipRole).toString().isEmpty()
-                              && index.data(Qt::DecorationRole).value<QIcon>().cacheKey()
-                                  == signed_.data(Qt::DecorationRole).value<QIcon>().cacheKey());
-            }
-            return marked;
+        // A map without RamBot waypoints carries a sign and says why, in both lists; which maps those are is
+        // tst_serverfiles' marksMapsWithoutWaypoints.
+        const auto marked = [](const QListView *list, int row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            return !index.data(Qt::ToolTipRole).toString().isEmpty()
+                && !index.data(Qt::DecorationRole).value<QIcon>().isNull();
         };
-        QCOMPARE(marks(files), (QList<bool>{true, true, true, false, false}));
-        QCOMPARE(marks(cycle), (QList<bool>{false, true}));
+        QVERIFY(marked(files, 1) && !marked(files, 3) && marked(cycle, 1) && !marked(cycle, 0));
         select(files, {4, 0, 2});
         child<QAbstractButton>(window, u"Command1"_s)->click();
         child<QAbstractButton>(window, u"Command1"_s)->click();
@@ -269,37 +240,39 @@ private Q_SLOTS:
         QCOMPARE(drawn, u"as_oilrig cs_office de_aztec de_dust de_nuke"_s.split(u' '));
         const QStringList beforeSix = rows(cycle);
         count->setText(u"6"_s);
-        MessageAnswerer answerer;
-        answerer.arm();
-        child<QAbstractButton>(window, u"Command6"_s)->click();
-        QCOMPARE(answerer.texts().size(), 1);
+        {
+            MessageAnswerer answerer;
+            answerer.arm();
+            child<QAbstractButton>(window, u"Command6"_s)->click();
+            QCOMPARE(answerer.texts().size(), 1);
+        }
         QCOMPARE(rows(cycle), beforeSix);
 
+        // Escape asks before the edits go: Cancel goes back to them, and Done then keeps them.
+        const auto escape = [&window](QDialogButtonBox::StandardButton answer) {
+            MessageAnswerer asked(answer);
+            asked.arm();
+            QTest::keyClick(window, Qt::Key_Escape);
+            QStringList buttons = asked.buttons();
+            buttons.sort();
+            return buttons.join(u' ');
+        };
+        QCOMPARE(escape(QDialogButtonBox::Cancel), u"Cancel No Yes"_s);
+        QVERIFY(window && window->isVisible());
         child<QAbstractButton>(window, u"Command4"_s)->click();
         QTRY_VERIFY(!window);
-        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), (beforeSix.join(u"\r\n"_s) + u"\r\n"_s).toLatin1());
-    }
+        const QByteArray saved = (beforeSix.join(u"\r\n"_s) + u"\r\n"_s).toLatin1();
+        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), saved);
 
-    void clearsAndCancels()
-    {
-        MapGame maps;
-        QPointer<MapCycle> window = maps.open();
+        // Opened again, it reads them back; Clear empties the cycle, and No to Escape's question lets that go.
+        window = maps.open();
+        cycle = child<QListView>(window, u"List1"_s);
+        QCOMPARE(rows(cycle), beforeSix);
         child<QAbstractButton>(window, u"Command3"_s)->click();
-        QCOMPARE(rows(child<QListView>(window, u"List1"_s)), QStringList());
-        // Escape asks before the edits go: Cancel goes back to them, No lets them go.
-        for (const auto answer : {QDialogButtonBox::Cancel, QDialogButtonBox::No}) {
-            MessageAnswerer answerer(answer);
-            answerer.arm();
-            QTest::keyClick(window, Qt::Key_Escape);
-            QCOMPARE(answerer.texts().size(), 1);
-            QStringList buttons = answerer.buttons();
-            buttons.sort();
-            QCOMPARE(buttons, u"Cancel No Yes"_s.split(u' '));
-            if (answer == QDialogButtonBox::Cancel)
-                QVERIFY(window && window->isVisible());
-        }
+        QCOMPARE(rows(cycle), QStringList());
+        QCOMPARE(escape(QDialogButtonBox::No), u"Cancel No Yes"_s);
         QTRY_VERIFY(!window);
-        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), "de_dust\r\n\r\ncs_office\r\n"_ba);
+        QCOMPARE(maps.game.read(u"mapcycle.txt"_s), saved);
     }
 
     void opensWithoutMapsOrCycle()
@@ -330,17 +303,18 @@ private Q_SLOTS:
         QCOMPARE(text->font(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
         QCOMPARE(QApplication::focusWidget(), text);
 
-        // Coming back to the window reads nothing again; Enter in the box starts a line, it does not close.
-        opener.show();
-        QVERIFY(QTest::qWaitForWindowActive(&opener));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QCOMPARE(text->toPlainText(), u"Welcome\nHave fun\n"_s);
+        // Enter in the box starts a line, it does not close; coming back to the window reads nothing again over
+        // what was typed.
         QTest::keyClicks(text, u"Bye"_s);
         QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClicks(text, u"x"_s);
         QVERIFY(window->isVisible());
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowActive(&opener));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(text->toPlainText(), u"Welcome\nHave fun\nBye\n\nx"_s);
         child<QAbstractButton>(window, u"Command1"_s)->click();
         QTRY_VERIFY(!window);
         QCOMPARE(maps.game.read(u"motd.txt"_s), "Welcome\r\nHave fun\r\nBye\r\n\r\nx\r\n"_ba);
