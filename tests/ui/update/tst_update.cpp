@@ -119,6 +119,26 @@ private Q_SLOTS:
         m_server.reset();
     }
 
+    // What the status line says at each state of the transfer of the version list.
+    void everyStateIsShown()
+    {
+        m_server->serve("/Versions.txt", "Trevlin\r\n2.0\r\n");
+        m_window = new Update(*m_session, *m_settings);
+        QStringList shown;
+        auto *status = child<QLabel>(u"Label1"_s);
+        connect(child<UpdateClient>(QString()), &UpdateClient::stateChanged, status,
+                [&] { shown.append(status->text()); });
+        QSignalSpy filled(m_window.data(), &Update::rowsFilled);
+        m_window->show();
+        QVERIFY(filled.wait(5000));
+        QStringList states;
+        using enum UpdateClient::State;
+        for (const UpdateClient::State state :
+             {LookingUp, ServerFound, Connecting, Connected, Requesting, RequestSent, Receiving, ResponseReceived})
+            states.append(UpdateClient::stateText(state));
+        QCOMPARE(shown, states);
+    }
+
     void rowsAndMarks()
     {
         // Five pairs: the later items have no server version. The fifth item has long versions and a long date.
