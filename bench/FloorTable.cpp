@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 
 namespace FloorTable {
 
@@ -65,6 +66,16 @@ std::size_t plainRead(const std::string &path)
     const std::string bytes = readWhole(path);
     keep(bytes.data());
     return bytes.size();
+}
+
+std::size_t plainReadAndCountLines(const std::string &path)
+{
+    const std::string bytes = readWhole(path);
+    std::size_t lines = 0;
+    for (const char *at = bytes.data(), *end = at + bytes.size();
+         (at = static_cast<const char *>(std::memchr(at, '\n', std::size_t(end - at)))); ++at)
+        ++lines;
+    return lines;
 }
 
 std::size_t plainReadAndSplit(const std::string &path)

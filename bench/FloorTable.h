@@ -33,6 +33,8 @@ struct Row
 std::size_t plainReadAndSplit(const std::string &path);
 // The file read whole; its size.
 std::size_t plainRead(const std::string &path);
+// The file read whole and its line feeds counted: the least a random pick of one of its lines needs.
+std::size_t plainReadAndCountLines(const std::string &path);
 // The names in the folder, sorted without regard to letter case; their count.
 std::size_t plainListAndSort(const std::string &folder);
 
