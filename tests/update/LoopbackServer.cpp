@@ -1,6 +1,5 @@
 #include "LoopbackServer.h"
 
-#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -74,7 +73,6 @@ void LoopbackServer::answer(QTcpSocket *socket, const QByteArray &path)
     socket->write(head + "\r\n");
     if (route.stall)
         return;
-    QPointer<QTcpSocket> guarded(socket);
     if (route.endless || route.dripMs > 0) {
         auto *timer = new QTimer(socket);
         timer->start(route.endless ? 1 : route.dripMs);
