@@ -5,16 +5,12 @@
 #include "Session.h"
 
 #include <QAccessible>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSet>
 #include <QToolBar>
-#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -113,15 +109,6 @@ void work(Editor &e, QWidget *dialog, const QString &steps)
 }
 
 } // namespace
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void record(const QUrl &url) { urls << url; }
-};
 
 class TestEntryDialogs : public QObject
 {
@@ -344,25 +331,6 @@ private Q_SLOTS:
         // The same draw from the same start, but where the dialog seeds its random source from the clock.
         if (!reseeds)
             QCOMPARE(drawn[0], drawn[1]);
-    }
-
-    void editBotNamesOpensNameFile()
-    {
-        UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(u"file"_s, &recorder, "record");
-        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
-        Editor e(u"RamBot"_s);
-        QDialog *dialog = e.open(u"multiple"_s);
-        QCOMPARE(e.pressIn(dialog, u"Command3"_s).size(), 1); // no name file to open
-
-        QVERIFY(recorder.urls.isEmpty());
-
-        e.game.write(u"trnames.txt"_s, nameFile(3));
-        QCOMPARE(e.pressIn(dialog, u"Command3"_s), QStringList());
-        QCOMPARE(recorder.urls.size(), 1);
-        QCOMPARE(QFileInfo(recorder.urls.constFirst().toLocalFile()).canonicalFilePath(),
-                 QFileInfo(e.game.gameDir() + u"/trnames.txt"_s).canonicalFilePath());
-        QVERIFY(dialog->isVisible());
     }
 
     void everyControlIsNamed_data()

@@ -393,37 +393,6 @@ private Q_SLOTS:
         QVERIFY(h.modified());
     }
 
-    void spinnerSteps_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("taken"); // what the box holds after the typing
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("expected");
-        // Time Before Bot Entry steps between 3 and 10, in either format; how a spinner refuses letters is
-        // tst_serverwindows' to show.
-        QTest::newRow("up") << ramBot << u"5"_s << u"5"_s << int(Qt::Key_Up) << u"6"_s;
-        QTest::newRow("at the top") << ramBot << u"10"_s << u"10"_s << int(Qt::Key_Up) << u"10"_s;
-        QTest::newRow("at the bottom") << podBot << u"3"_s << u"3"_s << int(Qt::Key_Down) << u"3"_s;
-        QTest::newRow("typed beyond the range") << podBot << u"30"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
-    }
-    void spinnerSteps()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        QFETCH(int, key);
-        QFETCH(QString, expected);
-        EditorHarness h(control);
-        auto *field = h.at<QLineEdit>(u"Text1"_s);
-        const RosterOptions &options = h.editor->document().options();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTEST(options.text(RosterOptions::Field::TimeBeforeBotEntry), "taken");
-        QTest::keyClick(field, Qt::Key(key));
-        QCOMPARE(field->text(), expected);
-        QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), expected);
-    }
-
     void editDialogActsOnTheRowSelectedAtDone()
     {
         EditorHarness h(podBot);
