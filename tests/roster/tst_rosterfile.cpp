@@ -135,8 +135,6 @@ private Q_SLOTS:
         row("AndroidBot, quoted names, PodBot's options not written", "AndroidBot",
             u"text TimeBeforeBotEntry 5; check AutoTeamBalance; check JasonMode"_s, u"pause 5;mp_autoteambalance 1"_s,
             twoAndroidBots, u"addbot 80 2 \"Alpha\";addbot 5 0 \"Bravo\""_s);
-        row("AndroidBot, empty delay written as 3, a Latin-1 name", "AndroidBot", u"text TimeBeforeBotEntry"_s,
-            u"pause 3;mp_autoteambalance 0"_s, u"Zo\u00eb|Terrorist|100|"_s, u"addbot 100 1 \"Zo\u00eb\""_s);
         row("PodBot, every option set, bare names, Auto Assign as 5", "PodBot",
             u"text TimeBeforeBotEntry 7; uncheck BotChatting; check JasonMode; text MinimumBotSkill 85; "
             "check AutoTeamBalance"_s,
