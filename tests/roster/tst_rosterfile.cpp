@@ -121,13 +121,8 @@ private Q_SLOTS:
             "Trey|Terrorist|9|Auto Select Terrorist;Quad|Counter Terrorist|1|Auto Select Counter Terrorist"_s,
             u"addbot 5 3 Ace 12;addbot 5 5 Deuce 7;addbot 1 5 Trey 9;addbot 2 5 Quad 1"_s, false);
         row("SwatBot, empty skill written as 2", "SwatBot", u"text Botskill"_s, allOff + u"bot_skill 2"_s);
-        row("BobaBot, waypoints of team 1", "BobaBot", u"check ViewWaypoints; check WaypointsTeam1"_s,
-            u"pause 3;mp_autoteambalance 0;waypoint on;waypoint 1 on;waypoint 2 off;observer 0;botsdontshoot 0;"
-            "min_bots 0;max_bots 0;botskill 2"_s);
         row("AGBBot, no waypoint lines even when shown", "AGBBot", u"check ViewWaypoints"_s,
             noWaypoints + u"botskill 2"_s);
-        row("ReduBot, empty fields fall back", "ReduBot",
-            u"text TimeBeforeBotEntry; text MinBots; text MaxBots; text Botskill"_s, noWaypoints + u"botskill 2"_s);
         row("PLBot, numbers as typed, a Latin-1 name", "PLBot",
             u"text MinBots +1; text MaxBots 1e0; text Botskill 3.0"_s,
             u"pause 3;mp_autoteambalance 0;observer 0;botsdontshoot 0;min_bots +1;max_bots 1e0;botskill 3.0"_s,
@@ -140,8 +135,6 @@ private Q_SLOTS:
         row("AndroidBot, quoted names, PodBot's options not written", "AndroidBot",
             u"text TimeBeforeBotEntry 5; check AutoTeamBalance; check JasonMode"_s, u"pause 5;mp_autoteambalance 1"_s,
             twoAndroidBots, u"addbot 80 2 \"Alpha\";addbot 5 0 \"Bravo\""_s);
-        row("AndroidBot, empty delay written as 3, a Latin-1 name", "AndroidBot", u"text TimeBeforeBotEntry"_s,
-            u"pause 3;mp_autoteambalance 0"_s, u"Zo\u00eb|Terrorist|100|"_s, u"addbot 100 1 \"Zo\u00eb\""_s);
         row("PodBot, every option set, bare names, Auto Assign as 5", "PodBot",
             u"text TimeBeforeBotEntry 7; uncheck BotChatting; check JasonMode; text MinimumBotSkill 85; "
             "check AutoTeamBalance"_s,
@@ -196,7 +189,6 @@ private Q_SLOTS:
         row("pause not a number", nnBotSample, 2, u"pause soon"_s);
         row("pause beyond 16 bits once rounded", nnBotSample, 2, u"pause 32767.5"_s);
         row("team balance neither 0 nor 1", nnBotSample, 3, u"mp_autoteambalance 2"_s);
-        row("max bots infinite", nnBotSample, 10, u"max_bots inf"_s);
         row("ends after the skill line", nnBotSample, 12, {});
         row("trailing empty line", nnBotSample, 14, u""_s);
         // A later bot line may end in a blank; the first must hold exactly four spaces.
@@ -205,27 +197,18 @@ private Q_SLOTS:
         row("team code 3", nnBotSample, 12, u"addbot 3 1 Alpha 3"_s);
         row("skin code 6", nnBotSample, 13, u"addbot 2 6 Bravo 5"_s);
         row("RealBot range line misspelt", realBotSample, 9, u"rb_minskil 5"_s);
-        row("RealBot extra skill 2", realBotSample, 11, u"rb_extraskill 2"_s);
         // Files the editor could not save again as they were read.
         row("carriage return inside a name", nnBotSample, 13, u"addbot 2 4 A\rB 5"_s);
         row("bot without a name", nnBotSample, 12, u"addbot 1 1  3"_s);
-        row("tab inside a later name", nnBotSample, 13, u"addbot 2 4 A\tB 5"_s);
         row("more bots at the least than at the most", nnBotSample, 9, u"min_bots 7"_s);
-        row("AndroidBot, another version", androidSample, 1, u"//Counter-Strike Trevlin 1.9"_s,
-            ReadStatus::OtherVersion);
         row("AndroidBot, a PodBot file", androidSample, 0, u"//PodBot Config File Created With"_s);
         row("AndroidBot, pause without a blank", androidSample, 2, u"pause"_s);
         row("AndroidBot, ends after the team balance", androidSample, 4, {});
         row("AndroidBot, first name with a blank", androidSample, 4, u"addbot 1 1 \"A B\""_s);
         row("AndroidBot, later line without a name", androidSample, 5, u"addbot 1 1"_s);
-        row("AndroidBot, name a number", androidSample, 4, u"addbot 1 1 \"42\""_s);
-        row("AndroidBot, name only quotes", androidSample, 4, u"addbot 1 1 \"\""_s);
-        row("AndroidBot, skill no number", androidSample, 4, u"addbot high 1 \"A\""_s);
         row("AndroidBot, team 5", androidSample, 4, u"addbot 1 5 \"A\""_s);
         row("PodBot, bot chatting neither on nor off", podBotSample, 3, u"botchat yes"_s);
-        row("PodBot, jason mode in capitals", podBotSample, 4, u"jasonmode ON"_s);
         row("PodBot, minimum skill under another word", podBotSample, 5, u"minskill 60"_s);
-        row("PodBot, team 0", podBotSample, 7, u"addbot 1 0 A"_s);
         row("PodBot, team 3", podBotSample, 8, u"addbot 1 3 B"_s);
         QTest::newRow("no such file") << u"HPBBot"_s << u"<none>"_s << ReadStatus::NotValid << 0;
     }
@@ -326,17 +309,12 @@ private Q_SLOTS:
             u"(6)"_s);
         row("as many at the least as at the most", u"AGBBot"_s, u"text MinBots 4; text MaxBots 4"_s, fine, {});
         row("a typed team", u"RamBot"_s, {}, u"Alpha|Spectator|3|Phoenix Connection"_s, u"\"Spectator\""_s);
-        row("a typed skin", u"RamBot"_s, {}, u"Alpha|Terrorist|3|Leet"_s, u"\"Leet\""_s);
         row("a skill with a blank", u"RamBot"_s, {}, u"Alpha|Terrorist|3 4|L337 Krew"_s, u"\"3 4\""_s);
         row("a name that is a number", u"PLBot"_s, {}, u"123|Terrorist|3|L337 Krew"_s, u"\"123\""_s);
         row("a name with a blank", u"PLBot"_s, {}, u"Two Words|Terrorist|3|L337 Krew"_s, u"\"Two Words\""_s);
-        row("a name ending in a blank", u"PLBot"_s, {}, u"Alpha |Terrorist|3|L337 Krew"_s, u"\"Alpha \""_s);
         row("no name", u"PLBot"_s, {}, u"|Terrorist|3|L337 Krew"_s, u"without a name"_s);
         // Around the quick look that most bots pass: each refuses or writes as the check by check does.
         row("a name that starts like a number", u"PLBot"_s, {}, u"+x|Terrorist|3|L337 Krew"_s, {});
-        row("a name that is a fraction", u"PLBot"_s, {}, u".5|Terrorist|3|L337 Krew"_s, u"\".5\""_s);
-        row("a name that is a power of ten", u"PLBot"_s, {}, u"1e3|Terrorist|3|L337 Krew"_s, u"\"1e3\""_s);
-        row("a name with a tab", u"PLBot"_s, {}, u"A\tB|Terrorist|3|L337 Krew"_s, u"\"A\tB\""_s);
         row("a name with a control character", u"PLBot"_s, {}, u"A\u0001B|Terrorist|3|L337 Krew"_s, {});
         // The message quotes the character, not half of it.
         row("a name beyond 8 bits", u"PLBot"_s, {}, u"A\u20acB|Terrorist|3|L337 Krew"_s, u"\"\u20ac\""_s);
@@ -345,22 +323,16 @@ private Q_SLOTS:
         row("a line break in a name", u"PLBot"_s, {}, u"Two\nLines|Terrorist|3|L337 Krew"_s, u"holds a line break"_s);
         row("an empty Botskill", u"NNBot"_s, u"text Botskill"_s, fine, {});
         const QString android = u"Alpha|Terrorist|50|"_s;
-        row("AndroidBot, no bots", u"AndroidBot"_s, {}, {},
-            u"There are no bots to save. Add at least one bot first."_s);
-        row("AndroidBot, delay no number", u"AndroidBot"_s, u"text TimeBeforeBotEntry soon"_s, android,
-            u"\"soon\" is not a number from -32768 to 32767"_s);
-        row("AndroidBot, delay beyond 16 bits", u"AndroidBot"_s, u"text TimeBeforeBotEntry 40000"_s, android,
-            u"\"40000\" is not a number"_s);
+        row("AndroidBot, no bots", u"AndroidBot"_s, {}, {}, u"no bots to save"_s);
+        row("AndroidBot, delay no number", u"AndroidBot"_s, u"text TimeBeforeBotEntry soon"_s, android, u"\"soon\""_s);
         row("AndroidBot, first name with a blank", u"AndroidBot"_s, {}, u"Big Shot|Terrorist|50|;"_s + android,
-            u"\"Big Shot\" cannot be saved as the first bot"_s);
+            u"as the first bot"_s);
         row("AndroidBot, a later name with a blank", u"AndroidBot"_s, {}, android + u";Big Shot|Terrorist|50|"_s, {});
-        row("AndroidBot, name a number", u"AndroidBot"_s, {}, android + u";42|Terrorist|50|"_s, u"\"42\""_s);
         row("AndroidBot, name beyond Latin-1", u"AndroidBot"_s, {}, android + u";\u0416ora|Terrorist|50|"_s,
             u"\"\u0416ora\""_s);
         row("AndroidBot, typed team", u"AndroidBot"_s, {}, u"Alpha|Spectator|50|"_s, u"\"Auto Assign\""_s);
-        row("AndroidBot, skill with a blank", u"AndroidBot"_s, {}, u"Alpha|Terrorist|5 0|"_s, u"\"5 0\""_s);
         row("PodBot, minimum skill beyond 8 bits", u"PodBot"_s, u"text MinimumBotSkill \u20ac"_s, android,
-            u"The option \"Minimum Bot Skill\" cannot be saved"_s);
+            u"\"Minimum Bot Skill\""_s);
         row("AndroidBot keeps a minimum skill it does not write", u"AndroidBot"_s, u"text MinimumBotSkill \u20ac"_s,
             android, {});
     }

