@@ -44,7 +44,7 @@ private Q_SLOTS:
         QVERIFY(GameFolder::writeBatchFile(game.gameDir()));
         QCOMPARE(game.read(u"HL.BAT"_s), QByteArray("@echo off\r\ncd..\r\nhl.exe -console -game cstrike\r\n"));
         // Replaced whole through a temporary file, which is not left beside it. Faults on the way are tried on
-        // every write path in tst_writefaults.
+        // every write path in tst_filefaults.
         QCOMPARE(QDir(game.gameDir()).entryList(QDir::Files | QDir::Hidden), QStringList{u"HL.BAT"_s});
         // A batch file the user has extended is followed as it stands.
         game.write(u"HL.BAT"_s, "@echo off\r\ncd..\r\nhl.exe -console -game cstrike +map de_quarry\r\n");

@@ -304,7 +304,7 @@ private Q_SLOTS:
     }
 
     // A write or a deletion of bot.cfg that fails leaves the choice as it was: here a folder stands in its place.
-    // That the files themselves survive every kind of write fault is tst_writefaults' business.
+    // That the files themselves survive every kind of write fault is tst_filefaults' business.
     void failedAutostartWritesKeepTheChoice()
     {
         GameDirFixture game;

@@ -288,7 +288,7 @@ private Q_SLOTS:
         QTest::newRow("variant gone") << setUp << u"Option2"_s << ok << chooseFolder << false;
         QTest::newRow("no launcher") << u"no launcher"_s << u"Option7"_s << ok << u"hl.sh or hl_linux"_s << false;
         // A folder in liblist.gam's place. That the game folder keeps its own liblist.gam, on a read-only disk too,
-        // is tst_writefaults' business; here the window says so and starts nothing.
+        // is tst_filefaults' business; here the window says so and starts nothing.
         QTest::newRow("liblist.gam cannot be replaced")
             << u"no liblist.gam file"_s << u"Option7"_s << ok << u"still holds its previous liblist.gam"_s << false;
         // NNBot's copy names a newer game version than the one installed: the user is asked first.
