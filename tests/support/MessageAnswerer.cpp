@@ -10,6 +10,7 @@ MessageAnswerer::MessageAnswerer(QDialogButtonBox::StandardButton answer)
 {
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &MessageAnswerer::answer);
+    arm();
 }
 
 void MessageAnswerer::arm()

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <QTimer>
 
-// Answers every message box that opens while it is armed, always with the same answer: arm it before the action
-// that opens them, then check what was seen once the action has returned. text() and the others describe the
-// last box; texts() lists them all.
+// Answers every message box that opens while it is armed, always with the same answer: it is armed from its
+// making, and arm() arms it afresh, forgetting what it saw; make it before the action that opens them, then check
+// what was seen once the action has returned. text() and the others describe the last box; texts() lists them all.
 class MessageAnswerer : public QObject
 {
     Q_OBJECT

@@ -162,7 +162,6 @@ private Q_SLOTS:
         if (handled)
             QDesktopServices::setUrlHandler(url.scheme(), &shell, "open");
         MessageAnswerer answerer;
-        answerer.arm();
         about->findChild<QAbstractButton *>(link)->click();
         QDesktopServices::unsetUrlHandler(url.scheme());
         QCOMPARE(shell.opened, handled ? QList<QUrl>{url} : QList<QUrl>{});

@@ -210,7 +210,6 @@ void TestDialogKeys::autostartDialogFollowsTheChoice()
 
     Widgets::clickItem(dialog->findChild<QListWidget *>(u"File1"_s), file);
     MessageAnswerer answerer;
-    answerer.arm();
     dialog->findChild<QPushButton *>(u"Command1"_s)->click();
     QCOMPARE(answerer.answered(), !taken);
     QCOMPARE(h.game.exists(u"bot.cfg"_s), taken);
@@ -261,7 +260,6 @@ void TestDialogKeys::doneAsksWheneverTheRosterChanged()
     }
     // Nothing can be saved without bots: the question offers to discard the change or to stay.
     MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
-    answerer.arm();
     Widgets::press(editor, u"Command3"_s);
     QCOMPARE(answerer.buttons(), (QStringList{u"Yes"_s, u"No"_s}));
     QTRY_COMPARE(!editor || !editor->isVisible(), answer == QDialogButtonBox::Yes);

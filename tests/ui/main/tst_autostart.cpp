@@ -96,7 +96,6 @@ private Q_SLOTS:
             return;
 
         MessageAnswerer answerer;
-        answerer.arm();
         if (how == "typed"_L1) {
             QTest::keyClicks(dialog->findChild<QLineEdit *>(u"Path1"_s), file);
             QCOMPARE(dialog->findChild<FileBrowser *>()->selectedFile(), file);
@@ -148,7 +147,6 @@ private Q_SLOTS:
                 {u"Unsaved"_s, u"Terrorist"_s, u"1"_s, u"Random"_s});
         }
         MessageAnswerer answerer(answer);
-        answerer.arm();
         QTest::mouseDClick(f.find(u"Label2"_s), Qt::LeftButton);
         RosterWindow *editor = f.window->findChild<RosterWindow *>();
         QVERIFY(editor && editor->isVisible());

@@ -23,7 +23,6 @@
 struct EditorControls
 {
     RosterWindow *editor = nullptr;
-    MessageAnswerer answerer;
 
     bool android() const { return editor->objectName() == QLatin1StringView("AndroidMain"); }
     QString named(const QString &names) const
@@ -77,7 +76,7 @@ struct EditorControls
     // The messages that a mouse click on a dialog's button brings up, each answered with OK.
     QStringList pressIn(QWidget *dialog, const QString &button = QStringLiteral("Command1"))
     {
-        answerer.arm();
+        MessageAnswerer answerer;
         QTest::mouseClick(Widgets::child<QPushButton>(dialog, button), Qt::LeftButton);
         return answerer.texts();
     }

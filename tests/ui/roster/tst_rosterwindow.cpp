@@ -246,7 +246,6 @@ private Q_SLOTS:
                          + " Config File Created With\r\n//Counter-Strike Trevlin 2.0\r\n");
         {
             MessageAnswerer no{QDialogButtonBox::No};
-            no.arm();
             h.at<QAction>(u"Open"_s)->trigger();
             h.load(u"broken.cfg"_s);
             QCOMPARE(no.texts().size(), 2);
@@ -259,11 +258,9 @@ private Q_SLOTS:
         // No bots are left to lose, so the generic Done asks nothing; AndroidBot's asks about its changed roster all
         // the same, and Yes lets it go. A good file read in a new editor can be saved at once.
         MessageAnswerer discard{QDialogButtonBox::Yes};
-        discard.arm();
         h.at<QPushButton>(h.done())->click();
         QVERIFY(discard.answered() == (control != ramBot) && !h.visibleEditor());
         MessageAnswerer none;
-        none.arm();
         h.openEditor(control);
         h.at<QAction>(u"Open"_s)->trigger();
         h.load(u"saved.cfg"_s);
@@ -329,7 +326,6 @@ private Q_SLOTS:
                                                                        {u"yes"_s, QDialogButtonBox::Yes},
                                                                        {u"cancel"_s, QDialogButtonBox::Cancel}};
         MessageAnswerer answerer(buttons.value(answer, MessageAnswerer::pressEscape));
-        answerer.arm();
         if (how == "Done"_L1)
             h.at<QPushButton>(h.done())->click();
         else if (how == "close box"_L1)

@@ -75,7 +75,6 @@ private Q_SLOTS:
         h.game.write(u"maps/de_dust.bsp"_s);
         h.window->startUp();
         MessageAnswerer answerer;
-        answerer.arm();
         child<QAbstractButton>(h.window.get(), u"Command9"_s)->click();
         QCOMPARE(answerer.texts().size(), 1); // the file is not there: the defaults are shown
         QCOMPARE(h.game.read(u"game.trb"_s), "exec skill.cfg\r\n"_ba);
@@ -122,8 +121,8 @@ private Q_SLOTS:
         QCOMPARE(h.game.read(u"listenserver.cfg"_s), written);
     }
 
-    // How a spinner steps and which keys its box takes is the roster window's spinnerSteps; here Done takes what
-    // the boxes hold, a default beyond the range and a number as typed, and tells of a box it cannot take. The
+    // Done takes what the boxes hold, a default beyond the range and a number as typed, and tells of a box it
+    // cannot take; an arrow key steps a box in the test above. The
     // folder holds a file of another program's, named in upper case: its values are not taken, Done replaces it.
     void doneTakesTheBoxesAsTheyStand_data()
     {
@@ -156,7 +155,6 @@ private Q_SLOTS:
         maps.game.write(u"LISTENSERVER.CFG"_s, "// trevlin LISTENSERVER Config File\r\nhostname \"Mine\"\r\n");
         ConfigScreen screen(maps.session, maps.random);
         MessageAnswerer answerer;
-        answerer.arm();
         screen.load();
         QVERIFY2(answerer.text().contains(u"Not A Trevlin Config File"_s), qPrintable(answerer.text()));
         auto *text = child<QLineEdit>(&screen, box);
@@ -242,7 +240,6 @@ private Q_SLOTS:
         count->setText(u"6"_s);
         {
             MessageAnswerer answerer;
-            answerer.arm();
             child<QAbstractButton>(window, u"Command6"_s)->click();
             QCOMPARE(answerer.texts().size(), 1);
         }
@@ -251,7 +248,6 @@ private Q_SLOTS:
         // Escape asks before the edits go: Cancel goes back to them, and Done then keeps them.
         const auto escape = [&window](QDialogButtonBox::StandardButton answer) {
             MessageAnswerer asked(answer);
-            asked.arm();
             QTest::keyClick(window, Qt::Key_Escape);
             QStringList buttons = asked.buttons();
             buttons.sort();
@@ -279,7 +275,6 @@ private Q_SLOTS:
     {
         MapGame maps(false);
         MessageAnswerer answerer;
-        answerer.arm();
         MapCycle window(maps.session, maps.random, &maps.opener);
         QCOMPARE(answerer.texts().size(), 1); // there is no maps folder
         QCOMPARE(rows(child<QListView>(&window, u"File1"_s)), QStringList());
