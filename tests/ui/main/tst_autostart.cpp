@@ -1,4 +1,3 @@
-#include "AutostartFrame.h"
 #include "FileBrowser.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
@@ -12,10 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -42,30 +39,6 @@ class TestAutostart : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void statusTextFollowsThePointer()
-    {
-        Frame f;
-        auto *toolbar = f.find<QToolBar>(u"Toolbar1"_s);
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        auto *status = f.find<QLineEdit>(u"Text2"_s);
-        const int boundary
-            = AutostartFrame::statusBoundary(toolbar->logicalDpiX(), f.find(u"folderButton"_s)->geometry().right(),
-                                             f.find(u"cancelButton"_s)->geometry().left());
-        // One hint up to the boundary, the other from the next pixel on.
-        QStringList hints;
-        for (const int x : {boundary, boundary + 1}) {
-            // Over the button itself, as the pointer is.
-            QWidget *button = toolbar->childAt(x, toolbar->height() / 2);
-            QWidget *target = button ? button : toolbar;
-            const QPointF at = target->mapFrom(toolbar, QPointF(x, toolbar->height() / 2));
-            QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &move);
-            hints.append(status->text());
-        }
-        QVERIFY2(!hints.contains(QString()) && hints.at(0) != hints.at(1), qPrintable(hints.join(u" | "_s)));
-    }
-
     void chooseFile_data()
     {
         QTest::addColumn<QString>("option");

@@ -343,6 +343,8 @@ private Q_SLOTS:
         row("from a button to the background", u"Command3 centralwidget"_s, u"Command3 nothing"_s);
         row("from a label to its frame", u"Label6 Frame4 Label8"_s, u"Label6 Frame4 Label8"_s);
         row("from the toolbar to its frame", u"folderButton Frame2 Label2"_s, u"folderButton nothing Label2"_s);
+        row("across the toolbar", u"folderButton cancelButton folderButton"_s,
+            u"folderButton cancelButton folderButton"_s);
         row("an option button leaves it", u"Command4 Option2 Frame1"_s, u"Command4 Command4 Command4"_s);
         row("back over the background", u"centralwidget Command9 centralwidget"_s, u"nothing Command9 nothing"_s);
     }
