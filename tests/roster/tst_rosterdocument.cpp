@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <limits>
-
 using namespace Qt::Literals::StringLiterals;
 using namespace OptionSteps;
 
@@ -30,10 +28,6 @@ void act(RosterDocument &document, const QString &step, const QTemporaryDir &dir
     const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s};
     if (step == "append"_L1) {
         document.append(bot);
-    } else if (step == "replace"_L1) {
-        document.replace(0, bot);
-    } else if (step == "set all"_L1) {
-        document.setAll(u"Counter Terrorist"_s, u"2"_s, u"UK SAS"_s);
     } else if (step.startsWith("remove "_L1)) {
         document.remove(step.sliced(7).toInt());
     } else if (step == "option"_L1) {
@@ -57,8 +51,6 @@ void act(RosterDocument &document, const QString &step, const QTemporaryDir &dir
         QByteArray text = TestFiles::read(path);
         if (kind == "broken"_L1)
             text = text.replace("pause 3", "pause 4").first(text.indexOf("addbot"));
-        else if (kind == "other version"_L1)
-            text.replace("Trevlin 2.0", "Trevlin 1.0");
         TestFiles::write(path, text);
         QCOMPARE(document.load(path).isLoaded(), kind == "good"_L1);
     } else {
@@ -98,14 +90,6 @@ NameList names(int count)
     return NameList::parse(bytes);
 }
 
-QSet<QString> field(const QList<RosterEntry> &entries, QString RosterEntry::*member)
-{
-    QSet<QString> values;
-    for (const RosterEntry &entry : entries)
-        values << entry.*member;
-    return values;
-}
-
 } // namespace
 
 class TestRosterDocument : public QObject
@@ -126,8 +110,6 @@ private Q_SLOTS:
         };
         row("a new document", {}, false, 0);
         row("a bot added", u"append"_s, true, 1);
-        row("every bot changed in an empty roster", u"set all"_s, true, 0);
-        row("a bot replaced", u"append; save; replace"_s, true, 1, u"saved.cfg"_s);
         row("deleting with no bot selected", u"remove -1"_s, false, 0);
         row("the last bot deleted", u"append; save; remove 0"_s, true, 0, u"saved.cfg"_s);
         row("an option changed", u"option"_s, true, 0);
@@ -139,7 +121,6 @@ private Q_SLOTS:
         row("read", u"append; load good"_s, false, 1, u"good.cfg"_s);
         // The options of the lines read before the broken one have changed.
         row("a broken file", u"append; save; load broken"_s, true, 0, u"saved.cfg"_s);
-        row("another version", u"append; save; load other version"_s, false, 0, u"saved.cfg"_s);
     }
 
     void modifiedFollowsTheEdits()
@@ -168,12 +149,11 @@ private Q_SLOTS:
     }
 
     // The columns of the AndroidBot format, every change told as the lists showing them need it; what each format's
-    // lists show is tst_rosterwindow's.
+    // lists show, and how a screen reader hears them, is tst_rosterwindow's.
     void editsReachTheColumns()
     {
-        const QStringList shown{u"C"_s, u"2"_s, u"Counter Terrorist"_s};
         Roster roster(RosterAddOn::find(u"PodBot")->format->columns);
-        const int last = int(shown.size()) - 1;
+        const int last = 2; // name, skill, team
         QAbstractItemModelTester tester(&roster, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy changed(&roster, &QAbstractItemModel::dataChanged);
         roster.assign(bots(u"A|Terrorist|3|L337 Krew;B|Terrorist|4|UK SAS"_s));
@@ -186,12 +166,7 @@ private Q_SLOTS:
         roster.remove(0);
 
         QCOMPARE(roster.entries(), bots(u"Bea|Counter Terrorist|2|French GIGN;C|Counter Terrorist|2|French GIGN"_s));
-        QCOMPARE(roster.columnCount(), shown.size());
-        for (int column = 0; column <= last; ++column) {
-            QCOMPARE(roster.index(1, column).data().toString(), shown.at(column));
-            // A screen reader reads what the column shows.
-            QCOMPARE(roster.index(1, column).data(Qt::AccessibleTextRole), roster.index(1, column).data());
-        }
+        QCOMPARE(roster.columnCount(), last + 1);
     }
 
     void rules_data()
@@ -228,17 +203,11 @@ private Q_SLOTS:
                                    "check Observer; check BotsDontShoot; check ViewWaypoints; check WaypointsTeam2; "
                                    "check ExtraSkill; "_s;
         row("New for RealBot", everything + u"text Botskill 4; renew"_s, u"Botskill=20"_s, true, 11);
-        row("New for another add-on", everything + u"text Botskill 4; renew"_s, {}, true, 11, u"HPBBot"_s);
-        row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew"_s, u"Botskill=20"_s, true, 3);
         row("clearing auto skill puts the add-on's own default", u"check AutoSkill; uncheck AutoSkill"_s, {}, true, 2,
             u"SwatBot"_s);
         // The AndroidBot format's New leaves the team balance as it is.
         const QString podBot = u"check AutoTeamBalance; uncheck BotChatting; check JasonMode; text MinimumBotSkill 80; "
                                "text TimeBeforeBotEntry 9; "_s;
-        row("PodBot's options", podBot,
-            u"TimeBeforeBotEntry=9 MinimumBotSkill=80 [x]AutoTeamBalance [ ]BotChatting "
-            "[x]JasonMode"_s,
-            true, 5, u"PodBot"_s);
         row("New for PodBot", podBot + u"renew"_s, u"[x]AutoTeamBalance"_s, true, 6, u"PodBot"_s);
     }
 
@@ -276,6 +245,7 @@ private Q_SLOTS:
         rows("RealBot", u"1|3.0|50"_s, u"0|51|50.5| 3|3 "_s);
         rows("RamBot", u"20"_s, u"21|nan|\u0663"_s); // the last an Arabic-Indic three
         rows("NNBot", u"5"_s, u"6|0.5|3x|1 0"_s);
+        rows("PodBot", u"0|100"_s, u"101|-1"_s);
     }
 
     void skillInRange()
@@ -295,8 +265,6 @@ private Q_SLOTS:
         QTest::newRow("LF, no final break")
             << QByteArray("1\n2\n3\n4\nAlpha\nBravo") << QStringList{u"Alpha"_s, u"Bravo"_s};
         QTest::newRow("blanks and Latin-1 kept") << nameHeader + " Zo\xeb\t\r\n" << QStringList{u" Zo\u00eb\t"_s};
-        QTest::newRow("empty line inside") << nameHeader + "A\r\n\r\nB\r\n" << QStringList{u"A"_s, QString(), u"B"_s};
-        QTest::newRow("final empty line dropped") << nameHeader + "A\r\n\r\n" << QStringList{u"A"_s};
         QTest::newRow("only one dropped") << nameHeader + "A\n\n\n" << QStringList{u"A"_s, QString()};
         QTest::newRow("empty file") << QByteArray() << QStringList();
         // An editor's Unicode file is decoded, not read as bytes full of NUL and CR.
@@ -322,22 +290,6 @@ private Q_SLOTS:
         QCOMPARE(list.size(), names.size());
     }
 
-    void countsBots_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("count"); // -1: no number
-        QTest::newRow("word") << u"ten"_s << -1;
-        QTest::newRow("whole part") << u"2.7"_s << 2;
-        QTest::newRow("beyond int") << u"1e12"_s << std::numeric_limits<int>::max();
-    }
-
-    void countsBots()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, count);
-        QCOMPARE(MultipleBots::count(text).value_or(-1), count);
-    }
-
     void drawsSkillTeamAndSkin()
     {
         const QStringList skins{u"Seal Team 6 / Phoenix"_s, u"UK SAS / Arctic Avengers"_s, u"Auto Select"_s};
@@ -352,13 +304,13 @@ private Q_SLOTS:
         RandomSource random;
         const QList<RosterEntry> entries = bots.draw(200, list, random);
 
-        QSet<QString> everySkill;
-        for (int skill = 1; skill <= 20; ++skill)
-            everySkill << QString::number(skill);
-        QCOMPARE(field(entries, &RosterEntry::skill), everySkill);
+        // Every skill from 1 to 20 is drawn, both teams and every skin.
+        QSet<QString> drawn;
+        for (const RosterEntry &entry : entries)
+            drawn << entry.skill << entry.team << entry.skin;
+        QCOMPARE(drawn.size(), 20 + 2 + int(skins.size()));
+        QVERIFY(drawn.contains(u"1"_s) && drawn.contains(u"20"_s) && drawn.contains(u"Counter Terrorist"_s));
         QCOMPARE(bots.skill, entries.constLast().skill);
-        QCOMPARE(field(entries, &RosterEntry::team), (QSet<QString>{u"Terrorist"_s, u"Counter Terrorist"_s}));
-        QCOMPARE(field(entries, &RosterEntry::skin), QSet<QString>(skins.cbegin(), skins.cend()));
 
         // Every fresh start draws the same bots, until the source is reseeded.
         RandomSource fresh, reseeded;
