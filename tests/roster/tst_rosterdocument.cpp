@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <limits>
-
 using namespace Qt::Literals::StringLiterals;
 using namespace OptionSteps;
 
@@ -24,16 +22,12 @@ using namespace OptionSteps;
 // its options, and the bots the add-several dialog draws for it from a name list.
 namespace {
 
-// Does one step of the language "append; option; save; load good; ..." to document, with files in dir.
+// Does one step of the language "append; option; save; load broken; ..." to document, with files in dir.
 void act(RosterDocument &document, const QString &step, const QTemporaryDir &dir)
 {
     const RosterEntry bot{u"Alpha"_s, u"Terrorist"_s, u"3"_s, u"Phoenix Connection"_s};
     if (step == "append"_L1) {
         document.append(bot);
-    } else if (step == "replace"_L1) {
-        document.replace(0, bot);
-    } else if (step == "set all"_L1) {
-        document.setAll(u"Counter Terrorist"_s, u"2"_s, u"UK SAS"_s);
     } else if (step.startsWith("remove "_L1)) {
         document.remove(step.sliced(7).toInt());
     } else if (step == "option"_L1) {
@@ -44,23 +38,15 @@ void act(RosterDocument &document, const QString &step, const QTemporaryDir &dir
         document.applyAddOnStartValues();
     } else if (step == "save"_L1) {
         QCOMPARE(document.save(dir.filePath(u"saved.cfg"_s)), QString());
-    } else if (step == "save refused"_L1) {
-        document.options().setText(RosterOptions::Field::TimeBeforeBotEntry, u"abc"_s);
-        QVERIFY(!document.save(dir.filePath(u"refused.cfg"_s)).isEmpty());
-    } else if (step.startsWith("load "_L1)) {
-        // A file of the add-on with one bot; a broken one has another pause and ends before its bot.
+    } else if (step == "load broken"_L1) {
+        // A file of the add-on with one bot, but another pause, that ends before its bot.
         RosterDocument source(document.addOn());
         source.append(bot);
-        const QString kind = step.sliced(5);
-        const QString path = dir.filePath(kind + u".cfg"_s);
+        const QString path = dir.filePath(u"broken.cfg"_s);
         QCOMPARE(source.save(path), QString());
-        QByteArray text = TestFiles::read(path);
-        if (kind == "broken"_L1)
-            text = text.replace("pause 3", "pause 4").first(text.indexOf("addbot"));
-        else if (kind == "other version"_L1)
-            text.replace("Trevlin 2.0", "Trevlin 1.0");
-        TestFiles::write(path, text);
-        QCOMPARE(document.load(path).isLoaded(), kind == "good"_L1);
+        const QByteArray text = TestFiles::read(path).replace("pause 3", "pause 4");
+        TestFiles::write(path, text.first(text.indexOf("addbot")));
+        QVERIFY(!document.load(path).isLoaded());
     } else {
         qFatal("no step is called \"%s\"", qPrintable(step));
     }
@@ -98,14 +84,6 @@ NameList names(int count)
     return NameList::parse(bytes);
 }
 
-QSet<QString> field(const QList<RosterEntry> &entries, QString RosterEntry::*member)
-{
-    QSet<QString> values;
-    for (const RosterEntry &entry : entries)
-        values << entry.*member;
-    return values;
-}
-
 } // namespace
 
 class TestRosterDocument : public QObject
@@ -126,20 +104,13 @@ private Q_SLOTS:
         };
         row("a new document", {}, false, 0);
         row("a bot added", u"append"_s, true, 1);
-        row("every bot changed in an empty roster", u"set all"_s, true, 0);
-        row("a bot replaced", u"append; save; replace"_s, true, 1, u"saved.cfg"_s);
         row("deleting with no bot selected", u"remove -1"_s, false, 0);
         row("the last bot deleted", u"append; save; remove 0"_s, true, 0, u"saved.cfg"_s);
-        row("an option changed", u"option"_s, true, 0);
         row("the add-on's start values", u"start values"_s, false, 0);
         row("start values keep an edit", u"option; start values"_s, true, 0);
         row("New", u"append; option; renew"_s, false, 0);
-        row("saved", u"append; save"_s, false, 1, u"saved.cfg"_s);
-        row("a refused save", u"append; save; save refused"_s, true, 1, u"saved.cfg"_s);
-        row("read", u"append; load good"_s, false, 1, u"good.cfg"_s);
         // The options of the lines read before the broken one have changed.
         row("a broken file", u"append; save; load broken"_s, true, 0, u"saved.cfg"_s);
-        row("another version", u"append; save; load other version"_s, false, 0, u"saved.cfg"_s);
     }
 
     void modifiedFollowsTheEdits()
@@ -168,12 +139,11 @@ private Q_SLOTS:
     }
 
     // The columns of the AndroidBot format, every change told as the lists showing them need it; what each format's
-    // lists show is tst_rosterwindow's.
+    // lists show, and how a screen reader hears them, is tst_rosterwindow's.
     void editsReachTheColumns()
     {
-        const QStringList shown{u"C"_s, u"2"_s, u"Counter Terrorist"_s};
         Roster roster(RosterAddOn::find(u"PodBot")->format->columns);
-        const int last = int(shown.size()) - 1;
+        const int last = 2; // name, skill, team
         QAbstractItemModelTester tester(&roster, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy changed(&roster, &QAbstractItemModel::dataChanged);
         roster.assign(bots(u"A|Terrorist|3|L337 Krew;B|Terrorist|4|UK SAS"_s));
@@ -186,12 +156,7 @@ private Q_SLOTS:
         roster.remove(0);
 
         QCOMPARE(roster.entries(), bots(u"Bea|Counter Terrorist|2|French GIGN;C|Counter Terrorist|2|French GIGN"_s));
-        QCOMPARE(roster.columnCount(), shown.size());
-        for (int column = 0; column <= last; ++column) {
-            QCOMPARE(roster.index(1, column).data().toString(), shown.at(column));
-            // A screen reader reads what the column shows.
-            QCOMPARE(roster.index(1, column).data(Qt::AccessibleTextRole), roster.index(1, column).data());
-        }
+        QCOMPARE(roster.columnCount(), last + 1);
     }
 
     void rules_data()
@@ -215,11 +180,11 @@ private Q_SLOTS:
 
         row("auto skill puts -1 into a greyed Botskill", u"text Botskill 7; check AutoSkill"_s,
             u"Botskill=-1 greyed:Botskill [x]AutoSkill live:UseBotskillRange"_s, true, 2);
-        row("clearing auto skill puts 20 and clears the range to greyed zeros",
-            u"check AutoSkill; check UseBotskillRange; text MinBotSkill 5; uncheck AutoSkill"_s, u"Botskill=20"_s, true,
-            4);
-        row("a range overwrites min and max with 20 and 40",
-            u"check AutoSkill; text MaxSkill 9; check UseBotskillRange"_s,
+        // Clearing auto skill puts 20 and clears the range to greyed zeros.
+        row("auto skill off", u"check AutoSkill; check UseBotskillRange; text MinBotSkill 5; uncheck AutoSkill"_s,
+            u"Botskill=20"_s, true, 4);
+        // A range overwrites min and max with 20 and 40.
+        row("a range", u"check AutoSkill; text MaxSkill 9; check UseBotskillRange"_s,
             u"MinBotSkill=20 live:MinBotSkill Botskill=-1 greyed:Botskill MaxSkill=40 live:MaxSkill [x]AutoSkill "
             "[x]UseBotskillRange live:UseBotskillRange"_s,
             true, 3);
@@ -228,17 +193,11 @@ private Q_SLOTS:
                                    "check Observer; check BotsDontShoot; check ViewWaypoints; check WaypointsTeam2; "
                                    "check ExtraSkill; "_s;
         row("New for RealBot", everything + u"text Botskill 4; renew"_s, u"Botskill=20"_s, true, 11);
-        row("New for another add-on", everything + u"text Botskill 4; renew"_s, {}, true, 11, u"HPBBot"_s);
-        row("New clears a skill range", u"check AutoSkill; check UseBotskillRange; renew"_s, u"Botskill=20"_s, true, 3);
         row("clearing auto skill puts the add-on's own default", u"check AutoSkill; uncheck AutoSkill"_s, {}, true, 2,
             u"SwatBot"_s);
         // The AndroidBot format's New leaves the team balance as it is.
         const QString podBot = u"check AutoTeamBalance; uncheck BotChatting; check JasonMode; text MinimumBotSkill 80; "
                                "text TimeBeforeBotEntry 9; "_s;
-        row("PodBot's options", podBot,
-            u"TimeBeforeBotEntry=9 MinimumBotSkill=80 [x]AutoTeamBalance [ ]BotChatting "
-            "[x]JasonMode"_s,
-            true, 5, u"PodBot"_s);
         row("New for PodBot", podBot + u"renew"_s, u"[x]AutoTeamBalance"_s, true, 6, u"PodBot"_s);
     }
 
@@ -276,6 +235,7 @@ private Q_SLOTS:
         rows("RealBot", u"1|3.0|50"_s, u"0|51|50.5| 3|3 "_s);
         rows("RamBot", u"20"_s, u"21|nan|\u0663"_s); // the last an Arabic-Indic three
         rows("NNBot", u"5"_s, u"6|0.5|3x|1 0"_s);
+        rows("PodBot", u"0|100"_s, u"101|-1"_s);
     }
 
     void skillInRange()
@@ -292,11 +252,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("LF, no final break")
-            << QByteArray("1\n2\n3\n4\nAlpha\nBravo") << QStringList{u"Alpha"_s, u"Bravo"_s};
         QTest::newRow("blanks and Latin-1 kept") << nameHeader + " Zo\xeb\t\r\n" << QStringList{u" Zo\u00eb\t"_s};
-        QTest::newRow("empty line inside") << nameHeader + "A\r\n\r\nB\r\n" << QStringList{u"A"_s, QString(), u"B"_s};
-        QTest::newRow("final empty line dropped") << nameHeader + "A\r\n\r\n" << QStringList{u"A"_s};
         QTest::newRow("only one dropped") << nameHeader + "A\n\n\n" << QStringList{u"A"_s, QString()};
         QTest::newRow("empty file") << QByteArray() << QStringList();
         // An editor's Unicode file is decoded, not read as bytes full of NUL and CR.
@@ -322,43 +278,22 @@ private Q_SLOTS:
         QCOMPARE(list.size(), names.size());
     }
 
-    void countsBots_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("count"); // -1: no number
-        QTest::newRow("word") << u"ten"_s << -1;
-        QTest::newRow("whole part") << u"2.7"_s << 2;
-        QTest::newRow("beyond int") << u"1e12"_s << std::numeric_limits<int>::max();
-    }
-
-    void countsBots()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, count);
-        QCOMPARE(MultipleBots::count(text).value_or(-1), count);
-    }
-
     void drawsSkillTeamAndSkin()
     {
         const QStringList skins{u"Seal Team 6 / Phoenix"_s, u"UK SAS / Arctic Avengers"_s, u"Auto Select"_s};
-        MultipleBots bots{.skill = u"7"_s,
-                          .autoSkill = true,
-                          .skillMaximum = 20,
-                          .team = u"Auto Select"_s,
-                          .skins = skins,
-                          .selectedSkin = 0,
-                          .autoSelectSkin = true};
+        // A skill of 7 that auto skill draws up to 20 instead, an automatic team and an automatic skin.
+        MultipleBots bots{u"7"_s, true, 20, u"Auto Select"_s, skins, 0, true};
         NameList list = names(200), again = list, other = list;
         RandomSource random;
         const QList<RosterEntry> entries = bots.draw(200, list, random);
 
-        QSet<QString> everySkill;
-        for (int skill = 1; skill <= 20; ++skill)
-            everySkill << QString::number(skill);
-        QCOMPARE(field(entries, &RosterEntry::skill), everySkill);
+        // Every skill from 1 to 20 is drawn, both teams and every skin.
+        QSet<QString> drawn;
+        for (const RosterEntry &entry : entries)
+            drawn << entry.skill << entry.team << entry.skin;
+        QCOMPARE(drawn.size(), 20 + 2 + int(skins.size()));
+        QVERIFY(drawn.contains(u"1"_s) && drawn.contains(u"20"_s) && drawn.contains(u"Counter Terrorist"_s));
         QCOMPARE(bots.skill, entries.constLast().skill);
-        QCOMPARE(field(entries, &RosterEntry::team), (QSet<QString>{u"Terrorist"_s, u"Counter Terrorist"_s}));
-        QCOMPARE(field(entries, &RosterEntry::skin), QSet<QString>(skins.cbegin(), skins.cend()));
 
         // Every fresh start draws the same bots, until the source is reseeded.
         RandomSource fresh, reseeded;

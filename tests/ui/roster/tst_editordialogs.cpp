@@ -3,6 +3,7 @@
 #include "FolderTree.h"
 #include "GameDirFixture.h"
 #include "MessageAnswerer.h"
+#include "MultipleBots.h"
 #include "OpenScreen.h"
 #include "RandomSource.h"
 #include "Roster.h"
@@ -75,10 +76,7 @@ struct Editor : EditorControls
     }
 };
 
-template<typename W = QWidget> W *child(QObject *parent, const QString &name)
-{
-    return Widgets::child<W>(parent, name);
-}
+using Widgets::child;
 
 // A skin list as a screen reader hears it, with the skin at row selected.
 QStringList marked(QStringList skins, int row)
@@ -141,21 +139,14 @@ struct FileEditor
     FileEditor() { document.append(oldBot); }
     // Saves the bot outside the game folder, so that nothing is unsaved.
     void save() { QCOMPARE(document.save(elsewhere.filePath(u"saved.cfg"_s)), QString()); }
-    const Roster &roster() const { return document.roster(); }
     template<typename Dialog> Dialog *open()
     {
         auto *dialog = new Dialog(gameDir, document, &window);
         dialog->show();
         return dialog;
     }
-    QDialog *open(bool save) { return save ? static_cast<QDialog *>(open<SaveScreen>()) : open<OpenScreen>(); }
     QStringList files() const { return QDir(game.gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 };
-
-void clickFile(QWidget *dialog, const QString &name, bool twice = false)
-{
-    Widgets::clickItem(child<QListWidget>(dialog, u"File1"_s), name, twice);
-}
 
 } // namespace
 
@@ -188,8 +179,6 @@ private Q_SLOTS:
                                      << ct[2];
         QTest::newRow("edit Auto Select: fifth")
             << ram << u"Rex, Auto Select, 7, Auto Select"_s << none << marked(combined, 4) << u"Auto Select"_s;
-        QTest::newRow("edit Auto Select Terrorist: first")
-            << ram << u"Rex, Terrorist, 7, Auto Select Terrorist"_s << none << marked(ramT, 0) << phoenix;
     }
     void showsTeamsAndSkins()
     {
@@ -197,14 +186,11 @@ private Q_SLOTS:
         QFETCH(QString, bot);
         QFETCH(QString, steps);
         Editor e(addOn, bot.isEmpty() ? twoBots : QStringList{twoBots[0], bot});
-        QDialog *dialog = nullptr;
-        if (bot.isEmpty()) {
-            dialog = e.open(u"add"_s);
-        } else {
+        if (!bot.isEmpty()) {
             QVERIFY(QTest::qWaitForWindowExposed(e.window.get()));
             Widgets::clickRow(e.at<QListView>(u"List1"_s), 1, true);
-            dialog = e.window->findChild<BotDialog *>(u"EditBotScreen"_s);
         }
+        QDialog *dialog = bot.isEmpty() ? e.open(u"add"_s) : e.window->findChild<BotDialog *>(u"EditBotScreen"_s);
         QVERIFY(dialog && dialog->isVisible());
         // The add dialog starts on the first team with nothing typed; the edit dialog on the bot's values.
         const QStringList fields{child<QLineEdit>(dialog, u"Text1"_s)->text(),
@@ -214,8 +200,7 @@ private Q_SLOTS:
         work(e, dialog, steps);
         QTEST(Widgets::heard(child<QWidget>(dialog, u"List1"_s)), "skins");
         QTEST(child<QToolBar>(dialog, u"Toolbar1"_s)->actions().value(0)->text(), "preview");
-        QCOMPARE(child<QLabel>(dialog, u"Label3"_s)->text(),
-                 u"Skill 1 to %1 (1=best)"_s.arg(addOn == u"RamBot" ? 20 : 5));
+        QVERIFY(child<QLabel>(dialog, u"Label3"_s)->text().contains(u"1 to %1 "_s.arg(addOn == u"RamBot" ? 20 : 5)));
     }
 
     // The first failing check shows its message, and the dialog stays open with nothing changed; otherwise Done
@@ -238,18 +223,17 @@ private Q_SLOTS:
             QTest::newRow(name) << addOn << dialog << steps << button << QString() << bots << save;
         };
         const QString ram = u"RamBot"_s, add = u"add"_s, edit = u"edit"_s, multiple = u"multiple"_s, any = u""_s;
-        const QString noName = u"name the bot"_s, noSkill = u"enter a skill level"_s, noTeam = u"team for the bot"_s,
-                      noSkin = u"skin for the bot"_s;
-        refused("add: no name", ram, add, u"Text2=3"_s, noName);
-        refused("add: no skill before no team", ram, add, u"Text1=Rex;typed="_s, noSkill);
+        const QString noTeam = u"team for the bot"_s;
+        refused("add: no name", ram, add, u"Text2=3"_s, u"name the bot"_s);
+        refused("add: no skill before no team", ram, add, u"Text1=Rex;typed="_s, u"enter a skill level"_s);
         refused("add: no team", ram, add, u"Text1=Rex;Text2=3;typed="_s, noTeam);
-        refused("add: no skin", ram, add, u"Text1=Rex;Text2=3;skin=-1"_s, noSkin);
+        refused("add: no skin", ram, add, u"Text1=Rex;Text2=3;skin=-1"_s, u"skin for the bot"_s);
         refused("add: blank in name", ram, add, u"Text1=Big Rex;Text2=3"_s, any);
         refused("edit: no team before no skill", ram, edit, u"typed=;Text2="_s, noTeam);
         refused("edit all: team before name", ram, edit, u"Text1=;Check1;typed="_s, noTeam);
-        refused("edit all: no name needed", ram, edit, u"Text1=;Check1;Text2="_s, noSkill);
         refused("multiple: no number before no file", ram, multiple, u"Text1=;Text2=3"_s, u"Number Of Bots"_s);
         refused("multiple: no skill", ram, multiple, u"file=3"_s, u"Skill Level For The Bots"_s);
+        refused("multiple: a word for a number", ram, multiple, u"Text1=ten;Text2=3;file=3"_s, u"Such As 10"_s);
         refused("multiple: no name file", ram, multiple, u"Text2=3"_s, u"'TRNames.txt'"_s);
         refused("multiple: header only", ram, multiple, u"Text2=3;file=0"_s, u"No Bot Names"_s);
         // The AndroidBot format: a skill from 0 to 100, the team checked before the skill, no team at first.
@@ -272,13 +256,7 @@ private Q_SLOTS:
         acts("edit all, no bots left", ram, edit, steps + u";Check1;clear"_s, done, {});
         acts("edit, Cancel", ram, edit, steps, u"Command2"_s, twoBots);
         acts("multiple, Cancel", ram, multiple, u"file=3;Text2=3"_s, u"Command2"_s, twoBots);
-        // A typed team is taken as typed; the add dialog's Cancel has the format's own name.
-        const QString pod = u"PodBot"_s, android = u"AndroidBot"_s;
-        const QStringList pods = twoAndroidBots;
-        acts("PodBot add, typed team", pod, add, u"Text1=Rex;Text2=100;typed=Spectator"_s, done,
-             pods + QStringList{u"Rex, Spectator, 100, "_s}, true);
-        acts("PodBot add, Cancel", pod, add, u"Text1=Rex;Text2=1;team=Terrorist"_s, u"Command2"_s, pods);
-        acts("AndroidBot edit all", android, edit, u"Text1=Rex;Check1;Text2=75;team=Auto Assign"_s, done,
+        acts("AndroidBot edit all", u"AndroidBot"_s, edit, u"Text1=Rex;Check1;Text2=75;team=Auto Assign"_s, done,
              {u"Alpha, Auto Assign, 75, "_s, u"Bravo, Auto Assign, 75, "_s});
     }
     void refusesOrActs()
@@ -292,15 +270,13 @@ private Q_SLOTS:
         e.selectRow(1);
         QPointer<QDialog> window = e.open(dialog);
         work(e, window, steps);
-        // Apply To All keeps every name: the box is out of use, its text kept.
-        if (message.isNull() && steps.contains(u"Check1")) {
+        // Apply To All keeps every name: the box is out of use.
+        if (message.isNull() && steps.contains(u"Check1"))
             QVERIFY(!child<QLineEdit>(window, u"Text1"_s)->isEnabled());
-            QCOMPARE(child<QLineEdit>(window, u"Text1"_s)->text(), u"Rex"_s);
-        }
         const QStringList shown = e.pressIn(window, button);
         if (!message.isNull()) {
-            QCOMPARE(shown.size(), 1);
-            QVERIFY2(shown.constFirst().contains(message, Qt::CaseInsensitive), qPrintable(shown.constFirst()));
+            QVERIFY2(shown.size() == 1 && shown.constFirst().contains(message, Qt::CaseInsensitive),
+                     qPrintable(shown.join(u'|')));
             QCOMPARE(e.bots(), e.start);
             QVERIFY(!e.modified() && window && window->isVisible());
             return;
@@ -317,17 +293,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("addOn");
         QTest::addColumn<int>("names");
         QTest::addColumn<QString>("steps");   // the number box starts at 10
-        QTest::addColumn<int>("added");       // also what the number box then shows
+        QTest::addColumn<int>("added");       // also the number the box then holds
         QTest::addColumn<QString>("pattern"); // that every bot added matches
         const auto row = [](const char *name, const QString &addOn, int names, const QString &steps, int added,
                             const QString &pattern) {
             QTest::newRow(name) << addOn << names << steps << added << pattern;
         };
         const QString ram = u"RamBot"_s;
-        row("fewer names than asked", ram, 3, u"Text2=7;skin=1"_s, 3, u"Name[1-3], Terrorist, 7, L337 Krew"_s);
-        row("auto skill and team", ram, 8, u"Text1=6;Text2=7;Check2;team=Auto Select"_s, 6,
-            u"Name[1-8], (Counter )?Terrorist, ([1-9]|1[0-9]|20), Seal Team 6 / Phoenix"_s);
-        row("no skin", ram, 8, u"Text1=2;Text2=7;team=Counter Terrorist;skin=-1"_s, 2,
+        row("fewer names than asked, beyond int", ram, 3, u"Text1=1e12;Text2=7;skin=1"_s, 3,
+            u"Name[1-3], Terrorist, 7, L337 Krew"_s);
+        row("no skin, a whole part", ram, 8, u"Text1=2.7;Text2=7;team=Counter Terrorist;skin=-1"_s, 2,
             u"Name[1-8], Counter Terrorist, 7, "_s);
         row("none", ram, 3, u"Text1=0;Text2=7"_s, 0, {});
         // PodBot draws skills from 1 to 100 and names no skin; AndroidBot's dialog starts with the skill 30.
@@ -352,7 +327,7 @@ private Q_SLOTS:
             QPointer<QDialog> dialog = e.open(u"multiple"_s);
             work(e, dialog, steps);
             QCOMPARE(e.pressIn(dialog), QStringList());
-            QCOMPARE(child<QLineEdit>(dialog, u"Text1"_s)->text(), QString::number(added));
+            QCOMPARE(MultipleBots::count(child<QLineEdit>(dialog, u"Text1"_s)->text()).value_or(-1), added);
             bots = e.bots();
             QCOMPARE(bots.size(), added);
             QSet<QString> drawnNames;
@@ -425,37 +400,36 @@ private Q_SLOTS:
         for (const QString &name : {u"C.CFG"_s, u"bots.cfg"_s, u"a.Cfg"_s, u"a.txt"_s, u"c.cfg.bak"_s, u"sub/d.cfg"_s})
             e.game.write(name, "x");
         QDir(e.game.gameDir()).mkdir(u"folder.cfg"_s);
-        QPointer<QDialog> dialog = e.open(save);
+        QPointer<QDialog> dialog = save ? static_cast<QDialog *>(e.open<SaveScreen>()) : e.open<OpenScreen>();
         QCOMPARE(child<FolderTree>(dialog, u"Dir1"_s)->currentFolder(), e.gameDir);
         QCOMPARE(Widgets::rows(child<QListWidget>(dialog, u"File1"_s)),
                  QStringList({u"a.Cfg"_s, u"bots.cfg"_s, u"C.CFG"_s}));
 
-        clickFile(dialog, u"bots.cfg"_s); // what Load or Save would then read or write
-        MessageAnswerer answerer;         // a wrong turn gets its message box answered instead of hanging
+        // The file Load or Save would then read or write; a wrong turn gets its message box answered, not hung on.
+        Widgets::clickItem(child<QListWidget>(dialog, u"File1"_s), u"bots.cfg"_s);
+        MessageAnswerer answerer;
         answerer.arm();
         child<QAbstractButton>(dialog, u"Command2"_s)->click();
         QTRY_VERIFY(dialog.isNull());
-        QCOMPARE(e.roster().entries(), QList<RosterEntry>({oldBot}));
+        QCOMPARE(e.document.roster().entries(), QList<RosterEntry>({oldBot}));
         QVERIFY(e.document.isModified());
         QCOMPARE(e.game.read(u"bots.cfg"_s), "x");
     }
 
     void load_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // of bots.cfg
-        QTest::addColumn<QString>("how");      // "click, Load", "double-click" or "Load" with nothing selected
-        QTest::addColumn<bool>("changed");     // unsaved changes: asked about saving them first
-        QTest::addColumn<int>("answer");       // to the one message box shown, if any
-        QTest::addColumn<bool>("loaded");      // read and closed; otherwise the dialog stays with nothing read
+        QTest::addColumn<QString>("how");  // "click, Load", "double-click" or "Load" with nothing selected
+        QTest::addColumn<bool>("changed"); // unsaved changes: asked about saving them first
+        QTest::addColumn<int>("answer");   // to the one message box shown, if any
+        QTest::addColumn<bool>("loaded");  // read and closed; otherwise the dialog stays with nothing read
         const int no = QDialogButtonBox::No, yes = QDialogButtonBox::Yes, ok = QDialogButtonBox::Ok;
         const QString click = u"click, Load"_s;
-        QTest::newRow("click, Load") << twoBotFile << click << false << ok << true;
-        QTest::newRow("double-click") << twoBotFile << u"double-click"_s << false << ok << true;
-        QTest::newRow("unsaved changes, No") << twoBotFile << click << true << no << true;
-        QTest::newRow("unsaved changes, Yes") << twoBotFile << click << true << yes << false;
-        QTest::newRow("unsaved changes, Escape")
-            << twoBotFile << click << true << int(MessageAnswerer::pressEscape) << false;
-        QTest::newRow("nothing selected") << twoBotFile << u"Load"_s << false << ok << false;
+        QTest::newRow("click, Load") << click << false << ok << true;
+        QTest::newRow("double-click") << u"double-click"_s << false << ok << true;
+        QTest::newRow("unsaved changes, No") << click << true << no << true;
+        QTest::newRow("unsaved changes, Yes") << click << true << yes << false;
+        QTest::newRow("unsaved changes, Escape") << click << true << int(MessageAnswerer::pressEscape) << false;
+        QTest::newRow("nothing selected") << u"Load"_s << false << ok << false;
     }
     void load()
     {
@@ -466,36 +440,30 @@ private Q_SLOTS:
         FileEditor e;
         if (!changed)
             e.save();
-        QFETCH(QByteArray, bytes);
-        e.game.write(u"Bots.cfg"_s, bytes);
+        e.game.write(u"Bots.cfg"_s, twoBotFile);
         QPointer<OpenScreen> dialog = e.open<OpenScreen>();
         QSignalSpy read(dialog, &OpenScreen::loaded);
         QSignalSpy saveRequested(dialog, &OpenScreen::saveRequested);
         MessageAnswerer answerer{QDialogButtonBox::StandardButton(answer)};
         answerer.arm();
         if (how != "Load"_L1)
-            clickFile(dialog, u"Bots.cfg"_s, how == "double-click"_L1);
+            Widgets::clickItem(child<QListWidget>(dialog, u"File1"_s), u"Bots.cfg"_s, how == "double-click"_L1);
         if (how != "double-click"_L1)
             child<QAbstractButton>(dialog, u"Command1"_s)->click();
 
         QCOMPARE(answerer.texts().size(), changed || !loaded ? 1 : 0);
         QCOMPARE(answerer.text().endsWith(saveFirst), changed);
-        // The buttons come in the platform's order.
-        if (changed) {
-            QCOMPARE(QSet<QString>(answerer.buttons().cbegin(), answerer.buttons().cend()),
-                     (QSet<QString>{u"Yes"_s, u"No"_s, u"Cancel"_s}));
-        }
         QCOMPARE(saveRequested.size(), answer == QDialogButtonBox::Yes ? 1 : 0);
         QCOMPARE(read.size(), loaded ? 1 : 0);
         QCOMPARE(e.document.isModified(), changed && !loaded);
         if (!loaded) {
             // Asked and not answered No: nothing is read, not even the roster cleared.
-            QCOMPARE(e.roster().entries(), changed ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
+            QCOMPARE(e.document.roster().entries(), changed ? QList<RosterEntry>({oldBot}) : QList<RosterEntry>());
             QVERIFY(dialog->isVisible());
             return;
         }
-        QCOMPARE(e.roster().size(), 2);
-        QCOMPARE(e.roster().at(1), RosterEntry({u"Bravo"_s, u"Counter Terrorist"_s, u"5"_s, u"French GIGN"_s}));
+        QCOMPARE(e.document.roster().size(), 2); // what a read takes from a file is tst_rosterfile's
+        QCOMPARE(e.document.fileName(), QDir(e.gameDir).filePath(u"Bots.cfg"_s));
         QTRY_VERIFY(dialog.isNull());
     }
 
@@ -504,28 +472,23 @@ private Q_SLOTS:
     void save_data()
     {
         QTest::addColumn<QString>("typed"); // empty: the listed file "Mine.cfg" is clicked instead
-        // "double-click" on the file instead of Save; "own file": the roster was last saved as "Mine.cfg"; or the
+        // "own file": the roster was last saved as "Mine.cfg"; or the
         // trouble: "no bots" left in the editor meanwhile, a "folder" in the way, a "skill" that would not read back
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("replace");    // the answer to the question before another roster is replaced
         QTest::addColumn<QString>("message"); // a part of the one message shown, if any
         QTest::addColumn<QString>("written"); // empty: nothing is written, the dialog stays
-        const auto row = [](const char *name, const QString &typed, const QString &kind, bool replace,
-                            const QString &message, const QString &written) {
-            QTest::newRow(name) << typed << kind << replace << message << written;
-        };
-        const QString replace = u"Mine.cfg already exists. Replace it?"_s;
-        row("no extension", u"bots"_s, {}, false, {}, u"bots.cfg"_s);
-        row(".cfg", u"bots.cfg"_s, {}, false, {}, u"bots.cfg"_s);
-        row(".CFG is not .cfg", u"bots.CFG"_s, {}, false, {}, u"bots.CFG.cfg"_s);
-        row("blanks around", u"  bots "_s, {}, false, {}, u"bots.cfg"_s);
-        row("another roster clicked, replaced", {}, {}, true, replace, u"Mine.cfg"_s);
-        row("another roster kept", {}, {}, false, replace, {});
-        row("its own file, filled in", {}, u"own file"_s, false, {}, u"Mine.cfg"_s);
-        row("blanks only for a name", u"   "_s, {}, false, u"filename"_s, {});
-        row("no bots left", u"bots"_s, u"no bots"_s, false, u"no bots to save"_s, {});
-        row("folder in the way", u"bots"_s, u"folder"_s, false, u"could not save"_s, {});
-        row("a file that would not read back", u"bots"_s, u"skill"_s, false, u"\"abc\""_s, {});
+        const QString replace = u"Replace it?"_s;
+        QTest::newRow("no extension") << u"bots"_s << QString() << false << QString() << u"bots.cfg"_s;
+        QTest::newRow(".cfg") << u"bots.cfg"_s << QString() << false << QString() << u"bots.cfg"_s;
+        QTest::newRow(".CFG is not .cfg") << u"bots.CFG"_s << QString() << false << QString() << u"bots.CFG.cfg"_s;
+        QTest::newRow("another roster clicked, replaced") << QString() << QString() << true << replace << u"Mine.cfg"_s;
+        QTest::newRow("another roster kept") << QString() << QString() << false << replace << QString();
+        QTest::newRow("its own file, filled in") << QString() << u"own file"_s << false << QString() << u"Mine.cfg"_s;
+        QTest::newRow("blanks only for a name") << u"   "_s << QString() << false << u"filename"_s << QString();
+        QTest::newRow("no bots left") << u"bots"_s << u"no bots"_s << false << u"no bots to save"_s << QString();
+        QTest::newRow("folder in the way") << u"bots"_s << u"folder"_s << false << u"could not save"_s << QString();
+        QTest::newRow("a skill not read back") << u"bots"_s << u"skill"_s << false << u"\"abc\""_s << QString();
     }
     void save()
     {
@@ -555,23 +518,19 @@ private Q_SLOTS:
         auto *text1 = child<QLineEdit>(dialog, u"Text1"_s);
         QCOMPARE(text1->text(), ownFile ? u"Mine.cfg"_s : QString());
         if (typed.isEmpty() && !ownFile)
-            clickFile(dialog, u"Mine.cfg"_s, kind == "double-click"_L1);
-        if (kind != "double-click"_L1) {
-            QTest::keyClicks(text1, typed);
-            QCOMPARE(text1->text(), typed.isEmpty() ? u"Mine.cfg"_s : typed);
-            child<QAbstractButton>(dialog, u"Command1"_s)->click();
-        }
+            Widgets::clickItem(child<QListWidget>(dialog, u"File1"_s), u"Mine.cfg"_s);
+        QTest::keyClicks(text1, typed);
+        QCOMPARE(text1->text(), typed.isEmpty() ? u"Mine.cfg"_s : typed);
+        child<QAbstractButton>(dialog, u"Command1"_s)->click();
 
         QCOMPARE(answerer.texts().size(), message.isEmpty() ? 0 : 1);
         QVERIFY2(answerer.text().contains(message), qPrintable(answerer.text()));
-        if (message.endsWith(u"Replace it?"_s))
-            QCOMPARE(answerer.buttons(), QStringList({u"Yes"_s, u"No"_s}));
         QCOMPARE(saved.size(), written.isEmpty() ? 0 : 1);
         // Mine.cfg, the file written if it is another, and the folder in the way.
         QCOMPARE(e.files().size(), 1 + int(!written.isEmpty() && written != u"Mine.cfg"_s) + int(kind == "folder"_L1));
         if (written.isEmpty()) {
             QCOMPARE(e.game.read(u"Mine.cfg"_s), QByteArray("old"));
-            QVERIFY(e.document.isModified() && dialog->isVisible());
+            QVERIFY(e.document.isModified() && e.document.fileName().isEmpty() && dialog->isVisible());
             return;
         }
         QCOMPARE(e.game.read(written), oneBot);
