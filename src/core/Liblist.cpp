@@ -40,6 +40,8 @@ LiblistInfo Liblist::parse(const QByteArray &bytes)
             info.hlversion = line->value;
         else if (line->key == "gamedll"_L1)
             info.gamedll = line->value;
+        else if (line->key == "gamedll_linux"_L1)
+            info.gamedllLinux = line->value;
     }
     return info;
 }

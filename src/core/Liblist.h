@@ -9,9 +9,10 @@
 // display keeps what it showed before.
 struct LiblistInfo
 {
-    std::optional<QString> version;   // the Counter-Strike version
-    std::optional<QString> hlversion; // the Half-Life version, four digits such as 1108
-    std::optional<QString> gamedll;   // the game DLL, e.g. dlls\mp.dll
+    std::optional<QString> version;      // the Counter-Strike version
+    std::optional<QString> hlversion;    // the Half-Life version, four digits such as 1108
+    std::optional<QString> gamedll;      // the game DLL, e.g. dlls\mp.dll
+    std::optional<QString> gamedllLinux; // the game library the Linux game loads, e.g. dlls/cs.so
 };
 
 // The game's mod descriptor: lines of a key, one blank and a value in double quotes.
@@ -28,8 +29,8 @@ public:
     // the line's last character. A line without a blank or too short for a value gives nothing.
     static std::optional<Line> parseLine(QStringView line);
 
-    // Reads version, hlversion and gamedll; a key given twice counts as its last occurrence. A file that cannot be
-    // read gives nothing, and errorString says why.
+    // Reads version, hlversion, gamedll and gamedll_linux; a key given twice counts as its last occurrence. A file
+    // that cannot be read gives nothing, and errorString says why.
     static LiblistInfo read(const QString &path, QString *errorString = nullptr);
     // The same for a file's bytes.
     static LiblistInfo parse(const QByteArray &bytes);

@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 #include "AutostartFile.h"
+#include "GameDescriptor.h"
 #include "GameDirFixture.h"
 #include "GameFolder.h"
 #include "GameLauncher.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -85,6 +87,57 @@ private Q_SLOTS:
         QCOMPARE(session.halfLifeDir(), stored ? u"/remembered"_s : given ? game.halfLifeDir() : QString());
         // Entered, the game folder is the one names without a folder are taken from.
         QCOMPARE(session.enterGameDir() ? session.currentFolder() : QString(), session.gameDir());
+    }
+
+    void keepTheGamesOwnDescriptor_data()
+    {
+        using Kind = GameDescriptor::Finding::Kind;
+        QTest::addColumn<QByteArray>("liblist"); // empty: none; "/": a folder of that name
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("library"); // as the file names it
+        const bool windows = QSysInfo::productType() == u"windows"_s;
+        const QByteArray cs = "game \"Counter-Strike\"\r\n";
+        QTest::newRow("Windows key") << cs + "gamedll \"dlls\\mp.dll\"\r\n" << Kind::Stock << u"dlls\\mp.dll"_s;
+        // LF line ends and no last line end: the copy is the game's file, not a rewrite of it.
+        QTest::newRow("Linux key, another case and slash")
+            << "game \"cs\"\ngamedll \"dlls\\bot.dll\"\ngamedll_linux \"DLLS\\CS.SO\""_ba
+            << (windows ? Kind::OtherLibrary : Kind::Stock) << (windows ? u"dlls\\bot.dll"_s : u"DLLS\\CS.SO"_s);
+        // An add-on for the Linux game that left the Windows key alone is still an add-on there.
+        QTest::newRow("Linux key names an add-on")
+            << cs + "gamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"addons/bot.so\"\r\n"
+            << (windows ? Kind::Stock : Kind::OtherLibrary) << (windows ? u"dlls\\mp.dll"_s : u"addons/bot.so"_s);
+        QTest::newRow("another library") << cs + "gamedll \"dlls\\bot.dll\"\r\n"
+                                         << Kind::OtherLibrary << u"dlls\\bot.dll"_s;
+        QTest::newRow("no liblist.gam") << QByteArray() << Kind::Missing << QString();
+        QTest::newRow("a folder named liblist.gam") << "/"_ba << Kind::Unreadable << QString();
+    }
+
+    // A fresh install: the game's own liblist.gam, and none of the copies this program makes.
+    void keepTheGamesOwnDescriptor()
+    {
+        QFETCH(QByteArray, liblist);
+        QFETCH(GameDescriptor::Finding::Kind, kind);
+        GameDirFixture game;
+        if (liblist == "/")
+            QVERIFY(QDir(game.gameDir()).mkpath(u"LIBLIST.GAM"_s));
+        else if (!liblist.isEmpty())
+            game.write(u"LIBLIST.GAM"_s, liblist);
+        const GameDescriptor::Finding finding = GameDescriptor::examine(game.gameDir());
+        QCOMPARE(finding.kind, kind);
+        QTEST(finding.library, "library");
+
+        const bool stock = kind == GameDescriptor::Finding::Kind::Stock;
+        QString error;
+        QCOMPARE(GameDescriptor::keepCopy(game.gameDir(), &error), stock);
+        QCOMPARE(error.isEmpty(), stock);
+        QCOMPARE(game.exists(u"OLD liblist.gam"_s), stock);
+        if (!stock)
+            return;
+        QCOMPARE(game.read(u"OLD liblist.gam"_s), liblist);
+        // A second copy never replaces the first: it may be the only record of the game's own file.
+        game.write(u"LIBLIST.GAM"_s, "gamedll \"dlls\\mp.dll\"\r\n");
+        QVERIFY(!GameDescriptor::keepCopy(game.gameDir(), &error));
+        QCOMPARE(game.read(u"OLD liblist.gam"_s), liblist);
     }
 
     void selectDirectory_data()

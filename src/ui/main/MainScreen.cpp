@@ -9,6 +9,7 @@
 #include "AutostartFrame.h"
 #include "BotChoice.h"
 #include "ConfigScreen.h"
+#include "DescriptorOffer.h"
 #include "DialogKeys.h"
 #include "DirSelect.h"
 #include "FolderListing.h"
@@ -169,7 +170,21 @@ void MainScreen::startUp(const QString &gameDir)
     if (const QString notice = m_settings.takeNotice(); !notice.isEmpty())
         MessageBox::information(this, notice);
     QString warning;
-    switch (GameSetup::startUp(m_session, m_settings, gameDir, &warning)) {
+    GameSetup::StartUp outcome = GameSetup::startUp(m_session, m_settings, gameDir, &warning);
+    if (outcome == GameSetup::StartUp::NotSetUp) {
+        switch (DescriptorOffer::offer(this, m_session.gameDir())) {
+        case DescriptorOffer::Outcome::Kept:
+            // Read as if it had been there: the installed version comes from the copy.
+            outcome = GameSetup::startUp(m_session, m_settings, gameDir, &warning);
+            break;
+        case DescriptorOffer::Outcome::Told:
+            return;
+        case DescriptorOffer::Outcome::Declined:
+        case DescriptorOffer::Outcome::NothingToOffer:
+            break;
+        }
+    }
+    switch (outcome) {
     case GameSetup::StartUp::NoDirectory:
         MessageBox::information(
             this, tr("Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"));

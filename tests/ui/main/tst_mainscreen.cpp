@@ -117,6 +117,40 @@ private Q_SLOTS:
         QVERIFY(h.session.botName().isEmpty());
     }
 
+    // A fresh install's own liblist.gam; which files count as the game's own is tst_gamesetup's.
+    void freshInstallKeepsItsDescriptor_data()
+    {
+        QTest::addColumn<QByteArray>("liblist");
+        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+        QTest::addColumn<QStringList>("messages"); // a part of each, in order
+        const QByteArray own = "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n";
+        QTest::newRow("kept") << own << QDialogButtonBox::Yes << QStringList{u"Keep a copy"_s};
+        QTest::newRow("declined") << own << QDialogButtonBox::No
+                                  << QStringList{u"Keep a copy"_s, u"Not Properly Set Up"_s};
+        QTest::newRow("another library") << "gamedll \"dlls\\bot.dll\"\r\n"_ba << QDialogButtonBox::Ok
+                                         << QStringList{u"\"dlls\\bot.dll\", which is not the game's own"_s};
+    }
+
+    void freshInstallKeepsItsDescriptor()
+    {
+        QFETCH(QByteArray, liblist);
+        QFETCH(QDialogButtonBox::StandardButton, answer);
+        QFETCH(QStringList, messages);
+        MainScreenHarness h;
+        h.game.write(u"liblist.gam"_s, liblist);
+        h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
+        MessageAnswerer answerer(answer);
+        h.window->startUp();
+        QCOMPARE(answerer.texts().size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            QVERIFY2(answerer.texts()[i].contains(messages[i]), qPrintable(answerer.texts()[i]));
+        const bool kept = answer == QDialogButtonBox::Yes;
+        QCOMPARE(h.game.exists(u"OLD liblist.gam"_s) ? h.game.read(u"OLD liblist.gam"_s) : QByteArray(),
+                 kept ? liblist : QByteArray());
+        // The plain game can be chosen once the copy is there.
+        QCOMPARE(h.find(u"Option7"_s)->isEnabled(), kept);
+    }
+
     // The update entries open one update window; Exit closes it with the main window.
     void updateEntriesOpenOneWindowThatExitCloses()
     {
