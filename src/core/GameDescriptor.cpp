@@ -21,7 +21,7 @@ struct Descriptor
 struct Library
 {
     std::optional<QString> named;
-    QStringView stock; // the game's own library in its place
+    QStringList stock; // the game's own library in its place; older Linux builds name it cs_i386.so
 };
 
 // The library the game loads on this platform.
@@ -30,9 +30,9 @@ Library loadedLibrary(const LiblistInfo &info)
 #ifndef Q_OS_WIN
     // The Linux game loads gamedll_linux; only a file without one falls back on gamedll.
     if (info.gamedllLinux)
-        return {info.gamedllLinux, u"dlls/cs.so"};
+        return {info.gamedllLinux, {u"dlls/cs.so"_s, u"dlls/cs_i386.so"_s}};
 #endif
-    return {info.gamedll, u"dlls/mp.dll"};
+    return {info.gamedll, {u"dlls/mp.dll"_s}};
 }
 
 // The same limit as the start-up and the launch read the copy with: a file they would turn down is never copied.
@@ -61,8 +61,7 @@ GameDescriptor::Finding GameDescriptor::examine(const QString &gameDir)
 bool GameDescriptor::namesStockLibrary(const LiblistInfo &info)
 {
     const Library library = loadedLibrary(info);
-    return library.named
-        && QString(*library.named).replace(u'\\', u'/').compare(library.stock, Qt::CaseInsensitive) == 0;
+    return library.named && library.stock.contains(QString(*library.named).replace(u'\\', u'/'), Qt::CaseInsensitive);
 }
 
 bool GameDescriptor::keepCopy(const QString &gameDir, QString *errorString)

@@ -102,6 +102,8 @@ private Q_SLOTS:
         QTest::newRow("Linux key, another case and slash")
             << "game \"cs\"\ngamedll \"dlls\\bot.dll\"\ngamedll_linux \"DLLS\\CS.SO\""_ba
             << (windows ? Kind::OtherLibrary : Kind::Stock) << (windows ? u"dlls\\bot.dll"_s : u"DLLS\\CS.SO"_s);
+        QTest::newRow("older Linux build") << cs + "gamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"dlls/cs_i386.so\"\r\n"
+                                           << Kind::Stock << (windows ? u"dlls\\mp.dll"_s : u"dlls/cs_i386.so"_s);
         // An add-on for the Linux game that left the Windows key alone is still an add-on there.
         QTest::newRow("Linux key names an add-on")
             << cs + "gamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"addons/bot.so\"\r\n"
