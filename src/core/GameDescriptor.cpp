@@ -38,7 +38,11 @@ Library loadedLibrary(const LiblistInfo &info)
 // The same limit as the start-up and the launch read the copy with: a file they would turn down is never copied.
 Descriptor readDescriptor(const QString &gameDir)
 {
-    const QString path = FolderListing(gameDir).find(BotCatalogue::liblistName);
+    const FolderListing folder(gameDir);
+    // A copy already there may be the only record of the game's own file: it is never replaced.
+    if (!folder.find(BotCatalogue::liblistVariant(BotType::OriginalCS)).isEmpty())
+        return {{GameDescriptor::Finding::Kind::Kept, {}, {}}, {}};
+    const QString path = folder.find(BotCatalogue::liblistName);
     if (path.isEmpty())
         return {};
     const BoundedFile::Result file = BoundedFile::read(path, BoundedFile::smallFileLimit);
@@ -72,11 +76,10 @@ bool GameDescriptor::keepCopy(const QString &gameDir, QString *errorString)
             *errorString = reason;
         return false;
     };
-    // A copy already there may be the only record of the game's own file: it is never replaced.
-    if (!FolderListing(gameDir).find(copyName).isEmpty())
-        return fail(tr("The folder already holds \"%1\".").arg(copyName));
     const Descriptor descriptor = readDescriptor(gameDir);
     switch (descriptor.finding.kind) {
+    case Finding::Kind::Kept:
+        return fail(tr("The folder already holds \"%1\".").arg(copyName));
     case Finding::Kind::Missing:
         return fail(tr("The folder holds no %1.").arg(BotCatalogue::liblistName));
     case Finding::Kind::Unreadable:

@@ -15,6 +15,7 @@ public:
     struct Finding
     {
         enum class Kind {
+            Kept,         // the folder holds "OLD liblist.gam" already
             Missing,      // the folder holds no liblist.gam
             Unreadable,   // there is one, but not a file that can be read; error says why
             Stock,        // it starts the game's own library
@@ -25,7 +26,7 @@ public:
         QString error;
     };
 
-    // What the liblist.gam in gameDir starts on this platform.
+    // Whether gameDir has its copy already, and if not, what its liblist.gam starts on this platform.
     static Finding examine(const QString &gameDir);
     // Whether info names the game's own library: the library this platform loads (on Linux gamedll_linux, when
     // the file has one) is dlls\mp.dll or dlls/cs.so, in any letter case and with either slash.

@@ -136,6 +136,7 @@ private Q_SLOTS:
         if (!stock)
             return;
         QCOMPARE(game.read(u"OLD liblist.gam"_s), liblist);
+        QCOMPARE(GameDescriptor::examine(game.gameDir()).kind, GameDescriptor::Finding::Kind::Kept);
         // A second copy never replaces the first: it may be the only record of the game's own file.
         game.write(u"LIBLIST.GAM"_s, "gamedll \"dlls\\mp.dll\"\r\n");
         QVERIFY(!GameDescriptor::keepCopy(game.gameDir(), &error));

@@ -14,6 +14,7 @@ DescriptorOffer::Outcome DescriptorOffer::offer(QWidget *parent, const QString &
     const QString folder = QDir::toNativeSeparators(gameDir);
     const QString copyName = BotCatalogue::liblistVariant(BotType::OriginalCS);
     switch (finding.kind) {
+    case GameDescriptor::Finding::Kind::Kept:
     case GameDescriptor::Finding::Kind::Missing:
     case GameDescriptor::Finding::Kind::Unreadable:
         return Outcome::NothingToOffer;

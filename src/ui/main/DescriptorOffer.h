@@ -16,7 +16,7 @@ public:
         Kept,           // the copy is there now
         Declined,       // the user answered No; nothing was written
         Told,           // the user was told why nothing can be kept
-        NothingToOffer, // the folder holds no liblist.gam that can be read
+        NothingToOffer, // the folder holds its copy already, or no liblist.gam that can be read
     };
 
     // Asks whether to keep the copy of gameDir's liblist.gam, and keeps it on Yes.

@@ -3,10 +3,8 @@
 #include "ui_DirSelect.h"
 
 #include "AppSettings.h"
-#include "BotCatalogue.h"
 #include "DescriptorOffer.h"
 #include "DialogKeys.h"
-#include "FolderListing.h"
 #include "FolderTree.h"
 #include "GameSetup.h"
 #include "MessageBox.h"
@@ -113,8 +111,7 @@ void DirSelect::accept()
         break;
     }
     // A folder fresh from its install gets the same offer as at start; whatever the answer, it is taken.
-    if (FolderListing(m_session.gameDir()).find(BotCatalogue::liblistVariant(BotType::OriginalCS)).isEmpty())
-        DescriptorOffer::offer(this, m_session.gameDir());
+    DescriptorOffer::offer(this, m_session.gameDir());
     Q_EMIT directorySelected();
     QDialog::accept();
 }
