@@ -84,15 +84,7 @@ constexpr std::array<BotInfo, 12> table{{
     },
 }};
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            if (static_cast<std::size_t>(table[i].type) != i)
-                return false;
-        }
-        return true;
-    }(),
-    "the table is indexed by BotType");
+static_assert(inBotTypeOrder(table), "the table is indexed by BotType");
 
 } // namespace
 

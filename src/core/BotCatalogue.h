@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <span>
 
 // The twelve choices of the main window, in the order of its option buttons.
@@ -23,6 +24,18 @@ enum class BotType {
     ReduBot,
     BobaBot,
 };
+
+// Whether a table of rows that each name their choice holds them in the order of BotType, one a choice, so that
+// a choice's row is found by its value alone.
+template<typename Rows>
+constexpr bool inBotTypeOrder(const Rows &rows)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (static_cast<std::size_t>(rows[i].type) != i)
+            return false;
+    }
+    return true;
+}
 
 // Where a choice's supported maps come from.
 enum class MapsSource {

@@ -158,15 +158,7 @@ constexpr std::array<Row, 12> rows{{
     },
 }};
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (static_cast<std::size_t>(rows[i].type) != i)
-                return false;
-        }
-        return true;
-    }(),
-    "the rows are in the order of BotType");
+static_assert(inBotTypeOrder(rows), "the rows are in the order of BotType");
 
 QAction *entry(QWidget *window, QLatin1StringView name, const QString &caption)
 {
