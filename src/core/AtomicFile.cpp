@@ -35,6 +35,35 @@ QString shortWriteReason(const QString &path, qint64 size)
 
 bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *errorString)
 {
+    return write(path, bytes.size(), errorString, [&](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
+}
+
+bool AtomicFile::copy(const QString &source, const QString &path, QString *errorString)
+{
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly)) {
+        if (errorString)
+            *errorString = from.errorString();
+        return false;
+    }
+    return write(path, from.size(), errorString, [&](QSaveFile &file) {
+        // In pieces, so that memory stays flat however large the file.
+        QByteArray buffer(256 * 1024, Qt::Uninitialized);
+        for (;;) {
+            const qint64 read = from.read(buffer.data(), buffer.size());
+            if (read < 0)
+                return false;
+            if (read == 0)
+                return true;
+            if (file.write(buffer.constData(), read) != read)
+                return false;
+        }
+    });
+}
+
+bool AtomicFile::write(const QString &path, qint64 size, QString *errorString,
+                       const std::function<bool(QSaveFile &)> &fill)
+{
     if (!linkTargetCanBeNamed(path)) {
         if (errorString)
             *errorString = tr("it is a link to a file whose name Trevlin cannot write");
@@ -44,7 +73,7 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
     const auto fail = [&] {
         if (errorString) {
             *errorString = file.error() == QFileDevice::NoError || file.error() == QFileDevice::UnspecifiedError
-                ? shortWriteReason(path, bytes.size())
+                ? shortWriteReason(path, size)
                 : file.errorString();
         }
         file.cancelWriting();
@@ -52,7 +81,7 @@ bool AtomicFile::write(const QString &path, const QByteArray &bytes, QString *er
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail();
-    if (file.write(bytes) != bytes.size())
+    if (!fill(file))
         return fail();
     // commit() does not notice a failed final flush, which on a full disk would put an empty file in place of
     // the old one: flush first and give up if any byte did not reach the disk.

@@ -13,8 +13,13 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdio>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -98,6 +103,17 @@ qsizetype Platform::lastSeparator(QStringView path)
     return std::max(slash, path.lastIndexOf(u'\\'));
 #else
     return slash;
+#endif
+}
+
+bool Platform::moveOver(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING);
+#else
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
 }
 

@@ -33,6 +33,9 @@ public:
     // The position of the last path separator in path ('/', and '\\' on Windows), or -1.
     static qsizetype lastSeparator(QStringView path);
 
+    // Renames the file from onto to in the same folder in one step, replacing whatever file to names: never a copy.
+    static bool moveOver(const QString &from, const QString &to);
+
     // The target of the link at path as the file system holds it (8-bit); none when path is no link, or on
     // Windows.
     static std::optional<QByteArray> linkTarget(const QString &path);
