@@ -1,0 +1,340 @@
+#include "AddOnInstall.h"
+
+#include "AtomicFile.h"
+#include "BotCatalogue.h"
+#include "BoundedFile.h"
+#include "FileCommit.h"
+#include "FolderListing.h"
+#include "Liblist.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <unordered_map>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The record's first line carries its format; each further line is a kind, a tab and its fields.
+constexpr QLatin1StringView recordHeader("Trevlin add-on install 1");
+constexpr QLatin1StringView recordName("record.txt");
+constexpr QLatin1StringView keptName("kept");
+
+QString folded(const QString &path)
+{
+    return path.toCaseFolded();
+}
+
+bool isLibrary(const QString &path)
+{
+    return path.endsWith(".dll"_L1, Qt::CaseInsensitive) || path.endsWith(".so"_L1, Qt::CaseInsensitive);
+}
+
+QByteArray sha256Of(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+// Relative paths resolved against what is on disk without regard to letter case, so that "DLLS/x.dll" goes into
+// the game's "dlls" instead of beside it. Each folder is listed once.
+class CaseResolver
+{
+public:
+    explicit CaseResolver(const QString &root) : m_root(root) {}
+
+    QString resolve(const QString &relative)
+    {
+        QString resolved;
+        bool onDisk = true;
+        for (const QString &name : relative.split(u'/')) {
+            QString found;
+            if (onDisk) {
+                const QString folder = resolved.isEmpty() ? m_root : QDir(m_root).filePath(resolved);
+                auto &listing = m_listings[folder];
+                if (!listing)
+                    listing = std::make_unique<FolderListing>(folder);
+                found = QFileInfo(listing->find(name)).fileName();
+            }
+            onDisk = !found.isEmpty();
+            resolved += (resolved.isEmpty() ? QString() : u"/"_s) + (onDisk ? found : name);
+        }
+        return resolved;
+    }
+
+private:
+    QString m_root;
+    std::unordered_map<QString, std::unique_ptr<FolderListing>> m_listings;
+};
+
+struct Record
+{
+    AddOnInstall::Root root = AddOnInstall::Root::Game;
+    QList<std::pair<QByteArray, QString>> added;    // hash of the installed file, path below the root
+    QList<std::pair<QByteArray, QString>> replaced; // the same, for the files whose earlier copy is kept
+    QStringList folders;                            // the folders the install made, outermost first
+};
+
+QByteArray recordText(const Record &record)
+{
+    QByteArray text = recordHeader.toString().toUtf8() + '\n';
+    text += "root\t" + QByteArray(record.root == AddOnInstall::Root::HalfLife ? "halflife" : "game") + '\n';
+    for (const auto &[hash, path] : record.added)
+        text += "added\t" + hash + '\t' + path.toUtf8() + '\n';
+    for (const auto &[hash, path] : record.replaced)
+        text += "replaced\t" + hash + '\t' + path.toUtf8() + '\n';
+    for (const QString &folder : record.folders)
+        text += "folder\t" + folder.toUtf8() + '\n';
+    return text;
+}
+
+std::optional<Record> parseRecord(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    if (lines.isEmpty() || lines.first() != recordHeader.toString().toUtf8())
+        return std::nullopt;
+    Record record;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines.at(i).split('\t');
+        const QByteArray &kind = fields.first();
+        if (kind.isEmpty() && fields.size() == 1)
+            continue;
+        // A path that leads out of its root is no record this program wrote.
+        const QString path = QString::fromUtf8(fields.last());
+        if (path.startsWith(u'/') || path.split(u'/').contains(".."_L1))
+            return std::nullopt;
+        if (kind == "root" && fields.size() == 2)
+            record.root = fields.at(1) == "halflife" ? AddOnInstall::Root::HalfLife : AddOnInstall::Root::Game;
+        else if (kind == "added" && fields.size() == 3)
+            record.added.append({fields.at(1), path});
+        else if (kind == "replaced" && fields.size() == 3)
+            record.replaced.append({fields.at(1), path});
+        else if (kind == "folder" && fields.size() == 2)
+            record.folders.append(path);
+        else
+            return std::nullopt;
+    }
+    return record;
+}
+
+// The folders of relative (a file's path below root) that do not exist yet, outermost first.
+QStringList missingFolders(const QString &root, const QString &relative)
+{
+    QStringList missing;
+    for (QString folder = QFileInfo(relative).path(); folder != "."_L1; folder = QFileInfo(folder).path()) {
+        if (QFileInfo(QDir(root).filePath(folder)).isDir())
+            break;
+        missing.prepend(folder);
+    }
+    return missing;
+}
+
+} // namespace
+
+AddOnInstall::Placement AddOnInstall::guess(const QList<AddOnArchive::Entry> &files, const Folders &folders)
+{
+    const QString modName = folded(QFileInfo(folders.game).fileName());
+    const auto nameAt = [](const QString &path, int index) { return folded(path.section(u'/', index, index)); };
+    const auto allAt = [&](int index, const auto &holds) {
+        return std::all_of(files.cbegin(), files.cend(),
+                           [&](const AddOnArchive::Entry &file) { return holds(file.path, nameAt(file.path, index)); });
+    };
+    const auto isModFolder = [&](const QString &, const QString &name) { return name == modName; };
+    // A name the mod folder has as a folder already, or one of the folders every mod folder has.
+    const FolderListing game(folders.game);
+    static const QSet<QString> modFolders{u"dlls"_s, u"maps"_s, u"addons"_s, u"models"_s, u"sound"_s,
+                                          u"sprites"_s, u"gfx"_s};
+    const auto isInMod = [&](const QString &path, const QString &name) {
+        return path.count(u'/') > 0 && (modFolders.contains(name) || QFileInfo(game.find(name)).isDir());
+    };
+    const auto belowOneFolder = [&](const QString &path, const QString &) {
+        return path.count(u'/') > 0 && nameAt(path, 0) == nameAt(files.first().path, 0);
+    };
+
+    if (files.isEmpty() || allAt(0, isModFolder))
+        return {Root::HalfLife, {}};
+    if (std::any_of(files.cbegin(), files.cend(),
+                    [&](const AddOnArchive::Entry &file) { return isInMod(file.path, nameAt(file.path, 0)); }))
+        return {Root::Game, {}};
+    if (allAt(0, belowOneFolder)) {
+        const QString top = files.first().path.section(u'/', 0, 0);
+        if (allAt(1, isModFolder))
+            return {Root::HalfLife, top};
+        const auto belowTop = [&](const QString &path, const QString &name) {
+            return isInMod(path.section(u'/', 1), name);
+        };
+        if (std::any_of(files.cbegin(), files.cend(),
+                        [&](const AddOnArchive::Entry &file) { return belowTop(file.path, nameAt(file.path, 1)); }))
+            return {Root::Game, top};
+    }
+    return {Root::Game, {}};
+}
+
+QString AddOnInstall::relativeTarget(const QString &archivePath, const Placement &placement)
+{
+    if (placement.strip.isEmpty())
+        return archivePath;
+    return archivePath.section(u'/', 1);
+}
+
+QString AddOnInstall::recordFolder(const QString &dataFolder, const QString &botName)
+{
+    return QDir(dataFolder).filePath(u"installs/"_s + botName);
+}
+
+bool AddOnInstall::isInstalled(const QString &dataFolder, const QString &botName)
+{
+    return QFileInfo(QDir(recordFolder(dataFolder, botName)).filePath(recordName)).isFile();
+}
+
+AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const AddOnArchive::Listing &listing,
+                                            const Placement &placement, const Folders &folders,
+                                            const QString &botName, const QString &dataFolder,
+                                            const QString &staging)
+{
+    Outcome outcome;
+    const QString record = recordFolder(dataFolder, botName);
+    if (isInstalled(dataFolder, botName)) {
+        outcome.error = tr("%1 was installed from an archive already. Uninstall it first, so that Trevlin can "
+                           "still put back the files it replaced.")
+                            .arg(botName);
+        return outcome;
+    }
+    const QString root = rootFolder(folders, placement.root);
+    const AddOnArchive::Limits limits;
+    outcome.error = AddOnArchive::extract(archivePath, listing, staging, limits);
+    if (!outcome.error.isEmpty())
+        return outcome;
+
+    // Kept files from an install that was never recorded (a crash between the two) are not this install's.
+    QDir(record).removeRecursively();
+    if (!QDir().mkpath(record)) {
+        outcome.error = tr("Trevlin could not make the folder \"%1\" to keep the files the add-on replaces.")
+                            .arg(QDir::toNativeSeparators(record));
+        return outcome;
+    }
+
+    Record done;
+    done.root = placement.root;
+    FileCommit commit({root});
+    commit.setKeepDir(QDir(record).filePath(keptName));
+    CaseResolver resolver(root);
+    QSet<QString> madeFolders;
+    QHash<QString, QByteArray> hashes;
+    for (qsizetype i = 0; i < listing.files.size(); ++i) {
+        const QString relative = resolver.resolve(relativeTarget(listing.files.at(i).path, placement));
+        const QString source = QDir(staging).filePath(QString::number(i));
+        const QString target = QDir(root).filePath(relative);
+        commit.add(source, target);
+        hashes.insert(target, sha256Of(source));
+        for (const QString &folder : missingFolders(root, relative)) {
+            if (!madeFolders.contains(folder)) {
+                madeFolders.insert(folder);
+                done.folders.append(folder);
+            }
+        }
+    }
+    const FileCommit::Result placed = commit.commit();
+    if (!placed.error.isEmpty()) {
+        QDir(record).removeRecursively();
+        outcome.error = placed.error;
+        return outcome;
+    }
+    const QDir rootDir(root);
+    for (const QString &target : placed.created)
+        done.added.append({hashes.value(target), rootDir.relativeFilePath(target)});
+    for (const QString &target : placed.replaced)
+        done.replaced.append({hashes.value(target), rootDir.relativeFilePath(target)});
+    outcome.added = placed.created;
+    outcome.replaced = placed.replaced;
+    for (const QString &target : placed.created + placed.replaced) {
+        if (isLibrary(target))
+            outcome.libraries.append(target);
+    }
+    QString why;
+    if (!AtomicFile::write(QDir(record).filePath(recordName), recordText(done), &why)) {
+        // Without its record the install could never be undone: take it out again.
+        uninstall(folders, botName, dataFolder);
+        outcome = Outcome();
+        outcome.error = tr("Trevlin could not keep the record of what %1 changes, so it did not install it: %2")
+                            .arg(botName, why);
+    }
+    return outcome;
+}
+
+AddOnInstall::Removal AddOnInstall::uninstall(const Folders &folders, const QString &botName,
+                                              const QString &dataFolder)
+{
+    Removal removal;
+    const QString recordDir = recordFolder(dataFolder, botName);
+    const BoundedFile::Result read = BoundedFile::read(QDir(recordDir).filePath(recordName),
+                                                       BoundedFile::rosterLimit);
+    const std::optional<Record> record = read.isRead() ? parseRecord(read.bytes) : std::nullopt;
+    if (!record) {
+        removal.error = read.isRead() ? tr("Trevlin cannot read what the install of %1 changed.").arg(botName)
+                                      : read.error;
+        return removal;
+    }
+    const QString root = rootFolder(folders, record->root);
+    const QDir rootDir(root);
+    const QDir kept(QDir(recordDir).filePath(keptName));
+
+    // What the player changed since stays as it is, and is named.
+    FileCommit restore({root});
+    for (const auto &[hash, path] : record->replaced) {
+        if (sha256Of(rootDir.filePath(path)) == hash)
+            restore.add(kept.filePath(path), rootDir.filePath(path));
+        else
+            removal.changed.append(QDir::toNativeSeparators(rootDir.filePath(path)));
+    }
+    if (restore.count() > 0) {
+        const FileCommit::Result restored = restore.commit();
+        if (!restored.error.isEmpty()) {
+            removal.error = restored.error;
+            return removal;
+        }
+    }
+
+    QStringList removed;
+    for (const auto &[hash, path] : record->added) {
+        const QString target = rootDir.filePath(path);
+        if (!QFileInfo::exists(target))
+            continue;
+        if (sha256Of(target) != hash) {
+            removal.changed.append(QDir::toNativeSeparators(target));
+        } else if (!QFile::remove(target)) {
+            removal.error = tr("Trevlin could not remove \"%1\".").arg(QDir::toNativeSeparators(target));
+            return removal;
+        } else {
+            removed.append(path);
+        }
+    }
+    // The add-on's prepared liblist.gam goes with the libraries it starts.
+    const QString prepared = FolderListing(folders.game).find(BotCatalogue::liblistVariant(botName));
+    if (!prepared.isEmpty()) {
+        const LiblistInfo info = Liblist::read(prepared);
+        const QString gameRelative = QDir(folders.game).relativeFilePath(root);
+        for (const QString &path : std::as_const(removed)) {
+            const QString library = QDir::cleanPath(gameRelative + u'/' + path);
+            if (info.gamedll.value_or(QString()).replace(u'\\', u'/').compare(library, Qt::CaseInsensitive) == 0 ||
+                info.gamedllLinux.value_or(QString()).compare(library, Qt::CaseInsensitive) == 0) {
+                QFile::remove(prepared);
+                break;
+            }
+        }
+    }
+    for (auto folder = record->folders.crbegin(); folder != record->folders.crend(); ++folder)
+        rootDir.rmdir(*folder); // only when empty: a file the player put there keeps its folder
+    QDir(recordDir).removeRecursively();
+    return removal;
+}
