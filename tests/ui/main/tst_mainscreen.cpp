@@ -104,7 +104,7 @@ private Q_SLOTS:
         if (answerer.answered())
             QVERIFY(answerer.title() == u"Trevlin"_s && answerer.buttons() == QStringList{u"OK"_s}
                     && !answerer.hasIcon());
-        QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
+        QCOMPARE(h.find<QAction>(u"Properties"_s)->text(), u"&Select Directory"_s);
         // Without a set-up folder only the folder's choice and the updates; a copy named in upper case counts, one
         // with a wrong name does not.
         QCOMPARE(h.enabledAddOnControls(),
