@@ -48,7 +48,7 @@ bool writeChecked(const QString &path, const QByteArray &bytes, const AddOnSetup
     // What the game would read from the file is what was meant, or nothing is written.
     const LiblistInfo written = Liblist::parse(bytes);
     const auto holds = [](const std::optional<QString> &value, const QString &library, QChar separator) {
-        return library.isEmpty() || value == QString(library).replace(u'/', separator);
+        return library.isEmpty() || value == QString(library).replace(u'\\', u'/').replace(u'/', separator);
     };
     if (!holds(written.gamedll, libraries.windowsLibrary, u'\\')
         || !holds(written.gamedllLinux, libraries.linuxLibrary, u'/'))
