@@ -35,6 +35,7 @@ public:
     enum class Key {
         GameDir,     // the mod folder chosen last
         HalfLifeDir, // the folder above it, as it was when chosen
+        StartDirectly, // "1": Steam's copy of the game is started without Steam's client; else through it
     };
     enum class Family {
         AutostartFile,    // per add-on: the roster file it runs at start, "None" for none

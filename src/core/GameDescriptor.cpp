@@ -68,6 +68,27 @@ bool GameDescriptor::namesStockLibrary(const LiblistInfo &info)
     return library.named && library.stock.contains(QString(*library.named).replace(u'\\', u'/'), Qt::CaseInsensitive);
 }
 
+bool GameDescriptor::isStockLibrary(const QString &path)
+{
+    return stockLibraries().contains(QDir::cleanPath(QString(path).replace(u'\\', u'/')), Qt::CaseInsensitive);
+}
+
+bool GameDescriptor::loadsAddOnLibrary(const LiblistInfo &info)
+{
+#ifdef Q_OS_WIN
+    const QLatin1StringView suffix{".dll"};
+#else
+    const QLatin1StringView suffix{".so"};
+#endif
+    const std::optional<QString> named = loadedLibrary(info).named;
+    return named && named->endsWith(suffix, Qt::CaseInsensitive) && !isStockLibrary(*named);
+}
+
+QStringList GameDescriptor::stockLibraries()
+{
+    return {u"dlls/mp.dll"_s, u"dlls/cs.so"_s, u"dlls/cs_i386.so"_s};
+}
+
 bool GameDescriptor::keepCopy(const QString &gameDir, QString *errorString)
 {
     const QString copyName = BotCatalogue::liblistVariant(BotType::OriginalCS);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 struct LiblistInfo;
 
@@ -31,6 +32,14 @@ public:
     // Whether info names the game's own library: the library this platform loads (on Linux gamedll_linux, when
     // the file has one) is dlls\mp.dll or dlls/cs.so, in any letter case and with either slash.
     static bool namesStockLibrary(const LiblistInfo &info);
+    // Whether path, relative to the game folder in any letter case and with either slash, is one of the game's own
+    // libraries, on any platform: what a list of an add-on's libraries leaves out.
+    static bool isStockLibrary(const QString &path);
+    // Whether the game of this platform loads a library of an add-on from info: one of this platform's kind
+    // (.dll on Windows, .so elsewhere) that is not the game's own.
+    static bool loadsAddOnLibrary(const LiblistInfo &info);
+    // The game's own libraries, '/'-separated: the Windows one first, then the Linux ones, newer before older.
+    static QStringList stockLibraries();
 
     // Copies the game's own liblist.gam, byte for byte, to "OLD liblist.gam". Refused when the folder already has
     // that copy, or when its liblist.gam is not the game's own or cannot be read; errorString says why.

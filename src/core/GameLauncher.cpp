@@ -1,24 +1,27 @@
 #include "GameLauncher.h"
 
+#include "AddOnSetup.h"
 #include "AtomicFile.h"
 #include "BotCatalogue.h"
 #include "BoundedFile.h"
 #include "FolderListing.h"
 #include "GameFolder.h"
 #include "GameProcess.h"
+#include "Liblist.h"
 #include "Platform.h"
 #include "Session.h"
+#include "SteamLibraries.h"
 
 #include <QDir>
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
 
-GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn,
-                                          GameProcess *game)
+GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen, bool startDirectly,
+                                          const std::function<bool()> &goOn, GameProcess *game)
 {
     using enum Launch::Outcome;
-    Launch launch{NotSetUp, session.botName(), session.gameDir(), {}, {}};
+    Launch launch{NotSetUp, session.botName(), session.gameDir(), {}, {}, {}};
     if (!session.isDirectoryValid())
         return launch;
     if (goOn && !goOn()) {
@@ -40,11 +43,19 @@ GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen
     case Result::Done:
         break;
     }
-    launch.command = command(launch.gameDir);
-    if (!launch.command.isRunnable())
+    launch.command = command(launch.gameDir, startDirectly);
+    if (!launch.command.isRunnable()) {
         launch.outcome = NotRunnable;
-    else
-        launch.outcome = (game ? game->start(launch.command) : Platform::start(launch.command)) ? Started : NotStarted;
+        return launch;
+    }
+    // Steam's client hands the game to Steam and ends: its end says nothing of the game's.
+    const bool watched = game && !launch.command.throughSteam;
+    launch.outcome = (watched ? game->start(launch.command) : Platform::start(launch.command)) ? Started : NotStarted;
+    const BotInfo *bot = BotCatalogue::find(launch.botName);
+    if (launch.outcome == Started && bot && bot->type != BotType::OriginalCS) {
+        const QString variant = FolderListing(launch.gameDir).find(BotCatalogue::liblistVariant(launch.botName));
+        launch.note = AddOnSetup::missingLibraryNote(launch.botName, Liblist::read(variant));
+    }
     return launch;
 }
 
@@ -69,9 +80,16 @@ QString GameLauncher::Launch::message() const
         return tr("Counter-Strike could not be started: %1 did not run.").arg(command.commandLine());
     case Outcome::Started: {
         const BotInfo *bot = BotCatalogue::find(botName);
-        return bot && bot->type != BotType::OriginalCS
-            ? tr("Counter-Strike was started with %1: %2").arg(botName, command.commandLine())
-            : tr("Counter-Strike was started without bots: %1").arg(command.commandLine());
+        const bool withBots = bot && bot->type != BotType::OriginalCS;
+        QString started;
+        if (command.throughSteam)
+            started = withBots
+                ? tr("Counter-Strike was started through Steam with %1: %2").arg(botName, command.commandLine())
+                : tr("Counter-Strike was started through Steam without bots: %1").arg(command.commandLine());
+        else
+            started = withBots ? tr("Counter-Strike was started with %1: %2").arg(botName, command.commandLine())
+                               : tr("Counter-Strike was started without bots: %1").arg(command.commandLine());
+        return note.isEmpty() ? started : started + u'\n' + note + u'.';
     }
     }
     return {};
@@ -96,11 +114,19 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;
 }
 
-LaunchCommand GameLauncher::command(const QString &gameDir)
+LaunchCommand GameLauncher::command(const QString &gameDir, bool startDirectly)
 {
     // The game folder is absolute: the folder above it is found without asking the process where it is.
-    return Platform::gameCommand({gameDir, GameFolder::halfLifeDir(QDir::cleanPath(gameDir)),
-                                  GameFolder::batchFilePath(gameDir), GameFolder::gameArguments(gameDir)});
+    const QString halfLifeDir = GameFolder::halfLifeDir(QDir::cleanPath(gameDir));
+    const QStringList arguments = GameFolder::gameArguments(gameDir);
+    if (!startDirectly && SteamLibraries::holdsGameFolder(gameDir)) {
+        if (const QString steam = Platform::steamProgram(); !steam.isEmpty()) {
+            LaunchCommand viaSteam{steam, QStringList{u"-applaunch"_s, steamAppId} + arguments, halfLifeDir, {}};
+            viaSteam.throughSteam = true;
+            return viaSteam;
+        }
+    }
+    return Platform::gameCommand({gameDir, halfLifeDir, GameFolder::batchFilePath(gameDir), arguments});
 }
 
 QString LaunchCommand::commandLine() const

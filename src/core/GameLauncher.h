@@ -41,6 +41,8 @@ public:
         QString gameDir;
         QString error;
         LaunchCommand command;
+        // Once started: what the player must know of the add-on's library on this platform, or empty.
+        QString note;
 
         // What the user is told of every outcome past the folder: why nothing was started, or what was.
         QString message() const;
@@ -48,15 +50,19 @@ public:
 
     // The launch of the play button and of the command line, one for both: enters the game folder, names the plain
     // game after its prepared copy when it is the one chosen (the name stays after the launch), activates the
-    // current add-on and starts the game: as game's process when game is given, else on its own. goOn, when given,
-    // is asked once the folder is known to be set up; the play button asks there whether to go on despite another
-    // game version.
-    static Launch launch(Session &session, bool plainGameChosen, const std::function<bool()> &goOn = {},
-                         GameProcess *game = nullptr);
+    // current add-on and starts the game, through Steam unless startDirectly (see command()): as game's process
+    // when game is given and the game is started directly, else on its own. goOn, when given, is asked once the
+    // folder is known to be set up; the play button asks there whether to go on despite another game version.
+    static Launch launch(Session &session, bool plainGameChosen, bool startDirectly,
+                         const std::function<bool()> &goOn = {}, GameProcess *game = nullptr);
 
     // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir.
     static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr);
 
-    // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it.
-    static LaunchCommand command(const QString &gameDir);
+    // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it. Unless
+    // startDirectly, Steam's copy of the game is started as Steam itself starts it, "steam -applaunch 10" followed by
+    // hl.bat's arguments, when Steam is installed.
+    static LaunchCommand command(const QString &gameDir, bool startDirectly = true);
+    // Steam's number for Counter-Strike.
+    static constexpr QLatin1StringView steamAppId{"10"};
 };

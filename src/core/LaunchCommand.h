@@ -11,6 +11,8 @@ struct LaunchCommand
     QStringList arguments;
     QString workingDirectory;
     QString problem;
+    // Started through Steam's client, which hands the game to Steam and returns at once: the game is not its child.
+    bool throughSteam = false;
 
     bool isRunnable() const { return problem.isEmpty(); }
     // The program and its arguments as one line, to tell the user what was started.

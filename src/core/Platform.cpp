@@ -87,6 +87,27 @@ QStringList Platform::steamRoots()
 #endif
 }
 
+QString Platform::steamProgram()
+{
+#ifdef Q_OS_WIN
+    const QSettings steam(u"HKEY_CURRENT_USER\\Software\\Valve\\Steam"_s, QSettings::NativeFormat);
+    const QString program = steam.value(u"SteamExe"_s).toString();
+    return !program.isEmpty() && QFileInfo(program).isFile() ? QDir::fromNativeSeparators(program) : QString();
+#else
+    return QStandardPaths::findExecutable(u"steam"_s);
+#endif
+}
+
+QString Platform::missingLibraryNote(const QString &botName)
+{
+#ifdef Q_OS_WIN
+    return tr("%1 has no Windows game library: on Windows the game starts without its bots").arg(botName);
+#else
+    return tr("%1 has no Linux game library: on Linux the game starts without its bots; Wine runs the Windows one")
+        .arg(botName);
+#endif
+}
+
 bool Platform::hasDrives()
 {
 #ifdef Q_OS_WIN

@@ -22,6 +22,13 @@ public:
     // a Windows-only install (hl.exe) is run through Wine when Wine is installed.
     static LaunchCommand gameCommand(const GameStart &game);
 
+    // Steam's client, when it is installed: on Windows as the registry names it, elsewhere `steam` on the PATH.
+    // Empty when there is none.
+    static QString steamProgram();
+
+    // What the player is told of an add-on whose descriptor gives this platform's game none of its libraries.
+    static QString missingLibraryNote(const QString &botName);
+
     // Starts the command without waiting for it; the game is never waited for.
     static bool start(const LaunchCommand &command);
 

@@ -60,6 +60,7 @@ QuickLaunch::Outcome QuickLaunch::run(const QString &addOn, const AppSettings &s
                     .arg(botName, QDir::toNativeSeparators(session.gameDir()), variant)};
     }
     session.setBotName(botName);
-    const GameLauncher::Launch launch = GameLauncher::launch(session, bot->type == BotType::OriginalCS);
+    const bool startDirectly = settings.value(AppSettings::Key::StartDirectly) == u"1"_s;
+    const GameLauncher::Launch launch = GameLauncher::launch(session, bot->type == BotType::OriginalCS, startDirectly);
     return {launch.outcome == GameLauncher::Launch::Outcome::Started ? 0 : 1, launch.message()};
 }

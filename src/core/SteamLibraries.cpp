@@ -140,6 +140,14 @@ std::optional<QStringList> SteamLibraries::parse(const QByteArray &vdf)
     return libraries;
 }
 
+bool SteamLibraries::holdsGameFolder(const QString &gameDir)
+{
+    const QStringList parts = QDir::cleanPath(QDir::fromNativeSeparators(gameDir)).split(u'/');
+    // ... / steamapps / common / Half-Life / cstrike
+    return parts.size() >= 5 && parts.at(parts.size() - 3).compare("common"_L1, Qt::CaseInsensitive) == 0
+        && parts.at(parts.size() - 4).compare("steamapps"_L1, Qt::CaseInsensitive) == 0;
+}
+
 QStringList SteamLibraries::findGameFolders(const QString &home, const QStringList &steamRoots)
 {
     QStringList halfLifeFolders;

@@ -17,5 +17,9 @@ public:
 
     // The Counter-Strike folders ("Half-Life/cstrike") that exist below the Steam installs and Wine prefixes of the
     // user whose home folder is home, and below the given Steam installs; each once, in the order found.
+    // Whether gameDir is Steam's copy of the game: a mod folder of a Half-Life folder in a library's
+    // "steamapps/common", as Steam lays out every library it lists. Such a game expects Steam's client to start it.
+    static bool holdsGameFolder(const QString &gameDir);
+
     static QStringList findGameFolders(const QString &home, const QStringList &steamRoots = {});
 };

@@ -1,3 +1,4 @@
+#include "AddOnSetup.h"
 #include "AppSettings.h"
 #include "AutostartFile.h"
 #include "GameDescriptor.h"
@@ -5,6 +6,7 @@
 #include "GameFolder.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
+#include "Liblist.h"
 #include "Platform.h"
 #include "Session.h"
 #include "TestFiles.h"
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTest>
 
@@ -142,6 +145,121 @@ private Q_SLOTS:
         QVERIFY(!GameDescriptor::keepCopy(game.gameDir(), &error));
         QCOMPARE(game.read(u"OLD liblist.gam"_s), liblist);
     }
+
+    void setUpAnAddOn_data()
+    {
+        QTest::addColumn<QByteArray>("own");      // "OLD liblist.gam"; empty: none
+        QTest::addColumn<QString>("windows");     // the libraries chosen
+        QTest::addColumn<QString>("linuxLibrary");
+        QTest::addColumn<QByteArray>("written"); // "RamBot liblist.gam"; empty: nothing written
+        QTest::addColumn<bool>("noted");          // told that this platform's game starts without the bots
+        const bool onWindows = QSysInfo::productType() == u"windows"_s;
+        const QByteArray own = "game \"cs\"\r\ngamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"dlls/cs.so\"\r\n";
+        QTest::newRow("both") << own << u"rambot/rambot.dll"_s << u"dlls\\rambot_i386.so"_s
+                              << "game \"cs\"\r\ngamedll \"rambot\\rambot.dll\"\r\n"
+                                 "gamedll_linux \"dlls/rambot_i386.so\"\r\n"_ba
+                              << false;
+        // Every other line as it was, an 8-bit letter and trailing blanks included; LF becomes CR LF.
+        QTest::newRow("Windows only, LF, no Linux line")
+            << "game \"Caf\xe9\"  \nsecure \"1\"\ngamedll \"dlls\\mp.dll\""_ba << u"rb.dll"_s << QString()
+            << "game \"Caf\xe9\"  \r\nsecure \"1\"\r\ngamedll \"rb.dll\"\r\n"_ba << !onWindows;
+        QTest::newRow("Linux only, its line added")
+            << "gamedll \"dlls\\mp.dll\"\r\n"_ba << QString() << u"dlls/rb.so"_s
+            << "gamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"dlls/rb.so\"\r\n"_ba << onWindows;
+        QTest::newRow("no library") << own << QString() << QString() << QByteArray() << false;
+        QTest::newRow("a quote in the name") << own << u"a\"b.dll"_s << QString() << QByteArray() << false;
+        QTest::newRow("no kept descriptor") << QByteArray() << u"rb.dll"_s << QString() << QByteArray() << false;
+    }
+
+    void setUpAnAddOn()
+    {
+        QFETCH(QByteArray, own);
+        QFETCH(QByteArray, written);
+        GameDirFixture game;
+        if (!own.isEmpty())
+            game.write(u"OLD liblist.gam"_s, own);
+        // A prepared copy there already is replaced under its own name.
+        game.write(u"RAMBOT LIBLIST.GAM"_s, "before");
+        QString error;
+        QFETCH(QString, windows);
+        QFETCH(QString, linuxLibrary);
+        const AddOnSetup::Pair libraries{windows, linuxLibrary};
+        QCOMPARE(AddOnSetup::setUp(game.gameDir(), u"RamBot"_s, libraries, &error), !written.isEmpty());
+        QCOMPARE(error.isEmpty(), !written.isEmpty());
+        QCOMPARE(game.read(u"RAMBOT LIBLIST.GAM"_s), written.isEmpty() ? "before"_ba : written);
+        if (!written.isEmpty())
+            QTEST(!AddOnSetup::missingLibraryNote(u"RamBot"_s, Liblist::parse(written)).isEmpty(), "noted");
+    }
+
+#ifndef Q_OS_WIN
+    // The libraries an add-on's files brought, and none that lies too deep, outside the folder or is the game's.
+    void findTheAddOnsLibraries()
+    {
+        GameDirFixture game;
+        for (const QString &file : {u"dlls/mp.dll"_s, u"DLLS/CS.SO"_s, u"dlls/cs_i386.so"_s, u"rambot/RamBot.dll"_s,
+                                    u"dlls/rambot_i386.so"_s, u"a/b/c/d/deep.so"_s, u"a/b/c/d/e/deeper.so"_s,
+                                    u"maps/de_dust.bsp"_s, u"readme.dll.txt"_s})
+            game.write(file, "x");
+        QTemporaryDir outside;
+        TestFiles::write(outside.filePath(u"out.so"_s), "x");
+        QVERIFY(QFile::link(outside.path(), game.gameDir() + u"/linked"_s));
+        QVERIFY(QFile::link(outside.filePath(u"out.so"_s), game.gameDir() + u"/dlls/out.so"_s));
+        QVERIFY(QFile::link(game.gameDir() + u"/rambot/RamBot.dll"_s, game.gameDir() + u"/same.dll"_s));
+        const AddOnSetup::Libraries found = AddOnSetup::findLibraries(game.gameDir());
+        QCOMPARE(found.windowsLibraries, (QStringList{u"rambot/RamBot.dll"_s, u"same.dll"_s}));
+        QCOMPARE(found.linuxLibraries, (QStringList{u"a/b/c/d/deep.so"_s, u"dlls/rambot_i386.so"_s}));
+        QVERIFY(!found.cut);
+        // Browse takes a file inside the folder, and refuses one outside it, through a link too.
+        QCOMPARE(AddOnSetup::libraryPath(game.gameDir(), game.gameDir() + u"/a/b/c/d/e/deeper.so"_s),
+                 u"a/b/c/d/e/deeper.so"_s);
+        QString error;
+        QVERIFY(!AddOnSetup::libraryPath(game.gameDir(), game.gameDir() + u"/dlls/out.so"_s, &error));
+        QVERIFY2(error.contains(u"outside the game folder"_s), qPrintable(error));
+        QVERIFY(!AddOnSetup::libraryPath(game.gameDir(), outside.filePath(u"out.so"_s)));
+    }
+
+    void startThroughSteam_data()
+    {
+        QTest::addColumn<bool>("steamLibrary"); // the game lies in a Steam library's steamapps/common
+        QTest::addColumn<bool>("steamThere");   // `steam` is on the PATH
+        QTest::addColumn<bool>("directly");     // the player chose to start the game directly
+        QTest::newRow("Steam's copy, through Steam") << true << true << false;
+        QTest::newRow("Steam's copy, directly as chosen") << true << true << true;
+        QTest::newRow("Steam's copy, no Steam") << true << false << false;
+        QTest::newRow("another folder") << false << true << false;
+    }
+
+    void startThroughSteam()
+    {
+        QFETCH(bool, steamLibrary);
+        QFETCH(bool, steamThere);
+        QFETCH(bool, directly);
+        GameDirFixture game(steamLibrary ? u"steamapps/common/Half-Life"_s : u"Half-Life"_s);
+        game.makeSetUp();
+        game.write(u"RamBot liblist.gam"_s, "gamedll \"dlls\\rb.dll\"\r\ngamedll_linux \"dlls/rb.so\"\r\n");
+        game.writeRecordingScript(u"hl.sh"_s);
+        QTemporaryDir bin;
+        // Only the scripts' folder is searched, so that a Steam on this machine is not found; the scripts need mv.
+        QVERIFY(QFile::link(QStandardPaths::findExecutable(u"mv"_s), bin.filePath(u"mv"_s)));
+        if (steamThere)
+            QVERIFY(QFile::rename(game.writeRecordingScript(u"steam"_s), bin.filePath(u"steam"_s)));
+        const auto restorePath = qScopeGuard([old = qgetenv("PATH")] { qputenv("PATH", old); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const auto settings = game.makeSettings();
+        Session session;
+        QCOMPARE(GameSetup::startUp(session, *settings, game.gameDir()), GameSetup::StartUp::Ready);
+        session.setBotName(u"RamBot"_s);
+
+        const GameLauncher::Launch launch = GameLauncher::launch(session, false, directly);
+        QCOMPARE(launch.outcome, GameLauncher::Launch::Outcome::Started);
+        const bool throughSteam = steamLibrary && steamThere && !directly;
+        QCOMPARE(launch.command.throughSteam, throughSteam);
+        QCOMPARE(launch.message().contains(u"through Steam"_s), throughSteam);
+        const QStringList arguments{u"-console"_s, u"-game"_s, u"cstrike"_s};
+        QCOMPARE(game.recordedRun().mid(1),
+                 throughSteam ? (QStringList{u"-applaunch"_s, u"10"_s} + arguments) : arguments);
+    }
+#endif
 
     void selectDirectory_data()
     {

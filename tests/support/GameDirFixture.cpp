@@ -11,9 +11,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-GameDirFixture::GameDirFixture()
+GameDirFixture::GameDirFixture(const QString &halfLifeFolder)
+    : m_halfLifeFolder(halfLifeFolder)
 {
-    QDir(m_root.path()).mkpath(u"Half-Life/cstrike"_s);
+    QDir(m_root.path()).mkpath(halfLifeFolder + u"/cstrike"_s);
 }
 
 std::unique_ptr<AppSettings> GameDirFixture::makeSettings() const

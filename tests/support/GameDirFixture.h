@@ -16,12 +16,14 @@ class AppSettings;
 class GameDirFixture
 {
 public:
-    GameDirFixture();
+    // Where the Half-Life folder lies in the fixture's root: "Half-Life", or "steamapps/common/Half-Life" for a
+    // Steam library's copy of the game.
+    explicit GameDirFixture(const QString &halfLifeFolder = QStringLiteral("Half-Life"));
 
     bool isValid() const { return m_root.isValid(); }
     QString root() const { return m_root.path(); }
-    QString halfLifeDir() const { return m_root.filePath(QStringLiteral("Half-Life")); }
-    QString gameDir() const { return m_root.filePath(QStringLiteral("Half-Life/cstrike")); }
+    QString halfLifeDir() const { return m_root.filePath(m_halfLifeFolder); }
+    QString gameDir() const { return halfLifeDir() + QStringLiteral("/cstrike"); }
     // Where a user who has never run the program has no settings folder yet.
     QString settingsPath() const { return m_root.filePath(QStringLiteral("home/.config/Trevlin/Trevlin.conf")); }
     std::unique_ptr<AppSettings> makeSettings() const;
@@ -43,4 +45,5 @@ private:
     QString path(const QString &relativePath) const { return QDir(gameDir()).filePath(relativePath); }
 
     QTemporaryDir m_root;
+    QString m_halfLifeFolder;
 };

@@ -216,3 +216,12 @@ AddOnControls::AddOnControls(QWidget *window, QGridLayout *grid, QMenu *editMenu
     }
     takeFramesPlace(frame, made);
 }
+
+std::optional<BotType> AddOnControls::addOnOf(const QObject *control) const
+{
+    for (const Controls &controls : m_controls) {
+        if (control && controls.edit && (control == controls.option || control == controls.edit))
+            return BotType(&controls - m_controls.data());
+    }
+    return std::nullopt;
+}

@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QAction;
+class QObject;
 class QGridLayout;
 class QMenu;
 class QPushButton;
@@ -38,6 +40,8 @@ public:
     AddOnControls(QWidget *window, QGridLayout *grid, QMenu *editMenu, QAction *before, QMenu *updateMenu);
 
     const Controls &of(BotType type) const { return m_controls[static_cast<std::size_t>(type)]; }
+    // The add-on whose option or edit button control is; none for any other control and for the plain game.
+    std::optional<BotType> addOnOf(const QObject *control) const;
 
 private:
     std::array<Controls, 12> m_controls;

@@ -1,5 +1,6 @@
 #include "DescriptorOffer.h"
 
+#include "AddOnSetup.h"
 #include "BotCatalogue.h"
 #include "GameDescriptor.h"
 #include "MessageBox.h"
@@ -23,11 +24,28 @@ DescriptorOffer::Outcome DescriptorOffer::offer(QWidget *parent, const QString &
             ? tr("The liblist.gam in \"%1\" names no game library, so it is not the game's own.").arg(folder)
             : tr("The liblist.gam in \"%1\" starts the game library \"%2\", which is not the game's own.")
                   .arg(folder, finding.library);
-        MessageBox::information(parent,
-                                names + u' '
-                                    + tr("Trevlin needs the game's own liblist.gam in this folder: put it back, then "
-                                         "select the folder again."));
-        return Outcome::Told;
+        // The game's own libraries still there make the game's own descriptor: the file with them in its place.
+        const AddOnSetup::Pair stock = AddOnSetup::stockLibrariesFound(gameDir);
+        const QStringList found = QStringList{stock.windowsLibrary, stock.linuxLibrary}.filter(u"/"_s);
+        if (found.isEmpty()) {
+            MessageBox::information(parent,
+                                    names + u' '
+                                        + tr("Trevlin needs the game's own liblist.gam in this folder: put it back, "
+                                             "then select the folder again."));
+            return Outcome::Told;
+        }
+        if (!MessageBox::yesNo(parent,
+                               names + u"\n\n"_s
+                                   + tr("Keep a copy of it as \"%1\" that starts the game's own library (%2) "
+                                        "instead?")
+                                         .arg(copyName, found.join(u", "_s))))
+            return Outcome::Declined;
+        QString error;
+        if (!AddOnSetup::keepOwnDescriptor(gameDir, &error)) {
+            MessageBox::information(parent, tr("Trevlin could not write \"%1\": %2").arg(copyName, error));
+            return Outcome::Told;
+        }
+        return Outcome::Kept;
     }
     case GameDescriptor::Finding::Kind::Stock:
         break;

@@ -22,6 +22,7 @@
 #include "RosterAddOn.h"
 #include "RosterWindow.h"
 #include "Session.h"
+#include "SetUpEntries.h"
 #include "Update.h"
 #include "WindowHelper.h"
 
@@ -56,6 +57,7 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     QAction *separator = m_ui->file->actions().constFirst();
     separator->setObjectName(u"separator1"_s);
     m_addOns = std::make_unique<AddOnControls>(this, m_ui->frame1Layout, m_ui->file, separator, m_ui->updates);
+    m_setUpEntries = new SetUpEntries(m_session, m_settings, *m_addOns, m_ui->Frame1, m_ui->file, this);
     setUpAutostartFrame();
     setUpStatusTexts();
     setUpAccessibility();
@@ -141,6 +143,11 @@ void MainScreen::connectControls()
     connect(m_game, &GameProcess::ended, this, &MainScreen::gameEnded);
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
+    connect(m_setUpEntries, &SetUpEntries::addOnSetUp, this, &MainScreen::addOnSetUp);
+    connect(m_setUpEntries, &SetUpEntries::descriptorKept, this, [this] {
+        if (GameSetup::startUp(m_session, m_settings, m_session.gameDir()) == GameSetup::StartUp::Ready)
+            detectInstalledBots();
+    });
     m_ui->updAll->setEnabled(true);
     connect(m_ui->updAll, &QAction::triggered, this, &MainScreen::showUpdate);
     m_ui->about->setEnabled(true);
@@ -218,6 +225,19 @@ void MainScreen::detectInstalledBots()
         controls.editEntry->setEnabled(true);
         controls.updateEntry->setEnabled(true);
     }
+}
+
+void MainScreen::addOnSetUp(BotType type)
+{
+    detectInstalledBots();
+    QRadioButton *option = m_addOns->of(type).option;
+    // Chosen again, its Bot Info shows the library just written.
+    if (option->isChecked())
+        choose(type);
+    else
+        option->setChecked(true);
+    m_ui->Text2->setText(tr("%1 is set up: %2 starts it.")
+                             .arg(m_session.botName(), BotCatalogue::liblistVariant(type)));
 }
 
 void MainScreen::showUpdate()
@@ -328,8 +348,9 @@ void MainScreen::launch()
                    tr("This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway."),
                    tr("Error In Liblist.gam File"));
     };
-    const GameLauncher::Launch launch = GameLauncher::launch(
-        m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(), versionAccepted, m_game);
+    const GameLauncher::Launch launch
+        = GameLauncher::launch(m_session, m_addOns->of(BotType::OriginalCS).option->isChecked(),
+                               m_setUpEntries->startsDirectly(), versionAccepted, m_game);
     const QString directoryMessage
         = tr("Please select your Half-Life\\Counterstrike directory under the File -> Config menu");
     switch (launch.outcome) {
@@ -358,7 +379,12 @@ void MainScreen::launch()
         m_gameRunning = bot && bot->type != BotType::OriginalCS
             ? tr("Counter-Strike is running with %1").arg(launch.botName)
             : tr("Counter-Strike is running without bots");
-        m_ui->Text2->setText(m_gameRunning + u": "_s + launch.command.commandLine());
+        // Steam's client hands the game over and ends at once: the game is not watched from here.
+        const QString started = launch.command.throughSteam
+            ? tr("Started through Steam: %1").arg(launch.command.commandLine())
+            : m_gameRunning + u": "_s + launch.command.commandLine();
+        // The note does not hold the game back: the player sees why the bots may not come.
+        m_ui->Text2->setText(launch.note.isEmpty() ? started : launch.note + u". "_s + started);
         return;
     }
     }
@@ -433,7 +459,9 @@ void MainScreen::pointerAt(QWidget *over, QPoint global)
         if (m_statusKept.contains(widget))
             return;
         const auto it = m_statusTexts.constFind(widget);
-        const std::optional<QString> text = it != m_statusTexts.cend() ? *it : m_autostart->statusText(widget, global);
+        std::optional<QString> text = it != m_statusTexts.cend() ? *it : m_autostart->statusText(widget, global);
+        if (!text)
+            text = m_setUpEntries->statusText(widget);
         if (text) {
             m_ui->Text2->setText(*text);
             return;

@@ -14,6 +14,7 @@ class AppSettings;
 class AutostartFrame;
 class DirSelect;
 class RosterWindow;
+class SetUpEntries;
 class RandomSource;
 class Session;
 class Update;
@@ -68,6 +69,8 @@ private:
     // A roster of botName was saved as savedFile.
     void refreshAutostart(const QString &botName, const QString &savedFile);
     void showDirSelect();
+    // An add-on's prepared liblist.gam has just been written: it is enabled and chosen at once.
+    void addOnSetUp(BotType type);
     void showUpdate();
 
     std::unique_ptr<Ui::MainScreen> m_ui;
@@ -76,6 +79,7 @@ private:
     RandomSource &m_random;
     std::unique_ptr<AddOnControls> m_addOns;
     AutostartFrame *m_autostart = nullptr;
+    SetUpEntries *m_setUpEntries = nullptr;
     GameProcess *m_game;
     QString m_gameRunning; // what the status line says of the game while it runs
     QHash<QObject *, QString> m_statusTexts;

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -104,7 +105,7 @@ private Q_SLOTS:
         if (answerer.answered())
             QVERIFY(answerer.title() == u"Trevlin"_s && answerer.buttons() == QStringList{u"OK"_s}
                     && !answerer.hasIcon());
-        QCOMPARE(h.find<QMenu>(u"file"_s)->actions().last()->text(), u"&Select Directory"_s);
+        QCOMPARE(h.find<QAction>(u"Properties"_s)->text(), u"&Select Directory"_s);
         // Without a set-up folder only the folder's choice and the updates; a copy named in upper case counts, one
         // with a wrong name does not.
         QCOMPARE(h.enabledAddOnControls(),
@@ -123,12 +124,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("liblist");
         QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
         QTest::addColumn<QStringList>("messages"); // a part of each, in order
+        QTest::addColumn<QByteArray>("kept");      // "OLD liblist.gam" afterwards
         const QByteArray own = "game \"Counter-Strike\"\r\ngamedll \"dlls\\mp.dll\"\r\n";
-        QTest::newRow("kept") << own << QDialogButtonBox::Yes << QStringList{u"Keep a copy"_s};
+        const QByteArray other = "game \"Counter-Strike\"\r\ngamedll \"dlls\\bot.dll\"\r\n";
+        QTest::newRow("kept") << own << QDialogButtonBox::Yes << QStringList{u"Keep a copy"_s} << own;
         QTest::newRow("declined") << own << QDialogButtonBox::No
-                                  << QStringList{u"Keep a copy"_s, u"Not Properly Set Up"_s};
-        QTest::newRow("another library") << "gamedll \"dlls\\bot.dll\"\r\n"_ba << QDialogButtonBox::Ok
-                                         << QStringList{u"\"dlls\\bot.dll\", which is not the game's own"_s};
+                                  << QStringList{u"Keep a copy"_s, u"Not Properly Set Up"_s} << QByteArray();
+        QTest::newRow("another library") << other << QDialogButtonBox::Ok
+                                         << QStringList{u"\"dlls\\bot.dll\", which is not the game's own"_s}
+                                         << QByteArray();
+        // The game's own library is still there: the kept copy starts it instead.
+        QTest::newRow("another library, the game's own there")
+            << other << QDialogButtonBox::Yes << QStringList{u"starts the game's own library (dlls/mp.dll) instead"_s}
+            << own;
     }
 
     void freshInstallKeepsItsDescriptor()
@@ -136,19 +144,64 @@ private Q_SLOTS:
         QFETCH(QByteArray, liblist);
         QFETCH(QDialogButtonBox::StandardButton, answer);
         QFETCH(QStringList, messages);
+        QFETCH(QByteArray, kept);
         MainScreenHarness h;
         h.game.write(u"liblist.gam"_s, liblist);
+        if (QByteArray(QTest::currentDataTag()).endsWith("there"))
+            h.game.write(u"dlls/mp.dll"_s, "x");
         h.settings->setValue(AppSettings::Key::GameDir, h.game.gameDir());
         MessageAnswerer answerer(answer);
         h.window->startUp();
         QCOMPARE(answerer.texts().size(), messages.size());
         for (qsizetype i = 0; i < messages.size(); ++i)
             QVERIFY2(answerer.texts()[i].contains(messages[i]), qPrintable(answerer.texts()[i]));
-        const bool kept = answer == QDialogButtonBox::Yes;
-        QCOMPARE(h.game.exists(u"OLD liblist.gam"_s) ? h.game.read(u"OLD liblist.gam"_s) : QByteArray(),
-                 kept ? liblist : QByteArray());
+        QCOMPARE(h.game.exists(u"OLD liblist.gam"_s) ? h.game.read(u"OLD liblist.gam"_s) : QByteArray(), kept);
         // The plain game can be chosen once the copy is there.
-        QCOMPARE(h.find(u"Option7"_s)->isEnabled(), kept);
+        QCOMPARE(h.find(u"Option7"_s)->isEnabled(), !kept.isEmpty());
+    }
+
+    void setUpAnAddOnFromItsFiles_data()
+    {
+        QTest::addColumn<bool>("prepared"); // a prepared copy is there already
+        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+        QTest::newRow("fresh") << false << QDialogButtonBox::Ok;
+        QTest::newRow("replaced on Yes") << true << QDialogButtonBox::Yes;
+        QTest::newRow("kept on No") << true << QDialogButtonBox::No;
+    }
+
+    // An add-on's files dropped into a folder that holds none of the prepared copies.
+    void setUpAnAddOnFromItsFiles()
+    {
+        QFETCH(bool, prepared);
+        QFETCH(QDialogButtonBox::StandardButton, answer);
+        MainScreenHarness h;
+        h.start(prepared ? QStringList{u"RamBot liblist.gam"_s} : QStringList());
+        const QByteArray before = prepared ? h.game.read(u"RamBot liblist.gam"_s) : QByteArray();
+        for (const QString &file : {u"dlls/mp.dll"_s, u"rambot/rambot.dll"_s, u"dlls/rambot_i386.so"_s})
+            h.game.write(file, "x");
+        h.press(u"setUpAddOnAction"_s);
+        auto *dialog = h.window->findChild<QDialog *>(u"SetUpAddOn"_s);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(Widgets::unnamedControls(dialog), QStringList());
+        Widgets::child<QComboBox>(dialog, u"addOnBox"_s)->setCurrentText(u"RamBot"_s);
+        // The libraries that carry the add-on's name are chosen; the game's own are not offered.
+        QCOMPARE(Widgets::child<QComboBox>(dialog, u"windowsLibraryBox"_s)->currentData(), u"rambot/rambot.dll"_s);
+        QCOMPARE(Widgets::child<QComboBox>(dialog, u"windowsLibraryBox"_s)->count(), 2);
+        QCOMPARE(Widgets::child<QComboBox>(dialog, u"linuxLibraryBox"_s)->currentData(), u"dlls/rambot_i386.so"_s);
+        MessageAnswerer answerer(answer);
+        Widgets::press(dialog, u"setUpButton"_s);
+        QCOMPARE(answerer.answered(), prepared);
+        const bool written = answer != QDialogButtonBox::No;
+        QCOMPARE(h.game.read(u"RamBot liblist.gam"_s),
+                 written ? GameDirFixture::liblist({u"game \"Counter-Strike\""_s, u"version \"1.5\""_s,
+                                                    u"hlversion \"1110\""_s, u"gamedll \"rambot\\rambot.dll\""_s,
+                                                    u"gamedll_linux \"dlls/rambot_i386.so\""_s})
+                         : before);
+        QCOMPARE(dialog->isVisible(), !written);
+        // Enabled and chosen at once, its library shown.
+        QVERIFY(h.find(u"Option2"_s)->isEnabled());
+        if (written)
+            QCOMPARE(shownInfo(h).at(2), u"rambot\\rambot.dll"_s);
     }
 
     // The update entries open one update window; Exit closes it with the main window.
@@ -380,6 +433,7 @@ private Q_SLOTS:
         row("across the toolbar", u"folderButton cancelButton folderButton"_s,
             u"folderButton cancelButton folderButton"_s);
         row("an option button leaves it", u"Command4 Option2 Frame1"_s, u"Command4 Command4 Command4"_s);
+        row("a greyed-out add-on tells how to set it up", u"Command4 Option3 Frame1"_s, u"Command4 set-up set-up"_s);
         row("back over the background", u"centralwidget Command9 centralwidget"_s, u"nothing Command9 nothing"_s);
     }
 
@@ -406,6 +460,10 @@ private Q_SLOTS:
             QVERIFY2(at.x() >= 0, qPrintable(path.at(step)));
             QTest::mouseMove(over, at);
             const QString &expected = says.at(step);
+            if (expected == "set-up"_L1) {
+                QVERIFY2(status->text().startsWith(u"RealBot is not set up"_s), qPrintable(status->text()));
+                continue;
+            }
             QCOMPARE(status->text(), expected == "nothing"_L1 ? QString() : h.find(expected)->accessibleDescription());
         }
     }

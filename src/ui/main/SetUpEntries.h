@@ -1,0 +1,56 @@
+#pragma once
+
+#include "BotCatalogue.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <optional>
+
+class AddOnControls;
+class AppSettings;
+class QAction;
+class QMenu;
+class QWidget;
+class Session;
+class SetUpAddOn;
+
+// What the main window offers to make a game folder fresh from its install playable: the File menu's "Set Up An
+// Add-on…" and "Start the game directly", the same setup from an add-on's buttons (their context menu, and a
+// status text over one that is greyed out), and the setup dialog, one at a time.
+class SetUpEntries : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The entries go at the end of fileMenu; the buttons' context menu is their frame's.
+    SetUpEntries(Session &session, AppSettings &settings, const AddOnControls &addOns, QWidget *frame,
+                 QMenu *fileMenu, QWidget *window);
+
+    // Opens the setup dialog, with addOn and the libraries preselected chosen at first, once the folder holds the
+    // game's own descriptor (offering to keep it first).
+    void open(std::optional<BotType> addOn = std::nullopt, const QStringList &preselected = {});
+
+    // The status line's text over control: why a greyed-out add-on cannot be chosen and how to set it up.
+    std::optional<QString> statusText(const QWidget *control) const;
+    bool startsDirectly() const;
+
+    QAction *setUpAction() const { return m_setUp; }
+
+Q_SIGNALS:
+    // The game's own descriptor was kept just now: the folder is set up.
+    void descriptorKept();
+    void addOnSetUp(BotType type);
+
+private:
+    void showContextMenu(QWidget *frame, const QPoint &position);
+
+    Session &m_session;
+    AppSettings &m_settings;
+    const AddOnControls &m_addOns;
+    QWidget *m_window;
+    QAction *m_setUp;
+    QAction *m_startDirectly;
+    QPointer<SetUpAddOn> m_dialog;
+};
