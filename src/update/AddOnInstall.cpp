@@ -211,6 +211,10 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         return outcome;
     }
     const QString root = rootFolder(folders, placement.root);
+    if (root.isEmpty() || QDir::isRelativePath(root)) {
+        outcome.error = tr("Trevlin does not know the folder to install %1 into.").arg(botName);
+        return outcome;
+    }
     const AddOnArchive::Limits limits;
     outcome.error = AddOnArchive::extract(archivePath, listing, staging, limits);
     if (!outcome.error.isEmpty())
@@ -319,19 +323,31 @@ AddOnInstall::Removal AddOnInstall::uninstall(const Folders &folders, const QStr
             removed.append(path);
         }
     }
-    // The add-on's prepared liblist.gam goes with the libraries it starts.
-    const QString prepared = FolderListing(folders.game).find(BotCatalogue::liblistVariant(botName));
-    if (!prepared.isEmpty()) {
-        const LiblistInfo info = Liblist::read(prepared);
-        const QString gameRelative = QDir(folders.game).relativeFilePath(root);
-        for (const QString &path : std::as_const(removed)) {
+    // A descriptor that starts a library just removed would start no game: the add-on's prepared copy goes, and a
+    // liblist.gam it was put in place of gets the game's own back.
+    const QString gameRelative = QDir(folders.game).relativeFilePath(root);
+    const auto startsRemoved = [&](const QString &descriptor) {
+        const LiblistInfo info = Liblist::read(descriptor);
+        const QString windows = QString(info.gamedll.value_or(QString())).replace(u'\\', u'/');
+        const QString linuxLibrary = info.gamedllLinux.value_or(QString());
+        return std::any_of(removed.cbegin(), removed.cend(), [&](const QString &path) {
             const QString library = QDir::cleanPath(gameRelative + u'/' + path);
-            if (info.gamedll.value_or(QString()).replace(u'\\', u'/').compare(library, Qt::CaseInsensitive) == 0 ||
-                info.gamedllLinux.value_or(QString()).compare(library, Qt::CaseInsensitive) == 0) {
-                QFile::remove(prepared);
-                break;
-            }
-        }
+            return windows.compare(library, Qt::CaseInsensitive) == 0
+                || linuxLibrary.compare(library, Qt::CaseInsensitive) == 0;
+        });
+    };
+    const FolderListing game(folders.game);
+    const QString prepared = game.find(BotCatalogue::liblistVariant(botName));
+    if (!prepared.isEmpty() && startsRemoved(prepared))
+        QFile::remove(prepared);
+    const QString current = game.find(BotCatalogue::liblistName);
+    const QString ownCopy = game.find(BotCatalogue::liblistVariant(BotType::OriginalCS));
+    if (!current.isEmpty() && !ownCopy.isEmpty() && startsRemoved(current)) {
+        const BoundedFile::Result own = BoundedFile::read(ownCopy, BoundedFile::smallFileLimit);
+        QString why;
+        if (!own.isRead() || !AtomicFile::write(current, own.bytes, &why))
+            removal.error = tr("Trevlin could not put the game's own liblist.gam back: %1")
+                                .arg(own.isRead() ? why : own.error);
     }
     for (auto folder = record->folders.crbegin(); folder != record->folders.crend(); ++folder)
         rootDir.rmdir(*folder); // only when empty: a file the player put there keeps its folder

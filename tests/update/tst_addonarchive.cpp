@@ -207,6 +207,7 @@ void TestAddOnArchive::installsAndUninstalls()
     QFETCH(bool, changeAfterwards);
     UpdateFixture game;
     TestFiles::write(game.cstrike + u"/podbot/podbot.cfg"_s, "// the game's own\r\n");
+    TestFiles::write(game.cstrike + u"/OLD liblist.gam"_s, game.read(game.cstrike + u"/liblist.gam"_s));
     const QStringList before = game.listing();
     const QString path = game.dir.filePath(u"podbot.archive"_s);
     makeArchive(path,
@@ -229,6 +230,10 @@ void TestAddOnArchive::installsAndUninstalls()
     QVERIFY(AddOnInstall::isInstalled(data, u"PodBot"_s));
     QVERIFY(!AddOnInstall::install(path, listing, {}, folders, u"PodBot"_s, data, game.staging).error.isEmpty());
 
+    // Set up and played: its prepared descriptor stands in place of the game's own.
+    const QByteArray prepared = "game \"Counter-Strike\"\r\ngamedll \"podbot\\podbot_mm.dll\"\r\n";
+    TestFiles::write(game.cstrike + u"/PodBot liblist.gam"_s, prepared);
+    TestFiles::write(game.cstrike + u"/liblist.gam"_s, prepared);
     if (changeAfterwards)
         TestFiles::write(game.cstrike + u"/podbot/wpt/de_dust.pwf"_s, "edited by the player");
     const AddOnInstall::Removal removal = AddOnInstall::uninstall(folders, u"PodBot"_s, data);

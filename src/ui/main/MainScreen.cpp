@@ -144,6 +144,8 @@ void MainScreen::connectControls()
     connect(m_ui->Command4, &QAbstractButton::clicked, this, &MainScreen::close);
     connect(m_ui->Properties, &QAction::triggered, this, &MainScreen::showDirSelect);
     connect(m_setUpEntries, &SetUpEntries::addOnSetUp, this, &MainScreen::addOnSetUp);
+    connect(m_setUpEntries, &SetUpEntries::addOnsChanged, this, &MainScreen::detectInstalledBots);
+    connect(m_setUpEntries, &SetUpEntries::addOnUninstalled, this, &MainScreen::addOnUninstalled);
     connect(m_setUpEntries, &SetUpEntries::descriptorKept, this, [this] {
         if (GameSetup::startUp(m_session, m_settings, m_session.gameDir()) == GameSetup::StartUp::Ready)
             detectInstalledBots();
@@ -224,6 +226,22 @@ void MainScreen::detectInstalledBots()
         controls.edit->setEnabled(true);
         controls.editEntry->setEnabled(true);
         controls.updateEntry->setEnabled(true);
+    }
+}
+
+void MainScreen::addOnUninstalled(BotType type)
+{
+    // An add-on taken out through Trevlin is no longer there to choose, unlike one whose file went behind its back.
+    if (!FolderListing(m_session.gameDir()).find(BotCatalogue::liblistVariant(type)).isEmpty())
+        return;
+    const AddOnControls::Controls &controls = m_addOns->of(type);
+    if (controls.option->isChecked())
+        m_addOns->of(BotType::OriginalCS).option->setChecked(true);
+    controls.option->setEnabled(false);
+    if (controls.edit) {
+        controls.edit->setEnabled(false);
+        controls.editEntry->setEnabled(false);
+        controls.updateEntry->setEnabled(false);
     }
 }
 

@@ -71,6 +71,7 @@ private:
     void showDirSelect();
     // An add-on's prepared liblist.gam has just been written: it is enabled and chosen at once.
     void addOnSetUp(BotType type);
+    void addOnUninstalled(BotType type);
     void showUpdate();
 
     std::unique_ptr<Ui::MainScreen> m_ui;

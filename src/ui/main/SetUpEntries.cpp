@@ -1,9 +1,12 @@
 #include "SetUpEntries.h"
 
 #include "AddOnControls.h"
+#include "AddOnInstall.h"
+#include "ArchiveInstall.h"
 #include "AppSettings.h"
 #include "DescriptorOffer.h"
 #include "GameDescriptor.h"
+#include "GameFolder.h"
 #include "MessageBox.h"
 #include "Session.h"
 #include "SetUpAddOn.h"
@@ -11,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 
@@ -35,6 +39,9 @@ SetUpEntries::SetUpEntries(Session &session, AppSettings &settings, const AddOnC
     m_setUp = fileMenu->addAction(tr("Set &Up An Add-on…"));
     m_setUp->setObjectName(u"setUpAddOnAction"_s);
     connect(m_setUp, &QAction::triggered, this, [this] { open(); });
+    m_installArchive = fileMenu->addAction(tr("&Install An Add-on From Its Archive…"));
+    m_installArchive->setObjectName(u"installArchiveAction"_s);
+    connect(m_installArchive, &QAction::triggered, this, &SetUpEntries::installFromArchive);
     m_startDirectly = fileMenu->addAction(tr("Start the game &directly"));
     m_startDirectly->setObjectName(u"startDirectlyAction"_s);
     m_startDirectly->setCheckable(true);
@@ -52,15 +59,20 @@ bool SetUpEntries::startsDirectly() const
     return m_settings.value(AppSettings::Key::StartDirectly) == directlyOn;
 }
 
+bool SetUpEntries::hasGameDir() const
+{
+    if (!m_session.gameDir().isEmpty())
+        return true;
+    MessageBox::information(
+        m_window, tr("Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"));
+    return false;
+}
+
 void SetUpEntries::open(std::optional<BotType> addOn, const QStringList &preselected)
 {
-    const QString gameDir = m_session.gameDir();
-    if (gameDir.isEmpty()) {
-        MessageBox::information(
-            m_window,
-            tr("Please select your Half-Life\\Counter-Strike directory under the File -> Select Directory menu"));
+    if (!hasGameDir())
         return;
-    }
+    const QString gameDir = m_session.gameDir();
     if (GameDescriptor::examine(gameDir).kind != GameDescriptor::Finding::Kind::Kept) {
         switch (DescriptorOffer::offer(m_window, gameDir)) {
         case DescriptorOffer::Outcome::Kept:
@@ -109,8 +121,56 @@ void SetUpEntries::showContextMenu(QWidget *frame, const QPoint &position)
         return;
     QMenu menu(frame);
     menu.setObjectName(u"setUpMenu"_s);
-    QAction *setUp = menu.addAction(tr("Set &Up %1…").arg(BotCatalogue::info(*type).botName));
+    const QString botName = BotCatalogue::info(*type).botName;
+    QAction *setUp = menu.addAction(tr("Set &Up %1…").arg(botName));
     setUp->setObjectName(u"setUpThisAddOnAction"_s);
-    if (menu.exec(frame->mapToGlobal(position)) == setUp)
+    QAction *uninstall = menu.addAction(tr("U&ninstall %1…").arg(botName));
+    uninstall->setObjectName(u"uninstallAction"_s);
+    uninstall->setEnabled(AddOnInstall::isInstalled(ArchiveInstall::dataFolder(), botName));
+    uninstall->setToolTip(tr("Only an add-on installed from its archive through Trevlin can be uninstalled here."));
+    QAction *chosen = menu.exec(frame->mapToGlobal(position));
+    if (chosen == setUp)
         open(*type);
+    else if (chosen == uninstall)
+        this->uninstall(*type);
+}
+
+AddOnInstall::Folders SetUpEntries::folders() const
+{
+    // The Half-Life folder that holds this mod folder, even in the run that chose the folder (whose session keeps the
+    // Half-Life folder it started with).
+    return {GameFolder::halfLifeDir(m_session.gameDir()), m_session.gameDir()};
+}
+
+void SetUpEntries::installFromArchive()
+{
+    if (!hasGameDir())
+        return;
+    ArchiveInstall::chooseAndInstall(m_window, folders(), [this](const QString &botName, const QStringList &libraries) {
+        Q_EMIT addOnsChanged();
+        if (const BotInfo *info = BotCatalogue::find(botName))
+            open(info->type, libraries);
+    });
+}
+
+void SetUpEntries::uninstall(BotType type)
+{
+    const QString botName = BotCatalogue::info(type).botName;
+    if (!MessageBox::yesNo(m_window, tr("Uninstall %1? Trevlin removes the files its install added and puts back "
+                                        "the game files it replaced.")
+                                         .arg(botName)))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const AddOnInstall::Removal removal = AddOnInstall::uninstall(folders(), botName, ArchiveInstall::dataFolder());
+    QApplication::restoreOverrideCursor();
+    Q_EMIT addOnUninstalled(type);
+    if (!removal.error.isEmpty()) {
+        MessageBox::information(m_window, tr("%1 is not uninstalled: %2").arg(botName, removal.error));
+        return;
+    }
+    QString text = tr("%1 is uninstalled.").arg(botName);
+    if (!removal.changed.isEmpty())
+        text += u"\n\n"_s + tr("These files changed since the install and are left as they are:") + u"\n"_s
+            + removal.changed.join(u'\n');
+    MessageBox::information(m_window, text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddOnInstall.h"
 #include "BotCatalogue.h"
 
 #include <QObject>
@@ -42,15 +43,25 @@ Q_SIGNALS:
     // The game's own descriptor was kept just now: the folder is set up.
     void descriptorKept();
     void addOnSetUp(BotType type);
+    // An add-on was installed from its archive or uninstalled: which add-ons the folder holds may have changed.
+    void addOnsChanged();
+    // type was uninstalled; its prepared liblist.gam may have gone with it.
+    void addOnUninstalled(BotType type);
 
 private:
     void showContextMenu(QWidget *frame, const QPoint &position);
+    // Tells the user to choose the game folder first when there is none.
+    bool hasGameDir() const;
+    AddOnInstall::Folders folders() const;
+    void installFromArchive();
+    void uninstall(BotType type);
 
     Session &m_session;
     AppSettings &m_settings;
     const AddOnControls &m_addOns;
     QWidget *m_window;
     QAction *m_setUp;
+    QAction *m_installArchive;
     QAction *m_startDirectly;
     QPointer<SetUpAddOn> m_dialog;
 };
