@@ -54,7 +54,8 @@ struct MainScreenHarness
     // The names of the enabled add-on buttons and menu entries, sorted.
     QStringList enabledAddOnControls() const
     {
-        const QStringList alwaysThere{QStringLiteral("setUpAddOnAction"), QStringLiteral("startDirectlyAction")};
+        const QStringList alwaysThere{QStringLiteral("setUpAddOnAction"), QStringLiteral("installArchiveAction"),
+                                      QStringLiteral("startDirectlyAction")};
         QStringList enabled;
         for (const QAbstractButton *button : find(QStringLiteral("Frame1"))->findChildren<QAbstractButton *>()) {
             if (button->isEnabled())
