@@ -35,8 +35,7 @@ QString chosen(const QComboBox *box)
 
 } // namespace
 
-SetUpAddOn::SetUpAddOn(Session &session, std::optional<BotType> addOn, const QStringList &preselected,
-                       QWidget *parent)
+SetUpAddOn::SetUpAddOn(Session &session, std::optional<BotType> addOn, const QStringList &preselected, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SetUpAddOn>())
     , m_session(session)
@@ -166,8 +165,7 @@ void SetUpAddOn::accept()
         MessageBox::information(this, tr("Trevlin could not write \"%1\": %2").arg(variant, error));
         return;
     }
-    const QString note = AddOnSetup::missingLibraryNote(
-        botName, Liblist::read(FolderListing(m_gameDir).find(variant)));
+    const QString note = AddOnSetup::missingLibraryNote(botName, Liblist::read(FolderListing(m_gameDir).find(variant)));
     if (!note.isEmpty())
         MessageBox::information(this, tr("%1 is set up. %2.").arg(botName, note));
     Q_EMIT addOnSetUp(type);
