@@ -122,15 +122,18 @@ void SetUpAddOn::browse(QComboBox *box)
 
 void SetUpAddOn::chooseNamedLibraries()
 {
-    // The libraries that carry the add-on's name in their path are most likely its own: "dlls/rambot_i386.so".
+    // The libraries that carry the add-on's name in their path are most likely its own: "dlls/rambot_i386.so". A
+    // folder with a single add-on library holds only the files of the add-on just dropped in.
     const QString name = m_ui->addOnBox->currentText();
     for (QComboBox *box : {m_ui->windowsLibraryBox, m_ui->linuxLibraryBox}) {
+        int chosen = box->count() == 2 ? 1 : 0;
         for (int i = 1; i < box->count(); ++i) {
             if (box->itemData(i).toString().contains(name, Qt::CaseInsensitive)) {
-                box->setCurrentIndex(i);
+                chosen = i;
                 break;
             }
         }
+        box->setCurrentIndex(chosen);
     }
     showNote();
 }
