@@ -42,8 +42,7 @@ bool fail(QString *errorString, const QString &reason)
     return false;
 }
 
-bool writeChecked(const QString &path, const QByteArray &bytes, const AddOnSetup::Pair &libraries,
-                  QString *errorString)
+bool writeChecked(const QString &path, const QByteArray &bytes, const AddOnSetup::Pair &libraries, QString *errorString)
 {
     // What the game would read from the file is what was meant, or nothing is written.
     const LiblistInfo written = Liblist::parse(bytes);
@@ -138,9 +137,10 @@ std::optional<QString> AddOnSetup::libraryPath(const QString &gameDir, const QSt
     }
     const QString relative = path.mid(top.size() + 1);
     if (!fitsDescriptor(relative)) {
-        fail(errorString, tr("The name \"%1\" cannot be written into liblist.gam: it holds a character that the "
-                             "game's 8-bit files cannot hold, or a quote.")
-                              .arg(shown));
+        fail(errorString,
+             tr("The name \"%1\" cannot be written into liblist.gam: it holds a character that the "
+                "game's 8-bit files cannot hold, or a quote.")
+                 .arg(shown));
         return std::nullopt;
     }
     return relative;
@@ -152,8 +152,8 @@ QByteArray AddOnSetup::descriptor(const QByteArray &own, const Pair &libraries)
     const auto put = [&lines](QLatin1StringView key, const QString &library, QChar separator) {
         if (library.isEmpty())
             return;
-        const QString line = key + u" \""_s + QString(library).replace(u'/', separator).replace(u'\\', separator)
-            + u'"';
+        const QString line
+            = key + u" \""_s + QString(library).replace(u'/', separator).replace(u'\\', separator) + u'"';
         bool found = false;
         for (QString &text : lines) {
             const std::optional<Liblist::Line> parsed = Liblist::parseLine(text);
@@ -203,12 +203,12 @@ bool AddOnSetup::keepOwnDescriptor(const QString &gameDir, QString *errorString)
         return fail(errorString, GameDescriptor::tr("The folder already holds \"%1\".").arg(ownName));
     const Pair stock = stockLibrariesFound(gameDir);
     if (stock.windowsLibrary.isEmpty() && stock.linuxLibrary.isEmpty())
-        return fail(errorString, tr("The folder holds none of the game's own libraries (%1).")
-                                     .arg(GameDescriptor::stockLibraries().join(u", "_s)));
+        return fail(errorString,
+                    tr("The folder holds none of the game's own libraries (%1).")
+                        .arg(GameDescriptor::stockLibraries().join(u", "_s)));
     const QString current = folder.find(BotCatalogue::liblistName);
-    const BoundedFile::Result file = current.isEmpty()
-        ? BoundedFile::Result{}
-        : BoundedFile::read(current, BoundedFile::smallFileLimit);
+    const BoundedFile::Result file
+        = current.isEmpty() ? BoundedFile::Result{} : BoundedFile::read(current, BoundedFile::smallFileLimit);
     if (!file.isRead())
         return fail(errorString, current.isEmpty() ? tr("The folder holds no liblist.gam.") : file.error);
     return writeChecked(QDir(gameDir).filePath(ownName), descriptor(file.bytes, stock), stock, errorString);

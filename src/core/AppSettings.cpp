@@ -49,7 +49,7 @@ const KeyPlace keyPlaces[] = {
     {u"Install"_s, u"Directory"_s, u"Directory"_s},
     {u"Install"_s, u"HL_Dir"_s, u"HL_dir"_s},
     // Ours alone, in a section of its own, apart from what older programs kept.
-    {u"Launch"_s, u"Start Directly"_s, u"Start Directly"_s},
+    {u"Launch"_s, u"StartDirectly"_s, u"StartDirectly"_s},
 };
 
 struct FamilyPlace

@@ -33,8 +33,8 @@ public:
     // Every value the program keeps. A single value has one key; a value of a family is kept for each member (each
     // add-on, each update item, each window) under the member's name.
     enum class Key {
-        GameDir,     // the mod folder chosen last
-        HalfLifeDir, // the folder above it, as it was when chosen
+        GameDir,       // the mod folder chosen last
+        HalfLifeDir,   // the folder above it, as it was when chosen
         StartDirectly, // "1": Steam's copy of the game is started without Steam's client; else through it
     };
     enum class Family {

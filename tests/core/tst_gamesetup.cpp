@@ -148,11 +148,11 @@ private Q_SLOTS:
 
     void setUpAnAddOn_data()
     {
-        QTest::addColumn<QByteArray>("own");      // "OLD liblist.gam"; empty: none
-        QTest::addColumn<QString>("windows");     // the libraries chosen
+        QTest::addColumn<QByteArray>("own");  // "OLD liblist.gam"; empty: none
+        QTest::addColumn<QString>("windows"); // the libraries chosen
         QTest::addColumn<QString>("linuxLibrary");
         QTest::addColumn<QByteArray>("written"); // "RamBot liblist.gam"; empty: nothing written
-        QTest::addColumn<bool>("noted");          // told that this platform's game starts without the bots
+        QTest::addColumn<bool>("noted");         // told that this platform's game starts without the bots
         const bool onWindows = QSysInfo::productType() == u"windows"_s;
         const QByteArray own = "game \"cs\"\r\ngamedll \"dlls\\mp.dll\"\r\ngamedll_linux \"dlls/cs.so\"\r\n";
         QTest::newRow("both") << own << u"rambot/rambot.dll"_s << u"dlls\\rambot_i386.so"_s
@@ -196,9 +196,9 @@ private Q_SLOTS:
     void findTheAddOnsLibraries()
     {
         GameDirFixture game;
-        for (const QString &file : {u"dlls/mp.dll"_s, u"DLLS/CS.SO"_s, u"dlls/cs_i386.so"_s, u"rambot/RamBot.dll"_s,
-                                    u"dlls/rambot_i386.so"_s, u"a/b/c/d/deep.so"_s, u"a/b/c/d/e/deeper.so"_s,
-                                    u"maps/de_dust.bsp"_s, u"readme.dll.txt"_s})
+        for (const QString &file :
+             {u"dlls/mp.dll"_s, u"DLLS/CS.SO"_s, u"dlls/cs_i386.so"_s, u"rambot/RamBot.dll"_s, u"dlls/rambot_i386.so"_s,
+              u"a/b/c/d/deep.so"_s, u"a/b/c/d/e/deeper.so"_s, u"maps/de_dust.bsp"_s, u"readme.dll.txt"_s})
             game.write(file, "x");
         QTemporaryDir outside;
         TestFiles::write(outside.filePath(u"out.so"_s), "x");

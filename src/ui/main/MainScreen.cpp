@@ -57,7 +57,7 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     QAction *separator = m_ui->file->actions().constFirst();
     separator->setObjectName(u"separator1"_s);
     m_addOns = std::make_unique<AddOnControls>(this, m_ui->frame1Layout, m_ui->file, separator, m_ui->updates);
-    m_setUpEntries = new SetUpEntries(m_session, m_settings, *m_addOns, m_ui->Frame1, m_ui->file, this);
+    m_setUpEntries = new SetUpEntries(m_session, m_settings, *m_addOns, m_ui->file, this);
     setUpAutostartFrame();
     setUpStatusTexts();
     setUpAccessibility();
@@ -254,8 +254,8 @@ void MainScreen::addOnSetUp(BotType type)
         choose(type);
     else
         option->setChecked(true);
-    m_ui->Text2->setText(tr("%1 is set up: %2 starts it.")
-                             .arg(m_session.botName(), BotCatalogue::liblistVariant(type)));
+    m_ui->Text2->setText(
+        tr("%1 is set up: %2 starts it.").arg(m_session.botName(), BotCatalogue::liblistVariant(type)));
 }
 
 void MainScreen::showUpdate()

@@ -35,8 +35,7 @@ QString chosen(const QComboBox *box)
 
 } // namespace
 
-SetUpAddOn::SetUpAddOn(Session &session, std::optional<BotType> addOn, const QStringList &preselected,
-                       QWidget *parent)
+SetUpAddOn::SetUpAddOn(Session &session, std::optional<BotType> addOn, const QStringList &preselected, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SetUpAddOn>())
     , m_session(session)
@@ -123,15 +122,18 @@ void SetUpAddOn::browse(QComboBox *box)
 
 void SetUpAddOn::chooseNamedLibraries()
 {
-    // The libraries that carry the add-on's name in their path are most likely its own: "dlls/rambot_i386.so".
+    // The libraries that carry the add-on's name in their path are most likely its own: "dlls/rambot_i386.so". A
+    // folder with a single add-on library holds only the files of the add-on just dropped in.
     const QString name = m_ui->addOnBox->currentText();
     for (QComboBox *box : {m_ui->windowsLibraryBox, m_ui->linuxLibraryBox}) {
+        int chosen = box->count() == 2 ? 1 : 0;
         for (int i = 1; i < box->count(); ++i) {
             if (box->itemData(i).toString().contains(name, Qt::CaseInsensitive)) {
-                box->setCurrentIndex(i);
+                chosen = i;
                 break;
             }
         }
+        box->setCurrentIndex(chosen);
     }
     showNote();
 }
@@ -166,8 +168,7 @@ void SetUpAddOn::accept()
         MessageBox::information(this, tr("Trevlin could not write \"%1\": %2").arg(variant, error));
         return;
     }
-    const QString note = AddOnSetup::missingLibraryNote(
-        botName, Liblist::read(FolderListing(m_gameDir).find(variant)));
+    const QString note = AddOnSetup::missingLibraryNote(botName, Liblist::read(FolderListing(m_gameDir).find(variant)));
     if (!note.isEmpty())
         MessageBox::information(this, tr("%1 is set up. %2.").arg(botName, note));
     Q_EMIT addOnSetUp(type);

@@ -12,11 +12,13 @@
 #include "SetUpAddOn.h"
 #include "WindowHelper.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,8 +29,8 @@ const QString directlyOff = u"0"_s;
 
 } // namespace
 
-SetUpEntries::SetUpEntries(Session &session, AppSettings &settings, const AddOnControls &addOns, QWidget *frame,
-                           QMenu *fileMenu, QWidget *window)
+SetUpEntries::SetUpEntries(Session &session, AppSettings &settings, const AddOnControls &addOns, QMenu *fileMenu,
+                           QWidget *window)
     : QObject(window)
     , m_session(session)
     , m_settings(settings)
@@ -46,12 +48,17 @@ SetUpEntries::SetUpEntries(Session &session, AppSettings &settings, const AddOnC
     m_startDirectly->setObjectName(u"startDirectlyAction"_s);
     m_startDirectly->setCheckable(true);
     m_startDirectly->setChecked(startsDirectly());
-    connect(m_startDirectly, &QAction::toggled, this,
-            [this](bool checked) { m_settings.setValue(AppSettings::Key::StartDirectly, checked ? directlyOn : directlyOff); });
+    connect(m_startDirectly, &QAction::toggled, this, [this](bool checked) {
+        m_settings.setValue(AppSettings::Key::StartDirectly, checked ? directlyOn : directlyOff);
+    });
 
-    frame->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(frame, &QWidget::customContextMenuRequested, this,
-            [this, frame](const QPoint &position) { showContextMenu(frame, position); });
+    for (const BotInfo &bot : BotCatalogue::all()) {
+        const AddOnControls::Controls &controls = m_addOns.of(bot.type);
+        if (!controls.edit)
+            continue;
+        controls.option->installEventFilter(this);
+        controls.edit->installEventFilter(this);
+    }
 }
 
 bool SetUpEntries::startsDirectly() const
@@ -114,12 +121,12 @@ std::optional<QString> SetUpEntries::statusText(const QWidget *control) const
         .arg(BotCatalogue::info(*type).botName);
 }
 
-void SetUpEntries::showContextMenu(QWidget *frame, const QPoint &position)
+bool SetUpEntries::eventFilter(QObject *watched, QEvent *event)
 {
-    const std::optional<BotType> type = m_addOns.addOnOf(frame->childAt(position));
+    const std::optional<BotType> type = event->type() == QEvent::ContextMenu ? m_addOns.addOnOf(watched) : std::nullopt;
     if (!type)
-        return;
-    QMenu menu(frame);
+        return QObject::eventFilter(watched, event);
+    QMenu menu(m_window);
     menu.setObjectName(u"setUpMenu"_s);
     const QString botName = BotCatalogue::info(*type).botName;
     QAction *setUp = menu.addAction(tr("Set &Up %1…").arg(botName));
@@ -128,11 +135,12 @@ void SetUpEntries::showContextMenu(QWidget *frame, const QPoint &position)
     uninstall->setObjectName(u"uninstallAction"_s);
     uninstall->setEnabled(AddOnInstall::isInstalled(ArchiveInstall::dataFolder(), botName));
     uninstall->setToolTip(tr("Only an add-on installed from its archive through Trevlin can be uninstalled here."));
-    QAction *chosen = menu.exec(frame->mapToGlobal(position));
+    QAction *chosen = menu.exec(static_cast<QContextMenuEvent *>(event)->globalPos());
     if (chosen == setUp)
         open(*type);
     else if (chosen == uninstall)
         this->uninstall(*type);
+    return true;
 }
 
 AddOnInstall::Folders SetUpEntries::folders() const

@@ -25,9 +25,9 @@ class SetUpEntries : public QObject
     Q_OBJECT
 
 public:
-    // The entries go at the end of fileMenu; the buttons' context menu is their frame's.
-    SetUpEntries(Session &session, AppSettings &settings, const AddOnControls &addOns, QWidget *frame,
-                 QMenu *fileMenu, QWidget *window);
+    // The entries go at the end of fileMenu.
+    SetUpEntries(Session &session, AppSettings &settings, const AddOnControls &addOns, QMenu *fileMenu,
+                 QWidget *window);
 
     // Opens the setup dialog, with addOn and the libraries preselected chosen at first, once the folder holds the
     // game's own descriptor (offering to keep it first).
@@ -48,14 +48,17 @@ Q_SIGNALS:
     // type was uninstalled; its prepared liblist.gam may have gone with it.
     void addOnUninstalled(BotType type);
 
+protected:
+    // An add-on's button, greyed out or not, offers its setup (and its uninstall) on a right click: a greyed-out
+    // button has no context menu of its own, and hands the click on to nothing.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    void showContextMenu(QWidget *frame, const QPoint &position);
     // Tells the user to choose the game folder first when there is none.
     bool hasGameDir() const;
     AddOnInstall::Folders folders() const;
     void installFromArchive();
     void uninstall(BotType type);
-
     Session &m_session;
     AppSettings &m_settings;
     const AddOnControls &m_addOns;

@@ -30,20 +30,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("setUp"); // the folder holds the game's marker and its own liblist.gam copy
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("not set up: refused") << false << QString();
-        QTest::newRow("as it is") << true << QString();
-        QTest::newRow("trailing separator") << true << u"/"_s;
-        QTest::newRow("surrounding blanks") << true << u"  "_s;
+        QTest::addColumn<QByteArray>("own"); // the game's own liblist.gam, and no copy of it yet
+        QTest::newRow("not set up: refused") << false << QString() << QByteArray();
+        QTest::newRow("as it is") << true << QString() << QByteArray();
+        QTest::newRow("trailing separator") << true << u"/"_s << QByteArray();
+        QTest::newRow("surrounding blanks") << true << u"  "_s << QByteArray();
+        QTest::newRow("a fresh install keeps its own") << true << QString() << "gamedll \"dlls\\mp.dll\"\r\n"_ba;
     }
 
     void typedFolder()
     {
         QFETCH(bool, setUp);
         QFETCH(QString, suffix);
+        QFETCH(QByteArray, own);
         MainScreenHarness h;
         if (setUp) {
             h.game.write(u"cstrike.ico"_s, "icon");
-            h.game.write(u"OLD liblist.gam"_s, "version \"1.5\"\r\n");
+            h.game.write(own.isEmpty() ? u"OLD liblist.gam"_s : u"liblist.gam"_s,
+                         own.isEmpty() ? "version \"1.5\"\r\n" : own);
         }
         h.game.write(u"rambot LIBLIST.gam"_s, "version \"1.5\"\r\n");
         QPointer<DirSelect> dialog = open(h);
@@ -52,10 +56,12 @@ private Q_SLOTS:
         path->clear();
         const QString gameDir = QDir::toNativeSeparators(h.game.gameDir());
         QTest::keyClicks(path, gameDir + suffix);
-        MessageAnswerer answerer;
+        MessageAnswerer answerer(own.isEmpty() ? QDialogButtonBox::Ok : QDialogButtonBox::Yes);
         QTest::keyClick(path, Qt::Key_Return); // the default button
 
-        QCOMPARE(answerer.answered(), !setUp);
+        QCOMPARE(answerer.answered(), !setUp || !own.isEmpty());
+        if (!own.isEmpty())
+            QCOMPARE(h.game.read(u"OLD liblist.gam"_s), own);
         QCOMPARE(selected.size(), setUp ? 1 : 0);
         // A refused folder is the game folder in memory all the same: it was taken before the check.
         QCOMPARE(h.session.gameDir(), gameDir);
