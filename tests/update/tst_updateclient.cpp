@@ -110,6 +110,16 @@ private Q_SLOTS:
         // Sent, encoded dots are dots, and a server may take an encoded slash for a slash.
         QTest::newRow("address leaving the item through encoded dots and slash")
             << QByteArray("http://u.test/PLBot/a/%2e%2E%2Ff\r\nhalf-life_dir\r\n") << 1;
+        // A hash line in any other form would otherwise be taken for none, and a tampered file would pass.
+        const QByteArray hex(64, 'a');
+        const std::pair<const char *, QByteArray> hashLines[] = {{"63 digits", "sha256:" + hex.left(63)},
+                                                                 {"65 digits", "sha256:" + hex + 'a'},
+                                                                 {"capitals", "SHA256:" + hex},
+                                                                 {"blank after the colon", "sha256: " + hex},
+                                                                 {"not hex", "sha256:" + hex.left(63) + 'g'},
+                                                                 {"trailing text", "sha256:" + hex + " x"}};
+        for (const auto &[name, third] : hashLines)
+            QTest::newRow(name) << record(u, "PLBot/f", "half-life_dir", "", "f", third) << 3;
         QTest::newRow("record cut short") << "http://u.test/PLBot/f\r\nhalf-life_dir\r\nx\r\ndlls\r\n"_ba << 4;
     }
 
@@ -121,8 +131,7 @@ private Q_SLOTS:
         const QByteArray good = record(u"http://u.test/"_s, "PLBot/ok", "half-life_dir", "", "ok");
         const FileList list = UpdateLists::parseFileList(good + bad, u"http://u.test/"_s, u"PLBot"_s);
         QVERIFY(list.files.isEmpty());
-        QVERIFY2(list.error.contains(u"PLBot is refused: line %1 "_s.arg(badLine + 6)),
-                 qPrintable(list.error));
+        QVERIFY2(list.error.contains(u"PLBot is refused: line %1 "_s.arg(badLine + 6)), qPrintable(list.error));
     }
 
     void transfers_data()
