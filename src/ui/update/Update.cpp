@@ -10,6 +10,11 @@
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
+#if __has_include("ListSignature.h")
+#include "ListSignature.h"
+#define TREVLIN_HAS_LIST_SIGNATURE 1
+#endif
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -57,6 +62,16 @@ UpdateJob *newJob(Session &session, AppSettings &settings, QObject *parent)
                          QStringList(names.cbegin(), names.cend()), parent);
 }
 
+// Whether the lists must carry a signature by the key the program was configured to trust.
+bool listsSigned()
+{
+#ifdef TREVLIN_HAS_LIST_SIGNATURE
+    return ListSignature::keyConfigured();
+#else
+    return false;
+#endif
+}
+
 // A time left as minutes and seconds, or hours and minutes.
 QString duration(qint64 seconds)
 {
@@ -83,6 +98,9 @@ Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(UpdateServer::baseUrl()));
+    // Over plain http only a signature tells the server's lists from a changed copy.
+    if (!listsSigned())
+        m_ui->httpNotice->setText(m_ui->httpNotice->text() + u"  "_s + tr("not signed"));
 
     connect(m_job, &UpdateJob::stateChanged, this, &Update::showState);
     connect(m_job, &UpdateJob::versionsArrived, this, &Update::versionsArrived);
