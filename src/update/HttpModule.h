@@ -35,6 +35,8 @@ public:
     virtual int status() const = 0;
     // The body's length as the server announced it, if it did.
     virtual std::optional<qint64> announcedLength() const = 0;
+    // Whether the server sent more than one Content-Length, not all the same.
+    virtual bool lengthsDisagree() const = 0;
     virtual qint64 bytesAvailable() const = 0;
     virtual qint64 read(char *data, qint64 maxSize) = 0;
     // What went wrong on the network, or empty.

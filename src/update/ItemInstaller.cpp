@@ -1,15 +1,16 @@
 #include "ItemInstaller.h"
 
+#include "FileCommit.h"
 #include "FolderListing.h"
 #include "UpdateClient.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <filesystem>
+#include <QHash>
+#include <QStorageInfo>
+#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,19 +19,28 @@ namespace {
 // A file list is a few lines per file; anything far larger is not one.
 constexpr qint64 maxListBytes = 1024 * 1024;
 
-bool inside(const QString &root, const QString &path)
+// Where each file of the list goes, its names matched without regard to case as the game's own files are; each
+// folder is read once however many files it holds. A folder not there yet is made by the commit. Then the whole
+// set is checked; the reason it is refused, or empty.
+QString resolve(const ItemInstaller::Roots &roots, const QList<UpdateFile> &files, const QString &staging,
+                FileCommit &commit)
 {
-    return path == root || path.startsWith(root + u'/');
-}
-
-QByteArray sha256Of(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
+    QHash<QString, FolderListing> listings;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const UpdateFile &file = files[i];
+        QString path = file.root == UpdateRoot::HalfLife ? roots.halfLife : roots.counterStrike;
+        if (path.isEmpty() || !QFileInfo(path).isDir())
+            return ItemInstaller::tr("its root folder %1 is not there").arg(path);
+        for (const QString &name : file.folders + QStringList{file.fileName}) {
+            auto listing = listings.find(path);
+            if (listing == listings.end())
+                listing = listings.insert(path, FolderListing(path));
+            const QString found = listing->find(name);
+            path = found.isEmpty() ? path + u'/' + name : found;
+        }
+        commit.add(QDir(staging).filePath(QString::number(i)), path);
+    }
+    return commit.check();
 }
 
 } // namespace
@@ -39,47 +49,32 @@ ItemInstaller::ItemInstaller(UpdateClient &client, const QString &baseUrl, QObje
     : QObject(parent)
     , m_client(client)
     , m_baseUrl(baseUrl)
-{ }
-
-ItemInstaller::~ItemInstaller() = default;
-
-QString ItemInstaller::targetPath(const Roots &roots, const UpdateFile &file, QString *why)
 {
-    const QString root = file.root == UpdateRoot::HalfLife ? roots.halfLife : roots.counterStrike;
-    const QString realRoot = QFileInfo(root).canonicalFilePath();
-    if (root.isEmpty() || realRoot.isEmpty()) {
-        *why = tr("its root folder %1 is not there").arg(root);
-        return {};
-    }
-    // Names are matched without regard to case, as the game's own files are; a folder not there yet is made later.
-    QString path = root;
-    const QStringList names = file.folders + QStringList{file.fileName};
-    for (const QString &name : names) {
-        const QString found = FolderListing(path).find(name);
-        path = found.isEmpty() ? path + u'/' + name : found;
-        const QFileInfo info(path);
-        if (info.exists() || info.isSymLink()) {
-            const QString real = info.canonicalFilePath();
-            if (real.isEmpty() || !inside(realRoot, real)) {
-                *why = tr("%1 leads outside %2").arg(path, root);
-                return {};
-            }
-        }
-    }
-    return path;
+    connect(&m_checking, &QFutureWatcher<QString>::finished, this, &ItemInstaller::targetsChecked);
+    connect(&m_placing, &QFutureWatcher<QString>::finished, this, &ItemInstaller::placed);
 }
 
-void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots)
+ItemInstaller::~ItemInstaller()
+{
+    cancel();
+}
+
+void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft,
+                          bool hashRequired)
 {
     m_roots = roots;
     m_itemName = itemName;
     m_staging = staging;
+    m_stagingLeft = stagingLeft;
+    m_staged = 0;
+    m_hashRequired = hashRequired;
     m_running = true;
     m_files.clear();
-    m_targets.clear();
     m_next = 0;
+    m_cancel = std::make_shared<std::atomic_bool>(false);
     m_list = std::make_unique<QBuffer>();
     m_list->open(QIODevice::WriteOnly);
+    m_client.setSpaceFolder(staging);
     connect(&m_client, &UpdateClient::finished, this, &ItemInstaller::listArrived, Qt::SingleShotConnection);
     m_client.fetch(QUrl(m_baseUrl + itemName + u".txt"_s), m_list.get(), maxListBytes);
 }
@@ -91,23 +86,28 @@ void ItemInstaller::listArrived(const QString &error)
         return;
     }
     // The list is written with a line end after it, as it always was, so that its last line is whole.
-    const FileList list = UpdateLists::parseFileList(m_list->data() + "\r\n", m_baseUrl, m_itemName);
+    const FileList list = UpdateLists::parseFileList(m_list->data() + "\r\n", m_baseUrl, m_itemName, m_hashRequired);
     m_list.reset();
     if (!list.error.isEmpty()) {
         finish(list.error);
         return;
     }
     // Every name is checked before the first byte is fetched.
-    for (const UpdateFile &file : list.files) {
-        QString why;
-        const QString target = targetPath(m_roots, file, &why);
-        if (target.isEmpty()) {
-            finish(tr("The file list of %1 is refused: %2.").arg(m_itemName, why));
-            return;
-        }
-        m_targets.append(target);
-    }
     m_files = list.files;
+    m_commit = std::make_shared<FileCommit>(QStringList{m_roots.halfLife, m_roots.counterStrike});
+    m_checking.setFuture(QtConcurrent::run([commit = m_commit, roots = m_roots, files = m_files, staging = m_staging] {
+        return resolve(roots, files, staging, *commit);
+    }));
+}
+
+void ItemInstaller::targetsChecked()
+{
+    if (!m_running)
+        return;
+    if (const QString why = m_checking.result(); !why.isEmpty()) {
+        finish(tr("The file list of %1 is refused: %2.").arg(m_itemName, why));
+        return;
+    }
     Q_EMIT itemProgress(0, int(m_files.size()));
     fetchNext();
 }
@@ -115,7 +115,26 @@ void ItemInstaller::listArrived(const QString &error)
 void ItemInstaller::fetchNext()
 {
     if (m_next == m_files.size()) {
-        finish(placeAll());
+        // The copies beside the targets take as much room again on the game's disk.
+        for (const QString &root : {m_roots.halfLife, m_roots.counterStrike}) {
+            const QStorageInfo disk(root);
+            if (disk.isValid() && disk.bytesAvailable() < m_staged) {
+                finish(tr("There is not enough free space in %1 to put %2 in place").arg(root, m_itemName));
+                return;
+            }
+        }
+        // Told a step at a time from the worker; only the steps that move the bar a whole per mille come through.
+        auto shown = std::make_shared<std::atomic<qsizetype>>(-1);
+        m_commit->setProgress([this, shown](qsizetype done, qsizetype total) {
+            const qsizetype mille = done * 1000 / total;
+            if (shown->exchange(mille) != mille)
+                Q_EMIT placeProgress(done, total);
+        });
+        m_commit->setCancelFlag(m_cancel.get());
+        m_placing.setFuture(QtConcurrent::run([commit = m_commit] {
+            const FileCommit::Result result = commit->commit();
+            return result.cancelled ? u"cancelled"_s : result.error;
+        }));
         return;
     }
     const UpdateFile &file = m_files[m_next];
@@ -125,9 +144,17 @@ void ItemInstaller::fetchNext()
         finish(tr("The download could not be stored: %1").arg(m_file->errorString()));
         return;
     }
+    m_hash.reset();
     connect(&m_client, &UpdateClient::finished, this, &ItemInstaller::fileArrived, Qt::SingleShotConnection);
     connect(&m_client, &UpdateClient::progress, this, &ItemInstaller::fileProgress, Qt::UniqueConnection);
-    m_client.fetch(QUrl(file.url), m_file.get(), 0, !file.sha256.isEmpty());
+    const qint64 left = m_stagingLeft - m_staged;
+    if (left <= 0) {
+        finish(tr("The update would stage more than its limit of %1 bytes").arg(m_stagingLeft));
+        return;
+    }
+    m_budgetCapped = left < m_client.limits().maxBytes;
+    m_client.fetch(QUrl(file.url), m_file.get(), std::min(left, m_client.limits().maxBytes),
+                   file.sha256.isEmpty() ? nullptr : &m_hash);
 }
 
 void ItemInstaller::fileArrived(const QString &error)
@@ -135,11 +162,15 @@ void ItemInstaller::fileArrived(const QString &error)
     const UpdateFile &file = m_files[m_next];
     const bool flushed = m_file->flush();
     m_file->close();
+    m_staged += m_file->size();
     if (!error.isEmpty() || !flushed) {
-        finish(tr("%1 could not be fetched: %2").arg(file.shortAddress, flushed ? error : m_file->errorString()));
+        // A file cut off by what the update may still stage is the update's bound, not the file's.
+        finish(m_budgetCapped && flushed && error.contains(u"larger than"_s)
+                   ? tr("The update would stage more than its limit of %1 bytes").arg(m_stagingLeft)
+                   : tr("%1 could not be fetched: %2").arg(file.shortAddress, flushed ? error : m_file->errorString()));
         return;
     }
-    if (!file.sha256.isEmpty() && sha256Of(m_file->fileName()) != file.sha256) {
+    if (!file.sha256.isEmpty() && m_hash.result() != file.sha256) {
         finish(tr("%1 does not match its sha256 hash in the file list").arg(file.shortAddress));
         return;
     }
@@ -149,58 +180,10 @@ void ItemInstaller::fileArrived(const QString &error)
     fetchNext();
 }
 
-QString ItemInstaller::placeAll()
+void ItemInstaller::placed()
 {
-    return place(m_roots, m_files, m_staging, m_itemName);
-}
-
-QString ItemInstaller::place(const Roots &roots, const QList<UpdateFile> &files, const QString &staging,
-                             const QString &itemName)
-{
-    // First a copy of every file beside its target, then the renames: a full disk fails in the first step, and
-    // then nothing has changed but what is cleaned up again.
-    QStringList copies;
-    QStringList targets;
-    QStringList madeFolders;
-    const auto undo = [&](const QString &why) {
-        for (const QString &copy : copies)
-            QFile::remove(copy);
-        for (auto it = madeFolders.crbegin(); it != madeFolders.crend(); ++it)
-            QDir().rmdir(*it);
-        return why;
-    };
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        // The folders may have changed while the files arrived: a link put in since must not lead them out. Asked
-        // again, a folder made for an earlier file is found in whatever case the list first named it.
-        QString why;
-        targets.append(targetPath(roots, files[i], &why));
-        if (targets[i].isEmpty())
-            return undo(tr("The file list of %1 is refused: %2.").arg(itemName, why));
-        const QFileInfo target(targets[i]);
-        QString folder = target.absolutePath();
-        QStringList missing;
-        while (!QFileInfo::exists(folder)) {
-            missing.prepend(folder);
-            folder = QFileInfo(folder).absolutePath();
-        }
-        for (const QString &made : missing) {
-            if (!QDir().mkdir(made))
-                return undo(tr("The folder %1 could not be made").arg(made));
-            madeFolders.append(made);
-        }
-        const QString copy = target.absoluteFilePath() + u".trevlin-update"_s;
-        QFile::remove(copy);
-        if (!QFile::copy(QDir(staging).filePath(QString::number(i)), copy))
-            return undo(tr("%1 could not be written").arg(target.absoluteFilePath()));
-        copies.append(copy);
-    }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        std::error_code error;
-        std::filesystem::rename(copies[i].toStdString(), targets[i].toStdString(), error);
-        if (error)
-            return undo(tr("%1 could not be replaced: %2").arg(targets[i], QString::fromStdString(error.message())));
-    }
-    return {};
+    if (m_running)
+        finish(m_placing.result());
 }
 
 void ItemInstaller::finish(const QString &error)
@@ -208,8 +191,18 @@ void ItemInstaller::finish(const QString &error)
     m_running = false;
     m_file.reset();
     m_list.reset();
+    m_commit.reset();
     disconnect(&m_client, nullptr, this, nullptr);
     Q_EMIT done(error);
+}
+
+void ItemInstaller::stopWorker()
+{
+    if (m_cancel)
+        *m_cancel = true;
+    // The commit undoes what it placed before it ends: waiting for it leaves the folders as they were.
+    m_checking.waitForFinished();
+    m_placing.waitForFinished();
 }
 
 void ItemInstaller::cancel()
@@ -219,6 +212,8 @@ void ItemInstaller::cancel()
     m_running = false;
     disconnect(&m_client, nullptr, this, nullptr);
     m_client.cancel();
+    stopWorker();
     m_file.reset();
     m_list.reset();
+    m_commit.reset();
 }

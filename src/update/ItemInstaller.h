@@ -2,19 +2,24 @@
 
 #include "UpdateLists.h"
 
+#include <QCryptographicHash>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
+class FileCommit;
 class QBuffer;
 class QFile;
 class UpdateClient;
 
-// Brings one update item in: its file list, then each file into a staging folder, and only when every file has
-// arrived whole (and matches its hash where the list gives one) are they all moved into the game's folders.
-// A refused list, a failed or cancelled download changes nothing outside the staging folder.
+// Brings one update item in: its file list, then each file into a staging folder, hashed as it arrives, and only
+// when every file has arrived whole (and matches its hash where the list gives one) are they all put in place in
+// the game's folders at once, or none of them. The checks of the names and the placing run in a worker thread, so
+// that a list of ten thousand files never holds up the window.
 class ItemInstaller : public QObject
 {
     Q_OBJECT
@@ -31,45 +36,52 @@ public:
     ~ItemInstaller() override;
 
     // Starts bringing in the item of that name (without padding) into staging, an empty folder of this item's own
-    // that the caller removes, and from there below roots; done() follows unless cancelled.
-    void start(const QString &itemName, const QString &staging, const Roots &roots);
+    // that the caller removes, and from there below roots; done() follows unless cancelled. The files may take at
+    // most stagingLeft bytes together; with hashRequired every file of the list must carry its hash.
+    void start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft,
+               bool hashRequired = false);
+    // Stops at once; files already placed are put back before it returns.
     void cancel();
     bool isRunning() const { return m_running; }
-
-    // Where a file would go, after checking that no link leads it out of its root; empty with why set if not.
-    static QString targetPath(const Roots &roots, const UpdateFile &file, QString *why);
-    // Moves an item's files in from staging, where the file at index i of files lies under the name "i". Every
-    // file is copied whole beside its target before the first one replaces its target. An empty text when all
-    // are in place, else the message to show: when a copy fails, every target is as it was, and no file or folder
-    // is left behind.
-    static QString place(const Roots &roots, const QList<UpdateFile> &files, const QString &staging,
-                         const QString &itemName);
+    // The bytes staged so far for this item.
+    qint64 stagedBytes() const { return m_staged; }
 
 Q_SIGNALS:
     void logAdded(const QString &line);
     void lastLogChanged(const QString &line);
-    // Bytes of the current file, and files of the item: done of count.
+    // Bytes of the current file; then files of the item fetched, done of count; then the placing, done of count.
     void fileProgress(qint64 received, qint64 total);
     void itemProgress(int done, int count);
+    void placeProgress(qsizetype done, qsizetype count);
     // error is empty when the item is in place.
     void done(const QString &error);
 
 private:
     void listArrived(const QString &error);
+    void targetsChecked();
     void fetchNext();
     void fileArrived(const QString &error);
-    QString placeAll();
+    void placed();
     void finish(const QString &error);
+    void stopWorker();
 
     UpdateClient &m_client;
     QString m_baseUrl;
     Roots m_roots;
     QString m_itemName;
     QString m_staging;
+    qint64 m_stagingLeft = 0;
+    qint64 m_staged = 0;
+    bool m_hashRequired = false;
+    bool m_budgetCapped = false; // the running fetch is capped by what the update may still stage
     bool m_running = false;
     std::unique_ptr<QBuffer> m_list;
     std::unique_ptr<QFile> m_file;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QList<UpdateFile> m_files;
-    QStringList m_targets;
+    std::shared_ptr<FileCommit> m_commit;
+    std::shared_ptr<std::atomic_bool> m_cancel;
+    QFutureWatcher<QString> m_checking;
+    QFutureWatcher<QString> m_placing;
     int m_next = 0;
 };

@@ -1,9 +1,8 @@
 #include "UpdateClient.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QCryptographicHash>
 #include <QIODevice>
-#include <QPluginLoader>
+#include <QStorageInfo>
 
 #include <utility>
 
@@ -14,35 +13,14 @@ namespace {
 // Bytes are taken from the reply in pieces of this size, so memory stays flat however large the file.
 constexpr qint64 chunkSize = 256 * 1024;
 
-// The network module: one linked into the program (as the tests link it), else the file beside the program, as
-// built and on Windows, or in the program's library folder once installed on Linux. Null, with the reason, when
-// none loads.
-HttpModule *networkModule(QString *problem)
-{
-    const QObjectList linkedIn = QPluginLoader::staticInstances();
-    for (QObject *instance : linkedIn) {
-        if (auto *module = qobject_cast<HttpModule *>(instance))
-            return module;
-    }
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    QString firstProblem;
-    for (const QString &folder : {u"."_s, QStringLiteral(TREVLIN_INSTALLED_MODULE_DIR)}) {
-        QPluginLoader loader(programFolder.absoluteFilePath(folder + u"/trevlin_network"_s));
-        if (auto *module = qobject_cast<HttpModule *>(loader.instance()))
-            return module;
-        if (firstProblem.isEmpty())
-            firstProblem = loader.errorString();
-    }
-    *problem = UpdateClient::tr("The network module trevlin_network could not be loaded from %1: %2")
-                   .arg(QDir::toNativeSeparators(programFolder.path()), firstProblem);
-    return nullptr;
-}
-
 } // namespace
 
-UpdateClient::UpdateClient(const QUrl &server, QObject *parent)
+UpdateClient::UpdateClient(const QUrl &server, std::unique_ptr<HttpSession> session, const QString &noSession,
+                           QObject *parent)
     : QObject(parent)
     , m_server(server)
+    , m_session(std::move(session))
+    , m_noSession(noSession)
 {
     m_silence.setSingleShot(true);
     m_deadline.setSingleShot(true);
@@ -86,12 +64,12 @@ bool UpdateClient::onServer(const QUrl &url) const
         && url.port(url.scheme() == "https"_L1 ? 443 : 80) == m_server.port(m_server.scheme() == "https"_L1 ? 443 : 80);
 }
 
-bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, bool hashed)
+bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, QCryptographicHash *hash)
 {
     if (isBusy())
         return false;
     m_sink = sink;
-    m_hashed = hashed;
+    m_hash = hash;
     m_cap = maxBytes > 0 ? maxBytes : m_limits.maxBytes;
     m_received = 0;
     m_redirects = 0;
@@ -102,13 +80,8 @@ bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, bool
         return true;
     }
     if (!m_session) {
-        QString problem;
-        HttpModule *module = networkModule(&problem);
-        if (!module) {
-            refuseLater(problem);
-            return true;
-        }
-        m_session.reset(module->newSession());
+        refuseLater(m_noSession);
+        return true;
     }
     m_get = m_session->get(url, m_limits.maxRedirects, chunkSize, this);
     m_silence.start(m_limits.silenceMs);
@@ -158,9 +131,30 @@ void UpdateClient::onBytes()
     const int status = m_get->status();
     if (status >= 300 && status < 400)
         return; // the body of a redirect is not the file
-    if (m_get->announcedLength().value_or(0) > m_cap) {
+    // What the status and the headers already refuse is not stored at all.
+    if (status >= 400) {
+        fail(tr("The server answered %1 for %2").arg(QString::number(status), m_get->url().toDisplayString()));
+        return;
+    }
+    if (m_get->lengthsDisagree()) {
+        fail(tr("The server announced two different lengths for %1").arg(m_get->url().toDisplayString()));
+        return;
+    }
+    const std::optional<qint64> announced = m_get->announcedLength();
+    if (status == 200 && !announced && !m_hash) {
+        fail(tr("The server did not say how large the file is, so a whole file cannot be told from a part"));
+        return;
+    }
+    if (announced.value_or(0) > m_cap) {
         fail(tr("The file is larger than %1 bytes").arg(m_cap));
         return;
+    }
+    if (announced && !m_spaceFolder.isEmpty() && m_received == 0) {
+        const QStorageInfo disk(m_spaceFolder);
+        if (disk.isValid() && disk.bytesAvailable() < *announced) {
+            fail(tr("There is not enough free space in %1 for %2 bytes").arg(m_spaceFolder).arg(*announced));
+            return;
+        }
     }
     char buffer[64 * 1024];
     while (m_get && m_get->bytesAvailable() > 0) {
@@ -172,6 +166,8 @@ void UpdateClient::onBytes()
             fail(tr("The file is larger than %1 bytes").arg(m_cap));
             return;
         }
+        if (m_hash)
+            m_hash->addData(QByteArrayView(buffer, read));
         if (m_sink->write(buffer, read) != read) {
             fail(tr("The download could not be stored: %1").arg(m_sink->errorString()));
             return;
@@ -212,7 +208,7 @@ void UpdateClient::onFinished()
     }
     // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
     // without the length only a hash can tell a whole file from a part of one.
-    if (status == 200 && !announced && !m_hashed) {
+    if (status == 200 && !announced && !m_hash) {
         fail(tr("The server did not say how large the file is, so a whole file cannot be told from a part"));
         return;
     }

@@ -8,14 +8,15 @@
 
 #include <memory>
 
+class QCryptographicHash;
 class QIODevice;
 
 // Fetches one address at a time from the update server into a sink, without ever blocking the event loop.
 // A transfer ends on its own when the server falls silent, when it outlasts its deadline, when the body grows past
 // its cap, when a redirect leads off the server or goes round, or when the body arrives short.
 //
-// The network itself is the network module's, loaded at the first fetch; a module that cannot be loaded ends that
-// fetch with a message as any other failure does.
+// The network itself is the session's, handed over by whoever builds the client; without one every fetch ends with
+// the message given in its place, as any other failure does.
 class UpdateClient : public QObject, private HttpGet::Listener
 {
     Q_OBJECT
@@ -44,16 +45,19 @@ public:
     };
 
     // server is the base address; only addresses on its scheme, host and port are fetched.
-    explicit UpdateClient(const QUrl &server, QObject *parent = nullptr);
+    UpdateClient(const QUrl &server, std::unique_ptr<HttpSession> session, const QString &noSession = {},
+                 QObject *parent = nullptr);
     ~UpdateClient() override;
 
     void setLimits(const Limits &limits) { m_limits = limits; }
+    // A body announced larger than the free space of the disk holding folder is refused before it is stored.
+    void setSpaceFolder(const QString &folder) { m_spaceFolder = folder; }
     const Limits &limits() const { return m_limits; }
 
     // Starts fetching url into sink (open for writing), at most maxBytes (0: the limits' cap). finished() follows
-    // exactly once, unless cancel() comes first. Refused while another transfer runs. A body whose length the
-    // server does not announce is refused unless hashed says that the caller checks its hash.
-    bool fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes = 0, bool hashed = false);
+    // exactly once, unless cancel() comes first. Refused while another transfer runs. The bytes are fed to hash as
+    // they arrive; a body whose length the server does not announce is refused unless there is a hash to check.
+    bool fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes = 0, QCryptographicHash *hash = nullptr);
     bool isBusy() const { return m_get != nullptr; }
     // Ends a running transfer at once; no finished() follows.
     void cancel();
@@ -86,12 +90,14 @@ private:
     QUrl m_server;
     Limits m_limits;
     std::unique_ptr<HttpSession> m_session;
+    QString m_noSession;
+    QString m_spaceFolder;
     HttpGet *m_get = nullptr;
     QIODevice *m_sink = nullptr;
     qint64 m_cap = 0;
     qint64 m_received = 0;
     int m_redirects = 0;
-    bool m_hashed = false;
+    QCryptographicHash *m_hash = nullptr;
     QString m_failure;
     QTimer m_silence;
     QTimer m_deadline;

@@ -50,16 +50,23 @@ bool leadsOut(const QString &url)
     return url.contains(u"/../"_s) || url.endsWith(u"/.."_s);
 }
 
-QByteArray hashFromLine(const QString &line)
+// The hash the third line of a record gives: none when the line does not claim one, nullopt when it claims one in
+// any other form than "sha256:" and 64 hex digits, so that a mistyped hash never turns the check off.
+std::optional<QByteArray> hashFromLine(const QString &line)
 {
+    if (!line.trimmed().startsWith("sha256"_L1, Qt::CaseInsensitive))
+        return QByteArray();
     static const QRegularExpression hash(u"^sha256:([0-9a-fA-F]{64})$"_s);
-    const QRegularExpressionMatch match = hash.match(line.trimmed());
-    return match.hasMatch() ? QByteArray::fromHex(match.captured(1).toLatin1()) : QByteArray();
+    const QRegularExpressionMatch match = hash.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QByteArray::fromHex(match.captured(1).toLatin1());
 }
 
 } // namespace
 
-FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &baseUrl, const QString &itemName)
+FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &baseUrl, const QString &itemName,
+                                    bool hashRequired)
 {
     const QStringList lines = TextLines::split(bytes);
     const QString itemFolder = baseUrl + itemName + u'/';
@@ -102,7 +109,18 @@ FileList UpdateLists::parseFileList(const QByteArray &bytes, const QString &base
         const std::optional<QString> unused = next(line);
         if (!unused)
             return refuse(line, QCoreApplication::translate("UpdateLists", "no third line"));
-        file.sha256 = hashFromLine(*unused);
+        const std::optional<QByteArray> sha256 = hashFromLine(*unused);
+        if (!sha256)
+            return refuse(line,
+                          QCoreApplication::translate("UpdateLists",
+                                                      "a sha256 hash not written as \"sha256:\" "
+                                                      "and 64 hex digits"));
+        if (hashRequired && sha256->isEmpty())
+            return refuse(line,
+                          QCoreApplication::translate("UpdateLists",
+                                                      "no sha256 hash, which a signed list "
+                                                      "gives for every file"));
+        file.sha256 = *sha256;
         for (;;) {
             const std::optional<QString> folder = next(line);
             if (!folder)

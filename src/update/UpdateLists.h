@@ -38,8 +38,10 @@ namespace UpdateLists {
 // Versions.txt: pairs of a label line and a version line, at most twelve; an empty label line ends the list.
 ServerVersions parseVersions(const QByteArray &bytes);
 
-// An item's file list (its name + ".txt"). baseUrl ends in "/"; itemName is the name without its padding.
-FileList parseFileList(const QByteArray &bytes, const QString &baseUrl, const QString &itemName);
+// An item's file list (its name + ".txt"). baseUrl ends in "/"; itemName is the name without its padding. A third
+// line that begins with "sha256" must be "sha256:" and 64 hex digits; with hashRequired every record must carry one.
+FileList parseFileList(const QByteArray &bytes, const QString &baseUrl, const QString &itemName,
+                       bool hashRequired = false);
 
 // Whether name can stand as one folder or file name on every platform the game runs on; the reason if not.
 std::optional<QString> refuseName(const QString &name);

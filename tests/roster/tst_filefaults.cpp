@@ -1,10 +1,10 @@
 #include "AppSettings.h"
 #include "AutostartFile.h"
 #include "BoundedFile.h"
+#include "FileCommit.h"
 #include "GameDirFixture.h"
 #include "GameFolder.h"
 #include "GameLauncher.h"
-#include "ItemInstaller.h"
 #include "Liblist.h"
 #include "ListenServerFile.h"
 #include "MapCycleFile.h"
@@ -209,17 +209,15 @@ QList<WritePath> writePaths()
              return MotdFile::write(folder, large ? QString(100000, u'x') : u"Play fair\n"_s);
          }},
         // Two files, the one under test last; the first goes into a folder of its own.
-        {u"update installer"_s, u"rambot.dll"_s, "old dll",
+        {u"file commit"_s, u"rambot.dll"_s, "old dll",
          [](const QString &folder, bool large) {
              const QString staging = elsewhere().filePath(u"staging"_s);
              TestFiles::write(staging + u"/0"_s, "Bot1\r\n");
              TestFiles::write(staging + u"/1"_s, large ? QByteArray(100000, 'd') : QByteArray("new dll"));
-             UpdateFile names, dll;
-             names.root = dll.root = UpdateRoot::CounterStrike;
-             names.folders = {u"rambot"_s};
-             names.fileName = u"names.txt"_s;
-             dll.fileName = u"rambot.dll"_s;
-             return ItemInstaller::place({folder, folder}, {names, dll}, staging, u"RamBot"_s);
+             FileCommit commit({folder});
+             commit.add(staging + u"/0"_s, folder + u"/rambot/names.txt"_s);
+             commit.add(staging + u"/1"_s, folder + u"/rambot.dll"_s);
+             return commit.commit().error;
          },
          [](const QString &folder, bool) {
              QVERIFY(QDir(folder).mkdir(u"rambot"_s));

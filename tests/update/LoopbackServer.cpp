@@ -68,6 +68,7 @@ void LoopbackServer::answer(QTcpSocket *socket, const QByteArray &path)
     QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " Whatever\r\nConnection: close\r\n";
     if (!route.location.isEmpty())
         head += "Location: " + route.location + "\r\n";
+    head += route.headers;
     if (route.length == Route::Length::Announced)
         head += "Content-Length: " + QByteArray::number(route.endless ? (qint64(1) << 40) : route.body.size()) + "\r\n";
     socket->write(head + "\r\n");

@@ -23,6 +23,7 @@ public:
         int dripMs = 0;           // send the body one byte every dripMs
         bool endless = false;     // send bytes until the client goes
         QByteArray location = {}; // a Location header, for redirects
+        QByteArray headers = {};  // more header lines, each ending in "\r\n"
     };
 
     LoopbackServer();

@@ -1,13 +1,13 @@
-#include "ItemInstaller.h"
+#include "AppSettings.h"
 #include "LoopbackServer.h"
 #include "TestFiles.h"
-#include "UpdateClient.h"
 #include "UpdateFixture.h"
-#include "UpdateLists.h"
+#include "UpdateJob.h"
 #include "VersionMarks.h"
 
 #include <QBuffer>
 #include <QPluginLoader>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,15 +22,14 @@ namespace {
 const QByteArray body(100'000, 'b');
 const QByteArray dll(300'000, 'd');
 
-// Runs one item through an installer against server; returns its error.
-QString install(LoopbackServer &server, UpdateFixture &fixture, const QString &item)
+// A session of the network module linked into the test.
+std::unique_ptr<HttpSession> linkedSession()
 {
-    UpdateClient client{QUrl(server.baseUrl())};
-    client.setLimits({.silenceMs = 1000, .deadlineMs = 3000});
-    ItemInstaller installer(client, server.baseUrl());
-    QSignalSpy done(&installer, &ItemInstaller::done);
-    installer.start(item, fixture.staging, {fixture.halfLife, fixture.cstrike});
-    return done.wait(8000) ? done.first().first().toString() : u"no end"_s;
+    for (QObject *instance : QPluginLoader::staticInstances()) {
+        if (auto *module = qobject_cast<HttpModule *>(instance))
+            return std::unique_ptr<HttpSession>(module->newSession());
+    }
+    return nullptr;
 }
 
 QByteArray record(const QString &base, const QByteArray &path, const QByteArray &keyword, const QByteArray &folders,
@@ -110,6 +109,16 @@ private Q_SLOTS:
         // Sent, encoded dots are dots, and a server may take an encoded slash for a slash.
         QTest::newRow("address leaving the item through encoded dots and slash")
             << QByteArray("http://u.test/PLBot/a/%2e%2E%2Ff\r\nhalf-life_dir\r\n") << 1;
+        // A hash line in any other form would otherwise be taken for none, and a tampered file would pass.
+        const QByteArray hex(64, 'a');
+        const std::pair<const char *, QByteArray> hashLines[] = {{"63 digits", "sha256:" + hex.left(63)},
+                                                                 {"65 digits", "sha256:" + hex + 'a'},
+                                                                 {"capitals", "SHA256:" + hex},
+                                                                 {"blank after the colon", "sha256: " + hex},
+                                                                 {"not hex", "sha256:" + hex.left(63) + 'g'},
+                                                                 {"trailing text", "sha256:" + hex + " x"}};
+        for (const auto &[name, third] : hashLines)
+            QTest::newRow(name) << record(u, "PLBot/f", "half-life_dir", "", "f", third) << 3;
         QTest::newRow("record cut short") << "http://u.test/PLBot/f\r\nhalf-life_dir\r\nx\r\ndlls\r\n"_ba << 4;
     }
 
@@ -121,8 +130,7 @@ private Q_SLOTS:
         const QByteArray good = record(u"http://u.test/"_s, "PLBot/ok", "half-life_dir", "", "ok");
         const FileList list = UpdateLists::parseFileList(good + bad, u"http://u.test/"_s, u"PLBot"_s);
         QVERIFY(list.files.isEmpty());
-        QVERIFY2(list.error.contains(u"PLBot is refused: line %1 "_s.arg(badLine + 6)),
-                 qPrintable(list.error));
+        QVERIFY2(list.error.contains(u"PLBot is refused: line %1 "_s.arg(badLine + 6)), qPrintable(list.error));
     }
 
     void transfers_data()
@@ -143,6 +151,10 @@ private Q_SLOTS:
         QTest::newRow("redirect loop") << Route{.status = 302, .location = "/file"} << u"*"_s;
         QTest::newRow("redirect to another host")
             << Route{.status = 302, .location = "http://elsewhere.invalid/file"} << u"another address"_s;
+        QTest::newRow("error page") << Route{.status = 500, .body = body} << u"answered 500"_s;
+        QTest::newRow("error page, unannounced")
+            << Route{.status = 404, .body = body, .length = Route::Length::Unannounced} << u"answered 404"_s;
+        QTest::newRow("two lengths") << Route{.body = body, .headers = "Content-Length: 5\r\n"} << u"two different"_s;
     }
 
     void transfers()
@@ -152,7 +164,7 @@ private Q_SLOTS:
         LoopbackServer server;
         server.route("/file", route);
         server.serve("/moved", body);
-        UpdateClient client{QUrl(server.baseUrl())};
+        UpdateClient client{QUrl(server.baseUrl()), linkedSession()};
         client.setLimits({.silenceMs = 400, .deadlineMs = 1500, .maxBytes = 2 * 1024 * 1024, .maxRedirects = 3});
         QList<State> states;
         connect(&client, &UpdateClient::stateChanged, this, [&](State state) { states.append(state); });
@@ -176,42 +188,66 @@ private Q_SLOTS:
         } else {
             QVERIFY2(error == u"*"_s ? !got.isEmpty() : got.contains(error, Qt::CaseInsensitive), qPrintable(got));
         }
-        // Memory stays bounded: at most the cap reached the sink.
+        // Memory stays bounded: at most the cap reached the sink, and nothing of a body already refused.
         QVERIFY(sink.size() <= client.limits().maxBytes);
+        if (route.status >= 400 || !route.headers.isEmpty() || error == "how large"_L1)
+            QCOMPARE(sink.size(), 0);
         // Qt may send a request twice when the server closes the connection; a loop still ends after a few.
         QVERIFY(server.requests("/file") <= 8);
     }
 
-    void installsAnItem_data()
+    void job_data()
     {
         QTest::addColumn<QByteArray>("list"); // null: the server has none
-        QTest::addColumn<QString>("error");   // a part of it; empty for none, and then the item is in place
-        QTest::addColumn<int>("fetches");     // of a.dll
+        QTest::addColumn<Route>("readme");
+        QTest::addColumn<QList<int>>("limits"); // item deadline, update deadline (ms), staging cap (bytes); 0: as built
+        QTest::addColumn<QString>("error");     // a part of it; empty for none, and then the item is in place
+        QTest::addColumn<int>("fetches");       // of a.dll
         // The placeholder BASE stands for the server's address.
         const auto rec = [](const QByteArray &keyword, const QByteArray &folders, const QByteArray &path,
                             const QByteArray &name, const QByteArray &third = "x") {
             return record(u"BASE"_s, path, keyword, folders, name, third);
         };
         const QByteArray hash = QCryptographicHash::hash(dll, QCryptographicHash::Sha256).toHex();
+        // Each list begins with a file that replaces one of the game's, to show that it is put back.
         const QByteArray good = rec("counter-strike_dir", "dlls\r\n", "NNBot/a.dll", "\\a.dll", "sha256:" + hash);
+        const QByteArray readme = rec("HALF-LIFE_DIR", "docs\r\nnnbot\r\n", "NNBot/readme.txt", "readme.txt");
+        const Route text{.body = "read me"};
+        const Route drip{.body = "read me", .dripMs = 100};
         // The existing folder is found in any letter case; a missing one is made.
-        QTest::newRow("installed") << good + rec("HALF-LIFE_DIR", "docs\r\nnnbot\r\n", "NNBot/readme.txt", "readme.txt")
-                                   << QString() << 1;
-        // Names a file list may not hold (traversal, absolute paths, reserved names) are refused by refusedFileLists'
-        // rows before anything is fetched; these are refused on the way and change nothing. A file that is not
-        // there, and a cancel in the middle, are tried in tst_update's failedItemChangesNothing and busyAndCancel.
-        QTest::newRow("empty file list") << ""_ba << QString() << 0;
-        QTest::newRow("link leading outside")
-            << good + rec("counter-strike_dir", "outside\r\n", "NNBot/a.dll", "a.dll") << u"leads outside"_s << 0;
+        QTest::newRow("installed") << good + readme << text << QList<int>{} << QString() << 1;
+        QTest::newRow("empty file list") << ""_ba << text << QList<int>{} << QString() << 0;
+        QTest::newRow("list missing") << QByteArray() << text << QList<int>{} << u"NNBot could not be fetched"_s << 0;
+        QTest::newRow("link leading outside") << good + rec("counter-strike_dir", "outside\r\n", "NNBot/a.dll", "a.dll")
+                                              << text << QList<int>{} << u"leads outside"_s << 0;
         QTest::newRow("hash mismatch") << good
                 + rec("counter-strike_dir", "", "NNBot/a.dll", "b.dll", "sha256:" + QByteArray(64, '0'))
-                                       << u"sha256"_s << 2;
-        QTest::newRow("list missing") << QByteArray() << u"NNBot could not be fetched"_s << 0;
+                                       << text << QList<int>{} << u"sha256"_s << 2;
+        QTest::newRow("one target twice, in two letter cases")
+            << good + rec("counter-strike_dir", "DLLS\r\n", "NNBot/readme.txt", "A.DLL") << text << QList<int>{}
+            << u"twice"_s << 0;
+        QTest::newRow("a file of the game where a folder must be")
+            << good + rec("counter-strike_dir", "liblist.gam\r\n", "NNBot/readme.txt", "x") << text << QList<int>{}
+            << u"file where a folder"_s << 0;
+        QTest::newRow("a folder of the game where a file must be")
+            << good + rec("half-life_dir", "", "NNBot/readme.txt", "cstrike") << text << QList<int>{}
+            << u"folder where a file"_s << 0;
+        QTest::newRow("named like another file's copy")
+            << good + rec("counter-strike_dir", "dlls\r\n", "NNBot/readme.txt", "a.dll.trevlin-update") << text
+            << QList<int>{} << u"copy put beside"_s << 0;
+        QTest::newRow("item deadline") << good + readme << drip << QList<int>{400, 0, 0}
+                                       << u"update of NNBot took longer"_s << 1;
+        QTest::newRow("update deadline") << good + readme << drip << QList<int>{0, 400, 0}
+                                         << u"whole update took longer"_s << 1;
+        QTest::newRow("staging cap") << good + readme << text << QList<int>{0, 0, 100'000} << u"stage more than"_s << 1;
+        QTest::newRow("cancelled as a file arrives") << good + readme << drip << QList<int>{} << u"cancel"_s << 1;
     }
 
-    void installsAnItem()
+    void job()
     {
         QFETCH(QByteArray, list);
+        QFETCH(Route, readme);
+        QFETCH(QList<int>, limits);
         QFETCH(QString, error);
         LoopbackServer server;
         UpdateFixture fixture;
@@ -219,18 +255,47 @@ private Q_SLOTS:
         QTemporaryDir elsewhere;
         QVERIFY(QFile::link(elsewhere.path(), fixture.cstrike + u"/outside"_s));
         server.serve("/NNBot/a.dll", dll);
-        server.serve("/NNBot/readme.txt", "read me");
+        server.route("/NNBot/readme.txt", readme);
+        server.serve("/Versions.txt", "Trevlin\r\n0\r\nNNBot\r\n2.5\r\n");
         if (!list.isNull())
             server.serve("/NNBot.txt", QByteArray(list).replace("BASE", server.baseUrl().toLatin1()));
+        AppSettings settings(AppSettings::openFile(fixture.dir.filePath(u"Trevlin.conf"_s)));
+        UpdateJob job(server.baseUrl(), linkedSession(), {}, settings, {u"Trevlin"_s, u"NNBot   "_s});
+        UpdateJob::Limits bounds;
+        bounds.transfer = {.silenceMs = 1000, .deadlineMs = 3000};
+        if (limits.size() == 3) {
+            bounds.itemDeadlineMs = limits[0] ? limits[0] : bounds.itemDeadlineMs;
+            bounds.updateDeadlineMs = limits[1] ? limits[1] : bounds.updateDeadlineMs;
+            bounds.stagingCap = limits[2] ? limits[2] : bounds.stagingCap;
+        }
+        job.setLimits(bounds);
+        job.setStagingParent(fixture.staging);
+        QSignalSpy versions(&job, &UpdateJob::versionsArrived);
+        job.fetchVersions();
+        QVERIFY(versions.wait(5000));
         const QStringList before = fixture.listing();
-        const QString got = install(server, fixture, u"NNBot"_s);
-        QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
+        QSignalSpy ended(&job, &UpdateJob::ended);
+        job.start({1}, {fixture.halfLife, fixture.cstrike});
+        if (error == "cancel"_L1) {
+            QTRY_VERIFY_WITH_TIMEOUT(server.requests("/NNBot/readme.txt") == 1, 5000);
+            job.cancel();
+            QVERIFY(!job.isBusy());
+        } else {
+            QVERIFY(ended.wait(8000));
+            const QString got = ended.first().first().toString();
+            QVERIFY2(error.isEmpty() ? got.isEmpty() : got.contains(error), qPrintable(got));
+        }
         QVERIFY(QDir(elsewhere.path()).isEmpty());
         QTEST(server.requests("/NNBot/a.dll"), "fetches");
+        // Nothing stays staged, whatever the end.
+        QCOMPARE(QDir(fixture.staging).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        const QString installed = settings.value(AppSettings::Family::InstalledVersion, u"NNBot   "_s);
         if (!error.isEmpty() || list.isEmpty()) {
             QCOMPARE(fixture.listing(), before);
+            QCOMPARE(installed == u"2.5"_s, error.isEmpty());
             return;
         }
+        QCOMPARE(installed, u"2.5"_s);
         QCOMPARE(TestFiles::read(fixture.cstrike + u"/DLLS/a.dll"_s), dll);
         QCOMPARE(TestFiles::read(fixture.halfLife + u"/docs/nnbot/readme.txt"_s), QByteArray("read me"));
         // No copy is left beside a file.

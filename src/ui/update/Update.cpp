@@ -3,21 +3,24 @@
 #include "ui_Update.h"
 
 #include "AppSettings.h"
-#include "ItemInstaller.h"
+#include "HttpModule.h"
 #include "MessageBox.h"
 #include "ProgramVersion.h"
 #include "Session.h"
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
-#include <QBuffer>
+#if __has_include("ListSignature.h")
+#include "ListSignature.h"
+#define TREVLIN_HAS_LIST_SIGNATURE 1
+#endif
+
 #include <QCloseEvent>
-#include <QDate>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLocale>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QPluginLoader>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,10 +28,57 @@ namespace {
 
 const QString separator(50, u'-');
 
-// The version list is a few dozen bytes; anything far larger is not one.
-constexpr qint64 maxVersionListBytes = 64 * 1024;
-// The whole-update bar counts each item in this many steps, filled as its files arrive.
-constexpr int stepsPerItem = 1000;
+// A session of the network module: one linked into the program (as the tests link it), else the file beside the
+// program, as built and on Windows, or in the program's library folder once installed on Linux. Null, with the
+// reason, when none loads. The module and the libraries it brings are loaded only when this window first opens, so
+// that start-up does not wait for them.
+std::unique_ptr<HttpSession> networkSession(QString *problem)
+{
+    const QObjectList linkedIn = QPluginLoader::staticInstances();
+    for (QObject *instance : linkedIn) {
+        if (auto *module = qobject_cast<HttpModule *>(instance))
+            return std::unique_ptr<HttpSession>(module->newSession());
+    }
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QString firstProblem;
+    for (const QString &folder : {u"."_s, QStringLiteral(TREVLIN_INSTALLED_MODULE_DIR)}) {
+        QPluginLoader loader(programFolder.absoluteFilePath(folder + u"/trevlin_network"_s));
+        if (auto *module = qobject_cast<HttpModule *>(loader.instance()))
+            return std::unique_ptr<HttpSession>(module->newSession());
+        if (firstProblem.isEmpty())
+            firstProblem = loader.errorString();
+    }
+    *problem = Update::tr("The network module trevlin_network could not be loaded from %1: %2")
+                   .arg(QDir::toNativeSeparators(programFolder.path()), firstProblem);
+    return nullptr;
+}
+
+UpdateJob *newJob(Session &session, AppSettings &settings, QObject *parent)
+{
+    QString problem;
+    std::unique_ptr<HttpSession> network = networkSession(&problem);
+    const BotCatalogue::UpdateNames &names = session.updateNames();
+    return new UpdateJob(UpdateServer::baseUrl(), std::move(network), problem, settings,
+                         QStringList(names.cbegin(), names.cend()), parent);
+}
+
+// Whether the lists must carry a signature by the key the program was configured to trust.
+bool listsSigned()
+{
+#ifdef TREVLIN_HAS_LIST_SIGNATURE
+    return ListSignature::keyConfigured();
+#else
+    return false;
+#endif
+}
+
+// A time left as minutes and seconds, or hours and minutes.
+QString duration(qint64 seconds)
+{
+    if (seconds >= 3600)
+        return Update::tr("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+    return Update::tr("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
+}
 
 } // namespace
 
@@ -37,9 +87,7 @@ Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     , m_ui(std::make_unique<Ui::Update>())
     , m_session(session)
     , m_settings(settings)
-    , m_baseUrl(UpdateServer::baseUrl())
-    , m_client(new UpdateClient(QUrl(m_baseUrl), this))
-    , m_installer(new ItemInstaller(*m_client, m_baseUrl, this))
+    , m_job(newJob(session, settings, this))
 {
     m_ui->setupUi(this);
     m_cancelCaption = m_ui->Command2->text();
@@ -49,37 +97,40 @@ Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(m_baseUrl));
+    m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(UpdateServer::baseUrl()));
+    // Over plain http only a signature tells the server's lists from a changed copy.
+    if (!listsSigned())
+        m_ui->httpNotice->setText(m_ui->httpNotice->text() + u"  "_s + tr("not signed"));
 
-    connect(m_client, &UpdateClient::stateChanged, this, &Update::showState);
-    connect(m_installer, &ItemInstaller::logAdded, m_ui->List2,
-            [this](const QString &line) { m_ui->List2->addItem(line); });
-    connect(m_installer, &ItemInstaller::lastLogChanged, m_ui->List2, [this](const QString &line) {
+    connect(m_job, &UpdateJob::stateChanged, this, &Update::showState);
+    connect(m_job, &UpdateJob::versionsArrived, this, &Update::versionsArrived);
+    connect(m_job, &UpdateJob::itemStarted, this, [this](int index) {
+        m_ui->List2->clear();
+        m_ui->List2->addItem(tr("Updating  %1").arg(m_job->itemName(index)));
+        m_ui->List2->addItem(separator);
+        m_ui->fileProgress->setRange(0, 1000);
+        m_ui->fileProgress->setValue(0);
+    });
+    connect(m_job, &UpdateJob::logAdded, m_ui->List2, [this](const QString &line) { m_ui->List2->addItem(line); });
+    connect(m_job, &UpdateJob::lastLogChanged, m_ui->List2, [this](const QString &line) {
         if (QListWidgetItem *last = m_ui->List2->item(m_ui->List2->count() - 1))
             last->setText(line);
     });
-    connect(m_installer, &ItemInstaller::fileProgress, this, [this](qint64 received, qint64 total) {
-        // Bytes as per mille, so that files past 2 GB fit the bar's range too.
-        m_ui->fileProgress->setRange(0, total > 0 ? 1000 : 0);
-        if (total > 0)
-            m_ui->fileProgress->setValue(int(received * 1000 / total));
-    });
-    connect(m_installer, &ItemInstaller::itemProgress, this, [this](int done, int count) {
-        m_ui->totalProgress->setValue(m_itemsDone * stepsPerItem + (count > 0 ? done * stepsPerItem / count : 0));
-    });
-    connect(m_installer, &ItemInstaller::done, this, &Update::itemDone);
+    connect(m_job, &UpdateJob::progressed, this, &Update::showProgress);
+    connect(m_job, &UpdateJob::itemDone, this, &Update::itemDone);
+    connect(m_job, &UpdateJob::ended, this, &Update::endUpdate);
     connect(m_ui->Command1, &QPushButton::clicked, this, &Update::updateSelected);
     connect(m_ui->Command2, &QPushButton::clicked, this, &Update::close);
 }
 
 Update::~Update()
 {
-    cancel();
+    m_job->cancel();
 }
 
 bool Update::isBusy() const
 {
-    return m_client->isBusy() || m_installer->isRunning() || m_current >= 0;
+    return m_job->isBusy();
 }
 
 bool Update::event(QEvent *event)
@@ -93,13 +144,13 @@ bool Update::event(QEvent *event)
 
 void Update::closeEvent(QCloseEvent *event)
 {
-    cancel();
+    m_job->cancel();
     QDialog::closeEvent(event);
 }
 
 void Update::done(int result)
 {
-    cancel();
+    m_job->cancel();
     QDialog::done(result);
 }
 
@@ -113,29 +164,15 @@ void Update::showState(UpdateClient::State state)
 void Update::fetchVersions()
 {
     m_ui->List1->clear();
-    m_versionList = std::make_unique<QBuffer>();
-    m_versionList->open(QIODevice::WriteOnly);
-    connect(m_client, &UpdateClient::finished, this, &Update::versionsArrived, Qt::SingleShotConnection);
-    m_client->fetch(QUrl(m_baseUrl + u"Versions.txt"_s), m_versionList.get(), maxVersionListBytes);
+    m_job->fetchVersions();
 }
 
 void Update::versionsArrived(const QString &error)
 {
-    // Without the list the rows still show what is installed, with no server version and no mark.
-    m_serverVersions = error.isEmpty() ? UpdateLists::parseVersions(m_versionList->data()) : ServerVersions();
-    m_versionList.reset();
     if (!error.isEmpty())
         m_ui->List2->addItem(error);
     fillRows();
     Q_EMIT rowsFilled();
-}
-
-QString Update::itemName(int index) const
-{
-    QString name = m_session.updateNames()[index];
-    while (name.endsWith(u' '))
-        name.chop(1);
-    return name;
 }
 
 void Update::showRow(QTreeWidgetItem *row, int index) const
@@ -143,8 +180,8 @@ void Update::showRow(QTreeWidgetItem *row, int index) const
     const QString &key = m_session.updateNames()[index];
     const QString installed
         = index == 0 ? QString(programVersion) : m_settings.value(AppSettings::Family::InstalledVersion, key);
-    const QString cells[]
-        = {itemName(index), m_serverVersions[index], installed, m_settings.value(AppSettings::Family::UpdateDate, key)};
+    const QString cells[] = {m_job->itemName(index), m_job->serverVersions()[index], installed,
+                             m_settings.value(AppSettings::Family::UpdateDate, key)};
     for (int column = 0; column < int(std::size(cells)); ++column)
         row->setText(column, cells[column]);
 }
@@ -170,7 +207,7 @@ void Update::fillRows()
         showRow(row, index);
         row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
         row->setCheckState(
-            0, VersionMarks::isNewer(index, m_serverVersions[index], installed) ? Qt::Checked : Qt::Unchecked);
+            0, VersionMarks::isNewer(index, m_job->serverVersions()[index], installed) ? Qt::Checked : Qt::Unchecked);
     }
 }
 
@@ -180,91 +217,61 @@ void Update::updateSelected()
         MessageBox::information(this, tr("Still Executing Last Request. Please Wait."));
         return;
     }
-    m_pending.clear();
+    QList<int> chosen;
     for (int index = 0; index < m_ui->List1->topLevelItemCount(); ++index) {
         if (m_ui->List1->topLevelItem(index)->checkState(0) == Qt::Checked)
-            m_pending.append(index);
+            chosen.append(index);
     }
-    if (m_pending.isEmpty())
+    if (chosen.isEmpty())
         return;
-    // One staging folder per update, under the user's cache folder; it goes when the update ends.
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    QDir().mkpath(cache);
-    m_staging = std::make_unique<QTemporaryDir>(QDir(cache).filePath(u"update-XXXXXX"_s));
-    if (!m_staging->isValid()) {
-        m_ui->List2->clear();
-        m_ui->List2->addItem(tr("No staging folder could be made in %1: %2").arg(cache, m_staging->errorString()));
-        m_staging.reset();
-        return;
-    }
     m_ui->Command2->setText(m_cancelCaption);
-    m_itemsDone = 0;
-    m_itemCount = int(m_pending.size());
-    m_ui->totalProgress->setRange(0, m_itemCount * stepsPerItem);
+    m_ui->totalProgress->setRange(0, 1000);
     m_ui->totalProgress->setValue(0);
-    updateNext();
+    m_job->start(chosen, {m_session.halfLifeDir(), m_session.gameDir()});
 }
 
-void Update::updateNext()
+void Update::showProgress(const UpdateJob::Progress &progress)
 {
-    if (m_pending.isEmpty()) {
-        endUpdate();
-        return;
+    // Bytes as per mille, so that files past 2 GB fit the bar's range too.
+    if (progress.fileTotal >= 0) {
+        m_ui->fileProgress->setRange(0, progress.fileTotal > 0 ? 1000 : 0);
+        if (progress.fileTotal > 0)
+            m_ui->fileProgress->setValue(int(progress.fileReceived * 1000 / progress.fileTotal));
     }
-    m_current = m_pending.takeFirst();
-    const QString name = itemName(m_current);
-    m_ui->List2->clear();
-    m_ui->List2->addItem(tr("Updating  %1").arg(name));
-    m_ui->List2->addItem(separator);
-    m_ui->fileProgress->setRange(0, 1000);
-    m_ui->fileProgress->setValue(0);
-    const QString folder = m_staging->filePath(name);
-    QDir().mkpath(folder);
-    m_installer->start(name, folder, {m_session.halfLifeDir(), m_session.gameDir()});
+    m_ui->totalProgress->setValue(int(progress.fraction * 1000));
+    const QString rate = QLocale().formattedDataSize(progress.bytesPerSecond);
+    m_ui->fileProgress->setFormat(progress.fileSecondsLeft < 0
+                                      ? tr("%p% at %1/s").arg(rate)
+                                      : tr("%p% at %1/s, %2 left").arg(rate, duration(progress.fileSecondsLeft)));
+    m_ui->totalProgress->setFormat(progress.updateSecondsLeft < 0
+                                       ? tr("%p%")
+                                       : tr("%p%, %1 left in all").arg(duration(progress.updateSecondsLeft)));
 }
 
-void Update::itemDone(const QString &error)
+void Update::itemDone(int index, const QString &error)
 {
     if (!error.isEmpty()) {
         // A failed item changes nothing; the items after it wait for another try, still marked.
         m_ui->List2->addItem(error);
         m_ui->Label1->setText(UpdateClient::stateText(UpdateClient::State::Error));
-        endUpdate();
         return;
     }
-    const int index = m_current;
-    const QString name = itemName(index);
-    const QString &key = m_session.updateNames()[index];
     m_ui->List2->addItem(separator);
-    m_ui->List2->addItem(tr("%1 Sucessfully Updated").arg(name));
-    m_settings.setValue(AppSettings::Family::InstalledVersion, key, m_serverVersions[index]);
-    m_settings.setValue(AppSettings::Family::UpdateDate, key,
-                        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_ui->List2->addItem(tr("%1 Sucessfully Updated").arg(m_job->itemName(index)));
     QTreeWidgetItem *row = m_ui->List1->topLevelItem(index);
     showRow(row, index);
     row->setCheckState(0, Qt::Unchecked);
-    ++m_itemsDone;
-    m_ui->totalProgress->setValue(m_itemsDone * stepsPerItem);
-    updateNext();
 }
 
-void Update::endUpdate()
+void Update::endUpdate(const QString &error)
 {
+    // An update stopped on its way (a deadline) says so; an item's own failure is shown already.
+    if (!error.isEmpty()
+        && (m_ui->List2->count() == 0 || m_ui->List2->item(m_ui->List2->count() - 1)->text() != error)) {
+        m_ui->List2->addItem(error);
+        m_ui->Label1->setText(UpdateClient::stateText(UpdateClient::State::Error));
+    }
     // Nothing is left to cancel: the button only closes the window now.
     m_ui->Command2->setText(tr("Close"));
-    m_current = -1;
-    m_pending.clear();
-    m_staging.reset();
     Q_EMIT updateEnded();
-}
-
-void Update::cancel()
-{
-    disconnect(m_client, &UpdateClient::finished, this, &Update::versionsArrived);
-    m_installer->cancel();
-    m_client->cancel();
-    m_versionList.reset();
-    m_current = -1;
-    m_pending.clear();
-    m_staging.reset();
 }

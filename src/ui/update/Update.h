@@ -1,16 +1,12 @@
 #pragma once
 
-#include "UpdateClient.h"
-#include "UpdateLists.h"
+#include "UpdateJob.h"
 
 #include <QDialog>
 
 #include <memory>
 
 class AppSettings;
-class ItemInstaller;
-class QBuffer;
-class QTemporaryDir;
 class QTreeWidgetItem;
 class Session;
 
@@ -20,7 +16,8 @@ class Update;
 
 // The update window: the server's version of the program and of each add-on beside the one installed through
 // this window, marked where the server has a newer one, and the download of the marked items. Each time it comes
-// to the front it asks the server again. Cancel, or closing it, stops a running update at once.
+// to the front it asks the server again. Cancel, or closing it, stops a running update at once. The update itself
+// is its job's; the window shows what the job tells.
 class Update : public QDialog
 {
     Q_OBJECT
@@ -51,27 +48,16 @@ private:
     void versionsArrived(const QString &error);
     void fillRows();
     void showRow(QTreeWidgetItem *row, int index) const;
-    QString itemName(int index) const;
 
     void updateSelected();
-    void updateNext();
-    void itemDone(const QString &error);
-    void endUpdate();
-    void cancel();
+    void itemDone(int index, const QString &error);
+    void endUpdate(const QString &error);
+    void showProgress(const UpdateJob::Progress &progress);
     void showState(UpdateClient::State state);
 
     std::unique_ptr<Ui::Update> m_ui;
     Session &m_session;
     AppSettings &m_settings;
-    QString m_baseUrl;
-    UpdateClient *m_client;
-    ItemInstaller *m_installer;
-    std::unique_ptr<QBuffer> m_versionList;
-    ServerVersions m_serverVersions;
-    std::unique_ptr<QTemporaryDir> m_staging;
-    QList<int> m_pending;
-    int m_current = -1;
-    int m_itemsDone = 0;
-    int m_itemCount = 0;
+    UpdateJob *m_job;
     QString m_cancelCaption; // the form's, while there is something to cancel
 };

@@ -3,6 +3,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
+#include <algorithm>
+
 namespace {
 
 // A QNetworkReply seen through HttpGet. It lives beside the reply and goes with it.
@@ -33,6 +35,14 @@ public:
     {
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         return length.isValid() ? std::optional(length.toLongLong()) : std::nullopt;
+    }
+
+    bool lengthsDisagree() const override
+    {
+        // Qt joins the values of a header sent more than once with commas.
+        const QList<QByteArray> lengths = m_reply->rawHeader("Content-Length").split(',');
+        return std::any_of(lengths.cbegin(), lengths.cend(),
+                           [&](const QByteArray &length) { return length.trimmed() != lengths.first().trimmed(); });
     }
 
     qint64 bytesAvailable() const override { return m_reply->bytesAvailable(); }
