@@ -7,7 +7,7 @@ TREVLIN_BUILD=${TREVLIN_BUILD:-$TREVLIN_ROOT/build}
 # What a fresh Debian 12 machine lacks to build, test and benchmark the program; the last two check its desktop
 # entry and its description for software centres.
 TREVLIN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libbenchmark-dev fonts-dejavu-core
-                  desktop-file-utils appstream)
+                  desktop-file-utils appstream qt6-l10n-tools qt6-translations-l10n)
 
 ensure_packages() {
     local missing=() package

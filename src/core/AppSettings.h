@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -35,6 +36,7 @@ public:
     enum class Key {
         GameDir,     // the mod folder chosen last
         HalfLifeDir, // the folder above it, as it was when chosen
+        Language,    // the language of the texts chosen under File, "None" to follow the desktop's
     };
     enum class Family {
         AutostartFile,    // per add-on: the roster file it runs at start, "None" for none
@@ -71,5 +73,5 @@ private:
     std::unique_ptr<QSettings> m_store;
     QString m_path;          // the settings file; empty for a store that is no file
     bool m_readOnly = false; // the file could not be read, so it is never replaced
-    QString m_notice;
+    std::function<QString()> m_notice;
 };

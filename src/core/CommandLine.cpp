@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ProgramVersion.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -24,7 +25,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                        "none) without showing the window."),
                                     u"add-on"_s);
     const QCommandLineOption noAnimations(u"no-animations"_s, tr("Shows pictures at once, without moving effects."));
-    parser.addOptions({help, version, gameDir, launch, noAnimations});
+    const QCommandLineOption language(u"lang"_s,
+                                      tr("Shows the texts in this language for this run: %1.")
+                                          .arg(Translations::codes().join(u", "_s)),
+                                      u"code"_s);
+    parser.addOptions({help, version, gameDir, launch, noAnimations, language});
 
     // Without a running application the parser cannot know the program's name.
     const auto helpText = [&parser, &arguments] {
@@ -43,6 +48,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.output
             = tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()) + u"\n\n"_s + helpText();
         return result;
+    }
+    if (parser.isSet(language)) {
+        result.language = Translations::match(parser.value(language));
+        if (result.language.isEmpty()) {
+            result.ends = true;
+            result.exitCode = 2;
+            result.output = tr("Trevlin has no texts in \"%1\"; it has %2.")
+                                .arg(parser.value(language), Translations::codes().join(u", "_s));
+            return result;
+        }
     }
     if (parser.isSet(help)) {
         result.ends = true;
