@@ -5,2366 +5,2372 @@
     <name>AboutScreen</name>
     <message>
         <source>Counter-Strike Trevlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike Trevlin</translation>
     </message>
     <message>
         <source>Trevlin emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Эмблема Trevlin</translation>
     </message>
     <message>
         <source>Trevlin Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Сайт Trevlin</translation>
     </message>
     <message>
         <source>Mail Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Написать мне</translation>
     </message>
     <message>
         <source>E&amp;XIT      </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ВЫХОД      </translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>ВЫХОД</translation>
     </message>
     <message>
         <source>Counter-Strike Trevlin Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike Trevlin, версия %1</translation>
     </message>
     <message>
         <source>No web browser is set up to open the home page. Its address is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроен веб-браузер, чтобы открыть сайт. Его адрес: %1</translation>
     </message>
     <message>
         <source>No mail program is set up to write the mail. Please write to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроена почтовая программа, чтобы написать письмо. Пожалуйста, напишите на адрес: %1</translation>
     </message>
 </context>
 <context>
     <name>AddBotFormat</name>
     <message>
         <source>Skill 1 to %1 (1=best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык от 1 до %1 (1 — лучший)</translation>
     </message>
     <message>
         <source>The bot name holds %1, a character that a Counter-Strike config file cannot carry. Please use another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота содержит %1 — символ, который не может храниться в файле конфигурации Counter-Strike. Пожалуйста, выберите другое имя.</translation>
     </message>
     <message>
         <source>You have to name the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны дать боту имя</translation>
     </message>
     <message>
         <source>You have to slect a team for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны выбрать команду для бота</translation>
     </message>
     <message>
         <source>You have to enter a skill level for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны ввести уровень навыка для бота</translation>
     </message>
     <message>
         <source>The skill level must be between 1 and %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка должен быть от 1 до %1</translation>
     </message>
     <message>
         <source>You have to select a team for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны выбрать команду для бота</translation>
     </message>
     <message>
         <source>You have to choose a skin for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны выбрать скин для бота</translation>
     </message>
     <message>
         <source>You Have to select a skin for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны выбрать скин для бота</translation>
     </message>
     <message>
         <source>The option &quot;Min No Of Bots&quot; (%1) is more than &quot;Max No Of Bots&quot; (%2), so the server could never keep to both. Please change one of them and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «Мин. число ботов» (%1) больше, чем «Макс. число ботов» (%2), поэтому сервер никогда не сможет соблюсти оба. Пожалуйста, измените один из них и сохраните снова.</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>команда</translation>
     </message>
     <message>
         <source>skin</source>
-        <translation type="unfinished"></translation>
+        <translation>скин</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved, because its team %2 is none of &quot;Terrorist&quot;, &quot;Counter Terrorist&quot; and &quot;Auto Select&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что его команда %2 не является ни «Terrorist», ни «Counter Terrorist», ни «Auto Select».</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved, because its skin %2 is none of the skins a config file knows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что его скин %2 не входит в число скинов, известных файлу конфигурации.</translation>
     </message>
 </context>
 <context>
     <name>AddBotPanel</name>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты</translation>
     </message>
     <message>
         <source>Registered Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрированные боты</translation>
     </message>
     <message>
         <source>Bot Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Скин</translation>
     </message>
     <message>
         <source>Delete &amp;Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить бота</translation>
     </message>
     <message>
         <source>&amp;Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить бота</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Add Multiple Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить несколько ботов</translation>
     </message>
     <message>
         <source>&amp;Edit Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить бота</translation>
     </message>
     <message>
         <source>Time Before Bot Entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время до входа ботов:</translation>
     </message>
     <message>
         <source>Auto Team Blance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автобаланс команд:</translation>
     </message>
     <message>
         <source>Bot Dependant Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры, зависящие от бота</translation>
     </message>
     <message>
         <source>Botskill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык ботов:</translation>
     </message>
     <message>
         <source>This Sets The Skill Level For Bots If You Use The AddBot Command Without The Skill Specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт уровень навыка ботов, если вы используете команду AddBot без указания навыка</translation>
     </message>
     <message>
         <source>Auto Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автонавык:</translation>
     </message>
     <message>
         <source>This makes the bot recieve a random skill when added with the Addbot command and no skill specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Бот получает случайный навык, если он добавлен командой Addbot без указания навыка</translation>
     </message>
     <message>
         <source>Use Botskill Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Диапазон навыка ботов:</translation>
     </message>
     <message>
         <source>Min Bot Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. навык ботов:</translation>
     </message>
     <message>
         <source>Max Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. навык:</translation>
     </message>
     <message>
         <source>This sets the maximum skill each bot will get when they are added with the Addbot command</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт наибольший навык, который получит каждый бот, добавленный командой Addbot</translation>
     </message>
     <message>
         <source>Extra Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Доп. навык:</translation>
     </message>
     <message>
         <source>Observer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдатель:</translation>
     </message>
     <message>
         <source>This option limits you to observer only</source>
-        <translation type="unfinished"></translation>
+        <translation>С этим параметром вы только наблюдаете</translation>
     </message>
     <message>
         <source>Bots Don&apos;t Shoot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты не стреляют:</translation>
     </message>
     <message>
         <source>This will make the bots unable to shoot</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты не смогут стрелять</translation>
     </message>
     <message>
         <source>Waypoints</source>
-        <translation type="unfinished"></translation>
+        <translation>Путевые точки</translation>
     </message>
     <message>
         <source>View Waypoints:</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать путевые точки:</translation>
     </message>
     <message>
         <source>View Waypoints For Team 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Путевые точки команды 1:</translation>
     </message>
     <message>
         <source>View Waypoints For Team 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Путевые точки команды 2:</translation>
     </message>
     <message>
         <source>For Dedicated Servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Для выделенных серверов</translation>
     </message>
     <message>
         <source>Min No Of Bots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. число ботов:</translation>
     </message>
     <message>
         <source>Max No Of Bots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. число ботов:</translation>
     </message>
 </context>
 <context>
     <name>AddMultiple</name>
     <message>
         <source>Bot Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства ботов</translation>
     </message>
     <message>
         <source>Number Of Bots:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число ботов:</translation>
     </message>
     <message>
         <source>Number Of Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Число ботов</translation>
     </message>
     <message>
         <source>Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык:</translation>
     </message>
     <message>
         <source>Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык</translation>
     </message>
     <message>
         <source>Auto Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автонавык:</translation>
     </message>
     <message>
         <source>Auto Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Автонавык</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Скин</translation>
     </message>
     <message>
         <source>Auto Select Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбирать скин автоматически</translation>
     </message>
     <message>
         <source>Skin Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр скина</translation>
     </message>
     <message>
         <source>Edit Bot Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить имена ботов</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Add Multiple %1 Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить несколько ботов %1</translation>
     </message>
     <message>
         <source>No program is set up to open &apos;TRNames.txt&apos;. Please open it in a text editor: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не настроена программа, чтобы открыть «TRNames.txt». Пожалуйста, откройте его в текстовом редакторе: %1</translation>
     </message>
 </context>
 <context>
     <name>AddOnControls</name>
     <message>
         <source>Edit Android Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов Android</translation>
     </message>
     <message>
         <source>Update AndroidBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить AndroidBot</translation>
     </message>
     <message>
         <source>Android Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты Android</translation>
     </message>
     <message>
         <source>Here You Can Edit Your Android Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов Android</translation>
     </message>
     <message>
         <source>Edit RamBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов RamBot</translation>
     </message>
     <message>
         <source>Update RamBot </source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить RamBot</translation>
     </message>
     <message>
         <source>RamBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты RamBot</translation>
     </message>
     <message>
         <source>Here You Can Edit Your RamBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов RamBot</translation>
     </message>
     <message>
         <source>Edit RealBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов RealBot</translation>
     </message>
     <message>
         <source>Update RealBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить RealBot</translation>
     </message>
     <message>
         <source>RealBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты RealBot</translation>
     </message>
     <message>
         <source>Here You Can Edit Your RealBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов RealBot</translation>
     </message>
     <message>
         <source>Edit NNBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов NNBot</translation>
     </message>
     <message>
         <source>Edit NNbot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов NNBot</translation>
     </message>
     <message>
         <source>Update NNBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить NNBot</translation>
     </message>
     <message>
         <source>NNBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты NNBot</translation>
     </message>
     <message>
         <source>Here You Can Edit Your NNBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов NNBot</translation>
     </message>
     <message>
         <source>Edit HPBBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов HPBBot</translation>
     </message>
     <message>
         <source>Edit HPB Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов HPB</translation>
     </message>
     <message>
         <source>Update HPBBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить HPBBot</translation>
     </message>
     <message>
         <source>HPB Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты HPB</translation>
     </message>
     <message>
         <source>Here You Can Edit Your HPBBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов HPBBot</translation>
     </message>
     <message>
         <source>Edit SwatBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов SwatBot</translation>
     </message>
     <message>
         <source>Update SwatBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить SwatBot</translation>
     </message>
     <message>
         <source>Swat Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты Swat</translation>
     </message>
     <message>
         <source>Here You Can Edit Your SwatBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов SwatBot</translation>
     </message>
     <message>
         <source>Edit PodBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов PodBot</translation>
     </message>
     <message>
         <source>Update PodBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить PodBot</translation>
     </message>
     <message>
         <source>PodBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты PodBot</translation>
     </message>
     <message>
         <source>Here You Can Edit Your PodBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов PodBot</translation>
     </message>
     <message>
         <source>Edit AGBBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов AGBBot</translation>
     </message>
     <message>
         <source>Update AGBBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить AGBBot</translation>
     </message>
     <message>
         <source>AGB Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты AGB</translation>
     </message>
     <message>
         <source>Here You Can Edit Your AGBBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов AGBBot</translation>
     </message>
     <message>
         <source>Edit PLBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов PLBot</translation>
     </message>
     <message>
         <source>Update PLBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить PLBot</translation>
     </message>
     <message>
         <source>PL Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты PL</translation>
     </message>
     <message>
         <source>Here You Can Edit Your PLBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов PLBot</translation>
     </message>
     <message>
         <source>Edit ReduBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов ReduBot</translation>
     </message>
     <message>
         <source>Update ReduBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить ReduBot</translation>
     </message>
     <message>
         <source>Redu Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты Redu</translation>
     </message>
     <message>
         <source>Here You Can Edit Your ReduBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов ReduBot</translation>
     </message>
     <message>
         <source>Edit BobaBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить ботов BobaBot</translation>
     </message>
     <message>
         <source>Update BobaBot</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить BobaBot</translation>
     </message>
     <message>
         <source>Boba Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты Boba</translation>
     </message>
     <message>
         <source>Here You Can Edit Your BobaBot Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно изменить ваших ботов BobaBot</translation>
     </message>
 </context>
 <context>
     <name>AndroidFormat</name>
     <message>
         <source>Skill %1 to %2 (%2=best)</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык от %1 до %2 (%2 — лучший)</translation>
     </message>
     <message>
         <source>You have to name the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны дать боту имя</translation>
     </message>
     <message>
         <source>You have to select a team for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны выбрать команду для бота</translation>
     </message>
     <message>
         <source>You have to enter a skill level for the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны ввести уровень навыка для бота</translation>
     </message>
     <message>
         <source>The skill level must be between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка должен быть от %1 до %2</translation>
     </message>
     <message>
         <source>The bot name holds a character that a Counter-Strike config file cannot carry. Please use another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота содержит символ, который не может храниться в файле конфигурации Counter-Strike. Пожалуйста, выберите другое имя.</translation>
     </message>
     <message>
         <source>The option &quot;Time Before Bot Entry&quot; cannot be saved, because %1 is not a number from -32768 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «Время до входа ботов» нельзя сохранить, потому что %1 — не число от -32768 до 32767.</translation>
     </message>
     <message>
         <source>The option &quot;Minimum Bot Skill&quot; cannot be saved, because it holds a character that a Counter-Strike config file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «Минимальный навык ботов» нельзя сохранить, потому что он содержит символ, который не может храниться в файле конфигурации Counter-Strike.</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved, because its team %2 is none of &quot;Terrorist&quot;, &quot;Counter Terrorist&quot; and &quot;Auto Assign&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что его команда %2 не является ни «Terrorist», ни «Counter Terrorist», ни «Auto Assign».</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved, because its skill %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что его навык %2 — не число.</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved as the first bot, because the first bot&apos;s name cannot contain blanks. Please change its name, or delete it and add it again after another bot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить первым, потому что имя первого бота не может содержать пробелов. Пожалуйста, измените его имя или удалите его и добавьте снова после другого бота.</translation>
     </message>
 </context>
 <context>
     <name>AndroidPanel</name>
     <message>
         <source>Android Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Боты Android</translation>
     </message>
     <message>
         <source>Registered Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарегистрированные боты</translation>
     </message>
     <message>
         <source>Bot Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота</translation>
     </message>
     <message>
         <source>Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота</translation>
     </message>
     <message>
         <source>&amp;Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить бота</translation>
     </message>
     <message>
         <source>Edit Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота</translation>
     </message>
     <message>
         <source>&amp;Edit Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить бота</translation>
     </message>
     <message>
         <source>Delete Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить бота</translation>
     </message>
     <message>
         <source>Delete &amp;Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить бота</translation>
     </message>
     <message>
         <source>Add Multiple Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить несколько ботов</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Time Before Bot Entry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время до входа ботов:</translation>
     </message>
     <message>
         <source>Auto Team Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Автобаланс команд</translation>
     </message>
     <message>
         <source>Bot Dependant Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры, зависящие от бота</translation>
     </message>
     <message>
         <source>Bot Chatting:</source>
-        <translation type="unfinished"></translation>
+        <translation>Чат ботов:</translation>
     </message>
     <message>
         <source>Jason Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим Jason:</translation>
     </message>
     <message>
         <source>Minimum Bot Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Минимальный навык ботов:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
 </context>
 <context>
     <name>AppSettings</name>
     <message>
         <source>Trevlin starts without its settings and will not change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin запускается без своих настроек и не будет их изменять.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; was damaged. Trevlin kept it as &quot;%2&quot; and goes on with the settings it could read from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек «%1» был повреждён. Trevlin сохранил его как «%2» и продолжает работу с настройками, которые смог из него прочитать.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; is damaged, and Trevlin could not keep a copy of it aside. Trevlin goes on with the settings it could read from it, and will not change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл настроек «%1» повреждён, и Trevlin не смог сохранить его копию. Trevlin продолжает работу с настройками, которые смог из него прочитать, и не будет их изменять.</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>there is not enough free space on the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>на диске недостаточно свободного места</translation>
     </message>
     <message>
         <source>the file could not be written completely</source>
-        <translation type="unfinished"></translation>
+        <translation>файл не удалось записать полностью</translation>
     </message>
     <message>
         <source>it is a link to a file whose name Trevlin cannot write</source>
-        <translation type="unfinished"></translation>
+        <translation>это ссылка на файл, имя которого Trevlin не может записать</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>файл не удалось записать</translation>
     </message>
     <message>
         <source>Trevlin could not save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог сохранить «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>AutostartFile</name>
     <message>
         <source>This Is Not A Valid Config File For The Selected Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Это недопустимый файл конфигурации для выбранного бота</translation>
     </message>
     <message>
         <source>Please select a config file in the list first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, сначала выберите файл конфигурации в списке.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a config file but a folder or a device.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не файл конфигурации, а папка или устройство.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not there any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файла «%1» больше нет.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large for a config file: it holds %2 MB, and config files are never larger than %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» слишком велик для файла конфигурации: в нём %2 МБ, а файлы конфигурации никогда не бывают больше %3 МБ.</translation>
     </message>
     <message>
         <source>Trevlin could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог прочитать «%1»: %2</translation>
     </message>
     <message>
         <source>This config file is made with another version. Unable to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл конфигурации создан другой версией. Загрузка невозможна.</translation>
     </message>
     <message>
         <source>its folder could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось создать его папку</translation>
     </message>
     <message>
         <source>Trevlin could not copy &quot;%1&quot; to &quot;%2&quot;: %3
 
 The autostart file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог скопировать «%1» в «%2»: %3
+
+Файл автозапуска не изменился.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is now the autostart file, but Trevlin could not remember that in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» теперь файл автозапуска, но Trevlin не смог запомнить это в «%2».</translation>
     </message>
     <message>
         <source>Trevlin could not delete &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог удалить «%1»: %2</translation>
     </message>
     <message>
         <source>The autostart file is cleared, but Trevlin could not remember that in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл автозапуска очищен, но Trevlin не смог запомнить это в «%1».</translation>
     </message>
 </context>
 <context>
     <name>AutostartFrame</name>
     <message>
         <source>Config File To Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл конфигурации для запуска</translation>
     </message>
     <message>
         <source>Select Autostart File</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать файл автозапуска</translation>
     </message>
     <message>
         <source>No Autostart File</source>
-        <translation type="unfinished"></translation>
+        <translation>Без файла автозапуска</translation>
     </message>
     <message>
         <source>This Will Allow You To Select The Config File To Launch On Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно выбрать файл конфигурации, который выполняется при запуске</translation>
     </message>
     <message>
         <source>This Option Will Make CS Start Without Any Config File Beeing Launched Automaticly</source>
-        <translation type="unfinished"></translation>
+        <translation>CS запустится без автоматического выполнения какого-либо файла конфигурации</translation>
     </message>
     <message>
         <source>This Is The Config File Wich Will Launch Automaticly When CS Starts   Double click to edit this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это файл конфигурации, который выполняется автоматически при запуске CS. Дважды щёлкните, чтобы изменить этот файл.</translation>
     </message>
     <message>
         <source>Not Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Недоступно</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
     <name>BotDialog</name>
     <message>
         <source>Bot Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Скин</translation>
     </message>
     <message>
         <source>Apply To All</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить ко всем</translation>
     </message>
     <message>
         <source>Skin Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр скина</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Edit Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота</translation>
     </message>
     <message>
         <source>Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота</translation>
     </message>
 </context>
 <context>
     <name>BoundedFile</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 КБ</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файла «%1» нет.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file but a folder, a pipe or a device, so Trevlin did not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не файл, а папка, канал или устройство, поэтому Trevlin не стал его читать.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is larger than %2, far more than such a file ever holds, so Trevlin did not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» больше %2 — намного больше, чем бывает такой файл, поэтому Trevlin не стал его читать.</translation>
     </message>
     <message>
         <source>Trevlin could not read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог прочитать «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Trevlin starts Counter-Strike with a bot add-on of your choice and edits the add-ons&apos; bot rosters and options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin запускает Counter-Strike с выбранным вами дополнением ботов и редактирует составы и параметры ботов дополнений.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает эту справку.</translation>
     </message>
     <message>
         <source>Shows the program&apos;s version and Qt&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает версию программы и версию Qt.</translation>
     </message>
     <message>
         <source>Uses this Counter-Strike folder (the one holding cstrike.ico) for this run, without changing the folder remembered in the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Использует эту папку Counter-Strike (ту, где лежит cstrike.ico) для этого запуска, не меняя папку, запомненную в настройках.</translation>
     </message>
     <message>
         <source>Starts the game with this add-on (for example RamBot, or &quot;Original CS&quot; for none) without showing the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускает игру с этим дополнением (например, RamBot или «Original CS» без ботов), не показывая окно.</translation>
     </message>
     <message>
         <source>Shows pictures at once, without moving effects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает изображения сразу, без эффектов движения.</translation>
     </message>
     <message>
         <source>Shows the texts in this language for this run: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает тексты на этом языке в этом запуске: %1.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неожиданный аргумент: %1</translation>
     </message>
     <message>
         <source>Trevlin has no texts in &quot;%1&quot;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>У Trevlin нет текстов на «%1»; есть: %2.</translation>
     </message>
 </context>
 <context>
     <name>ConfigFile</name>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ф&amp;айл:</translation>
     </message>
     <message>
         <source>Type or paste the path of a config file or of its folder, or choose it above</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите или вставьте путь к файлу конфигурации или его папке либо выберите его выше</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Select %1 Autostart File</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать файл автозапуска %1</translation>
     </message>
 </context>
 <context>
     <name>ConfigScreen</name>
     <message>
         <source>Configure Counter - Strike</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка Counter-Strike</translation>
     </message>
     <message>
         <source>Server Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сервера:</translation>
     </message>
     <message>
         <source>Server Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя сервера</translation>
     </message>
     <message>
         <source>Roundtime (Minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Время раунда (минуты)</translation>
     </message>
     <message>
         <source>Sets the maximum amount of time for each round - ranges between 3 and 15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт наибольшую длительность каждого раунда — от 3 до 15 минут</translation>
     </message>
     <message>
         <source>Timelimit (Minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит времени (минуты)</translation>
     </message>
     <message>
         <source>Sets the maximum amount of time in minutes between map rotations</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт наибольшее время в минутах между сменами карт</translation>
     </message>
     <message>
         <source>Freezetime (Seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Время заморозки (секунды)</translation>
     </message>
     <message>
         <source>Sets the amount of &quot;freeze&quot; time at the beginning of each round to buy weapons and equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт время «заморозки» в начале каждого раунда для покупки оружия и снаряжения</translation>
     </message>
     <message>
         <source>Restart Round (Seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезапуск раунда (секунды)</translation>
     </message>
     <message>
         <source>Sets the amount of time before resetting the game, including frags, weapons, money, and scores - Use setting of &apos;0&apos; to disable these restarts</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт время до сброса игры, включая фраги, оружие, деньги и очки; значение «0» отключает эти перезапуски</translation>
     </message>
     <message>
         <source>C4 Timer (Seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Таймер C4 (секунды)</translation>
     </message>
     <message>
         <source>Sets the amount of time in between C4 placement and its explosion</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт время между установкой C4 и её взрывом</translation>
     </message>
     <message>
         <source>Maximum Shells</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. число гильз</translation>
     </message>
     <message>
         <source>Sets the number of shells visible at one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт число гильз, видимых одновременно</translation>
     </message>
     <message>
         <source>Maximum Smoke Puffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. число клубов дыма</translation>
     </message>
     <message>
         <source>Sets the number of smoke puffs visible at one time</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт число клубов дыма, видимых одновременно</translation>
     </message>
     <message>
         <source>Hostage Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Штраф за заложников</translation>
     </message>
     <message>
         <source>Sets the number of hostages a player can kill before they are booted from the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт, сколько заложников может убить игрок, прежде чем его выгонят с сервера</translation>
     </message>
     <message>
         <source>Limit Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Ограничение команд</translation>
     </message>
     <message>
         <source>Sets the maximum number of players that one team can have more than the other team</source>
-        <translation type="unfinished"></translation>
+        <translation>Задаёт, на сколько игроков одна команда может превышать другую</translation>
     </message>
     <message>
         <source>Maximum Client Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. скорость клиента</translation>
     </message>
     <message>
         <source>Friendly Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Огонь по своим</translation>
     </message>
     <message>
         <source>Toggles friendly fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает огонь по своим</translation>
     </message>
     <message>
         <source>Friendly Grenade Damage</source>
-        <translation type="unfinished"></translation>
+        <translation>Урон своим от гранат</translation>
     </message>
     <message>
         <source>Toggles team damage produced by grenades</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает урон команде от гранат</translation>
     </message>
     <message>
         <source>Automatic Team-Killer Banning</source>
-        <translation type="unfinished"></translation>
+        <translation>Автобан убийц союзников</translation>
     </message>
     <message>
         <source>Toggles automatic team-killer banning and kicking of idle clients</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает автоматический бан убийц союзников и отключение бездействующих клиентов</translation>
     </message>
     <message>
         <source>Footsteps</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаги</translation>
     </message>
     <message>
         <source>Toggles footstep sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает звуки шагов</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Фонарик</translation>
     </message>
     <message>
         <source>Toggles the use of flashlights by clients</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает фонарики у клиентов</translation>
     </message>
     <message>
         <source>Falldamage</source>
-        <translation type="unfinished"></translation>
+        <translation>Урон от падения</translation>
     </message>
     <message>
         <source>You are hurt when falling from high places</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы получаете урон при падении с высоты</translation>
     </message>
     <message>
         <source>Observer Chasecam Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдатели только с камерой слежения</translation>
     </message>
     <message>
         <source>Limits observers to only chase modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ограничивает наблюдателей режимами слежения</translation>
     </message>
     <message>
         <source>Punish Team-Killers</source>
-        <translation type="unfinished"></translation>
+        <translation>Наказывать убийц союзников</translation>
     </message>
     <message>
         <source>Toggles the forcing of a player to sit out the next round if he has just killed a teammate</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает пропуск следующего раунда для игрока, который только что убил товарища по команде</translation>
     </message>
     <message>
         <source>Log Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывать сообщения</translation>
     </message>
     <message>
         <source>Toggles logging of chat messages in the log files</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает запись сообщений чата в журналы</translation>
     </message>
     <message>
         <source>Display Map Breiefings</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать описания карт</translation>
     </message>
     <message>
         <source>Toggles displaying of map briefings after loading a new map</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает показ описания карты после загрузки новой карты</translation>
     </message>
     <message>
         <source>Display Hint Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать подсказки</translation>
     </message>
     <message>
         <source>Toggles Auto-Help (gives player hint messages throught the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает автопомощь (подсказки игроку во время игры)</translation>
     </message>
     <message>
         <source>Complex Server Decals/Physics</source>
-        <translation type="unfinished"></translation>
+        <translation>Сложные декали и физика сервера</translation>
     </message>
     <message>
         <source>Use setting of &apos;1&apos; to enable complex decals and server physics for faster and better servers, and use &apos;0&apos; to disable this feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение «1» включает сложные декали и серверную физику для более быстрых и лучших серверов, значение «0» отключает эту функцию</translation>
     </message>
     <message>
         <source>Autoaim</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоприцел</translation>
     </message>
     <message>
         <source>This will make the computer help you to aim</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютер помогает вам целиться</translation>
     </message>
     <message>
         <source>Pausable</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза разрешена</translation>
     </message>
     <message>
         <source>This allows clients to pause the server</source>
-        <translation type="unfinished"></translation>
+        <translation>Клиенты могут ставить сервер на паузу</translation>
     </message>
     <message>
         <source>Force Chasecam To Teammates</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера слежения только за союзниками</translation>
     </message>
     <message>
         <source>Toggles the chasecam to follow teammates only</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера слежения следует только за товарищами по команде</translation>
     </message>
     <message>
         <source>Auto Team Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Автобаланс команд</translation>
     </message>
     <message>
         <source>Toggles the forcing of clients to join teams to make it balanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает распределение клиентов по командам для их баланса</translation>
     </message>
     <message>
         <source>Enable Cheats</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить читы</translation>
     </message>
     <message>
         <source>Edit Server Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить текст сервера</translation>
     </message>
     <message>
         <source>Edit Map Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить цикл карт</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать папку</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>The server settings have changes that are not saved. Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>В настройках сервера есть несохранённые изменения. Сохранить их?</translation>
     </message>
 </context>
 <context>
     <name>DescriptorOffer</name>
     <message>
         <source>The liblist.gam in &quot;%1&quot; names no game library, so it is not the game&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>liblist.gam в «%1» не называет игровую библиотеку, поэтому это не собственный файл игры.</translation>
     </message>
     <message>
         <source>The liblist.gam in &quot;%1&quot; starts the game library &quot;%2&quot;, which is not the game&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>liblist.gam в «%1» запускает игровую библиотеку «%2», которая не принадлежит игре.</translation>
     </message>
     <message>
         <source>Trevlin needs the game&apos;s own liblist.gam in this folder: put it back, then select the folder again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin нужен собственный liblist.gam игры в этой папке: верните его на место, затем снова выберите папку.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds the game&apos;s own liblist.gam but no copy of it named &quot;%2&quot;, which Trevlin needs to start the game without bots and to put the game back after an add-on.
 
 Keep a copy of it now as &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке «%1» есть собственный liblist.gam игры, но нет его копии с именем «%2», которая нужна Trevlin, чтобы запускать игру без ботов и возвращать игру в исходное состояние после дополнения.
+
+Сохранить его копию как «%2» сейчас?</translation>
     </message>
     <message>
         <source>Trevlin could not keep a copy of liblist.gam as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог сохранить копию liblist.gam как «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>DirSelect</name>
     <message>
         <source>Directory Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папки</translation>
     </message>
     <message>
         <source>&amp;Drive:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Диск:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Папка:</translation>
     </message>
     <message>
         <source>Type or paste the path of your Counter-Strike folder, or choose it below</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите или вставьте путь к вашей папке Counter-Strike либо выберите её ниже</translation>
     </message>
     <message>
         <source>Counter-Strike &amp;found on this computer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike, &amp;найденный на этом компьютере:</translation>
     </message>
     <message>
         <source>Chosen Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранная папка</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>This Is Not A Valid Counter-Strike Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Это недопустимая папка Counter-Strike</translation>
     </message>
     <message>
         <source>Trevlin could not write hl.bat, the file that starts the game, in the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог записать hl.bat, файл запуска игры, в папку «%1»: %2</translation>
     </message>
     <message>
         <source>The folder is taken for now, but Trevlin could not save its settings in &quot;%1&quot;, so you will have to choose the folder again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка принята на этот раз, но Trevlin не смог сохранить настройки в «%1», поэтому при следующем запуске вам придётся выбрать папку снова.</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>&amp;Drive:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Диск:</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>F&amp;olders:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Папки:</translation>
     </message>
     <message>
         <source>F&amp;iles:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файлы:</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы</translation>
     </message>
 </context>
 <context>
     <name>FolderTree</name>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки</translation>
     </message>
 </context>
 <context>
     <name>GameDescriptor</name>
     <message>
         <source>The folder already holds &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке уже есть «%1».</translation>
     </message>
     <message>
         <source>The folder holds no %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке нет %1.</translation>
     </message>
     <message>
         <source>Its %1 starts &quot;%2&quot;, not the game&apos;s own library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его %1 запускает «%2», а не собственную библиотеку игры.</translation>
     </message>
 </context>
 <context>
     <name>GameLauncher</name>
     <message>
         <source>There is no readable &quot;%1&quot; in the folder &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке «%2» нет читаемого «%1».</translation>
     </message>
     <message>
         <source>Trevlin could not put &quot;%1&quot; in place of liblist.gam in the folder &quot;%2&quot;: %3
 
 The game folder still holds its previous liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог поставить «%1» на место liblist.gam в папке «%2»: %3
+
+В папке игры остался прежний liblist.gam.</translation>
     </message>
     <message>
         <source>Counter-Strike could not be started: %1 did not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить Counter-Strike: %1 не запустился.</translation>
     </message>
     <message>
         <source>Counter-Strike was started with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен с %1: %2</translation>
     </message>
     <message>
         <source>Counter-Strike was started without bots: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен без ботов: %1</translation>
     </message>
 </context>
 <context>
     <name>GameSetup</name>
     <message>
         <source>Without it Trevlin does not know the installed Counter-Strike version, and asks about the version at every launch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без него Trevlin не знает установленную версию Counter-Strike и спрашивает о версии при каждом запуске.</translation>
     </message>
 </context>
 <context>
     <name>ItemInstaller</name>
     <message>
         <source>its root folder %1 is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>его корневой папки %1 нет</translation>
     </message>
     <message>
         <source>%1 leads outside %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ведёт за пределы %2</translation>
     </message>
     <message>
         <source>The file list of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить список файлов %1: %2</translation>
     </message>
     <message>
         <source>The file list of %1 is refused: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список файлов %1 отклонён: %2.</translation>
     </message>
     <message>
         <source>Getting File : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение файла: %1</translation>
     </message>
     <message>
         <source>The download could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузку не удалось сохранить: %1</translation>
     </message>
     <message>
         <source>%1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить %1: %2</translation>
     </message>
     <message>
         <source>%1 does not match its sha256 hash in the file list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не совпадает со своим хешем SHA-256 в списке файлов</translation>
     </message>
     <message>
         <source>Getting File : %1 ... Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение файла: %1 ... готово</translation>
     </message>
     <message>
         <source>The folder %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать папку %1</translation>
     </message>
     <message>
         <source>%1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1</translation>
     </message>
     <message>
         <source>%1 could not be replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось заменить %1: %2</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык</translation>
     </message>
     <message>
         <source>Trevlin could not save the language in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог сохранить язык в «%1».</translation>
     </message>
     <message>
         <source>The texts will be in the chosen language when Trevlin starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тексты будут на выбранном языке при следующем запуске Trevlin.</translation>
     </message>
 </context>
 <context>
     <name>ListenServerFile</name>
     <message>
         <source>The File &apos;LISTENSERVER.CFG&apos; Was Not Found. Default Trevlin Settings Were Loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «LISTENSERVER.CFG» не найден. Загружены настройки Trevlin по умолчанию.</translation>
     </message>
     <message>
         <source>Your Listenserver File Is Not A Trevlin Config File. Default Trevlin Settings Were Loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш файл listenserver не является файлом конфигурации Trevlin. Загружены настройки Trevlin по умолчанию.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле «%1»</translation>
     </message>
     <message>
         <source>%1 holds a double quote, which the game takes for the end of the name. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит двойную кавычку, которую игра принимает за конец имени. Пожалуйста, измените это и попробуйте снова.</translation>
     </message>
     <message>
         <source>Trevlin could not move &quot;%1&quot; aside as &quot;game.trb&quot;: %2. Both files are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог переименовать «%1» в «game.trb»: %2. Оба файла остались прежними.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
         <source>Counter-Strike Trevlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike Trevlin</translation>
     </message>
     <message>
         <source>Select Bot Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите тип бота</translation>
     </message>
     <message>
         <source>Bot Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о боте</translation>
     </message>
     <message>
         <source>Required CS Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужная версия CS:</translation>
     </message>
     <message>
         <source>Required Half-Life Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужная версия Half-Life:</translation>
     </message>
     <message>
         <source>Uses DLL File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Использует DLL:</translation>
     </message>
     <message>
         <source>Supported Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддерживаемые карты</translation>
     </message>
     <message>
         <source>Config File To Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл конфигурации для запуска</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть</translation>
     </message>
     <message>
         <source>Server Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка сервера</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обновления</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;Configure CS</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настроить CS</translation>
     </message>
     <message>
         <source>&amp;Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выбрать папку</translation>
     </message>
     <message>
         <source>Update All</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить всё</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>This Displays Wich Counter-Strike Version The Bot Supports</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, какую версию Counter-Strike поддерживает бот</translation>
     </message>
     <message>
         <source>This Displays Wich Half-Life Version The Bot Supports</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, какую версию Half-Life поддерживает бот</translation>
     </message>
     <message>
         <source>This Displays Wich DLL File The Bot Uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, какой DLL-файл использует бот</translation>
     </message>
     <message>
         <source>Play Counter-Strike With The Selected Bot!</source>
-        <translation type="unfinished"></translation>
+        <translation>Играть в Counter-Strike с выбранным ботом!</translation>
     </message>
     <message>
         <source>This Exits Counter-Strike Trevlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает Counter-Strike Trevlin</translation>
     </message>
     <message>
         <source>Here You Can Configure Your CS Server, Change The Mapcycle And Change The Startup Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно настроить ваш сервер CS, изменить цикл карт и стартовое сообщение</translation>
     </message>
     <message>
         <source>This Displays Bot Information Found In The Selected Bot&apos;s &apos;Liblist.gam&apos; File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает сведения о боте из файла «Liblist.gam» выбранного бота.</translation>
     </message>
     <message>
         <source>This Displays Wich Maps Are Supported By The Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, какие карты поддерживает бот</translation>
     </message>
     <message>
         <source>Please select your Half-Life\Counter-Strike directory under the File -&gt; Select Directory menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, выберите папку Half-Life\Counter-Strike в меню Файл -&gt; Выбрать папку</translation>
     </message>
     <message>
         <source>You Have Not Properly Set Up The Trevlin. Please Read The Documentation, Or Select Your Directory Again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы неправильно настроили Trevlin. Пожалуйста, прочитайте документацию или снова выберите папку.</translation>
     </message>
     <message>
         <source>%1 is saved and copied to %2, which %3 runs when the game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 сохранён и скопирован в %2, который %3 выполняет при запуске игры.</translation>
     </message>
     <message>
         <source>%1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже.</translation>
     </message>
     <message>
         <source>This Bot Is Not Supported By Your Current Counter-Strike Version. Click OK To Continue Anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот бот не поддерживается вашей версией Counter-Strike. Нажмите ОК, чтобы всё равно продолжить.</translation>
     </message>
     <message>
         <source>Error In Liblist.gam File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в файле Liblist.gam</translation>
     </message>
     <message>
         <source>Please select your Half-Life\Counterstrike directory under the File -&gt; Config menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, выберите папку Half-Life\Counter-Strike в меню Файл -&gt; Настроить</translation>
     </message>
     <message>
         <source>Counter-Strike is running with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike работает с %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running without bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike работает без ботов</translation>
     </message>
     <message>
         <source>Counter-Strike has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike завершился.</translation>
     </message>
     <message>
         <source>Counter-Strike crashed right after it started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike аварийно завершился сразу после запуска.</translation>
     </message>
     <message>
         <source>Counter-Strike ended right after it started, with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike завершился сразу после запуска с кодом %1.</translation>
     </message>
     <message>
         <source>It printed nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Он ничего не вывел.</translation>
     </message>
     <message>
         <source>The last lines it printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние выведенные им строки:</translation>
     </message>
     <message>
         <source>Do you want to open its log, %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть его журнал, %1?</translation>
     </message>
 </context>
 <context>
     <name>MapCycle</name>
     <message>
         <source>Counter - Strike Mapcycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл карт Counter-Strike</translation>
     </message>
     <message>
         <source>Map Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы карт</translation>
     </message>
     <message>
         <source>-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>-&gt;</translation>
     </message>
     <message>
         <source>Add To Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить в цикл</translation>
     </message>
     <message>
         <source>Add the selected maps to the cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить выбранные карты в цикл</translation>
     </message>
     <message>
         <source>&lt;-</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;-</translation>
     </message>
     <message>
         <source>Remove From Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать из цикла</translation>
     </message>
     <message>
         <source>Remove the selected maps from the cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать выбранные карты из цикла</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Map Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл карт</translation>
     </message>
     <message>
         <source>No. Of Maps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число карт:</translation>
     </message>
     <message>
         <source>No. Of Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Число карт</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Случайно</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>The game folder has no &quot;maps&quot; folder, so there are no maps to choose from.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке игры нет папки «maps», поэтому выбрать карты не из чего.</translation>
     </message>
     <message>
         <source>The map cycle has changes that are not saved. Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>В цикле карт есть несохранённые изменения. Сохранить их?</translation>
     </message>
 </context>
 <context>
     <name>MapCycleFile</name>
     <message>
         <source>The map &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта «%1»</translation>
     </message>
     <message>
         <source>%1 begins with a blank, which the game drops. Please remove it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 начинается с пробела, который игра отбрасывает. Пожалуйста, удалите его и попробуйте снова.</translation>
     </message>
 </context>
 <context>
     <name>MapFolder</name>
     <message>
         <source>Please Slect A Number Of Maps That Is Equal Or Less Than Yhe Number Of Maps Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, выберите число карт, не превышающее число доступных карт</translation>
     </message>
     <message>
         <source>&quot;No. Of Maps:&quot; takes a whole number from 0 up, such as 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Число карт:» принимает целое число от 0, например 10.</translation>
     </message>
 </context>
 <context>
     <name>MapListLabel</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и ещё %2</translation>
     </message>
 </context>
 <context>
     <name>MotdFile</name>
     <message>
         <source>The message holds a character that the game&apos;s 8-bit files cannot carry. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение содержит символ, который не может храниться в 8-битных файлах игры. Пожалуйста, измените его и попробуйте снова.</translation>
     </message>
 </context>
 <context>
     <name>MotdScreen</name>
     <message>
         <source>Message Of The Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение дня</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Готово</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Edit Server Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить текст сервера</translation>
     </message>
     <message>
         <source>The message of the day has changes that are not saved. Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>В сообщении дня есть несохранённые изменения. Сохранить их?</translation>
     </message>
 </context>
 <context>
     <name>MultipleBots</name>
     <message>
         <source>You Must Specify The Number Of Bots You Want To Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны указать, сколько ботов хотите добавить.</translation>
     </message>
     <message>
         <source>You Must Specify The Skill Level For The Bots, Or Enable Auto Skill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны указать уровень навыка ботов или включить автонавык.</translation>
     </message>
     <message>
         <source>The Number Of Bots Must Be A Number, Such As 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число ботов должно быть числом, например 10.</translation>
     </message>
     <message>
         <source>The Skill Level Must Be A Number, Such As 3, Or Enable Auto Skill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка должен быть числом, например 3, или включите автонавык.</translation>
     </message>
 </context>
 <context>
     <name>NameList</name>
     <message>
         <source>The File &apos;TRNames.txt&apos; Holds A Name On Line %1 That A Config File Cannot Carry. Please Save It As Plain Text With One Name On Each Line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «TRNames.txt» содержит в строке %1 имя, которое не может храниться в файле конфигурации. Пожалуйста, сохраните его как простой текст, по одному имени в строке.</translation>
     </message>
     <message>
         <source>The File &apos;TRNames.txt&apos; Was Not Found In Your Counter-Strike Directory. Please Install It Or Read The Documentation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «TRNames.txt» не найден в вашей папке Counter-Strike. Пожалуйста, установите его или прочитайте документацию.</translation>
     </message>
     <message>
         <source>The File &apos;TRNames.txt&apos; Could Not Be Read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл «TRNames.txt»: %1</translation>
     </message>
     <message>
         <source>The File &apos;TRNames.txt&apos; Holds No Bot Names. Please Put One Name On Each Line After Its Four Header Lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле «TRNames.txt» нет имён ботов. Пожалуйста, запишите по одному имени в строке после четырёх строк заголовка.</translation>
     </message>
 </context>
 <context>
     <name>OpenScreen</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Загрузить</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Open %1 Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл конфигурации %1</translation>
     </message>
     <message>
         <source>You Have Changed Your Current BotList. Do You Want To Save It Before You Open A New One?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили текущий список ботов. Сохранить его, прежде чем открыть новый?</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>The game cannot be started: the game folder &quot;%1&quot; has no Half-Life folder above it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игру нельзя запустить: над папкой игры «%1» нет папки Half-Life.</translation>
     </message>
     <message>
         <source>The game cannot be started: the Half-Life folder &quot;%1&quot; holds neither the game&apos;s Linux launcher (hl.sh or hl_linux) nor hl.exe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игру нельзя запустить: в папке Half-Life «%1» нет ни запускающего файла игры для Linux (hl.sh или hl_linux), ни hl.exe.</translation>
     </message>
     <message>
         <source>The game cannot be started: the Half-Life folder &quot;%1&quot; holds only the Windows game (hl.exe), and Wine, which runs it here, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игру нельзя запустить: в папке Half-Life «%1» есть только игра для Windows (hl.exe), а Wine, который запускает её здесь, не установлен.</translation>
     </message>
 </context>
 <context>
     <name>QuickLaunch</name>
     <message>
         <source>Trevlin knows no add-on called &quot;%1&quot;; it knows %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не знает дополнения «%1»; он знает %2.</translation>
     </message>
     <message>
         <source>No Counter-Strike folder is chosen yet: choose it in Trevlin&apos;s window, or give it with --game-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка Counter-Strike ещё не выбрана: выберите её в окне Trevlin или укажите через --game-dir.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is not set up for Trevlin: it holds no &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка «%1» не настроена для Trevlin: в ней нет «%2».</translation>
     </message>
     <message>
         <source>%1 is not installed in &quot;%2&quot;: there is no &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не установлен в «%2»: нет «%3».</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>Bot Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Скин</translation>
     </message>
 </context>
 <context>
     <name>RosterAddOn</name>
     <message>
         <source>Add RealBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота RealBot</translation>
     </message>
     <message>
         <source>Edit RealBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота RealBot</translation>
     </message>
     <message>
         <source>Add NNBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота NNBot</translation>
     </message>
     <message>
         <source>Edit NNBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота NNBot</translation>
     </message>
     <message>
         <source>Add HPBBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота HPBBot</translation>
     </message>
     <message>
         <source>Edit HPB Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота HPB</translation>
     </message>
     <message>
         <source>Add RamBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота RamBot</translation>
     </message>
     <message>
         <source>Edit RamBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота RamBot</translation>
     </message>
     <message>
         <source>Add Swat Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота Swat</translation>
     </message>
     <message>
         <source>Edit SwatBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота SwatBot</translation>
     </message>
     <message>
         <source>Add AGBBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота AGBBot</translation>
     </message>
     <message>
         <source>Edit AGBBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота AGBBot</translation>
     </message>
     <message>
         <source>Add Boba Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота Boba</translation>
     </message>
     <message>
         <source>Edit Boba Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота Boba</translation>
     </message>
     <message>
         <source>Add Redu Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота Redu</translation>
     </message>
     <message>
         <source>Edit Redu Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота Redu</translation>
     </message>
     <message>
         <source>Add PL Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота PL</translation>
     </message>
     <message>
         <source>Edit PL Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота PL</translation>
     </message>
     <message>
         <source>Add AndroidBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота AndroidBot</translation>
     </message>
     <message>
         <source>Edit Android Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить бота Android</translation>
     </message>
     <message>
         <source>Add PodBot Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить бота PodBot</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>The file you selected is not a valid Counter-Strike Trevlin %1 Config file</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранный файл не является допустимым файлом конфигурации Counter-Strike Trevlin %1</translation>
     </message>
     <message>
         <source>Nothing was written; the bots are still in the editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не записано; боты по-прежнему в редакторе.</translation>
     </message>
 </context>
 <context>
     <name>RosterFormat</name>
     <message>
         <source>The bot %1 cannot be saved, because its %2 holds %3, a character that a Counter-Strike config file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что поле «%2» содержит %3 — символ, который не может храниться в файле конфигурации Counter-Strike.</translation>
     </message>
     <message>
         <source>A bot name cannot contain blanks, because the config file separates a bot&apos;s name from its skill with a blank. Please use another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота не может содержать пробелов, потому что файл конфигурации отделяет имя бота от его навыка пробелом. Пожалуйста, выберите другое имя.</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>имя</translation>
     </message>
     <message>
         <source>skill</source>
-        <translation type="unfinished"></translation>
+        <translation>навык</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved, because its skill %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить, потому что его навык %2 — не число.</translation>
     </message>
     <message>
         <source>The option &quot;%1&quot; cannot be saved, because it holds %2, a character that a Counter-Strike config file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «%1» нельзя сохранить, потому что он содержит %2 — символ, который не может храниться в файле конфигурации Counter-Strike.</translation>
     </message>
     <message>
         <source>The option &quot;%1&quot; cannot be saved, because %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметр «%1» нельзя сохранить, потому что %2 — не число.</translation>
     </message>
     <message>
         <source>This will apply Team, Skin and Skill changes to all bots in your list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения команды, скина и навыка будут применены ко всем ботам вашего списка.</translation>
     </message>
     <message>
         <source>This config file is made with another version. Unable to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл конфигурации создан другой версией. Загрузка невозможна.</translation>
     </message>
     <message>
         <source>Time Before Bot Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Время до входа ботов</translation>
     </message>
     <message>
         <source>Min No Of Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. число ботов</translation>
     </message>
     <message>
         <source>Max No Of Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. число ботов</translation>
     </message>
     <message>
         <source>Botskill</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык ботов</translation>
     </message>
     <message>
         <source>Min Bot Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. навык ботов</translation>
     </message>
     <message>
         <source>Max Skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. навык</translation>
     </message>
     <message>
         <source>This will apply Team and Skill changes to all bots in your list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения команды и навыка будут применены ко всем ботам вашего списка.</translation>
     </message>
     <message>
         <source>This config file is made with a previous version. Unable to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл конфигурации создан предыдущей версией. Загрузка невозможна.</translation>
     </message>
     <message>
         <source>Save Android Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл конфигурации Android</translation>
     </message>
     <message>
         <source>There is no bot selected in the list. Please select the bot you want to change, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке не выбран бот. Пожалуйста, выберите бота, которого хотите изменить, и снова нажмите «Готово».</translation>
     </message>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>перевод строки</translation>
     </message>
     <message>
         <source>The bot %1 cannot be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота %1 нельзя сохранить</translation>
     </message>
     <message>
         <source>A bot without a name cannot be saved: the config file would not read back. Please give it a name and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Бота без имени нельзя сохранить: файл конфигурации не прочитается обратно. Пожалуйста, дайте ему имя и сохраните снова.</translation>
     </message>
     <message>
         <source>A bot name cannot be a number, because the bot add-on would take it for the skill level. Please use another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя бота не может быть числом, потому что дополнение ботов примет его за уровень навыка. Пожалуйста, выберите другое имя.</translation>
     </message>
     <message>
         <source>There are no bots to save. Add at least one bot first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет ботов для сохранения. Сначала добавьте хотя бы одного бота.</translation>
     </message>
     <message>
         <source> Please change it and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Пожалуйста, измените это и сохраните снова.</translation>
     </message>
 </context>
 <context>
     <name>RosterWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Новый</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>You Have Changed Your Current BotList. Do You Want To Save It Before You Start A New One?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили текущий список ботов. Сохранить его, прежде чем начать новый?</translation>
     </message>
     <message>
         <source>You Have Changed Your Current BotList. Do You Want To Save It Before You Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили текущий список ботов. Сохранить его перед выходом?</translation>
     </message>
     <message>
         <source>You Have Changed Your Current BotList, but a list without bots cannot be saved. Do you want to discard your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы изменили текущий список ботов, но список без ботов нельзя сохранить. Отменить ваши изменения?</translation>
     </message>
 </context>
 <context>
     <name>SaveScreen</name>
     <message>
         <source>Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла:</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Save %1 Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл конфигурации %1</translation>
     </message>
     <message>
         <source>You have to enter a filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы должны ввести имя файла</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует. Заменить?</translation>
     </message>
 </context>
 <context>
     <name>ServerText</name>
     <message>
         <source>%1 is not a file, so Trevlin did not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не файл, поэтому Trevlin не стал его читать.</translation>
     </message>
     <message>
         <source>Trevlin could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог прочитать %1: %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2, far larger than such a file ever is, so Trevlin does not read or write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 больше %2 — намного больше, чем бывает такой файл, поэтому Trevlin не читает и не записывает его.</translation>
     </message>
     <message>
         <source>a comma, which ends a setting in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>запятую, которая завершает параметр в файле</translation>
     </message>
     <message>
         <source>a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>перевод строки</translation>
     </message>
     <message>
         <source>a character that the game&apos;s 8-bit files cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>символ, который не может храниться в 8-битных файлах игры</translation>
     </message>
     <message>
         <source>%1 holds %2. Please change it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит %2. Пожалуйста, измените это и попробуйте снова.</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не записано.</translation>
     </message>
 </context>
 <context>
     <name>SkinChooser</name>
     <message>
         <source>Skin Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр скина</translation>
     </message>
     <message>
         <source>No skin selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Скин не выбран</translation>
     </message>
 </context>
 <context>
     <name>SupportedMaps</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Все</translation>
     </message>
 </context>
 <context>
     <name>UpDown</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Увеличить</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Уменьшить</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; needs a number from %2 to %3. Please enter one and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле «%1» требует число от %2 до %3. Пожалуйста, введите его и попробуйте снова.</translation>
     </message>
 </context>
 <context>
     <name>Update</name>
     <message>
         <source>Update Bots And Trevlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ботов и Trevlin</translation>
     </message>
     <message>
         <source>Files Available On Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы на сервере:</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия:</translation>
     </message>
     <message>
         <source>Your Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша версия:</translation>
     </message>
     <message>
         <source>Last Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Последнее обновление:</translation>
     </message>
     <message>
         <source>Update progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход обновления</translation>
     </message>
     <message>
         <source>Current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий файл</translation>
     </message>
     <message>
         <source>Whole update</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё обновление</translation>
     </message>
     <message>
         <source>Please Wait Launching Update Program.....</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, подождите, запускается программа обновления…</translation>
     </message>
     <message>
         <source>Plain http: what the update server sends is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Простой http: то, что отправляет сервер обновлений, не зашифровано.</translation>
     </message>
     <message>
         <source>Update Selected Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить выбранных ботов</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Still Executing Last Request. Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний запрос ещё выполняется. Пожалуйста, подождите.</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать рабочую папку в %1: %2</translation>
     </message>
     <message>
         <source>Updating  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление  %1</translation>
     </message>
     <message>
         <source>%1 Sucessfully Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 успешно обновлён</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
     <name>UpdateClient</name>
     <message>
         <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось загрузить сетевой модуль trevlin_network из %1: %2</translation>
     </message>
     <message>
         <source>The server stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер перестал отправлять данные</translation>
     </message>
     <message>
         <source>The download took too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка заняла слишком много времени</translation>
     </message>
     <message>
         <source>Looking Up Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск сервера</translation>
     </message>
     <message>
         <source>Server Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер найден</translation>
     </message>
     <message>
         <source>Connecting To Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к серверу</translation>
     </message>
     <message>
         <source>Connected To Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключено к серверу</translation>
     </message>
     <message>
         <source>Requesting File From Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос файла у сервера</translation>
     </message>
     <message>
         <source>Request Acknowleged By Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос подтверждён сервером</translation>
     </message>
     <message>
         <source>Recieving File From Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение файла с сервера</translation>
     </message>
     <message>
         <source>Server Is Online And Responding</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер в сети и отвечает</translation>
     </message>
     <message>
         <source>An Error Has Occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка</translation>
     </message>
     <message>
         <source>The address %1 is not on the update server</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес %1 находится не на сервере обновлений</translation>
     </message>
     <message>
         <source>The file is larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл больше %1 байт</translation>
     </message>
     <message>
         <source>The download could not be stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузку не удалось сохранить: %1</translation>
     </message>
     <message>
         <source>The server sent the download to another address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отправил загрузку на другой адрес: %1</translation>
     </message>
     <message>
         <source>The server redirected too often</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер перенаправлял слишком часто</translation>
     </message>
     <message>
         <source>The server answered %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер ответил %1 на %2</translation>
     </message>
     <message>
         <source>The file arrived incomplete: %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл пришёл не полностью: %1 из %2 байт</translation>
     </message>
     <message>
         <source>The server did not say how large the file is, so a whole file cannot be told from a part</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер не сообщил размер файла, поэтому целый файл нельзя отличить от части</translation>
     </message>
 </context>
 <context>
     <name>UpdateLists</name>
     <message>
         <source>an empty name</source>
-        <translation type="unfinished"></translation>
+        <translation>пустое имя</translation>
     </message>
     <message>
         <source>a name that leads out of its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>имя, ведущее за пределы своей папки</translation>
     </message>
     <message>
         <source>a folder separator or drive letter inside a name</source>
-        <translation type="unfinished"></translation>
+        <translation>разделитель папок или букву диска внутри имени</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>управляющий символ</translation>
     </message>
     <message>
         <source>a reserved device name</source>
-        <translation type="unfinished"></translation>
+        <translation>зарезервированное имя устройства</translation>
     </message>
     <message>
         <source>The file list of %1 is refused: line %2 (&quot;%3&quot;) holds %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список файлов %1 отклонён: строка %2 («%3») содержит %4.</translation>
     </message>
     <message>
         <source>an address outside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>адрес вне %1</translation>
     </message>
     <message>
         <source>no root folder keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>нет ключевого слова корневой папки</translation>
     </message>
     <message>
         <source>an unknown root folder keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестное ключевое слово корневой папки</translation>
     </message>
     <message>
         <source>no third line</source>
-        <translation type="unfinished"></translation>
+        <translation>нет третьей строки</translation>
     </message>
     <message>
         <source>no &quot;---EndSubDirectories---&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>нет «---EndSubDirectories---»</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>нет имени файла</translation>
     </message>
 </context>
 <context>
     <name>WaypointCheck</name>
     <message>
         <source>%1 has no waypoints for this map: its bots will not find their way on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для %1 нет путевых точек на этой карте: его боты не найдут на ней дорогу.</translation>
     </message>
 </context>
 </TS>
