@@ -874,6 +874,18 @@ Die Autostart-Datei ist unverändert.</translation>
         <source>Trevlin has no texts in &quot;%1&quot;; it has %2.</source>
         <translation>Trevlin hat keine Texte in „%1“; es hat %2.</translation>
     </message>
+    <message>
+        <source>path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>add-on</source>
+        <translation>Add-on</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Kürzel</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>

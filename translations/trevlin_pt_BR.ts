@@ -874,6 +874,18 @@ O arquivo de inicialização automática continua como estava.</translation>
         <source>Trevlin has no texts in &quot;%1&quot;; it has %2.</source>
         <translation>O Trevlin não tem textos em &quot;%1&quot;; ele tem %2.</translation>
     </message>
+    <message>
+        <source>path</source>
+        <translation>caminho</translation>
+    </message>
+    <message>
+        <source>add-on</source>
+        <translation>add-on</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>

@@ -874,6 +874,18 @@ The autostart file is as it was.</source>
         <source>Trevlin has no texts in &quot;%1&quot;; it has %2.</source>
         <translation>У Trevlin нет текстов на «%1»; есть: %2.</translation>
     </message>
+    <message>
+        <source>path</source>
+        <translation>путь</translation>
+    </message>
+    <message>
+        <source>add-on</source>
+        <translation>дополнение</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>код</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
