@@ -43,7 +43,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return text;
     };
     CommandLine result;
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    // The language counts even beside a wrong option, so that the message about it is in that language.
+    if (parser.isSet(language))
+        result.language = Translations::match(parser.value(language));
+    if (!parsed) {
         result.ends = true;
         result.exitCode = 2;
         result.output = parser.errorText() + u"\n\n"_s + helpText();
@@ -56,15 +60,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             = tr("Unexpected argument: %1").arg(parser.positionalArguments().constFirst()) + u"\n\n"_s + helpText();
         return result;
     }
-    if (parser.isSet(language)) {
-        result.language = Translations::match(parser.value(language));
-        if (result.language.isEmpty()) {
-            result.ends = true;
-            result.exitCode = 2;
-            result.output = tr("Trevlin has no texts in \"%1\"; it has %2.")
-                                .arg(parser.value(language), Translations::codes().join(u", "_s));
-            return result;
-        }
+    if (parser.isSet(language) && result.language.isEmpty()) {
+        result.ends = true;
+        result.exitCode = 2;
+        result.output = tr("Trevlin has no texts in \"%1\"; it has %2.")
+                            .arg(parser.value(language), Translations::codes().join(u", "_s));
+        return result;
     }
     if (parser.isSet(help)) {
         result.ends = true;
