@@ -7,6 +7,7 @@
 #include "QuickLaunch.h"
 #include "RandomSource.h"
 #include "Session.h"
+#include "Translations.h"
 #include "WindowMemory.h"
 #include "WindowPlaces.h"
 
@@ -38,14 +39,20 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine options = CommandLine::parse(arguments);
+    CommandLine options = CommandLine::parse(arguments);
     if (options.ends) {
+        // Read again once the language is known, so that the help and the messages are in it.
+        QCoreApplication app(argc, argv);
+        AppSettings settings(AppSettings::openUserStore());
+        const Translations translations(Translations::choose(options.language, settings));
+        options = CommandLine::parse(arguments);
         print(options.exitCode == 0 ? stdout : stderr, options.output);
         return options.exitCode;
     }
     if (!options.launch.isEmpty()) {
         QCoreApplication app(argc, argv);
         AppSettings settings(AppSettings::openUserStore());
+        const Translations translations(Translations::choose(options.language, settings));
         const QuickLaunch::Outcome outcome = QuickLaunch::run(options.launch, settings, options.gameDir);
         print(outcome.exitCode == 0 ? stdout : stderr, outcome.message);
         return outcome.exitCode;
@@ -58,6 +65,9 @@ int main(int argc, char *argv[])
     app.setProperty(Motion::noAnimationsProperty, options.noAnimations);
     Session session;
     AppSettings settings(AppSettings::openUserStore());
+    const QString language = Translations::choose(options.language, settings);
+    const Translations translations(language);
+    app.setProperty(Translations::languageProperty, language);
     WindowMemory windowMemory(settings, WindowPlaces::all());
     app.installEventFilter(&windowMemory);
     RandomSource random;

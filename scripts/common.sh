@@ -5,9 +5,11 @@ TREVLIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TREVLIN_BUILD=${TREVLIN_BUILD:-$TREVLIN_ROOT/build}
 
 # What a fresh Debian 12 machine lacks to build, test and benchmark the program; python3 makes the bare demo's zip,
-# and the last two check its desktop entry and its description for software centres.
+# the l10n packages build the translations and bring Qt's own, and the last two check its desktop entry and its
+# description for software centres.
 TREVLIN_PACKAGES=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libarchive-dev
-                  libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream)
+                  qt6-l10n-tools qt6-translations-l10n libbenchmark-dev fonts-dejavu-core desktop-file-utils
+                  appstream)
 
 ensure_packages() {
     local missing=() package

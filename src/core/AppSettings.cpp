@@ -48,8 +48,9 @@ struct KeyPlace
 const KeyPlace keyPlaces[] = {
     {u"Install"_s, u"Directory"_s, u"Directory"_s},
     {u"Install"_s, u"HL_Dir"_s, u"HL_dir"_s},
-    // Ours alone, in a section of its own, apart from what older programs kept.
+    // Ours alone, in sections of their own, apart from what older programs kept.
     {u"Launch"_s, u"StartDirectly"_s, u"StartDirectly"_s},
+    {u"Interface"_s, u"Language"_s, u"Language"_s},
 };
 
 struct FamilyPlace
@@ -129,7 +130,9 @@ void AppSettings::takeFileOver()
         if (!file.isRead()) {
             // Saving would replace what could not be read: the settings are read-only for this run.
             m_readOnly = true;
-            m_notice = file.error + u"\n\n"_s + tr("Trevlin starts without its settings and will not change them.");
+            m_notice = [error = file.error] {
+                return error + u"\n\n"_s + tr("Trevlin starts without its settings and will not change them.");
+            };
         }
         bytes = file.bytes;
     }
@@ -165,16 +168,19 @@ void AppSettings::setDamagedFileAside()
     for (int i = 2; QFile::exists(backup); ++i)
         backup = m_path + u".damaged"_s + QString::number(i);
     if (!m_readOnly && QFile::copy(m_path, backup) && commit()) {
-        m_notice = tr("The settings file \"%1\" was damaged. Trevlin kept it as \"%2\" and goes on with the settings "
-                      "it could read from it.")
-                       .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup));
+        m_notice = [path = m_path, backup] {
+            return tr("The settings file \"%1\" was damaged. Trevlin kept it as \"%2\" and goes on with the "
+                      "settings it could read from it.")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup));
+        };
     } else {
         QFile::remove(backup);
         m_readOnly = true;
-        m_notice
-            = tr("The settings file \"%1\" is damaged, and Trevlin could not keep a copy of it aside. Trevlin goes "
-                 "on with the settings it could read from it, and will not change them.")
-                  .arg(QDir::toNativeSeparators(m_path));
+        m_notice = [path = m_path] {
+            return tr("The settings file \"%1\" is damaged, and Trevlin could not keep a copy of it aside. Trevlin "
+                      "goes on with the settings it could read from it, and will not change them.")
+                .arg(QDir::toNativeSeparators(path));
+        };
     }
 }
 
@@ -202,7 +208,9 @@ bool AppSettings::commit()
 
 QString AppSettings::takeNotice()
 {
-    return std::exchange(m_notice, QString());
+    // The text is made only now, once the language of the run is known: the settings are read before it.
+    const auto notice = std::exchange(m_notice, nullptr);
+    return notice ? notice() : QString();
 }
 
 AppSettings::~AppSettings() = default;

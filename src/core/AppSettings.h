@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -36,6 +37,7 @@ public:
         GameDir,       // the mod folder chosen last
         HalfLifeDir,   // the folder above it, as it was when chosen
         StartDirectly, // "1": Steam's copy of the game is started without Steam's client; else through it
+        Language,      // the language of the texts chosen under File, "None" to follow the desktop's
     };
     enum class Family {
         AutostartFile,    // per add-on: the roster file it runs at start, "None" for none
@@ -72,5 +74,5 @@ private:
     std::unique_ptr<QSettings> m_store;
     QString m_path;          // the settings file; empty for a store that is no file
     bool m_readOnly = false; // the file could not be read, so it is never replaced
-    QString m_notice;
+    std::function<QString()> m_notice;
 };

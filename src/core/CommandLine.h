@@ -14,6 +14,7 @@ struct CommandLine
 public:
     QString gameDir; // --game-dir: the game folder of this run; the settings keep theirs
     QString launch;  // --launch: the add-on to start the game with, without the window
+    QString language; // --lang: the language of this run's texts, one of Translations::codes(); empty when not given
     bool noAnimations = false;
 
     bool ends = false; // print output and end with exitCode, without running anything

@@ -252,6 +252,9 @@ bool readRangeSkill(TextLines::Cursor &lines, RosterOptions &options)
 
 class AddBotFormat final : public RosterFormat
 {
+    // Its own texts are its own, apart from those every format shares.
+    Q_DECLARE_TR_FUNCTIONS(AddBotFormat)
+
 public:
     AddBotFormat()
     {

@@ -72,6 +72,9 @@ std::optional<QString> valueOf(TextLines::Cursor &lines, QString *whole = nullpt
 
 class AndroidFormat final : public RosterFormat
 {
+    // Its own texts are its own, apart from those every format shares.
+    Q_DECLARE_TR_FUNCTIONS(AndroidFormat)
+
 public:
     AndroidFormat()
     {

@@ -21,9 +21,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // the start of what is printed, on standard output for 0, else error
         QTest::addColumn<bool>("started");   // the game was started
+        QTest::addColumn<QString>("locale"); // the desktop's language
         const auto row = [](const char *name, const QStringList &arguments, int exitCode, const QString &output,
-                            bool started = false, bool remembered = true) {
-            QTest::newRow(name) << arguments << remembered << exitCode << output << started;
+                            bool started = false, bool remembered = true, const QString &locale = u"C"_s) {
+            QTest::newRow(name) << arguments << remembered << exitCode << output << started << locale;
         };
         row("version", {u"--version"_s}, 0, u"Trevlin 2.0\nQt 6."_s);
         row("help", {u"--help"_s}, 0, u"Usage: trevlin [options]"_s);
@@ -38,6 +39,16 @@ private Q_SLOTS:
             false);
         row("a folder for this run", {u"--game-dir"_s, u"<game>"_s, u"--launch"_s, u"RamBot"_s}, 0,
             u"Counter-Strike was started with RamBot: "_s, true, false);
+        row("help in German", {u"--lang"_s, u"de"_s, u"--help"_s}, 0, u"Aufruf: trevlin [Optionen]\nTrevlin startet"_s);
+        row("the desktop's language", {u"--help"_s}, 0, u"Использование: trevlin [параметры]"_s, false, true,
+            u"ru_RU.UTF-8"_s);
+        row("an English desktop", {u"--help"_s}, 0, u"Usage: trevlin [options]"_s, false, true, u"en_GB.UTF-8"_s);
+        row("--lang over the desktop", {u"--lang"_s, u"en"_s, u"--version"_s}, 0, u"Trevlin 2.0"_s, false, true,
+            u"de_DE.UTF-8"_s);
+        row("a language without texts", {u"--lang"_s, u"xx"_s}, 2, u"Trevlin has no texts in \"xx\"; it has en, de"_s);
+        row("launch in Portuguese", {u"--launch"_s, u"rambot"_s}, 0, u"O Counter-Strike foi iniciado com RamBot: "_s,
+            true, true, u"pt_BR.UTF-8"_s);
+        row("a wrong option in Russian", {u"--lang"_s, u"ru"_s, u"--fast"_s}, 2, u"Неизвестный параметр"_s);
     }
 
     void runs()
@@ -47,6 +58,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QFETCH(bool, started);
+        QFETCH(QString, locale);
         GameDirFixture game;
         game.makeSetUp();
         game.write(u"RamBot liblist.gam"_s, GameDirFixture::liblist({u"gamedll \"dlls\\rambot.dll\""_s}));
@@ -63,6 +75,9 @@ private Q_SLOTS:
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
         environment.remove(u"QT_QPA_PLATFORM"_s);
+        for (const QString &override : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s})
+            environment.remove(override);
+        environment.insert(u"LANG"_s, locale);
         trevlin.setProcessEnvironment(environment);
         trevlin.start(QStringLiteral(TREVLIN_EXECUTABLE), arguments);
         QVERIFY(trevlin.waitForFinished(20000));

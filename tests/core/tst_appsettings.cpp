@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 #include "TestFiles.h"
+#include "Translations.h"
 
 #include <QDir>
 #include <QSettings>
@@ -38,6 +39,42 @@ private Q_SLOTS:
         QVERIFY(fresh.setValue(AppSettings::Family::AutostartFile, u"RamBot"_s, u"a.cfg"_s));
         QCOMPARE(TestFiles::read(path),
                  "[Auto%20Execute]\nRamBot=a.cfg\n\n[Install]\nDirectory=/games/cstrike\nHL_Dir=/games\n"_ba);
+    }
+
+    void languageOfTheRun_data()
+    {
+        QTest::addColumn<QString>("asked"); // on the command line
+        QTest::addColumn<QString>("saved"); // chosen in the window
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("language");
+        const auto row = [](const char *name, const QString &asked, const QString &saved, const QString &desktop,
+                            const QString &language) {
+            QTest::newRow(name) << asked << saved << desktop.split(u' ') << language;
+        };
+        const QString none = AppSettings::none;
+        row("C and POSIX desktops", {}, none, u"C POSIX"_s, u"en"_s);
+        row("a German locale", {}, none, u"de_DE.UTF-8"_s, u"de"_s);
+        row("Portuguese of Portugal", {}, none, u"pt-PT"_s, u"pt_BR"_s);
+        row("the first the program has", {}, none, u"fr-FR ru-RU de-DE"_s, u"ru"_s);
+        row("English before German", {}, none, u"en-US de-DE"_s, u"en"_s);
+        row("none the program has", {}, none, u"fr-FR"_s, u"en"_s);
+        row("the saved choice", {}, u"ru"_s, u"de-DE"_s, u"ru"_s);
+        row("English saved", {}, u"en"_s, u"de-DE"_s, u"en"_s);
+        row("a saved value it does not know", {}, u"xx"_s, u"de-DE"_s, u"de"_s);
+        row("the command line first", u"pt_BR"_s, u"ru"_s, u"de-DE"_s, u"pt_BR"_s);
+        row("a locale on the command line", u"de_AT.UTF-8"_s, none, u"C"_s, u"de"_s);
+    }
+
+    void languageOfTheRun()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, saved);
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, language);
+        AppSettings settings(AppSettings::openFile(freshPath()));
+        if (saved != AppSettings::none)
+            QVERIFY(settings.setValue(AppSettings::Key::Language, saved));
+        QCOMPARE(Translations::choose(asked, settings, desktop), language);
     }
 
     void keysIgnoreLetterCase_data()

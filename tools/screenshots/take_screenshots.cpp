@@ -1,12 +1,14 @@
 // Opens the main window on a game folder, chooses RamBot, opens its roster editor with a saved roster and its add
 // dialog, and saves a picture of each window into a folder: what a user sees, in the palette and at the scale the
-// program runs with. "dark" as the third argument gives the windows a dark palette, as a dark desktop theme does.
+// program runs with. "dark" as the third argument gives the windows a dark palette, as a dark desktop theme does;
+// a language code as the fourth shows the texts in that language.
 #include "AppSettings.h"
 #include "MainScreen.h"
 #include "OpenScreen.h"
 #include "RandomSource.h"
 #include "RosterWindow.h"
 #include "Session.h"
+#include "Translations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -64,7 +66,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 3) {
-        std::fputs("usage: take_screenshots GAME_DIR OUTPUT_PREFIX [dark]\n", stderr);
+        std::fputs("usage: take_screenshots GAME_DIR OUTPUT_PREFIX [dark|light [LANGUAGE]]\n", stderr);
         return 2;
     }
     const QString gameDir = arguments.at(1);
@@ -73,6 +75,10 @@ int main(int argc, char *argv[])
         QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
         QApplication::setPalette(darkPalette());
     }
+
+    const QString language = Translations::match(arguments.value(4, Translations::english));
+    const Translations translations(language);
+    app.setProperty(Translations::languageProperty, language);
 
     Session session;
     AppSettings settings(AppSettings::openFile(QDir(gameDir).filePath(u"../screenshots.conf"_s)));

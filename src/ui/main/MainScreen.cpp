@@ -15,6 +15,7 @@
 #include "FolderListing.h"
 #include "GameLauncher.h"
 #include "GameSetup.h"
+#include "LanguageMenu.h"
 #include "Liblist.h"
 #include "MessageBox.h"
 #include "Pictures.h"
@@ -58,6 +59,7 @@ MainScreen::MainScreen(Session &session, AppSettings &settings, RandomSource &ra
     separator->setObjectName(u"separator1"_s);
     m_addOns = std::make_unique<AddOnControls>(this, m_ui->frame1Layout, m_ui->file, separator, m_ui->updates);
     m_setUpEntries = new SetUpEntries(m_session, m_settings, *m_addOns, m_ui->file, this);
+    m_ui->file->addMenu(new LanguageMenu(m_settings, m_ui->file));
     setUpAutostartFrame();
     setUpStatusTexts();
     setUpAccessibility();
