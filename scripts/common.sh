@@ -4,10 +4,13 @@
 TREVLIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TREVLIN_BUILD=${TREVLIN_BUILD:-$TREVLIN_ROOT/build}
 
-# What a fresh Debian 12 machine lacks to build, test and benchmark the program; the last two check its desktop
-# entry and its description for software centres.
-TREVLIN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libbenchmark-dev fonts-dejavu-core
-                  desktop-file-utils appstream)
+# What a fresh Debian 12 machine lacks to build, test and benchmark the program; libsodium checks the signatures of
+# the update lists; the last two check its desktop entry and its description for software centres.
+TREVLIN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libsodium-dev libbenchmark-dev
+                  fonts-dejavu-core desktop-file-utils appstream)
+# What the tests run as the real counterparts of the program: minisign signs and checks update lists, nginx serves
+# an update site.
+TREVLIN_TEST_PACKAGES=(minisign nginx-light)
 
 ensure_packages() {
     local missing=() package
