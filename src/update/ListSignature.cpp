@@ -1,6 +1,9 @@
 #include "ListSignature.h"
 
+#include "UpdateLists.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QList>
 
 #include <sodium.h>
@@ -186,4 +189,39 @@ SignatureCheck ListSignature::verify(const QByteArray &list, const QByteArray &m
         return refused(QCoreApplication::translate(
             "ListSignature", "The trusted comment of the list's signature was changed after it was signed."));
     return {.ok = true, .trustedTime = timestampOf(comment), .error = {}};
+}
+
+SignatureCheck ListSignature::acceptSigned(const QString &name, const QByteArray &list, const QByteArray &minisig,
+                                           qint64 lastAccepted, const QString &publicKeyText)
+{
+    SignatureCheck check = publicKeyText.isEmpty() ? verify(list, minisig) : verify(list, minisig, publicKeyText);
+    const auto when = [](qint64 seconds) {
+        return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(u"yyyy-MM-dd hh:mm:ss 'UTC'"_s);
+    };
+    if (check.ok && check.trustedTime == 0)
+        check.error = QCoreApplication::translate("ListSignature",
+                                                  "Its signature carries no time (\"timestamp:\" in its trusted "
+                                                  "comment), so it cannot be told from an older list.");
+    else if (check.ok && check.trustedTime < lastAccepted)
+        check.error = QCoreApplication::translate("ListSignature",
+                                                  "It was signed on %1, before the one taken last (signed on %2): "
+                                                  "the server must not take you back to older files.")
+                          .arg(when(check.trustedTime), when(lastAccepted));
+    if (check.error.isEmpty())
+        return check;
+    check.ok = false;
+    check.error = QCoreApplication::translate("ListSignature", "%1 is refused. %2").arg(name, check.error);
+    return check;
+}
+
+QString ListSignature::refuseUnhashed(const FileList &list, const QString &itemName)
+{
+    for (const UpdateFile &file : list.files) {
+        if (file.sha256.isEmpty())
+            return QCoreApplication::translate("ListSignature",
+                                               "The file list of %1 is refused: the record of %2 has no \"sha256:\" "
+                                               "line, and a signed list must give the hash of every file.")
+                .arg(itemName, file.shortAddress);
+    }
+    return {};
 }

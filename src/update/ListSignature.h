@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+struct FileList;
+
 // What checking a list against its detached signature found.
 struct SignatureCheck
 {
@@ -45,6 +47,15 @@ SignatureCheck verify(const QByteArray &list, const QByteArray &minisig);
 // The same with another key in minisign's text form (the base64 line "RWQ…", or a whole public key file).
 SignatureCheck verify(const QByteArray &list, const QByteArray &minisig, const QString &publicKeyText);
 SignatureCheck verify(const QByteArray &list, const QByteArray &minisig, const PublicKey &key);
+
+// Whether a signed update may take the list called name (its file name, for the message): its signature holds with
+// the configured key (or the key given), its time is known, and it is no older than lastAccepted, the time of the
+// newest list of that name taken before (0 when none), so that a server cannot take a player back to older files.
+SignatureCheck acceptSigned(const QString &name, const QByteArray &list, const QByteArray &minisig, qint64 lastAccepted,
+                            const QString &publicKeyText = {});
+// A signed file list must give the hash of every file: the message refusing the list at its first record without
+// one, or empty.
+QString refuseUnhashed(const FileList &list, const QString &itemName);
 
 // Reads a public key in minisign's text form.
 std::optional<PublicKey> parsePublicKey(const QString &text);
