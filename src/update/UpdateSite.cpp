@@ -24,12 +24,11 @@ QString translate(const char *text)
     return QCoreApplication::translate("UpdateSite", text);
 }
 
-// Every entry of a folder but "." and "..", hidden ones included, sorted by name so that a site comes out the
-// same each time.
+// The entries of a source folder but "." and "..", sorted by name so that a site comes out the same each time.
+// Hidden ones are left out: they are a version control's or a file manager's, not the game's.
 QFileInfoList entriesOf(const QString &folder)
 {
-    return QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                                      QDir::Name);
+    return QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
 }
 
 QString native(const QString &path)
@@ -223,7 +222,9 @@ UpdateSite::Published UpdateSite::publish(const QString &sourceFolder, const QSt
 {
     Published published;
     const QDir site(output);
-    if (QFileInfo::exists(output) && (!QFileInfo(output).isDir() || !entriesOf(output).isEmpty())) {
+    if (QFileInfo::exists(output)
+        && (!QFileInfo(output).isDir()
+            || !QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))) {
         published.error = translate("%1 is not empty: give a new or empty folder to publish into.").arg(native(output));
         return published;
     }

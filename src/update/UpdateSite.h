@@ -11,7 +11,8 @@ class ListSigner;
 
 // An update site as a static folder that any web server can serve, made from a source folder laid out as
 // <Item>/<version>/<root keyword>/<folders…>/<file>: Versions.txt, each item's file list with the hash of every
-// file, the files themselves under <Item>/<version>/, and a minisign signature beside each list.
+// file, the files themselves under <Item>/<version>/, and a minisign signature beside each list. Hidden files of the
+// source are left out.
 namespace UpdateSite {
 
 struct SourceFile

@@ -183,10 +183,10 @@ private Q_SLOTS:
                             const QString &output) {
             QTest::newRow(name) << source << options << exitCode << output;
         };
-        row("two items and a note",
+        row("items, a note and a hidden file",
             {ramBot, u"AndroidBot/1.1/Half-Life_Dir/cstrike/androidbot/caf\u00e9.txt"_s,
-             u"AndroidBot/1.1/counter-strike_dir/a.cfg"_s, u"README.txt"_s},
-            ok, 0, u"Published 2 items with 3 files to "_s);
+             u"AndroidBot/1.1/counter-strike_dir/a.cfg"_s, u"README.txt"_s, u"Trevlin/2.0/.keep"_s},
+            ok, 0, u"Published 3 items with 3 files to "_s);
         row("an item without files", {u"NNBot/1.0/"_s}, ok, 0, u"Published 1 items with 0 files to "_s);
         row("signed as of a time", {ramBot}, ok + QStringList{u"--signed-at"_s, u"1000"_s}, 0, u"Published 1 items"_s);
         row("no key", {ramBot}, {u"-b"_s, base}, 2, u"Give the base address (--base-url) and the secret key"_s);
