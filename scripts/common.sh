@@ -5,11 +5,14 @@ TREVLIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TREVLIN_BUILD=${TREVLIN_BUILD:-$TREVLIN_ROOT/build}
 
 # What a fresh Debian 12 machine lacks to build, test and benchmark the program; python3 makes the bare demo's zip,
-# the l10n packages build the translations and bring Qt's own, and the last two check its desktop entry and its
-# description for software centres.
-TREVLIN_PACKAGES=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libarchive-dev
+# libarchive reads add-on archives, libsodium checks the signatures of the update lists, the l10n packages build the
+# translations and bring Qt's own, and the last two check its desktop entry and its description for software centres.
+TREVLIN_PACKAGES=(cmake ninja-build g++ pkg-config python3 qt6-base-dev qt6-svg-dev libarchive-dev libsodium-dev
                   qt6-l10n-tools qt6-translations-l10n libbenchmark-dev fonts-dejavu-core desktop-file-utils
                   appstream)
+# What the tests run as the real counterparts of the program: minisign signs and checks update lists, nginx serves
+# an update site.
+TREVLIN_TEST_PACKAGES=(minisign nginx-light)
 
 ensure_packages() {
     local missing=() package

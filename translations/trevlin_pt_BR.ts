@@ -2554,7 +2554,7 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>&amp;Install An Add-on From Its Archive…</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nstalar um add-on do arquivo compactado…</translation>
     </message>
     <message>
         <source>Start the game &amp;directly</source>

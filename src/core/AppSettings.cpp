@@ -63,6 +63,8 @@ const FamilyPlace familyPlaces[] = {
     {u"Versions"_s, u"N/A"_s},
     {u"Dates"_s, u"N/A"_s},
     {u"Windows"_s, QString()},
+    // Ours alone.
+    {u"Signed Lists"_s, u"0"_s},
 };
 
 const KeyPlace &place(AppSettings::Key key)

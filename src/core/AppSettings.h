@@ -44,6 +44,7 @@ public:
         InstalledVersion, // per update item: the version installed through the update window, "N/A" before
         UpdateDate,       // per update item: the day of that update, "N/A" before
         WindowPlace,      // per window: where it was last, as Qt saves a window's geometry; empty before
+        AcceptedListTime, // per signed update list: the time its newest copy taken was signed at, "0" before
     };
     QString value(Key key) const;
     QString value(Family family, const QString &member) const;

@@ -2,6 +2,8 @@
 
 #include "FileCommit.h"
 #include "FolderListing.h"
+#include "ListSignature.h"
+#include "ListTrust.h"
 #include "UpdateClient.h"
 
 #include <QBuffer>
@@ -85,9 +87,40 @@ void ItemInstaller::listArrived(const QString &error)
         finish(tr("The file list of %1 could not be fetched: %2").arg(m_itemName, error));
         return;
     }
+    if (!m_trust || !m_trust->required()) {
+        listTaken();
+        return;
+    }
+    // A signed list is checked before a word of it is read.
+    m_signature = std::make_unique<QBuffer>();
+    m_signature->open(QIODevice::WriteOnly);
+    connect(&m_client, &UpdateClient::finished, this, &ItemInstaller::signatureArrived, Qt::SingleShotConnection);
+    m_client.fetch(QUrl(m_baseUrl + ListTrust::signatureName(m_itemName + u".txt"_s)), m_signature.get(),
+                   ListSignature::maxSignatureFileSize);
+}
+
+void ItemInstaller::signatureArrived(const QString &error)
+{
+    const QByteArray signature = m_signature->data();
+    m_signature.reset();
+    const QString name = m_itemName + u".txt"_s;
+    const QString refused = error.isEmpty()
+        ? m_trust->accept(name, m_list->data(), signature)
+        : tr("The signature of %1 could not be fetched: %2").arg(name, error);
+    if (!refused.isEmpty()) {
+        finish(refused);
+        return;
+    }
+    m_hashRequired = true;
+    listTaken();
+}
+
+void ItemInstaller::listTaken()
+{
     // The list is written with a line end after it, as it always was, so that its last line is whole.
     const FileList list = UpdateLists::parseFileList(m_list->data() + "\r\n", m_baseUrl, m_itemName, m_hashRequired);
     m_list.reset();
+    m_signature.reset();
     if (!list.error.isEmpty()) {
         finish(list.error);
         return;
@@ -191,6 +224,7 @@ void ItemInstaller::finish(const QString &error)
     m_running = false;
     m_file.reset();
     m_list.reset();
+    m_signature.reset();
     m_commit.reset();
     disconnect(&m_client, nullptr, this, nullptr);
     Q_EMIT done(error);
@@ -215,5 +249,6 @@ void ItemInstaller::cancel()
     stopWorker();
     m_file.reset();
     m_list.reset();
+    m_signature.reset();
     m_commit.reset();
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class FileCommit;
+class ListTrust;
 class QBuffer;
 class QFile;
 class UpdateClient;
@@ -25,6 +26,9 @@ class ItemInstaller : public QObject
     Q_OBJECT
 
 public:
+    // Which file lists are taken; without one, every list.
+    void setTrust(ListTrust *trust) { m_trust = trust; }
+
     struct Roots
     {
         QString halfLife;      // HalfLifeDir
@@ -58,6 +62,8 @@ Q_SIGNALS:
 
 private:
     void listArrived(const QString &error);
+    void signatureArrived(const QString &error);
+    void listTaken();
     void targetsChecked();
     void fetchNext();
     void fileArrived(const QString &error);
@@ -76,6 +82,8 @@ private:
     bool m_budgetCapped = false; // the running fetch is capped by what the update may still stage
     bool m_running = false;
     std::unique_ptr<QBuffer> m_list;
+    std::unique_ptr<QBuffer> m_signature;
+    ListTrust *m_trust = nullptr;
     std::unique_ptr<QFile> m_file;
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QList<UpdateFile> m_files;

@@ -1,6 +1,7 @@
 #include "UpdateJob.h"
 
 #include "AppSettings.h"
+#include "ListSignature.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -15,6 +16,7 @@ namespace {
 
 // The version list is a few dozen bytes; anything far larger is not one.
 constexpr qint64 maxVersionListBytes = 64 * 1024;
+const QString versionsName = QStringLiteral("Versions.txt");
 
 } // namespace
 
@@ -25,8 +27,10 @@ UpdateJob::UpdateJob(const QString &baseUrl, std::unique_ptr<HttpSession> sessio
     , m_settings(settings)
     , m_updateNames(updateNames)
     , m_client(QUrl(baseUrl), std::move(session), noSession, this)
+    , m_trust(settings)
     , m_installer(m_client, baseUrl, this)
 {
+    m_installer.setTrust(&m_trust);
     m_itemDeadline.setSingleShot(true);
     m_updateDeadline.setSingleShot(true);
     connect(&m_itemDeadline, &QTimer::timeout, this, [this] {
@@ -85,16 +89,38 @@ void UpdateJob::fetchVersions()
 {
     m_versionList = std::make_unique<QBuffer>();
     m_versionList->open(QIODevice::WriteOnly);
+    connect(&m_client, &UpdateClient::finished, this, &UpdateJob::versionListArrived, Qt::SingleShotConnection);
+    m_client.fetch(QUrl(m_baseUrl + versionsName), m_versionList.get(), maxVersionListBytes);
+}
+
+void UpdateJob::versionListArrived(const QString &error)
+{
+    if (!error.isEmpty() || !m_trust.required()) {
+        versionsTaken(error);
+        return;
+    }
+    m_versionSignature = std::make_unique<QBuffer>();
+    m_versionSignature->open(QIODevice::WriteOnly);
     connect(
         &m_client, &UpdateClient::finished, this,
         [this](const QString &error) {
-            // Without the list the rows still show what is installed, with no server version and no mark.
-            m_serverVersions = error.isEmpty() ? UpdateLists::parseVersions(m_versionList->data()) : ServerVersions();
-            m_versionList.reset();
-            Q_EMIT versionsArrived(error);
+            const QByteArray signature = m_versionSignature->data();
+            m_versionSignature.reset();
+            versionsTaken(error.isEmpty()
+                              ? m_trust.accept(versionsName, m_versionList->data(), signature)
+                              : tr("The signature of %1 could not be fetched: %2").arg(versionsName, error));
         },
         Qt::SingleShotConnection);
-    m_client.fetch(QUrl(m_baseUrl + u"Versions.txt"_s), m_versionList.get(), maxVersionListBytes);
+    m_client.fetch(QUrl(m_baseUrl + ListTrust::signatureName(versionsName)), m_versionSignature.get(),
+                   ListSignature::maxSignatureFileSize);
+}
+
+void UpdateJob::versionsTaken(const QString &error)
+{
+    // Without the list the rows still show what is installed, with no server version and no mark.
+    m_serverVersions = error.isEmpty() ? UpdateLists::parseVersions(m_versionList->data()) : ServerVersions();
+    m_versionList.reset();
+    Q_EMIT versionsArrived(error);
 }
 
 void UpdateJob::start(const QList<int> &items, const ItemInstaller::Roots &roots)
@@ -194,6 +220,7 @@ void UpdateJob::stop()
     m_installer.cancel();
     m_client.cancel();
     m_versionList.reset();
+    m_versionSignature.reset();
     disconnect(&m_client, &UpdateClient::finished, this, nullptr);
     m_current = -1;
     m_pending.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemInstaller.h"
+#include "ListTrust.h"
 #include "UpdateClient.h"
 #include "UpdateLists.h"
 
@@ -53,6 +54,10 @@ public:
     // The folder the staging folders are made in; the user's cache folder unless set.
     void setStagingParent(const QString &folder) { m_stagingParent = folder; }
 
+    // Lists must from now on be signed with that key (minisign's text form), whatever the program was configured with.
+    void trustKey(const QString &publicKeyText) { m_trust.trustKey(publicKeyText); }
+    bool listsSigned() const { return m_trust.required(); }
+
     // Asks the server for its versions; versionsArrived() follows.
     void fetchVersions();
     const ServerVersions &serverVersions() const { return m_serverVersions; }
@@ -78,6 +83,8 @@ Q_SIGNALS:
     void ended(const QString &error);
 
 private:
+    void versionListArrived(const QString &error);
+    void versionsTaken(const QString &error);
     void next();
     void itemFinished(const QString &error);
     void end(const QString &error);
@@ -89,9 +96,11 @@ private:
     QStringList m_updateNames;
     Limits m_limits;
     UpdateClient m_client;
+    ListTrust m_trust;
     ItemInstaller m_installer;
     QString m_stagingParent;
     std::unique_ptr<QBuffer> m_versionList;
+    std::unique_ptr<QBuffer> m_versionSignature;
     ServerVersions m_serverVersions;
     std::unique_ptr<QTemporaryDir> m_staging;
     ItemInstaller::Roots m_roots;

@@ -6,7 +6,7 @@ build=$1
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/trevlin-install.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
-for file in bin/trevlin share/applications/org.trevlin.Trevlin.desktop \
+for file in bin/trevlin bin/trevlin-publish share/applications/org.trevlin.Trevlin.desktop \
     share/metainfo/org.trevlin.Trevlin.metainfo.xml share/icons/hicolor/scalable/apps/org.trevlin.Trevlin.svg \
     share/icons/hicolor/48x48/apps/org.trevlin.Trevlin.png; do
     if [ ! -s "$scratch/usr/$file" ]; then

@@ -10,10 +10,6 @@
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
-#if __has_include("ListSignature.h")
-#include "ListSignature.h"
-#define TREVLIN_HAS_LIST_SIGNATURE 1
-#endif
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -63,15 +59,6 @@ UpdateJob *newJob(Session &session, AppSettings &settings, QObject *parent)
 }
 
 // Whether the lists must carry a signature by the key the program was configured to trust.
-bool listsSigned()
-{
-#ifdef TREVLIN_HAS_LIST_SIGNATURE
-    return ListSignature::keyConfigured();
-#else
-    return false;
-#endif
-}
-
 // A time left as minutes and seconds, or hours and minutes.
 QString duration(qint64 seconds)
 {
@@ -99,7 +86,7 @@ Update::Update(Session &session, AppSettings &settings, QWidget *parent)
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     m_ui->httpNotice->setVisible(UpdateServer::isPlainHttp(UpdateServer::baseUrl()));
     // Over plain http only a signature tells the server's lists from a changed copy.
-    if (!listsSigned())
+    if (!m_job->listsSigned())
         m_ui->httpNotice->setText(m_ui->httpNotice->text() + u"  "_s + tr("not signed"));
 
     connect(m_job, &UpdateJob::stateChanged, this, &Update::showState);

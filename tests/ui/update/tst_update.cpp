@@ -1,10 +1,12 @@
 #include "AppSettings.h"
+#include "ListSigner.h"
 #include "LoopbackServer.h"
 #include "MessageAnswerer.h"
 #include "Session.h"
 #include "Update.h"
 #include "UpdateClient.h"
 #include "UpdateFixture.h"
+#include "UpdateSite.h"
 #include "Widgets.h"
 
 #include <QAccessible>
@@ -269,12 +271,17 @@ private Q_SLOTS:
 
     void demoSampleUpdate()
     {
-        // The sample that ./run demo --with-update-server serves, with the server's address in its lists.
-        const QDir sample(QStringLiteral(TREVLIN_DEMO_UPDATE));
-        for (QDirIterator files(sample.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
+        // The sample that ./run demo --with-update-server publishes with the demo key and serves.
+        const QString demo = QStringLiteral(TREVLIN_DEMO);
+        QString error;
+        const auto signer = ListSigner::fromKeyFile(UpdateFixture::read(demo + u"/keys/demo.key"_s), &error);
+        QVERIFY2(signer, qPrintable(error));
+        QTemporaryDir site;
+        QCOMPARE(UpdateSite::publish(demo + u"/update-source"_s, m_server->baseUrl(), *signer, site.path(), 1).error,
+                 QString());
+        for (QDirIterator files(site.path(), QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
             const QString path = files.next();
-            m_server->serve("/" + sample.relativeFilePath(path).toLatin1(),
-                            UpdateFixture::read(path).replace("@BASE@", m_server->baseUrl().toLatin1()));
+            m_server->serve("/" + QDir(site.path()).relativeFilePath(path).toLatin1(), UpdateFixture::read(path));
         }
         open();
         QCOMPARE(marks(),
