@@ -46,3 +46,16 @@ QString FolderListing::findPath(const QString &folder, const QString &relativePa
     }
     return path;
 }
+
+QString FolderListing::Resolver::resolve(const QString &root, const QStringList &names)
+{
+    QString path = root;
+    for (const QString &name : names) {
+        auto listing = m_listings.find(path);
+        if (listing == m_listings.end())
+            listing = m_listings.insert(path, FolderListing(path));
+        const QString found = listing->find(name);
+        path = found.isEmpty() ? path + u'/' + name : found;
+    }
+    return path;
+}

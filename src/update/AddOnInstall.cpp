@@ -11,12 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unordered_map>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -45,37 +43,6 @@ QByteArray sha256Of(const QString &path)
         return {};
     return hash.result().toHex();
 }
-
-// Relative paths resolved against what is on disk without regard to letter case, so that "DLLS/x.dll" goes into
-// the game's "dlls" instead of beside it. Each folder is listed once.
-class CaseResolver
-{
-public:
-    explicit CaseResolver(const QString &root) : m_root(root) {}
-
-    QString resolve(const QString &relative)
-    {
-        QString resolved;
-        bool onDisk = true;
-        for (const QString &name : relative.split(u'/')) {
-            QString found;
-            if (onDisk) {
-                const QString folder = resolved.isEmpty() ? m_root : QDir(m_root).filePath(resolved);
-                auto &listing = m_listings[folder];
-                if (!listing)
-                    listing = std::make_unique<FolderListing>(folder);
-                found = QFileInfo(listing->find(name)).fileName();
-            }
-            onDisk = !found.isEmpty();
-            resolved += (resolved.isEmpty() ? QString() : u"/"_s) + (onDisk ? found : name);
-        }
-        return resolved;
-    }
-
-private:
-    QString m_root;
-    std::unordered_map<QString, std::unique_ptr<FolderListing>> m_listings;
-};
 
 struct Record
 {
@@ -232,13 +199,14 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
     done.root = placement.root;
     FileCommit commit({root});
     commit.setKeepDir(QDir(record).filePath(keptName));
-    CaseResolver resolver(root);
+    // "DLLS/x.dll" goes into the game's "dlls", not beside it.
+    FolderListing::Resolver resolver;
     QSet<QString> madeFolders;
     QHash<QString, QByteArray> hashes;
     for (qsizetype i = 0; i < listing.files.size(); ++i) {
-        const QString relative = resolver.resolve(relativeTarget(listing.files.at(i).path, placement));
+        const QString target = resolver.resolve(root, relativeTarget(listing.files.at(i).path, placement).split(u'/'));
+        const QString relative = QDir(root).relativeFilePath(target);
         const QString source = QDir(staging).filePath(QString::number(i));
-        const QString target = QDir(root).filePath(relative);
         commit.add(source, target);
         hashes.insert(target, sha256Of(source));
         for (const QString &folder : missingFolders(root, relative)) {

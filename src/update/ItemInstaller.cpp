@@ -27,20 +27,14 @@ constexpr qint64 maxListBytes = 1024 * 1024;
 QString resolve(const ItemInstaller::Roots &roots, const QList<UpdateFile> &files, const QString &staging,
                 FileCommit &commit)
 {
-    QHash<QString, FolderListing> listings;
+    FolderListing::Resolver resolver;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const UpdateFile &file = files[i];
-        QString path = file.root == UpdateRoot::HalfLife ? roots.halfLife : roots.counterStrike;
-        if (path.isEmpty() || !QFileInfo(path).isDir())
-            return ItemInstaller::tr("its root folder %1 is not there").arg(path);
-        for (const QString &name : file.folders + QStringList{file.fileName}) {
-            auto listing = listings.find(path);
-            if (listing == listings.end())
-                listing = listings.insert(path, FolderListing(path));
-            const QString found = listing->find(name);
-            path = found.isEmpty() ? path + u'/' + name : found;
-        }
-        commit.add(QDir(staging).filePath(QString::number(i)), path);
+        const QString root = file.root == UpdateRoot::HalfLife ? roots.halfLife : roots.counterStrike;
+        if (root.isEmpty() || !QFileInfo(root).isDir())
+            return ItemInstaller::tr("its root folder %1 is not there").arg(root);
+        commit.add(QDir(staging).filePath(QString::number(i)),
+                   resolver.resolve(root, file.folders + QStringList{file.fileName}));
     }
     return commit.check();
 }
