@@ -2,38 +2,11 @@
 
 #include "TestFiles.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// Every name below folder with its link target or the hash of its bytes.
-QStringList listing(const QString &folder)
-{
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        QString entry = info.filePath();
-        if (info.isSymLink())
-            entry += u" -> "_s + info.symLinkTarget();
-        else if (info.isFile())
-            entry += u' '
-                + QString::fromLatin1(
-                         QCryptographicHash::hash(TestFiles::read(entry), QCryptographicHash::Sha256).toHex());
-        entries.append(entry);
-    }
-    entries.sort();
-    return entries;
-}
-
-} // namespace
 
 class TestFileCommit : public QObject
 {
@@ -106,7 +79,7 @@ void TestFileCommit::commit()
         TestFiles::write(source, "new " + targets[i].toUtf8());
         commit.add(source, game + u'/' + targets[i]);
     }
-    const QStringList before = listing(game) + listing(scratch.filePath(u"outside"_s));
+    const QStringList before = TestFiles::listing(game) + TestFiles::listing(scratch.filePath(u"outside"_s));
 
     std::atomic_bool cancel = false;
     commit.setCancelFlag(&cancel);
@@ -127,7 +100,7 @@ void TestFileCommit::commit()
         return;
     }
     QVERIFY2(result.error.contains(refusal) && result.cancelled == (fault == "cancel"_L1), qPrintable(result.error));
-    QCOMPARE(listing(game) + listing(scratch.filePath(u"outside"_s)), before);
+    QCOMPARE(TestFiles::listing(game) + TestFiles::listing(scratch.filePath(u"outside"_s)), before);
     QVERIFY(!QFileInfo::exists(keep));
 }
 

@@ -1,6 +1,8 @@
 #include "TestFiles.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -26,4 +28,22 @@ QByteArray TestFiles::roster(const QString &botName, const QByteArray &bots)
           "waypoint off\r\nwaypoint 1 off\r\nwaypoint 2 off\r\nobserver 0\r\nbotsdontshoot 0\r\nmin_bots 0\r\n"
           "max_bots 0\r\nbotskill 2\r\n"
         + bots;
+}
+
+QStringList TestFiles::listing(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        QString entry = info.filePath();
+        if (info.isSymLink())
+            entry += QStringLiteral(" -> ") + info.symLinkTarget();
+        else if (info.isFile())
+            entry += u' ' + QString::fromLatin1(QCryptographicHash::hash(read(entry), QCryptographicHash::Sha256).toHex());
+        entries.append(entry);
+    }
+    entries.sort();
+    return entries;
 }

@@ -2,9 +2,7 @@
 
 #include "TestFiles.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -25,23 +23,5 @@ struct UpdateFixture
 
     static QByteArray read(const QString &path) { return TestFiles::read(path); }
 
-    QStringList listing() const
-    {
-        QStringList entries;
-        QDirIterator it(halfLife, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo info = it.nextFileInfo();
-            QString entry = info.filePath();
-            if (info.isSymLink())
-                entry += QStringLiteral(" -> ") + info.symLinkTarget();
-            else if (info.isFile())
-                entry += QStringLiteral(" ")
-                    + QString::fromLatin1(
-                             QCryptographicHash::hash(read(info.filePath()), QCryptographicHash::Sha256).toHex());
-            entries.append(entry);
-        }
-        entries.sort();
-        return entries;
-    }
+    QStringList listing() const { return TestFiles::listing(halfLife); }
 };

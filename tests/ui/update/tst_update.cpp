@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QDate>
+#include <QDirIterator>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
