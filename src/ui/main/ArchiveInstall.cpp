@@ -70,6 +70,17 @@ QString ArchiveInstall::dataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+void ArchiveInstall::uninstall(QWidget *parent, const AddOnInstall::Folders &folders, const QString &botName,
+                               const std::function<void(const AddOnInstall::Removal &)> &done)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    inWorker(parent, [folders, botName, data = dataFolder()] { return AddOnInstall::uninstall(folders, botName, data); },
+             [done](const AddOnInstall::Removal &removal) {
+                 QApplication::restoreOverrideCursor();
+                 done(removal);
+             });
+}
+
 void ArchiveInstall::chooseAndInstall(QWidget *parent, const AddOnInstall::Folders &folders,
                                       const Installed &installed)
 {

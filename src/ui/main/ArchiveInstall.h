@@ -31,6 +31,10 @@ public:
     QString botName() const;
     AddOnInstall::Placement placement() const;
 
+    // Uninstalls botName off the window's thread (every file it added is hashed first) and hands the outcome to done.
+    static void uninstall(QWidget *parent, const AddOnInstall::Folders &folders, const QString &botName,
+                          const std::function<void(const AddOnInstall::Removal &)> &done);
+
     // The user's data folder, where installs keep their records and the files they replace.
     static QString dataFolder();
 

@@ -13,7 +13,6 @@
 #include "WindowHelper.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
@@ -168,17 +167,16 @@ void SetUpEntries::uninstall(BotType type)
                                         "the game files it replaced.")
                                          .arg(botName)))
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const AddOnInstall::Removal removal = AddOnInstall::uninstall(folders(), botName, ArchiveInstall::dataFolder());
-    QApplication::restoreOverrideCursor();
-    Q_EMIT addOnUninstalled(type);
-    if (!removal.error.isEmpty()) {
-        MessageBox::information(m_window, tr("%1 is not uninstalled: %2").arg(botName, removal.error));
-        return;
-    }
-    QString text = tr("%1 is uninstalled.").arg(botName);
-    if (!removal.changed.isEmpty())
-        text += u"\n\n"_s + tr("These files changed since the install and are left as they are:") + u"\n"_s
-            + removal.changed.join(u'\n');
-    MessageBox::information(m_window, text);
+    ArchiveInstall::uninstall(m_window, folders(), botName, [this, type, botName](const AddOnInstall::Removal &removal) {
+        Q_EMIT addOnUninstalled(type);
+        if (!removal.error.isEmpty()) {
+            MessageBox::information(m_window, tr("%1 is not uninstalled: %2").arg(botName, removal.error));
+            return;
+        }
+        QString text = tr("%1 is uninstalled.").arg(botName);
+        if (!removal.changed.isEmpty())
+            text += u"\n\n"_s + tr("These files changed since the install and are left as they are:") + u"\n"_s
+                + removal.changed.join(u'\n');
+        MessageBox::information(m_window, text);
+    });
 }
