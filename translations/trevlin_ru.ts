@@ -1655,6 +1655,10 @@ The game folder still holds its previous liblist.gam.</source>
         <source>The update would stage more than its limit of %1 bytes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The signature of %1 could not be fetched: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -1669,6 +1673,61 @@ The game folder still holds its previous liblist.gam.</source>
     <message>
         <source>The texts will be in the chosen language when Trevlin starts next.</source>
         <translation>Тексты будут на выбранном языке при следующем запуске Trevlin.</translation>
+    </message>
+</context>
+<context>
+    <name>ListSignature</name>
+    <message>
+        <source>The list&apos;s signature is damaged: it is not a minisign signature file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program trusts no signing key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signing key this program trusts is not a minisign public key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature cannot be checked: the cryptography library did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has no signature.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list&apos;s signature has no trusted comment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was signed with another key (%1) than the one this program trusts (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list does not match its signature: it was changed after it was signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trusted comment of the list&apos;s signature was changed after it was signed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its signature carries no time (&quot;timestamp:&quot; in its trusted comment), so it cannot be told from an older list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was signed on %1, before the one taken last (signed on %2): the server must not take you back to older files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is refused. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2833,6 +2892,10 @@ The game folder still holds its previous liblist.gam.</source>
     <message>
         <source>No staging folder could be made in %1: %2</source>
         <translation type="unfinished">Не удалось создать рабочую папку в %1: %2</translation>
+    </message>
+    <message>
+        <source>The signature of %1 could not be fetched: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
