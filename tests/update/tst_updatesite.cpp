@@ -1,9 +1,12 @@
+#include "AppSettings.h"
 #include "HttpModule.h"
 #include "ListSignature.h"
 #include "ListSigner.h"
 #include "NginxServer.h"
 #include "TestFiles.h"
-#include "UpdateClient.h"
+#include "UpdateFixture.h"
+#include "UpdateJob.h"
+#include "UpdateListWriter.h"
 #include "UpdateSite.h"
 
 #include <QBuffer>
@@ -11,6 +14,8 @@
 #include <QDir>
 #include <QPluginLoader>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -70,6 +75,15 @@ void lay(const QString &source, const QString &output, const QStringList &paths)
         else
             TestFiles::write(full, path.toUtf8());
     }
+}
+
+std::unique_ptr<HttpSession> linkedSession()
+{
+    for (QObject *instance : QPluginLoader::staticInstances()) {
+        if (auto *module = qobject_cast<HttpModule *>(instance))
+            return std::unique_ptr<HttpSession>(module->newSession());
+    }
+    return nullptr;
 }
 
 QByteArray fetch(UpdateClient &client, const QString &url)
@@ -276,12 +290,7 @@ private Q_SLOTS:
             = UpdateSite::publish(dir.filePath(u"source"_s), server.baseUrl(), signer(), site, 2'000'000'000);
         QCOMPARE(published.error, QString());
 
-        std::unique_ptr<HttpSession> session;
-        for (QObject *instance : QPluginLoader::staticInstances()) {
-            if (auto *module = qobject_cast<HttpModule *>(instance))
-                session.reset(module->newSession());
-        }
-        UpdateClient client{QUrl(server.baseUrl()), std::move(session)};
+        UpdateClient client{QUrl(server.baseUrl()), linkedSession()};
         QByteArray list;
         for (const QString &name : {u"Versions.txt"_s, u"RamBot.txt"_s}) {
             list = fetch(client, server.baseUrl() + name);
@@ -294,6 +303,88 @@ private Q_SLOTS:
         QCOMPARE(files.files.size(), 1);
         QCOMPARE(QCryptographicHash::hash(fetch(client, files.files.first().url), QCryptographicHash::Sha256),
                  files.files.first().sha256);
+    }
+
+    void signedUpdate_data()
+    {
+        QTest::addColumn<QString>("spoiled");
+        QTest::addColumn<QString>("error"); // how the update ends, in part; empty when RamBot is in place
+        QTest::newRow("as published") << QString() << QString();
+        QTest::newRow("one byte of the library")
+            << u"library"_s << u"1.2/counter-strike_dir/dlls/rambot.dll does not match its sha256 hash"_s;
+        QTest::newRow("the file list's signature removed")
+            << u"signature"_s << u"The signature of RamBot.txt could not be fetched: "_s;
+        QTest::newRow("versions older than the ones taken last")
+            << u"older"_s << u"Versions.txt is refused. It was signed on "_s;
+        QTest::newRow("one file named twice, signed anew")
+            << u"twice"_s << u"The file list of RamBot is refused: "_s;
+    }
+
+    // A whole update as the window runs it, from a published site that nginx serves, with the publisher's key
+    // trusted: it installs as published, and any change to the site changes nothing in the game and says why.
+    void signedUpdate()
+    {
+        QFETCH(QString, spoiled);
+        QFETCH(QString, error);
+        if (NginxServer::program().isEmpty())
+            QSKIP("nginx is not installed (./test installs nginx-light)");
+        UpdateFixture fixture;
+        const QString site = fixture.dir.filePath(u"site"_s);
+        QDir().mkpath(site);
+        NginxServer server(site);
+        QVERIFY2(server.isRunning(), qPrintable(server.error()));
+        const QString source = fixture.dir.filePath(u"source"_s);
+        const QString library = u"RamBot/1.2/counter-strike_dir/dlls/rambot.dll"_s;
+        lay(source, site, {library, u"RamBot/1.2/counter-strike_dir/rambot.cfg"_s});
+        const qint64 signedAt = 2'000'000'000;
+        QCOMPARE(UpdateSite::publish(source, server.baseUrl(), signer(), site, signedAt).error, QString());
+        const QString served = site + u'/' + library;
+        if (spoiled == u"library"_s)
+            TestFiles::write(served, flipByte(TestFiles::read(served), 3));
+        else if (spoiled == u"signature"_s)
+            QVERIFY(QFile::remove(site + u"/RamBot.txt.minisig"_s));
+        else if (spoiled == u"twice"_s) {
+            FileList list = UpdateLists::parseFileList(TestFiles::read(site + u"/RamBot.txt"_s), server.baseUrl(),
+                                                       u"RamBot"_s);
+            list.files.append(list.files.first());
+            list.files.last().fileName = list.files.last().fileName.toUpper();
+            const QByteArray bytes = UpdateListWriter::fileList(list.files);
+            TestFiles::write(site + u"/RamBot.txt"_s, bytes);
+            TestFiles::write(site + u"/RamBot.txt.minisig"_s, signer().sign(bytes, u"RamBot.txt"_s, signedAt));
+        }
+
+        AppSettings settings(AppSettings::openFile(fixture.dir.filePath(u"Trevlin.conf"_s)));
+        if (spoiled == u"older"_s)
+            settings.setValue(AppSettings::Family::AcceptedListTime, u"Versions.txt"_s, QString::number(signedAt + 1));
+        const BotCatalogue::UpdateNames names = BotCatalogue::updateNames();
+        const QStringList keys(names.begin(), names.end());
+        const int ramBot = int(keys.indexOf(QRegularExpression(u"^RamBot *$"_s)));
+        UpdateJob job(server.baseUrl(), linkedSession(), {}, settings, keys);
+        job.trustKey(m_key);
+        job.setStagingParent(fixture.staging);
+        const QStringList before = fixture.listing();
+        QSignalSpy versions(&job, &UpdateJob::versionsArrived);
+        job.fetchVersions();
+        QVERIFY(versions.wait(5000));
+        QString said = versions.first().first().toString();
+        if (said.isEmpty()) {
+            QCOMPARE(job.serverVersions()[ramBot], u"1.2"_s);
+            QSignalSpy ended(&job, &UpdateJob::ended);
+            job.start({ramBot}, {fixture.halfLife, fixture.cstrike});
+            QVERIFY(ended.wait(10'000));
+            said = ended.first().first().toString();
+        }
+        QVERIFY2(error.isEmpty() ? said.isEmpty() : said.contains(error), qPrintable(said));
+        QCOMPARE(QDir(fixture.staging).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        const QString installed = settings.value(AppSettings::Family::InstalledVersion, keys[ramBot]);
+        if (!error.isEmpty()) {
+            QCOMPARE(fixture.listing(), before);
+            QVERIFY(installed != u"1.2"_s);
+            return;
+        }
+        QCOMPARE(installed, u"1.2"_s);
+        QCOMPARE(TestFiles::read(fixture.cstrike + u"/dlls/rambot.dll"_s), library.toUtf8());
+        QCOMPARE(settings.value(AppSettings::Family::AcceptedListTime, u"RamBot.txt"_s), QString::number(signedAt));
     }
 
 private:

@@ -58,8 +58,9 @@ public:
 
     void release() override
     {
+        // The transfer stops when the reply goes. Aborting it first would fail it twice when the error of a
+        // status that refused it is still on its way from Qt's network thread.
         m_reply->disconnect(this);
-        m_reply->abort();
         deleteLater();
     }
 
