@@ -156,8 +156,10 @@ void Update::fetchVersions()
 
 void Update::versionsArrived(const QString &error)
 {
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         m_ui->List2->addItem(error);
+        m_ui->Label1->setText(UpdateClient::stateText(UpdateClient::State::Error));
+    }
     fillRows();
     Q_EMIT rowsFilled();
 }

@@ -142,6 +142,20 @@ private Q_SLOTS:
         QCOMPARE(shown, states);
     }
 
+    // A version list the server does not give says why in the log, wrapped to the log's width, and in the status.
+    void aMissingListSaysWhy()
+    {
+        m_window = new Update(*m_session, *m_settings);
+        QSignalSpy filled(m_window.data(), &Update::rowsFilled);
+        m_window->show();
+        QVERIFY(filled.wait(5000));
+        QCOMPARE(child<QLabel>(u"Label1"_s)->text(), UpdateClient::stateText(UpdateClient::State::Error));
+        auto *log = child<QListWidget>(u"List2"_s);
+        QCOMPARE(log->count(), 1);
+        QVERIFY2(log->item(0)->text().contains(u"404"_s), qPrintable(log->item(0)->text()));
+        QVERIFY(log->visualItemRect(log->item(0)).width() <= log->viewport()->width());
+    }
+
     void rowsAndMarks()
     {
         // Five pairs: the later items have no server version. The fifth item has long versions and a long date.
