@@ -313,83 +313,83 @@
     <name>AddOnArchive</name>
     <message>
         <source>an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>um caminho absoluto</translation>
     </message>
     <message>
         <source>Trevlin could not open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu abrir &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an archive Trevlin can read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um arquivo compactado que o Trevlin consiga ler: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its entry &quot;%2&quot; is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não vai instalar &quot;%1&quot;: a entrada &quot;%2&quot; dele é %3.</translation>
     </message>
     <message>
         <source>an empty name</source>
-        <translation type="unfinished">um nome vazio</translation>
+        <translation>um nome vazio</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>um link</translation>
     </message>
     <message>
         <source>a device file</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo de dispositivo</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>criptografada</translation>
     </message>
     <message>
         <source>inside a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>um item dentro de uma pasta que o arquivo compactado também contém como arquivo</translation>
     </message>
     <message>
         <source>a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta que o arquivo compactado também contém como arquivo</translation>
     </message>
     <message>
         <source>a file that the archive also holds as a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo que o arquivo compactado também contém como pasta</translation>
     </message>
     <message>
         <source>there twice, in the same or another letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>repetida, igual ou só com outras maiúsculas e minúsculas</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: it holds more than %2 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não vai instalar &quot;%1&quot;: ele contém mais de %2 arquivos.</translation>
     </message>
     <message>
         <source>announced as %1, more than the %2 a file may take</source>
-        <translation type="unfinished"></translation>
+        <translation>anunciada com %1, mais que os %2 que um arquivo pode ocupar</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its files take more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não vai instalar &quot;%1&quot;: os arquivos dele ocupam mais de %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não contém nenhum arquivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed since Trevlin read it; choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; mudou desde que o Trevlin o leu; escolha-o de novo.</translation>
     </message>
     <message>
         <source>Trevlin could not unpack &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu extrair &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: &quot;%2&quot; unpacks to more than it announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não vai instalar &quot;%1&quot;: &quot;%2&quot;, extraído, fica maior do que o anunciado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is shorter than announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; em &quot;%2&quot; é menor do que o anunciado.</translation>
     </message>
 </context>
 <context>
@@ -583,70 +583,70 @@
     <name>AddOnInstall</name>
     <message>
         <source>%1 was installed from an archive already. Uninstall it first, so that Trevlin can still put back the files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já foi instalado de um arquivo compactado. Desinstale-o primeiro, para que o Trevlin ainda possa colocar de volta os arquivos que ele substituiu.</translation>
     </message>
     <message>
         <source>Trevlin does not know the folder to install %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não sabe em qual pasta instalar %1.</translation>
     </message>
     <message>
         <source>Trevlin could not make the folder &quot;%1&quot; to keep the files the add-on replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu criar a pasta &quot;%1&quot; para guardar os arquivos que o add-on substitui.</translation>
     </message>
     <message>
         <source>Trevlin could not keep the record of what %1 changes, so it did not install it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu guardar o registro do que %1 altera, por isso não o instalou: %2</translation>
     </message>
     <message>
         <source>Trevlin cannot read what the install of %1 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não consegue ler o que a instalação de %1 alterou.</translation>
     </message>
     <message>
         <source>Trevlin could not remove &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu remover &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu colocar de volta o liblist.gam do próprio jogo: %1</translation>
     </message>
 </context>
 <context>
     <name>AddOnSetup</name>
     <message>
         <source>the file would not read back as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não seria lido de volta como foi gravado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the game folder &quot;%2&quot;: the game loads only a library inside it. Put the add-on&apos;s files into the game folder first.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; fica fora da pasta do jogo &quot;%2&quot;: o jogo só carrega uma biblioteca que esteja dentro dela. Coloque primeiro os arquivos do add-on na pasta do jogo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um arquivo.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be written into liblist.gam: it holds a character that the game&apos;s 8-bit files cannot hold, or a quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome &quot;%1&quot; não pode ser gravado no liblist.gam: ele contém um caractere que os arquivos de 8 bits do jogo não comportam, ou aspas.</translation>
     </message>
     <message>
         <source>no game library is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma biblioteca de jogo foi escolhida.</translation>
     </message>
     <message>
         <source>a library&apos;s name cannot be written into liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de uma biblioteca não pode ser gravado no liblist.gam.</translation>
     </message>
     <message>
         <source>the folder holds no &quot;%1&quot;, the game&apos;s own descriptor.</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não contém &quot;%1&quot;, o descritor do próprio jogo.</translation>
     </message>
     <message>
         <source>The folder holds none of the game&apos;s own libraries (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não contém nenhuma das bibliotecas do próprio jogo (%1).</translation>
     </message>
     <message>
         <source>The folder holds no liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não contém nenhum liblist.gam.</translation>
     </message>
 </context>
 <context>
@@ -802,75 +802,75 @@
     <name>ArchiveInstall</name>
     <message>
         <source>Install An Add-on From Its Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar um add-on do arquivo compactado</translation>
     </message>
     <message>
         <source>Add-on archives (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos compactados de add-ons (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi instalado.</translation>
     </message>
     <message>
         <source>Trevlin puts the files of &quot;%1&quot; into the game&apos;s folders, all of them or none. Every game file it replaces is kept first, so that Uninstall can put it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin coloca os arquivos de &quot;%1&quot; nas pastas do jogo, todos ou nenhum. Cada arquivo do jogo que ele substitui é guardado antes, para que a desinstalação possa colocá-lo de volta.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add-on:</translation>
     </message>
     <message>
         <source>The Counter-Strike folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do Counter-Strike (%1)</translation>
     </message>
     <message>
         <source>The Half-Life folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do Half-Life (%1)</translation>
     </message>
     <message>
         <source>Install &amp;into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar &amp;em:</translation>
     </message>
     <message>
         <source>&amp;Leave out the archive&apos;s top folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir a pasta principal &quot;%1&quot; do arquivo compactado</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Goes to, below that folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino, dentro dessa pasta</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>The archive&apos;s files and where each will go</source>
-        <translation type="unfinished"></translation>
+        <translation>Os arquivos do arquivo compactado e o destino de cada um</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar</translation>
     </message>
     <message>
         <source>(replaces the file there, which is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(substitui o arquivo que está lá, que é guardado)</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">Nenhuma pasta de preparação pôde ser criada em %1: %2</translation>
+        <translation>Nenhuma pasta de preparação pôde ser criada em %1: %2</translation>
     </message>
     <message>
         <source>Nothing was installed; the game&apos;s folders are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi instalado; as pastas do jogo continuam como estavam.</translation>
     </message>
     <message>
         <source>%1 is installed: %2 files added, %3 replaced (kept for Uninstall).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi instalado: %2 arquivos adicionados, %3 substituídos (guardados para a desinstalação).</translation>
     </message>
 </context>
 <context>
@@ -1413,11 +1413,11 @@ Guardar uma cópia dele agora como &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>Keep a copy of it as &quot;%1&quot; that starts the game&apos;s own library (%2) instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar uma cópia dele como &quot;%1&quot; que inicie a biblioteca do próprio jogo (%2) em vez disso?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu gravar &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1494,59 +1494,59 @@ Guardar uma cópia dele agora como &quot;%2&quot;?</translation>
     <name>FileCommit</name>
     <message>
         <source>%1 is not below the folders the files go to</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está dentro das pastas para onde os arquivos vão</translation>
     </message>
     <message>
         <source>The folder %1 is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não existe</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece duas vezes</translation>
     </message>
     <message>
         <source>%1 and %2 differ only in letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 diferem só em maiúsculas e minúsculas</translation>
     </message>
     <message>
         <source>%1 is to be a file and a folder at once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teria de ser um arquivo e uma pasta ao mesmo tempo</translation>
     </message>
     <message>
         <source>%1 has the name of the copy put beside another file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem o nome da cópia colocada ao lado de outro arquivo</translation>
     </message>
     <message>
         <source>%1 is a link that leads outside %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um link que leva para fora de %2</translation>
     </message>
     <message>
         <source>%1 is a file where a folder must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo onde deve haver uma pasta</translation>
     </message>
     <message>
         <source>%1 is a folder where a file must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta onde deve haver um arquivo</translation>
     </message>
     <message>
         <source>These files could not be put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos não puderam ser colocados de volta: %1</translation>
     </message>
     <message>
         <source>The folder for %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta para %1 não pôde ser criada</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pôde ser gravado: %2</translation>
     </message>
     <message>
         <source>The earlier %1 could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O %1 anterior não pôde ser guardado: %2</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pôde ser substituído</translation>
     </message>
 </context>
 <context>
@@ -1599,11 +1599,11 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>Counter-Strike was started through Steam with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Counter-Strike foi iniciado pelo Steam com %1: %2</translation>
     </message>
     <message>
         <source>Counter-Strike was started through Steam without bots: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Counter-Strike foi iniciado pelo Steam sem bots: %1</translation>
     </message>
 </context>
 <context>
@@ -1649,15 +1649,15 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>There is not enough free space in %1 to put %2 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre suficiente em %1 para instalar %2</translation>
     </message>
     <message>
         <source>The update would stage more than its limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>A atualização prepararia mais que o limite de %1 bytes</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura de %1 não pôde ser obtida: %2</translation>
     </message>
 </context>
 <context>
@@ -1679,55 +1679,55 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     <name>ListSignature</name>
     <message>
         <source>The list&apos;s signature is damaged: it is not a minisign signature file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura da lista está danificada: não é um arquivo de assinatura do minisign.</translation>
     </message>
     <message>
         <source>This program trusts no signing key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa não confia em nenhuma chave de assinatura.</translation>
     </message>
     <message>
         <source>The signing key this program trusts is not a minisign public key.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave de assinatura em que este programa confia não é uma chave pública do minisign.</translation>
     </message>
     <message>
         <source>The signature cannot be checked: the cryptography library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura não pode ser verificada: a biblioteca de criptografia não iniciou.</translation>
     </message>
     <message>
         <source>The list has no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista não tem assinatura.</translation>
     </message>
     <message>
         <source>The list&apos;s signature has no trusted comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura da lista não tem comentário confiável.</translation>
     </message>
     <message>
         <source>The list was signed with another key (%1) than the one this program trusts (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista foi assinada com outra chave (%1), e não com a chave em que este programa confia (%2).</translation>
     </message>
     <message>
         <source>The list does not match its signature: it was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista não confere com a assinatura dela: foi alterada depois de assinada.</translation>
     </message>
     <message>
         <source>The trusted comment of the list&apos;s signature was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comentário confiável da assinatura da lista foi alterado depois de assinado.</translation>
     </message>
     <message>
         <source>Its signature carries no time (&quot;timestamp:&quot; in its trusted comment), so it cannot be told from an older list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura dele não traz data e hora (&quot;timestamp:&quot; no comentário confiável), então não dá para distingui-lo de uma lista mais antiga.</translation>
     </message>
     <message>
         <source>It was signed on %1, before the one taken last (signed on %2): the server must not take you back to older files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele foi assinado em %1, antes do último aceito (assinado em %2): o servidor não pode levar você de volta a arquivos mais antigos.</translation>
     </message>
     <message>
         <source>%1 is refused. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi recusado. %2</translation>
     </message>
     <message>
         <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de arquivos de %1 foi recusada: o registro de %2 não tem linha &quot;sha256:&quot;, e uma lista assinada deve informar o hash de cada arquivo.</translation>
     </message>
 </context>
 <context>
@@ -1925,11 +1925,11 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>%1 is set up: %2 starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está configurado: %2 o inicia.</translation>
     </message>
     <message>
         <source>Started through Steam: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciado pelo Steam: %1</translation>
     </message>
 </context>
 <context>
@@ -2147,11 +2147,11 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>%1 has no Windows game library: on Windows the game starts without its bots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem biblioteca de jogo para Windows: no Windows o jogo inicia sem os bots dele</translation>
     </message>
     <message>
         <source>%1 has no Linux game library: on Linux the game starts without its bots; Wine runs the Windows one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem biblioteca de jogo para Linux: no Linux o jogo inicia sem os bots dele; o Wine executa a do Windows</translation>
     </message>
 </context>
 <context>
@@ -2514,102 +2514,102 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     <name>SetUpAddOn</name>
     <message>
         <source>Set Up An Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar um add-on</translation>
     </message>
     <message>
         <source>Choose the add-on and the game library it brings, for the Windows game, the Linux game or both. Trevlin writes the add-on&apos;s liblist.gam from the game&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o add-on e a biblioteca de jogo que ele traz, para o jogo do Windows, o do Linux ou os dois. O Trevlin grava o liblist.gam do add-on a partir do liblist.gam do próprio jogo.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add-on:</translation>
     </message>
     <message>
         <source>&amp;Windows library:</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca do &amp;Windows:</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rocurar…</translation>
     </message>
     <message>
         <source>Browse for the Windows library</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar a biblioteca do Windows</translation>
     </message>
     <message>
         <source>&amp;Linux library:</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca do &amp;Linux:</translation>
     </message>
     <message>
         <source>Br&amp;owse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ocurar…</translation>
     </message>
     <message>
         <source>Browse for the Linux library</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar a biblioteca do Linux</translation>
     </message>
     <message>
         <source>&amp;Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nenhum</translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>No game library of an add-on was found in the game folder: put the add-on&apos;s files into it, or choose its library with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma biblioteca de jogo de add-on foi encontrada na pasta do jogo: coloque nela os arquivos do add-on, ou escolha a biblioteca dele com &quot;Procurar&quot;.</translation>
     </message>
     <message>
         <source>The game folder is large: only its first %1 entries were searched; choose a library deeper down with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do jogo é grande: só os primeiros %1 itens dela foram examinados; escolha uma biblioteca mais funda com &quot;Procurar&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no game library: the Windows game loads a .dll, the Linux game a .so.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma biblioteca de jogo: o jogo do Windows carrega uma .dll, o do Linux uma .so.</translation>
     </message>
     <message>
         <source>Choose the Windows game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a biblioteca de jogo do Windows</translation>
     </message>
     <message>
         <source>Choose the Linux game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a biblioteca de jogo do Linux</translation>
     </message>
     <message>
         <source>Windows game libraries (*.dll)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de jogo do Windows (*.dll)</translation>
     </message>
     <message>
         <source>Linux game libraries (*.so)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de jogo do Linux (*.so)</translation>
     </message>
     <message>
         <source>Choose the Windows game library, the Linux game library or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a biblioteca de jogo do Windows, a do Linux ou as duas.</translation>
     </message>
     <message>
         <source>The game folder holds &quot;%1&quot; already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do jogo já contém &quot;%1&quot;. Substituir?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O Trevlin não conseguiu gravar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>%1 is set up. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está configurado. %2.</translation>
     </message>
 </context>
 <context>
     <name>SetUpEntries</name>
     <message>
         <source>Set &amp;Up An Add-on…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;um add-on…</translation>
     </message>
     <message>
         <source>&amp;Install An Add-on From Its Archive…</source>
@@ -2617,47 +2617,47 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>Start the game &amp;directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o jogo &amp;diretamente</translation>
     </message>
     <message>
         <source>Please select your Half-Life\Counter-Strike directory under the File -&gt; Select Directory menu</source>
-        <translation type="unfinished">Selecione sua pasta Half-Life\Counter-Strike no menu Arquivo -&gt; Selecionar pasta</translation>
+        <translation>Selecione sua pasta Half-Life\Counter-Strike no menu Arquivo -&gt; Selecionar pasta</translation>
     </message>
     <message>
         <source>An add-on is set up from the game&apos;s own liblist.gam, and the folder &quot;%1&quot; holds none that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um add-on é configurado a partir do liblist.gam do próprio jogo, e a pasta &quot;%1&quot; não contém nenhum que possa ser lido.</translation>
     </message>
     <message>
         <source>%1 is not set up in this game folder: right-click it, or choose File -&gt; Set Up An Add-on…, to set it up from its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está configurado nesta pasta do jogo: clique nele com o botão direito, ou escolha Arquivo -&gt; Configurar um add-on…, para configurá-lo a partir dos arquivos dele.</translation>
     </message>
     <message>
         <source>Set &amp;Up %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar %1…</translation>
     </message>
     <message>
         <source>U&amp;ninstall %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desinstalar %1…</translation>
     </message>
     <message>
         <source>Only an add-on installed from its archive through Trevlin can be uninstalled here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só um add-on instalado do arquivo compactado dele pelo Trevlin pode ser desinstalado aqui.</translation>
     </message>
     <message>
         <source>Uninstall %1? Trevlin removes the files its install added and puts back the game files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar %1? O Trevlin remove os arquivos que a instalação dele adicionou e coloca de volta os arquivos do jogo que ela substituiu.</translation>
     </message>
     <message>
         <source>%1 is not uninstalled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi desinstalado: %2</translation>
     </message>
     <message>
         <source>%1 is uninstalled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi desinstalado.</translation>
     </message>
     <message>
         <source>These files changed since the install and are left as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos mudaram desde a instalação e ficam como estão:</translation>
     </message>
 </context>
 <context>
@@ -2761,35 +2761,35 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation type="unfinished">O módulo de rede trevlin_network não pôde ser carregado de %1: %2</translation>
+        <translation>O módulo de rede trevlin_network não pôde ser carregado de %1: %2</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>not signed</source>
-        <translation type="unfinished"></translation>
+        <translation>sem assinatura</translation>
     </message>
     <message>
         <source>%p% at %1/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%p% a %1/s</translation>
     </message>
     <message>
         <source>%p% at %1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%p% a %1/s, faltam %2</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>%p%, %1 left in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%, faltam %1 no total</translation>
     </message>
 </context>
 <context>
@@ -2872,30 +2872,30 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>The server announced two different lengths for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor anunciou dois tamanhos diferentes para %1</translation>
     </message>
     <message>
         <source>There is not enough free space in %1 for %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre suficiente em %1 para %2 bytes</translation>
     </message>
 </context>
 <context>
     <name>UpdateJob</name>
     <message>
         <source>The update of %1 took longer than %2 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>A atualização de %1 demorou mais de %2 minutos e foi interrompida</translation>
     </message>
     <message>
         <source>The whole update took longer than %1 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>A atualização inteira demorou mais de %1 minutos e foi interrompida</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">Nenhuma pasta de preparação pôde ser criada em %1: %2</translation>
+        <translation>Nenhuma pasta de preparação pôde ser criada em %1: %2</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A assinatura de %1 não pôde ser obtida: %2</translation>
     </message>
 </context>
 <context>
@@ -2950,11 +2950,11 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     </message>
     <message>
         <source>a sha256 hash not written as &quot;sha256:&quot; and 64 hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>um hash sha256 que não está escrito como &quot;sha256:&quot; seguido de 64 dígitos hexadecimais</translation>
     </message>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum hash sha256, que uma lista assinada informa para cada arquivo</translation>
     </message>
 </context>
 <context>

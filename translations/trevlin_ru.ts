@@ -313,83 +313,83 @@
     <name>AddOnArchive</name>
     <message>
         <source>an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>абсолютный путь</translation>
     </message>
     <message>
         <source>Trevlin could not open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог открыть «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an archive Trevlin can read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не архив, который Trevlin может прочитать: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its entry &quot;%2&quot; is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не будет устанавливать «%1»: его элемент «%2» — %3.</translation>
     </message>
     <message>
         <source>an empty name</source>
-        <translation type="unfinished">пустое имя</translation>
+        <translation>пустое имя</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>ссылка</translation>
     </message>
     <message>
         <source>a device file</source>
-        <translation type="unfinished"></translation>
+        <translation>файл устройства</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>зашифрованный файл</translation>
     </message>
     <message>
         <source>inside a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>внутри папки, которая есть в архиве и как файл</translation>
     </message>
     <message>
         <source>a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>папка, которая есть в архиве и как файл</translation>
     </message>
     <message>
         <source>a file that the archive also holds as a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>файл, который есть в архиве и как папка</translation>
     </message>
     <message>
         <source>there twice, in the same or another letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>повтор: он есть в архиве дважды, в том же или другом регистре букв</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: it holds more than %2 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не будет устанавливать «%1»: файлов в нём больше, чем %2.</translation>
     </message>
     <message>
         <source>announced as %1, more than the %2 a file may take</source>
-        <translation type="unfinished"></translation>
+        <translation>файл заявленного размера %1, а файл может занимать не больше %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its files take more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не будет устанавливать «%1»: его файлы занимают больше %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>В «%1» нет файлов.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed since Trevlin read it; choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» изменился с тех пор, как Trevlin его прочитал; выберите его снова.</translation>
     </message>
     <message>
         <source>Trevlin could not unpack &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог распаковать «%1»: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: &quot;%2&quot; unpacks to more than it announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не будет устанавливать «%1»: «%2» распаковывается в больший объём, чем заявлено.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is shorter than announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» в «%2» короче, чем заявлено.</translation>
     </message>
 </context>
 <context>
@@ -583,70 +583,70 @@
     <name>AddOnInstall</name>
     <message>
         <source>%1 was installed from an archive already. Uninstall it first, so that Trevlin can still put back the files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже установлен из архива. Сначала удалите его, чтобы Trevlin мог вернуть на место файлы, которые он заменил.</translation>
     </message>
     <message>
         <source>Trevlin does not know the folder to install %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не знает, в какую папку установить %1.</translation>
     </message>
     <message>
         <source>Trevlin could not make the folder &quot;%1&quot; to keep the files the add-on replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог создать папку «%1», чтобы сохранить файлы, которые заменяет дополнение.</translation>
     </message>
     <message>
         <source>Trevlin could not keep the record of what %1 changes, so it did not install it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог сохранить запись о том, что изменяет %1, поэтому не стал его устанавливать: %2</translation>
     </message>
     <message>
         <source>Trevlin cannot read what the install of %1 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не может прочитать, что изменила установка %1.</translation>
     </message>
     <message>
         <source>Trevlin could not remove &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог удалить «%1».</translation>
     </message>
     <message>
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог вернуть на место собственный liblist.gam игры: %1</translation>
     </message>
 </context>
 <context>
     <name>AddOnSetup</name>
     <message>
         <source>the file would not read back as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>файл не прочитается обратно в том виде, в каком записан.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the game folder &quot;%2&quot;: the game loads only a library inside it. Put the add-on&apos;s files into the game folder first.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» лежит вне папки игры «%2»: игра загружает только библиотеку внутри неё. Сначала поместите файлы дополнения в папку игры.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не файл.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be written into liblist.gam: it holds a character that the game&apos;s 8-bit files cannot hold, or a quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя «%1» нельзя записать в liblist.gam: оно содержит кавычку или символ, который не может храниться в 8-битных файлах игры.</translation>
     </message>
     <message>
         <source>no game library is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>не выбрана игровая библиотека.</translation>
     </message>
     <message>
         <source>a library&apos;s name cannot be written into liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>имя библиотеки нельзя записать в liblist.gam.</translation>
     </message>
     <message>
         <source>the folder holds no &quot;%1&quot;, the game&apos;s own descriptor.</source>
-        <translation type="unfinished"></translation>
+        <translation>в папке нет «%1» — собственного файла описания игры.</translation>
     </message>
     <message>
         <source>The folder holds none of the game&apos;s own libraries (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке нет ни одной собственной библиотеки игры (%1).</translation>
     </message>
     <message>
         <source>The folder holds no liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке нет liblist.gam.</translation>
     </message>
 </context>
 <context>
@@ -802,75 +802,75 @@
     <name>ArchiveInstall</name>
     <message>
         <source>Install An Add-on From Its Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить дополнение из архива</translation>
     </message>
     <message>
         <source>Add-on archives (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Архивы дополнений (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не установлено.</translation>
     </message>
     <message>
         <source>Trevlin puts the files of &quot;%1&quot; into the game&apos;s folders, all of them or none. Every game file it replaces is kept first, so that Uninstall can put it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin помещает файлы из «%1» в папки игры — все или ни одного. Каждый заменяемый файл игры сначала сохраняется, чтобы при удалении дополнения его можно было вернуть на место.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дополнение:</translation>
     </message>
     <message>
         <source>The Counter-Strike folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка Counter-Strike (%1)</translation>
     </message>
     <message>
         <source>The Half-Life folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка Half-Life (%1)</translation>
     </message>
     <message>
         <source>Install &amp;into:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Куда установить:</translation>
     </message>
     <message>
         <source>&amp;Leave out the archive&apos;s top folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пропустить верхнюю папку архива «%1»</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>Goes to, below that folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Куда (внутри этой папки)</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>The archive&apos;s files and where each will go</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы архива и куда попадёт каждый из них</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Установить</translation>
     </message>
     <message>
         <source>(replaces the file there, which is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(заменит имеющийся файл, который будет сохранён)</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">Не удалось создать рабочую папку в %1: %2</translation>
+        <translation>Не удалось создать рабочую папку в %1: %2</translation>
     </message>
     <message>
         <source>Nothing was installed; the game&apos;s folders are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не установлено; папки игры остались прежними.</translation>
     </message>
     <message>
         <source>%1 is installed: %2 files added, %3 replaced (kept for Uninstall).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 установлен. Добавлено файлов: %2, заменено: %3 (прежние сохранены на случай удаления).</translation>
     </message>
 </context>
 <context>
@@ -1413,11 +1413,11 @@ Keep a copy of it now as &quot;%2&quot;?</source>
     </message>
     <message>
         <source>Keep a copy of it as &quot;%1&quot; that starts the game&apos;s own library (%2) instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместо этого сохранить его копию как «%1», запускающую собственную библиотеку игры (%2)?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог записать «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -1494,59 +1494,59 @@ Keep a copy of it now as &quot;%2&quot;?</source>
     <name>FileCommit</name>
     <message>
         <source>%1 is not below the folders the files go to</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 лежит не внутри папок, куда помещаются файлы</translation>
     </message>
     <message>
         <source>The folder %1 is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки %1 нет</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 указан дважды</translation>
     </message>
     <message>
         <source>%1 and %2 differ only in letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2 различаются только регистром букв</translation>
     </message>
     <message>
         <source>%1 is to be a file and a folder at once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 должен быть одновременно файлом и папкой</translation>
     </message>
     <message>
         <source>%1 has the name of the copy put beside another file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 носит имя копии, которая кладётся рядом с другим файлом</translation>
     </message>
     <message>
         <source>%1 is a link that leads outside %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ссылка, ведущая за пределы %2</translation>
     </message>
     <message>
         <source>%1 is a file where a folder must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — файл там, где должна быть папка</translation>
     </message>
     <message>
         <source>%1 is a folder where a file must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — папка там, где должен быть файл</translation>
     </message>
     <message>
         <source>These files could not be put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти файлы не удалось вернуть на место: %1</translation>
     </message>
     <message>
         <source>The folder for %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать папку для %1</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>The earlier %1 could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить прежний %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось заменить %1</translation>
     </message>
 </context>
 <context>
@@ -1599,11 +1599,11 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>Counter-Strike was started through Steam with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен через Steam с %1: %2</translation>
     </message>
     <message>
         <source>Counter-Strike was started through Steam without bots: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен через Steam без ботов: %1</translation>
     </message>
 </context>
 <context>
@@ -1649,15 +1649,15 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>There is not enough free space in %1 to put %2 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 недостаточно свободного места, чтобы установить %2</translation>
     </message>
     <message>
         <source>The update would stage more than its limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление заняло бы в рабочей папке больше своего предела в %1 байт</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить подпись %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1679,55 +1679,55 @@ The game folder still holds its previous liblist.gam.</source>
     <name>ListSignature</name>
     <message>
         <source>The list&apos;s signature is damaged: it is not a minisign signature file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись списка повреждена: это не файл подписи minisign.</translation>
     </message>
     <message>
         <source>This program trusts no signing key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта программа не доверяет ни одному ключу подписи.</translation>
     </message>
     <message>
         <source>The signing key this program trusts is not a minisign public key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ подписи, которому доверяет эта программа, — не открытый ключ minisign.</translation>
     </message>
     <message>
         <source>The signature cannot be checked: the cryptography library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись нельзя проверить: криптографическая библиотека не запустилась.</translation>
     </message>
     <message>
         <source>The list has no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>У списка нет подписи.</translation>
     </message>
     <message>
         <source>The list&apos;s signature has no trusted comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>В подписи списка нет доверенного комментария.</translation>
     </message>
     <message>
         <source>The list was signed with another key (%1) than the one this program trusts (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Список подписан другим ключом (%1), а не тем, которому доверяет эта программа (%2).</translation>
     </message>
     <message>
         <source>The list does not match its signature: it was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список не соответствует своей подписи: его изменили после подписания.</translation>
     </message>
     <message>
         <source>The trusted comment of the list&apos;s signature was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доверенный комментарий подписи списка изменили после подписания.</translation>
     </message>
     <message>
         <source>Its signature carries no time (&quot;timestamp:&quot; in its trusted comment), so it cannot be told from an older list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его подпись не содержит времени («timestamp:» в доверенном комментарии), поэтому его нельзя отличить от более старого списка.</translation>
     </message>
     <message>
         <source>It was signed on %1, before the one taken last (signed on %2): the server must not take you back to older files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Он подписан %1, раньше последнего принятого (подписан %2): сервер не должен возвращать вас к более старым файлам.</translation>
     </message>
     <message>
         <source>%1 is refused. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Список %1 отклонён. %2</translation>
     </message>
     <message>
         <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список файлов %1 отклонён: в записи %2 нет строки «sha256:», а подписанный список должен давать хеш каждого файла.</translation>
     </message>
 </context>
 <context>
@@ -1925,11 +1925,11 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>%1 is set up: %2 starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 настроен: его запускает %2.</translation>
     </message>
     <message>
         <source>Started through Steam: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Запущено через Steam: %1</translation>
     </message>
 </context>
 <context>
@@ -2147,11 +2147,11 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>%1 has no Windows game library: on Windows the game starts without its bots</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 нет игровой библиотеки для Windows: в Windows игра запустится без его ботов</translation>
     </message>
     <message>
         <source>%1 has no Linux game library: on Linux the game starts without its bots; Wine runs the Windows one</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 нет игровой библиотеки для Linux: в Linux игра запустится без его ботов; библиотеку для Windows запускает Wine</translation>
     </message>
 </context>
 <context>
@@ -2514,150 +2514,150 @@ The game folder still holds its previous liblist.gam.</source>
     <name>SetUpAddOn</name>
     <message>
         <source>Set Up An Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Настроить дополнение</translation>
     </message>
     <message>
         <source>Choose the add-on and the game library it brings, for the Windows game, the Linux game or both. Trevlin writes the add-on&apos;s liblist.gam from the game&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите дополнение и игровую библиотеку, которую оно приносит, — для игры под Windows, под Linux или для обеих. Trevlin составит liblist.gam дополнения на основе собственного liblist.gam игры.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дополнение:</translation>
     </message>
     <message>
         <source>&amp;Windows library:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Библиотека Windows:</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Об&amp;зор…</translation>
     </message>
     <message>
         <source>Browse for the Windows library</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать библиотеку Windows</translation>
     </message>
     <message>
         <source>&amp;Linux library:</source>
-        <translation type="unfinished"></translation>
+        <translation>Б&amp;иблиотека Linux:</translation>
     </message>
     <message>
         <source>Br&amp;owse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзо&amp;р…</translation>
     </message>
     <message>
         <source>Browse for the Linux library</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать библиотеку Linux</translation>
     </message>
     <message>
         <source>&amp;Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настроить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Нет</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>No game library of an add-on was found in the game folder: put the add-on&apos;s files into it, or choose its library with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке игры не найдено игровой библиотеки дополнения: поместите в неё файлы дополнения или выберите его библиотеку кнопкой «Обзор».</translation>
     </message>
     <message>
         <source>The game folder is large: only its first %1 entries were searched; choose a library deeper down with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка игры велика: просмотрены только первые %1 элементов; библиотеку, лежащую глубже, выберите кнопкой «Обзор».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no game library: the Windows game loads a .dll, the Linux game a .so.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не игровая библиотека: игра для Windows загружает .dll, игра для Linux — .so.</translation>
     </message>
     <message>
         <source>Choose the Windows game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите игровую библиотеку для Windows</translation>
     </message>
     <message>
         <source>Choose the Linux game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите игровую библиотеку для Linux</translation>
     </message>
     <message>
         <source>Windows game libraries (*.dll)</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровые библиотеки Windows (*.dll)</translation>
     </message>
     <message>
         <source>Linux game libraries (*.so)</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровые библиотеки Linux (*.so)</translation>
     </message>
     <message>
         <source>Choose the Windows game library, the Linux game library or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите игровую библиотеку для Windows, для Linux или обе.</translation>
     </message>
     <message>
         <source>The game folder holds &quot;%1&quot; already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>В папке игры уже есть «%1». Заменить его?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin не смог записать «%1»: %2</translation>
     </message>
     <message>
         <source>%1 is set up. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 настроен. %2.</translation>
     </message>
 </context>
 <context>
     <name>SetUpEntries</name>
     <message>
         <source>Set &amp;Up An Add-on…</source>
-        <translation type="unfinished"></translation>
+        <translation>Настроить д&amp;ополнение…</translation>
     </message>
     <message>
         <source>&amp;Install An Add-on From Its Archive…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Установить дополнение из архива…</translation>
     </message>
     <message>
         <source>Start the game &amp;directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить игру на&amp;прямую</translation>
     </message>
     <message>
         <source>Please select your Half-Life\Counter-Strike directory under the File -&gt; Select Directory menu</source>
-        <translation type="unfinished">Пожалуйста, выберите папку Half-Life\Counter-Strike в меню Файл -&gt; Выбрать папку</translation>
+        <translation>Пожалуйста, выберите папку Half-Life\Counter-Strike в меню Файл -&gt; Выбрать папку</translation>
     </message>
     <message>
         <source>An add-on is set up from the game&apos;s own liblist.gam, and the folder &quot;%1&quot; holds none that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дополнение настраивается на основе собственного liblist.gam игры, а в папке «%1» нет такого файла, который можно прочитать.</translation>
     </message>
     <message>
         <source>%1 is not set up in this game folder: right-click it, or choose File -&gt; Set Up An Add-on…, to set it up from its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не настроен в этой папке игры: щёлкните его правой кнопкой мыши или выберите Файл -&gt; Настроить дополнение…, чтобы настроить его по его файлам.</translation>
     </message>
     <message>
         <source>Set &amp;Up %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настроить %1…</translation>
     </message>
     <message>
         <source>U&amp;ninstall %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить %1…</translation>
     </message>
     <message>
         <source>Only an add-on installed from its archive through Trevlin can be uninstalled here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здесь можно удалить только дополнение, установленное из архива через Trevlin.</translation>
     </message>
     <message>
         <source>Uninstall %1? Trevlin removes the files its install added and puts back the game files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1? Trevlin удалит файлы, добавленные его установкой, и вернёт на место заменённые ею файлы игры.</translation>
     </message>
     <message>
         <source>%1 is not uninstalled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не удалён: %2</translation>
     </message>
     <message>
         <source>%1 is uninstalled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 удалён.</translation>
     </message>
     <message>
         <source>These files changed since the install and are left as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти файлы изменились после установки и оставлены как есть:</translation>
     </message>
 </context>
 <context>
@@ -2761,35 +2761,35 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation type="unfinished">Не удалось загрузить сетевой модуль trevlin_network из %1: %2</translation>
+        <translation>Не удалось загрузить сетевой модуль trevlin_network из %1: %2</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ч %2 мин</translation>
     </message>
     <message>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>not signed</source>
-        <translation type="unfinished"></translation>
+        <translation>не подписано</translation>
     </message>
     <message>
         <source>%p% at %1/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%, %1/с</translation>
     </message>
     <message>
         <source>%p% at %1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%, %1/с, осталось %2</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>%p%, %1 left in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%p%, всего осталось %1</translation>
     </message>
 </context>
 <context>
@@ -2872,30 +2872,30 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>The server announced two different lengths for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер сообщил два разных размера для %1</translation>
     </message>
     <message>
         <source>There is not enough free space in %1 for %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 недостаточно свободного места для %2 байт</translation>
     </message>
 </context>
 <context>
     <name>UpdateJob</name>
     <message>
         <source>The update of %1 took longer than %2 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление %1 длилось дольше %2 мин. и было остановлено</translation>
     </message>
     <message>
         <source>The whole update took longer than %1 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё обновление длилось дольше %1 мин. и было остановлено</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">Не удалось создать рабочую папку в %1: %2</translation>
+        <translation>Не удалось создать рабочую папку в %1: %2</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить подпись %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2950,11 +2950,11 @@ The game folder still holds its previous liblist.gam.</source>
     </message>
     <message>
         <source>a sha256 hash not written as &quot;sha256:&quot; and 64 hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>хеш SHA-256, записанный не как «sha256:» и 64 шестнадцатеричные цифры</translation>
     </message>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
-        <translation type="unfinished"></translation>
+        <translation>нет хеша SHA-256, а подписанный список даёт его для каждого файла</translation>
     </message>
 </context>
 <context>
