@@ -313,83 +313,83 @@
     <name>AddOnArchive</name>
     <message>
         <source>an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>einen absoluten Pfad</translation>
     </message>
     <message>
         <source>Trevlin could not open &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte „%1“ nicht öffnen: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an archive Trevlin can read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Archiv, das Trevlin lesen kann: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its entry &quot;%2&quot; is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin installiert „%1“ nicht: Sein Eintrag „%2“ hat %3.</translation>
     </message>
     <message>
         <source>an empty name</source>
-        <translation type="unfinished">einen leeren Namen</translation>
+        <translation>einen leeren Namen</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>die Form einer Verknüpfung</translation>
     </message>
     <message>
         <source>a device file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Form einer Gerätedatei</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Verschlüsselung</translation>
     </message>
     <message>
         <source>inside a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>seinen Platz in einem Ordner, den das Archiv auch als Datei enthält</translation>
     </message>
     <message>
         <source>a folder that the archive also holds as a file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Form eines Ordners, den das Archiv auch als Datei enthält</translation>
     </message>
     <message>
         <source>a file that the archive also holds as a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>die Form einer Datei, die das Archiv auch als Ordner enthält</translation>
     </message>
     <message>
         <source>there twice, in the same or another letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>einen zweiten Eintrag mit gleichem Namen, in gleicher oder anderer Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: it holds more than %2 files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin installiert „%1“ nicht: Es enthält mehr als %2 Dateien.</translation>
     </message>
     <message>
         <source>announced as %1, more than the %2 a file may take</source>
-        <translation type="unfinished"></translation>
+        <translation>eine angekündigte Größe von %1, mehr als die %2, die eine Datei haben darf</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: its files take more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin installiert „%1“ nicht: Seine Dateien belegen mehr als %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält keine Dateien.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed since Trevlin read it; choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat sich geändert, seit Trevlin es gelesen hat; wählen Sie es erneut.</translation>
     </message>
     <message>
         <source>Trevlin could not unpack &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte „%1“ nicht entpacken: %2</translation>
     </message>
     <message>
         <source>Trevlin will not install &quot;%1&quot;: &quot;%2&quot; unpacks to more than it announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin installiert „%1“ nicht: „%2“ entpackt sich zu mehr, als angekündigt war.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; in &quot;%2&quot; is shorter than announced.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in „%2“ ist kürzer als angekündigt.</translation>
     </message>
 </context>
 <context>
@@ -583,70 +583,70 @@
     <name>AddOnInstall</name>
     <message>
         <source>%1 was installed from an archive already. Uninstall it first, so that Trevlin can still put back the files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde bereits aus einem Archiv installiert. Deinstallieren Sie das Add-on zuerst, damit Trevlin die ersetzten Dateien weiterhin zurücklegen kann.</translation>
     </message>
     <message>
         <source>Trevlin does not know the folder to install %1 into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin kennt den Ordner nicht, in den %1 installiert werden soll.</translation>
     </message>
     <message>
         <source>Trevlin could not make the folder &quot;%1&quot; to keep the files the add-on replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte den Ordner „%1“ nicht anlegen, in dem die Dateien aufbewahrt werden, die das Add-on ersetzt.</translation>
     </message>
     <message>
         <source>Trevlin could not keep the record of what %1 changes, so it did not install it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte die Aufzeichnung dessen, was %1 ändert, nicht speichern und hat das Add-on daher nicht installiert: %2</translation>
     </message>
     <message>
         <source>Trevlin cannot read what the install of %1 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin kann nicht lesen, was die Installation von %1 geändert hat.</translation>
     </message>
     <message>
         <source>Trevlin could not remove &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte „%1“ nicht entfernen.</translation>
     </message>
     <message>
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte die eigene liblist.gam des Spiels nicht zurücklegen: %1</translation>
     </message>
 </context>
 <context>
     <name>AddOnSetup</name>
     <message>
         <source>the file would not read back as written.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ließe sich nicht so zurücklesen, wie sie geschrieben wurde.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; lies outside the game folder &quot;%2&quot;: the game loads only a library inside it. Put the add-on&apos;s files into the game folder first.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ liegt außerhalb des Spielordners „%2“: Das Spiel lädt nur eine Bibliothek darin. Legen Sie die Dateien des Add-ons zuerst in den Spielordner.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Datei.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be written into liblist.gam: it holds a character that the game&apos;s 8-bit files cannot hold, or a quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name „%1“ kann nicht in liblist.gam geschrieben werden: Er enthält ein Zeichen, das die 8-Bit-Dateien des Spiels nicht aufnehmen können, oder ein Anführungszeichen.</translation>
     </message>
     <message>
         <source>no game library is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Spielbibliothek gewählt.</translation>
     </message>
     <message>
         <source>a library&apos;s name cannot be written into liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name einer Bibliothek kann nicht in liblist.gam geschrieben werden.</translation>
     </message>
     <message>
         <source>the folder holds no &quot;%1&quot;, the game&apos;s own descriptor.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner enthält keine „%1“, die eigene Beschreibungsdatei des Spiels.</translation>
     </message>
     <message>
         <source>The folder holds none of the game&apos;s own libraries (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner enthält keine der eigenen Bibliotheken des Spiels (%1).</translation>
     </message>
     <message>
         <source>The folder holds no liblist.gam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner enthält keine liblist.gam.</translation>
     </message>
 </context>
 <context>
@@ -802,75 +802,75 @@
     <name>ArchiveInstall</name>
     <message>
         <source>Install An Add-on From Its Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on aus seinem Archiv installieren</translation>
     </message>
     <message>
         <source>Add-on archives (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on-Archive (*.zip *.7z *.tar.gz *.tgz *.tar.bz2 *.tar.xz *.rar);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts installiert.</translation>
     </message>
     <message>
         <source>Trevlin puts the files of &quot;%1&quot; into the game&apos;s folders, all of them or none. Every game file it replaces is kept first, so that Uninstall can put it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin legt die Dateien von „%1“ in die Ordner des Spiels, alle oder keine. Jede Spieldatei, die es ersetzt, wird zuerst aufbewahrt, damit das Deinstallieren sie zurücklegen kann.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add-on:</translation>
     </message>
     <message>
         <source>The Counter-Strike folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Counter-Strike-Ordner (%1)</translation>
     </message>
     <message>
         <source>The Half-Life folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Half-Life-Ordner (%1)</translation>
     </message>
     <message>
         <source>Install &amp;into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren &amp;nach:</translation>
     </message>
     <message>
         <source>&amp;Leave out the archive&apos;s top folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Den obersten Ordner „%1“ des Archivs &amp;weglassen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Goes to, below that folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel, unterhalb dieses Ordners</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>The archive&apos;s files and where each will go</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien des Archivs und wohin jede kommt</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Installieren</translation>
     </message>
     <message>
         <source>(replaces the file there, which is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ersetzt die dortige Datei, die aufbewahrt wird)</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">In %1 konnte kein Arbeitsordner angelegt werden: %2</translation>
+        <translation>In %1 konnte kein Arbeitsordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>Nothing was installed; the game&apos;s folders are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts installiert; die Ordner des Spiels sind unverändert.</translation>
     </message>
     <message>
         <source>%1 is installed: %2 files added, %3 replaced (kept for Uninstall).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist installiert: %2 Dateien hinzugefügt, %3 ersetzt (für das Deinstallieren aufbewahrt).</translation>
     </message>
 </context>
 <context>
@@ -1413,11 +1413,11 @@ Jetzt eine Kopie als „%2“ anlegen?</translation>
     </message>
     <message>
         <source>Keep a copy of it as &quot;%1&quot; that starts the game&apos;s own library (%2) instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen eine Kopie davon als „%1“ anlegen, die die eigene Bibliothek des Spiels (%2) startet?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte „%1“ nicht schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -1494,59 +1494,59 @@ Jetzt eine Kopie als „%2“ anlegen?</translation>
     <name>FileCommit</name>
     <message>
         <source>%1 is not below the folders the files go to</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht unterhalb der Ordner, in die die Dateien kommen</translation>
     </message>
     <message>
         <source>The folder %1 is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 ist nicht vorhanden</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zweimal genannt</translation>
     </message>
     <message>
         <source>%1 and %2 differ only in letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 unterscheiden sich nur in der Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>%1 is to be a file and a folder at once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 soll zugleich eine Datei und ein Ordner sein</translation>
     </message>
     <message>
         <source>%1 has the name of the copy put beside another file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trägt den Namen der Kopie, die neben eine andere Datei gelegt wird</translation>
     </message>
     <message>
         <source>%1 is a link that leads outside %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Verknüpfung, die aus %2 hinausführt</translation>
     </message>
     <message>
         <source>%1 is a file where a folder must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei, wo ein Ordner sein muss</translation>
     </message>
     <message>
         <source>%1 is a folder where a file must be</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, wo eine Datei sein muss</translation>
     </message>
     <message>
         <source>These files could not be put back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht zurückgelegt werden: %1</translation>
     </message>
     <message>
         <source>The folder for %1 could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The earlier %1 could not be kept: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherige Datei %1 konnte nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ersetzt werden</translation>
     </message>
 </context>
 <context>
@@ -1599,11 +1599,11 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>Counter-Strike was started through Steam with %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike wurde über Steam mit %1 gestartet: %2</translation>
     </message>
     <message>
         <source>Counter-Strike was started through Steam without bots: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike wurde über Steam ohne Bots gestartet: %1</translation>
     </message>
 </context>
 <context>
@@ -1649,15 +1649,15 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>There is not enough free space in %1 to put %2 in place</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 ist nicht genug freier Platz, um %2 zu installieren</translation>
     </message>
     <message>
         <source>The update would stage more than its limit of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktualisierung würde mehr als ihre Grenze von %1 Bytes zwischenspeichern</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur von %1 konnte nicht abgerufen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1679,55 +1679,55 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     <name>ListSignature</name>
     <message>
         <source>The list&apos;s signature is damaged: it is not a minisign signature file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur der Liste ist beschädigt: Sie ist keine minisign-Signaturdatei.</translation>
     </message>
     <message>
         <source>This program trusts no signing key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm vertraut keinem Signaturschlüssel.</translation>
     </message>
     <message>
         <source>The signing key this program trusts is not a minisign public key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Signaturschlüssel, dem dieses Programm vertraut, ist kein öffentlicher minisign-Schlüssel.</translation>
     </message>
     <message>
         <source>The signature cannot be checked: the cryptography library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur kann nicht geprüft werden: Die Kryptografiebibliothek ist nicht gestartet.</translation>
     </message>
     <message>
         <source>The list has no signature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste hat keine Signatur.</translation>
     </message>
     <message>
         <source>The list&apos;s signature has no trusted comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur der Liste hat keinen vertrauenswürdigen Kommentar.</translation>
     </message>
     <message>
         <source>The list was signed with another key (%1) than the one this program trusts (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde mit einem anderen Schlüssel (%1) signiert als dem, dem dieses Programm vertraut (%2).</translation>
     </message>
     <message>
         <source>The list does not match its signature: it was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste passt nicht zu ihrer Signatur: Sie wurde nach dem Signieren geändert.</translation>
     </message>
     <message>
         <source>The trusted comment of the list&apos;s signature was changed after it was signed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vertrauenswürdige Kommentar der Signatur der Liste wurde nach dem Signieren geändert.</translation>
     </message>
     <message>
         <source>Its signature carries no time (&quot;timestamp:&quot; in its trusted comment), so it cannot be told from an older list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Signatur trägt keine Zeit („timestamp:“ in ihrem vertrauenswürdigen Kommentar), daher lässt sie sich nicht von einer älteren Liste unterscheiden.</translation>
     </message>
     <message>
         <source>It was signed on %1, before the one taken last (signed on %2): the server must not take you back to older files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde am %1 signiert, also vor der zuletzt übernommenen (signiert am %2): Der Server darf Sie nicht auf ältere Dateien zurückführen.</translation>
     </message>
     <message>
         <source>%1 is refused. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird abgelehnt. %2</translation>
     </message>
     <message>
         <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateiliste von %1 wird abgelehnt: Der Eintrag von %2 hat keine Zeile „sha256:“, und eine signierte Liste muss den Hash jeder Datei angeben.</translation>
     </message>
 </context>
 <context>
@@ -1925,11 +1925,11 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>%1 is set up: %2 starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eingerichtet und wird über %2 gestartet.</translation>
     </message>
     <message>
         <source>Started through Steam: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Steam gestartet: %1</translation>
     </message>
 </context>
 <context>
@@ -2147,11 +2147,11 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>%1 has no Windows game library: on Windows the game starts without its bots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Windows-Spielbibliothek: Unter Windows startet das Spiel ohne dessen Bots</translation>
     </message>
     <message>
         <source>%1 has no Linux game library: on Linux the game starts without its bots; Wine runs the Windows one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Linux-Spielbibliothek: Unter Linux startet das Spiel ohne dessen Bots; Wine führt die Windows-Bibliothek aus</translation>
     </message>
 </context>
 <context>
@@ -2514,150 +2514,150 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     <name>SetUpAddOn</name>
     <message>
         <source>Set Up An Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on einrichten</translation>
     </message>
     <message>
         <source>Choose the add-on and the game library it brings, for the Windows game, the Linux game or both. Trevlin writes the add-on&apos;s liblist.gam from the game&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Add-on und die Spielbibliothek, die es mitbringt, für das Windows-Spiel, das Linux-Spiel oder beide. Trevlin schreibt die liblist.gam des Add-ons auf Grundlage der des Spiels.</translation>
     </message>
     <message>
         <source>&amp;Add-on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add-on:</translation>
     </message>
     <message>
         <source>&amp;Windows library:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows-Bibliothek:</translation>
     </message>
     <message>
         <source>B&amp;rowse…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen…</translation>
     </message>
     <message>
         <source>Browse for the Windows library</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Windows-Bibliothek suchen</translation>
     </message>
     <message>
         <source>&amp;Linux library:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linux-Bibliothek:</translation>
     </message>
     <message>
         <source>Br&amp;owse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;rchsuchen…</translation>
     </message>
     <message>
         <source>Browse for the Linux library</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Linux-Bibliothek suchen</translation>
     </message>
     <message>
         <source>&amp;Set Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrichten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>No game library of an add-on was found in the game folder: put the add-on&apos;s files into it, or choose its library with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Spielordner wurde keine Spielbibliothek eines Add-ons gefunden: Legen Sie die Dateien des Add-ons hinein oder wählen Sie seine Bibliothek mit „Durchsuchen“.</translation>
     </message>
     <message>
         <source>The game folder is large: only its first %1 entries were searched; choose a library deeper down with Browse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielordner ist groß: Nur seine ersten %1 Einträge wurden durchsucht; wählen Sie eine tiefer liegende Bibliothek mit „Durchsuchen“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no game library: the Windows game loads a .dll, the Linux game a .so.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Spielbibliothek: Das Windows-Spiel lädt eine .dll, das Linux-Spiel eine .so.</translation>
     </message>
     <message>
         <source>Choose the Windows game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Spielbibliothek wählen</translation>
     </message>
     <message>
         <source>Choose the Linux game library</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux-Spielbibliothek wählen</translation>
     </message>
     <message>
         <source>Windows game libraries (*.dll)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Spielbibliotheken (*.dll)</translation>
     </message>
     <message>
         <source>Linux game libraries (*.so)</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux-Spielbibliotheken (*.so)</translation>
     </message>
     <message>
         <source>Choose the Windows game library, the Linux game library or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Windows-Spielbibliothek, die Linux-Spielbibliothek oder beide.</translation>
     </message>
     <message>
         <source>The game folder holds &quot;%1&quot; already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielordner enthält bereits „%1“. Ersetzen?</translation>
     </message>
     <message>
         <source>Trevlin could not write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trevlin konnte „%1“ nicht schreiben: %2</translation>
     </message>
     <message>
         <source>%1 is set up. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eingerichtet. %2.</translation>
     </message>
 </context>
 <context>
     <name>SetUpEntries</name>
     <message>
         <source>Set &amp;Up An Add-on…</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on &amp;einrichten…</translation>
     </message>
     <message>
         <source>&amp;Install An Add-on From Its Archive…</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on aus seinem &amp;Archiv installieren…</translation>
     </message>
     <message>
         <source>Start the game &amp;directly</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;direkt starten</translation>
     </message>
     <message>
         <source>Please select your Half-Life\Counter-Strike directory under the File -&gt; Select Directory menu</source>
-        <translation type="unfinished">Bitte wählen Sie Ihr Half-Life\Counter-Strike-Verzeichnis über das Menü Datei -&gt; Verzeichnis wählen</translation>
+        <translation>Bitte wählen Sie Ihr Half-Life\Counter-Strike-Verzeichnis über das Menü Datei -&gt; Verzeichnis wählen</translation>
     </message>
     <message>
         <source>An add-on is set up from the game&apos;s own liblist.gam, and the folder &quot;%1&quot; holds none that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Add-on wird aus der eigenen liblist.gam des Spiels eingerichtet, und der Ordner „%1“ enthält keine lesbare.</translation>
     </message>
     <message>
         <source>%1 is not set up in this game folder: right-click it, or choose File -&gt; Set Up An Add-on…, to set it up from its files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in diesem Spielordner nicht eingerichtet: Klicken Sie mit der rechten Maustaste darauf oder wählen Sie Datei -&gt; Add-on einrichten…, um das Add-on aus seinen Dateien einzurichten.</translation>
     </message>
     <message>
         <source>Set &amp;Up %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;einrichten…</translation>
     </message>
     <message>
         <source>U&amp;ninstall %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;deinstallieren…</translation>
     </message>
     <message>
         <source>Only an add-on installed from its archive through Trevlin can be uninstalled here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Add-on, das über Trevlin aus seinem Archiv installiert wurde, lässt sich hier deinstallieren.</translation>
     </message>
     <message>
         <source>Uninstall %1? Trevlin removes the files its install added and puts back the game files it replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deinstallieren? Trevlin entfernt die Dateien, die bei der Installation hinzugekommen sind, und legt die Spieldateien zurück, die sie ersetzt hat.</translation>
     </message>
     <message>
         <source>%1 is not uninstalled: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht deinstalliert: %2</translation>
     </message>
     <message>
         <source>%1 is uninstalled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist deinstalliert.</translation>
     </message>
     <message>
         <source>These files changed since the install and are left as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien wurden seit der Installation geändert und bleiben, wie sie sind:</translation>
     </message>
 </context>
 <context>
@@ -2761,35 +2761,35 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation type="unfinished">Das Netzwerkmodul trevlin_network konnte nicht aus %1 geladen werden: %2</translation>
+        <translation>Das Netzwerkmodul trevlin_network konnte nicht aus %1 geladen werden: %2</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
     <message>
         <source>not signed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht signiert</translation>
     </message>
     <message>
         <source>%p% at %1/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%p % bei %1/s</translation>
     </message>
     <message>
         <source>%p% at %1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%p % bei %1/s, noch %2</translation>
     </message>
     <message>
         <source>%p%</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %</translation>
     </message>
     <message>
         <source>%p%, %1 left in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%p %, insgesamt noch %1</translation>
     </message>
 </context>
 <context>
@@ -2872,30 +2872,30 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>The server announced two different lengths for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat für %1 zwei verschiedene Längen angekündigt</translation>
     </message>
     <message>
         <source>There is not enough free space in %1 for %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 ist nicht genug freier Platz für %2 Bytes</translation>
     </message>
 </context>
 <context>
     <name>UpdateJob</name>
     <message>
         <source>The update of %1 took longer than %2 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aktualisierung von %1 hat länger als %2 Minuten gedauert und wurde abgebrochen</translation>
     </message>
     <message>
         <source>The whole update took longer than %1 minutes and was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Aktualisierung hat länger als %1 Minuten gedauert und wurde abgebrochen</translation>
     </message>
     <message>
         <source>No staging folder could be made in %1: %2</source>
-        <translation type="unfinished">In %1 konnte kein Arbeitsordner angelegt werden: %2</translation>
+        <translation>In %1 konnte kein Arbeitsordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>The signature of %1 could not be fetched: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur von %1 konnte nicht abgerufen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2950,11 +2950,11 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     </message>
     <message>
         <source>a sha256 hash not written as &quot;sha256:&quot; and 64 hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>einen SHA-256-Hash, der nicht als „sha256:“ mit 64 Hexadezimalziffern geschrieben ist</translation>
     </message>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
-        <translation type="unfinished"></translation>
+        <translation>keinen SHA-256-Hash, den eine signierte Liste für jede Datei angibt</translation>
     </message>
 </context>
 <context>
