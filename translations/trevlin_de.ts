@@ -829,7 +829,7 @@
         <translation>Der Half-Life-Ordner (%1)</translation>
     </message>
     <message>
-        <source>Install &amp;into:</source>
+        <source>Install i&amp;nto:</source>
         <translation>Installieren &amp;nach:</translation>
     </message>
     <message>

@@ -829,7 +829,7 @@
         <translation>A pasta do Half-Life (%1)</translation>
     </message>
     <message>
-        <source>Install &amp;into:</source>
+        <source>Install i&amp;nto:</source>
         <translation>Instalar &amp;em:</translation>
     </message>
     <message>

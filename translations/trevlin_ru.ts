@@ -829,7 +829,7 @@
         <translation>Папка Half-Life (%1)</translation>
     </message>
     <message>
-        <source>Install &amp;into:</source>
+        <source>Install i&amp;nto:</source>
         <translation>&amp;Куда установить:</translation>
     </message>
     <message>

@@ -133,7 +133,7 @@ ArchiveInstall::ArchiveInstall(const QString &archivePath, const AddOnArchive::L
                       int(AddOnInstall::Root::Game));
     m_target->addItem(tr("The Half-Life folder (%1)").arg(QDir::toNativeSeparators(folders.halfLife)),
                       int(AddOnInstall::Root::HalfLife));
-    form->addRow(tr("Install &into:"), m_target);
+    form->addRow(tr("Install i&nto:"), m_target);
     layout->addLayout(form);
 
     const AddOnInstall::Placement guessed = AddOnInstall::guess(listing.files, folders);

@@ -1,5 +1,7 @@
+#include "ArchiveInstall.h"
 #include "MainScreenHarness.h"
 #include "RosterAddOn.h"
+#include "SetUpAddOn.h"
 #include "Translations.h"
 #include "roster/EditorControls.h"
 
@@ -232,6 +234,20 @@ private Q_SLOTS:
              [](Harness &h) { return h.press(u"config"_s), h.openFrom(u"ConfigScreen"_s, u"Command3"_s, u"MotdScreen"_s); }},
             {u"AboutScreen"_s, [](Harness &h) { return h.press(u"about"_s), h.opened(u"AboutScreen"_s); }},
             {u"Update"_s, [](Harness &h) { return h.press(u"updAll"_s), h.opened(u"Update"_s); }},
+            {u"SetUpAddOn"_s,
+             [](Harness &h) {
+                 h.opened<QAction>(u"setUpAddOnAction"_s)->trigger();
+                 return h.window->findChild<SetUpAddOn *>();
+             }},
+            {u"ArchiveInstall"_s,
+             [](Harness &h) {
+                 const AddOnArchive::Listing listing{
+                     {{u"RamBot 1.6/dlls/rambot.dll"_s, 10}, {u"RamBot 1.6/rambot.cfg"_s, 5}}, {}};
+                 auto *dialog = new ArchiveInstall(h.game.halfLifeDir() + u"/RamBot 1.6.zip"_s, listing,
+                                                   {h.game.halfLifeDir(), h.game.gameDir()}, h.window.get());
+                 dialog->show();
+                 return dialog;
+             }},
         };
         // Each add-on's editor, with the options it shows.
         for (const int button : {1, 2, 5, 6, 7, 8, 10, 11, 12, 13, 14}) {
