@@ -2791,6 +2791,10 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
         <source>%p%, %1 left in all</source>
         <translation>%p %, insgesamt noch %1</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateClient</name>

@@ -2791,6 +2791,10 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
         <source>%p%, %1 left in all</source>
         <translation>%p%, faltam %1 no total</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
 </context>
 <context>
     <name>UpdateClient</name>

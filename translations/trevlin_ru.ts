@@ -2791,6 +2791,10 @@ The game folder still holds its previous liblist.gam.</source>
         <source>%p%, %1 left in all</source>
         <translation>%p%, всего осталось %1</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>н/д</translation>
+    </message>
 </context>
 <context>
     <name>UpdateClient</name>

@@ -169,8 +169,14 @@ void Update::showRow(QTreeWidgetItem *row, int index) const
     const QString &key = m_session.updateNames()[index];
     const QString installed
         = index == 0 ? QString(programVersion) : m_settings.value(AppSettings::Family::InstalledVersion, key);
-    const QString cells[] = {m_job->itemName(index), m_job->serverVersions()[index], installed,
-                             m_settings.value(AppSettings::Family::UpdateDate, key)};
+    // "N/A" is what the settings keep for never; the row says it in the player's language.
+    const auto shown = [](const QString &value, AppSettings::Family family) {
+        return value == AppSettings::defaultValue(family) ? tr("N/A") : value;
+    };
+    const QString cells[] = {m_job->itemName(index), m_job->serverVersions()[index],
+                             shown(installed, AppSettings::Family::InstalledVersion),
+                             shown(m_settings.value(AppSettings::Family::UpdateDate, key),
+                                   AppSettings::Family::UpdateDate)};
     for (int column = 0; column < int(std::size(cells)); ++column)
         row->setText(column, cells[column]);
 }

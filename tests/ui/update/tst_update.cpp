@@ -3,6 +3,7 @@
 #include "LoopbackServer.h"
 #include "MessageAnswerer.h"
 #include "Session.h"
+#include "Translations.h"
 #include "Update.h"
 #include "UpdateClient.h"
 #include "UpdateFixture.h"
@@ -154,6 +155,15 @@ private Q_SLOTS:
         QCOMPARE(log->count(), 1);
         QVERIFY2(log->item(0)->text().contains(u"404"_s), qPrintable(log->item(0)->text()));
         QVERIFY(log->visualItemRect(log->item(0)).width() <= log->viewport()->width());
+    }
+
+    // The rows say "never" in the player's language; the settings keep the value the files have always had.
+    void neverIsSaidInTheLanguage()
+    {
+        const Translations german(u"de"_s);
+        open();
+        QCOMPARE(rows()[11], u"BobaBot||k. A.|k. A."_s);
+        QCOMPARE(m_settings->value(AppSettings::Family::InstalledVersion, pad(u"BobaBot"_s)), u"N/A"_s);
     }
 
     void rowsAndMarks()
