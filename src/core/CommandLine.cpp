@@ -31,7 +31,6 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                       tr("code"));
     parser.addOptions({help, version, gameDir, launch, noAnimations, language});
 
-    // Without a running application the parser cannot know the program's name.
     // Without a running application the parser cannot know the program's name; with one, it shows the path the
     // program was started by.
     const auto helpText = [&parser, &arguments] {

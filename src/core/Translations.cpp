@@ -37,9 +37,10 @@ QString Translations::choose(const QString &asked, const AppSettings &settings, 
 {
     if (!asked.isEmpty())
         return match(asked);
-    const QString saved = match(settings.value(AppSettings::Key::Language));
-    if (settings.value(AppSettings::Key::Language) != AppSettings::none && !saved.isEmpty())
-        return saved;
+    if (const QString saved = settings.value(AppSettings::Key::Language); saved != AppSettings::none) {
+        if (const QString language = match(saved); !language.isEmpty())
+            return language;
+    }
     for (const QString &desktop : desktopLanguages) {
         const QString language = match(desktop);
         if (!language.isEmpty())
