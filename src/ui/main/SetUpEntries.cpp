@@ -37,17 +37,17 @@ SetUpEntries::SetUpEntries(Session &session, AppSettings &settings, const AddOnC
     , m_window(window)
 {
     fileMenu->addSeparator()->setObjectName(u"setUpSeparator"_s);
-    m_setUp = fileMenu->addAction(tr("Set &Up An Add-on…"));
-    m_setUp->setObjectName(u"setUpAddOnAction"_s);
-    connect(m_setUp, &QAction::triggered, this, [this] { open(); });
-    m_installArchive = fileMenu->addAction(tr("&Install An Add-on From Its Archive…"));
-    m_installArchive->setObjectName(u"installArchiveAction"_s);
-    connect(m_installArchive, &QAction::triggered, this, &SetUpEntries::installFromArchive);
-    m_startDirectly = fileMenu->addAction(tr("Start the game &directly"));
-    m_startDirectly->setObjectName(u"startDirectlyAction"_s);
-    m_startDirectly->setCheckable(true);
-    m_startDirectly->setChecked(startsDirectly());
-    connect(m_startDirectly, &QAction::toggled, this, [this](bool checked) {
+    QAction *setUp = fileMenu->addAction(tr("Set &Up An Add-on…"));
+    setUp->setObjectName(u"setUpAddOnAction"_s);
+    connect(setUp, &QAction::triggered, this, [this] { open(); });
+    QAction *installArchive = fileMenu->addAction(tr("&Install An Add-on From Its Archive…"));
+    installArchive->setObjectName(u"installArchiveAction"_s);
+    connect(installArchive, &QAction::triggered, this, &SetUpEntries::installFromArchive);
+    QAction *startDirectly = fileMenu->addAction(tr("Start the game &directly"));
+    startDirectly->setObjectName(u"startDirectlyAction"_s);
+    startDirectly->setCheckable(true);
+    startDirectly->setChecked(this->startsDirectly());
+    connect(startDirectly, &QAction::toggled, this, [this](bool checked) {
         m_settings.setValue(AppSettings::Key::StartDirectly, checked ? directlyOn : directlyOff);
     });
 

@@ -11,7 +11,6 @@
 
 class AddOnControls;
 class AppSettings;
-class QAction;
 class QMenu;
 class QWidget;
 class Session;
@@ -37,13 +36,11 @@ public:
     std::optional<QString> statusText(const QWidget *control) const;
     bool startsDirectly() const;
 
-    QAction *setUpAction() const { return m_setUp; }
-
 Q_SIGNALS:
     // The game's own descriptor was kept just now: the folder is set up.
     void descriptorKept();
     void addOnSetUp(BotType type);
-    // An add-on was installed from its archive or uninstalled: which add-ons the folder holds may have changed.
+    // An add-on was installed from its archive: which add-ons the folder holds may have changed.
     void addOnsChanged();
     // type was uninstalled; its prepared liblist.gam may have gone with it.
     void addOnUninstalled(BotType type);
@@ -63,8 +60,5 @@ private:
     AppSettings &m_settings;
     const AddOnControls &m_addOns;
     QWidget *m_window;
-    QAction *m_setUp;
-    QAction *m_installArchive;
-    QAction *m_startDirectly;
     QPointer<SetUpAddOn> m_dialog;
 };
