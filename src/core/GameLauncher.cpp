@@ -33,7 +33,8 @@ GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen
     if (plainGameChosen)
         session.setBotName(BotCatalogue::plainGameName);
     launch.botName = session.botName();
-    switch (activateVariant(launch.gameDir, launch.botName, &launch.error)) {
+    LiblistInfo activated;
+    switch (activateVariant(launch.gameDir, launch.botName, &launch.error, &activated)) {
     case Result::VariantMissing:
         launch.outcome = VariantMissing;
         return launch;
@@ -52,10 +53,8 @@ GameLauncher::Launch GameLauncher::launch(Session &session, bool plainGameChosen
     const bool watched = game && !launch.command.throughSteam;
     launch.outcome = (watched ? game->start(launch.command) : Platform::start(launch.command)) ? Started : NotStarted;
     const BotInfo *bot = BotCatalogue::find(launch.botName);
-    if (launch.outcome == Started && bot && bot->type != BotType::OriginalCS) {
-        const QString variant = FolderListing(launch.gameDir).find(BotCatalogue::liblistVariant(launch.botName));
-        launch.note = AddOnSetup::missingLibraryNote(launch.botName, Liblist::read(variant));
-    }
+    if (launch.outcome == Started && bot && bot->type != BotType::OriginalCS)
+        launch.note = AddOnSetup::missingLibraryNote(launch.botName, activated);
     return launch;
 }
 
@@ -95,7 +94,8 @@ QString GameLauncher::Launch::message() const
     return {};
 }
 
-GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName, QString *errorString)
+GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const QString &botName, QString *errorString,
+                                                   LiblistInfo *activated)
 {
     const FolderListing folder(gameDir);
     // A choice without a name would look for " liblist.gam"; that is no prepared copy.
@@ -109,6 +109,8 @@ GameLauncher::Result GameLauncher::activateVariant(const QString &gameDir, const
         return Result::VariantMissing;
     }
     const QByteArray &bytes = variant.bytes;
+    if (activated)
+        *activated = Liblist::parse(bytes);
     const QString existing = folder.find(BotCatalogue::liblistName);
     const QString target = existing.isEmpty() ? QDir(gameDir).filePath(BotCatalogue::liblistName) : existing;
     return AtomicFile::write(target, bytes, errorString) ? Result::Done : Result::WriteFailed;

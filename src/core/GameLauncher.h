@@ -8,6 +8,7 @@
 #include <functional>
 
 class GameProcess;
+struct LiblistInfo;
 class Session;
 
 // Starts the game with the current add-on active: the add-on's prepared copy of liblist.gam replaces the game's own
@@ -56,8 +57,10 @@ public:
     static Launch launch(Session &session, bool plainGameChosen, bool startDirectly,
                          const std::function<bool()> &goOn = {}, GameProcess *game = nullptr);
 
-    // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir.
-    static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr);
+    // Copies "<botName> liblist.gam" ("OLD liblist.gam" for the plain game) over liblist.gam in gameDir; activated,
+    // when given, gets what the copy says.
+    static Result activateVariant(const QString &gameDir, const QString &botName, QString *errorString = nullptr,
+                                  LiblistInfo *activated = nullptr);
 
     // How this platform starts the game of gameDir: what hl.bat would run, with the Half-Life folder above it. Unless
     // startDirectly, Steam's copy of the game is started as Steam itself starts it, "steam -applaunch 10" followed by
