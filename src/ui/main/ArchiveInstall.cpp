@@ -163,7 +163,7 @@ ArchiveInstall::ArchiveInstall(const QString &archivePath, const AddOnArchive::L
     m_install = buttons->addButton(tr("&Install"), QDialogButtonBox::AcceptRole);
     m_install->setObjectName(u"installButton"_s);
     m_install->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel);
+    m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ArchiveInstall::install);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -200,9 +200,17 @@ void ArchiveInstall::showTargets()
     m_files->addTopLevelItems(items);
 }
 
+void ArchiveInstall::reject()
+{
+    // Cancel is greyed out for as long as an install runs; Escape and the title bar's close wait too.
+    if (m_cancel->isEnabled())
+        QDialog::reject();
+}
+
 void ArchiveInstall::install()
 {
     m_install->setEnabled(false);
+    m_cancel->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(cache);
@@ -222,6 +230,7 @@ void ArchiveInstall::install()
                  QApplication::restoreOverrideCursor();
                  if (!outcome.error.isEmpty()) {
                      m_install->setEnabled(true);
+                     m_cancel->setEnabled(true);
                      MessageBox::information(this, outcome.error + u"\n\n"_s
                                                        + tr("Nothing was installed; the game's folders are as they "
                                                             "were."));

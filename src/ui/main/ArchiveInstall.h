@@ -38,6 +38,9 @@ public:
     // The user's data folder, where installs keep their records and the files they replace.
     static QString dataFolder();
 
+    // Not while the files are being placed: the dialog tells how the install ended.
+    void reject() override;
+
 private:
     void showTargets();
     void install();
@@ -51,5 +54,6 @@ private:
     QCheckBox *m_strip;
     QTreeWidget *m_files;
     QPushButton *m_install;
+    QPushButton *m_cancel;
     Installed m_installed;
 };

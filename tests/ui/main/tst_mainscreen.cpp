@@ -1,3 +1,4 @@
+#include "ArchiveInstall.h"
 #include "MainScreenHarness.h"
 #include "MessageAnswerer.h"
 #include "Update.h"
@@ -167,6 +168,24 @@ private Q_SLOTS:
         QTest::newRow("fresh") << false << QDialogButtonBox::Ok;
         QTest::newRow("replaced on Yes") << true << QDialogButtonBox::Yes;
         QTest::newRow("kept on No") << true << QDialogButtonBox::No;
+    }
+
+    // The install dialog stays until its install has ended, so that it can tell how it ended.
+    void anInstallIsNotClosedUnderway()
+    {
+        QTemporaryDir halfLife;
+        const AddOnArchive::Listing listing{{{u"RamBot/dlls/rambot.dll"_s, 1}}, {}};
+        ArchiveInstall dialog(halfLife.filePath(u"gone.zip"_s), listing,
+                              {halfLife.path(), halfLife.filePath(u"cstrike"_s)});
+        dialog.show();
+        MessageAnswerer answerer;
+        Widgets::press(&dialog, u"installButton"_s);
+        dialog.reject();
+        QVERIFY(dialog.isVisible());
+        QTRY_VERIFY(answerer.answered());
+        QVERIFY2(answerer.text().contains(u"Nothing was installed"_s), qPrintable(answerer.text()));
+        dialog.reject();
+        QVERIFY(!dialog.isVisible());
     }
 
     // An add-on's files dropped into a folder that holds none of the prepared copies.
