@@ -24,6 +24,8 @@ namespace {
 constexpr QLatin1StringView recordHeader("Trevlin add-on install 1");
 constexpr QLatin1StringView recordName("record.txt");
 constexpr QLatin1StringView keptName("kept");
+// The record is read back whole at uninstall: an install whose record would be larger is refused before it starts.
+constexpr qint64 recordLimit = 16 * 1024 * 1024;
 
 QString folded(const QString &path)
 {
@@ -92,6 +94,45 @@ std::optional<Record> parseRecord(const QByteArray &bytes)
             return std::nullopt;
     }
     return record;
+}
+
+// Puts back the files record replaced and takes out those it added, leaving each file changed since where it is
+// (named in removal), and removes the folders it made once they are empty. removed gets the paths taken out.
+bool undoFiles(const Record &record, const QString &root, const QString &keptFolder, AddOnInstall::Removal &removal,
+               QStringList &removed)
+{
+    const QDir rootDir(root);
+    const QDir kept(keptFolder);
+    FileCommit restore({root});
+    for (const auto &[hash, path] : record.replaced) {
+        if (sha256Of(rootDir.filePath(path)) == hash)
+            restore.add(kept.filePath(path), rootDir.filePath(path));
+        else
+            removal.changed.append(QDir::toNativeSeparators(rootDir.filePath(path)));
+    }
+    if (restore.count() > 0) {
+        const FileCommit::Result restored = restore.commit();
+        if (!restored.error.isEmpty()) {
+            removal.error = restored.error;
+            return false;
+        }
+    }
+    for (const auto &[hash, path] : record.added) {
+        const QString target = rootDir.filePath(path);
+        if (!QFileInfo::exists(target))
+            continue;
+        if (sha256Of(target) != hash) {
+            removal.changed.append(QDir::toNativeSeparators(target));
+        } else if (!QFile::remove(target)) {
+            removal.error = AddOnInstall::tr("Trevlin could not remove \"%1\".").arg(QDir::toNativeSeparators(target));
+            return false;
+        } else {
+            removed.append(path);
+        }
+    }
+    for (auto folder = record.folders.crbegin(); folder != record.folders.crend(); ++folder)
+        rootDir.rmdir(*folder); // only when empty: a file the player put there keeps its folder
+    return true;
 }
 
 // The folders of relative (a file's path below root) that do not exist yet, outermost first.
@@ -182,6 +223,16 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         outcome.error = tr("Trevlin does not know the folder to install %1 into.").arg(botName);
         return outcome;
     }
+    // A line of the record per file: its kind, its hash and its path.
+    qint64 recordSize = 0;
+    for (const AddOnArchive::Entry &file : listing.files)
+        recordSize += 80 + file.path.toUtf8().size();
+    if (recordSize > recordLimit) {
+        outcome.error = tr("The archive names too many files, or names too long, for Trevlin to keep a record of "
+                           "what installing %1 changes.")
+                            .arg(botName);
+        return outcome;
+    }
     const AddOnArchive::Limits limits;
     outcome.error = AddOnArchive::extract(archivePath, listing, staging, limits);
     if (!outcome.error.isEmpty())
@@ -236,10 +287,15 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
     QString why;
     if (!AtomicFile::write(QDir(record).filePath(recordName), recordText(done), &why)) {
         // Without its record the install could never be undone: take it out again.
-        uninstall(folders, botName, dataFolder);
+        Removal undone;
+        QStringList removed;
+        undoFiles(done, root, QDir(record).filePath(keptName), undone, removed);
+        QDir(record).removeRecursively();
         outcome = Outcome();
         outcome.error = tr("Trevlin could not keep the record of what %1 changes, so it did not install it: %2")
                             .arg(botName, why);
+        if (!undone.error.isEmpty())
+            outcome.error += u"\n"_s + undone.error;
     }
     return outcome;
 }
@@ -249,8 +305,7 @@ AddOnInstall::Removal AddOnInstall::uninstall(const Folders &folders, const QStr
 {
     Removal removal;
     const QString recordDir = recordFolder(dataFolder, botName);
-    const BoundedFile::Result read = BoundedFile::read(QDir(recordDir).filePath(recordName),
-                                                       BoundedFile::rosterLimit);
+    const BoundedFile::Result read = BoundedFile::read(QDir(recordDir).filePath(recordName), recordLimit);
     const std::optional<Record> record = read.isRead() ? parseRecord(read.bytes) : std::nullopt;
     if (!record) {
         removal.error = read.isRead() ? tr("Trevlin cannot read what the install of %1 changed.").arg(botName)
@@ -258,39 +313,10 @@ AddOnInstall::Removal AddOnInstall::uninstall(const Folders &folders, const QStr
         return removal;
     }
     const QString root = rootFolder(folders, record->root);
-    const QDir rootDir(root);
-    const QDir kept(QDir(recordDir).filePath(keptName));
-
     // What the player changed since stays as it is, and is named.
-    FileCommit restore({root});
-    for (const auto &[hash, path] : record->replaced) {
-        if (sha256Of(rootDir.filePath(path)) == hash)
-            restore.add(kept.filePath(path), rootDir.filePath(path));
-        else
-            removal.changed.append(QDir::toNativeSeparators(rootDir.filePath(path)));
-    }
-    if (restore.count() > 0) {
-        const FileCommit::Result restored = restore.commit();
-        if (!restored.error.isEmpty()) {
-            removal.error = restored.error;
-            return removal;
-        }
-    }
-
     QStringList removed;
-    for (const auto &[hash, path] : record->added) {
-        const QString target = rootDir.filePath(path);
-        if (!QFileInfo::exists(target))
-            continue;
-        if (sha256Of(target) != hash) {
-            removal.changed.append(QDir::toNativeSeparators(target));
-        } else if (!QFile::remove(target)) {
-            removal.error = tr("Trevlin could not remove \"%1\".").arg(QDir::toNativeSeparators(target));
-            return removal;
-        } else {
-            removed.append(path);
-        }
-    }
+    if (!undoFiles(*record, root, QDir(recordDir).filePath(keptName), removal, removed))
+        return removal;
     // A descriptor that starts a library just removed would start no game: the add-on's prepared copy goes, and a
     // liblist.gam it was put in place of gets the game's own back.
     const QString gameRelative = QDir(folders.game).relativeFilePath(root);
@@ -317,8 +343,6 @@ AddOnInstall::Removal AddOnInstall::uninstall(const Folders &folders, const QStr
             removal.error = tr("Trevlin could not put the game's own liblist.gam back: %1")
                                 .arg(own.isRead() ? why : own.error);
     }
-    for (auto folder = record->folders.crbegin(); folder != record->folders.crend(); ++folder)
-        rootDir.rmdir(*folder); // only when empty: a file the player put there keeps its folder
     QDir(recordDir).removeRecursively();
     return removal;
 }
