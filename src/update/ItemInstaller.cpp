@@ -192,7 +192,7 @@ void ItemInstaller::fileArrived(const QString &error)
     m_staged += m_file->size();
     if (!error.isEmpty() || !flushed) {
         // A file cut off by what the update may still stage is the update's bound, not the file's.
-        finish(m_budgetCapped && flushed && error.contains(u"larger than"_s)
+        finish(m_budgetCapped && flushed && m_client.endedOverCap()
                    ? tr("The update would stage more than its limit of %1 bytes").arg(m_stagingLeft)
                    : tr("%1 could not be fetched: %2").arg(file.shortAddress, flushed ? error : m_file->errorString()));
         return;

@@ -71,6 +71,7 @@ bool UpdateClient::fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes, QCry
     m_sink = sink;
     m_hash = hash;
     m_cap = maxBytes > 0 ? maxBytes : m_limits.maxBytes;
+    m_overCap = false;
     m_received = 0;
     m_redirects = 0;
     m_failure.clear();
@@ -146,6 +147,7 @@ void UpdateClient::onBytes()
         return;
     }
     if (announced.value_or(0) > m_cap) {
+        m_overCap = true;
         fail(tr("The file is larger than %1 bytes").arg(m_cap));
         return;
     }
@@ -163,6 +165,7 @@ void UpdateClient::onBytes()
             break;
         m_received += read;
         if (m_received > m_cap) {
+            m_overCap = true;
             fail(tr("The file is larger than %1 bytes").arg(m_cap));
             return;
         }

@@ -59,6 +59,8 @@ public:
     // they arrive; a body whose length the server does not announce is refused unless there is a hash to check.
     bool fetch(const QUrl &url, QIODevice *sink, qint64 maxBytes = 0, QCryptographicHash *hash = nullptr);
     bool isBusy() const { return m_get != nullptr; }
+    // The last transfer ended because its body was larger than the bytes it might take.
+    bool endedOverCap() const { return m_overCap; }
     // Ends a running transfer at once; no finished() follows.
     void cancel();
 
@@ -95,6 +97,7 @@ private:
     HttpGet *m_get = nullptr;
     QIODevice *m_sink = nullptr;
     qint64 m_cap = 0;
+    bool m_overCap = false;
     qint64 m_received = 0;
     int m_redirects = 0;
     QCryptographicHash *m_hash = nullptr;
