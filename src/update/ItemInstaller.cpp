@@ -18,9 +18,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A file list is a few lines per file; anything far larger is not one.
-constexpr qint64 maxListBytes = 1024 * 1024;
-
 // Where each file of the list goes, its names matched without regard to case as the game's own files are; each
 // folder is read once however many files it holds. A folder not there yet is made by the commit. Then the whole
 // set is checked; the reason it is refused, or empty.
@@ -72,7 +69,7 @@ void ItemInstaller::start(const QString &itemName, const QString &staging, const
     m_list->open(QIODevice::WriteOnly);
     m_client.setSpaceFolder(staging);
     connect(&m_client, &UpdateClient::finished, this, &ItemInstaller::listArrived, Qt::SingleShotConnection);
-    m_client.fetch(QUrl(m_baseUrl + itemName + u".txt"_s), m_list.get(), maxListBytes);
+    m_client.fetch(QUrl(m_baseUrl + itemName + u".txt"_s), m_list.get(), UpdateLists::maxFileListBytes);
 }
 
 void ItemInstaller::listArrived(const QString &error)

@@ -14,8 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The version list is a few dozen bytes; anything far larger is not one.
-constexpr qint64 maxVersionListBytes = 64 * 1024;
 const QString versionsName = QStringLiteral("Versions.txt");
 
 } // namespace
@@ -90,7 +88,7 @@ void UpdateJob::fetchVersions()
     m_versionList = std::make_unique<QBuffer>();
     m_versionList->open(QIODevice::WriteOnly);
     connect(&m_client, &UpdateClient::finished, this, &UpdateJob::versionListArrived, Qt::SingleShotConnection);
-    m_client.fetch(QUrl(m_baseUrl + versionsName), m_versionList.get(), maxVersionListBytes);
+    m_client.fetch(QUrl(m_baseUrl + versionsName), m_versionList.get(), UpdateLists::maxVersionListBytes);
 }
 
 void UpdateJob::versionListArrived(const QString &error)

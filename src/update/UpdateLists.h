@@ -35,6 +35,11 @@ struct FileList
 // The two lists the update server serves, read from their bytes. Neither touches the network or the disk.
 namespace UpdateLists {
 
+// The most of each list the program reads: a file list is a few lines per file, Versions.txt twelve pairs; anything
+// far larger is not one.
+constexpr qint64 maxFileListBytes = 1024 * 1024;
+constexpr qint64 maxVersionListBytes = 64 * 1024;
+
 // Versions.txt: pairs of a label line and a version line, at most twelve; an empty label line ends the list.
 ServerVersions parseVersions(const QByteArray &bytes);
 

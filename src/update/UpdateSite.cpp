@@ -3,6 +3,7 @@
 #include "ListSigner.h"
 #include "TextLines.h"
 #include "UpdateClient.h"
+#include "UpdateJob.h"
 #include "UpdateListWriter.h"
 
 #include <QCoreApplication>
@@ -251,6 +252,16 @@ UpdateSite::Published UpdateSite::publish(const QString &sourceFolder, const QSt
     const QString base = site.absolutePath();
     for (SourceItem &item : source.items) {
         versions[item.index] = item.version;
+        static const qint64 stagingCap = UpdateJob::Limits{}.stagingCap;
+        qint64 itemBytes = 0;
+        for (const SourceFile &file : std::as_const(item.files))
+            itemBytes += QFileInfo(file.path).size();
+        if (itemBytes > stagingCap)
+            return fail(translate("The files of %1 come to %2 bytes, more than the %3 a program stages for one "
+                                  "update: publish them as fewer or smaller items.")
+                            .arg(item.name)
+                            .arg(itemBytes)
+                            .arg(stagingCap));
         QList<UpdateFile> files;
         for (SourceFile &file : item.files) {
             const QString target
@@ -259,9 +270,15 @@ UpdateSite::Published UpdateSite::publish(const QString &sourceFolder, const QSt
                 return fail(error);
             files.append(file.file);
         }
-        if (const QString error
-            = writeSigned(base, item.name + u".txt"_s, UpdateListWriter::fileList(files), signer, timestamp);
-            !error.isEmpty())
+        // What the program would refuse to read is not published.
+        const QByteArray list = UpdateListWriter::fileList(files);
+        if (list.size() > UpdateLists::maxFileListBytes)
+            return fail(translate("The file list of %1 would be %2 bytes, more than the %3 a program reads: publish "
+                                  "its files as fewer items.")
+                            .arg(item.name)
+                            .arg(list.size())
+                            .arg(UpdateLists::maxFileListBytes));
+        if (const QString error = writeSigned(base, item.name + u".txt"_s, list, signer, timestamp); !error.isEmpty())
             return fail(error);
         ++published.items;
         published.files += int(files.size());
