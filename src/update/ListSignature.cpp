@@ -1,6 +1,5 @@
 #include "ListSignature.h"
 
-#include "UpdateLists.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -22,7 +21,7 @@ constexpr QByteArrayView hashedAlgorithm("ED");
 
 SignatureCheck refused(const QString &why)
 {
-    return {.ok = false, .trustedTime = 0, .error = why};
+    return {.ok = false, .trustedTime = 0, .signedName = {}, .error = why};
 }
 
 QString malformed()
@@ -65,20 +64,23 @@ QList<QByteArrayView> textLines(QByteArrayView bytes)
 }
 
 // minisign writes "timestamp:<seconds>" as the first of the comment's tab-separated fields.
+// The value of the trusted comment's field that starts with key ("timestamp:", "file:"), or none.
+std::optional<QByteArray> fieldOf(QByteArrayView comment, QByteArrayView key)
+{
+    for (const QByteArray &field : comment.toByteArray().split('\t')) {
+        const QByteArray trimmed = field.trimmed();
+        if (trimmed.startsWith(key))
+            return trimmed.sliced(key.size());
+    }
+    return std::nullopt;
+}
+
 qint64 timestampOf(QByteArrayView comment)
 {
-    for (const QByteArrayView field : QByteArray(comment.toByteArray()).split('\t')) {
-        const QByteArrayView trimmed = field.trimmed();
-        if (!trimmed.startsWith("timestamp:"))
-            continue;
-        const QByteArrayView digits = trimmed.sliced(10);
-        bool ok = false;
-        const qint64 seconds = digits.toLongLong(&ok);
-        if (ok && seconds > 0 && !digits.startsWith('+'))
-            return seconds;
-        return 0;
-    }
-    return 0;
+    const std::optional<QByteArray> digits = fieldOf(comment, "timestamp:");
+    bool ok = false;
+    const qint64 seconds = digits ? digits->toLongLong(&ok) : 0;
+    return ok && seconds > 0 && !digits->startsWith('+') ? seconds : 0;
 }
 
 } // namespace
@@ -188,7 +190,10 @@ SignatureCheck ListSignature::verify(const QByteArray &list, const QByteArray &m
         != 0)
         return refused(QCoreApplication::translate(
             "ListSignature", "The trusted comment of the list's signature was changed after it was signed."));
-    return {.ok = true, .trustedTime = timestampOf(comment), .error = {}};
+    return {.ok = true,
+            .trustedTime = timestampOf(comment),
+            .signedName = QString::fromUtf8(fieldOf(comment, "file:").value_or(QByteArray())),
+            .error = {}};
 }
 
 SignatureCheck ListSignature::acceptSigned(const QString &name, const QByteArray &list, const QByteArray &minisig,
@@ -198,7 +203,16 @@ SignatureCheck ListSignature::acceptSigned(const QString &name, const QByteArray
     const auto when = [](qint64 seconds) {
         return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString(u"yyyy-MM-dd hh:mm:ss 'UTC'"_s);
     };
-    if (check.ok && check.trustedTime == 0)
+    // Each list's time is kept by its name: a list signed as another may not stand in for it.
+    if (check.ok && check.signedName != name)
+        check.error = check.signedName.isEmpty()
+            ? QCoreApplication::translate("ListSignature",
+                                          "Its signature names no file (\"file:\" in its trusted comment), so it "
+                                          "cannot be told from another list.")
+            : QCoreApplication::translate("ListSignature",
+                                          "It was signed as %1: the server must not hand one list out as another.")
+                  .arg(check.signedName);
+    else if (check.ok && check.trustedTime == 0)
         check.error = QCoreApplication::translate("ListSignature",
                                                   "Its signature carries no time (\"timestamp:\" in its trusted "
                                                   "comment), so it cannot be told from an older list.");
@@ -212,16 +226,4 @@ SignatureCheck ListSignature::acceptSigned(const QString &name, const QByteArray
     check.ok = false;
     check.error = QCoreApplication::translate("ListSignature", "%1 is refused. %2").arg(name, check.error);
     return check;
-}
-
-QString ListSignature::refuseUnhashed(const FileList &list, const QString &itemName)
-{
-    for (const UpdateFile &file : list.files) {
-        if (file.sha256.isEmpty())
-            return QCoreApplication::translate("ListSignature",
-                                               "The file list of %1 is refused: the record of %2 has no \"sha256:\" "
-                                               "line, and a signed list must give the hash of every file.")
-                .arg(itemName, file.shortAddress);
-    }
-    return {};
 }

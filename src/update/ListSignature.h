@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 
-struct FileList;
 
 // What checking a list against its detached signature found.
 struct SignatureCheck
@@ -16,6 +15,8 @@ struct SignatureCheck
     // trusted comment; 0 when the comment has none. The comment is covered by the signature, so a server cannot
     // change it; a list whose time is 0 is refused wherever an older list must not replace a newer one.
     qint64 trustedTime = 0;
+    // The file the list was signed as, from the comment's "file:"; empty when it names none.
+    QString signedName;
     QString error; // when not ok, says in the user's words why the list is refused
 };
 
@@ -48,14 +49,12 @@ SignatureCheck verify(const QByteArray &list, const QByteArray &minisig);
 SignatureCheck verify(const QByteArray &list, const QByteArray &minisig, const QString &publicKeyText);
 SignatureCheck verify(const QByteArray &list, const QByteArray &minisig, const PublicKey &key);
 
-// Whether a signed update may take the list called name (its file name, for the message): its signature holds with
-// the configured key (or the key given), its time is known, and it is no older than lastAccepted, the time of the
-// newest list of that name taken before (0 when none), so that a server cannot take a player back to older files.
+// Whether a signed update may take the list called name (its file name): its signature holds with the configured key
+// (or the key given), it was signed as that name, its time is known, and it is no older than lastAccepted, the time
+// of the newest list of that name taken before (0 when none), so that a server cannot take a player back to older
+// files.
 SignatureCheck acceptSigned(const QString &name, const QByteArray &list, const QByteArray &minisig, qint64 lastAccepted,
                             const QString &publicKeyText = {});
-// A signed file list must give the hash of every file: the message refusing the list at its first record without
-// one, or empty.
-QString refuseUnhashed(const FileList &list, const QString &itemName);
 
 // Reads a public key in minisign's text form.
 std::optional<PublicKey> parsePublicKey(const QString &text);

@@ -152,6 +152,13 @@ private Q_SLOTS:
             u"Versions.txt is refused. Its signature carries no time (\"timestamp:\" in its trusted comment), so it "
             "cannot be told from an older list."_s,
             0, {}, 0);
+        row("signed as another list", list, sign({u"-t"_s, u"timestamp:1234567890\tfile:RamBot.txt"_s}),
+            u"Versions.txt is refused. It was signed as RamBot.txt: the server must not hand one list out as another."_s,
+            1234567890, {}, 0);
+        row("naming no file, for a signed update", list, sign({u"-t"_s, u"timestamp:1234567890"_s}),
+            u"Versions.txt is refused. Its signature names no file (\"file:\" in its trusted comment), so it cannot be "
+            "told from another list."_s,
+            1234567890, {}, 0);
         row("one byte of the list", flipByte(list, 9), hashed, changed);
         row("one byte of the signature", list, withLine(hashed, 1, {}, 73), changed);
         row("legacy and prehashed swapped", list, withLine(hashed, 1, "Ed", 0), changed);
