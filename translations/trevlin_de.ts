@@ -609,6 +609,10 @@
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
         <translation>Trevlin konnte die eigene liblist.gam des Spiels nicht zurücklegen: %1</translation>
     </message>
+    <message>
+        <source>The archive names too many files, or names too long, for Trevlin to keep a record of what installing %1 changes.</source>
+        <translation>Das Archiv nennt zu viele Dateien oder zu lange Namen, als dass Trevlin aufzeichnen könnte, was die Installation von %1 ändert.</translation>
+    </message>
 </context>
 <context>
     <name>AddOnSetup</name>
@@ -1726,8 +1730,12 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
         <translation>%1 wird abgelehnt. %2</translation>
     </message>
     <message>
-        <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation>Die Dateiliste von %1 wird abgelehnt: Der Eintrag von %2 hat keine Zeile „sha256:“, und eine signierte Liste muss den Hash jeder Datei angeben.</translation>
+        <source>Its signature names no file (&quot;file:&quot; in its trusted comment), so it cannot be told from another list.</source>
+        <translation>Ihre Signatur nennt keine Datei („file:“ in ihrem vertrauenswürdigen Kommentar), daher lässt sie sich nicht von einer anderen Liste unterscheiden.</translation>
+    </message>
+    <message>
+        <source>It was signed as %1: the server must not hand one list out as another.</source>
+        <translation>Die Liste wurde als %1 signiert: Der Server darf keine Liste als eine andere ausgeben.</translation>
     </message>
 </context>
 <context>

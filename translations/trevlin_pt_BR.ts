@@ -609,6 +609,10 @@
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
         <translation>O Trevlin não conseguiu colocar de volta o liblist.gam do próprio jogo: %1</translation>
     </message>
+    <message>
+        <source>The archive names too many files, or names too long, for Trevlin to keep a record of what installing %1 changes.</source>
+        <translation>O arquivo compactado tem arquivos demais, ou nomes longos demais, para o Trevlin guardar o registro do que a instalação de %1 altera.</translation>
+    </message>
 </context>
 <context>
     <name>AddOnSetup</name>
@@ -1726,8 +1730,12 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
         <translation>%1 foi recusado. %2</translation>
     </message>
     <message>
-        <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation>A lista de arquivos de %1 foi recusada: o registro de %2 não tem linha &quot;sha256:&quot;, e uma lista assinada deve informar o hash de cada arquivo.</translation>
+        <source>Its signature names no file (&quot;file:&quot; in its trusted comment), so it cannot be told from another list.</source>
+        <translation>A assinatura dele não nomeia nenhum arquivo (&quot;file:&quot; no comentário confiável), então não dá para distingui-lo de outra lista.</translation>
+    </message>
+    <message>
+        <source>It was signed as %1: the server must not hand one list out as another.</source>
+        <translation>Ele foi assinado como %1: o servidor não pode entregar uma lista no lugar de outra.</translation>
     </message>
 </context>
 <context>

@@ -609,6 +609,10 @@
         <source>Trevlin could not put the game&apos;s own liblist.gam back: %1</source>
         <translation>Trevlin не смог вернуть на место собственный liblist.gam игры: %1</translation>
     </message>
+    <message>
+        <source>The archive names too many files, or names too long, for Trevlin to keep a record of what installing %1 changes.</source>
+        <translation>В архиве слишком много файлов или слишком длинные имена, чтобы Trevlin мог сохранить запись о том, что изменяет установка %1.</translation>
+    </message>
 </context>
 <context>
     <name>AddOnSetup</name>
@@ -1726,8 +1730,12 @@ The game folder still holds its previous liblist.gam.</source>
         <translation>Список %1 отклонён. %2</translation>
     </message>
     <message>
-        <source>The file list of %1 is refused: the record of %2 has no &quot;sha256:&quot; line, and a signed list must give the hash of every file.</source>
-        <translation>Список файлов %1 отклонён: в записи %2 нет строки «sha256:», а подписанный список должен давать хеш каждого файла.</translation>
+        <source>Its signature names no file (&quot;file:&quot; in its trusted comment), so it cannot be told from another list.</source>
+        <translation>Его подпись не называет файл («file:» в доверенном комментарии), поэтому его нельзя отличить от другого списка.</translation>
+    </message>
+    <message>
+        <source>It was signed as %1: the server must not hand one list out as another.</source>
+        <translation>Он подписан как %1: сервер не должен выдавать один список за другой.</translation>
     </message>
 </context>
 <context>
