@@ -13,11 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString clean(const QString &path)
-{
-    return QDir::cleanPath(QDir::fromNativeSeparators(path));
-}
-
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -38,6 +33,11 @@ QStringList foldersBetween(const QString &root, const QString &target)
 }
 
 } // namespace
+
+QString FileCommit::clean(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
 
 FileCommit::FileCommit(const QStringList &roots)
 {

@@ -29,9 +29,11 @@ public:
     {
         QString error; // empty when every file is in place
         bool cancelled = false;
-        QStringList created;  // targets that were not there before
-        QStringList replaced; // targets whose earlier file was replaced
+        QStringList created;  // targets that were not there before, as clean() writes them
+        QStringList replaced; // targets whose earlier file was replaced, likewise
     };
+    // A path as the commit reports it: '/'-separated, without "." or "..".
+    static QString clean(const QString &path);
 
     // The suffixes of the copies that stand beside a target while it is committed.
     static constexpr QLatin1StringView stagedSuffix{".trevlin-update"};

@@ -259,7 +259,8 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         const QString relative = QDir(root).relativeFilePath(target);
         const QString source = QDir(staging).filePath(QString::number(i));
         commit.add(source, target);
-        hashes.insert(target, sha256Of(source));
+        // Keyed as the commit reports its targets, whatever separators the game folder was given with.
+        hashes.insert(FileCommit::clean(target), sha256Of(source));
         for (const QString &folder : missingFolders(root, relative)) {
             if (!madeFolders.contains(folder)) {
                 madeFolders.insert(folder);
