@@ -57,13 +57,12 @@ QString FileCommit::rootOf(const QString &target) const
 
 QString FileCommit::check() const
 {
-    // Every name below is compared folded, so that a name in two letter cases is one name. Folders already judged
-    // on disk are remembered, so that each is looked at once however many files lie in it.
+    // Every name below is compared folded, so that a name in two letter cases is one name. Each folder the entries
+    // need is looked at on disk once, the first time it comes, however many files lie in it.
     QHash<QString, QString> targets; // folded target -> as given
     QHash<QString, QString> folders; // folded folder the entries need -> as given
     QSet<QString> copies;            // folded names of the copies beside the targets
     QHash<QString, QString> realRoots;
-    QSet<QString> judged;
     const auto leadsOut = [&](const QString &root, const QString &path) {
         const QFileInfo info(path);
         if (!info.isSymLink() && !info.isJunction())
@@ -108,9 +107,6 @@ QString FileCommit::check() const
             if (targets.contains(foldedFolder))
                 return tr("%1 is to be a file and a folder at once").arg(shown(targets[foldedFolder]));
             folders.insert(foldedFolder, folder);
-            if (judged.contains(folder))
-                continue;
-            judged.insert(folder);
             if (leadsOut(root, folder))
                 return tr("%1 is a link that leads outside %2").arg(shown(folder), shown(root));
             const QFileInfo info(folder);

@@ -52,15 +52,13 @@ ItemInstaller::~ItemInstaller()
     cancel();
 }
 
-void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft,
-                          bool hashRequired)
+void ItemInstaller::start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft)
 {
     m_roots = roots;
     m_itemName = itemName;
     m_staging = staging;
     m_stagingLeft = stagingLeft;
     m_staged = 0;
-    m_hashRequired = hashRequired;
     m_running = true;
     m_files.clear();
     m_next = 0;
@@ -102,14 +100,15 @@ void ItemInstaller::signatureArrived(const QString &error)
         finish(refused);
         return;
     }
-    m_hashRequired = true;
     listTaken();
 }
 
 void ItemInstaller::listTaken()
 {
     // The list is written with a line end after it, as it always was, so that its last line is whole.
-    const FileList list = UpdateLists::parseFileList(m_list->data() + "\r\n", m_baseUrl, m_itemName, m_hashRequired);
+    // A signed list must give the hash of every file.
+    const bool hashRequired = m_trust && m_trust->required();
+    const FileList list = UpdateLists::parseFileList(m_list->data() + "\r\n", m_baseUrl, m_itemName, hashRequired);
     m_list.reset();
     m_signature.reset();
     if (!list.error.isEmpty()) {
@@ -155,10 +154,8 @@ void ItemInstaller::fetchNext()
                 Q_EMIT placeProgress(done, total);
         });
         m_commit->setCancelFlag(m_cancel.get());
-        m_placing.setFuture(QtConcurrent::run([commit = m_commit] {
-            const FileCommit::Result result = commit->commit();
-            return result.cancelled ? u"cancelled"_s : result.error;
-        }));
+        // A cancelled commit ends after cancel() has stopped the item: nobody is told of it.
+        m_placing.setFuture(QtConcurrent::run([commit = m_commit] { return commit->commit().error; }));
         return;
     }
     const UpdateFile &file = m_files[m_next];

@@ -41,9 +41,8 @@ public:
 
     // Starts bringing in the item of that name (without padding) into staging, an empty folder of this item's own
     // that the caller removes, and from there below roots; done() follows unless cancelled. The files may take at
-    // most stagingLeft bytes together; with hashRequired every file of the list must carry its hash.
-    void start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft,
-               bool hashRequired = false);
+    // most stagingLeft bytes together. A signed list must give every file's hash.
+    void start(const QString &itemName, const QString &staging, const Roots &roots, qint64 stagingLeft);
     // Stops at once; files already placed are put back before it returns.
     void cancel();
     bool isRunning() const { return m_running; }
@@ -78,7 +77,6 @@ private:
     QString m_staging;
     qint64 m_stagingLeft = 0;
     qint64 m_staged = 0;
-    bool m_hashRequired = false;
     bool m_budgetCapped = false; // the running fetch is capped by what the update may still stage
     bool m_running = false;
     std::unique_ptr<QBuffer> m_list;

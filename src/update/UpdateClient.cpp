@@ -142,6 +142,8 @@ void UpdateClient::onBytes()
         return;
     }
     const std::optional<qint64> announced = m_get->announcedLength();
+    // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
+    // without the length only a hash can tell a whole file from a part of one.
     if (status == 200 && !announced && !m_hash) {
         fail(tr("The server did not say how large the file is, so a whole file cannot be told from a part"));
         return;
@@ -196,23 +198,14 @@ void UpdateClient::onFinished()
 {
     if (!m_get)
         return;
+    // The last bytes, and what the status and the headers refuse, as any bytes are.
     onBytes();
     if (!m_get)
         return;
     const int status = m_get->status();
-    if (status >= 400) {
-        fail(tr("The server answered %1 for %2").arg(QString::number(status), m_get->url().toDisplayString()));
-        return;
-    }
     const std::optional<qint64> announced = m_get->announcedLength();
     if (announced && *announced > m_received) {
         fail(tr("The file arrived incomplete: %1 of %2 bytes").arg(m_received).arg(*announced));
-        return;
-    }
-    // Qt takes a connection closed early for the end of a body whose length was not announced, chunked or not:
-    // without the length only a hash can tell a whole file from a part of one.
-    if (status == 200 && !announced && !m_hash) {
-        fail(tr("The server did not say how large the file is, so a whole file cannot be told from a part"));
         return;
     }
     if (const QString error = m_get->networkError(); !error.isEmpty()) {
