@@ -1,5 +1,6 @@
 // trevlin-publish: makes a signed update site that Trevlin's update window reads, from a folder laid out as
 // <Item>/<version>/<root keyword>/<folders…>/<file>.
+#include "BoundedFile.h"
 #include "ListSigner.h"
 #include "ProgramVersion.h"
 #include "UpdateSite.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QUrl>
 
 #include <cstdio>
@@ -95,15 +95,15 @@ int main(int argc, char *argv[])
     }
 
     const QString keyPath = parser.value(keyOption);
-    QFile keyFile(keyPath);
-    if (!keyFile.open(QIODevice::ReadOnly)) {
+    // A key file is two short lines: a folder, a pipe or anything large is none.
+    const BoundedFile::Result keyFile = BoundedFile::read(keyPath, BoundedFile::smallFileLimit);
+    if (!keyFile.isRead()) {
         print(stderr,
-              translate("The secret key %1 could not be read: %2")
-                  .arg(QDir::toNativeSeparators(keyPath), keyFile.errorString()));
+              translate("The secret key %1 could not be read: %2").arg(QDir::toNativeSeparators(keyPath), keyFile.error));
         return 1;
     }
     QString error;
-    const std::optional<ListSigner> signer = ListSigner::fromKeyFile(keyFile.read(64 * 1024), &error);
+    const std::optional<ListSigner> signer = ListSigner::fromKeyFile(keyFile.bytes, &error);
     if (!signer) {
         print(stderr, translate("The secret key %1 cannot be used: %2").arg(QDir::toNativeSeparators(keyPath), error));
         return 1;
