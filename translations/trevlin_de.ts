@@ -1549,8 +1549,8 @@ Jetzt eine Kopie als „%2“ anlegen?</translation>
         <translation>Die bisherige Datei %1 konnte nicht aufbewahrt werden: %2</translation>
     </message>
     <message>
-        <source>%1 could not be replaced</source>
-        <translation>%1 konnte nicht ersetzt werden</translation>
+        <source>%1 could not be replaced: %2</source>
+        <translation>%1 konnte nicht ersetzt werden: %2</translation>
     </message>
 </context>
 <context>

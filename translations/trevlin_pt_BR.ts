@@ -1549,8 +1549,8 @@ Guardar uma cópia dele agora como &quot;%2&quot;?</translation>
         <translation>O %1 anterior não pôde ser guardado: %2</translation>
     </message>
     <message>
-        <source>%1 could not be replaced</source>
-        <translation>%1 não pôde ser substituído</translation>
+        <source>%1 could not be replaced: %2</source>
+        <translation>%1 não pôde ser substituído: %2</translation>
     </message>
 </context>
 <context>

@@ -1549,8 +1549,8 @@ Keep a copy of it now as &quot;%2&quot;?</source>
         <translation>Не удалось сохранить прежний %1: %2</translation>
     </message>
     <message>
-        <source>%1 could not be replaced</source>
-        <translation>Не удалось заменить %1</translation>
+        <source>%1 could not be replaced: %2</source>
+        <translation>Не удалось заменить %1: %2</translation>
     </message>
 </context>
 <context>

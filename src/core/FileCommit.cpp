@@ -209,10 +209,10 @@ FileCommit::Result FileCommit::commit() const
     // Then each target in turn: the earlier file steps aside, so that it can come back whole, and the copy takes its
     // name.
     for (Placing &placing : placings) {
-        if (placing.existed && !Platform::moveOver(placing.target, placing.backup))
-            return undo(tr("%1 could not be replaced").arg(shown(placing.target)));
-        if (!Platform::moveOver(placing.staged, placing.target))
-            return undo(tr("%1 could not be replaced").arg(shown(placing.target)));
+        QString why;
+        if ((placing.existed && !Platform::moveOver(placing.target, placing.backup, &why))
+            || !Platform::moveOver(placing.staged, placing.target, &why))
+            return undo(tr("%1 could not be replaced: %2").arg(shown(placing.target), why));
         placing.placed = true;
         if (!step())
             return undo({});

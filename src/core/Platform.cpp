@@ -127,15 +127,19 @@ qsizetype Platform::lastSeparator(QStringView path)
 #endif
 }
 
-bool Platform::moveOver(const QString &from, const QString &to)
+bool Platform::moveOver(const QString &from, const QString &to, QString *why)
 {
 #ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING);
+    const bool moved = MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                                   reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                                   MOVEFILE_REPLACE_EXISTING);
 #else
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    const bool moved = ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
+    // The system's last error (errno, or GetLastError on Windows) still holds the rename's.
+    if (!moved && why)
+        *why = qt_error_string();
+    return moved;
 }
 
 bool Platform::start(const LaunchCommand &command)

@@ -41,7 +41,8 @@ public:
     static qsizetype lastSeparator(QStringView path);
 
     // Renames the file from onto to in the same folder in one step, replacing whatever file to names: never a copy.
-    static bool moveOver(const QString &from, const QString &to);
+    // When it fails, why gets the system's reason.
+    static bool moveOver(const QString &from, const QString &to, QString *why = nullptr);
 
     // The target of the link at path as the file system holds it (8-bit); none when path is no link, or on
     // Windows.

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+
 using namespace Qt::Literals::StringLiterals;
 
 class TestFileCommit : public QObject
@@ -50,10 +52,12 @@ void TestFileCommit::commit_data()
                                       << u"not below"_s;
     QTest::newRow("copy of the last fails") << QStringList{u"liblist.gam"_s, u"b.cfg"_s, u"dlls/new/c.dll"_s}
                                             << u"c.dll.trevlin-update"_s << u"could not be written"_s;
+    // The rename fault fails with EIO: the message carries the system's reason, in the system's words.
+    const QString notReplaced = u"could not be replaced: "_s + qt_error_string(EIO);
     QTest::newRow("a replaced file does not step aside") << QStringList{u"b.cfg"_s, u"liblist.gam"_s, u"dlls/mp.dll"_s}
-                                                         << u"mp.dll.trevlin-backup"_s << u"could not be replaced"_s;
+                                                         << u"mp.dll.trevlin-backup"_s << notReplaced;
     QTest::newRow("the last rename fails") << QStringList{u"liblist.gam"_s, u"dlls/mp.dll"_s, u"dlls/new/c.dll"_s}
-                                           << u"/c.dll"_s << u"could not be replaced"_s;
+                                           << u"/c.dll"_s << notReplaced;
     QTest::newRow("cancelled while placing")
         << QStringList{u"liblist.gam"_s, u"new/b.cfg"_s, u"dlls/mp.dll"_s} << u"cancel"_s << QString();
 }
