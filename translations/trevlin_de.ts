@@ -2768,10 +2768,6 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation>Das Netzwerkmodul trevlin_network konnte nicht aus %1 geladen werden: %2</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
@@ -2967,6 +2963,13 @@ Der Spielordner enthält weiterhin seine bisherige liblist.gam.</translation>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
         <translation>keinen SHA-256-Hash, den eine signierte Liste für jede Datei angibt</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateServer</name>
+    <message>
+        <source>The network module trevlin_network could not be loaded from %1: %2</source>
+        <translation>Das Netzwerkmodul trevlin_network konnte nicht aus %1 geladen werden: %2</translation>
     </message>
 </context>
 <context>

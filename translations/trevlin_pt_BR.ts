@@ -2768,10 +2768,6 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation>O módulo de rede trevlin_network não pôde ser carregado de %1: %2</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
@@ -2967,6 +2963,13 @@ A pasta do jogo continua com o liblist.gam anterior.</translation>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
         <translation>nenhum hash sha256, que uma lista assinada informa para cada arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateServer</name>
+    <message>
+        <source>The network module trevlin_network could not be loaded from %1: %2</source>
+        <translation>O módulo de rede trevlin_network não pôde ser carregado de %1: %2</translation>
     </message>
 </context>
 <context>

@@ -2768,10 +2768,6 @@ The game folder still holds its previous liblist.gam.</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>The network module trevlin_network could not be loaded from %1: %2</source>
-        <translation>Не удалось загрузить сетевой модуль trevlin_network из %1: %2</translation>
-    </message>
-    <message>
         <source>%1 h %2 min</source>
         <translation>%1 ч %2 мин</translation>
     </message>
@@ -2967,6 +2963,13 @@ The game folder still holds its previous liblist.gam.</source>
     <message>
         <source>no sha256 hash, which a signed list gives for every file</source>
         <translation>нет хеша SHA-256, а подписанный список даёт его для каждого файла</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateServer</name>
+    <message>
+        <source>The network module trevlin_network could not be loaded from %1: %2</source>
+        <translation>Не удалось загрузить сетевой модуль trevlin_network из %1: %2</translation>
     </message>
 </context>
 <context>

@@ -3,20 +3,15 @@
 #include "ui_Update.h"
 
 #include "AppSettings.h"
-#include "HttpModule.h"
 #include "MessageBox.h"
 #include "ProgramVersion.h"
 #include "Session.h"
 #include "UpdateServer.h"
 #include "VersionMarks.h"
 
-
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QLocale>
-#include <QPluginLoader>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,41 +19,15 @@ namespace {
 
 const QString separator(50, u'-');
 
-// A session of the network module: one linked into the program (as the tests link it), else the file beside the
-// program, as built and on Windows, or in the program's library folder once installed on Linux. Null, with the
-// reason, when none loads. The module and the libraries it brings are loaded only when this window first opens, so
-// that start-up does not wait for them.
-std::unique_ptr<HttpSession> networkSession(QString *problem)
-{
-    const QObjectList linkedIn = QPluginLoader::staticInstances();
-    for (QObject *instance : linkedIn) {
-        if (auto *module = qobject_cast<HttpModule *>(instance))
-            return std::unique_ptr<HttpSession>(module->newSession());
-    }
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    QString firstProblem;
-    for (const QString &folder : {u"."_s, QStringLiteral(TREVLIN_INSTALLED_MODULE_DIR)}) {
-        QPluginLoader loader(programFolder.absoluteFilePath(folder + u"/trevlin_network"_s));
-        if (auto *module = qobject_cast<HttpModule *>(loader.instance()))
-            return std::unique_ptr<HttpSession>(module->newSession());
-        if (firstProblem.isEmpty())
-            firstProblem = loader.errorString();
-    }
-    *problem = Update::tr("The network module trevlin_network could not be loaded from %1: %2")
-                   .arg(QDir::toNativeSeparators(programFolder.path()), firstProblem);
-    return nullptr;
-}
-
 UpdateJob *newJob(Session &session, AppSettings &settings, QObject *parent)
 {
     QString problem;
-    std::unique_ptr<HttpSession> network = networkSession(&problem);
+    std::unique_ptr<HttpSession> network = UpdateServer::networkSession(&problem);
     const BotCatalogue::UpdateNames &names = session.updateNames();
     return new UpdateJob(UpdateServer::baseUrl(), std::move(network), problem, settings,
                          QStringList(names.cbegin(), names.cend()), parent);
 }
 
-// Whether the lists must carry a signature by the key the program was configured to trust.
 // A time left as minutes and seconds, or hours and minutes.
 QString duration(qint64 seconds)
 {
