@@ -2,6 +2,7 @@
 
 #include "UpdateLists.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -193,9 +194,10 @@ AddOnArchive::Listing AddOnArchive::list(const QString &archivePath, const Limit
 }
 
 QString AddOnArchive::extract(const QString &archivePath, const Listing &listing, const QString &staging,
-                              const Limits &limits)
+                              const Limits &limits, QList<QByteArray> *hashes)
 {
     qsizetype index = 0;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 total = 0;
     QByteArray buffer(64 * 1024, Qt::Uninitialized);
     const QString error = walk(archivePath, limits, [&](archive *a, const Entry &entry, bool sizeKnown) -> QString {
@@ -207,6 +209,7 @@ QString AddOnArchive::extract(const QString &archivePath, const Listing &listing
         // An entry may unpack to more than it announced (a "zip bomb"): every byte counts against its size.
         const qint64 cap = sizeKnown ? entry.size : limits.maxFileBytes;
         qint64 written = 0;
+        hash.reset();
         for (;;) {
             const la_ssize_t got = archive_read_data(a, buffer.data(), buffer.size());
             if (got < 0)
@@ -221,11 +224,14 @@ QString AddOnArchive::extract(const QString &archivePath, const Listing &listing
                     .arg(archivePath, entry.path);
             if (out.write(buffer.constData(), got) != got)
                 return tr("Trevlin could not unpack \"%1\": %2").arg(entry.path, out.errorString());
+            hash.addData(QByteArrayView(buffer.constData(), got));
         }
         if (sizeKnown && written != entry.size)
             return tr("\"%1\" in \"%2\" is shorter than announced.").arg(entry.path, archivePath);
         if (!out.flush())
             return tr("Trevlin could not unpack \"%1\": %2").arg(entry.path, out.errorString());
+        if (hashes)
+            hashes->append(hash.result().toHex());
         ++index;
         return QString();
     });

@@ -39,6 +39,7 @@ public:
 
     // Writes the files of listing below staging, the file at index i under the name "i", checking each against the
     // size the listing gave. Empty on success, else the message; what was written stays for the caller to remove.
+    // hashes, when given, gets each file's SHA-256 in hex, in the listing's order, taken as its bytes are written.
     static QString extract(const QString &archivePath, const Listing &listing, const QString &staging,
-                           const Limits &limits);
+                           const Limits &limits, QList<QByteArray> *hashes = nullptr);
 };

@@ -234,7 +234,8 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         return outcome;
     }
     const AddOnArchive::Limits limits;
-    outcome.error = AddOnArchive::extract(archivePath, listing, staging, limits);
+    QList<QByteArray> stagedHashes;
+    outcome.error = AddOnArchive::extract(archivePath, listing, staging, limits, &stagedHashes);
     if (!outcome.error.isEmpty())
         return outcome;
 
@@ -260,7 +261,7 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         const QString source = QDir(staging).filePath(QString::number(i));
         commit.add(source, target);
         // Keyed as the commit reports its targets, whatever separators the game folder was given with.
-        hashes.insert(FileCommit::clean(target), sha256Of(source));
+        hashes.insert(FileCommit::clean(target), stagedHashes.at(i));
         for (const QString &folder : missingFolders(root, relative)) {
             if (!madeFolders.contains(folder)) {
                 madeFolders.insert(folder);
