@@ -222,5 +222,9 @@ FileCommit::Result FileCommit::commit() const
             QFile::remove(placing.backup);
         (placing.existed ? result.replaced : result.created).append(placing.target);
     }
+    for (const QString &folder : std::as_const(madeFolders)) {
+        if (!rootOf(folder).isEmpty())
+            result.madeFolders.append(folder);
+    }
     return result;
 }

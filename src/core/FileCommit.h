@@ -31,6 +31,7 @@ public:
         bool cancelled = false;
         QStringList created;  // targets that were not there before, as clean() writes them
         QStringList replaced; // targets whose earlier file was replaced, likewise
+        QStringList madeFolders; // the folders made below the roots for the targets, outermost first
     };
     // A path as the commit reports it: '/'-separated, without "." or "..".
     static QString clean(const QString &path);

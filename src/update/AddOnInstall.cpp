@@ -135,18 +135,6 @@ bool undoFiles(const Record &record, const QString &root, const QString &keptFol
     return true;
 }
 
-// The folders of relative (a file's path below root) that do not exist yet, outermost first.
-QStringList missingFolders(const QString &root, const QString &relative)
-{
-    QStringList missing;
-    for (QString folder = QFileInfo(relative).path(); folder != "."_L1; folder = QFileInfo(folder).path()) {
-        if (QFileInfo(QDir(root).filePath(folder)).isDir())
-            break;
-        missing.prepend(folder);
-    }
-    return missing;
-}
-
 } // namespace
 
 AddOnInstall::Placement AddOnInstall::guess(const QList<AddOnArchive::Entry> &files, const Folders &folders)
@@ -253,21 +241,13 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
     commit.setKeepDir(QDir(record).filePath(keptName));
     // "DLLS/x.dll" goes into the game's "dlls", not beside it.
     FolderListing::Resolver resolver;
-    QSet<QString> madeFolders;
     QHash<QString, QByteArray> hashes;
     for (qsizetype i = 0; i < listing.files.size(); ++i) {
         const QString target = resolver.resolve(root, relativeTarget(listing.files.at(i).path, placement).split(u'/'));
-        const QString relative = QDir(root).relativeFilePath(target);
         const QString source = QDir(staging).filePath(QString::number(i));
         commit.add(source, target);
         // Keyed as the commit reports its targets, whatever separators the game folder was given with.
         hashes.insert(FileCommit::clean(target), stagedHashes.at(i));
-        for (const QString &folder : missingFolders(root, relative)) {
-            if (!madeFolders.contains(folder)) {
-                madeFolders.insert(folder);
-                done.folders.append(folder);
-            }
-        }
     }
     const FileCommit::Result placed = commit.commit();
     if (!placed.error.isEmpty()) {
@@ -280,6 +260,8 @@ AddOnInstall::Outcome AddOnInstall::install(const QString &archivePath, const Ad
         done.added.append({hashes.value(target), rootDir.relativeFilePath(target)});
     for (const QString &target : placed.replaced)
         done.replaced.append({hashes.value(target), rootDir.relativeFilePath(target)});
+    for (const QString &folder : placed.madeFolders)
+        done.folders.append(rootDir.relativeFilePath(folder));
     outcome.added = placed.created;
     outcome.replaced = placed.replaced;
     for (const QString &target : placed.created + placed.replaced) {
